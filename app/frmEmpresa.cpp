@@ -1,0 +1,249 @@
+#include "app/frmEmpresa.h"
+
+#include "app/frmInicio.h"
+#include "app/frmLogin.h"
+#include "data/Connection.h"
+#include "data/EsquemaStaffing.h"
+#include "data/SqlLiteral.h"
+#include "data/clsConexion.h"
+#include "security/CLSUSUARIO.h"
+#include "ui/Application.h"
+#include "ui/Msg.h"
+#include "ui/TIni.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QString kSinEmpresas = QStringLiteral("El usuario tiene permisos para ver ninguna empresa.");
+
+}  // namespace
+
+ListaEmpresas InterpretaListaEmpresas(const ado::Value& empresas) {
+    if (empresas.isNull())
+        return {};
+    const QString texto = empresas.trimmed();
+    if (!texto.startsWith(QLatin1Char('{')) || !texto.endsWith(QLatin1Char('}')) ||
+        texto.size() < 2)
+        return {};
+    const QString lista = texto.mid(1, texto.size() - 2);
+    if (lista.trimmed().isEmpty())
+        return {ListaEmpresas::Tipo::Todas, {}};
+    static const QRegularExpression kNumeros(
+        QStringLiteral("^\\s*[-+]?\\d+\\s*(,\\s*[-+]?\\d+\\s*)*$"));
+    if (!kNumeros.match(lista).hasMatch())
+        return {};
+    return {ListaEmpresas::Tipo::Lista, lista};
+}
+
+void TEmpresa::CreateForm() {
+    TForm::CreateForm();
+    cText(QStringLiteral("Staffing - Empresas"));
+    lParentIcon = false;
+    SetIcon(Application().oIcon);
+    SetClientSize(500, 330);
+
+    arrayEmpresa = TArrayBrowse::New(this);
+    arrayEmpresa->SetBounds(12, 12, 476, 258);
+    TBrwRecSel::New(arrayEmpresa)->nWidth(18);
+    auto* colEmpresa = TArrayBrwColumn::New(arrayEmpresa);
+    colEmpresa->cHeader(QStringLiteral("Empresa"));
+    colEmpresa->nWidth(114);
+    auto* colNombre = TArrayBrwColumn::New(arrayEmpresa);
+    colNombre->cHeader(QStringLiteral("Nombre"));
+    colNombre->nWidth(332);
+    arrayEmpresa->nRowDividerStyle = 4;
+    arrayEmpresa->nMarqueeStyle = 4;
+    arrayEmpresa->OnClick = Bind(this, &TEmpresa::arrayEmpresaClick);
+    arrayEmpresa->Create();
+
+    btnAceptar = TBtnBmp::New(this);
+    btnAceptar->SetBounds(260, 280, 110, 38);
+    btnAceptar->cText(QStringLiteral("Aceptar"));
+    btnAceptar->cToolTip(QStringLiteral("Entra al sistema con la empresa seleccionada."));
+    btnAceptar->oBitmaps(QStringLiteral("angulo2"));
+    btnAceptar->SetHandCursor();
+    btnAceptar->OnClick = Bind(this, &TEmpresa::btnAceptarClick);
+    btnAceptar->Create();
+
+    btnSalir = TBtnBmp::New(this);
+    btnSalir->SetBounds(378, 280, 110, 38);
+    btnSalir->cText(QStringLiteral("Salir"));
+    btnSalir->cToolTip(QStringLiteral("Salir del sistema."));
+    btnSalir->oBitmaps(QStringLiteral("puertasalida"));
+    btnSalir->SetHandCursor();
+    btnSalir->OnClick = Bind(this, &TEmpresa::btnSalirClick);
+    btnSalir->Create();
+
+    OnInitialize = Bind(this, &TEmpresa::FormInitialize);
+}
+
+void TEmpresa::FormInitialize(TForm*) {
+    CNX = std::make_shared<clsConexion>();
+    OBJUSUARIO = std::make_shared<clsUsuario>();
+    if (AppData().UsuarioGet().isEmpty()) {
+        auto* login = TForm::New<TLogin>(nullptr);
+        login->CNX = CNX;
+        login->objUsuario = OBJUSUARIO;
+        login->Show();
+        Close();
+        return;
+    }
+    nTop(150);
+    nLeft(250);
+    // The company list opens the connection; Ejecuta never connects by itself, so the
+    // provisioning statements come after it.
+    CargaEmpresas();
+    // Without a connection (its failure has been shown) there is nothing to provision.
+    if (!CNX->oOdbc)
+        return;
+    CNX->Ejecuta(CreaTabla1());
+    CNX->Ejecuta(CreaTabla2());
+    CNX->Ejecuta(CreaTabla3());
+    CNX->Ejecuta(CreaTabla4());
+    CNX->Ejecuta(ActualizaTabla1());
+    CNX->Ejecuta(ActualizaTabla2());
+    if (!ExisteSistema())
+        InsertaUsuario();
+}
+
+void TEmpresa::CargaEmpresas() {
+    CNX = std::make_shared<clsConexion>();
+    OBJUSUARIO->SetUsuario(LeeIni(QStringLiteral("VARIABLES"), QStringLiteral("Usuario")));
+
+    ado::Connection* conexion = CNX->Conexion();
+    if (!conexion) {
+        MsgInfo(kSinEmpresas);
+        arrayEmpresa->SetArray({});
+        return;
+    }
+    ado::Recordset perfiles;
+    perfiles.Open(QStringLiteral(" Select p.empresas  from usuarios u, perfiles p, "
+                                 "perfil_usuarios pu   where pu.usuario=u.usuario  and "
+                                 "pu.idperfil=p.idperfil  and u.usuario=") +
+                      SqlLiteral(OBJUSUARIO->GetUsuario()),
+                  conexion);
+    TArrayBrowse::Rows filas;
+    if (!perfiles.Eof()) {
+        // Only the first profile decides.
+        const ListaEmpresas lista = InterpretaListaEmpresas(perfiles.Fields(0).Value);
+        if (lista.tipo == ListaEmpresas::Tipo::Invalida) {
+            MsgInfo(
+                QStringLiteral("El perfil del usuario no tiene una lista de empresas "
+                               "válida. Avise a su administrador de sistemas OXTA."));
+        } else {
+            QString sql =
+                QStringLiteral("Select empresa, nombre_empresa, referencia from empresas ");
+            if (lista.tipo == ListaEmpresas::Tipo::Lista)
+                sql += QStringLiteral("where empresa in (%1) ").arg(lista.lista);
+            ado::Recordset empresas;
+            empresas.Open(sql, conexion);
+            while (!empresas.Eof()) {
+                const ado::Value referencia = empresas.Fields(2).Value;
+                filas.append({empresas.Fields(0).Value.rightAligned(8),
+                              referencia.isNull() ? empresas.Fields(1).Value.toText()
+                                                  : referencia.toText()});
+                empresas.MoveNext();
+            }
+            empresas.Close();
+            if (filas.isEmpty())
+                filas.append({QStringLiteral("0"), QStringLiteral("NO EXISTE")});
+        }
+    }
+    arrayEmpresa->SetArray(filas);
+    perfiles.Close();
+}
+
+void TEmpresa::arrayEmpresaClick(TControl*) {}
+
+void TEmpresa::btnAceptarClick(TControl*) {
+    if (arrayEmpresa->GetValue(1).trimmed() == QLatin1String("0")) {
+        MsgInfo(QStringLiteral("Debe crear una empresa."));
+        return;
+    }
+    if (arrayEmpresa->nLen() == 0) {
+        MsgInfo(kSinEmpresas + QStringLiteral(" Avise a su administrador de sistemas OXTA."));
+        return;
+    }
+    const QString empresa = arrayEmpresa->GetValue(1);
+    EscribeIni(QStringLiteral("VARIABLES"), QStringLiteral("Empresa"), empresa);
+    // The main window needs its company while it initialises.
+    auto* inicio = TForm::New<TInicio>(nullptr, [&](TInicio& f) { f.Empresa = empresa; });
+    inicio->CNX = CNX;
+    inicio->objUsuario = OBJUSUARIO;
+    inicio->Empresa = empresa;
+    inicio->Show();
+    Close();
+}
+
+void TEmpresa::btnSalirClick(TControl*) {
+    Close();
+}
+
+QString TEmpresa::CreaTabla1() const {
+    return esquema::CreaTabla1();
+}
+QString TEmpresa::CreaTabla2() const {
+    return esquema::CreaTabla2();
+}
+QString TEmpresa::CreaTabla3() const {
+    return esquema::CreaTabla3();
+}
+QString TEmpresa::CreaTabla4() const {
+    return esquema::CreaTabla4();
+}
+QString TEmpresa::ActualizaTabla1() const {
+    return esquema::ActualizaTabla1();
+}
+QString TEmpresa::ActualizaTabla2() const {
+    return esquema::ActualizaTabla2();
+}
+
+bool TEmpresa::ExisteSistema() {
+    ado::Recordset rs;
+    rs.Open(QStringLiteral(" select sistema from sistema where sistema='ST'"), CNX->Conexion());
+    const bool existe = !rs.Eof();
+    rs.Close();
+    return existe;
+}
+
+void TEmpresa::InsertaUsuario() {
+    static const char* const kRegistro[] = {
+        "INSERT INTO [sistema]([sistema], [Nombre]) VALUES('ST', 'STAFFING')",
+        "insert into funciones values ('ST', 'A' , 'Crear Staffing')",
+        "insert into funciones values ('ST', 'B' , 'Crear Grupo')",
+        "insert into funciones values ('ST', 'C' , 'Asgnar Puestos')",
+        "insert into funciones values ('ST', 'D' , 'Reportes')",
+        "insert into opciones values ('A1','ST', 'A', 'Crear Staffing')",
+        "insert into opciones values ('A2','ST', 'A', 'Modificar Staffing')",
+        "insert into opciones values ('A3','ST', 'A', 'Borrar Staffing')",
+        "insert into opciones values ('B1','ST', 'B', 'Crear Grupo')",
+        "insert into opciones values ('B2','ST', 'B', 'Modificar Grupo')",
+        "insert into opciones values ('B3','ST', 'B', 'Borrar Grupo')",
+        "insert into opciones values ('C1','ST', 'C', 'Agregar puestos al Staffing')",
+        "insert into opciones values ('C2','ST', 'C', 'Modificar puestos del Staffing')",
+        "insert into opciones values ('C3','ST', 'C', 'Borrar puestos del Staffing')",
+        "insert into opciones values ('C4','ST', 'C', 'Modificar Grupo/Staffing/C. Costos')",
+        "insert into opciones values ('D1','ST', 'D', 'Generar Reportes')",
+        "insert into perfiles values ('Administrador de Staffing','ST','{}','{}','N','N')",
+    };
+    for (const char* sql : kRegistro)
+        CNX->Ejecuta(QString::fromUtf8(sql));
+    PerfilStaffing();
+}
+
+void TEmpresa::PerfilStaffing() {
+    ado::Recordset rs;
+    rs.Open(QStringLiteral(
+                " select idperfil from perfiles  where descripcion='Administrador de Staffing'"),
+            CNX->Conexion());
+    if (rs.Eof())
+        return;
+    const QString id = rs.Fields(0).Value.rightAligned(7);
+    rs.Close();
+    CNX->Ejecuta(QStringLiteral("insert into perfil_usuarios values (%1,'Administrador')").arg(id));
+    CNX->Ejecuta(
+        QStringLiteral("insert into perfil_funcion  Select opciones.Funcion,opciones.Opcion,%1 "
+                       "From Opciones  Where opciones.sistema = 'ST'")
+            .arg(id));
+}
