@@ -12,7 +12,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-svg-dev libgl-dev
     libsqlite3-dev sqlite3
     unixodbc unixodbc-dev odbcinst libsqliteodbc tdsodbc
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libboost-stacktrace-dev
     xvfb xauth fonts-dejavu-core
 )
 

@@ -15,7 +15,7 @@ enum class MsgKind { Info, Stop, NoYes };
 // The service behind the three functions. The default shows real message boxes; tests
 // (ScriptedMessages in ui/TestSeam.h) and command-line tools install their own.
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     // Shows a box; for NoYes returns the answer (ignored for the other kinds).
     virtual bool show(MsgKind kind, const QString& text, const QString& caption) = 0;
@@ -23,5 +23,14 @@ public:
 
 // Installs a service (nullptr: back to the real message boxes). Not owned.
 void SetMessageService(MessageService* service);
+// The service installed now, nullptr when the real message boxes are in use.
+MessageService* CurrentMessageService();
+
+// For command-line tools: every box is printed as "<caption>: <text>" to stderr and every
+// question is answered No.
+class ConsoleMessages : public MessageService {
+  public:
+    bool show(MsgKind kind, const QString& text, const QString& caption) override;
+};
 
 }  // namespace ui

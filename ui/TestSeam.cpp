@@ -1,0 +1,67 @@
+#include "ui/TestSeam.h"
+
+#include <cstdio>
+
+namespace ui {
+
+// ---- Message boxes ----
+
+ScriptedMessages::ScriptedMessages() : m_previous(CurrentMessageService()) {
+    SetMessageService(this);
+}
+
+ScriptedMessages::~ScriptedMessages() {
+    if (CurrentMessageService() == this) SetMessageService(m_previous);
+}
+
+ScriptedMessages& ScriptedMessages::answer(bool yes) {
+    m_answers.push_back(yes);
+    return *this;
+}
+
+QStringList ScriptedMessages::texts() const {
+    QStringList out;
+    for (const auto& m : m_messages) out << m.text;
+    return out;
+}
+
+QStringList ScriptedMessages::texts(MsgKind kind) const {
+    QStringList out;
+    for (const auto& m : m_messages)
+        if (m.kind == kind) out << m.text;
+    return out;
+}
+
+int ScriptedMessages::count(MsgKind kind) const {
+    int n = 0;
+    for (const auto& m : m_messages) n += m.kind == kind ? 1 : 0;
+    return n;
+}
+
+RecordedMessage ScriptedMessages::last() const {
+    return m_messages.empty() ? RecordedMessage{MsgKind::Info, {}, {}} : m_messages.back();
+}
+
+bool ScriptedMessages::contains(const QString& text) const {
+    for (const auto& m : m_messages)
+        if (m.text == text) return true;
+    return false;
+}
+
+bool ScriptedMessages::show(MsgKind kind, const QString& text, const QString& caption) {
+    m_messages.push_back({kind, text, caption});
+    if (kind != MsgKind::NoYes) return false;
+    if (m_answers.empty()) {
+        m_unexpected = true;
+        std::fprintf(stderr, "ScriptedMessages: unexpected question, answered No: %s\n",
+                     text.toLocal8Bit().constData());
+        return false;
+    }
+    const bool yes = m_answers.front();
+    m_answers.pop_front();
+    return yes;
+}
+
+// ---- End of message boxes ----
+
+}  // namespace ui
