@@ -1,6 +1,5 @@
-#include <QApplication>
+#include "app/OXTAStaffing.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    return OXTAStaffingMain(argc, argv);
 }

@@ -1,0 +1,295 @@
+#include "security/CLSUSUARIO.h"
+
+#include "data/AdoError.h"
+#include "data/SqlLiteral.h"
+#include "security/Cp1252.h"
+#include "ui/Msg.h"
+
+#include <QDate>
+
+#include <vector>
+
+namespace {
+
+QString L(const QString& text) {
+    return SqlLiteral(text);
+}
+
+void abre(ado::Recordset& rs, clsConexion& cnx, const QString& sql) {
+    ado::Connection* const con = cnx.Conexion();
+    if (!con)
+        throw ado::Error(QStringLiteral("Recordset.Open"),
+                         QStringLiteral("No hay conexión con la base de datos."));
+    rs.Open(sql, con);
+}
+
+// Statements go to a connection that has been opened; Ejecuta itself never connects.
+void ejecuta(clsConexion& cnx, const QString& sql) {
+    cnx.Conexion();
+    cnx.Ejecuta(sql);
+}
+
+}  // namespace
+
+// ---- connections ----
+
+clsConexion& clsUsuario::conexionNueva() {
+    CNX = std::make_shared<clsConexion>();
+    return *CNX;
+}
+
+clsConexion& clsUsuario::conexionRetenida() {
+    if (!CNX)
+        CNX = std::make_shared<clsConexion>();
+    return *CNX;
+}
+
+std::optional<ado::Value> clsUsuario::primerValor(clsConexion& cnx, const QString& sql) {
+    ado::Recordset rs;
+    abre(rs, cnx, sql);
+    if (rs.Eof())
+        return std::nullopt;
+    ado::Value v = rs.Fields(0).Value;
+    rs.Close();
+    return v;
+}
+
+bool clsUsuario::hayFilas(clsConexion& cnx, const QString& sql) {
+    ado::Recordset rs;
+    abre(rs, cnx, sql);
+    const bool filas = !rs.Eof();
+    rs.Close();
+    return filas;
+}
+
+// ---- accounts ----
+
+QString clsUsuario::Vigencia() {
+    const auto v =
+        primerValor(conexionNueva(), QStringLiteral(" Select dias_Vigencia from ctrl_usuarios"));
+    if (!v)
+        return {};
+    if (v->type() == ado::Value::Type::Decimal)
+        return v->toText();
+    return v->trimmed();
+}
+
+bool clsUsuario::escribePassword(Escritura tipo) {
+    const std::shared_ptr<clsConexion> retenida = CNX ? CNX : std::make_shared<clsConexion>();
+    const QString dias = Vigencia();
+    bool esNumero = false;
+    dias.toDouble(&esNumero);
+    if (!esNumero) {
+        MsgInfo(dias.isEmpty()
+                    ? QStringLiteral("No hay una política de contraseñas (ctrl_usuarios); no se "
+                                     "puede guardar la contraseña.")
+                    : QStringLiteral("La política de contraseñas (ctrl_usuarios) no indica los "
+                                     "días de vigencia; no se puede guardar la contraseña."));
+        return false;
+    }
+    const QString password = L(EncriptaPWD(vPwd));
+    const QString usuario = L(vUsuario);
+    QString sql;
+    switch (tipo) {
+        case Escritura::Alta:
+            sql = QStringLiteral("Insert into usuarios values (") + usuario + u',' +
+                  L(vDescripcion) + u',' + password + QStringLiteral(", getdate() + ") + dias +
+                  u')';
+            break;
+        case Escritura::Modificacion:
+            sql = QStringLiteral(" Update usuarios set  usuario=") + usuario +
+                  QStringLiteral(", descripcion=") + L(vDescripcion) +
+                  QStringLiteral(", password=") + password +
+                  QStringLiteral(", expiracion = getdate() + ") + dias +
+                  QStringLiteral(" where usuario=") + usuario;
+            break;
+        case Escritura::Cambio:
+            sql = QStringLiteral(" Update usuarios set  password=") + password +
+                  QStringLiteral(", expiracion= getdate() + ") + dias +
+                  QStringLiteral(" where usuario=") + usuario;
+            break;
+    }
+    ejecuta(*retenida, sql);
+    Historial();
+    return true;
+}
+
+bool clsUsuario::Insertar() {
+    return escribePassword(Escritura::Alta);
+}
+bool clsUsuario::Modificar() {
+    return escribePassword(Escritura::Modificacion);
+}
+bool clsUsuario::CambiarPwd() {
+    return escribePassword(Escritura::Cambio);
+}
+
+void clsUsuario::Historial() {
+    ejecuta(conexionRetenida(), QStringLiteral(" Insert into hpwd values(  ") + L(vUsuario) +
+                                    QStringLiteral(", getdate(), ") + L(EncriptaPWD(vPwd)) + u')');
+}
+
+bool clsUsuario::Borrar() {
+    clsConexion& cnx = conexionRetenida();
+    ejecuta(cnx, QStringLiteral("Delete from perfil_usuarios where usuario=") + L(vUsuario));
+    ejecuta(cnx, QStringLiteral("Delete from usuarios where usuario=") + L(vUsuario));
+    return true;
+}
+
+namespace {
+
+std::unique_ptr<ado::Recordset> abiertoConFilas(clsConexion& cnx, const QString& sql) {
+    auto rs = std::make_unique<ado::Recordset>();
+    abre(*rs, cnx, sql);
+    if (rs->Eof())
+        return nullptr;
+    return rs;
+}
+
+}  // namespace
+
+std::unique_ptr<ado::Recordset> clsUsuario::obtenUsuarios() {
+    return abiertoConFilas(conexionNueva(),
+                           QStringLiteral("Select * from usuarios where usuario=") + L(vUsuario));
+}
+
+std::unique_ptr<ado::Recordset> clsUsuario::obtenTodos() {
+    return abiertoConFilas(conexionNueva(), QStringLiteral(" Select * from usuarios "));
+}
+
+bool clsUsuario::Existe() {
+    return hayFilas(conexionRetenida(),
+                    QStringLiteral(" Select usuario from usuarios where usuario=") + L(vUsuario));
+}
+
+bool clsUsuario::Login() {
+    return hayFilas(conexionNueva(),
+                    QStringLiteral(" Select usuario from usuarios  where usuario=") + L(vUsuario) +
+                        QStringLiteral(" and password=") + L(EncriptaPWD(vPwd)));
+}
+
+// ---- password policy ----
+
+RespuestaPolitica clsUsuario::ValidaLongPWD() {
+    const auto v = primerValor(conexionNueva(),
+                               QStringLiteral(" Select longitud_password from ctrl_usuarios "));
+    if (!v)
+        return std::nullopt;
+    return vPwd.size() >= v->toInt();
+}
+
+bool clsUsuario::esNumero(const QString& vCaracter) {
+    return vCaracter.size() == 1 && vCaracter.at(0) >= u'0' && vCaracter.at(0) <= u'9';
+}
+
+RespuestaPolitica clsUsuario::ValidaNumPWD() {
+    const auto v = primerValor(conexionNueva(),
+                               QStringLiteral(" Select requiere_numeros from ctrl_usuarios "));
+    if (!v)
+        return std::nullopt;
+    std::int64_t digitos = 0;
+    for (qsizetype i = 0; i < vPwd.size(); ++i)
+        if (esNumero(vPwd.mid(i, 1)))
+            ++digitos;
+    return digitos >= v->toInt();
+}
+
+bool clsUsuario::ValidaRotacionPWD() {
+    clsConexion& cnx = conexionNueva();
+    const auto n =
+        primerValor(cnx, QStringLiteral(" Select rotacion_password from ctrl_usuarios "));
+    const std::int64_t profundidad = n ? std::max<std::int64_t>(n->toInt(), 0) : 0;
+
+    std::vector<QString> historial;  // oldest first
+    ado::Recordset rs;
+    abre(rs, cnx,
+         QStringLiteral(" Select password from hpwd  where usuario=") + L(vUsuario) +
+             QStringLiteral(" order by fch_modifico"));
+    for (; !rs.Eof(); rs.MoveNext())
+        historial.push_back(rs.Fields(0).Value.toText());
+    rs.Close();
+    if (historial.empty())
+        return false;
+
+    // The newest depth + 1 entries count as recent; the newest one is the current password.
+    const QString buscado = EncriptaPWD(vPwd);
+    const std::size_t entradas =
+        std::min<std::size_t>(historial.size(), static_cast<std::size_t>(profundidad) + 1);
+    for (std::size_t i = historial.size() - entradas; i < historial.size(); ++i)
+        if (historial[i] == buscado)
+            return true;
+    return false;
+}
+
+bool clsUsuario::ValidaPwdActual(const QString& pass) {
+    const auto v =
+        primerValor(conexionNueva(),
+                    QStringLiteral(" Select password from Usuarios  where usuario=") + L(vUsuario));
+    if (!v)
+        return false;
+    return v->toText() == EncriptaPWD(pass);
+}
+
+int clsUsuario::Expira() {
+    const auto v = primerValor(
+        conexionRetenida(),
+        QStringLiteral(" Select expiracion from Usuarios  where usuario=") + L(vUsuario));
+    if (!v || v->isNull())
+        return 0;
+    const QDate fecha = v->toDate();
+    if (!fecha.isValid())
+        return 0;
+    return static_cast<int>(QDate::currentDate().daysTo(fecha));
+}
+
+int clsUsuario::DiasAntes() {
+    const auto v =
+        primerValor(conexionRetenida(), QStringLiteral("Select dias_aviso from ctrl_usuarios"));
+    if (!v)
+        return 0;
+    return static_cast<int>(v->toInt());
+}
+
+// ---- scrambling ----
+
+QString clsUsuario::codifica(const QString& vClave, int sentido, const QString& titulo) {
+    qsizetype fallo = -1;
+    QByteArray bytes = cp1252::encode(vClave, &fallo);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const int desfase = static_cast<int>((i + 1) % 3);
+        const int codigo = static_cast<unsigned char>(bytes[i]);
+        bytes[i] = static_cast<char>((codigo + sentido * (10 - desfase) + 256) % 256);
+    }
+    if (fallo >= 0) {
+        const QString operacion =
+            sentido > 0 ? QStringLiteral("EncriptaPWD") : QStringLiteral("DesencriptaPWD");
+        MsgStop(operacion + QStringLiteral("\r\nEl carácter «") + vClave.at(fallo) +
+                    QStringLiteral("» no pertenece a la página de códigos Windows-1252."),
+                titulo);
+    }
+    return cp1252::decode(bytes);
+}
+
+QString clsUsuario::EncriptaPWD(const QString& vClave) {
+    return codifica(vClave, +1, QStringLiteral("ENCRIPTACION INCOMPLETA"));
+}
+
+QString clsUsuario::DesencriptaPWD(const QString& vClave) {
+    return codifica(vClave, -1, QStringLiteral("DESENCRIPTAR INCOMPLETO"));
+}
+
+// ---- permissions ----
+
+bool clsUsuario::TienePermiso(const QString& sistema, const QString& funcion,
+                              const QString& opcion) {
+    const QString sql =
+        QStringLiteral(
+            "select u.usuario, p.sistema, pu.idPerfil, p.descripcion,pf.funcion, pf.opcion from "
+            "usuarios u, perfil_usuarios pu, perfiles p, perfil_funcion pf  where "
+            "u.usuario=pu.usuario  and pf.idPerfil=pu.idPerfil  and pf.idPerfil=p.idPerfil  and "
+            "p.sistema=") +
+        L(sistema) + QStringLiteral(" and pf.opcion=") + L(opcion) +
+        QStringLiteral(" and pf.Funcion=") + L(funcion) + QStringLiteral(" and u.usuario=") +
+        L(vUsuario);
+    return hayFilas(conexionRetenida(), sql);
+}
