@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+
+// SQL Server's column types as the embedded engine keeps them, and the implicit and explicit
+// conversions that SQL Server applies when a value is stored in a column or cast.
+namespace sql {
+
+struct SqlType {
+    enum class Base {
+        Unknown,
+        Bit,
+        TinyInt,
+        SmallInt,
+        Int,
+        BigInt,
+        Numeric,
+        Float,
+        Char,
+        VarChar,
+        Text,
+        DateTime
+    };
+    Base base = Base::Unknown;
+    int length = 0;  // characters of char/varchar; -1 for (max)
+    int precision = 18;
+    int scale = 0;
+
+    bool known() const { return base != Base::Unknown; }
+    bool isInteger() const {
+        return base == Base::Bit || base == Base::TinyInt || base == Base::SmallInt ||
+               base == Base::Int || base == Base::BigInt;
+    }
+    bool isNumber() const { return isInteger() || base == Base::Numeric || base == Base::Float; }
+    bool isText() const {
+        return base == Base::Char || base == Base::VarChar || base == Base::Text;
+    }
+    bool isDateTime() const { return base == Base::DateTime; }
+
+    // The canonical name, also the declared type of the column in the database file:
+    // "int", "numeric(3,0)", "char(15)", "varchar(max)", "datetime".
+    QString name() const;
+
+    // Reads a type name with its arguments, as written in CREATE TABLE or CAST ("decimal",
+    // {18, 2}); nullopt for a name that is not a type.
+    static std::optional<SqlType> fromName(const QString& name, int arg1 = -2, int arg2 = -2);
+    // Reads a declared type back ("numeric(3,0)"); Unknown when it is not one of ours.
+    static SqlType parse(const QString& declared);
+
+    static SqlType integer() { return SqlType{Base::Int}; }
+    static SqlType varchar(int n = -1) { return SqlType{Base::VarChar, n}; }
+    static SqlType datetime() { return SqlType{Base::DateTime}; }
+    bool operator==(const SqlType&) const = default;
+};
+
+// A value as SQLite stores it.
+struct Scalar {
+    enum class Kind { Null, Int, Real, Text };
+    Kind kind = Kind::Null;
+    std::int64_t i = 0;
+    double d = 0;
+    QString t;
+
+    static Scalar null() { return {}; }
+    static Scalar ofInt(std::int64_t v) { return Scalar{Kind::Int, v, 0, {}}; }
+    static Scalar ofReal(double v) { return Scalar{Kind::Real, 0, v, {}}; }
+    static Scalar ofText(QString v) { return Scalar{Kind::Text, 0, 0, std::move(v)}; }
+};
+
+// A conversion that SQL Server would refuse, with SQL Server's message.
+class ConversionError : public std::runtime_error {
+  public:
+    explicit ConversionError(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message) {}
+    const QString& message() const { return m_message; }
+
+  private:
+    QString m_message;
+};
+
+// Converts a value for storage in a column of type `to` (explicit: a CAST/CONVERT, which
+// truncates text instead of failing). Throws ConversionError.
+Scalar convertTo(const Scalar& value, const SqlType& to, bool explicitCast = false);
+
+// Date-times are stored as text "yyyy-MM-dd HH:mm:ss.zzz".
+QString formatDateTime(const QDateTime& dt);
+std::optional<QDateTime> parseDateTime(const QString& text);
+// A number read as SQL Server reads text where a number is expected (blanks around it
+// ignored); nullopt when it is not a number.
+std::optional<Scalar> parseNumber(const QString& text);
+
+}  // namespace sql
