@@ -1,0 +1,100 @@
+#include "app/OXTAStaffing.h"
+#include "app/frmLogin.h"
+#include "tests/app/AppTestSupport.h"
+#include "ui/TestSeam.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <optional>
+
+using prueba::AppTest;
+
+namespace {
+
+// Sets or removes an environment variable for the scope.
+class Entorno {
+  public:
+    Entorno(const char* nombre, std::optional<QByteArray> valor) : m_nombre(nombre) {
+        if (qEnvironmentVariableIsSet(nombre))
+            m_previo = qgetenv(nombre);
+        if (valor)
+            qputenv(nombre, *valor);
+        else
+            qunsetenv(nombre);
+    }
+    ~Entorno() {
+        if (m_previo)
+            qputenv(m_nombre, *m_previo);
+        else
+            qunsetenv(m_nombre);
+    }
+
+  private:
+    const char* m_nombre;
+    std::optional<QByteArray> m_previo;
+};
+
+}  // namespace
+
+TEST(Arranque, ADisplayIsAPlatformChoiceOrAnX11OrWaylandDisplay) {
+    Entorno qpa("QT_QPA_PLATFORM", std::nullopt);
+    Entorno x11("DISPLAY", std::nullopt);
+    Entorno wayland("WAYLAND_DISPLAY", QByteArray());
+    EXPECT_FALSE(HayPantalla());
+    {
+        Entorno d("DISPLAY", QByteArray(":99"));
+        EXPECT_TRUE(HayPantalla());
+    }
+    {
+        Entorno w("WAYLAND_DISPLAY", QByteArray("wayland-0"));
+        EXPECT_TRUE(HayPantalla());
+    }
+    Entorno o("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    EXPECT_TRUE(HayPantalla());
+}
+
+TEST(Arranque, WithoutADisplayTheProgramSaysSoInOneLine) {
+    const QString programa = QStringLiteral(OXTA_BINARY_DIR "/app/OXTAStaffing");
+    if (!QFileInfo::exists(programa))
+        GTEST_SKIP() << "the program is not built";
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    p.setProcessEnvironment(env);
+    p.start(programa, {});
+    ASSERT_TRUE(p.waitForFinished());
+    EXPECT_EQ(p.exitCode(), 1);
+    const QString error = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_TRUE(error.startsWith(QStringLiteral("OXTAStaffing: no hay pantalla disponible")))
+        << error.toStdString();
+    EXPECT_EQ(error.count(u'\n'), 1);
+}
+
+class ArranqueTest : public AppTest {};
+
+TEST_F(ArranqueTest, TheCommandLineUserIsReplacedByTheOneWhoSignsIn) {
+    Politica(30, 6, 2, 1, 5);
+    prueba::Cuenta(QStringLiteral("ana"), QStringLiteral("Clave12"), prueba::Fecha(20));
+    TLogin* const login = Inicia({QStringLiteral("OXTAStaffing"), QStringLiteral("pedro")});
+    EXPECT_EQ(Application().cTitle, QStringLiteral("OXTAStaffing"));
+    EXPECT_FALSE(Application().oIcon.isNull());
+    EXPECT_EQ(AppData().UsuarioGet(), QStringLiteral("pedro"));
+    ASSERT_EQ(Application().FindForm<TLogin>(), login);
+
+    login->txtUsuario->Value(QStringLiteral("ana"));
+    login->txtPassword->Value(QStringLiteral("Clave12"));
+    login->btnEntrarClick(nullptr);
+    EXPECT_EQ(AppData().UsuarioGet(), QStringLiteral("ana"));
+    EXPECT_EQ(traspasos.size(), 1u);
+}
+
+TEST_F(ArranqueTest, WithoutArgumentsThereIsNoUserYet) {
+    AppData().AddData(QStringLiteral("UsuarioGet"), QStringLiteral("viejo"));
+    Inicia({QStringLiteral("OXTAStaffing")});
+    EXPECT_TRUE(AppData().Has(QStringLiteral("UsuarioGet")));
+    EXPECT_EQ(AppData().UsuarioGet(), QString());
+}

@@ -1,0 +1,125 @@
+#pragma once
+
+// A security database on the embedded engine for the tests: config.ini pointing at a folder
+// of databases inside the test's working directory, the database created through the
+// server's catalogue, and the account, policy and profile tables.
+
+#include "data/SqlLiteral.h"
+#include "data/clsConexion.h"
+#include "tests/support/TempDir.h"
+#include "ui/TIni.h"
+
+#include <QDate>
+#include <QDir>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace prueba {
+
+inline const QString kCarpetaBases = QStringLiteral("bases");
+inline const QString kBase = QStringLiteral("nomina");
+
+// config.ini for the embedded engine: SERVER is the folder of databases.
+inline void ConfiguraMotor(const QString& bd) {
+    QDir().mkpath(kCarpetaBases);
+    EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("MOTOR"), QStringLiteral("SQLITE"));
+    EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("SERVER"),
+               QDir(kCarpetaBases).absolutePath());
+    EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("BD"), bd);
+}
+
+// Runs statements on the database that config.ini names.
+inline void Ejecuta(const QStringList& sentencias) {
+    clsConexion cnx;
+    ASSERT_NE(cnx.Conexion(), nullptr);
+    for (const QString& sql : sentencias)
+        cnx.Ejecuta(sql);
+}
+
+// Creates database `bd` through the catalogue and leaves config.ini pointing at it.
+inline void CreaBase(const QString& bd) {
+    ConfiguraMotor(QStringLiteral("master"));
+    Ejecuta({QStringLiteral("CREATE DATABASE ") + bd});
+    ConfiguraMotor(bd);
+}
+
+inline QStringList TablasSeguridad() {
+    return {
+        QStringLiteral("create table usuarios (usuario varchar(30) not null primary key, "
+                       "descripcion varchar(60) null, password varchar(30) null, "
+                       "expiracion datetime null)"),
+        QStringLiteral("create table hpwd (usuario varchar(30) not null, fch_modifico datetime "
+                       "not null, password varchar(30) null)"),
+        QStringLiteral("create table ctrl_usuarios (dias_Vigencia int null, longitud_password "
+                       "int null, rotacion_password varchar(5) null, requiere_numeros int null, "
+                       "dias_aviso int null)"),
+        QStringLiteral("create table perfiles (idperfil int identity(1,1) not null, descripcion "
+                       "varchar(60) null, sistema varchar(2) null, empresas varchar(200) null, "
+                       "sucursales varchar(200) null, todas char(1) null, admin char(1) null)"),
+        QStringLiteral("create table perfil_usuarios (idperfil int not null, usuario "
+                       "varchar(30) not null)"),
+        QStringLiteral("create table perfil_funcion (funcion char(1) not null, opcion char(2) "
+                       "not null, idperfil int not null)"),
+    };
+}
+
+inline QStringList TablasNomina() {
+    return {
+        QStringLiteral("create table empresas (empresa int not null primary key, nombre_empresa "
+                       "varchar(60) null, referencia varchar(30) null)"),
+        QStringLiteral("create table capa_lugar (lugar int null)"),
+    };
+}
+
+// A date-time literal `dias` days from today at the given time of day.
+inline QString Fecha(int dias, const QString& hora = QStringLiteral("12:00:00")) {
+    return QLatin1Char('\'') + QDate::currentDate().addDays(dias).toString(Qt::ISODate) +
+           QLatin1Char(' ') + hora + QLatin1Char('\'');
+}
+
+// Each test in its own working directory with a fresh security database.
+class BaseUsuariosTest : public TempDirTest {
+  protected:
+    void SetUp() override {
+        TempDirTest::SetUp();
+        CreaBase(kBase);
+        Ejecuta(TablasSeguridad());
+        Ejecuta(TablasNomina());
+    }
+
+    // The single policy row; rotacion is stored as text, as the payroll keeps it.
+    static void Politica(int vigencia, int longitud, int rotacion, int numeros, int aviso) {
+        Ejecuta({QStringLiteral("insert into ctrl_usuarios values (%1, %2, '%3', %4, %5)")
+                     .arg(vigencia)
+                     .arg(longitud)
+                     .arg(rotacion)
+                     .arg(numeros)
+                     .arg(aviso)});
+    }
+};
+
+}  // namespace prueba
+
+namespace prueba {
+
+// The first column of every row of `sql`, as text.
+inline QStringList Columna(const QString& sql) {
+    clsConexion cnx;
+    QStringList valores;
+    ado::Recordset rs;
+    rs.Open(sql, cnx.Conexion());
+    for (; !rs.Eof(); rs.MoveNext())
+        valores << rs.Fields(0).Value.toText();
+    return valores;
+}
+
+inline ado::Value Valor(const QString& sql) {
+    clsConexion cnx;
+    ado::Recordset rs;
+    rs.Open(sql, cnx.Conexion());
+    return rs.Eof() ? ado::Value() : rs.Fields(0).Value;
+}
+
+}  // namespace prueba
