@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QString>
 #include <QWidget>
 
+#include <concepts>
 #include <functional>
 #include <memory>
 
@@ -13,13 +16,19 @@
 // closed form's members. A form that closes itself while it initialises never appears, even
 // when its opener calls Show() afterwards.
 //
+// Application forms declare a public constructor `explicit TX(TForm* parent = nullptr)` and
+// are made through New/NewModal, never with a bare `new`.
+//
 // Ownership: a form belongs to its parent form (Qt parent), or to the application when the
 // parent is nullptr. A form shown modelessly is deleted by the toolkit after it closes, once
-// control is back in the event loop; a modal form lives on until its owner is deleted (use
-// TForm::NewModal to get a std::unique_ptr that frees it when the opener is done).
+// control is back in the event loop; it is detached from its parent when shown, so that a
+// hand-over (show the next form, close this one) never takes the next form down with the old
+// one. A modal form lives on until its owner is deleted (use TForm::NewModal to get a
+// std::unique_ptr that frees it when the opener is done; keep that pointer inside the
+// opener's handler so that the opener outlives it).
 class TForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     template <class F>
     static F* New(TForm* parent = nullptr) {
         auto* form = new F(parent);  // owned by `parent`, or adopted by the application
@@ -29,6 +38,25 @@ public:
     template <class F>
     static std::unique_ptr<F> NewModal(TForm* parent = nullptr) {
         std::unique_ptr<F> form(new F(parent));
+        form->construct();
+        return form;
+    }
+    // As New/NewModal, but `preset(form)` runs before CreateForm and OnInitialize, so that
+    // the members an opener hands over (CNX, Empresa, ...) are in place while the form
+    // initialises:  TForm::NewModal<TBusEmpresa>(this, [&](TBusEmpresa& f) { f.CNX = CNX; });
+    template <class F, class Preset>
+    requires std::invocable<Preset&, F&>
+    static F* New(TForm* parent, Preset&& preset) {
+        auto* form = new F(parent);
+        preset(*form);
+        form->construct();
+        return form;
+    }
+    template <class F, class Preset>
+    requires std::invocable<Preset&, F&>
+    static std::unique_ptr<F> NewModal(TForm* parent, Preset&& preset) {
+        std::unique_ptr<F> form(new F(parent));
+        preset(*form);
         form->construct();
         return form;
     }
@@ -46,20 +74,20 @@ public:
     void nTop(int t);
     int nLeft() const;
     void nLeft(int l);
-    int nBorderStyle = 0;   // fixed frame in every application form
-    int nFormType = 0;      // 2 for the application's dialogs
+    int nBorderStyle = 0;  // 2 or 5: resizable frame; anything else: fixed frame
+    int nFormType = 0;     // 2 for the application's dialogs
     bool lModal = false;
     bool lAutoScroll = false;
-    bool lParentIcon = true;
-    bool lSysMenu = true;   // false: no system menu and no close box
-    QFont oFont;            // "MS Sans Serif" 8 (mapped to the platform's UI font)
+    bool lParentIcon = true;  // true: the application's icon
+    bool lSysMenu = true;     // false: no system menu and no close box
+    QFont oFont;              // "MS Sans Serif" 8 (mapped to the platform's UI font)
 
     std::function<void(TForm*)> OnInitialize;
     std::function<void(TForm*)> OnClose;
 
     void SetBounds(int left, int top, int width, int height);
     void SetClientSize(int width, int height);
-    void Center();  // centre on the screen
+    void Center();  // centre on the screen (again when the form is first shown)
     void SetIcon(const QIcon& icon);
     void SetBackground(const QColor& color);
 
@@ -67,24 +95,39 @@ public:
     void ShowModal();
     void Close();
     bool IsClosed() const { return m_closed; }
+    // True once Show or ShowModal has put the form on screen.
+    bool WasShown() const { return m_everShown; }
 
-protected:
+  Q_SIGNALS:
+    // Emitted once, when the form has closed (after OnClose).
+    void closed();
+
+  protected:
     explicit TForm(TForm* parent);
     // Builds the controls. Overrides call TForm::CreateForm() first.
     virtual void CreateForm();
 
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void construct();
+    void applyFrame();
+    void present();
+    void finishClose();
+
     bool m_closed = false;
     bool m_shownModeless = false;
+    bool m_everShown = false;
+    bool m_centre = false;
+    bool m_inCloseEvent = false;
 };
 
 // Binds a control or form event to a member function of the owning form, checked at compile
 // time:  btnEntrar->OnClick = Bind(this, &TLogin::btnEntrarClick);
-// The handler runs guarded: an exception that escapes it goes to the unhandled-error report.
-template <class F, class... Args>
-auto Bind(F* form, void (F::*method)(Args...)) {
-    return [form, method](Args... args) { (form->*method)(args...); };
+// The handler runs guarded: the toolkit calls every event through ui::Guarded, so an
+// exception that escapes it goes to the unhandled-error report.
+template <class Form, class F, class R, class... Args>
+requires std::derived_from<Form, F>
+auto Bind(Form* form, R (F::*method)(Args...)) {
+    return [form, method](Args... args) { (form->*method)(std::forward<Args>(args)...); };
 }

@@ -1,0 +1,215 @@
+#include "ui/TForm.h"
+
+#include "ui/Application.h"
+#include "ui/Controls.h"
+#include "ui/ErrorReport.h"
+#include "ui/TestSeam.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QPointer>
+#include <QScreen>
+
+TForm::TForm(TForm* parent) : QWidget(parent, Qt::Window) {
+    oFont = MakeFont(QStringLiteral("MS Sans Serif"), 8);
+    setFont(oFont);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    if (!Application().oIcon.isNull())
+        setWindowIcon(Application().oIcon);
+}
+
+TForm::~TForm() {
+    // A form deleted while still open (its owner went first) leaves the list of open forms.
+    if (!m_closed && m_everShown)
+        Application().formClosed(this);
+}
+
+void TForm::construct() {
+    ui::Guarded([this] {
+        CreateForm();
+        if (OnInitialize)
+            OnInitialize(this);
+    });
+}
+
+void TForm::CreateForm() {}
+
+QString TForm::cText() const {
+    return windowTitle();
+}
+void TForm::cText(const QString& caption) {
+    setWindowTitle(caption);
+}
+
+namespace {
+// A fixed frame keeps its size pinned; run-time changes move the pin.
+void resizeForm(QWidget* w, int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (w->minimumSize() == w->maximumSize())
+        w->setFixedSize(width, height);
+    else
+        w->resize(width, height);
+}
+}  // namespace
+
+int TForm::nWidth() const {
+    return width();
+}
+void TForm::nWidth(int w) {
+    resizeForm(this, w, height());
+}
+int TForm::nHeight() const {
+    return height();
+}
+void TForm::nHeight(int h) {
+    resizeForm(this, width(), h);
+}
+int TForm::nTop() const {
+    return y();
+}
+void TForm::nTop(int t) {
+    move(x(), t);
+}
+int TForm::nLeft() const {
+    return x();
+}
+void TForm::nLeft(int l) {
+    move(l, y());
+}
+
+void TForm::SetBounds(int left, int top, int width, int height) {
+    move(left, top);
+    resizeForm(this, width, height);
+}
+
+void TForm::SetClientSize(int width, int height) {
+    resizeForm(this, width, height);
+}
+
+void TForm::Center() {
+    m_centre = true;
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer = frameGeometry().size().expandedTo(size());
+    move(area.x() + (area.width() - outer.width()) / 2,
+         area.y() + (area.height() - outer.height()) / 2);
+}
+
+void TForm::SetIcon(const QIcon& icon) {
+    lParentIcon = false;
+    setWindowIcon(icon);
+}
+
+void TForm::SetBackground(const QColor& color) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, color);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void TForm::applyFrame() {
+    const bool resizable = nBorderStyle == 2 || nBorderStyle == 5;
+    Qt::WindowFlags flags = (nFormType == 2 || lModal) ? Qt::Dialog : Qt::Window;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (lSysMenu)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (lSysMenu && !lModal && nFormType != 2)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (resizable)
+        flags |= Qt::WindowMaximizeButtonHint;
+    else
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+    const QPoint where = pos();
+    setWindowFlags(flags);
+    move(where);
+    if (!resizable)
+        setFixedSize(size());
+    setFont(oFont);
+    if (lParentIcon && !Application().oIcon.isNull())
+        setWindowIcon(Application().oIcon);
+}
+
+void TForm::present() {
+    applyFrame();
+    if (m_centre)
+        Center();
+    m_everShown = true;
+    Application().formShown(this);
+    QWidget::show();
+    raise();
+    activateWindow();
+}
+
+void TForm::Show() {
+    if (m_closed) {
+        // Closed while initialising: it never appears. Nobody owns a parentless one.
+        if (!parentWidget() && !m_everShown)
+            deleteLater();
+        return;
+    }
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    m_shownModeless = true;
+    // A modeless form outlives its opener (hand-overs close the opener right after).
+    if (parentWidget())
+        setParent(nullptr, windowFlags());
+    present();
+}
+
+void TForm::ShowModal() {
+    if (m_closed || isVisible())
+        return;
+    lModal = true;
+    qApp->setQuitOnLastWindowClosed(false);
+    const ui::ModalRunner runner = ui::CurrentModalRunner();
+    QPointer<TForm> self(this);
+    if (runner) {
+        present();
+        runner(*this);
+        if (self && !m_closed)
+            Close();
+        return;
+    }
+    setWindowModality(Qt::ApplicationModal);
+    present();
+    if (m_closed)
+        return;
+    QEventLoop loop;
+    connect(this, &TForm::closed, &loop, &QEventLoop::quit);
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void TForm::Close() {
+    if (m_closed)
+        return;
+    if (isVisible())
+        QWidget::close();  // through closeEvent
+    if (!m_closed)
+        finishClose();
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+    if (!m_closed)
+        finishClose();
+    event->accept();
+}
+
+void TForm::finishClose() {
+    m_closed = true;
+    if (OnClose)
+        ui::Guarded([this] { OnClose(this); });
+    if (m_everShown)
+        Application().formClosed(this);
+    hide();
+    Q_EMIT closed();
+    if (m_shownModeless)
+        deleteLater();
+}
