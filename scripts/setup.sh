@@ -30,5 +30,26 @@ if ((${#missing[@]})); then
     "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# ODBC drivers that the program and the tests use must be registered with the driver manager
+# (/etc/odbcinst.ini): FreeTDS for SQL Server, SQLite3 for the ODBC tests. Their packages ship
+# templates; a driver already registered is left as it is.
+register_odbc_driver() {
+    local name="$1" template="$2" section
+    odbcinst -q -d -n "$name" >/dev/null 2>&1 && return 0
+    if [ ! -f "$template" ]; then
+        echo "ODBC driver $name: template $template not found" >&2
+        return 0
+    fi
+    section="$(mktemp)"
+    awk -v want="[$name]" '/^\[/ { keep = ($0 == want) } keep' "$template" >"$section"
+    echo "Registering ODBC driver $name"
+    odbc_sudo=()
+    [ "$(id -u)" -ne 0 ] && odbc_sudo=(sudo)
+    "${odbc_sudo[@]}" odbcinst -i -d -f "$section" >/dev/null
+    rm -f "$section"
+}
+register_odbc_driver FreeTDS /usr/share/tdsodbc/odbcinst.ini
+register_odbc_driver SQLite3 /usr/share/sqliteodbc/unixodbc.ini
+
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j "$(nproc)"
