@@ -1,6 +1,7 @@
 // Pictures of the way in for the README: run with OXTA_SCREENSHOTS=<folder> to write
 // login.png, empresa.png and inicio.png there; skipped otherwise.
 #include "tests/app/test_endtoend_base.h"
+#include "ui/TestSeam.h"
 
 #include <QCoreApplication>
 #include <QDir>
