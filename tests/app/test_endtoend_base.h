@@ -1,76 +1,41 @@
 #pragma once
 
-// The demo payroll database on the embedded engine, and the way in through the program's
-// start: sign-in, company chooser, main window. Each stage may be looked at (screenshots)
-// before the program moves on.
+// A fresh copy of the demo database (sql/schema.sql, sql/demo.sql) on the embedded engine,
+// and the way in through the program's start: sign-in, company chooser, main window. Each
+// stage may be looked at (screenshots) before the program moves on.
 
 #include "app/OXTAStaffing.h"
 #include "app/frmEmpresa.h"
 #include "app/frmInicio.h"
 #include "app/frmLogin.h"
+#include "data/SqlScript.h"
 #include "tests/app/test_empresa_base.h"
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 #include <array>
 #include <functional>
 
 namespace staffing {
 
+// The demo accounts of sql/demo.sql.
 inline const QString kAdministrador = QStringLiteral("Administrador");
-inline const QString kClaveAdministrador = QStringLiteral("Admin2011");
+inline const QString kClaveAdministrador = QStringLiteral("admin123");
 inline const QString kLimitado = QStringLiteral("consulta");
-inline const QString kClaveLimitado = QStringLiteral("Consulta1");
+inline const QString kClaveLimitado = QStringLiteral("consulta1");
 
-// Areas A..D that the limited user's profile grants.
+// Areas A..D that the limited user's profile grants: reports only.
 inline std::array<bool, 4> AreasLimitado() {
-    return {false, true, false, true};
+    return {false, false, false, true};
 }
 
-// The payroll family's tables and a small demo: three companies, the password policy, the
-// administrator (whose payroll profile sees every company) and a limited user with a profile
-// of this system that grants groups and reports.
-inline QStringList Demo() {
-    QStringList s = prueba::TablasSeguridad();
-    s << TablasEmpresasYRegistro();
-    s << QStringLiteral("create table capa_lugar (lugar int null)");
-    s << QStringLiteral("insert into ctrl_usuarios values (90, 6, '2', 1, 5)");
-    s << QStringLiteral(
-        "insert into empresas values (1, 'Hotel Sol del Pacifico SA de CV', 'Y5412345101', "
-        "'HSP950101AB1', 'Hotel Sol del Pacífico')");
-    s << QStringLiteral(
-        "insert into empresas values (2, 'Hospital San Rafael SC', 'Y5498765102', "
-        "'HSR880315CD2', NULL)");
-    s << QStringLiteral(
-        "insert into empresas values (3, 'Clinica del Norte SA', NULL, NULL, 'Clínica del "
-        "Norte')");
-    const QString expira =
-        QLatin1Char('\'') + QDate::currentDate().addDays(60).toString(Qt::ISODate) + "'";
-    for (const auto& [usuario, clave] :
-         {std::pair{kAdministrador, kClaveAdministrador}, std::pair{kLimitado, kClaveLimitado}})
-        s << QStringLiteral("insert into usuarios values (%1, 'demo', %2, %3)")
-                 .arg(SqlLiteral(usuario), SqlLiteral(clsUsuario::EncriptaPWD(clave)), expira);
-    s << QStringLiteral(
-        "insert into perfiles values ('Nomina total', 'NO', '{}', '{}', 'N', "
-        "'N')");
-    s << QStringLiteral(
-        "insert into perfil_usuarios select idperfil, 'Administrador' from "
-        "perfiles where descripcion='Nomina total'");
-    s << QStringLiteral(
-        "insert into perfiles values ('Consulta de Staffing', 'ST', '{1,2}', "
-        "'{}', 'N', 'N')");
-    s << QStringLiteral(
-        "insert into perfil_usuarios select idperfil, 'consulta' from perfiles "
-        "where descripcion='Consulta de Staffing'");
-    for (const char* opcion : {"B2", "D1"})
-        s << QStringLiteral(
-                 "insert into perfil_funcion select '%1', '%2', idperfil from "
-                 "perfiles where descripcion='Consulta de Staffing'")
-                 .arg(QChar::fromLatin1(opcion[0]))
-                 .arg(QString::fromLatin1(opcion));
-    return s;
+// Runs one of the project's SQL scripts (batches split at GO lines) on the database that
+// config.ini names.
+inline void EjecutaScript(const QString& nombre) {
+    QFile f(QStringLiteral(OXTA_SOURCE_DIR "/sql/") + nombre);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << nombre.toStdString();
+    prueba::Ejecuta(sql::splitBatches(QString::fromUtf8(f.readAll())));
 }
 
 struct Pantallas {
@@ -84,7 +49,8 @@ class DemoTest : public TempDirTest {
     void SetUp() override {
         TempDirTest::SetUp();
         prueba::CreaBase(prueba::kBase);
-        prueba::Ejecuta(Demo());
+        EjecutaScript(QStringLiteral("schema.sql"));
+        EjecutaScript(QStringLiteral("demo.sql"));
     }
     void TearDown() override {
         prueba::CierraFormularios();
