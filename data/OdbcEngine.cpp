@@ -59,18 +59,20 @@ struct Column {
     int scale = 0;
 };
 
+// A float as the fewest decimals (up to 9) that show it, so that 2.5 reads back as 2.5;
+// fewer decimals for magnitudes that would not fit otherwise.
 Value decimalFromDouble(double value) {
-    // Six figures after the point are more than any money or percentage column holds;
-    // trailing zeros are dropped so that 2.5 reads back as 2.5.
-    QString text = QString::number(value, 'f', 6);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    const int scale = point < 0 ? 0 : int(text.size() - point - 1);
-    if (const auto decimal = parseOdbcDecimal(text, scale))
-        return *decimal;
+    for (int figures = 9; figures >= 0; --figures) {
+        QString text = QString::number(value, 'f', figures);
+        while (text.contains(QLatin1Char('.')) && text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+        const qsizetype point = text.indexOf(QLatin1Char('.'));
+        const int scale = point < 0 ? 0 : int(text.size() - point - 1);
+        if (const auto decimal = parseOdbcDecimal(text, scale))
+            return *decimal;
+    }
     return QString::number(value, 'g', 17);
 }
 
@@ -164,9 +166,14 @@ class OdbcEngine final : public Engine {
                 if (indicator == SQL_NULL_DATA)
                     return {};
                 const QString rendered = QString::fromLatin1(text);
-                if (const auto decimal = parseOdbcDecimal(rendered, column.scale))
-                    return *decimal;
-                return rendered;
+                const auto decimal = parseOdbcDecimal(rendered, column.scale);
+                if (!decimal)
+                    return rendered;
+                // numeric(p, 0) holds whole numbers (company keys): read as integers, as the
+                // embedded engine reads them.
+                if (decimal->scale == 0)
+                    return decimal->unscaled;
+                return *decimal;
             }
             case Kind::Floating: {
                 double value = 0;

@@ -46,6 +46,10 @@ QStringList installedOdbcDrivers();
 // or does not fit.
 std::optional<Decimal> parseOdbcDecimal(const QString& text, int scale);
 
+// Values come back as the embedded engine gives them: integers (numeric columns of scale 0
+// included), decimals at the column's scale, floats as decimals, text (char padding kept),
+// date-times (a time alone on 1899-12-30), NULL.
+
 // Opens SQL Server as the settings say. Throws ado::Error("Connection.Open", diagnostics).
 std::unique_ptr<Engine> openOdbcEngine(const ConnectionSettings& settings);
 
