@@ -39,6 +39,8 @@ class SchemaDemoTest : public TempDirTest {
         ado::ConnectionSettings s;
         s.motor = ado::ConnectionSettings::Motor::Sqlite;
         s.server = dir();
+        s.database = QStringLiteral("master");
+        ado::openEngine(s)->execute(QStringLiteral("CREATE DATABASE oxta_demo"));
         s.database = QStringLiteral("oxta_demo");
         engine = ado::openEngine(s);
     }
