@@ -2,11 +2,10 @@
 
 #include "data/AdoError.h"
 #include "data/Engine.h"
+#include "data/SqlScript.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QString>
-#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -15,40 +14,18 @@ inline QString sqlFile(const char* name) {
     return QStringLiteral(OXTA_SOURCE_DIR "/sql/") + QString::fromLatin1(name);
 }
 
-// Splits a script at its GO lines and runs every batch that holds more than blanks and
-// comments; a failing batch is reported as a test failure naming it, and the run goes on.
+// Runs a script batch by batch, as sqlcmd does; a failing batch is reported as a test failure
+// that names it, and the run goes on.
 inline void runScript(ado::Engine& engine, const QString& path) {
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << path.toStdString();
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    static const QRegularExpression go(QStringLiteral("^\\s*GO\\s*$"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    QString batch;
-    int number = 0;
-    auto flush = [&] {
-        bool hasCode = false;
-        for (const QString& l : batch.split(u'\n')) {
-            const QString t = l.trimmed();
-            if (!t.isEmpty() && !t.startsWith(QLatin1String("--")))
-                hasCode = true;
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QStringList batches = sql::splitBatches(QString::fromUtf8(file.readAll()));
+    for (qsizetype i = 0; i < batches.size(); ++i) {
+        try {
+            engine.execute(batches[i]);
+        } catch (const ado::Error& e) {
+            ADD_FAILURE() << path.toStdString() << " batch " << i + 1 << ": " << e.what() << "\n"
+                          << batches[i].left(400).toStdString();
         }
-        ++number;
-        if (hasCode) {
-            try {
-                engine.execute(batch);
-            } catch (const ado::Error& e) {
-                ADD_FAILURE() << path.toStdString() << " batch " << number << ": " << e.what()
-                              << "\n"
-                              << batch.left(400).toStdString();
-            }
-        }
-        batch.clear();
-    };
-    for (const QString& line : lines) {
-        if (go.match(line).hasMatch())
-            flush();
-        else
-            batch += line + u'\n';
     }
-    flush();
 }
