@@ -194,7 +194,7 @@ class Emitter {
             QStringLiteral("SELECT __objid(m.name) AS id, p.name") + kCollate +
             QStringLiteral(
                 " AS name, p.cid + 1 AS colid, m.name AS tablename, p.type AS typename, "
-                "p.\"notnull\" AS notnull FROM ") +
+                "p.\"notnull\" AS is_notnull FROM ") +
             master + QStringLiteral(" AS m, pragma_table_info(m.name, ") +
             quoteText(m_schema.schemaFor(n.database)) +
             QStringLiteral(
@@ -220,7 +220,7 @@ class Emitter {
             out.sql = QStringLiteral("SELECT 'dbo' AS TABLE_SCHEMA, tablename") + kCollate +
                       QStringLiteral(
                           " AS TABLE_NAME, name AS COLUMN_NAME, colid AS "
-                          "ORDINAL_POSITION, typename AS DATA_TYPE, CASE notnull WHEN 0 "
+                          "ORDINAL_POSITION, typename AS DATA_TYPE, CASE is_notnull WHEN 0 "
                           "THEN 'YES' ELSE 'NO' END AS IS_NULLABLE FROM (") +
                       columns + u')';
             out.columns = {{"TABLE_SCHEMA", name}, {"TABLE_NAME", name},

@@ -151,6 +151,11 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     SqliteEngine(sqlite3* db, QString folder, QString database)
         : m_db(db), m_folder(std::move(folder)), m_database(std::move(database)) {
         registerSqlServerFunctions(m_db);
+        // SQLite's Bloom filters hash text by its bytes, so values that the collation holds
+        // equal ("REC" and "rec       ") would be missed in joins: switch them off.
+        constexpr int kBloomFilter = 0x00080000;
+        constexpr int kBloomPulldown = 0x00100000;
+        sqlite3_test_control(SQLITE_TESTCTRL_OPTIMIZATIONS, m_db, kBloomFilter | kBloomPulldown);
         sqlite3_busy_timeout(m_db, 5000);
         exec("PRAGMA journal_mode=WAL");
         exec("PRAGMA synchronous=NORMAL");
@@ -321,7 +326,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             slot.resultNames = std::move(t.resultNames);
             slot.changesSchema = t.changesSchema;
         }
+        static const bool trace = qEnvironmentVariableIsSet("OXTA_SQL_TRACE");
         for (const QString& text : statements) {
+            if (trace)
+                qInfo("sqlite: %s", qPrintable(text));
             sqlite3_stmt* raw = nullptr;
             const QByteArray utf8 = text.toUtf8();
             if (sqlite3_prepare_v2(m_db, utf8.constData(), static_cast<int>(utf8.size()), &raw,
