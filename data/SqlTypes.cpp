@@ -16,6 +16,13 @@ double pow10(int n) {
     return std::pow(10.0, n);
 }
 
+// Rounds half away from zero at `scale` decimals, on the value's shortest decimal form, so
+// that 1.005 (stored as 1.00499999...) rounds as the literal reads, to 1.01.
+double roundDecimal(double d, int scale) {
+    const double shifted = QString::number(d * pow10(scale), 'g', 15).toDouble();
+    return std::round(shifted) / pow10(scale);
+}
+
 QString typeWord(const SqlType& t) {
     switch (t.base) {
         case Base::Bit:
@@ -152,7 +159,7 @@ Scalar toNumeric(const Scalar& v, const SqlType& to) {
             overflow(to);
         return to.scale == 0 ? number : Scalar::ofReal(static_cast<double>(number.i));
     }
-    const double rounded = std::round(number.d * pow10(to.scale)) / pow10(to.scale);
+    const double rounded = roundDecimal(number.d, to.scale);
     if (!(std::fabs(rounded) < limit))
         overflow(to);
     if (to.scale == 0)

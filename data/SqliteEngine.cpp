@@ -156,6 +156,9 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         constexpr int kBloomFilter = 0x00080000;
         constexpr int kBloomPulldown = 0x00100000;
         sqlite3_test_control(SQLITE_TESTCTRL_OPTIMIZATIONS, m_db, kBloomFilter | kBloomPulldown);
+        // A double-quoted name that matches no column is an error, never a text literal.
+        sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+        sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
         sqlite3_busy_timeout(m_db, 5000);
         exec("PRAGMA journal_mode=WAL");
         exec("PRAGMA synchronous=NORMAL");

@@ -5,6 +5,14 @@
 #include "tests/support/TempDir.h"
 
 #include <memory>
+#include <ostream>
+
+namespace ado {
+// Readable values in test failures.
+inline void PrintTo(const Value& v, std::ostream* os) {
+    *os << (v.isNull() ? std::string("NULL") : '\'' + v.toText().toStdString() + '\'');
+}
+}  // namespace ado
 
 // Fixture: an embedded server in the test's own folder with one empty database "nomina",
 // and a connection to it.

@@ -1,0 +1,251 @@
+// SQL Server's dialect and semantics on the embedded engine.
+#include "EmbeddedDb.h"
+
+#include <QDateTime>
+
+using ado::Decimal;
+using ado::Value;
+
+namespace {
+
+class DialectTest : public EmbeddedDbTest {
+  protected:
+    void SetUp() override {
+        EmbeddedDbTest::SetUp();
+        exec(
+            "CREATE TABLE [dbo].[t] ([id] [int] IDENTITY(1,1) NOT NULL, [n] [numeric](3, 0) NULL, "
+            "[s] [smallint] NULL, [i] [int] NULL, [v] [varchar](5) NULL, [c] [char](4) NULL, "
+            "[d] [decimal](9, 2) NULL, [f] [datetime] NULL, CONSTRAINT [PK_t] PRIMARY KEY "
+            "CLUSTERED ([id] ASC)) "
+            "ON [PRIMARY]");
+    }
+};
+
+}  // namespace
+
+TEST_F(DialectTest, ValuesThatDoNotFitTheirColumnAreErrors) {
+    EXPECT_EQ(error("insert into t (n) values (1000)"),
+              "Arithmetic overflow error converting numeric to data type numeric.");
+    EXPECT_EQ(error("insert into t (s) values (40000)"),
+              "Arithmetic overflow error converting expression to data type smallint.");
+    EXPECT_EQ(error("insert into t (v) values ('abcdef')"),
+              "String or binary data would be truncated.");
+    EXPECT_EQ(error("insert into t (i) values ('abc')"),
+              "Conversion failed when converting the varchar value 'abc' to data type int.");
+    EXPECT_EQ(error("insert into t (d) values ('x1')"),
+              "Error converting data type varchar to numeric.");
+    EXPECT_EQ(error("insert into t (f) values ('not a date')"),
+              "Conversion failed when converting date and/or time from character string.");
+    EXPECT_EQ(error("update t set n = 1000"), "");  // no row, nothing converted
+    exec("insert into t (n) values (1)");
+    EXPECT_EQ(error("update t set n = -1000"),
+              "Arithmetic overflow error converting numeric to data type numeric.");
+    // Trailing blanks beyond the length are dropped without complaint; rounding to the scale.
+    exec("insert into t (v, d, n) values ('abc    ', 1.005, 2.6)");
+    EXPECT_EQ(rows("select v, d, n from t where id = 2").rows[0],
+              (std::vector<Value>{Value("abc  "), Value(Decimal{101, 2}), Value(3)}));
+}
+
+TEST_F(DialectTest, QuotedNumbersWithBlanksAreNumbersWhereNumbersAreExpected) {
+    exec("insert into t (n, s, i, d) values ('   5', ' 7 ', '  12', ' 3.5 ')");
+    EXPECT_EQ(rows("select n, s, i, d from t").rows[0],
+              (std::vector<Value>{Value(5), Value(7), Value(12), Value(Decimal{350, 2})}));
+    EXPECT_EQ(
+        scalar("select count(*) from t where n = '       5' and i = ' 12' and d = '3.50'").toInt(),
+        1);
+    EXPECT_EQ(scalar("select count(*) from t where i in ('12', ' 13')").toInt(), 1);
+    EXPECT_EQ(error("select * from t where i = 'x'"),
+              "Conversion failed when converting the varchar value 'x' to data type int.");
+}
+
+TEST_F(DialectTest, TextComparesIgnoringLetterCaseAndTrailingBlanks) {
+    exec("insert into t (v, c) values ('Ana', 'AB')");
+    EXPECT_EQ(scalar("select c from t").toText(), "AB  ");  // char(4) is padded
+    EXPECT_EQ(
+        scalar("select count(*) from t where v = 'ANA   ' and c = 'ab' and C = 'AB    '").toInt(),
+        1);
+    EXPECT_EQ(scalar("select count(*) from T where V <> 'ana'").toInt(), 0);
+    EXPECT_EQ(scalar("select count(*) from t where v in ('x', 'ana ')").toInt(), 1);
+    EXPECT_EQ(scalar("select count(*) from t where upper(v) = 'ana'").toInt(), 1);
+    EXPECT_EQ(scalar("select count(*) from t where v like 'an%'").toInt(), 1);
+    EXPECT_EQ(scalar("select upper('ñandú')").toText(), "ÑANDÚ");
+    // Joins compare the same way, also when SQLite builds an index for the join itself.
+    exec("create table u (k char(10), w int)");
+    exec("insert into u values ('ana', 1)");
+    exec("insert into u values ('ANA  ', 2)");
+    EXPECT_EQ(scalar("select sum(u.w) from t, u where t.i is null and u.k = t.v and t.v = 'ANA '")
+                  .toInt(),
+              3);
+    EXPECT_EQ(scalar("select count(distinct k) from u").toInt(), 1);
+}
+
+TEST_F(DialectTest, IdentityColumnsAreSkippedByPositionalInserts) {
+    exec("insert into t values (1, 2, 3, 'a', 'b', 4.5, '2026-01-02')");
+    exec("insert into t values (1, 2, 3, 'a', 'b', 4.5, '2026-01-02')");
+    EXPECT_EQ(scalar("select max(id) from t").toInt(), 2);
+    EXPECT_EQ(error("insert into t values (9, 1, 2, 3, 'a', 'b', 4.5, '2026-01-02')"),
+              "Column name or number of supplied values does not match table definition.");
+    EXPECT_EQ(error("insert into t (id, n) values (5, 1)"),
+              "Cannot insert explicit value for identity column in table 't' when IDENTITY_INSERT "
+              "is set to OFF.");
+    EXPECT_EQ(error("update t set id = 3"), "Cannot update identity column 'id'.");
+    exec("create table k (a int not null, b varchar(3), constraint pk_k primary key (a, b))");
+    exec("insert into k values (1, 'x')");
+    EXPECT_EQ(error("insert into k values (1, 'X ')"),
+              "Violation of PRIMARY KEY constraint 'pk_k'. Cannot insert duplicate key in object "
+              "'dbo.k'.");
+    EXPECT_EQ(
+        error("insert into k (b) values ('y')"),
+        "Cannot insert the value NULL into column 'a', table 'nomina.dbo.k'; column does not allow "
+        "nulls. INSERT fails.");
+}
+
+TEST_F(DialectTest, DateTimesAndDayArithmetic) {
+    exec("insert into t (f) values (getdate() + 3)");
+    exec("insert into t (f) values ('2026-02-27 10:30:00')");
+    const QDateTime f = scalar("select f from t where id = 1").toDateTime();
+    EXPECT_EQ(QDate::currentDate().daysTo(f.date()), 3);
+    EXPECT_EQ(scalar("select f + 2 from t where id = 2").toDateTime(),
+              QDateTime(QDate(2026, 3, 1), QTime(10, 30)));
+    EXPECT_EQ(scalar("select f - 0.5 from t where id = 2").toDateTime(),
+              QDateTime(QDate(2026, 2, 26), QTime(22, 30)));
+    EXPECT_EQ(scalar("select dateadd(month, 1, f) from t where id = 2").toDateTime().date(),
+              QDate(2026, 3, 27));
+    EXPECT_EQ(scalar("select datediff(day, '2026-02-27', f) from t where id = 2").toInt(), 0);
+    EXPECT_EQ(scalar("select year(f) * 100 + month(f) from t where id = 2").toInt(), 202602);
+    EXPECT_EQ(scalar("select count(*) from t where f > '2026-02-27' and f < '20260228'").toInt(),
+              1);
+    EXPECT_EQ(scalar("select convert(varchar(10), f, 120) from t where id = 2").toText(),
+              "2026-02-27");
+    EXPECT_EQ(rows("select f from t where id = 2").rows[0][0].type(), Value::Type::DateTime);
+}
+
+TEST_F(DialectTest, PlusAddsNumbersAndJoinsText) {
+    exec("insert into t (i, v, c, d) values (2, 'ab', 'cd', 1.25)");
+    EXPECT_EQ(
+        rows("select i + 3, v + c + '!', '5' + 3, i + d, v + '-' + convert(varchar(5), i) from t")
+            .rows[0],
+        (std::vector<Value>{Value(5), Value("abcd  !"), Value(8), Value(Decimal{325, 2}),
+                            Value("ab-2")}));
+    EXPECT_TRUE(scalar("select v + null from t").isNull());
+    EXPECT_EQ(scalar("select isnull(n, 0) + 1 from t").toInt(), 1);
+    EXPECT_EQ(error("select 'a' + 1 from t"),
+              "Conversion failed when converting the varchar value 'a' to data type int.");
+}
+
+TEST_F(DialectTest, QueriesWithTopOrderJoinsAndSubqueries) {
+    for (int i = 1; i <= 5; ++i)
+        exec(QString("insert into t (i, v) values (%1, 'v%1')").arg(i));
+    exec("create table g (i int, name varchar(10))");
+    exec("insert into g values (2, 'two')");
+    exec("insert into g values (4, 'four')");
+    auto r = rows("select top 2 i from t order by i desc");
+    EXPECT_EQ(r.rows.size(), 2u);
+    EXPECT_EQ(r.rows[0][0], Value(5));
+    r = rows("select t.v, g.name from t inner join g on g.i = t.i order by g.name");
+    ASSERT_EQ(r.rows.size(), 2u);
+    EXPECT_EQ(r.rows[0][1], Value("four"));
+    EXPECT_EQ(r.columns, (QStringList{"v", "name"}));
+    EXPECT_EQ(scalar("select count(*) from t where i in (select i from g)").toInt(), 2);
+    EXPECT_EQ(
+        scalar("select count(*) from t where not exists (select * from g where g.i = t.i)").toInt(),
+        3);
+    EXPECT_EQ(scalar("select (select name from g where g.i = t.i) from t where i = 4"),
+              Value("four"));
+    EXPECT_EQ(scalar("select max(x.i) from (select i from t where i < 4) x").toInt(), 3);
+    EXPECT_EQ(rows("select distinct(v) from t left outer join g on g.i = t.i where g.i is null")
+                  .rows.size(),
+              3u);
+    EXPECT_EQ(scalar("select case when i > 3 then 'big' else 'small' end from t where i = 5"),
+              Value("big"));
+    EXPECT_EQ(scalar("select len('ab  ') + charindex('c', 'abc')").toInt(), 5);
+    EXPECT_EQ(scalar("select count(*) from t where i between ' 2' and 3").toInt(), 2);
+    EXPECT_EQ(scalar("select newid()").toText().size(), 36);
+}
+
+TEST_F(DialectTest, ABatchRunsWholeOrNotAtAll) {
+    EXPECT_EQ(error("insert into t (i) values (1)\ninsert into t (i) values ('x')"),
+              "Conversion failed when converting the varchar value 'x' to data type int.");
+    EXPECT_EQ(scalar("select count(*) from t").toInt(), 0);
+    EXPECT_NE(error("create table z (a int) insert into nothere values (1)"), "");
+    EXPECT_EQ(scalar("select count(*) from sysobjects where name = 'z'").toInt(), 0);
+    // The rows of the last statement that gives rows.
+    const auto r = rows("insert into t (i) values (7); select i from t; select i + 1 as j from t");
+    EXPECT_EQ(r.columns, QStringList{"j"});
+    EXPECT_EQ(r.rows[0][0], Value(8));
+}
+
+TEST_F(DialectTest, StatementsTheEngineCannotRunAreNamed) {
+    EXPECT_EQ(error("EXEC sp_who"),
+              "The embedded engine does not support the statement beginning 'EXEC'.");
+    EXPECT_EQ(error("create procedure p as select 1"),
+              "The embedded engine does not support CREATE procedure.");
+    EXPECT_EQ(error("select * from nothere"), "Invalid object name 'nothere'.");
+    EXPECT_EQ(error("select nocol from t"), "Invalid column name 'nocol'.");
+    EXPECT_EQ(error("select frobnicate(1)"),
+              "'frobnicate' is not a recognized built-in function name.");
+    EXPECT_EQ(error("select * from t where"), "Incorrect syntax near the end of the statement.");
+    EXPECT_EQ(error("select 'unclosed"),
+              "Unclosed quotation mark after the character string 'unclosed'.");
+    EXPECT_EQ(error("CREATE TABLE t (a int)"),
+              "There is already an object named 't' in the database.");
+}
+
+TEST_F(DialectTest, ControlFlowAndCatalogue) {
+    exec(
+        "if object_id('dbo.t') is not null insert into t (i) values (1) else insert into t (i) "
+        "values (2)");
+    exec(
+        "IF NOT EXISTS (SELECT * FROM INFORMATION_SCHEMA.COLUMNS WHERE TABLE_NAME = 'T' AND "
+        "COLUMN_NAME = 'extra')\n"
+        "BEGIN\n  ALTER TABLE t ADD extra varchar(3) NULL\n  UPDATE t SET extra = 'x'\nEND");
+    EXPECT_EQ(rows("select i, extra from t").rows[0], (std::vector<Value>{Value(1), Value("x")}));
+    EXPECT_TRUE(scalar("select object_id('nothere')").isNull());
+    EXPECT_EQ(scalar("select OBJECTPROPERTY(object_id(N'[dbo].[t]'), N'IsUserTable')").toInt(), 1);
+    EXPECT_EQ(scalar("select xtype from sysobjects where name = 'T'"), Value("U "));
+    EXPECT_EQ(scalar("select count(*) from sys.tables").toInt(), 1);
+}
+
+TEST_F(DialectTest, TranslationsFollowSchemaChanges) {
+    const QString insert = "insert into t values (1, 2, 3, 'a', 'b', 4.5, '2026-01-02')";
+    exec(insert);
+    exec("alter table t add e int null");
+    EXPECT_EQ(error(insert),
+              "Column name or number of supplied values does not match table definition.");
+    // A change made through another connection is seen too.
+    auto other = open("nomina");
+    other->Execute("alter table t drop column e");
+    EXPECT_EQ(error(insert), "");
+    EXPECT_EQ(scalar("select count(*) from t").toInt(), 2);
+}
+
+TEST_F(DialectTest, ServerCatalogueAndOtherDatabases) {
+    auto master = open("master");
+    try {
+        master->Execute("CREATE DATABASE nomina");
+        FAIL();
+    } catch (const ado::Error& e) {
+        EXPECT_EQ(e.description(),
+                  "Database 'nomina' already exists. Choose a different database name.");
+    }
+    exec("insert into t (i) values (42)");
+    ado::Recordset r;
+    r.Open("select name from sysdatabases order by name", master.get());
+    QStringList names;
+    for (; !r.Eof(); r.MoveNext())
+        names << r.Fields(0).Value.toText();
+    EXPECT_TRUE(names.contains("master"));
+    EXPECT_TRUE(names.contains("nomina"));
+    ado::Recordset other;
+    other.Open("select i from [nomina].[dbo].[t]", master.get());
+    ASSERT_FALSE(other.Eof());
+    EXPECT_EQ(other.Fields(0).Value, Value(42));
+    try {
+        open("nothere");
+        FAIL();
+    } catch (const ado::Error& e) {
+        EXPECT_EQ(e.operation(), "Connection.Open");
+        EXPECT_EQ(e.description(),
+                  "Cannot open database \"nothere\" requested by the login. The login failed.");
+    }
+}
