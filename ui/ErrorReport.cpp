@@ -20,7 +20,7 @@
 #include <QVBoxLayout>
 
 #include <boost/core/demangle.hpp>
-#include <boost/stacktrace/stacktrace.hpp>
+#include <boost/stacktrace/frame.hpp>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -64,18 +64,27 @@ QString UserName() {
     return {};
 }
 
-// The chain of calls, innermost first, one "routine(line)" entry a call, without the frames
-// of the error machinery itself.
-QStringList Calls(const boost::stacktrace::stacktrace& trace) {
+// The chain of calls, innermost first, one "routine(line)  file" entry a call, without the
+// frames of the error machinery itself (everything up to the runtime's throw function, or up
+// to the report when the chain was taken where the error was caught). The addresses are
+// return addresses: one byte back lies inside the call, which names the right routine and
+// line even when the call was the routine's last instruction.
+QStringList Calls(const std::vector<void*>& frames) {
+    std::vector<boost::stacktrace::frame> trace;
+    std::size_t first = 0;
+    for (void* address : frames) {
+        trace.emplace_back(static_cast<const char*>(address) - 1);
+        const std::string name = trace.back().name();
+        if (name.find("__cxa_throw") != std::string::npos ||
+            name.find("ui::ReportUnhandledError") != std::string::npos)
+            first = trace.size();
+    }
     QStringList out;
-    for (const auto& frame : trace) {
+    for (std::size_t i = first; i < trace.size(); ++i) {
+        const auto& frame = trace[i];
         QString name = QString::fromStdString(frame.name());
         if (name.isEmpty())
             name = QStringLiteral("0x%1").arg(quintptr(frame.address()), 0, 16);
-        if (name.contains(QLatin1String("boost::stacktrace")) ||
-            name.contains(QLatin1String("ui::detail::")) ||
-            name.startsWith(QLatin1String("ui::ReportUnhandledError")))
-            continue;
         const std::size_t line = frame.source_line();
         QString entry = line ? QStringLiteral("%1(%2)").arg(name).arg(line) : name;
         const std::string file = frame.source_file();
@@ -226,10 +235,10 @@ void ReportUnhandledError(std::exception_ptr error) {
         if (!error)
             return;
         const ErrorInfo info = DescribeError(error);
-        auto trace = detail::StackAtThrow(ThrownObject(error));
-        if (!trace)
-            trace = boost::stacktrace::stacktrace();  // where it was caught
-        const QString log = ErrorLogText(info, Calls(*trace));
+        auto frames = detail::FramesAtThrow(ThrownObject(error));
+        if (!frames)
+            frames = detail::CurrentFrames();  // where it was caught
+        const QString log = ErrorLogText(info, Calls(*frames));
         const bool written = WriteLog(log);
         ShowWindow(info, log, written);
     } catch (...) {

@@ -9,10 +9,9 @@
 
 #include "ui/ErrorReportThrow.h"
 
-#include <boost/stacktrace/safe_dump_to.hpp>
-
 #include <cxxabi.h>
 #include <dlfcn.h>
+#include <execinfo.h>
 
 #include <array>
 #include <cstddef>
@@ -20,13 +19,13 @@
 
 namespace {
 
-constexpr std::size_t kFrames = 64;
+constexpr int kFrames = 64;
 constexpr std::size_t kSlots = 4;
 
 struct ThrowSlot {
     const void* object = nullptr;
-    std::size_t bytes = 0;
-    std::array<boost::stacktrace::frame::native_frame_ptr_t, kFrames> frames{};
+    int count = 0;
+    std::array<void*, kFrames> frames{};
 };
 
 struct ThrowRing {
@@ -36,14 +35,20 @@ struct ThrowRing {
 
 thread_local ThrowRing t_ring;
 
+// backtrace() loads the unwinder on its first call, which may allocate: do that once at
+// start-up rather than inside a throw.
+const bool g_unwinderLoaded = [] {
+    std::array<void*, 2> probe{};
+    return backtrace(probe.data(), static_cast<int>(probe.size())) >= 0;
+}();
+
 void Remember(const void* object) noexcept {
     ThrowSlot& slot = t_ring.slots[t_ring.next];
     t_ring.next = (t_ring.next + 1) % kSlots;
     slot.object = object;
-    // Skip this function and the wrapper below.
-    const std::size_t n =
-        boost::stacktrace::safe_dump_to(2, slot.frames.data(), sizeof slot.frames);
-    slot.bytes = n * sizeof(boost::stacktrace::frame::native_frame_ptr_t);
+    // The frames of this function and of the wrapper are dropped by name when the report
+    // is written, which stays right whether or not the compiler inlined this one.
+    slot.count = backtrace(slot.frames.data(), kFrames);
 }
 
 using CxaThrow = void (*)(void*, std::type_info*, void (*)(void*));
@@ -67,12 +72,19 @@ extern "C" void __cxa_throw(void* object, std::type_info* type, void (*destructo
 
 namespace ui::detail {
 
-std::optional<boost::stacktrace::stacktrace> StackAtThrow(const void* thrownObject) {
+std::vector<void*> CurrentFrames() {
+    std::array<void*, kFrames + 1> frames{};
+    const int n = backtrace(frames.data(), static_cast<int>(frames.size()));
+    return n > 1 ? std::vector<void*>(frames.begin() + 1, frames.begin() + n)
+                 : std::vector<void*>();
+}
+
+std::optional<std::vector<void*>> FramesAtThrow(const void* thrownObject) {
     if (!thrownObject)
         return std::nullopt;
     for (const ThrowSlot& slot : t_ring.slots)
-        if (slot.object == thrownObject && slot.bytes > 0)
-            return boost::stacktrace::stacktrace::from_dump(slot.frames.data(), slot.bytes);
+        if (slot.object == thrownObject && slot.count > 0)
+            return std::vector<void*>(slot.frames.begin(), slot.frames.begin() + slot.count);
     return std::nullopt;
 }
 

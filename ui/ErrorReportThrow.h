@@ -1,13 +1,16 @@
 #pragma once
 
-#include <boost/stacktrace/stacktrace.hpp>
-
 #include <optional>
+#include <vector>
 
 namespace ui::detail {
 
-// The chain of calls at the moment `thrownObject` was thrown on this thread, when it was one
-// of the last few exceptions thrown here.
-std::optional<boost::stacktrace::stacktrace> StackAtThrow(const void* thrownObject);
+// Return addresses of the calls active right now, innermost first (this function's caller
+// first).
+std::vector<void*> CurrentFrames();
+
+// The return addresses at the moment `thrownObject` was thrown on this thread, when it was
+// one of the last few exceptions thrown here.
+std::optional<std::vector<void*>> FramesAtThrow(const void* thrownObject);
 
 }  // namespace ui::detail

@@ -12,7 +12,6 @@
 
 #include "ui/TIni.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
