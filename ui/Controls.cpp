@@ -104,6 +104,7 @@ QColor ColorFromWin(int bgr) {
 
 void TControl::SetBounds(int left, int top, int width, int height) {
     widget()->setGeometry(left, top, std::max(width, 0), std::max(height, 0));
+    boundsChanged();
 }
 
 void TControl::Create() {
@@ -308,6 +309,8 @@ bool TEdit::lPassword() const {
     return echoMode() == QLineEdit::Password;
 }
 void TEdit::lPassword(bool p) {
+    if (p && !m_maskStyle)
+        cPasswordChar(m_mask);
     setEchoMode(p ? QLineEdit::Password : QLineEdit::Normal);
 }
 
@@ -351,6 +354,9 @@ void TEdit::focusOutEvent(QFocusEvent* event) {
     m_selectOnClick = false;
     // Another window or a popup taking the focus is no exit from the box.
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
+    // Nor is the closing of its window, or the box being hidden.
+    if (!isVisible())
         return;
     TControl* next = TControl::Of(QApplication::focusWidget());
     if (next == this)
@@ -690,6 +696,7 @@ QWidget* TImage::widget() const {
 void TImage::oPicture(const QString& resourceName) {
     m_name = resourceName;
     m_pixmap = ui::Picture(resourceName);
+    m_fitted = QPixmap();
     update();
 }
 QString TImage::oPicture() const {
@@ -701,12 +708,16 @@ void TImage::lTransparent(bool t) {
 void TImage::paintEvent(QPaintEvent*) {
     if (m_pixmap.isNull())
         return;
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QSize fitted = m_pixmap.size().scaled(size(), Qt::KeepAspectRatio);
-    const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2),
-                       fitted);
-    painter.drawPixmap(target, m_pixmap);
+    if (fitted.isEmpty())
+        return;
+    if (m_fitted.size() != fitted) {
+        m_fitted = ui::Picture(m_name, fitted);
+        if (m_fitted.size() != fitted)
+            m_fitted = m_pixmap.scaled(fitted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    QPainter painter(this);
+    painter.drawPixmap((width() - fitted.width()) / 2, (height() - fitted.height()) / 2, m_fitted);
 }
 
 // ---- TStatusBar ----

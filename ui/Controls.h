@@ -71,6 +71,8 @@ class TControl {
     // Runs in Create() before the control is shown: applies properties that are plain data
     // members (set between New and Create).
     virtual void realise() {}
+    // Runs after SetBounds (a hidden widget gets its resize event only when shown).
+    virtual void boundsChanged() {}
 };
 
 // Font helper: face and point size as the forms name them; "MS Sans Serif" and "Tahoma"
@@ -184,6 +186,7 @@ class TBtnBmp : public QToolButton, public TControl {
   protected:
     explicit TBtnBmp(QWidget* parent);
     void resizeEvent(QResizeEvent* event) override;
+    void boundsChanged() override { arrange(); }
 
   private:
     void arrange();
@@ -310,7 +313,8 @@ class TImage : public QWidget, public TControl {
 
   private:
     QString m_name;
-    QPixmap m_pixmap;
+    QPixmap m_pixmap;  // at the picture's own size
+    QPixmap m_fitted;  // drawn anew at the size it is shown (sharp vector pictures)
 };
 
 class TStatusBar;
