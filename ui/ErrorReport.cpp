@@ -121,6 +121,7 @@ class ErrorWindow : public QDialog {
         : QDialog(parent) {
         setWindowTitle(Application().cTitle);
         setModal(true);
+        setMinimumWidth(440);
 
         auto* icon = new QLabel(this);
         icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(48, 48));

@@ -15,33 +15,24 @@
 using ui::MsgKind;
 using ui::ScriptedMessages;
 
-TEST(ScriptedMessages, RecordsEveryBoxInOrderWithTheResolvedCaption) {
+TEST(ScriptedMessages, RecordsEveryBoxAndAnswersFromTheScriptInOrder) {
     ScriptedMessages msgs;
-    msgs.answer(true);
+    msgs.answer(true).answer(false);
     MsgInfo("Datos guardados");
     MsgStop("Falló", "CONEXION NO REALIZADA.");
     EXPECT_TRUE(MsgNoYes("¿Desea eliminar el registro?"));
+    EXPECT_FALSE(MsgNoYes("¿Otra vez?"));
 
-    ASSERT_EQ(msgs.count(), 3);
+    ASSERT_EQ(msgs.count(), 4);
     EXPECT_EQ(msgs.messages()[0].kind, MsgKind::Info);
     EXPECT_EQ(msgs.messages()[0].caption, "OXTAStaffing");
     EXPECT_EQ(msgs.messages()[1].kind, MsgKind::Stop);
     EXPECT_EQ(msgs.messages()[1].caption, "CONEXION NO REALIZADA.");
     EXPECT_EQ(msgs.last().kind, MsgKind::NoYes);
-    EXPECT_EQ(msgs.texts(),
-              (QStringList{"Datos guardados", "Falló", "¿Desea eliminar el registro?"}));
+    EXPECT_EQ(msgs.texts(), (QStringList{"Datos guardados", "Falló", "¿Desea eliminar el registro?",
+                                         "¿Otra vez?"}));
     EXPECT_EQ(msgs.texts(MsgKind::Stop), QStringList{"Falló"});
-    EXPECT_EQ(msgs.count(MsgKind::Info), 1);
-    EXPECT_TRUE(msgs.contains("Datos guardados"));
-    EXPECT_FALSE(msgs.unexpectedQuestion());
-}
-
-TEST(ScriptedMessages, AnswersQuestionsFromTheScriptInOrder) {
-    ScriptedMessages msgs;
-    msgs.answer(false).answer(true);
-    MsgInfo("no consume respuesta");
-    EXPECT_FALSE(MsgNoYes("uno"));
-    EXPECT_TRUE(MsgNoYes("dos"));
+    EXPECT_EQ(msgs.count(MsgKind::NoYes), 2);
     EXPECT_EQ(msgs.pendingAnswers(), 0);
     EXPECT_FALSE(msgs.unexpectedQuestion());
 }
