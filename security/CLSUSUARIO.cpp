@@ -6,6 +6,7 @@
 #include "ui/Msg.h"
 
 #include <QDate>
+#include <QRegularExpression>
 
 #include <vector>
 
@@ -77,9 +78,8 @@ QString clsUsuario::Vigencia() {
 bool clsUsuario::escribePassword(Escritura tipo) {
     const std::shared_ptr<clsConexion> retenida = CNX ? CNX : std::make_shared<clsConexion>();
     const QString dias = Vigencia();
-    bool esNumero = false;
-    dias.toDouble(&esNumero);
-    if (!esNumero) {
+    static const QRegularExpression kNumero(QStringLiteral("^[-+]?[0-9]+(\\.[0-9]+)?$"));
+    if (!kNumero.match(dias).hasMatch()) {
         MsgInfo(dias.isEmpty()
                     ? QStringLiteral("No hay una política de contraseñas (ctrl_usuarios); no se "
                                      "puede guardar la contraseña.")
@@ -163,9 +163,16 @@ bool clsUsuario::Existe() {
 }
 
 bool clsUsuario::Login() {
-    return hayFilas(conexionNueva(),
-                    QStringLiteral(" Select usuario from usuarios  where usuario=") + L(vUsuario) +
-                        QStringLiteral(" and password=") + L(EncriptaPWD(vPwd)));
+    clsConexion& cnx = conexionNueva();
+    const QString clave = EncriptaPWD(vPwd);
+    if (!hayFilas(cnx, QStringLiteral(" Select usuario from usuarios  where usuario=") +
+                           L(vUsuario) + QStringLiteral(" and password=") + L(clave)))
+        return false;
+    // The database compares text without regard to letter case; a password must match
+    // exactly, as the change-password form checks it.
+    const auto guardada = primerValor(
+        cnx, QStringLiteral(" Select password from Usuarios  where usuario=") + L(vUsuario));
+    return guardada && guardada->toText() == clave;
 }
 
 // ---- password policy ----

@@ -45,7 +45,8 @@ class AppTest : public BaseUsuariosTest {
   protected:
     void SetUp() override {
         BaseUsuariosTest::SetUp();
-        Ejecuta({QStringLiteral("insert into empresas values (1, 'Hotel del Sol', NULL)")});
+        Ejecuta({QStringLiteral(
+            "insert into empresas (empresa, nombre_empresa) values (1, 'Hotel del Sol')")});
         m_traspaso = std::make_unique<TraspasoScope>(
             [this](std::shared_ptr<clsConexion> cnx, std::shared_ptr<clsUsuario> u) {
                 traspasos.push_back({std::move(cnx), std::move(u)});

@@ -28,7 +28,7 @@ class ConfigTest : public TempDirTest {
     static void Base(const QString& nombre, bool nomina) {
         prueba::CreaBase(nombre);
         if (nomina)
-            Ejecuta(prueba::TablasNomina());
+            prueba::CreaEsquema();
         prueba::ConfiguraMotor(QStringLiteral("master"));
     }
 

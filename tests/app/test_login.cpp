@@ -4,6 +4,8 @@
 #include "tests/app/AppTestSupport.h"
 #include "ui/TestSeam.h"
 
+#include <QLineEdit>
+
 using prueba::AppTest;
 using prueba::Columna;
 using prueba::Cuenta;
@@ -81,7 +83,10 @@ TEST_F(LoginTest, BothBoxesMustBeFilledButBlanksCount) {
                                          QStringLiteral("Debe indicar su clave.")}));
 
     msgs.clear();
-    login->txtUsuario->Value(QStringLiteral("   "));
+    // As typed: assigning Value would drop the trailing blanks.
+    auto* const caja = qobject_cast<QLineEdit*>(login->txtUsuario->widget());
+    ASSERT_NE(caja, nullptr);
+    caja->setText(QStringLiteral("   "));
     login->txtPassword->Value(QStringLiteral("x"));
     EXPECT_TRUE(login->ValidaDatos());
     login->btnEntrarClick(nullptr);

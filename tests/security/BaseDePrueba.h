@@ -5,12 +5,14 @@
 // server's catalogue, and the account, policy and profile tables.
 
 #include "data/SqlLiteral.h"
+#include "data/SqlScript.h"
 #include "data/clsConexion.h"
 #include "tests/support/TempDir.h"
 #include "ui/TIni.h"
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -45,31 +47,42 @@ inline void CreaBase(const QString& bd) {
     ConfiguraMotor(bd);
 }
 
+// The payroll, security and planning tables of the project's schema script.
+inline void CreaEsquema() {
+    QFile script(QStringLiteral(OXTA_SOURCE_DIR "/sql/schema.sql"));
+    ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+    Ejecuta(sql::splitBatches(QString::fromUtf8(script.readAll())));
+}
+
+// The account, policy and profile tables alone (for tests that build the rest themselves).
 inline QStringList TablasSeguridad() {
     return {
-        QStringLiteral("create table usuarios (usuario varchar(30) not null primary key, "
-                       "descripcion varchar(60) null, password varchar(30) null, "
+        QStringLiteral("create table usuarios (usuario varchar(20) not null primary key, "
+                       "descripcion varchar(60) null, password varchar(50) null, "
                        "expiracion datetime null)"),
-        QStringLiteral("create table hpwd (usuario varchar(30) not null, fch_modifico datetime "
-                       "not null, password varchar(30) null)"),
+        QStringLiteral("create table hpwd (usuario varchar(20) not null, fch_modifico datetime "
+                       "not null, password varchar(50) null)"),
         QStringLiteral("create table ctrl_usuarios (dias_Vigencia int null, longitud_password "
-                       "int null, rotacion_password varchar(5) null, requiere_numeros int null, "
+                       "int null, rotacion_password varchar(3) null, requiere_numeros int null, "
                        "dias_aviso int null)"),
         QStringLiteral("create table perfiles (idperfil int identity(1,1) not null, descripcion "
-                       "varchar(60) null, sistema varchar(2) null, empresas varchar(200) null, "
-                       "sucursales varchar(200) null, todas char(1) null, admin char(1) null)"),
+                       "varchar(60) null, sistema varchar(3) null, empresas varchar(255) null, "
+                       "centros varchar(255) null, bloqueado char(1) null, solo_lectura char(1) "
+                       "null)"),
         QStringLiteral("create table perfil_usuarios (idperfil int not null, usuario "
-                       "varchar(30) not null)"),
-        QStringLiteral("create table perfil_funcion (funcion char(1) not null, opcion char(2) "
-                       "not null, idperfil int not null)"),
+                       "varchar(20) not null)"),
+        QStringLiteral("create table perfil_funcion (funcion varchar(2) not null, opcion "
+                       "varchar(4) not null, idperfil int not null)"),
     };
 }
 
+// The two payroll tables that the sign-in and the settings form look at.
 inline QStringList TablasNomina() {
     return {
-        QStringLiteral("create table empresas (empresa int not null primary key, nombre_empresa "
-                       "varchar(60) null, referencia varchar(30) null)"),
-        QStringLiteral("create table capa_lugar (lugar int null)"),
+        QStringLiteral("create table empresas (empresa numeric(3,0) not null primary key, "
+                       "nombre_empresa varchar(100) not null, referencia varchar(40) null)"),
+        QStringLiteral("create table capa_lugar (empresa numeric(3,0) not null, lugar int not "
+                       "null, descripcion varchar(60) not null)"),
     };
 }
 
@@ -85,8 +98,7 @@ class BaseUsuariosTest : public TempDirTest {
     void SetUp() override {
         TempDirTest::SetUp();
         CreaBase(kBase);
-        Ejecuta(TablasSeguridad());
-        Ejecuta(TablasNomina());
+        CreaEsquema();
     }
 
     // The single policy row; rotacion is stored as text, as the payroll keeps it.

@@ -105,7 +105,9 @@ TEST(ReglasDePassword, EsNumeroAcceptsExactlyOneAsciiDigit) {
 TEST_F(BaseUsuariosTest, LoginMatchesNameAndPasswordOnly) {
     Cuenta(QStringLiteral("ana"), QStringLiteral("Clave12"));
     EXPECT_TRUE(Usuario(QStringLiteral("ana"), QStringLiteral("Clave12")).Login());
+    // Letter case counts, although the database compares text without it.
     EXPECT_FALSE(Usuario(QStringLiteral("ana"), QStringLiteral("clave12")).Login());
+    EXPECT_TRUE(Usuario(QStringLiteral("ANA"), QStringLiteral("Clave12")).Login());
     EXPECT_FALSE(Usuario(QStringLiteral("ana"), QStringLiteral("Clave12 ")).Login());
     EXPECT_FALSE(Usuario(QStringLiteral("luis"), QStringLiteral("Clave12")).Login());
     EXPECT_FALSE(Usuario(QStringLiteral("   "), QStringLiteral("Clave12")).Login());
