@@ -164,10 +164,16 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         exec("PRAGMA synchronous=NORMAL");
         exec("CREATE TEMP TABLE __oxta_databases (name TEXT, dbid INTEGER)");
         m_schemaVersion = prepareRaw(QStringLiteral("PRAGMA main.schema_version"));
+        m_savepoint = prepareRaw(QStringLiteral("SAVEPOINT oxta_batch"));
+        m_release = prepareRaw(QStringLiteral("RELEASE oxta_batch"));
+        m_rollback = prepareRaw(QStringLiteral("ROLLBACK TO oxta_batch"));
     }
     ~SqliteEngine() override {
         m_cache.clear();
         m_schemaVersion.reset();
+        m_savepoint.reset();
+        m_release.reset();
+        m_rollback.reset();
         sqlite3_close_v2(m_db);
     }
     SqliteEngine(const SqliteEngine&) = delete;
@@ -257,17 +263,36 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             m_cookie = sqlite3_column_int(m_schemaVersion.get(), 0);
         sqlite3_reset(m_schemaVersion.get());
 
-        exec("SAVEPOINT oxta_batch");
+        // One plain statement is atomic in SQLite by itself; anything more runs under a
+        // savepoint, so that a failing batch leaves nothing behind.
+        const bool single = batch->statements.size() == 1 && isPlain(*batch->statements.front());
+        if (single) {
+            runStatement(*batch->statements.front(), out);
+            return;
+        }
+        stepControl(m_savepoint.get());
         try {
             for (const auto& stmt : batch->statements)
                 runStatement(*stmt, out);
         } catch (...) {
-            // A failing batch leaves nothing behind.
-            sqlite3_exec(m_db, "ROLLBACK TO oxta_batch; RELEASE oxta_batch", nullptr, nullptr,
-                         nullptr);
+            stepControl(m_rollback.get());
+            stepControl(m_release.get());
             throw;
         }
-        exec("RELEASE oxta_batch");
+        stepControl(m_release.get());
+    }
+
+    static bool isPlain(const sql::Stmt& s) {
+        using K = sql::Stmt::Kind;
+        return s.kind == K::Select || s.kind == K::Insert || s.kind == K::Update ||
+               s.kind == K::Delete;
+    }
+
+    void stepControl(sqlite3_stmt* stmt) {
+        const int rc = sqlite3_step(stmt);
+        sqlite3_reset(stmt);
+        if (rc != SQLITE_DONE)
+            throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db)));
     }
 
     void runStatement(const sql::Stmt& s, ResultSet* out) {
@@ -564,6 +589,9 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     int m_cookie = 0;
     std::uint64_t m_ddl = 0;
     StmtHandle m_schemaVersion;
+    StmtHandle m_savepoint;
+    StmtHandle m_release;
+    StmtHandle m_rollback;
     std::unordered_map<QString, std::optional<sql::TableInfo>> m_tables;
     std::pair<int, std::uint64_t> m_tablesGeneration{-1, 0};
     BatchCache m_cache;
