@@ -297,7 +297,10 @@ QSize RecSelHeader::sizeHint() const {
 }
 
 void RecSelHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+    // The style leaves the painter clipped to the (empty) caption: keep our own state.
+    painter->save();
     QHeaderView::paintSection(painter, rect, logicalIndex);
+    painter->restore();
     const auto* view = qobject_cast<const QAbstractItemView*>(parentWidget());
     if (!view || view->currentIndex().row() != logicalIndex)
         return;
@@ -312,6 +315,7 @@ void RecSelHeader::paintSection(QPainter* painter, const QRect& rect, int logica
     marker.lineTo(c.x() - size / 4.0, c.y() + size / 2.0);
     marker.closeSubpath();
     painter->save();
+    painter->setClipRect(rect);
     painter->setRenderHint(QPainter::Antialiasing);
     painter->fillPath(marker, palette().color(QPalette::WindowText));
     painter->restore();

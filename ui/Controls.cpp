@@ -731,6 +731,11 @@ void TStatusPanel::cText(const QString& t) {
 
 TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(false);
+    // A strip of its own, also on forms with a white background.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    setPalette(pal);
+    setAutoFillBackground(true);
     if (parent)
         parent->installEventFilter(this);
     dock();
@@ -747,6 +752,7 @@ TStatusPanel* TStatusBar::AddPanel(int width) {
     auto* label = new QLabel(this);
     label->setTextFormat(Qt::PlainText);
     label->setContentsMargins(4, 0, 4, 0);
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     if (width > 0) {
         label->setFixedWidth(width);
         addWidget(label, 0);

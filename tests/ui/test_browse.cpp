@@ -246,7 +246,22 @@ TEST_F(BrowseTest, RecordSelectorAndHeaderHeight) {
     EXPECT_EQ(browse->horizontalHeader()->sizeHint().height(), 36);
     // No row numbers in the selector.
     EXPECT_FALSE(browse->model()->headerData(0, Qt::Vertical).isValid());
-    browse->grab();  // draws the marker
+    // The marker is drawn on the selected row only.
+    window->show();
+    browse->GoTo(2);
+    QHeaderView* selectorColumn = browse->verticalHeader();
+    const QImage shot = selectorColumn->viewport()->grab().toImage();
+    auto darkPixels = [&](int row) {
+        const int top = selectorColumn->sectionViewportPosition(row);
+        int dark = 0;
+        for (int y = top; y < top + selectorColumn->sectionSize(row); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                dark += qGray(shot.pixel(x, y)) < 100 ? 1 : 0;
+        return dark;
+    };
+    EXPECT_GT(darkPixels(1), 5);
+    EXPECT_EQ(darkPixels(0), 0);
+    EXPECT_EQ(darkPixels(2), 0);
 }
 
 TEST_F(BrowseTest, ColumnWidthsAndReading) {
