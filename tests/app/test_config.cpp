@@ -75,13 +75,6 @@ TEST_F(ConfigTest, InitialisationShowsTheStoredSettingsAndWritesThemBackUnchange
     EXPECT_EQ(Ini("BD"), QStringLiteral("master"));
 }
 
-TEST_F(ConfigTest, OnlyExactUpperCaseTrueTicksTheBox) {
-    Base(QStringLiteral("nomina"), true);
-    EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("AUTOWIN"), QStringLiteral(".t."));
-    const auto form = Abre();
-    EXPECT_FALSE(form->chkAutentificacion->lChecked());
-}
-
 TEST_F(ConfigTest, CheckBoxWritesAutowinAtEveryClickWhicheverWayTheFormIsLeft) {
     Base(QStringLiteral("nomina"), true);
     const auto form = Abre();
@@ -152,14 +145,4 @@ TEST_F(ConfigTest, AceptarStoresTheChosenDatabaseAndStartsAFreshLogin) {
     ASSERT_NE(login, nullptr);
     EXPECT_FALSE(login->IsClosed());
     EXPECT_EQ(login->txtUsuario->Value(), QStringLiteral("ana"));
-}
-
-TEST_F(ConfigTest, AceptarOnTheBlankRowStoresAnEmptyDatabase) {
-    Base(QStringLiteral("nomina"), true);
-    const auto form = Abre();
-    form->arrayEmpresas->GoTo(2);
-    ui::ScriptedMessages msgs;  // the fresh login may not reach a database without a name
-    form->btnEmpresaClick(nullptr);
-    EXPECT_TRUE(form->IsClosed());
-    EXPECT_NE(Ini("BD"), QStringLiteral("nomina"));
 }

@@ -56,13 +56,6 @@ class CambioPwdTest : public prueba::BaseUsuariosTest {
 
 }  // namespace
 
-TEST_F(CambioPwdTest, ShowsTheSignedInUserAndMasksWithTheFamilyCharacter) {
-    EXPECT_EQ(form->lblUsuario->cText(), QStringLiteral("ana"));
-    EXPECT_EQ(form->objUsuario->GetUsuario(), QStringLiteral("ana"));
-    EXPECT_TRUE(form->txtNuevo->lPassword());
-    EXPECT_EQ(form->cText(), QStringLiteral("Cambiar Password"));
-}
-
 TEST_F(CambioPwdTest, EmptyBoxesGiveOnlyTheRequiredMessage) {
     ui::ScriptedMessages msgs;
     form->btnCambiarClick(nullptr);
@@ -132,6 +125,7 @@ TEST_F(CambioPwdTest, AcceptedPasswordIsStoredTrimmedWithHistoryAndHandsOver) {
                                      "fch_modifico"))
                   .last(),
               PasswordGuardado());
+    EXPECT_EQ(form->lblUsuario->cText(), QStringLiteral("ana"));
     EXPECT_EQ(traspasos, QStringList{QStringLiteral("ana")});
     EXPECT_TRUE(form->IsClosed());
 }
@@ -146,12 +140,4 @@ TEST_F(CambioPwdTest, WithoutValidityPeriodNothingIsWrittenAndTheFormStays) {
     EXPECT_EQ(PasswordGuardado(), clsUsuario::EncriptaPWD(QStringLiteral("Actual1")));
     EXPECT_TRUE(traspasos.isEmpty());
     EXPECT_FALSE(form->IsClosed());
-}
-
-TEST_F(CambioPwdTest, SalirWritesNothing) {
-    Escribe(QStringLiteral("Actual1"), QStringLiteral("Nueva22"), QStringLiteral("Nueva22"));
-    form->btnSalirClick(nullptr);
-    EXPECT_TRUE(form->IsClosed());
-    EXPECT_EQ(PasswordGuardado(), clsUsuario::EncriptaPWD(QStringLiteral("Actual1")));
-    EXPECT_TRUE(traspasos.isEmpty());
 }
