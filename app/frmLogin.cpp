@@ -12,6 +12,8 @@
 
 #include <QColor>
 
+#include <stdexcept>
+
 TLogin::TLogin(TForm* parent) : TForm(parent) {}
 
 void TLogin::CreateForm() {

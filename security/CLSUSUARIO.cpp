@@ -68,11 +68,7 @@ bool clsUsuario::hayFilas(clsConexion& cnx, const QString& sql) {
 QString clsUsuario::Vigencia() {
     const auto v =
         primerValor(conexionNueva(), QStringLiteral(" Select dias_Vigencia from ctrl_usuarios"));
-    if (!v)
-        return {};
-    if (v->type() == ado::Value::Type::Decimal)
-        return v->toText();
-    return v->trimmed();
+    return v ? v->trimmed() : QString();
 }
 
 bool clsUsuario::escribePassword(Escritura tipo) {
