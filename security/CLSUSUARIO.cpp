@@ -24,6 +24,12 @@ void abre(ado::Recordset& rs, clsConexion& cnx, const QString& sql) {
     rs.Open(sql, con);
 }
 
+// A scrambled password holding the byte 0 (ö, ø or ÷ where the shift wraps to it) cannot be
+// written into statement text: the text would end at that character.
+bool cabeEnSentencia(const QString& clave) {
+    return !clave.contains(QChar(u'\0'));
+}
+
 // Statements go to a connection that has been opened; Ejecuta itself never connects.
 void ejecuta(clsConexion& cnx, const QString& sql) {
     cnx.Conexion();
@@ -83,7 +89,14 @@ bool clsUsuario::escribePassword(Escritura tipo) {
                                      "días de vigencia; no se puede guardar la contraseña."));
         return false;
     }
-    const QString password = L(EncriptaPWD(vPwd));
+    const QString cifrada = EncriptaPWD(vPwd);
+    if (!cabeEnSentencia(cifrada)) {
+        MsgInfo(
+            QStringLiteral("El password contiene un carácter que no se puede guardar (ö, ø o "
+                           "÷ en ciertas posiciones); elija otro."));
+        return false;
+    }
+    const QString password = L(cifrada);
     const QString usuario = L(vUsuario);
     QString sql;
     switch (tipo) {
@@ -161,6 +174,8 @@ bool clsUsuario::Existe() {
 bool clsUsuario::Login() {
     clsConexion& cnx = conexionNueva();
     const QString clave = EncriptaPWD(vPwd);
+    if (!cabeEnSentencia(clave))
+        return false;  // no password written by this system holds it
     if (!hayFilas(cnx, QStringLiteral(" Select usuario from usuarios  where usuario=") +
                            L(vUsuario) + QStringLiteral(" and password=") + L(clave)))
         return false;

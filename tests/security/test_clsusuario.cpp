@@ -153,6 +153,20 @@ TEST_F(BaseUsuariosTest, WithoutPolicyRowPasswordWritesAreRefusedAndNothingChang
     EXPECT_EQ(Columna(QStringLiteral("select usuario from usuarios")).size(), 1);
 }
 
+TEST_F(BaseUsuariosTest, PasswordWhoseScrambledFormHoldsByteZeroIsRefusedNotSent) {
+    Politica(30, 0, 0, 0, 5);
+    ui::ScriptedMessages msgs;
+    // ö (246) in third place: 246 + 10 wraps to 0.
+    clsUsuario u = Usuario(QStringLiteral("ana"), QStringLiteral("xxö1"));
+    EXPECT_FALSE(u.Insertar());
+    EXPECT_EQ(msgs.count(ui::MsgKind::Info), 1);
+    EXPECT_FALSE(u.Login());
+    EXPECT_TRUE(Columna(QStringLiteral("select usuario from usuarios")).isEmpty());
+    u.SetPwd(QStringLiteral("öxx1"));  // first place: shifted to 255, no wrap to 0
+    EXPECT_TRUE(u.Insertar());
+    EXPECT_TRUE(Usuario(QStringLiteral("ana"), QStringLiteral("öxx1")).Login());
+}
+
 TEST_F(BaseUsuariosTest, BorrarRemovesProfilesAndAccountButKeepsHistory) {
     Cuenta(QStringLiteral("ana"), QStringLiteral("c1"));
     Historia(QStringLiteral("ana"), {QStringLiteral("c0"), QStringLiteral("c1")});
