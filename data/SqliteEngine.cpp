@@ -254,6 +254,11 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             batch = std::make_shared<sql::Batch>(sql::parseBatch(text));
             m_cache.insert(text, batch);
         }
+        // Other databases are attached for the batch only (SQLite allows but a few at once).
+        struct Detach {
+            SqliteEngine* engine;
+            ~Detach() { engine->detachAll(); }
+        } detach{this};
         for (const QString& db : batch->databases)
             attach(db);
         if (batch->usesDatabaseList)
@@ -439,6 +444,16 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         }
         m_attached << database;
         ++m_ddl;
+    }
+
+    void detachAll() {
+        for (const QString& db : std::as_const(m_attached)) {
+            const QByteArray sql = "DETACH DATABASE \"" + db.toLower().toUtf8() + '"';
+            sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, nullptr);
+        }
+        if (!m_attached.isEmpty())
+            ++m_ddl;
+        m_attached.clear();
     }
 
     void refreshDatabaseList() {

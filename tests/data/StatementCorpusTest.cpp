@@ -362,3 +362,27 @@ TEST_F(StatementCorpusTest, SettingsFormListsPayrollDatabasesFromMaster) {
     }
     EXPECT_EQ(conPayroll, QStringList{"nomina"});
 }
+
+TEST_F(StatementCorpusTest, SettingsFormListsEveryDatabaseOfABiggerServer) {
+    auto master = open("master");
+    for (int i = 0; i < 15; ++i)
+        master->Execute(QString("CREATE DATABASE empresa%1").arg(i));
+    int probed = 0;
+    const auto names = master->engine("test").query(" select name from sysdatabases ");
+    for (const auto& row : names.rows) {
+        master->engine("test").query(" select [name] from [" + row[0].toText() +
+                                     "].[dbo].[sysobjects] where [name]='capa_lugar'");
+        ++probed;
+    }
+    EXPECT_EQ(probed, 17);
+}
+
+TEST_F(StatementCorpusTest, MainWindowAndCompanySearch) {
+    EXPECT_EQ(rows("select nombre_empresa from empresas").rows.size(), 2u);
+    EXPECT_EQ(scalar("Select nombre_empresa from empresas where empresa=       7"),
+              ado::Value("Clinica Norte"));
+    const auto r = rows(
+        " select empresa,nombre_empresa,registro_patronal,rfc_empresa,referencia from empresas ");
+    ASSERT_EQ(r.rows.size(), 2u);
+    EXPECT_EQ(r.rows[0][3].trimmed(), "HCE010101AAA");
+}
