@@ -70,12 +70,14 @@ int TForm::nTop() const {
     return y();
 }
 void TForm::nTop(int t) {
+    m_centre = false;  // placed by the program
     move(x(), t);
 }
 int TForm::nLeft() const {
     return x();
 }
 void TForm::nLeft(int l) {
+    m_centre = false;
     move(l, y());
 }
 
@@ -147,7 +149,7 @@ void TForm::present() {
 void TForm::Show() {
     if (m_closed) {
         // Closed while initialising: it never appears. Nobody owns a parentless one.
-        if (!parentWidget() && !m_everShown)
+        if (!parentWidget() && !m_everShown && !m_heldByOpener)
             deleteLater();
         return;
     }
@@ -210,6 +212,6 @@ void TForm::finishClose() {
         Application().formClosed(this);
     hide();
     Q_EMIT closed();
-    if (m_shownModeless)
+    if (m_shownModeless && !m_heldByOpener)
         deleteLater();
 }

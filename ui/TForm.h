@@ -38,6 +38,7 @@ class TForm : public QWidget {
     template <class F>
     static std::unique_ptr<F> NewModal(TForm* parent = nullptr) {
         std::unique_ptr<F> form(new F(parent));
+        form->m_heldByOpener = true;
         form->construct();
         return form;
     }
@@ -56,6 +57,7 @@ class TForm : public QWidget {
     requires std::invocable<Preset&, F&>
     static std::unique_ptr<F> NewModal(TForm* parent, Preset&& preset) {
         std::unique_ptr<F> form(new F(parent));
+        form->m_heldByOpener = true;
         preset(*form);
         form->construct();
         return form;
@@ -119,6 +121,7 @@ class TForm : public QWidget {
     bool m_shownModeless = false;
     bool m_everShown = false;
     bool m_centre = false;
+    bool m_heldByOpener = false;  // made by NewModal: the opener's pointer frees it
     bool m_inCloseEvent = false;
 };
 

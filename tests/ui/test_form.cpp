@@ -341,3 +341,23 @@ TEST_F(FormTest, AFormDeletedWhileOpenLeavesTheOpenForms) {
     }
     EXPECT_TRUE(Application().OpenForms().empty());
 }
+
+TEST_F(FormTest, AFormPlacedByTheProgramIsNotCentredAgain) {
+    auto* form = TForm::New<TProbe>();
+    form->Center();
+    form->nLeft(5);
+    form->nTop(7);
+    form->Show();
+    EXPECT_EQ(form->nLeft(), 5);
+    EXPECT_EQ(form->nTop(), 7);
+    form->Close();
+}
+
+TEST_F(FormTest, AFormHeldByItsOpenerIsNotDeletedByTheToolkit) {
+    auto form = TForm::NewModal<TProbe>();
+    QPointer<TProbe> watch = form.get();
+    form->Show();
+    form->Close();
+    flushDeletes();
+    EXPECT_FALSE(watch.isNull());  // the opener's pointer frees it, once
+}
