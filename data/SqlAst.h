@@ -118,6 +118,8 @@ struct Stmt {
         AlterDrop,
         DropTable,
         CreateDatabase,
+        CreateIndex,  // table; primaryKeyName: the index; columns; unique
+        DropIndex,    // primaryKeyName: the index
         If,
         Block,
     };
@@ -138,6 +140,7 @@ struct Stmt {
     QStringList primaryKey;
     std::vector<QStringList> uniques;
     bool ifExists = false;  // DROP TABLE IF EXISTS
+    bool unique = false;    // CREATE UNIQUE INDEX
     // IF
     ExprPtr condition;
     StmtPtr thenBranch;
@@ -154,7 +157,8 @@ struct Batch {
     bool usesDatabaseList = false;  // reads sysdatabases
 };
 
-// Is `name` one of the server's catalogue views (sysobjects, syscolumns, sysdatabases, ...)?
+// Is `name` one of the server's catalogue views (sysobjects, syscolumns, sysindexes,
+// sysdatabases, ...)?
 bool isCatalogView(const ObjectName& name);
 
 }  // namespace sql

@@ -9,6 +9,7 @@ namespace sql {
 
 bool isCatalogView(const ObjectName& name) {
     static const QSet<QString> views = {QStringLiteral("sysobjects"), QStringLiteral("syscolumns"),
+                                        QStringLiteral("sysindexes"),
                                         QStringLiteral("sysdatabases")};
     const QString schema = name.schema.toLower();
     if (schema == u"information_schema") {
@@ -18,7 +19,7 @@ bool isCatalogView(const ObjectName& name) {
     if (schema == u"sys") {
         const QString o = name.object.toLower();
         return o == u"tables" || o == u"columns" || o == u"databases" || o == u"objects" ||
-               views.contains(o);
+               o == u"indexes" || views.contains(o);
     }
     return views.contains(name.object.toLower());
 }
@@ -142,6 +143,20 @@ class Parser {
         } else if (accept("create")) {
             if (accept("table")) {
                 createTable(*s);
+            } else if (atWord("index") || atWord("unique") || atWord("clustered") ||
+                       atWord("nonclustered")) {
+                s->kind = Stmt::Kind::CreateIndex;
+                s->unique = accept("unique");
+                if (!accept("clustered"))
+                    accept("nonclustered");
+                expect("index");
+                s->primaryKeyName = name();
+                expect("on");
+                s->table = objectName();
+                s->columns = indexColumns();
+                if (accept("include"))
+                    indexColumns();
+                skipIndexOptions();
             } else if (accept("database")) {
                 s->kind = Stmt::Kind::CreateDatabase;
                 s->table.object = name();
@@ -150,6 +165,14 @@ class Parser {
             }
         } else if (accept("alter")) {
             alterTable(*s);
+        } else if (atWord("drop") && atWord("index", 1)) {
+            m_pos += 2;
+            s->kind = Stmt::Kind::DropIndex;
+            // DROP INDEX table.index or DROP INDEX index ON table
+            const ObjectName n = objectName();
+            s->primaryKeyName = n.object;
+            if (accept("on"))
+                s->table = objectName();
         } else if (accept("drop")) {
             expect("table");
             s->kind = Stmt::Kind::DropTable;

@@ -139,6 +139,27 @@ class Emitter {
                 }
                 t.changesSchema = true;
                 break;
+            case Stmt::Kind::CreateIndex: {
+                requireTable(s.table);
+                QStringList cols;
+                for (const QString& c : s.columns)
+                    cols << quote(c);
+                QString index = quote(s.primaryKeyName);
+                const QString schema = m_schema.schemaFor(s.table.database);
+                if (schema != u"main")
+                    index = quote(schema) + u'.' + index;
+                t.statements << QStringLiteral("CREATE ") +
+                                    (s.unique ? QStringLiteral("UNIQUE ") : QString()) +
+                                    QStringLiteral("INDEX ") + index + QStringLiteral(" ON ") +
+                                    quote(s.table.object) + QStringLiteral(" (") +
+                                    cols.join(QStringLiteral(", ")) + u')';
+                t.changesSchema = true;
+                break;
+            }
+            case Stmt::Kind::DropIndex:
+                t.statements << QStringLiteral("DROP INDEX ") + quote(s.primaryKeyName);
+                t.changesSchema = true;
+                break;
             case Stmt::Kind::DropTable:
                 if (!s.ifExists)
                     requireTable(s.table,
@@ -237,6 +258,13 @@ class Emitter {
                           (o == u"tables" ? QStringLiteral(" WHERE xtype = 'U'") : QString());
                 out.columns = {{"object_id", id}, {"name", name}, {"type", SqlType{Base::Char, 2}}};
             }
+        } else if (o == u"sysindexes" || o == u"indexes") {
+            out.sql =
+                QStringLiteral(
+                    "SELECT __objid(tbl_name) AS id, __objid(tbl_name) AS object_id, name") +
+                kCollate + QStringLiteral(" AS name FROM ") + master +
+                QStringLiteral(" WHERE type = 'index' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+            out.columns = {{"id", id}, {"object_id", id}, {"name", name}};
         } else if (o == u"syscolumns" || o == u"columns") {
             if (o == u"syscolumns") {
                 out.sql = QStringLiteral("SELECT id, name, colid FROM (") + columns + u')';

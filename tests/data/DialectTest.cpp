@@ -204,6 +204,14 @@ TEST_F(DialectTest, ControlFlowAndCatalogue) {
     EXPECT_EQ(scalar("select OBJECTPROPERTY(object_id(N'[dbo].[t]'), N'IsUserTable')").toInt(), 1);
     EXPECT_EQ(scalar("select xtype from sysobjects where name = 'T'"), Value("U "));
     EXPECT_EQ(scalar("select count(*) from sys.tables").toInt(), 1);
+    const QString index =
+        "if not exists (select * from dbo.sysindexes where name = N'IX_t_v')\n"
+        "CREATE NONCLUSTERED INDEX [IX_t_v] ON [dbo].[t]([v] ASC, [i] DESC)";
+    exec(index);
+    exec(index);  // guarded: the second run does nothing
+    EXPECT_EQ(scalar("select count(*) from sysindexes where name = 'ix_t_v'").toInt(), 1);
+    exec("DROP INDEX t.IX_t_v");
+    EXPECT_EQ(scalar("select count(*) from sysindexes where name = 'ix_t_v'").toInt(), 0);
 }
 
 TEST_F(DialectTest, TranslationsFollowSchemaChanges) {
