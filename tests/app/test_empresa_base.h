@@ -9,6 +9,7 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/security/BaseDePrueba.h"
 #include "ui/Application.h"
+#include "ui/ErrorReport.h"
 #include "ui/TIni.h"
 
 #include <QFile>
@@ -49,11 +50,19 @@ class StaffingTest : public TempDirTest {
         prueba::Ejecuta(prueba::TablasSeguridad());
         prueba::Ejecuta(TablasEmpresasYRegistro());
         EntraComo(QStringLiteral("Administrador"));
+        // An unhandled error fails the test instead of waiting in the error window.
+        ui::SetErrorWindowHook([this](const QString& log) { errores.push_back(log); });
     }
     void TearDown() override {
         prueba::CierraFormularios();
+        ui::SetErrorWindowHook({});
+        for (const QString& log : errores)
+            ADD_FAILURE() << log.toStdString();
         TempDirTest::TearDown();
     }
+
+    // Unhandled errors reported so far; a test that expects one takes it out.
+    std::vector<QString> errores;
 
     // The user who signed in, as the login leaves it behind.
     static void EntraComo(const QString& usuario) {

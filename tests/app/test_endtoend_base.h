@@ -51,11 +51,17 @@ class DemoTest : public TempDirTest {
         prueba::CreaBase(prueba::kBase);
         EjecutaScript(QStringLiteral("schema.sql"));
         EjecutaScript(QStringLiteral("demo.sql"));
+        ui::SetErrorWindowHook([this](const QString& log) { errores.push_back(log); });
     }
     void TearDown() override {
         prueba::CierraFormularios();
+        ui::SetErrorWindowHook({});
+        for (const QString& log : errores)
+            ADD_FAILURE() << log.toStdString();
         TempDirTest::TearDown();
     }
+
+    std::vector<QString> errores;
 
     // Starts the program and signs in; the chooser takes its first company. `mira` sees each
     // form while it is on screen, before the program moves on.
