@@ -78,6 +78,27 @@ class MaskStyle : public QProxyStyle {
     QChar m_mask;
 };
 
+// Widens `w` to its caption's needs, keeping the side given by the alignment in place.
+void growToFit(QWidget* w, int alignment) {
+    const int need = w->sizeHint().width();
+    if (need <= w->width())
+        return;
+    const int extra = need - w->width();
+    QRect r = w->geometry();
+    switch (alignment) {
+        case 1:
+            r.adjust(-extra / 2, 0, extra - extra / 2, 0);
+            break;
+        case 2:
+            r.adjust(-extra, 0, 0, 0);
+            break;
+        default:
+            r.adjust(0, 0, extra, 0);
+            break;
+    }
+    w->setGeometry(r);
+}
+
 }  // namespace
 
 // ---- Helpers ----
@@ -171,6 +192,13 @@ QString TLabel::cText() const {
 }
 void TLabel::cText(const QString& t) {
     setText(t);
+    if (m_realised)
+        growToFit(this, m_alignment);
+}
+void TLabel::realise() {
+    m_realised = true;
+    if (!wordWrap())
+        growToFit(this, m_alignment);
 }
 int TLabel::nAlignment() const {
     return m_alignment;
@@ -584,6 +612,12 @@ QString TCheckBox::cText() const {
 }
 void TCheckBox::cText(const QString& t) {
     setText(t);
+    if (m_realised)
+        growToFit(this, 0);
+}
+void TCheckBox::realise() {
+    m_realised = true;
+    growToFit(this, 0);
 }
 bool TCheckBox::lChecked() const {
     return isChecked();
@@ -613,6 +647,12 @@ QString TRadio::cText() const {
 }
 void TRadio::cText(const QString& t) {
     setText(t);
+    if (m_realised)
+        growToFit(this, 0);
+}
+void TRadio::realise() {
+    m_realised = true;
+    growToFit(this, 0);
 }
 bool TRadio::lChecked() const {
     return isChecked();

@@ -84,6 +84,11 @@ QColor ColorFromWin(int bgr);
 
 // Alignment values: 0 left, 1 centre, 2 right; 66 in a browse column: data right-aligned
 // under a centred header.
+//
+// Captions of labels, check boxes and radio buttons are never cut off: when the platform's
+// font needs more room than the control was given, the control grows (to the right, to the
+// left for right-aligned labels, both ways for centred ones) when it is created and when its
+// caption changes afterwards.
 
 class TLabel : public QLabel, public TControl {
   public:
@@ -100,9 +105,11 @@ class TLabel : public QLabel, public TControl {
 
   protected:
     explicit TLabel(QWidget* parent);
+    void realise() override;
 
   private:
     int m_alignment = 0;
+    bool m_realised = false;
 };
 
 // A caption line attached to another control (placed just above it, following it when it
@@ -260,6 +267,10 @@ class TCheckBox : public QCheckBox, public TControl {
 
   protected:
     explicit TCheckBox(QWidget* parent);
+    void realise() override;
+
+  private:
+    bool m_realised = false;
 };
 
 // Radio buttons with the same parent exclude one another.
@@ -276,6 +287,10 @@ class TRadio : public QRadioButton, public TControl {
 
   protected:
     explicit TRadio(QWidget* parent);
+    void realise() override;
+
+  private:
+    bool m_realised = false;
 };
 
 class TListBox : public QListWidget, public TControl {

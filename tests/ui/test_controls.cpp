@@ -358,3 +358,32 @@ TEST_F(ControlsTest, LabelBuddySitsAboveItsControlAndFollowsIt) {
     EXPECT_LE(caption->geometry().bottom(), 90);
     EXPECT_GT(caption->geometry().bottom(), 70);
 }
+
+TEST_F(ControlsTest, CaptionsThatNeedMoreRoomAreNotCutOff) {
+    auto* left = TLabel::New(window.get());
+    left->SetBounds(10, 10, 20, 18);
+    left->cText("Nombre del puesto");
+    left->Create();
+    EXPECT_EQ(left->x(), 10);
+    EXPECT_GE(left->width(), left->sizeHint().width());
+
+    auto* right = TLabel::New(window.get());
+    right->SetBounds(100, 40, 20, 18);
+    right->nAlignment(2);
+    right->cText("Total:");
+    right->Create();
+    EXPECT_EQ(right->geometry().right(), 119);  // grows to the left
+    EXPECT_GE(right->width(), right->sizeHint().width());
+
+    auto* check = TCheckBox::New(window.get());
+    check->SetBounds(10, 70, 30, 20);
+    check->Create();
+    check->cText("Mostrar todos los registros");  // changed after creation
+    EXPECT_GE(check->width(), check->sizeHint().width());
+
+    auto* roomy = TLabel::New(window.get());
+    roomy->SetBounds(10, 100, 300, 18);
+    roomy->cText("Corto");
+    roomy->Create();
+    EXPECT_EQ(roomy->width(), 300);  // never shrinks
+}
