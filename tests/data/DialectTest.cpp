@@ -257,3 +257,45 @@ TEST_F(DialectTest, ServerCatalogueAndOtherDatabases) {
                   "Cannot open database \"nothere\" requested by the login. The login failed.");
     }
 }
+
+TEST_F(DialectTest, BatchesWithCommentsSeparatorsAndGrouping) {
+    exec(
+        "SET NOCOUNT ON; -- quiet\n/* three rows */ insert into t (i, v) values (1, 'a');"
+        "insert into t (i, v) values (2, 'A') insert into t (i, v) values (5, 'b')");
+    auto r = rows(
+        "select v as grupo, count(*) cuantos, sum(i) 'total' from t group by v having count(*) > "
+        "1");
+    ASSERT_EQ(r.rows.size(), 1u);  // 'a' and 'A' are one group
+    EXPECT_EQ(r.columns, (QStringList{"grupo", "cuantos", "total"}));
+    EXPECT_EQ(r.rows[0][1], Value(2));
+    EXPECT_EQ(r.rows[0][2], Value(3));
+    EXPECT_EQ(scalar("select avg(i) from t").toInt(), 2);  // int average stays int: 8 / 3
+    EXPECT_EQ(scalar("select convert(numeric(5,1), 2.25)"), Value(Decimal{23, 1}));
+    r = rows("select i from t where i = 1 union select i from t where i = 5 order by i desc");
+    ASSERT_EQ(r.rows.size(), 2u);
+    EXPECT_EQ(r.rows[0][0], Value(5));
+    EXPECT_EQ(scalar("select total = sum(i) from t"), Value(8));
+    exec(
+        "if (select count(*) from t) > 2 begin if 1 = 0 select 1 else delete from t where i = 5 "
+        "end");
+    EXPECT_EQ(scalar("select count(*) from t").toInt(), 2);
+    exec("truncate table t");
+    EXPECT_EQ(scalar("select count(*) from t").toInt(), 0);
+    exec("drop table if exists nada; drop table t");
+    EXPECT_EQ(
+        error("drop table t"),
+        "Cannot drop the table 't', because it does not exist or you do not have permission.");
+}
+
+TEST_F(DialectTest, WritesToAnotherDatabaseByThreePartName) {
+    auto master = open("master");
+    master->Execute("CREATE DATABASE otra");
+    auto otra = open("otra");
+    otra->Execute("create table x (a varchar(3))");
+    exec("insert into [otra].[dbo].[x] values ('abc') insert into otra..x values ('d')");
+    EXPECT_EQ(otra->engine("test").query("select count(*) from x").rows[0][0], Value(2));
+    EXPECT_EQ(error("insert into otra.dbo.x values ('toolong')"),
+              "String or binary data would be truncated.");
+    EXPECT_EQ(error("select * from nadie.dbo.x"),
+              "Database 'nadie' does not exist. Make sure that the name is entered correctly.");
+}
