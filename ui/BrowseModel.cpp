@@ -163,19 +163,54 @@ bool BrowseProxy::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParen
     return true;
 }
 
-bool BrowseProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+BrowseProxy::SortKey BrowseProxy::keyOf(const QString& text) {
+    SortKey key;
+    const QString trimmed = text.trimmed();
+    key.value = trimmed.toDouble(&key.number);
+    if (!key.number)
+        key.folded = trimmed.toCaseFolded();
+    return key;
+}
+
+// Numbers by value and before texts; texts ignoring letter case.
+bool BrowseProxy::less(const SortKey& a, const SortKey& b) {
+    if (a.number && b.number)
+        return a.value < b.value;
+    if (a.number != b.number)
+        return a.number;
+    return a.folded < b.folded;
+}
+
+void BrowseProxy::setSourceModel(QAbstractItemModel* model) {
+    QSortFilterProxyModel::setSourceModel(model);
+    // New rows: the keys of the old ones are of no use.
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        m_keys.clear();
+        m_keyColumn = -1;
+    });
+}
+
+void BrowseProxy::sort(int column, Qt::SortOrder order) {
     const auto* model = static_cast<const BrowseModel*>(sourceModel());
-    const QString a = model->rows().at(left.row()).value(left.column()).trimmed();
-    const QString b = model->rows().at(right.row()).value(right.column()).trimmed();
-    bool aNumber = false;
-    bool bNumber = false;
-    const double x = a.toDouble(&aNumber);
-    const double y = b.toDouble(&bNumber);
-    if (aNumber && bNumber)
-        return x < y;
-    if (aNumber != bNumber)
-        return aNumber;  // numbers before texts
-    return a.compare(b, Qt::CaseInsensitive) < 0;
+    m_keys.clear();
+    m_keyColumn = -1;
+    if (model && column >= 0) {
+        m_keys.reserve(static_cast<size_t>(model->rows().size()));
+        for (const QStringList& row : model->rows())
+            m_keys.push_back(keyOf(row.value(column)));
+        m_keyColumn = column;
+    }
+    QSortFilterProxyModel::sort(column, order);
+}
+
+bool BrowseProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    const auto rows = static_cast<int>(m_keys.size());
+    if (left.column() == m_keyColumn && left.row() < rows && right.row() < rows)
+        return less(m_keys[static_cast<size_t>(left.row())],
+                    m_keys[static_cast<size_t>(right.row())]);
+    const auto* model = static_cast<const BrowseModel*>(sourceModel());
+    return less(keyOf(model->rows().at(left.row()).value(left.column())),
+                keyOf(model->rows().at(right.row()).value(right.column())));
 }
 
 // ---- FilterHeader ----

@@ -50,6 +50,10 @@ class BrowseProxy : public QSortFilterProxyModel {
     Q_OBJECT
   public:
     explicit BrowseProxy(QObject* parent = nullptr) : QSortFilterProxyModel(parent) {}
+    void setSourceModel(QAbstractItemModel* model) override;
+    // Orders by `column` (-1: the loaded order). The sort keys of the column are worked out
+    // once per ordering, not once per comparison.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
     void setFilter(int column, const QString& text);
     QString filter(int column) const;
     void clearFilters();
@@ -60,7 +64,17 @@ class BrowseProxy : public QSortFilterProxyModel {
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
   private:
+    struct SortKey {
+        bool number = false;
+        double value = 0;
+        QString folded;  // letter case folded
+    };
+    static SortKey keyOf(const QString& text);
+    static bool less(const SortKey& a, const SortKey& b);
+
     QStringList m_filters;
+    std::vector<SortKey> m_keys;  // by source row, for m_keyColumn
+    int m_keyColumn = -1;
 };
 
 // Horizontal header with an optional row of filter boxes under the captions.
