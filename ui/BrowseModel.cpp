@@ -1,6 +1,7 @@
 #include "ui/BrowseModel.h"
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollBar>
@@ -276,6 +277,15 @@ void FilterHeader::updateGeometries() {
     placeEditors();
 }
 
+bool FilterHeader::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && parentWidget()) {
+        parentWidget()->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return QHeaderView::eventFilter(watched, event);
+}
+
 void FilterHeader::syncEditors() {
     const int wanted = m_filterBar ? count() : 0;
     while (static_cast<int>(m_editors.size()) > wanted) {
@@ -285,6 +295,7 @@ void FilterHeader::syncEditors() {
     while (static_cast<int>(m_editors.size()) < wanted) {
         const int column = static_cast<int>(m_editors.size());
         auto* editor = new QLineEdit(this);
+        editor->installEventFilter(this);
         editor->setPlaceholderText(tr("Filtrar"));
         editor->setClearButtonEnabled(true);
         editor->setFrame(true);

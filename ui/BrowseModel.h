@@ -99,6 +99,8 @@ class FilterHeader : public QHeaderView {
 
   protected:
     void updateGeometries() override;
+    // The down arrow in a filter box goes on to the rows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void syncEditors();

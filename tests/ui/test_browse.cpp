@@ -1,7 +1,9 @@
 #include "tests/support/TempDir.h"
 #include "ui/Controls.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -299,4 +301,20 @@ TEST(BrowseLarge, TenThousandRowsFilterAndOrder) {
     browse->OrderBy(1);
     EXPECT_EQ(browse->model()->index(0, 1).data().toString(), "Puesto 9999");
     EXPECT_EQ(browse->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+}
+
+TEST_F(BrowseTest, TheDownArrowInAFilterBoxGoesOnToTheRows) {
+    browse->lFilterBar(true);
+    browse->SetArray(sample());
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+    QLineEdit* box = browse->horizontalHeader()->findChildren<QLineEdit*>().value(1);
+    ASSERT_NE(box, nullptr);
+    box->setFocus();
+    ASSERT_TRUE(box->hasFocus());
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(box, &down);
+    EXPECT_TRUE(browse->hasFocus());
+    EXPECT_EQ(browse->Bookmark(), 1);
 }

@@ -387,3 +387,19 @@ TEST_F(ControlsTest, CaptionsThatNeedMoreRoomAreNotCutOff) {
     roomy->Create();
     EXPECT_EQ(roomy->width(), 300);  // never shrinks
 }
+
+TEST_F(ControlsTest, AnExitHandlerMayKeepTheFocusInItsBox) {
+    auto* first = TEdit::New(window.get());
+    auto* second = TEdit::New(window.get());
+    int exits = 0;
+    first->OnExit = [&](TControl*, TControl*) {
+        ++exits;
+        first->SetFocus();  // "the code must be filled in"
+    };
+    showAndActivate();
+    first->SetFocus();
+    second->SetFocus();
+    EXPECT_TRUE(first->hasFocus());
+    EXPECT_FALSE(second->hasFocus());
+    EXPECT_EQ(exits, 1);
+}
