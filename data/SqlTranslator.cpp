@@ -932,7 +932,7 @@ class Emitter {
                 }
                 SqlType type;
                 const std::size_t pairsEnd = e.args.size() - (e.hasElse ? 1 : 0);
-                for (; i + 1 < pairsEnd + 1 && i < pairsEnd; i += 2) {
+                for (; i < pairsEnd; i += 2) {
                     Typed when = expr(*e.args[i], scope);
                     if (e.hasOperand)
                         when = coerce(std::move(when), operand.type);

@@ -536,6 +536,29 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         return QStringLiteral("PK_") + table;
     }
 
+    // The unique index of the table over the columns that SQLite's message names.
+    QString uniqueIndexName(const QString& table, const QString& message) {
+        QStringList failed;
+        for (const QString& part : message.mid(message.indexOf(u':') + 1).split(u',')) {
+            failed << part.trimmed().section(u'.', 1).toLower();
+        }
+        StmtHandle q = prepareRaw(QStringLiteral(
+            "SELECT l.name, group_concat(lower(i.name), ',') FROM pragma_index_list(?1) AS l, "
+            "pragma_index_info(l.name) AS i WHERE l.\"unique\" = 1 GROUP BY l.name"));
+        const QByteArray t = table.toUtf8();
+        sqlite3_bind_text(q.get(), 1, t.constData(), -1, SQLITE_TRANSIENT);
+        while (sqlite3_step(q.get()) == SQLITE_ROW) {
+            const QString name =
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q.get(), 0)));
+            const QString cols =
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q.get(), 1)));
+            if (cols == failed.join(u',')) {
+                return name.startsWith(u"sqlite_autoindex") ? QStringLiteral("UQ_") + table : name;
+            }
+        }
+        return QStringLiteral("UQ_") + table;
+    }
+
     // SQLite's complaint in SQL Server's words.
     QString describe(const sql::Stmt& s) {
         const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
@@ -557,6 +580,12 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             return QStringLiteral("Ambiguous column name '%1'.").arg(m.captured(1));
         if ((m = match("^UNIQUE constraint failed: (\\w+)\\.")).hasMatch()) {
             const QString table = m.captured(1);
+            if (code == SQLITE_CONSTRAINT_UNIQUE) {
+                return QStringLiteral(
+                           "Cannot insert duplicate key row in object 'dbo.%1' with "
+                           "unique index '%2'.")
+                    .arg(table, uniqueIndexName(table, message));
+            }
             return QStringLiteral(
                        "Violation of PRIMARY KEY constraint '%1'. Cannot insert duplicate "
                        "key in object 'dbo.%2'.")
