@@ -209,7 +209,7 @@ class Emitter {
             QStringLiteral(
                 " AS name, CASE type WHEN 'table' THEN 'U ' WHEN 'view' THEN 'V ' "
                 "ELSE 'TR' END") +
-            kCollate + QStringLiteral(" AS xtype, 1 AS uid FROM ") + master +
+            kCollate + QStringLiteral(" AS xtype, 1 AS uid, 0 AS parent_obj FROM ") + master +
             QStringLiteral(" WHERE ") + userObjects;
         const QString columns =
             QStringLiteral("SELECT __objid(m.name) AS id, p.name") + kCollate +
@@ -241,7 +241,9 @@ class Emitter {
             out.sql = QStringLiteral("SELECT 'dbo' AS TABLE_SCHEMA, tablename") + kCollate +
                       QStringLiteral(
                           " AS TABLE_NAME, name AS COLUMN_NAME, colid AS "
-                          "ORDINAL_POSITION, typename AS DATA_TYPE, CASE is_notnull WHEN 0 "
+                          "ORDINAL_POSITION, CASE typename WHEN 'INTEGER' THEN 'bigint' ELSE "
+                          "rtrim(substr(typename, 1, instr(typename || '(', '(') - 1)) END AS "
+                          "DATA_TYPE, CASE is_notnull WHEN 0 "
                           "THEN 'YES' ELSE 'NO' END AS IS_NULLABLE FROM (") +
                       columns + u')';
             out.columns = {{"TABLE_SCHEMA", name}, {"TABLE_NAME", name},
@@ -250,8 +252,15 @@ class Emitter {
         } else if (o == u"sysobjects" || o == u"objects" || o == u"tables") {
             out.sql = objects;
             if (o == u"sysobjects") {
-                out.columns = {
-                    {"id", id}, {"name", name}, {"xtype", SqlType{Base::Char, 2}}, {"uid", id}};
+                out.sql = QStringLiteral(
+                              "SELECT id, name, xtype, xtype AS type, uid, parent_obj FROM (") +
+                          objects + u')';
+                out.columns = {{"id", id},
+                               {"name", name},
+                               {"xtype", SqlType{Base::Char, 2}},
+                               {"type", SqlType{Base::Char, 2}},
+                               {"uid", id},
+                               {"parent_obj", id}};
             } else {
                 out.sql = QStringLiteral("SELECT id AS object_id, name, xtype AS type FROM (") +
                           objects + u')' +

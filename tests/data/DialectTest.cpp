@@ -203,6 +203,10 @@ TEST_F(DialectTest, ControlFlowAndCatalogue) {
     EXPECT_TRUE(scalar("select object_id('nothere')").isNull());
     EXPECT_EQ(scalar("select OBJECTPROPERTY(object_id(N'[dbo].[t]'), N'IsUserTable')").toInt(), 1);
     EXPECT_EQ(scalar("select xtype from sysobjects where name = 'T'"), Value("U "));
+    EXPECT_EQ(scalar("select count(*) from sysobjects where type = 'U'").toInt(), 1);
+    EXPECT_EQ(scalar("select DATA_TYPE from INFORMATION_SCHEMA.COLUMNS where TABLE_NAME = 't' and "
+                     "COLUMN_NAME = 'n'"),
+              Value("numeric"));
     EXPECT_EQ(scalar("select count(*) from sys.tables").toInt(), 1);
     const QString index =
         "if not exists (select * from dbo.sysindexes where name = N'IX_t_v')\n"
