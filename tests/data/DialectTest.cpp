@@ -303,3 +303,15 @@ TEST_F(DialectTest, WritesToAnotherDatabaseByThreePartName) {
     EXPECT_EQ(error("select * from nadie.dbo.x"),
               "Database 'nadie' does not exist. Make sure that the name is entered correctly.");
 }
+
+TEST_F(DialectTest, LiteralsAndNamesAreReadAsWritten) {
+    EXPECT_EQ(rows("select 'it''s', N'ñandú', '--no comment', '/* nor this */', -2.50").rows[0],
+              (std::vector<Value>{Value("it's"), Value("ñandú"), Value("--no comment"),
+                                  Value("/* nor this */"), Value(Decimal{-250, 2})}));
+    EXPECT_DOUBLE_EQ(scalar("select 1.5e2").toDouble(), 150.0);
+    exec("create table [a]]b] ([my col] int, [select] varchar(3))");
+    exec("insert into [dbo].[a]]b] values (1, 'x')");
+    const auto r = rows("select [my col], [SELECT] from [A]]B]");
+    EXPECT_EQ(r.columns, (QStringList{"my col", "SELECT"}));
+    EXPECT_EQ(r.rows[0][1], Value("x"));
+}
