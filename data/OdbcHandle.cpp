@@ -47,8 +47,9 @@ void Handle::reset() noexcept {
 }
 
 Environment::Environment() : m_handle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, "Connection.Open") {
-    const SQLRETURN rc = SQLSetEnvAttr(m_handle.get(), SQL_ATTR_ODBC_VERSION,
-                                       reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    const SQLRETURN rc =
+        SQLSetEnvAttr(m_handle.get(), SQL_ATTR_ODBC_VERSION,
+                      reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(SQL_OV_ODBC3)), 0);
     check(rc, SQL_HANDLE_ENV, m_handle.get(), "Connection.Open");
 }
 
@@ -63,7 +64,8 @@ DbConnection::~DbConnection() {
 void DbConnection::connect(const QString& connectionString) {
     // A server that does not answer must not hold the user interface for long; drivers
     // that do not know the attribute keep their own default.
-    SQLSetConnectAttr(m_handle.get(), SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(15), 0);
+    SQLSetConnectAttr(m_handle.get(), SQL_ATTR_LOGIN_TIMEOUT,
+                      reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(15)), 0);
     std::vector<SQLWCHAR> text = toWide(connectionString);
     SQLWCHAR out[1024];
     SQLSMALLINT outLength = 0;
