@@ -1,6 +1,9 @@
 #pragma once
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX  // keep std::min and std::max usable
+#endif
 #include <windows.h>
 #endif
 #include <sql.h>
