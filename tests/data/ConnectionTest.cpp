@@ -179,7 +179,10 @@ TEST_F(ClsConexionFixture, EjecutaRunsOnlyOnAnObtainedConnection) {
 }
 
 TEST_F(ClsConexionFixture, EmptySettingsReachTheDefaultServersCatalogue) {
-    qputenv("XDG_DATA_HOME", dir().toUtf8());
+    struct DataHome {
+        explicit DataHome(const QString& d) { qputenv("XDG_DATA_HOME", d.toUtf8()); }
+        ~DataHome() { qunsetenv("XDG_DATA_HOME"); }
+    } home(dir());
     EscribeIni("CONFIG", "MOTOR", " SQLite ");
     clsConexion cnx;
     ASSERT_TRUE(cnx.Conectar());
@@ -188,5 +191,4 @@ TEST_F(ClsConexionFixture, EmptySettingsReachTheDefaultServersCatalogue) {
     ado::Recordset rs;
     rs.Open(" select name from sysdatabases ", cnx.Conexion());
     EXPECT_EQ(rs.Fields(0).Value, Value("master"));
-    qunsetenv("XDG_DATA_HOME");
 }
