@@ -3,6 +3,7 @@
 #include "data/SqlTypes.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 #include <QUuid>
 
 #include <sqlite3.h>
@@ -502,6 +503,67 @@ void fnObjectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
 }
 
+// LIKE as SQL Server reads it: % and _, character sets [a-c] and [^a-c], letter case ignored
+// (beyond ASCII too), trailing blanks of the value ignored, an optional escape character.
+QRegularExpression likeRegex(const QString& pattern, QChar escape) {
+    QString re = QStringLiteral("^");
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
+        if (!escape.isNull() && c == escape && i + 1 < pattern.size()) {
+            re += QRegularExpression::escape(QString(pattern[++i]));
+        } else if (c == u'%') {
+            re += QStringLiteral(".*");
+        } else if (c == u'_') {
+            re += u'.';
+        } else if (c == u'[') {
+            const qsizetype close = pattern.indexOf(u']', i + 1);
+            if (close < 0) {
+                re += QStringLiteral("\\[");
+                continue;
+            }
+            QString set = pattern.mid(i + 1, close - i - 1);
+            const bool negated = set.startsWith(u'^');
+            if (negated)
+                set.remove(0, 1);
+            QString body;
+            for (const QChar m : set) {
+                body += (m == u'-') ? QString(m) : QRegularExpression::escape(QString(m));
+            }
+            re += (negated ? QStringLiteral("[^") : QStringLiteral("[")) + body + u']';
+            i = close;
+        } else {
+            re += QRegularExpression::escape(QString(c));
+        }
+    }
+    return QRegularExpression(
+        re + QStringLiteral("$"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+}
+
+// like(pattern, value [, escape]): SQLite calls it for "value LIKE pattern".
+void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString escapeText = argc > 2 ? textOf(argv[2]) : QString();
+    const QChar escape = escapeText.isEmpty() ? QChar() : escapeText.front();
+    auto* cached = static_cast<QRegularExpression*>(sqlite3_get_auxdata(ctx, 0));
+    QRegularExpression local;
+    if (!cached) {
+        local = likeRegex(textOf(argv[0]), escape);
+        sqlite3_set_auxdata(ctx, 0, new QRegularExpression(local),
+                            [](void* p) { delete static_cast<QRegularExpression*>(p); });
+        cached = &local;
+    }
+    QString value = textOf(argv[1]);
+    qsizetype end = value.size();
+    while (end > 0 && value[end - 1] == u' ')
+        --end;
+    value.truncate(end);
+    sqlite3_result_int(ctx, cached->match(value).hasMatch() ? 1 : 0);
+}
+
 using Fn = void (*)(sqlite3_context*, int, sqlite3_value**);
 
 void add(sqlite3* db, const char* name, int args, Fn fn, bool deterministic = true) {
@@ -548,6 +610,8 @@ void registerSqlServerFunctions(sqlite3* db) {
     add(db, "__objid", 1, fnObjId);
     add(db, "__object_id", 1, fnObjectId, false);
     add(db, "__objectproperty", 2, fnObjectProperty, false);
+    add(db, "like", 2, fnLike);
+    add(db, "like", 3, fnLike);
     add(db, "upper", 1,
         [](sqlite3_context* c, int n, sqlite3_value** v) { fnCase(c, n, v, true); });
     add(db, "lower", 1,

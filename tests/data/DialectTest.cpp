@@ -67,7 +67,19 @@ TEST_F(DialectTest, TextComparesIgnoringLetterCaseAndTrailingBlanks) {
     EXPECT_EQ(scalar("select count(*) from T where V <> 'ana'").toInt(), 0);
     EXPECT_EQ(scalar("select count(*) from t where v in ('x', 'ana ')").toInt(), 1);
     EXPECT_EQ(scalar("select count(*) from t where upper(v) = 'ana'").toInt(), 1);
-    EXPECT_EQ(scalar("select count(*) from t where v like 'an%'").toInt(), 1);
+    EXPECT_EQ(
+        scalar("select count(*) from t where v like 'an%' and c like 'ab' and c not like 'ab '")
+            .toInt(),
+        1);
+    EXPECT_EQ(
+        rows("select case when 'ñandú' like 'Ñ%' then 1 else 0 end, case when 'b1' like "
+             "'[a-c][0-9]' "
+             "then 1 else 0 end, case when 'd1' like '[^a-c]_' then 1 else 0 end, case when '50%' "
+             "like '50!%' escape '!' then 1 else 0 end, case when '501' like '50!%' escape '!' "
+             "then 1 "
+             "else 0 end")
+            .rows[0],
+        (std::vector<Value>{Value(1), Value(1), Value(1), Value(1), Value(0)}));
     EXPECT_EQ(scalar("select upper('ñandú')").toText(), "ÑANDÚ");
     // Joins compare the same way, also when SQLite builds an index for the join itself.
     exec("create table u (k char(10), w int)");
