@@ -504,24 +504,40 @@ class Emitter {
         return sql + QStringLiteral("VALUES ") + rows.join(QStringLiteral(", "));
     }
 
+    // UPDATE t SET ... [FROM ...] [WHERE ...]. As in T-SQL, the target may be named by an
+    // entry of the FROM list (UPDATE a SET ... FROM t a INNER JOIN u ON ...); the other entries
+    // and every ON condition then join the WHERE clause.
     QString update(const Stmt& s) {
-        const TableInfo info = requireTable(s.table);
-        Scope scope;
-        scope.sources.push_back(Source{s.table.object, info.columns, true});
-        QString from;
+        const TableRef* self = nullptr;
         for (const TableRef& ref : s.from) {
-            if (ref.derived == nullptr &&
-                ref.name.object.compare(s.table.object, Qt::CaseInsensitive) == 0) {
-                fail(
-                    QStringLiteral("The embedded engine does not support UPDATE ... FROM naming "
-                                   "the updated table again."));
-            }
-            if (!from.isEmpty())
-                from += QStringLiteral(", ");
-            from += tableRef(ref, scope);
-            if (ref.on)
-                from += QStringLiteral(" ON ") + expr(*ref.on, scope).sql;
+            if (ref.derived)
+                continue;
+            const QString alias = ref.alias.isEmpty() ? ref.name.object : ref.alias;
+            if (alias.compare(s.table.object, Qt::CaseInsensitive) == 0)
+                self = &ref;
         }
+        const ObjectName target = self ? self->name : s.table;
+        const QString alias = self && !self->alias.isEmpty() ? self->alias : target.object;
+        const TableInfo info = requireTable(target);
+        Scope scope;
+        scope.sources.push_back(Source{alias, info.columns, true});
+        QStringList others;
+        for (const TableRef& ref : s.from) {
+            if (ref.join == TableRef::Join::Left || ref.join == TableRef::Join::Right ||
+                ref.join == TableRef::Join::Full) {
+                fail(QStringLiteral(
+                    "The embedded engine does not support outer joins in UPDATE ... FROM."));
+            }
+            if (&ref != self)
+                others << tableRef(ref, scope);
+        }
+        QStringList conditions;
+        for (const TableRef& ref : s.from) {
+            if (ref.on)
+                conditions << expr(*ref.on, scope).sql;
+        }
+        if (s.where)
+            conditions << expr(*s.where, scope).sql;
         QStringList sets;
         for (const auto& [name, value] : s.sets) {
             const ColumnInfo* c = info.column(name);
@@ -532,12 +548,14 @@ class Emitter {
             sets << quote(c->name) + QStringLiteral(" = ") +
                         store(expr(*value, scope).sql, c->type);
         }
-        QString sql = QStringLiteral("UPDATE ") + tableName(s.table) + QStringLiteral(" SET ") +
-                      sets.join(QStringLiteral(", "));
-        if (!from.isEmpty())
-            sql += QStringLiteral(" FROM ") + from;
-        if (s.where)
-            sql += QStringLiteral(" WHERE ") + expr(*s.where, scope).sql;
+        QString sql = QStringLiteral("UPDATE ") + tableName(target);
+        if (alias.compare(target.object, Qt::CaseInsensitive) != 0)
+            sql += QStringLiteral(" AS ") + quote(alias);
+        sql += QStringLiteral(" SET ") + sets.join(QStringLiteral(", "));
+        if (!others.isEmpty())
+            sql += QStringLiteral(" FROM ") + others.join(QStringLiteral(", "));
+        if (!conditions.isEmpty())
+            sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
         return sql;
     }
 

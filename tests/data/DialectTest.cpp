@@ -327,3 +327,15 @@ TEST_F(DialectTest, LiteralsAndNamesAreReadAsWritten) {
     EXPECT_EQ(r.columns, (QStringList{"my col", "SELECT"}));
     EXPECT_EQ(r.rows[0][1], Value("x"));
 }
+
+TEST_F(DialectTest, UpdateFromJoinsOtherTables) {
+    exec("insert into t (i, v) values (1, 'a') insert into t (i, v) values (2, 'b')");
+    exec("create table g (i int, name varchar(5))");
+    exec("insert into g values (2, 'dos')");
+    exec("update x set v = g.name from t x inner join g on g.i = x.i where g.name like 'd%'");
+    EXPECT_EQ(scalar("select v from t where i = 2"), Value("dos"));
+    EXPECT_EQ(scalar("select v from t where i = 1"), Value("a"));
+    exec("update t set v = 'z' from g where g.i = t.i");
+    EXPECT_EQ(scalar("select v from t where i = 2"), Value("z"));
+    EXPECT_NE(error("update x set v = 'q' from t x left join g on g.i = x.i"), "");
+}
