@@ -49,6 +49,7 @@ void TEmpresa::CreateForm() {
     auto* colEmpresa = TArrayBrwColumn::New(arrayEmpresa);
     colEmpresa->cHeader(QStringLiteral("Empresa"));
     colEmpresa->nWidth(114);
+    colEmpresa->nAlignment(66);
     auto* colNombre = TArrayBrwColumn::New(arrayEmpresa);
     colNombre->cHeader(QStringLiteral("Nombre"));
     colNombre->nWidth(332);
