@@ -164,15 +164,17 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         exec("PRAGMA synchronous=NORMAL");
         exec("CREATE TEMP TABLE __oxta_databases (name TEXT, dbid INTEGER)");
         m_schemaVersion = prepareRaw(QStringLiteral("PRAGMA main.schema_version"));
-        m_savepoint = prepareRaw(QStringLiteral("SAVEPOINT oxta_batch"));
-        m_release = prepareRaw(QStringLiteral("RELEASE oxta_batch"));
-        m_rollback = prepareRaw(QStringLiteral("ROLLBACK TO oxta_batch"));
+        // A batch takes the write lock at its start, so that it never has to give up halfway
+        // because another connection wrote in between.
+        m_begin = prepareRaw(QStringLiteral("BEGIN IMMEDIATE"));
+        m_commit = prepareRaw(QStringLiteral("COMMIT"));
+        m_rollback = prepareRaw(QStringLiteral("ROLLBACK"));
     }
     ~SqliteEngine() override {
         m_cache.clear();
         m_schemaVersion.reset();
-        m_savepoint.reset();
-        m_release.reset();
+        m_begin.reset();
+        m_commit.reset();
         m_rollback.reset();
         sqlite3_close_v2(m_db);
     }
@@ -269,22 +271,23 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         sqlite3_reset(m_schemaVersion.get());
 
         // One plain statement is atomic in SQLite by itself; anything more runs under a
-        // savepoint, so that a failing batch leaves nothing behind.
+        // transaction, so that a failing batch leaves nothing behind.
         const bool single = batch->statements.size() == 1 && isPlain(*batch->statements.front());
         if (single) {
             runStatement(*batch->statements.front(), out);
             return;
         }
-        stepControl(m_savepoint.get());
+        stepControl(m_begin.get());
         try {
             for (const auto& stmt : batch->statements)
                 runStatement(*stmt, out);
         } catch (...) {
-            stepControl(m_rollback.get());
-            stepControl(m_release.get());
+            // Nothing to report when SQLite has already rolled back by itself.
+            sqlite3_step(m_rollback.get());
+            sqlite3_reset(m_rollback.get());
             throw;
         }
-        stepControl(m_release.get());
+        stepControl(m_commit.get());
     }
 
     static bool isPlain(const sql::Stmt& s) {
@@ -633,8 +636,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     int m_cookie = 0;
     std::uint64_t m_ddl = 0;
     StmtHandle m_schemaVersion;
-    StmtHandle m_savepoint;
-    StmtHandle m_release;
+    StmtHandle m_begin;
+    StmtHandle m_commit;
     StmtHandle m_rollback;
     std::unordered_map<QString, std::optional<sql::TableInfo>> m_tables;
     std::pair<int, std::uint64_t> m_tablesGeneration{-1, 0};
