@@ -339,3 +339,50 @@ TEST_F(DialectTest, UpdateFromJoinsOtherTables) {
     EXPECT_EQ(scalar("select v from t where i = 2"), Value("z"));
     EXPECT_NE(error("update x set v = 'q' from t x left join g on g.i = x.i"), "");
 }
+
+TEST_F(DialectTest, ExpressionResultsCarryTheirSqlServerTypes) {
+    exec("insert into t (i, d, v, f) values (3, 2.5, '7', '2026-05-06')");
+    exec("insert into t (i, d, v, f) values (4, 0.25, 'x', NULL)");
+    const auto r = rows(
+        "select count(*), sum(d), max(f), isnull(min(d), 0), sum(i) * 2, convert(varchar(3), "
+        "max(i)), cast(min(v) as int), getdate(), avg(d) from t where i = 3 or d < 1");
+    ASSERT_EQ(r.rows.size(), 1u);
+    const auto& row = r.rows[0];
+    EXPECT_EQ(row[0].type(), Value::Type::Integer);
+    EXPECT_EQ(row[1], Value(Decimal{275, 2}));
+    EXPECT_EQ(row[2].type(), Value::Type::DateTime);
+    EXPECT_EQ(row[3], Value(Decimal{25, 2}));
+    EXPECT_EQ(row[4], Value(14));
+    EXPECT_EQ(row[5], Value("4"));
+    EXPECT_EQ(row[6], Value(7));
+    EXPECT_EQ(row[7].type(), Value::Type::DateTime);
+    EXPECT_EQ(row[8].toText(), "1.38");  // the column's scale, rounded
+}
+
+TEST_F(DialectTest, InsertSelectConvertsAndSkipsTheIdentity) {
+    exec("create table src (a varchar(10), b varchar(10))");
+    exec("insert into src values ('  5', '1.255')");
+    exec("insert into src values ('6 ', '2')");
+    exec("insert into t (i, d) select a, b from src");
+    exec("insert into t select 1, 2, a, 'v', 'c', b, NULL from src where a = '6'");
+    EXPECT_EQ(scalar("select sum(i) from t").toInt(), 17);
+    EXPECT_EQ(scalar("select d from t where id = 1"), Value(Decimal{126, 2}));
+    EXPECT_EQ(scalar("select max(id) from t").toInt(), 3);
+    EXPECT_EQ(error("insert into t (i) select a, b from src"),
+              "The number of values does not match the number of columns in the INSERT statement.");
+    EXPECT_EQ(error("insert into t (s) select 'x' + a from src"),
+              "Conversion failed when converting the varchar value 'x  5' to data type smallint.");
+}
+
+TEST_F(DialectTest, CatalogueOfAnotherDatabase) {
+    auto master = open("master");
+    ado::Recordset cols;
+    cols.Open(
+        "select c.name from [nomina].[dbo].[syscolumns] c, [nomina].[dbo].[sysobjects] o "
+        "where o.id = c.id and o.name = 't' order by c.colid",
+        master.get());
+    QStringList names;
+    for (; !cols.Eof(); cols.MoveNext())
+        names << cols.Fields(0).Value.toText();
+    EXPECT_EQ(names, (QStringList{"id", "n", "s", "i", "v", "c", "d", "f"}));
+}
