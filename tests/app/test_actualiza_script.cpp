@@ -5,63 +5,32 @@
 
 using namespace actualiza;
 
-namespace {
-
-QString Fija(const QString& s) {
-    return s.leftJustified(kAnchoLinea, QLatin1Char(' '));
-}
-
-}  // namespace
-
-TEST(ActualizaScript, BatchesAreSentInFileOrderWithFixedWidthLines) {
+TEST(ActualizaScript, BatchesBetweenSeparatorsInFileOrder) {
+    const auto fija = [](const QString& s) { return s.leftJustified(kAnchoLinea, ' ') + "\r\n"; };
     const QStringList lotes = Lotes({"create table a (x int)", "insert into a values (1)", "GO",
-                                     "create table b (y int)", "go"});
-    ASSERT_EQ(lotes.size(), 2);
-    EXPECT_EQ(lotes[0],
-              Fija("create table a (x int)") + "\r\n" + Fija("insert into a values (1)") + "\r\n");
-    EXPECT_EQ(lotes[1], Fija("create table b (y int)") + "\r\n");
-}
-
-TEST(ActualizaScript, StatementsAfterTheLastSeparatorAreNotSent) {
-    EXPECT_EQ(Lotes({"select 1", "GO", "select 2"}).size(), 1);
+                                     "GO", "   ", "  go  ", "select 2", "Go 5", "select 3"});
+    // Blank batches send nothing; what follows the last separator is never sent.
+    EXPECT_EQ(lotes, (QStringList{fija("create table a (x int)") + fija("insert into a values (1)"),
+                                  fija("select 2")}));
     EXPECT_TRUE(Lotes({"select 1", "select 2"}).isEmpty());
 }
 
-TEST(ActualizaScript, EmptyAndBlankBatchesSendNothing) {
-    EXPECT_TRUE(Lotes({"GO", "GO", "", "   ", "\t", "GO"}).isEmpty());
-    const QStringList lotes = Lotes({"GO", "GO", "select 1", "GO"});
-    ASSERT_EQ(lotes.size(), 1);
-    EXPECT_TRUE(lotes[0].startsWith("select 1"));
-}
-
-TEST(ActualizaScript, SeparatorRecognisedByItsFirstTwoLettersInAnyCase) {
-    for (const char* linea : {"GO", "go", "Go", "   gO   ", "GO 5", "GOTO fin", "\tgo"})
+TEST(ActualizaScript, SeparatorIsAnyLineBeginningWithGo) {
+    for (const char* linea : {"GO", "go", "   gO   ", "GO 5", "GOTO fin", "\tgo"})
         EXPECT_TRUE(EsSeparador(QString::fromUtf8(linea))) << linea;
-    for (const char* linea : {"", "G O", "select 'GO'", "-- GO", "G", "ago"})
+    for (const char* linea : {"", "G O", "select 'GO'", "-- GO", "ago"})
         EXPECT_FALSE(EsSeparador(QString::fromUtf8(linea))) << linea;
 }
 
 TEST(ActualizaScript, LongLinesAreCutAt2000Characters) {
-    const QString larga = QString(1990, QLatin1Char('x')) + QStringLiteral("0123456789ABCDEF");
-    const QString fija = LineaFija(larga);
-    EXPECT_EQ(fija.size(), kAnchoLinea);
-    EXPECT_TRUE(fija.endsWith(QStringLiteral("0123456789")));
-    // A separator hidden beyond the cut is still the line's own text, not a separator.
-    const QStringList lotes = Lotes({larga, "GO"});
-    ASSERT_EQ(lotes.size(), 1);
-    EXPECT_EQ(lotes[0].size(), kAnchoLinea + 2);
-}
-
-TEST(ActualizaScript, LinesSplitOnLfAndCrLfWithoutATrailingEmptyLine) {
-    EXPECT_EQ(Lineas("a\r\nb\nc\r\n"), (QStringList{"a", "b", "c"}));
-    EXPECT_EQ(Lineas("a\n\nb"), (QStringList{"a", "", "b"}));
-    EXPECT_TRUE(Lineas("").isEmpty());
+    const QString larga = QString(1995, 'x') + "0123456789";
+    EXPECT_EQ(LineaFija(larga), QString(1995, 'x') + "01234");
+    EXPECT_EQ(Lotes({larga, "GO"}), QStringList{LineaFija(larga) + "\r\n"});
 }
 
 TEST(ActualizaScript, TextIsUtf8OrElseWindows1252) {
-    EXPECT_EQ(DecodificaTexto(QByteArray("insert 'Año' \xE2\x82\xAC")),
-              QString::fromUtf8("insert 'Año' €"));
-    // Bytes that are not UTF-8: é and € of Windows-1252.
-    EXPECT_EQ(DecodificaTexto(QByteArray("'Jos\xE9' \x80")), QString::fromUtf8("'José' €"));
-    EXPECT_EQ(DecodificaTexto(QByteArray("\xEF\xBB\xBFGO\n")), QStringLiteral("GO\n"));
+    EXPECT_EQ(Lineas("a\r\nb\n\nc\r\n"), (QStringList{"a", "b", "", "c"}));
+    EXPECT_EQ(DecodificaTexto("'Año' \xE2\x82\xAC"), QString::fromUtf8("'Año' €"));
+    EXPECT_EQ(DecodificaTexto("'Jos\xE9' \x80"), QString::fromUtf8("'José' €"));
+    EXPECT_EQ(DecodificaTexto("\xEF\xBB\xBFGO\n"), QStringLiteral("GO\n"));
 }

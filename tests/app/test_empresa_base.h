@@ -1,36 +1,18 @@
 #pragma once
 
 // A payroll database on the embedded engine for the company chooser, the main window and the
-// company search: companies with every column those forms read, the security tables with the
-// register of applications, users and profiles. Each test runs in its own working directory.
+// company search, in the test's own working directory. An unhandled error fails the test.
 
-#include "data/Connection.h"
 #include "data/SqlLiteral.h"
 #include "tests/app/AppTestSupport.h"
-#include "tests/security/BaseDePrueba.h"
-#include "ui/Application.h"
 #include "ui/ErrorReport.h"
 #include "ui/TIni.h"
 
 #include <QFile>
-#include <QString>
-#include <QStringList>
 
 namespace staffing {
 
-inline QStringList TablasEmpresasYRegistro() {
-    return {
-        QStringLiteral("create table empresas (empresa int not null primary key, nombre_empresa "
-                       "char(30) null, registro_patronal varchar(20) null, rfc_empresa "
-                       "varchar(20) null, referencia varchar(30) null)"),
-        QStringLiteral("create table sistema (sistema varchar(2) not null, Nombre varchar(60) "
-                       "null)"),
-        QStringLiteral("create table funciones (sistema varchar(2) not null, funcion char(1) not "
-                       "null, descripcion varchar(60) null)"),
-        QStringLiteral("create table opciones (opcion char(2) not null, sistema varchar(2) not "
-                       "null, funcion char(1) not null, descripcion varchar(60) null)"),
-    };
-}
+using prueba::Ejecuta;
 
 inline int Cuenta(const QString& sql) {
     return static_cast<int>(prueba::Valor(sql).toInt());
@@ -38,19 +20,26 @@ inline int Cuenta(const QString& sql) {
 
 inline void EscribeScript(const QByteArray& contenido) {
     QFile f(QStringLiteral("ActualizaStaff.sql"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(contenido);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(contenido) == contenido.size());
 }
 
-class StaffingTest : public TempDirTest {
+// The main window's areas A..D: "1" enabled without stop sign, "-" disabled with it.
+template <class Inicio>
+QString Areas(const Inicio* f) {
+    QString s;
+    for (auto [b, i] :
+         {std::pair{f->btnA, f->imgA}, {f->btnB, f->imgB}, {f->btnC, f->imgC}, {f->btnD, f->imgD}})
+        s += b->lEnabled() == !i->lVisible() ? (b->lEnabled() ? "1" : "-") : "?";
+    return s;
+}
+
+// Unhandled errors are recorded instead of waiting in the error window; a test that expects
+// one takes it out of `errores`, any other fails the test.
+class ConBaseTest : public TempDirTest {
   protected:
     void SetUp() override {
         TempDirTest::SetUp();
         prueba::CreaBase(prueba::kBase);
-        prueba::Ejecuta(prueba::TablasSeguridad());
-        prueba::Ejecuta(TablasEmpresasYRegistro());
-        EntraComo(QStringLiteral("Administrador"));
-        // An unhandled error fails the test instead of waiting in the error window.
         ui::SetErrorWindowHook([this](const QString& log) { errores.push_back(log); });
     }
     void TearDown() override {
@@ -60,52 +49,52 @@ class StaffingTest : public TempDirTest {
             ADD_FAILURE() << log.toStdString();
         TempDirTest::TearDown();
     }
-
-    // Unhandled errors reported so far; a test that expects one takes it out.
     std::vector<QString> errores;
+};
 
-    // The user who signed in, as the login leaves it behind.
+class StaffingTest : public ConBaseTest {
+  protected:
+    void SetUp() override {
+        ConBaseTest::SetUp();
+        Ejecuta(prueba::TablasSeguridad());
+        Ejecuta(
+            {"create table empresas (empresa int primary key, nombre_empresa char(30), "
+             "registro_patronal varchar(20), rfc_empresa varchar(20), referencia varchar(30))",
+             "create table sistema (sistema varchar(2), Nombre varchar(60))",
+             "create table funciones (sistema varchar(2), funcion char(1), d varchar(60))",
+             "create table opciones (opcion char(2), sistema varchar(2), funcion char(1), "
+             "d varchar(60))"});
+        EntraComo("Administrador");
+    }
+
+    // The signed-in user as the login leaves it behind, with an account.
     static void EntraComo(const QString& usuario) {
         AppData().AddData(QStringLiteral("UsuarioGet"), usuario);
         EscribeIni(QStringLiteral("VARIABLES"), QStringLiteral("Usuario"), usuario);
+        Ejecuta({"insert into usuarios values (" + SqlLiteral(usuario) + ", 'x', 'x', NULL)"});
     }
-
-    static void Empresa(int clave, const QString& nombre, const QString& referencia = {},
-                        const QString& registro = QStringLiteral("NULL"),
-                        const QString& rfc = QStringLiteral("NULL")) {
-        prueba::Ejecuta(
-            {QStringLiteral("insert into empresas values (%1, %2, %3, %4, %5)")
-                 .arg(clave)
-                 .arg(SqlLiteral(nombre), registro, rfc,
-                      referencia.isNull() ? QStringLiteral("NULL") : SqlLiteral(referencia))});
+    // `referencia`, `registro` and `rfc` are SQL text.
+    static void Empresa(int clave, const QString& nombre, const QString& referencia = "NULL",
+                        const QString& registro = "NULL", const QString& rfc = "NULL") {
+        Ejecuta({QStringLiteral("insert into empresas values (%1, %2, %3, %4, %5)")
+                     .arg(clave)
+                     .arg(SqlLiteral(nombre), registro, rfc, referencia)});
     }
-
-    static void Usuario(const QString& usuario) {
-        prueba::Ejecuta({QStringLiteral("insert into usuarios values (%1, 'prueba', 'x', NULL)")
-                             .arg(SqlLiteral(usuario))});
-    }
-
-    // A profile of system `sistema` for `usuario` with the company list `empresas` (SQL text:
-    // a quoted list or NULL); gives the new profile's key.
+    // A profile of `sistema` for `usuario` seeing `empresas` (SQL text); gives its key.
     static int Perfil(const QString& usuario, const QString& empresas,
-                      const QString& sistema = QStringLiteral("ST")) {
-        const QString descripcion = QStringLiteral("perfil de ") + usuario + QLatin1Char(' ') +
-                                    QString::number(Cuenta("select count(*) from perfiles"));
-        prueba::Ejecuta({QStringLiteral("insert into perfiles values (%1, %2, %3, '{}', 'N', "
-                                        "'N')")
-                             .arg(SqlLiteral(descripcion), SqlLiteral(sistema), empresas)});
-        const int id = Cuenta(QStringLiteral("select idperfil from perfiles where descripcion=") +
-                              SqlLiteral(descripcion));
-        prueba::Ejecuta({QStringLiteral("insert into perfil_usuarios values (%1, %2)")
-                             .arg(id)
-                             .arg(SqlLiteral(usuario))});
+                      const QString& sistema = "ST") {
+        Ejecuta({QStringLiteral("insert into perfiles values ('p', '%1', %2, '{}', 'N', 'N')")
+                     .arg(sistema, empresas)});
+        const int id = Cuenta("select max(idperfil) from perfiles");
+        Ejecuta({QStringLiteral("insert into perfil_usuarios values (%1, %2)")
+                     .arg(id)
+                     .arg(SqlLiteral(usuario))});
         return id;
     }
-
     static void Concede(int idperfil, const QString& funcion, const QString& opcion) {
-        prueba::Ejecuta({QStringLiteral("insert into perfil_funcion values ('%1', '%2', %3)")
-                             .arg(funcion, opcion)
-                             .arg(idperfil)});
+        Ejecuta({QStringLiteral("insert into perfil_funcion values ('%1', '%2', %3)")
+                     .arg(funcion, opcion)
+                     .arg(idperfil)});
     }
 };
 
