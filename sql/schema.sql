@@ -227,3 +227,17 @@ GO
 
 if not exists (SELECT distinct(c.name)      FROM dbo.SYSCOLUMNS C      INNER JOIN dbo.SYSOBJECTS T       ON C.[ID] = T.[ID]       WHERE T.XTYPE = 'U'       and t.name='staff_reporte'       and c.name='sueldoReal')  ALTER TABLE staff_reporte add sueldoReal decimal(18,2) NULL
 GO
+
+-- ---------------------------------------------------------------------------------------
+-- Secondary indexes (the keys above are the primary ones)
+-- ---------------------------------------------------------------------------------------
+
+-- Password history, read per user in order of change.
+if not exists (select * from dbo.sysindexes where name = N'IX_hpwd_usuario')
+CREATE INDEX [IX_hpwd_usuario] ON [dbo].[hpwd]([usuario] ASC, [fch_modifico] ASC)
+GO
+
+-- Employees' assignments by employee (the key leads with the cost centre).
+if not exists (select * from dbo.sysindexes where name = N'IX_llaves_codigo')
+CREATE INDEX [IX_llaves_codigo] ON [dbo].[llaves]([empresa] ASC, [codigo] ASC)
+GO

@@ -101,10 +101,8 @@ TEST_F(OdbcMssqlTest, BatchesRunWholeAndQueriesGiveTheLastResultWithColumns) {
 }
 
 TEST_F(OdbcMssqlTest, SchemaScriptRunsTwiceAndTakesTheProgramsStatements) {
-    for (int run = 0; run < 2; ++run) {
-        runScript(*engine, sqlFile("schema.sql"));
-        runScript(*engine, sqlFile("indexes.sql"));
-    }
+    runScript(*engine, sqlFile("schema.sql"));
+    runScript(*engine, sqlFile("schema.sql"));
     engine->execute(QStringLiteral(
         "insert into perfiles values ('Administrador de Staffing','ST','{}','{}','N','N')"));
     engine->execute(QStringLiteral(

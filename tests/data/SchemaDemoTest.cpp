@@ -116,6 +116,9 @@ TEST_F(SchemaDemoTest, SchemaCreatesEveryTableAndCanRunAgain) {
     runScript(*engine, sqlFile("schema.sql"));
     for (const QString& t : kTables)
         EXPECT_EQ(scalar(QStringLiteral("select count(*) from ") + t), 0) << t.toStdString();
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from sysindexes where name in "
+                                    "('IX_hpwd_usuario', 'IX_llaves_codigo')")),
+              2);
 }
 
 TEST_F(SchemaDemoTest, TablesTakeTheProgramsPositionalInserts) {
