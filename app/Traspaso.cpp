@@ -16,9 +16,10 @@ TraspasoSeleccionEmpresa& reemplazo() {
 // `cnx` as CNX and `usuario` as OBJUSUARIO, and show it modelessly. The chooser replaces both
 // with objects of its own while it initialises.
 void abreTEmpresa(std::shared_ptr<clsConexion> cnx, std::shared_ptr<clsUsuario> usuario) {
-    auto* empresa = TForm::New<TEmpresa>(nullptr);
-    empresa->CNX = std::move(cnx);
-    empresa->OBJUSUARIO = std::move(usuario);
+    auto* empresa = TForm::New<TEmpresa>(nullptr, [&](TEmpresa& f) {
+        f.CNX = std::move(cnx);
+        f.OBJUSUARIO = std::move(usuario);
+    });
     empresa->Show();
 }
 

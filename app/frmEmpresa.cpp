@@ -83,9 +83,10 @@ void TEmpresa::FormInitialize(TForm*) {
     CNX = std::make_shared<clsConexion>();
     OBJUSUARIO = std::make_shared<clsUsuario>();
     if (AppData().UsuarioGet().isEmpty()) {
-        auto* login = TForm::New<TLogin>(nullptr);
-        login->CNX = CNX;
-        login->objUsuario = OBJUSUARIO;
+        auto* login = TForm::New<TLogin>(nullptr, [this](TLogin& f) {
+            f.CNX = CNX;
+            f.objUsuario = OBJUSUARIO;
+        });
         login->Show();
         Close();
         return;
@@ -168,11 +169,13 @@ void TEmpresa::btnAceptarClick(TControl*) {
     }
     const QString empresa = arrayEmpresa->GetValue(1);
     EscribeIni(QStringLiteral("VARIABLES"), QStringLiteral("Empresa"), empresa);
-    // The main window needs its company while it initialises.
-    auto* inicio = TForm::New<TInicio>(nullptr, [&](TInicio& f) { f.Empresa = empresa; });
-    inicio->CNX = CNX;
-    inicio->objUsuario = OBJUSUARIO;
-    inicio->Empresa = empresa;
+    // The main window needs its company while it initialises; it replaces the connection
+    // and the user object with its own there.
+    auto* inicio = TForm::New<TInicio>(nullptr, [&](TInicio& f) {
+        f.CNX = CNX;
+        f.objUsuario = OBJUSUARIO;
+        f.Empresa = empresa;
+    });
     inicio->Show();
     Close();
 }
