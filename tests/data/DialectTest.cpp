@@ -101,6 +101,9 @@ TEST_F(DialectTest, IdentityColumnsAreSkippedByPositionalInserts) {
               "Cannot insert explicit value for identity column in table 't' when IDENTITY_INSERT "
               "is set to OFF.");
     EXPECT_EQ(error("update t set id = 3"), "Cannot update identity column 'id'.");
+    exec("create table seeded (n int identity(100, 1) primary key, x int)");
+    exec("insert into seeded values (1) insert into seeded values (2)");
+    EXPECT_EQ(scalar("select max(n) from seeded with (nolock) where x = 2").toInt(), 101);
     exec("create table k (a int not null, b varchar(3), constraint pk_k primary key (a, b))");
     exec("insert into k values (1, 'x')");
     EXPECT_EQ(error("insert into k values (1, 'X ')"),
