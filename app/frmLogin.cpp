@@ -107,8 +107,7 @@ void TLogin::FormInitialize(TForm*) {
 
     if (LeeIni(QStringLiteral("CONFIG"), QStringLiteral("BD")) == QLatin1String("master")) {
         // No company database chosen yet: the settings come first, and this form gives way.
-        const auto config = TForm::NewModal<TAConfig>(this);
-        config->CNX = CNX;
+        const auto config = TForm::NewModal<TAConfig>(this, [this](TAConfig& f) { f.CNX = CNX; });
         config->ShowModal();
         Close();
         return;
@@ -179,9 +178,10 @@ void TLogin::ExisteUsuario() {
 }
 
 void TLogin::abreCambioPwd() {
-    auto* const cambio = TForm::New<TCambioPwd>(nullptr);
-    cambio->CNX = CNX;
-    cambio->AbreSeleccionEmpresa = &::AbreSeleccionEmpresa;
+    auto* const cambio = TForm::New<TCambioPwd>(nullptr, [this](TCambioPwd& f) {
+        f.CNX = CNX;
+        f.AbreSeleccionEmpresa = &::AbreSeleccionEmpresa;
+    });
     cambio->Show();
     Close();
 }
