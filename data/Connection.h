@@ -12,7 +12,7 @@ namespace ado {
 // ADO-style connection. Assign ConnectionString (and, optionally, Settings, which take
 // precedence over the parsed string), then Open().
 class Connection {
-public:
+  public:
     QString ConnectionString;
     std::optional<ConnectionSettings> Settings;
 
@@ -24,7 +24,7 @@ public:
     // The engine behind an open connection (for the recordset). Throws when closed.
     Engine& engine(const char* operation);
 
-private:
+  private:
     std::unique_ptr<Engine> m_engine;
 };
 
@@ -37,7 +37,7 @@ struct Field {
 // is true at once when there are no rows. Fields(i) reads column i (zero-based) of the
 // current row.
 class Recordset {
-public:
+  public:
     Connection* ActiveConnection = nullptr;
 
     void Open(const QString& source, Connection* connection);
@@ -49,7 +49,7 @@ public:
     void Close();
     bool isOpen() const { return m_open; }
 
-private:
+  private:
     ResultSet m_result;
     std::size_t m_row = 0;
     bool m_open = false;

@@ -16,10 +16,10 @@ namespace ado {
 struct ConnectionSettings {
     enum class Motor { SqlServer, Sqlite };
     Motor motor = Motor::SqlServer;
-    QString server;    // SQL Server name, or for the embedded engine the folder of databases
-    QString database;  // BD
-    QString user;      // ID
-    QString password;  // PWD
+    QString server;       // SQL Server name, or for the embedded engine the folder of databases
+    QString database;     // BD
+    QString user;         // ID
+    QString password;     // PWD
     bool trusted = true;  // Windows authentication
     QString driver;       // ODBC driver name; empty: the default driver
 };
@@ -34,7 +34,7 @@ struct ResultSet {
 // One physical connection to a database, behind the ADO-style classes. Every failure is
 // thrown as ado::Error.
 class Engine {
-public:
+  public:
     virtual ~Engine() = default;
     // Runs a batch (one or more statements); any rows are discarded.
     virtual void execute(const QString& sql) = 0;

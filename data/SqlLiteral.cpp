@@ -5,7 +5,8 @@ QString SqlLiteral(QStringView text) {
     out.reserve(text.size() + 2);
     out += QLatin1Char('\'');
     for (const QChar c : text) {
-        if (c == QLatin1Char('\'')) out += QLatin1Char('\'');
+        if (c == QLatin1Char('\''))
+            out += QLatin1Char('\'');
         out += c;
     }
     out += QLatin1Char('\'');

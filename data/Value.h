@@ -22,7 +22,7 @@ struct Decimal {
 // One column value of a recordset row: nothing (SQL NULL), a whole number, a decimal,
 // text or a date-time.
 class Value {
-public:
+  public:
     enum class Type { Null, Integer, Decimal, Text, DateTime };
 
     Value() = default;
@@ -40,7 +40,7 @@ public:
     // Conversions the forms need.
     std::int64_t toInt() const;  // numbers truncated, text parsed (blanks ignored), else 0
     double toDouble() const;
-    QString toText() const;     // as the value reads; NULL gives the empty text
+    QString toText() const;  // as the value reads; NULL gives the empty text
     QString trimmed() const { return toText().trimmed(); }
     // A whole number right-aligned in `width` characters (leading blanks), as the forms
     // format keys: Value(7).rightAligned(9) == "        7".
@@ -50,7 +50,7 @@ public:
 
     bool operator==(const Value&) const = default;
 
-private:
+  private:
     std::variant<std::monostate, std::int64_t, Decimal, QString, QDateTime> m_data;
 };
 

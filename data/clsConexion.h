@@ -10,7 +10,7 @@
 // from section CONFIG of .\config.ini (SERVER, BD, ID, PWD, AUTOWIN; MOTOR chooses the
 // engine, DRIVER the ODBC driver). Forms share it through std::shared_ptr.
 class clsConexion {
-public:
+  public:
     // The open connection, or nullptr when connecting failed (the failure box was shown).
     ado::Connection* Conexion();
     ado::Connection* Valida();

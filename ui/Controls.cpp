@@ -15,15 +15,6 @@
 
 namespace {
 
-// Runs an event handler guarded. The handler is copied first: it may replace itself.
-template <class Event, class... Args>
-void fire(const Event& event, Args... args) {
-    if (!event)
-        return;
-    const Event handler = event;
-    ui::Guarded([&] { handler(args...); });
-}
-
 QString withoutLeadingBlanks(const QString& s) {
     qsizetype i = 0;
     while (i < s.size() && s.at(i).isSpace())
@@ -389,7 +380,7 @@ void TEdit::focusOutEvent(QFocusEvent* event) {
     TControl* next = TControl::Of(QApplication::focusWidget());
     if (next == this)
         return;
-    fire(OnExit, static_cast<TControl*>(this), next);
+    ui::Fire(OnExit, static_cast<TControl*>(this), next);
 }
 
 // ---- TBtnBmp ----
@@ -398,7 +389,7 @@ TBtnBmp::TBtnBmp(QWidget* parent) : QToolButton(parent) {
     setToolButtonStyle(Qt::ToolButtonTextOnly);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QToolButton::clicked, this,
-            [this] { fire(OnClick, static_cast<TControl*>(this)); });
+            [this] { ui::Fire(OnClick, static_cast<TControl*>(this)); });
 }
 TBtnBmp* TBtnBmp::New(QWidget* parent) {
     return new TBtnBmp(parent);
@@ -462,7 +453,7 @@ void TBtnBmp::arrange() {
 TButton::TButton(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this,
-            [this] { fire(OnClick, static_cast<TControl*>(this)); });
+            [this] { ui::Fire(OnClick, static_cast<TControl*>(this)); });
 }
 TButton* TButton::New(QWidget* parent) {
     return new TButton(parent);
@@ -557,7 +548,7 @@ void TComboBox::Select(int index) {
         return;
     const int old = m_last;
     selectSilently(index - 1);
-    fire(OnChange, static_cast<TControl*>(this), index, old + 1);
+    ui::Fire(OnChange, static_cast<TControl*>(this), index, old + 1);
 }
 
 void TComboBox::SelectString(const QString& text) {
@@ -590,15 +581,15 @@ void TComboBox::indexChanged(int row) {
     m_last = row;
     if (row == old)
         return;
-    fire(OnChange, static_cast<TControl*>(this), row + 1, old + 1);
+    ui::Fire(OnChange, static_cast<TControl*>(this), row + 1, old + 1);
 }
 
 // ---- TCheckBox ----
 
 TCheckBox::TCheckBox(QWidget* parent) : QCheckBox(parent) {
     connect(this, &QCheckBox::clicked, this, [this] {
-        fire(OnClick, static_cast<TControl*>(this));
-        fire(OnChange, static_cast<TControl*>(this));
+        ui::Fire(OnClick, static_cast<TControl*>(this));
+        ui::Fire(OnChange, static_cast<TControl*>(this));
     });
 }
 TCheckBox* TCheckBox::New(QWidget* parent) {
@@ -634,7 +625,7 @@ void TCheckBox::Click() {
 
 TRadio::TRadio(QWidget* parent) : QRadioButton(parent) {
     connect(this, &QRadioButton::clicked, this,
-            [this] { fire(OnClick, static_cast<TControl*>(this)); });
+            [this] { ui::Fire(OnClick, static_cast<TControl*>(this)); });
 }
 TRadio* TRadio::New(QWidget* parent) {
     return new TRadio(parent);
@@ -687,7 +678,7 @@ TListBox::TListBox(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true);
     connect(this, &QListWidget::currentRowChanged, this, [this] {
         if (!m_silent)
-            fire(OnChange, static_cast<TControl*>(this));
+            ui::Fire(OnChange, static_cast<TControl*>(this));
     });
 }
 TListBox* TListBox::New(QWidget* parent) {
@@ -721,7 +712,7 @@ void TListBox::Select(int index) {
     m_silent = true;
     setCurrentRow(index - 1);
     m_silent = false;
-    fire(OnChange, static_cast<TControl*>(this));
+    ui::Fire(OnChange, static_cast<TControl*>(this));
 }
 
 // ---- TImage ----

@@ -18,6 +18,16 @@ void ReportUnhandledError(std::exception_ptr error);
 // every form initialisation runs through here.
 void Guarded(const std::function<void()>& fn);
 
+// Fires an event (a std::function that may be empty) guarded. The handler is copied first,
+// since it may replace itself while it runs.
+template <class Event, class... Args>
+void Fire(const Event& event, Args... args) {
+    if (!event)
+        return;
+    const Event handler = event;
+    Guarded([&] { handler(args...); });
+}
+
 // Test seam: when set, the error window is not shown; the callback receives the log text.
 void SetErrorWindowHook(std::function<void(const QString& logText)> hook);
 

@@ -6,7 +6,9 @@
 #include <QSvgRenderer>
 
 // The images live in a static library: their resource data is registered explicitly.
-static void RegisterImages() { Q_INIT_RESOURCE(resources); }
+static void RegisterImages() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace ui {
 namespace {

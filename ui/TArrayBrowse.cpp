@@ -6,13 +6,6 @@
 #include <QScrollBar>
 
 namespace {
-template <class Event, class... Args>
-void fire(const Event& event, Args... args) {
-    if (!event)
-        return;
-    const Event handler = event;
-    ui::Guarded([&] { handler(args...); });
-}
 
 // Windows key-state flags of a mouse message.
 int keyState() {
@@ -105,7 +98,7 @@ TArrayBrowse::TArrayBrowse(QWidget* parent)
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { cellDoubleClicked(index); });
     connect(this, &QAbstractItemView::clicked, this,
-            [this] { fire(OnClick, static_cast<TControl*>(this)); });
+            [this] { ui::Fire(OnClick, static_cast<TControl*>(this)); });
 }
 
 TArrayBrowse::~TArrayBrowse() = default;
@@ -333,14 +326,14 @@ void TArrayBrowse::notifyChange(bool always) {
     m_lastBookmark = now;
     if (now == 0 || (!always && !changed))
         return;
-    fire(OnChange, static_cast<TControl*>(this));
+    ui::Fire(OnChange, static_cast<TControl*>(this));
 }
 
 void TArrayBrowse::cellDoubleClicked(const QModelIndex& index) {
     if (!index.isValid())
         return;
-    fire(OnDblClick, static_cast<TControl*>(this), keyState(), index.column() + 1,
-         sourceRowOf(index) + 1);
+    ui::Fire(OnDblClick, static_cast<TControl*>(this), keyState(), index.column() + 1,
+             sourceRowOf(index) + 1);
 }
 
 void TArrayBrowse::DblClick(int row, int column) {
@@ -352,5 +345,5 @@ void TArrayBrowse::DblClick(int row, int column) {
     }
     selectSource(row - 1);
     notifyChange(false);
-    fire(OnDblClick, static_cast<TControl*>(this), 0, column, row);
+    ui::Fire(OnDblClick, static_cast<TControl*>(this), 0, column, row);
 }

@@ -11,7 +11,8 @@ ScriptedMessages::ScriptedMessages() : m_previous(CurrentMessageService()) {
 }
 
 ScriptedMessages::~ScriptedMessages() {
-    if (CurrentMessageService() == this) SetMessageService(m_previous);
+    if (CurrentMessageService() == this)
+        SetMessageService(m_previous);
 }
 
 ScriptedMessages& ScriptedMessages::answer(bool yes) {
@@ -21,20 +22,23 @@ ScriptedMessages& ScriptedMessages::answer(bool yes) {
 
 QStringList ScriptedMessages::texts() const {
     QStringList out;
-    for (const auto& m : m_messages) out << m.text;
+    for (const auto& m : m_messages)
+        out << m.text;
     return out;
 }
 
 QStringList ScriptedMessages::texts(MsgKind kind) const {
     QStringList out;
     for (const auto& m : m_messages)
-        if (m.kind == kind) out << m.text;
+        if (m.kind == kind)
+            out << m.text;
     return out;
 }
 
 int ScriptedMessages::count(MsgKind kind) const {
     int n = 0;
-    for (const auto& m : m_messages) n += m.kind == kind ? 1 : 0;
+    for (const auto& m : m_messages)
+        n += m.kind == kind ? 1 : 0;
     return n;
 }
 
@@ -44,13 +48,15 @@ RecordedMessage ScriptedMessages::last() const {
 
 bool ScriptedMessages::contains(const QString& text) const {
     for (const auto& m : m_messages)
-        if (m.text == text) return true;
+        if (m.text == text)
+            return true;
     return false;
 }
 
 bool ScriptedMessages::show(MsgKind kind, const QString& text, const QString& caption) {
     m_messages.push_back({kind, text, caption});
-    if (kind != MsgKind::NoYes) return false;
+    if (kind != MsgKind::NoYes)
+        return false;
     if (m_answers.empty()) {
         m_unexpected = true;
         std::fprintf(stderr, "ScriptedMessages: unexpected question, answered No: %s\n",

@@ -60,7 +60,7 @@ struct RecordedMessage {
 // A question with no scripted answer is recorded, answered No, flags unexpectedQuestion()
 // and is reported on stderr, so a test that did not expect it fails on its own check.
 class ScriptedMessages : public MessageService {
-public:
+  public:
     ScriptedMessages();
     ~ScriptedMessages() override;
     ScriptedMessages(const ScriptedMessages&) = delete;
@@ -86,7 +86,7 @@ public:
 
     bool show(MsgKind kind, const QString& text, const QString& caption) override;
 
-private:
+  private:
     MessageService* m_previous;
     std::vector<RecordedMessage> m_messages;
     std::deque<bool> m_answers;
@@ -108,7 +108,7 @@ const ModalRunner& CurrentModalRunner();
 // Installs a runner for its lifetime, records the forms it runs, and restores the previous
 // runner when destroyed.
 class ModalRunnerScope {
-public:
+  public:
     explicit ModalRunnerScope(ModalRunner runner = {});
     ~ModalRunnerScope();
     ModalRunnerScope(const ModalRunnerScope&) = delete;
@@ -118,7 +118,7 @@ public:
     const QStringList& captions() const { return m_captions; }
     int count() const { return static_cast<int>(m_captions.size()); }
 
-private:
+  private:
     ModalRunner m_previous;
     QStringList m_captions;
 };

@@ -9,7 +9,7 @@
 // Fixture base: each test runs in a fresh temporary working directory (config.ini,
 // Error.log and database files land there) and returns to the old one afterwards.
 class TempDirTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         m_old = QDir::currentPath();
@@ -20,7 +20,7 @@ protected:
     QString dir() const { return m_dir.path(); }
     QString file(const QString& name) const { return m_dir.filePath(name); }
 
-private:
+  private:
     QTemporaryDir m_dir;
     QString m_old;
 };
