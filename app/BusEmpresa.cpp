@@ -41,6 +41,7 @@ void TBusEmpresa::CreateForm() {
     arrayEmpresas->Create();
 
     btnAceptar = TBtnBmp::New(this);
+    SetDefaultButton(btnAceptar);
     btnAceptar->SetBounds(596, 372, 112, 36);
     btnAceptar->cText(QStringLiteral("Aceptar"));
     btnAceptar->oBitmaps(QStringLiteral("angulo2"));

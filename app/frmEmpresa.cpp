@@ -59,6 +59,7 @@ void TEmpresa::CreateForm() {
     arrayEmpresa->Create();
 
     btnAceptar = TBtnBmp::New(this);
+    SetDefaultButton(btnAceptar);
     btnAceptar->SetBounds(260, 280, 110, 38);
     btnAceptar->cText(QStringLiteral("Aceptar"));
     btnAceptar->cToolTip(QStringLiteral("Entra al sistema con la empresa seleccionada."));

@@ -70,6 +70,7 @@ void TLogin::CreateForm() {
     txtPassword->Create();
 
     btnEntrar = TBtnBmp::New(this);
+    SetDefaultButton(btnEntrar);
     btnEntrar->SetBounds(10, 316, 128, 44);
     btnEntrar->cText(QStringLiteral("Entrar"));
     btnEntrar->cToolTip(QStringLiteral(

@@ -83,6 +83,7 @@ void TCambioPwd::CreateForm() {
     oLabel5->Create();
 
     btnCambiar = TButton::New(this);
+    SetDefaultButton(btnCambiar);
     btnCambiar->SetBounds(164, 204, 100, 32);
     btnCambiar->cText(QStringLiteral("&Cambiar"));
     btnCambiar->cToolTip(QStringLiteral("Cambiar el password."));

@@ -5,9 +5,11 @@
 #include "ui/ErrorReport.h"
 #include "ui/TestSeam.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
 
@@ -196,6 +198,22 @@ void TForm::Close() {
         QWidget::close();  // through closeEvent
     if (!m_closed)
         finishClose();
+}
+
+void TForm::SetDefaultButton(QAbstractButton* button) {
+    m_defaultButton = button;
+}
+
+// Enter in an edit box reaches the form (the boxes leave it unhandled) and presses the
+// default button, as in any dialog.
+void TForm::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && m_defaultButton &&
+        m_defaultButton->isVisibleTo(this) && m_defaultButton->isEnabled()) {
+        m_defaultButton->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TForm::closeEvent(QCloseEvent* event) {

@@ -3,12 +3,15 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <concepts>
 #include <functional>
 #include <memory>
+
+class QAbstractButton;
 
 // Base of every screen. A form is made with TForm::New<F>(parent), which builds the controls
 // (CreateForm) and runs OnInitialize before it returns. Show() is modeless and returns at
@@ -93,6 +96,9 @@ class TForm : public QWidget {
     void SetIcon(const QIcon& icon);
     void SetBackground(const QColor& color);
 
+    // The button that Enter presses anywhere in the form (nullptr: none).
+    void SetDefaultButton(QAbstractButton* button);
+
     void Show();
     void ShowModal();
     void Close();
@@ -110,6 +116,7 @@ class TForm : public QWidget {
     virtual void CreateForm();
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void construct();
@@ -117,6 +124,7 @@ class TForm : public QWidget {
     void present();
     void finishClose();
 
+    QPointer<QAbstractButton> m_defaultButton;
     bool m_closed = false;
     bool m_shownModeless = false;
     bool m_everShown = false;

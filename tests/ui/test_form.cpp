@@ -6,6 +6,7 @@
 #include "ui/TestSeam.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -360,4 +361,26 @@ TEST_F(FormTest, AFormHeldByItsOpenerIsNotDeletedByTheToolkit) {
     form->Close();
     flushDeletes();
     EXPECT_FALSE(watch.isNull());  // the opener's pointer frees it, once
+}
+
+TEST_F(FormTest, EnterInAnEditBoxPressesTheDefaultButtonWhileItIsEnabled) {
+    auto form = TForm::NewModal<TProbe>();
+    const auto pressEnter = [&] {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(form->txtCodigo, &enter);
+    };
+    form->txtCodigo->Value("12");
+
+    pressEnter();  // no default button yet
+    EXPECT_FALSE(form->log.contains("click"));
+
+    form->SetDefaultButton(form->btnAceptar);
+    form->btnAceptar->lEnabled(false);
+    pressEnter();
+    EXPECT_FALSE(form->log.contains("click"));
+
+    form->btnAceptar->lEnabled(true);
+    pressEnter();
+    EXPECT_TRUE(form->log.contains("click"));
+    EXPECT_EQ(form->vCodigo, "12");
 }
