@@ -6,8 +6,8 @@ namespace {
 class ProvisioningTest : public EmbeddedDbTest {
   protected:
     void provision() {
-        for (const char* statement : provisioning::All)
-            exec(QString::fromUtf8(statement));
+        for (const QString& statement : ProvisioningStatements())
+            exec(statement);
     }
     // Every object and every column with its position and declared type.
     QStringList catalogue() {
@@ -48,7 +48,7 @@ TEST_F(ProvisioningTest, CreatesThePlanningTablesAndSecondRunChangesNothing) {
 }
 
 TEST_F(ProvisioningTest, AppendsTheSalaryColumnsInOrderToAnOlderWorkTable) {
-    exec(provisioning::CreaStaffReporte);
+    exec(esquema::CreaTabla2());
     exec("insert into staff_reporte values ('k', 5, 'REC', 101, 1, 1, 3, 2)");
     EXPECT_EQ(columnsOf("staff_reporte").size(), 8);
 

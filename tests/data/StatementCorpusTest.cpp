@@ -13,8 +13,8 @@ class StatementCorpusTest : public EmbeddedDbTest {
     void SetUp() override {
         EmbeddedDbTest::SetUp();
         createPayrollSchema(*db);
-        for (const char* statement : provisioning::All)
-            exec(QString::fromUtf8(statement));
+        for (const QString& statement : ProvisioningStatements())
+            exec(statement);
     }
 
     // The registration of the application and the administrator profile.
