@@ -8,8 +8,7 @@ bool isBatchSeparator(const QString& line) {
     return line.trimmed().toUpper().startsWith(QStringLiteral("GO"));
 }
 
-QStringList splitBatches(const QString& script, TrailingBatch trailing) {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
+QStringList splitBatches(const QStringList& lines, TrailingBatch trailing) {
     QStringList batches;
     QString batch;
     auto flush = [&] {
@@ -17,12 +16,7 @@ QStringList splitBatches(const QString& script, TrailingBatch trailing) {
             batches << batch;
         batch.clear();
     };
-    const QStringList lines = script.split(lineBreak);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        // The text after the last line break is a line only when it holds something.
-        if (i == lines.size() - 1 && line.isEmpty())
-            break;
+    for (const QString& line : lines) {
         if (isBatchSeparator(line)) {
             flush();
         } else {
@@ -32,6 +26,15 @@ QStringList splitBatches(const QString& script, TrailingBatch trailing) {
     if (trailing == TrailingBatch::Run)
         flush();
     return batches;
+}
+
+QStringList splitBatches(const QString& script, TrailingBatch trailing) {
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
+    QStringList lines = script.split(lineBreak);
+    // The text after the last line break is a line only when it holds something.
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return splitBatches(lines, trailing);
 }
 
 }  // namespace sql

@@ -16,8 +16,10 @@ enum class TrailingBatch {
     Ignore,  // they are not run: a script must end with a separator
 };
 
-// The batches of a script, in order: the statement lines between separators joined with
-// "\r\n". Batches that hold only blanks and line breaks are left out.
+// The batches of a script, in order: the statement lines between separators, each followed by
+// "\r\n". Batches that hold only blanks and line breaks are left out. A script's lines end at
+// CR LF, LF or CR; a line break at the very end adds no empty line.
 QStringList splitBatches(const QString& script, TrailingBatch trailing = TrailingBatch::Run);
+QStringList splitBatches(const QStringList& lines, TrailingBatch trailing = TrailingBatch::Run);
 
 }  // namespace sql

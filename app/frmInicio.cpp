@@ -7,6 +7,7 @@
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"
 #include "ui/Resources.h"
+#include "ui/Cp1252.h"
 #include "ui/TIni.h"
 
 #include <QDir>
@@ -144,7 +145,7 @@ void TInicio::Actualiza() {
                                      .arg(kScript, script.errorString())
                                      .toStdString());
     const QStringList lotes =
-        actualiza::Lotes(actualiza::Lineas(actualiza::DecodificaTexto(script.readAll())));
+        actualiza::Lotes(actualiza::Lineas(DecodeText(script.readAll()).text));
     script.close();
 
     ado::Recordset ejecutor;  // one executor for every batch

@@ -2,7 +2,7 @@
 
 #include "ado/AdoError.h"
 #include "ado/SqlLiteral.h"
-#include "security/Cp1252.h"
+#include "ui/Cp1252.h"
 #include "ui/Msg.h"
 
 #include <QDate>

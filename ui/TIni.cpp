@@ -12,9 +12,10 @@
 
 #include "ui/TIni.h"
 
+#include "ui/Cp1252.h"
+
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #include <cmath>
 #include <limits>
@@ -23,50 +24,11 @@
 
 namespace {
 
-// ---- Windows-1252 ----
-
-// Code points of the bytes 0x80..0x9F; the five undefined bytes map to themselves, as
-// Windows' own conversion does.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QString FromCp1252(const QByteArray& bytes) {
-    QString out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        out += (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
-    }
-    return out;
-}
-
-QByteArray ToCp1252(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (const QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out += static_cast<char>(u);
-            continue;
-        }
-        char byte = '?';  // not representable in the code page
-        for (int i = 0; i < 32; ++i)
-            if (kCp1252High[i] == u)
-                byte = static_cast<char>(0x80 + i);
-        out += byte;
-    }
-    return out;
-}
-
 // ---- The file as lines ----
-
-enum class Encoding { Utf8, Utf8Bom, Cp1252 };
 
 struct IniText {
     std::vector<QString> lines;  // without line ends
-    Encoding encoding = Encoding::Utf8;
+    TextEncoding encoding = TextEncoding::Utf8;
     QString eol = QStringLiteral("\n");
     bool finalEol = true;
     bool exists = false;
@@ -92,21 +54,9 @@ IniText Load(const QString& path) {
     if (!f.open(QIODevice::ReadOnly))
         return ini;
     ini.exists = true;
-    QByteArray bytes = f.readAll();
-
-    QString text;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        ini.encoding = Encoding::Utf8Bom;
-        bytes.remove(0, 3);
-        text = QString::fromUtf8(bytes);
-    } else {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        text = utf8.decode(bytes);
-        if (utf8.hasError()) {
-            ini.encoding = Encoding::Cp1252;
-            text = FromCp1252(bytes);
-        }
-    }
+    const DecodedText decoded = DecodeText(f.readAll());
+    const QString& text = decoded.text;
+    ini.encoding = decoded.encoding;
 
     const qsizetype firstLf = text.indexOf(QLatin1Char('\n'));
     if (firstLf > 0 && text[firstLf - 1] == QLatin1Char('\r'))
@@ -132,18 +82,7 @@ bool Save(const QString& path, const IniText& ini) {
         if (i + 1 < ini.lines.size() || ini.finalEol)
             text += ini.eol;
     }
-    QByteArray bytes;
-    switch (ini.encoding) {
-        case Encoding::Utf8:
-            bytes = text.toUtf8();
-            break;
-        case Encoding::Utf8Bom:
-            bytes = "\xEF\xBB\xBF" + text.toUtf8();
-            break;
-        case Encoding::Cp1252:
-            bytes = ToCp1252(text);
-            break;
-    }
+    const QByteArray bytes = EncodeText(text, ini.encoding);
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         return false;

@@ -21,6 +21,18 @@ TEST(SplitBatchesTest, SeparatorsAreLinesBeginningWithGo) {
     EXPECT_TRUE(sql::isBatchSeparator("GOTO"));
     EXPECT_FALSE(sql::isBatchSeparator("select 'go'"));
     EXPECT_FALSE(sql::isBatchSeparator("G O"));
+    for (const char* line : {"GO", "go", "   gO   ", "GO 5", "GOTO fin", "\tgo"})
+        EXPECT_TRUE(sql::isBatchSeparator(QString::fromUtf8(line))) << line;
+    for (const char* line : {"", "-- GO", "ago"})
+        EXPECT_FALSE(sql::isBatchSeparator(QString::fromUtf8(line))) << line;
+}
+
+TEST(SplitBatchesTest, LinesAndTextSplitAlike) {
+    const QStringList lines = {"select 1", "  GO  ", "", "go", "select 2", "select 3"};
+    EXPECT_EQ(sql::splitBatches(lines), sql::splitBatches(lines.join("\n")));
+    EXPECT_EQ(sql::splitBatches(lines), sql::splitBatches(lines.join("\r")));
+    EXPECT_EQ(sql::splitBatches(lines, TrailingBatch::Ignore), QStringList{"select 1\r\n"});
+    EXPECT_EQ(sql::splitBatches("select 1\n\n"), QStringList{"select 1\r\n\r\n"});
 }
 
 TEST(SqlTypeTest, ReadsDeclaredTypes) {

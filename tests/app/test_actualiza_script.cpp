@@ -1,5 +1,6 @@
-// Reading of the update script: line rules, separators, batches and text decoding.
+// Reading of the update script: line rules and batches.
 #include "app/ScriptActualizacion.h"
+#include "ui/Cp1252.h"
 
 #include <gtest/gtest.h>
 
@@ -15,22 +16,14 @@ TEST(ActualizaScript, BatchesBetweenSeparatorsInFileOrder) {
     EXPECT_TRUE(Lotes({"select 1", "select 2"}).isEmpty());
 }
 
-TEST(ActualizaScript, SeparatorIsAnyLineBeginningWithGo) {
-    for (const char* linea : {"GO", "go", "   gO   ", "GO 5", "GOTO fin", "\tgo"})
-        EXPECT_TRUE(EsSeparador(QString::fromUtf8(linea))) << linea;
-    for (const char* linea : {"", "G O", "select 'GO'", "-- GO", "ago"})
-        EXPECT_FALSE(EsSeparador(QString::fromUtf8(linea))) << linea;
-}
-
 TEST(ActualizaScript, LongLinesAreCutAt2000Characters) {
     const QString larga = QString(1995, 'x') + "0123456789";
     EXPECT_EQ(LineaFija(larga), QString(1995, 'x') + "01234");
     EXPECT_EQ(Lotes({larga, "GO"}), QStringList{LineaFija(larga) + "\r\n"});
 }
 
-TEST(ActualizaScript, TextIsUtf8OrElseWindows1252) {
+TEST(ActualizaScript, LinesEndAtLfOrCrLf) {
     EXPECT_EQ(Lineas("a\r\nb\n\nc\r\n"), (QStringList{"a", "b", "", "c"}));
-    EXPECT_EQ(DecodificaTexto("'Año' \xE2\x82\xAC"), QString::fromUtf8("'Año' €"));
-    EXPECT_EQ(DecodificaTexto("'Jos\xE9' \x80"), QString::fromUtf8("'José' €"));
-    EXPECT_EQ(DecodificaTexto("\xEF\xBB\xBFGO\n"), QStringLiteral("GO\n"));
+    // A separator after a Windows-1252 byte-order-less script still splits it.
+    EXPECT_EQ(Lotes(Lineas(DecodeText("select 'Jos\xE9'\r\n\tgo\r\n").text)).size(), 1);
 }

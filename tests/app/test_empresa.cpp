@@ -1,9 +1,9 @@
 // The company chooser: which companies it lists, the provisioning of the planning tables and
 // of the system's registration, and the choice that opens the main window.
+#include "ado/Value.h"
 #include "app/frmEmpresa.h"
 #include "app/frmInicio.h"
 #include "app/frmLogin.h"
-#include "ado/Value.h"
 #include "tests/app/test_empresa_base.h"
 #include "ui/TestSeam.h"
 

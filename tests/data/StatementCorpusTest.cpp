@@ -1,7 +1,7 @@
 // The application's statements, as its forms build them, run unchanged on the embedded
 // engine over a small payroll database, with the results SQL Server gives.
-#include "tests/support/EmbeddedDb.h"
 #include "ProvisioningStatements.h"
+#include "tests/support/EmbeddedDb.h"
 
 #include <QDateTime>
 

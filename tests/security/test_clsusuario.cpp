@@ -1,5 +1,5 @@
 #include "security/CLSUSUARIO.h"
-#include "security/Cp1252.h"
+#include "ui/Cp1252.h"
 #include "ado/SqlLiteral.h"
 #include "tests/support/BaseDePrueba.h"
 #include "ui/TestSeam.h"

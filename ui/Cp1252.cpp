@@ -1,4 +1,6 @@
-#include "security/Cp1252.h"
+#include "ui/Cp1252.h"
+
+#include <QStringDecoder>
 
 #include <array>
 
@@ -56,3 +58,43 @@ QByteArray encode(const QString& text, qsizetype* failedAt) {
 }
 
 }  // namespace cp1252
+
+QByteArray cp1252::encodeLossy(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    qsizetype from = 0;
+    while (from < text.size()) {
+        qsizetype failedAt = -1;
+        out += encode(text.mid(from), &failedAt);
+        if (failedAt < 0)
+            break;
+        out += '?';
+        from += failedAt + 1;
+    }
+    return out;
+}
+
+DecodedText DecodeText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    DecodedText decoded{utf8.decode(bytes), TextEncoding::Utf8};
+    if (utf8.hasError())
+        return {cp1252::decode(bytes), TextEncoding::Cp1252};
+    if (decoded.text.startsWith(QChar(0xFEFF))) {
+        decoded.text.remove(0, 1);
+        decoded.encoding = TextEncoding::Utf8Bom;
+    }
+    return decoded;
+}
+
+QByteArray EncodeText(const QString& text, TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::Utf8Bom:
+            return "\xEF\xBB\xBF" + text.toUtf8();
+        case TextEncoding::Cp1252:
+            return cp1252::encodeLossy(text);
+        case TextEncoding::Utf8:
+            break;
+    }
+    return text.toUtf8();
+}
