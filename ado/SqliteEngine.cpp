@@ -23,6 +23,24 @@ struct StmtDeleter {
 };
 using StmtHandle = std::unique_ptr<sqlite3_stmt, StmtDeleter>;
 
+struct DbCloser {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+using DbHandle = std::unique_ptr<sqlite3, DbCloser>;
+
+// Opens a database file. On failure the handle is closed at once and SQLite's message is
+// given in `error`.
+DbHandle openDatabase(const QString& path, int flags, QString& error) {
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, flags, nullptr);
+    DbHandle db(raw);  // SQLite hands out a handle even when opening fails
+    if (rc != SQLITE_OK) {
+        error = QString::fromUtf8(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc));
+        return nullptr;
+    }
+    return db;
+}
+
 }  // namespace
 }  // namespace ado
 
@@ -148,18 +166,19 @@ Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type) {
 
 class SqliteEngine final : public Engine, private sql::SchemaSource {
   public:
-    SqliteEngine(sqlite3* db, QString folder, QString database)
-        : m_db(db), m_folder(std::move(folder)), m_database(std::move(database)) {
-        registerSqlServerFunctions(m_db);
+    SqliteEngine(DbHandle db, QString folder, QString database)
+        : m_db(std::move(db)), m_folder(std::move(folder)), m_database(std::move(database)) {
+        registerSqlServerFunctions(m_db.get());
         // SQLite's Bloom filters hash text by its bytes, so values that the collation holds
         // equal ("REC" and "rec       ") would be missed in joins: switch them off.
         constexpr int kBloomFilter = 0x00080000;
         constexpr int kBloomPulldown = 0x00100000;
-        sqlite3_test_control(SQLITE_TESTCTRL_OPTIMIZATIONS, m_db, kBloomFilter | kBloomPulldown);
+        sqlite3_test_control(SQLITE_TESTCTRL_OPTIMIZATIONS, m_db.get(),
+                             kBloomFilter | kBloomPulldown);
         // A double-quoted name that matches no column is an error, never a text literal.
-        sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
-        sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
-        sqlite3_busy_timeout(m_db, 5000);
+        sqlite3_db_config(m_db.get(), SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+        sqlite3_db_config(m_db.get(), SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+        sqlite3_busy_timeout(m_db.get(), 5000);
         exec("PRAGMA journal_mode=WAL");
         exec("PRAGMA synchronous=NORMAL");
         exec("CREATE TEMP TABLE __oxta_databases (name TEXT, dbid INTEGER)");
@@ -170,14 +189,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         m_commit = prepareRaw(QStringLiteral("COMMIT"));
         m_rollback = prepareRaw(QStringLiteral("ROLLBACK"));
     }
-    ~SqliteEngine() override {
-        m_cache.clear();
-        m_schemaVersion.reset();
-        m_begin.reset();
-        m_commit.reset();
-        m_rollback.reset();
-        sqlite3_close_v2(m_db);
-    }
+    // The statements go first: the handle is the first member, so it is closed last.
+    ~SqliteEngine() override = default;
     SqliteEngine(const SqliteEngine&) = delete;
     SqliteEngine& operator=(const SqliteEngine&) = delete;
 
@@ -300,7 +313,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         const int rc = sqlite3_step(stmt);
         sqlite3_reset(stmt);
         if (rc != SQLITE_DONE)
-            throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db)));
+            throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
     }
 
     void runStatement(const sql::Stmt& s, ResultSet* out) {
@@ -368,8 +381,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
                 qInfo("sqlite: %s", qPrintable(text));
             sqlite3_stmt* raw = nullptr;
             const QByteArray utf8 = text.toUtf8();
-            if (sqlite3_prepare_v2(m_db, utf8.constData(), static_cast<int>(utf8.size()), &raw,
-                                   nullptr) != SQLITE_OK) {
+            if (sqlite3_prepare_v2(m_db.get(), utf8.constData(), static_cast<int>(utf8.size()),
+                                   &raw, nullptr) != SQLITE_OK) {
                 sqlite3_finalize(raw);
                 slot.statements.clear();
                 fail(s);
@@ -443,7 +456,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         sqlite3_bind_text(a.get(), 1, path.constData(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_text(a.get(), 2, alias.constData(), -1, SQLITE_TRANSIENT);
         if (sqlite3_step(a.get()) != SQLITE_DONE) {
-            throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db)));
+            throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
         }
         m_attached << database;
         ++m_ddl;
@@ -452,7 +465,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     void detachAll() {
         for (const QString& db : std::as_const(m_attached)) {
             const QByteArray sql = "DETACH DATABASE \"" + db.toLower().toUtf8() + '"';
-            sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, nullptr);
+            sqlite3_exec(m_db.get(), sql.constData(), nullptr, nullptr, nullptr);
         }
         if (!m_attached.isEmpty())
             ++m_ddl;
@@ -490,33 +503,30 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
                                        "database name.")
                             .arg(name));
         }
-        sqlite3* db = nullptr;
-        const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
-                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        QString message;
+        const DbHandle db = openDatabase(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, message);
         // WAL is kept in the file's header, which writes the file at once.
-        if (rc != SQLITE_OK ||
-            sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK) {
-            const QString message = QString::fromUtf8(sqlite3_errmsg(db));
-            sqlite3_close_v2(db);
+        if (db && sqlite3_exec(db.get(), "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) !=
+                      SQLITE_OK)
+            message = QString::fromUtf8(sqlite3_errmsg(db.get()));
+        if (!message.isEmpty())
             throw Error(kOperation, QStringLiteral("CREATE DATABASE failed: %1").arg(message));
-        }
-        sqlite3_close_v2(db);
     }
 
     // ---- SQLite helpers and SQL Server's messages ----
     StmtHandle prepareRaw(const QString& text) {
         sqlite3_stmt* raw = nullptr;
         const QByteArray utf8 = text.toUtf8();
-        if (sqlite3_prepare_v2(m_db, utf8.constData(), -1, &raw, nullptr) != SQLITE_OK) {
+        if (sqlite3_prepare_v2(m_db.get(), utf8.constData(), -1, &raw, nullptr) != SQLITE_OK) {
             sqlite3_finalize(raw);
-            throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db)));
+            throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
         }
         return StmtHandle(raw);
     }
 
     void exec(const char* text) {
         char* error = nullptr;
-        if (sqlite3_exec(m_db, text, nullptr, nullptr, &error) != SQLITE_OK) {
+        if (sqlite3_exec(m_db.get(), text, nullptr, nullptr, &error) != SQLITE_OK) {
             const QString message = QString::fromUtf8(error ? error : "unknown error");
             sqlite3_free(error);
             throw Error(kOperation, message);
@@ -564,8 +574,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
 
     // SQLite's complaint in SQL Server's words.
     QString describe(const sql::Stmt& s) {
-        const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
-        const int code = sqlite3_extended_errcode(m_db);
+        const QString message = QString::fromUtf8(sqlite3_errmsg(m_db.get()));
+        const int code = sqlite3_extended_errcode(m_db.get());
         auto match = [&](const char* pattern) {
             return QRegularExpression(QString::fromLatin1(pattern)).match(message);
         };
@@ -629,7 +639,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
 
     [[noreturn]] void fail(const sql::Stmt& s) { throw Error(kOperation, describe(s)); }
 
-    sqlite3* m_db;
+    DbHandle m_db;  // first member: every statement below is finalised before it closes
     QString m_folder;
     QString m_database;
     QStringList m_attached;
@@ -682,14 +692,13 @@ std::unique_ptr<Engine> openSqliteEngine(const ConnectionSettings& settings) {
                                 .arg(name);
     if (!validDatabaseName(name) || (!master && !QFileInfo::exists(path)))
         throw Error(kOperation, refused);
-    sqlite3* db = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | (master ? SQLITE_OPEN_CREATE : 0);
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK) {
-        const QString message = QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_close_v2(db);
+    QString message;
+    DbHandle db =
+        openDatabase(path, SQLITE_OPEN_READWRITE | (master ? SQLITE_OPEN_CREATE : 0), message);
+    if (!db)
         throw Error(kOperation, refused + QStringLiteral(" (") + message + u')');
-    }
-    return std::make_unique<SqliteEngine>(db, folder, master ? QStringLiteral("master") : name);
+    return std::make_unique<SqliteEngine>(std::move(db), folder,
+                                          master ? QStringLiteral("master") : name);
 }
 
 bool clearTranslationCache(Engine& engine) {
