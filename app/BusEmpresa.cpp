@@ -1,6 +1,7 @@
 #include "app/BusEmpresa.h"
 
 #include "ado/Connection.h"
+#include "app/ConsultasApp.h"
 #include "data/clsConexion.h"
 
 void TBusEmpresa::CreateForm() {
@@ -59,16 +60,12 @@ void TBusEmpresa::FormInitialize(TForm*) {
 
 void TBusEmpresa::CargaEmpresas() {
     ado::Recordset rs;
-    rs.Open(QStringLiteral(
-                " select empresa,nombre_empresa,registro_patronal,rfc_empresa,referencia from "
-                "empresas "),
-            CNX->Conexion());
+    rs.Open(consultas::EmpresasConDatosFiscales(), CNX->Conexion());
     TArrayBrowse::Rows filas;
     while (!rs.Eof()) {
-        const ado::Value referencia = rs.Fields(4).Value;
         // A NULL registration or tax number shows as empty text.
         filas.append({rs.Fields(0).Value.rightAligned(9),
-                      referencia.isNull() ? rs.Fields(1).Value.toText() : referencia.toText(),
+                      consultas::NombreVisible(rs.Fields(4).Value, rs.Fields(1).Value),
                       rs.Fields(2).Value.trimmed(), rs.Fields(3).Value.trimmed()});
         rs.MoveNext();
     }

@@ -1,8 +1,9 @@
 #include "app/frmConfig.h"
 
-#include "app/frmLogin.h"
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
+#include "app/ConsultasApp.h"
+#include "app/frmLogin.h"
 #include "data/clsConexion.h"
 #include "ui/Msg.h"
 #include "ui/TIni.h"
@@ -12,13 +13,6 @@ namespace {
 const QString kConfig = QStringLiteral("CONFIG");
 const QString kTextoSqlServer = QStringLiteral("SQL Server");
 const QString kTextoSqlite = QStringLiteral("SQLite (integrado)");
-
-// A database name as a bracketed identifier: a closing bracket inside it is doubled.
-QString entreCorchetes(const QString& nombre) {
-    QString escapado = nombre;
-    escapado.replace(QLatin1Char(']'), QStringLiteral("]]"));
-    return QLatin1Char('[') + escapado + QLatin1Char(']');
-}
 
 }  // namespace
 
@@ -144,15 +138,13 @@ TArrayBrowse::Rows TAConfig::leeBasesDeDatos() {
                          QStringLiteral("No hay conexión con el servidor."));
     TArrayBrowse::Rows filas;
     ado::Recordset bases;
-    bases.Open(QStringLiteral(" select name from sysdatabases "), con);
+    bases.Open(consultas::BasesDelServidor(), con);
     if (!bases.Eof()) {
         bases.MoveFirst();
         for (; !bases.Eof(); bases.MoveNext()) {
             const QString nombre = bases.Fields(0).Value.toText();
             ado::Recordset objetos;
-            objetos.Open(QStringLiteral(" select [name] from ") + entreCorchetes(nombre) +
-                             QStringLiteral(".[dbo].[sysobjects] where [name]='capa_lugar'"),
-                         con);
+            objetos.Open(consultas::BaseTieneCapaLugar(nombre), con);
             if (!objetos.Eof())
                 filas.append({nombre});
             objetos.Close();

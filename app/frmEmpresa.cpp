@@ -1,10 +1,11 @@
 #include "app/frmEmpresa.h"
 
+#include "ado/Connection.h"
+#include "ado/SqlLiteral.h"
+#include "app/ConsultasApp.h"
 #include "app/frmInicio.h"
 #include "app/frmLogin.h"
-#include "ado/Connection.h"
 #include "data/EsquemaStaffing.h"
-#include "ado/SqlLiteral.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"
@@ -121,10 +122,7 @@ void TEmpresa::CargaEmpresas() {
         return;
     }
     ado::Recordset perfiles;
-    perfiles.Open(QStringLiteral(" Select p.empresas  from usuarios u, perfiles p, "
-                                 "perfil_usuarios pu   where pu.usuario=u.usuario  and "
-                                 "pu.idperfil=p.idperfil  and u.usuario=") +
-                      SqlLiteral(OBJUSUARIO->GetUsuario()),
+    perfiles.Open(consultas::ListasDeEmpresasDelUsuario(SqlLiteral(OBJUSUARIO->GetUsuario())),
                   conexion);
     TArrayBrowse::Rows filas;
     if (!perfiles.Eof()) {
@@ -135,17 +133,14 @@ void TEmpresa::CargaEmpresas() {
                 QStringLiteral("El perfil del usuario no tiene una lista de empresas "
                                "válida. Avise a su administrador de sistemas OXTA."));
         } else {
-            QString sql =
-                QStringLiteral("Select empresa, nombre_empresa, referencia from empresas ");
-            if (lista.tipo == ListaEmpresas::Tipo::Lista)
-                sql += QStringLiteral("where empresa in (%1) ").arg(lista.lista);
             ado::Recordset empresas;
-            empresas.Open(sql, conexion);
+            empresas.Open(consultas::EmpresasDeLaLista(
+                              lista.tipo == ListaEmpresas::Tipo::Lista ? lista.lista : QString()),
+                          conexion);
             while (!empresas.Eof()) {
-                const ado::Value referencia = empresas.Fields(2).Value;
-                filas.append({empresas.Fields(0).Value.rightAligned(8),
-                              referencia.isNull() ? empresas.Fields(1).Value.toText()
-                                                  : referencia.toText()});
+                filas.append(
+                    {empresas.Fields(0).Value.rightAligned(8),
+                     consultas::NombreVisible(empresas.Fields(2).Value, empresas.Fields(1).Value)});
                 empresas.MoveNext();
             }
             empresas.Close();
@@ -206,49 +201,25 @@ QString TEmpresa::ActualizaTabla2() const {
 
 bool TEmpresa::ExisteSistema() {
     ado::Recordset rs;
-    rs.Open(QStringLiteral(" select sistema from sistema where sistema='ST'"), CNX->Conexion());
+    rs.Open(consultas::SistemaRegistrado(), CNX->Conexion());
     const bool existe = !rs.Eof();
     rs.Close();
     return existe;
 }
 
 void TEmpresa::InsertaUsuario() {
-    static const char* const kRegistro[] = {
-        "INSERT INTO [sistema]([sistema], [Nombre]) VALUES('ST', 'STAFFING')",
-        "insert into funciones values ('ST', 'A' , 'Crear Staffing')",
-        "insert into funciones values ('ST', 'B' , 'Crear Grupo')",
-        "insert into funciones values ('ST', 'C' , 'Asgnar Puestos')",
-        "insert into funciones values ('ST', 'D' , 'Reportes')",
-        "insert into opciones values ('A1','ST', 'A', 'Crear Staffing')",
-        "insert into opciones values ('A2','ST', 'A', 'Modificar Staffing')",
-        "insert into opciones values ('A3','ST', 'A', 'Borrar Staffing')",
-        "insert into opciones values ('B1','ST', 'B', 'Crear Grupo')",
-        "insert into opciones values ('B2','ST', 'B', 'Modificar Grupo')",
-        "insert into opciones values ('B3','ST', 'B', 'Borrar Grupo')",
-        "insert into opciones values ('C1','ST', 'C', 'Agregar puestos al Staffing')",
-        "insert into opciones values ('C2','ST', 'C', 'Modificar puestos del Staffing')",
-        "insert into opciones values ('C3','ST', 'C', 'Borrar puestos del Staffing')",
-        "insert into opciones values ('C4','ST', 'C', 'Modificar Grupo/Staffing/C. Costos')",
-        "insert into opciones values ('D1','ST', 'D', 'Generar Reportes')",
-        "insert into perfiles values ('Administrador de Staffing','ST','{}','{}','N','N')",
-    };
-    for (const char* sql : kRegistro)
-        CNX->Ejecuta(QString::fromUtf8(sql));
+    for (const QString& sql : consultas::RegistroDelSistema())
+        CNX->Ejecuta(sql);
     PerfilStaffing();
 }
 
 void TEmpresa::PerfilStaffing() {
     ado::Recordset rs;
-    rs.Open(QStringLiteral(
-                " select idperfil from perfiles  where descripcion='Administrador de Staffing'"),
-            CNX->Conexion());
+    rs.Open(consultas::PerfilAdministrador(), CNX->Conexion());
     if (rs.Eof())
         return;
     const QString id = rs.Fields(0).Value.rightAligned(7);
     rs.Close();
-    CNX->Ejecuta(QStringLiteral("insert into perfil_usuarios values (%1,'Administrador')").arg(id));
-    CNX->Ejecuta(
-        QStringLiteral("insert into perfil_funcion  Select opciones.Funcion,opciones.Opcion,%1 "
-                       "From Opciones  Where opciones.sistema = 'ST'")
-            .arg(id));
+    CNX->Ejecuta(consultas::AsignaPerfilAdministrador(id));
+    CNX->Ejecuta(consultas::PermisosDelPerfilAdministrador(id));
 }

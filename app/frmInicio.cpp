@@ -1,13 +1,14 @@
 #include "app/frmInicio.h"
 
-#include "app/BusEmpresa.h"
-#include "app/ScriptActualizacion.h"
 #include "ado/Connection.h"
+#include "app/BusEmpresa.h"
+#include "app/ConsultasApp.h"
+#include "app/ScriptActualizacion.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"
-#include "ui/Resources.h"
 #include "ui/Cp1252.h"
+#include "ui/Resources.h"
 #include "ui/TIni.h"
 
 #include <QDir>
@@ -173,9 +174,7 @@ void TInicio::Permisos() {
 bool TInicio::VerificaLetra(const QString& letra) {
     bool resultado = false;
     ado::Recordset rs;
-    rs.Open(QStringLiteral(" Select opcion from opciones where sistema='ST' and funcion='%1'")
-                .arg(letra),
-            CNX->Conexion());
+    rs.Open(consultas::OpcionesDeFuncion(letra), CNX->Conexion());
     // Every option is asked, also after a match.
     while (!rs.Eof()) {
         if (objUsuario->TienePermiso(QStringLiteral("ST"), letra, rs.Fields(0).Value.toText()))
@@ -193,8 +192,7 @@ QString TInicio::obtenNombreEmpresa() {
     if (!kClave.match(Empresa).hasMatch())
         return {};
     ado::Recordset rs;
-    rs.Open(QStringLiteral("Select nombre_empresa from empresas where empresa=") + Empresa,
-            CNX->Conexion());
+    rs.Open(consultas::NombreDeEmpresa(Empresa), CNX->Conexion());
     if (rs.Eof())
         return {};
     const QString nombre = rs.Fields(0).Value.toText();

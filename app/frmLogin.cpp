@@ -1,8 +1,9 @@
 #include "app/frmLogin.h"
 
+#include "ado/Connection.h"
+#include "app/ConsultasApp.h"
 #include "app/Traspaso.h"
 #include "app/frmConfig.h"
-#include "ado/Connection.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "security/frmCambioPwd.h"
@@ -120,7 +121,7 @@ void TLogin::FormInitialize(TForm*) {
         ado::Connection* const con = CNX->Conexion();
         if (!con)
             throw std::runtime_error("sin conexión");
-        rs.Open(QStringLiteral("select nombre_empresa from empresas"), con);
+        rs.Open(consultas::PruebaNomina(), con);
         if (!rs.Eof()) {
             lblEmpresa->cText(LeeIni(QStringLiteral("CONFIG"), QStringLiteral("BD")) +
                               QStringLiteral(" / ") +

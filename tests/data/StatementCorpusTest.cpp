@@ -1,91 +1,23 @@
-// The application's statements, as its forms build them, run unchanged on the embedded
-// engine over a small payroll database, with the results SQL Server gives.
+// Statements in the wording of the account, catalogue, planning and report screens, run
+// unchanged on the embedded engine over a small payroll, with the results SQL Server gives.
+// As each folder gains its unit of named statements, its cases move onto it (the shell's are
+// in tests/app/test_consultas.cpp).
 #include "ProvisioningStatements.h"
 #include "tests/support/EmbeddedDb.h"
+#include "tests/support/PayrollRows.h"
 
 #include <QDateTime>
 
 namespace {
-
-// A small payroll on the schema's tables: company 5 with two cost centres, three positions
-// and four employees, company 7 with a reference; the password policy.
-const char* const kPayroll = R"sql(
-insert into empresas (empresa, nombre_empresa, referencia, registro_patronal, rfc_empresa)
-    values (5, 'Hotel Central', NULL, 'Y1234', 'HCE010101AAA')
-insert into empresas (empresa, nombre_empresa, referencia, registro_patronal, rfc_empresa)
-    values (7, 'Clinica Norte', 'Norte', 'Y5678', 'CNO020202BBB')
-insert into centros (empresa, centro, nomdepto) values (5, 'REC', 'Recepcion')
-insert into centros (empresa, centro, nomdepto) values (5, 'COC', 'Cocina')
-insert into tabulador (empresa, ocupacion, actividad, garantia) values (5, 101, 'Recepcionista', 8000.50)
-insert into tabulador (empresa, ocupacion, actividad, garantia) values (5, 102, 'Cocinero', NULL)
-insert into tabulador (empresa, ocupacion, actividad, garantia) values (5, 103, 'Botones', 5000)
-insert into llaves (empresa, codigo, centro, ocupacion, tiponom) values (5, 1, 'REC', 101, 1)
-insert into llaves (empresa, codigo, centro, ocupacion, tiponom) values (5, 2, 'REC', 101, 4)
-insert into llaves (empresa, codigo, centro, ocupacion, tiponom) values (5, 3, 'REC', 101, 1)
-insert into llaves (empresa, codigo, centro, ocupacion, tiponom) values (5, 4, 'COC', 102, 5)
-insert into empleados (empresa, codigo, nombre, paterno, borrado, ultmov, sueldo)
-    values (5, 1, 'Ana', 'Pech', 'N', 'A', 9000.25)
-insert into empleados (empresa, codigo, nombre, paterno, borrado, ultmov, sueldo)
-    values (5, 2, 'Luis', 'Can', 'N', 'A', 9100)
-insert into empleados (empresa, codigo, nombre, paterno, borrado, ultmov, sueldo)
-    values (5, 3, 'Rosa', 'Uc', 'S', 'A', 7000)
-insert into empleados (empresa, codigo, nombre, paterno, borrado, ultmov, sueldo)
-    values (5, 4, 'Juan', 'May', 'N', 'B', 6000)
-insert into ctrl_usuarios values (30, 6, '2', 1, 5)
-)sql";
 
 class StatementCorpusTest : public EmbeddedDbTest {
   protected:
     StatementCorpusTest() { datos = TestData::Schema; }
     void SetUp() override {
         EmbeddedDbTest::SetUp();
-        exec(QString::fromUtf8(kPayroll));
+        exec(QString::fromUtf8(kPayrollRows));
         for (const QString& statement : ProvisioningStatements())
             exec(statement);
-    }
-
-    // The registration of the application and the administrator profile.
-    void registerApplication() {
-        ASSERT_TRUE(rows(" select sistema from sistema where sistema='ST'").rows.empty());
-        for (const char* s :
-             {"INSERT INTO [sistema]([sistema], [Nombre]) VALUES('ST', 'STAFFING')",
-              "insert into funciones values ('ST', 'A' , 'Crear Staffing')",
-              "insert into funciones values ('ST', 'B' , 'Crear Grupo')",
-              "insert into funciones values ('ST', 'C' , 'Asgnar Puestos')",
-              "insert into funciones values ('ST', 'D' , 'Reportes')",
-              "insert into opciones values ('A1','ST', 'A', 'Crear Staffing')",
-              "insert into opciones values ('A2','ST', 'A', 'Modificar Staffing')",
-              "insert into opciones values ('A3','ST', 'A', 'Borrar Staffing')",
-              "insert into opciones values ('B1','ST', 'B', 'Crear Grupo')",
-              "insert into opciones values ('B2','ST', 'B', 'Modificar Grupo')",
-              "insert into opciones values ('B3','ST', 'B', 'Borrar Grupo')",
-              "insert into opciones values ('C1','ST', 'C', 'Agregar puestos al Staffing')",
-              "insert into opciones values ('C2','ST', 'C', 'Modificar puestos del Staffing')",
-              "insert into opciones values ('C3','ST', 'C', 'Borrar puestos del Staffing')",
-              "insert into opciones values ('C4','ST', 'C', 'Modificar Grupo/Staffing/C. Costos')",
-              "insert into opciones values ('D1','ST', 'D', 'Generar Reportes')",
-              "insert into perfiles values ('Administrador de Staffing','ST','{}','{}','N','N')"}) {
-            exec(QString::fromUtf8(s));
-        }
-        const auto id =
-            scalar(" select idperfil from perfiles  where descripcion='Administrador de Staffing'");
-        ASSERT_FALSE(id.isNull());
-        const QString key = id.rightAligned(7);
-        exec("insert into perfil_usuarios values (" + key + ",'Administrador')");
-        exec("insert into perfil_funcion  Select opciones.Funcion,opciones.Opcion," + key +
-             " From Opciones  Where opciones.sistema = 'ST'");
-    }
-
-    bool tienePermiso(const QString& usuario, const QString& funcion, const QString& opcion) {
-        return !rows(
-                    "select u.usuario, p.sistema, pu.idPerfil, p.descripcion,pf.funcion, pf.opcion "
-                    "from "
-                    "usuarios u, perfil_usuarios pu, perfiles p, perfil_funcion pf  where "
-                    "u.usuario=pu.usuario  and pf.idPerfil=pu.idPerfil  and pf.idPerfil=p.idPerfil "
-                    " and "
-                    "p.sistema='ST' and pf.opcion='" +
-                    opcion + "' and pf.Funcion='" + funcion + "' and u.usuario='" + usuario + "'")
-                    .rows.empty();
     }
 
     static QStringList texts(const ado::ResultSet& r, std::size_t column = 0) {
@@ -97,42 +29,6 @@ class StatementCorpusTest : public EmbeddedDbTest {
 };
 
 }  // namespace
-
-TEST_F(StatementCorpusTest, RegistrationGrantsEveryOptionToTheAdministrator) {
-    registerApplication();
-    exec("Insert into usuarios values ('Administrador','Admin','jjm', getdate() + 30)");
-    EXPECT_EQ(rows(" select sistema from sistema where sistema='ST'").rows.size(), 1u);
-    EXPECT_EQ(scalar("select count(*) from perfil_funcion").toInt(), 11);
-    EXPECT_EQ(scalar("select count(*) from funciones").toInt(), 4);
-    EXPECT_EQ(texts(rows(" Select opcion from opciones where sistema='ST' and funcion='A'")),
-              (QStringList{"A1", "A2", "A3"}));
-    EXPECT_TRUE(tienePermiso("Administrador", "C", "C4"));
-    EXPECT_TRUE(tienePermiso("ADMINISTRADOR", "D", "D1"));   // names ignore letter case
-    EXPECT_FALSE(tienePermiso("Administrador", "D", "C4"));  // the grant's letter must match
-    EXPECT_FALSE(tienePermiso("Otro", "A", "A1"));
-}
-
-TEST_F(StatementCorpusTest, CompanyChooserListsTheProfileCompanies) {
-    registerApplication();
-    exec("Insert into usuarios values ('Administrador','Admin','jjm', getdate() + 30)");
-    const auto profile = scalar(
-        " Select p.empresas  from usuarios u, perfiles p, perfil_usuarios pu   "
-        "where pu.usuario=u.usuario  and pu.idperfil=p.idperfil  and "
-        "u.usuario='Administrador'");
-    EXPECT_EQ(profile.trimmed(), "{}");
-    const auto all = rows("Select empresa, nombre_empresa, referencia from empresas ");
-    ASSERT_EQ(all.rows.size(), 2u);
-    EXPECT_EQ(all.rows[0][0].rightAligned(8), "       5");
-    EXPECT_TRUE(all.rows[0][2].isNull());
-    EXPECT_EQ(all.rows[1][2], ado::Value("Norte"));
-    EXPECT_EQ(
-        rows("Select empresa, nombre_empresa, referencia from empresas where empresa in (3,7) ")
-            .rows.size(),
-        1u);
-    EXPECT_TRUE(
-        rows("Select empresa, nombre_empresa, referencia from empresas where empresa in (9) ")
-            .rows.empty());
-}
 
 TEST_F(StatementCorpusTest, AccountStatementsKeepPasswordHistoryAndExpiry) {
     const QString dias = scalar(" Select dias_Vigencia from ctrl_usuarios").toText();
@@ -369,47 +265,4 @@ TEST_F(StatementCorpusTest, ComparativeReportFillsAndEmptiesTheWorkTable) {
     EXPECT_EQ(report.rows[1][3], ado::Value(ado::Decimal{800100, 2}));
     exec(" delete from staff_reporte where clave='" + clave + "'");
     EXPECT_EQ(scalar("select count(*) from staff_reporte").toInt(), 0);
-}
-
-TEST_F(StatementCorpusTest, SettingsFormListsPayrollDatabasesFromMaster) {
-    auto master = open("master");
-    master->Execute("CREATE DATABASE vacia");
-    ado::Recordset list;
-    list.Open(" select name from sysdatabases ", master.get());
-    QStringList conPayroll;
-    for (; !list.Eof(); list.MoveNext()) {
-        const QString name = list.Fields(0).Value.toText();
-        ado::Recordset probe;
-        probe.Open(
-            " select [name] from [" + name + "].[dbo].[sysobjects] where [name]='capa_lugar'",
-            master.get());
-        if (!probe.Eof())
-            conPayroll << name;
-        probe.Close();
-    }
-    EXPECT_EQ(conPayroll, QStringList{"nomina"});
-}
-
-TEST_F(StatementCorpusTest, SettingsFormListsEveryDatabaseOfABiggerServer) {
-    auto master = open("master");
-    for (int i = 0; i < 15; ++i)
-        master->Execute(QString("CREATE DATABASE empresa%1").arg(i));
-    int probed = 0;
-    const auto names = master->engine("test").query(" select name from sysdatabases ");
-    for (const auto& row : names.rows) {
-        master->engine("test").query(" select [name] from [" + row[0].toText() +
-                                     "].[dbo].[sysobjects] where [name]='capa_lugar'");
-        ++probed;
-    }
-    EXPECT_EQ(probed, 17);
-}
-
-TEST_F(StatementCorpusTest, MainWindowAndCompanySearch) {
-    EXPECT_EQ(rows("select nombre_empresa from empresas").rows.size(), 2u);
-    EXPECT_EQ(scalar("Select nombre_empresa from empresas where empresa=       7"),
-              ado::Value("Clinica Norte"));
-    const auto r = rows(
-        " select empresa,nombre_empresa,registro_patronal,rfc_empresa,referencia from empresas ");
-    ASSERT_EQ(r.rows.size(), 2u);
-    EXPECT_EQ(r.rows[0][3].trimmed(), "HCE010101AAA");
 }
