@@ -41,14 +41,10 @@ void TBusEmpresa::CreateForm() {
     arrayEmpresas->OnDblClick = Bind(this, &TBusEmpresa::arrayEmpresasDblClick);
     arrayEmpresas->Create();
 
-    btnAceptar = TBtnBmp::New(this);
+    btnAceptar =
+        TBtnBmp::Make(this, {596, 372, 112, 36}, QStringLiteral("Aceptar"),
+                      QStringLiteral("angulo2"), Bind(this, &TBusEmpresa::btnAceptarClick));
     SetDefaultButton(btnAceptar);
-    btnAceptar->SetBounds(596, 372, 112, 36);
-    btnAceptar->cText(QStringLiteral("Aceptar"));
-    btnAceptar->oBitmaps(QStringLiteral("angulo2"));
-    btnAceptar->SetHandCursor();
-    btnAceptar->OnClick = Bind(this, &TBusEmpresa::btnAceptarClick);
-    btnAceptar->Create();
 
     OnInitialize = Bind(this, &TBusEmpresa::FormInitialize);
 }

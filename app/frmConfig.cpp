@@ -99,21 +99,11 @@ void TAConfig::CreateForm() {
     arrayEmpresas->nMarqueeStyle = 4;
     arrayEmpresas->Create();
 
-    btnEmpresa = TBtnBmp::New(this);
-    btnEmpresa->SetBounds(228, 416, 106, 40);
-    btnEmpresa->cText(QStringLiteral("Aceptar"));
-    btnEmpresa->oBitmaps(QStringLiteral("correcto"));
-    btnEmpresa->SetHandCursor();
-    btnEmpresa->OnClick = Bind(this, &TAConfig::btnEmpresaClick);
-    btnEmpresa->Create();
+    btnEmpresa = TBtnBmp::Make(this, {228, 416, 106, 40}, QStringLiteral("Aceptar"),
+                               QStringLiteral("correcto"), Bind(this, &TAConfig::btnEmpresaClick));
 
-    btnSalir = TBtnBmp::New(this);
-    btnSalir->SetBounds(342, 416, 106, 40);
-    btnSalir->cText(QStringLiteral("Salir"));
-    btnSalir->oBitmaps(QStringLiteral("puertasalida"));
-    btnSalir->SetHandCursor();
-    btnSalir->OnClick = Bind(this, &TAConfig::btnSalirClick);
-    btnSalir->Create();
+    btnSalir = TBtnBmp::Make(this, {342, 416, 106, 40}, QStringLiteral("Salir"),
+                             QStringLiteral("puertasalida"), Bind(this, &TAConfig::btnSalirClick));
 
     OnInitialize = Bind(this, &TAConfig::FormInitialize);
 }

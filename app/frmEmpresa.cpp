@@ -59,24 +59,14 @@ void TEmpresa::CreateForm() {
     arrayEmpresa->OnClick = Bind(this, &TEmpresa::arrayEmpresaClick);
     arrayEmpresa->Create();
 
-    btnAceptar = TBtnBmp::New(this);
+    btnAceptar = TBtnBmp::Make(this, {260, 280, 110, 38}, QStringLiteral("Aceptar"),
+                               QStringLiteral("angulo2"), Bind(this, &TEmpresa::btnAceptarClick),
+                               QStringLiteral("Entra al sistema con la empresa seleccionada."));
     SetDefaultButton(btnAceptar);
-    btnAceptar->SetBounds(260, 280, 110, 38);
-    btnAceptar->cText(QStringLiteral("Aceptar"));
-    btnAceptar->cToolTip(QStringLiteral("Entra al sistema con la empresa seleccionada."));
-    btnAceptar->oBitmaps(QStringLiteral("angulo2"));
-    btnAceptar->SetHandCursor();
-    btnAceptar->OnClick = Bind(this, &TEmpresa::btnAceptarClick);
-    btnAceptar->Create();
 
-    btnSalir = TBtnBmp::New(this);
-    btnSalir->SetBounds(378, 280, 110, 38);
-    btnSalir->cText(QStringLiteral("Salir"));
-    btnSalir->cToolTip(QStringLiteral("Salir del sistema."));
-    btnSalir->oBitmaps(QStringLiteral("puertasalida"));
-    btnSalir->SetHandCursor();
-    btnSalir->OnClick = Bind(this, &TEmpresa::btnSalirClick);
-    btnSalir->Create();
+    btnSalir = TBtnBmp::Make(this, {378, 280, 110, 38}, QStringLiteral("Salir"),
+                             QStringLiteral("puertasalida"), Bind(this, &TEmpresa::btnSalirClick),
+                             QStringLiteral("Salir del sistema."));
 
     OnInitialize = Bind(this, &TEmpresa::FormInitialize);
 }

@@ -70,33 +70,20 @@ void TLogin::CreateForm() {
     txtPassword->oFont(MakeFont(QStringLiteral("Tahoma"), 10));
     txtPassword->Create();
 
-    btnEntrar = TBtnBmp::New(this);
+    btnEntrar = TBtnBmp::Make(
+        this, {10, 316, 128, 44}, QStringLiteral("Entrar"), QStringLiteral("angulo2"),
+        Bind(this, &TLogin::btnEntrarClick),
+        QStringLiteral(
+            "Escriba el usuario y el password  y presione Entrar para acceder al sistema."));
     SetDefaultButton(btnEntrar);
-    btnEntrar->SetBounds(10, 316, 128, 44);
-    btnEntrar->cText(QStringLiteral("Entrar"));
-    btnEntrar->cToolTip(QStringLiteral(
-        "Escriba el usuario y el password  y presione Entrar para acceder al sistema."));
-    btnEntrar->oBitmaps(QStringLiteral("angulo2"));
-    btnEntrar->SetHandCursor();
-    btnEntrar->OnClick = Bind(this, &TLogin::btnEntrarClick);
-    btnEntrar->Create();
 
-    btnConfigurar = TBtnBmp::New(this);
-    btnConfigurar->SetBounds(146, 316, 128, 44);
-    btnConfigurar->cText(QStringLiteral("Configurar"));
-    btnConfigurar->oBitmaps(QStringLiteral("refresh"));
-    btnConfigurar->SetHandCursor();
-    btnConfigurar->OnClick = Bind(this, &TLogin::btnConfigurarClick);
-    btnConfigurar->Create();
+    btnConfigurar =
+        TBtnBmp::Make(this, {146, 316, 128, 44}, QStringLiteral("Configurar"),
+                      QStringLiteral("refresh"), Bind(this, &TLogin::btnConfigurarClick));
 
-    btnSalir = TBtnBmp::New(this);
-    btnSalir->SetBounds(282, 316, 128, 44);
-    btnSalir->cText(QStringLiteral("Salir"));
-    btnSalir->cToolTip(QStringLiteral("Salir del sistema."));
-    btnSalir->oBitmaps(QStringLiteral("puertasalida"));
-    btnSalir->SetHandCursor();
-    btnSalir->OnClick = Bind(this, &TLogin::btnSalirClick);
-    btnSalir->Create();
+    btnSalir = TBtnBmp::Make(this, {282, 316, 128, 44}, QStringLiteral("Salir"),
+                             QStringLiteral("puertasalida"), Bind(this, &TLogin::btnSalirClick),
+                             QStringLiteral("Salir del sistema."));
 
     Center();
     OnInitialize = Bind(this, &TLogin::FormInitialize);

@@ -131,12 +131,7 @@ class TDemo : public TForm {
                        {"Salir", "puertasalida"}};
         int top = 206;
         for (const auto& b : buttons) {
-            TBtnBmp* button = TBtnBmp::New(this);
-            button->SetBounds(524, top, 104, 50);
-            button->cText(b.caption);
-            button->oBitmaps(b.bitmap);
-            button->SetHandCursor();
-            button->Create();
+            TBtnBmp::Make(this, {524, top, 104, 50}, b.caption, b.bitmap, {});
             top += 58;
         }
 

@@ -394,6 +394,19 @@ TBtnBmp::TBtnBmp(QWidget* parent) : QToolButton(parent) {
 TBtnBmp* TBtnBmp::New(QWidget* parent) {
     return new TBtnBmp(parent);
 }
+TBtnBmp* TBtnBmp::Make(QWidget* parent, const QRect& bounds, const QString& caption,
+                       const QString& bitmap, ClickEvent onClick, const QString& toolTip) {
+    TBtnBmp* const button = New(parent);
+    button->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+    button->cText(caption);
+    if (!toolTip.isEmpty())
+        button->cToolTip(toolTip);
+    button->oBitmaps(bitmap);
+    button->SetHandCursor();
+    button->OnClick = std::move(onClick);
+    button->Create();
+    return button;
+}
 QWidget* TBtnBmp::widget() const {
     return const_cast<TBtnBmp*>(this);
 }

@@ -296,6 +296,25 @@ TEST_F(ControlsTest, BitmapButtonTakesItsPictureAndClicksOnlyWhenEnabled) {
     EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
 }
 
+TEST_F(ControlsTest, FormsMakeAPictureButtonInOneCall) {
+    int clicks = 0;
+    TBtnBmp* const button = TBtnBmp::Make(
+        window.get(), {10, 20, 110, 38}, "Aceptar", "angulo2", [&](TControl*) { ++clicks; },
+        "Entra al sistema");
+    EXPECT_EQ(button->parentWidget(), window.get());
+    EXPECT_EQ(button->geometry(), QRect(10, 20, 110, 38));
+    EXPECT_EQ(button->cText(), "Aceptar");
+    EXPECT_EQ(button->oBitmaps(), "angulo2");
+    EXPECT_FALSE(button->icon().isNull());
+    EXPECT_EQ(button->cToolTip(), "Entra al sistema");
+    EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_FALSE(button->isHidden());  // created
+    button->Click();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(TBtnBmp::Make(window.get(), {0, 0, 80, 30}, "Salir", "puertasalida", {})->cToolTip(),
+              "");
+}
+
 TEST_F(ControlsTest, GroupBoxIsTheParentOfTheControlsInside) {
     auto* group = TGroupBox::New(window.get());
     group->SetBounds(10, 10, 200, 100);
