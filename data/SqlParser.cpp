@@ -1,6 +1,7 @@
 #include "data/SqlParser.h"
 
 #include "data/AdoError.h"
+#include "data/SqlFunctions.h"
 #include "data/SqlTokenizer.h"
 
 #include <QSet>
@@ -918,7 +919,8 @@ class Parser {
     }
 
     static bool isDatePartFunction(const QString& f) {
-        return f == u"dateadd" || f == u"datediff" || f == u"datepart" || f == u"datename";
+        const FunctionDef* def = findFunction(f);
+        return def && def->datePartArgument;
     }
 
     ExprPtr caseExpr() {

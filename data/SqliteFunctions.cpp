@@ -189,6 +189,28 @@ double numberArg(sqlite3_value* v) {
     return sqlite3_value_double(v);
 }
 
+void roundTowards(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool up) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER) {
+        sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
+        return;
+    }
+    const double d = numberArg(argv[0]);
+    sqlite3_result_double(ctx, up ? std::ceil(d) : std::floor(d));
+}
+
+void changeCase(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool upper) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString s = textOf(argv[0]);
+    resultText(ctx, upper ? s.toUpper() : s.toLower());
+}
+
 // datetime + n: n days, fractions as time of day.
 void fnDtAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
@@ -203,11 +225,19 @@ void fnDtAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
                         dt->addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)))));
 }
 
-void fnGetDate(sqlite3_context* ctx, int, sqlite3_value**) {
+}  // namespace
+
+namespace native {
+
+void getDate(sqlite3_context* ctx, int, sqlite3_value**) {
     resultText(ctx, sql::formatDateTime(QDateTime::currentDateTime()));
 }
 
-QString datePart(sqlite3_value* v) {
+}  // namespace native
+
+namespace {
+
+QString datePartName(sqlite3_value* v) {
     const QString p = textOf(v).trimmed().toLower();
     if (p == u"yy" || p == u"yyyy" || p == u"year")
         return QStringLiteral("year");
@@ -233,12 +263,16 @@ QString datePart(sqlite3_value* v) {
     return {};
 }
 
-void fnDateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+}  // namespace
+
+namespace native {
+
+void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
     }
-    const QString part = datePart(argv[0]);
+    const QString part = datePartName(argv[0]);
     const auto dt = dateArg(ctx, argv[2]);
     if (!dt)
         return;
@@ -271,12 +305,12 @@ void fnDateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 }
 
 // Boundaries crossed between two date-times, as SQL Server counts them.
-void fnDateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+void dateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
     }
-    const QString part = datePart(argv[0]);
+    const QString part = datePartName(argv[0]);
     const auto a = dateArg(ctx, argv[1]);
     if (!a)
         return;
@@ -314,12 +348,12 @@ void fnDateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, r);
 }
 
-void fnDatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
     }
-    const QString part = datePart(argv[0]);
+    const QString part = datePartName(argv[0]);
     const auto dt = dateArg(ctx, argv[1]);
     if (!dt)
         return;
@@ -354,7 +388,7 @@ void fnDatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, r);
 }
 
-void fnRight(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+void right(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
@@ -363,7 +397,7 @@ void fnRight(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     resultText(ctx, s.right(std::max<qsizetype>(0, sqlite3_value_int64(argv[1]))));
 }
 
-void fnCharIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+void charIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
@@ -373,7 +407,7 @@ void fnCharIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, at + 1);
 }
 
-void fnReplicate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+void replicate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv) || sqlite3_value_int64(argv[1]) < 0) {
         sqlite3_result_null(ctx);
         return;
@@ -382,7 +416,7 @@ void fnReplicate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 }
 
 // STR(number [, length [, decimals]]): right-aligned, '*' when it does not fit.
-void fnStr(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+void str(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
@@ -393,31 +427,29 @@ void fnStr(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     resultText(ctx, s.size() > length ? QString(length, u'*') : s.rightJustified(length, u' '));
 }
 
-void fnFloorCeiling(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool up) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER) {
-        sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
-        return;
-    }
-    const double d = numberArg(argv[0]);
-    sqlite3_result_double(ctx, up ? std::ceil(d) : std::floor(d));
+void floor(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    roundTowards(ctx, argc, argv, false);
 }
 
-void fnNewId(sqlite3_context* ctx, int, sqlite3_value**) {
+void ceiling(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    roundTowards(ctx, argc, argv, true);
+}
+
+void newId(sqlite3_context* ctx, int, sqlite3_value**) {
     resultText(ctx, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
 }
 
-void fnCase(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool upper) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    const QString s = textOf(argv[0]);
-    resultText(ctx, upper ? s.toUpper() : s.toLower());
+void upper(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    changeCase(ctx, argc, argv, true);
 }
+
+void lower(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    changeCase(ctx, argc, argv, false);
+}
+
+}  // namespace native
+
+namespace {
 
 // The last part of "[db].[dbo].[name]", "dbo.name" or "name".
 QString objectNamePart(QString text) {
@@ -466,8 +498,13 @@ QByteArray objectTypeById(sqlite3* db, long long id, QByteArray* nameOut = nullp
     return type;
 }
 
-void fnObjectId(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
+}  // namespace
+
+namespace native {
+
+// OBJECT_ID(name [, type]): the type is not checked.
+void objectId(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(ctx);
         return;
     }
@@ -480,7 +517,7 @@ void fnObjectId(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
 }
 
-void fnObjectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+void objectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
@@ -502,6 +539,10 @@ void fnObjectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         sqlite3_result_null(ctx);
     }
 }
+
+}  // namespace native
+
+namespace {
 
 // LIKE as SQL Server reads it: % and _, character sets [a-c] and [^a-c], letter case ignored
 // (beyond ASCII too), trailing blanks of the value ignored, an optional escape character.
@@ -564,12 +605,27 @@ void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int(ctx, cached->match(value).hasMatch() ? 1 : 0);
 }
 
-using Fn = void (*)(sqlite3_context*, int, sqlite3_value**);
-
-void add(sqlite3* db, const char* name, int args, Fn fn, bool deterministic = true) {
+void add(sqlite3* db, const char* name, int args, sql::NativeFunction fn, bool deterministic) {
     const int flags = SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0);
     sqlite3_create_function_v2(db, name, args, flags, nullptr, fn, nullptr, nullptr, nullptr);
 }
+
+// What the translator emits for operators, conversions and the catalogue views.
+struct Helper {
+    const char* name;
+    int args;
+    sql::NativeFunction fn;
+};
+
+const Helper kHelpers[] = {
+    {sql::helper::kStore, 2, fnCv},
+    {sql::helper::kConvert, 2, fnConvert},
+    {sql::helper::kPlus, 2, fnPlus},
+    {sql::helper::kAddDays, 2, fnDtAdd},
+    {sql::helper::kObjectId, 1, fnObjId},
+    {"like", 2, fnLike},  // SQLite calls like() for the LIKE operator
+    {"like", 3, fnLike},  // ... and with an ESCAPE
+};
 
 }  // namespace
 
@@ -586,36 +642,20 @@ long long objectIdOf(const char* name) {
 }
 
 void registerSqlServerFunctions(sqlite3* db) {
-    sqlite3_create_collation_v2(db, "SQLSERVER", SQLITE_UTF8, nullptr, compareSqlServer, nullptr);
-    add(db, "__cv", 2, fnCv);
-    add(db, "__convert", 2, fnConvert);
-    add(db, "__plus", 2, fnPlus);
-    add(db, "__dtadd", 2, fnDtAdd);
-    add(db, "__getdate", 0, fnGetDate, false);
-    add(db, "__dateadd", 3, fnDateAdd);
-    add(db, "__datediff", 3, fnDateDiff);
-    add(db, "__datepart", 2, fnDatePart);
-    add(db, "__right", 2, fnRight);
-    add(db, "__charindex", 2, fnCharIndex);
-    add(db, "__charindex", 3, fnCharIndex);
-    add(db, "__replicate", 2, fnReplicate);
-    add(db, "__str", 1, fnStr);
-    add(db, "__str", 2, fnStr);
-    add(db, "__str", 3, fnStr);
-    add(db, "__floor", 1,
-        [](sqlite3_context* c, int n, sqlite3_value** v) { fnFloorCeiling(c, n, v, false); });
-    add(db, "__ceiling", 1,
-        [](sqlite3_context* c, int n, sqlite3_value** v) { fnFloorCeiling(c, n, v, true); });
-    add(db, "__newid", 0, fnNewId, false);
-    add(db, "__objid", 1, fnObjId);
-    add(db, "__object_id", 1, fnObjectId, false);
-    add(db, "__objectproperty", 2, fnObjectProperty, false);
-    add(db, "like", 2, fnLike);
-    add(db, "like", 3, fnLike);
-    add(db, "upper", 1,
-        [](sqlite3_context* c, int n, sqlite3_value** v) { fnCase(c, n, v, true); });
-    add(db, "lower", 1,
-        [](sqlite3_context* c, int n, sqlite3_value** v) { fnCase(c, n, v, false); });
+    sqlite3_create_collation_v2(db, sql::kCollation, SQLITE_UTF8, nullptr, compareSqlServer,
+                                nullptr);
+    for (const Helper& h : kHelpers)
+        add(db, h.name, h.args, h.fn, true);
+    for (const sql::FunctionDef& f : sql::functions()) {
+        if (!f.native)
+            continue;
+        if (f.maxArgs == sql::kVariadic) {
+            add(db, f.target, -1, f.native, f.deterministic);
+            continue;
+        }
+        for (int n = f.minArgs; n <= f.maxArgs; ++n)
+            add(db, f.target, n, f.native, f.deterministic);
+    }
 }
 
 }  // namespace ado

@@ -1,0 +1,134 @@
+// SQL Server's built-in functions on the embedded engine, through the one table that both the
+// translator and the engine's registration read.
+#include "EmbeddedDb.h"
+
+#include "data/SqlFunctions.h"
+
+#include <QSet>
+
+namespace {
+
+struct Call {
+    const char* sql;       // a select list
+    const char* expected;  // the value as text; "NULL" for NULL
+};
+
+class FunctionTableTest : public EmbeddedDbTest {
+  protected:
+    QString answer(const QString& selectList) {
+        const ado::Value v = scalar(QStringLiteral("select ") + selectList);
+        return v.isNull() ? QStringLiteral("NULL") : v.toText();
+    }
+};
+
+}  // namespace
+
+TEST(FunctionTable, NamesAreUniqueAndEveryEntryCanBeEmitted) {
+    QSet<QString> names;
+    for (const sql::FunctionDef& f : sql::functions()) {
+        const QString name = QString::fromLatin1(f.name);
+        EXPECT_EQ(name, name.toLower()) << "the parser looks names up in lower case";
+        EXPECT_FALSE(names.contains(name)) << "a second entry would never be reached: " << f.name;
+        names.insert(name);
+        EXPECT_EQ(sql::findFunction(name), &f);
+        EXPECT_TRUE(f.maxArgs == sql::kVariadic || f.maxArgs >= f.minArgs) << f.name;
+        switch (f.emit) {
+            case sql::Emit::Call:
+            case sql::Emit::Template:
+                EXPECT_NE(f.target, nullptr) << f.name;
+                break;
+            case sql::Emit::Alias: {
+                ASSERT_NE(f.target, nullptr) << f.name;
+                const sql::FunctionDef* target = sql::findFunction(QString::fromLatin1(f.target));
+                ASSERT_NE(target, nullptr) << f.name << " stands for a missing " << f.target;
+                EXPECT_NE(target->emit, sql::Emit::Alias) << f.name;
+                const int passed = f.minArgs + (f.leading ? 1 : 0);
+                EXPECT_GE(passed, target->minArgs) << f.name;
+                break;
+            }
+            default:
+                EXPECT_EQ(f.native, nullptr) << f.name << ": nothing would register it";
+        }
+    }
+    EXPECT_EQ(sql::findFunction(u"no_such_function"), nullptr);
+}
+
+TEST_F(FunctionTableTest, EveryFunctionAnswersAsSqlServer) {
+    exec("create table t (k int, v varchar(10))");
+    const Call calls[] = {
+        {"len('ab  ')", "2"},
+        {"datalength('ab  ')", "4"},
+        {"upper('ñandú')", "ÑANDÚ"},
+        {"lower('ÑANDÚ')", "ñandú"},
+        {"ltrim('  a ')", "a "},
+        {"rtrim(' a  ')", " a"},
+        {"replace('abcb', 'b', 'x')", "axcx"},
+        {"substring('abcdef', 2, 3)", "bcd"},
+        {"charindex('C', 'abcabc')", "3"},
+        {"charindex('c', 'abcabc', 4)", "6"},
+        {"charindex('z', 'abc')", "0"},
+        {"replicate('ab', 3)", "ababab"},
+        {"replicate('ab', -1)", "NULL"},
+        {"'[' + space(3) + ']'", "[   ]"},
+        {"str(2.5, 6, 1)", "   2.5"},
+        {"str(123456, 3)", "***"},
+        {"str(7)", "         7"},
+        {"abs(-3)", "3"},
+        {"floor(-2.5)", "-3"},
+        {"ceiling(2.1)", "3"},
+        {"floor(7)", "7"},
+        {"floor(2.75) + 0.5", "2.5"},
+        {"isnull(null, 'x')", "x"},
+        {"coalesce(null, null, 3)", "3"},
+        {"nullif(1, 1)", "NULL"},
+        {"year('2026-03-04')", "2026"},
+        {"month('2026-03-04')", "3"},
+        {"day('2026-03-04')", "4"},
+        {"datepart(dw, '2026-03-08')", "1"},  // a Sunday
+        {"datepart(quarter, '2026-08-01')", "3"},
+        {"convert(varchar(10), dateadd(month, 1, '2026-01-31'), 120)", "2026-02-28"},
+        {"datediff(month, '2026-01-31', '2026-03-01')", "2"},
+        {"datediff(day, '2026-03-01', '2026-02-27')", "-2"},
+        {"len(newid())", "36"},
+        {"case when getdate() > '2020-01-01' then 1 else 0 end", "1"},
+        {"case when sysdatetime() > '2020-01-01' then 1 else 0 end", "1"},
+        {"case when getutcdate() > '2020-01-01' then 1 else 0 end", "1"},
+        {"case when object_id('T') is null then 0 else 1 end", "1"},
+        {"case when object_id('dbo.t', 'U') is null then 0 else 1 end", "1"},
+        {"object_id('nothing')", "NULL"},
+        {"objectproperty(object_id('t'), 'IsUserTable')", "1"},
+        {"db_name()", "nomina"},
+        {"user_name()", "dbo"},
+        {"suser_sname()", "dbo"},
+    };
+    for (const Call& c : calls)
+        EXPECT_EQ(answer(QString::fromUtf8(c.sql)).toStdString(), c.expected) << c.sql;
+
+    exec(
+        "insert into t values (1, 'a') insert into t values (1, 'b') insert into t values (4, "
+        "null)");
+    const Call aggregates[] = {
+        {"count(*) from t", "3"},
+        {"count(v) from t", "2"},
+        {"count(distinct k) from t", "2"},
+        {"sum(k) from t", "6"},
+        {"sum(distinct k) from t", "5"},
+        {"avg(k) from t", "2"},  // integer average stays an integer
+        {"min(v) from t", "a"},
+        {"max(k) from t", "4"},
+    };
+    for (const Call& c : aggregates)
+        EXPECT_EQ(answer(QString::fromUtf8(c.sql)).toStdString(), c.expected) << c.sql;
+}
+
+TEST_F(FunctionTableTest, WrongCallsGiveSqlServersMessages) {
+    EXPECT_EQ(error("select upper('a', 'b')"), "The upper function requires 1 argument(s).");
+    EXPECT_EQ(error("select coalesce(1)"), "The coalesce function requires 2 argument(s).");
+    EXPECT_EQ(error("select year()"), "The year function requires 1 argument(s).");
+    EXPECT_EQ(error("select getdate(1)"), "The getdate function requires 0 argument(s).");
+    EXPECT_EQ(error("select soundex('a')"),
+              "'soundex' is not a recognized built-in function name.");
+    // A date part word is read as such only where the function takes one.
+    EXPECT_EQ(error("select datename(month, getdate())"),
+              "'datename' is not a recognized built-in function name.");
+}
