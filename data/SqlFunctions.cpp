@@ -75,7 +75,7 @@ const FunctionDef kFunctions[] = {
     call("rtrim", 1, 1, "rtrim", kText),
     call("replace", 3, 3, "replace", kText),
     call("substring", 3, 3, "substr", kText),
-    sqliteText("left", 2, 2, "substr(%1, 1, %2)", kText),
+    call("left", 2, 2, "__left", kText, native::left),
     call("right", 2, 2, "__right", kText, native::right),
     call("charindex", 2, 3, "__charindex", kInt, native::charIndex),
     call("replicate", 2, 2, "__replicate", kText, native::replicate),

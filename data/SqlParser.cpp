@@ -874,7 +874,8 @@ class Parser {
                 ++m_pos;
                 return make(Expr::Kind::Function, QStringLiteral("getdate"));
             }
-            if (isReserved(t))
+            // LEFT and RIGHT are join words, and functions when a call follows.
+            if (isReserved(t) && !(peek(1).kind == Tok::LParen && findFunction(t.text.toLower())))
                 syntaxError();
         }
         // name, a.b, a.b.c, a.*, function(...)

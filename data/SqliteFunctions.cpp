@@ -211,6 +211,22 @@ void changeCase(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool upper
     resultText(ctx, upper ? s.toUpper() : s.toLower());
 }
 
+// LEFT and RIGHT: the first or last n characters, all of them when there are fewer.
+void takeCharacters(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool first) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const qint64 n = sqlite3_value_int64(argv[1]);
+    if (n < 0) {
+        resultError(ctx, QStringLiteral("Invalid length parameter passed to the %1 function.")
+                             .arg(first ? QStringLiteral("left") : QStringLiteral("right")));
+        return;
+    }
+    const QString s = textOf(argv[0]);
+    resultText(ctx, first ? s.left(n) : s.right(n));
+}
+
 // datetime + n: n days, fractions as time of day.
 void fnDtAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
@@ -388,13 +404,12 @@ void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, r);
 }
 
+void left(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    takeCharacters(ctx, argc, argv, true);
+}
+
 void right(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    const QString s = textOf(argv[0]);
-    resultText(ctx, s.right(std::max<qsizetype>(0, sqlite3_value_int64(argv[1]))));
+    takeCharacters(ctx, argc, argv, false);
 }
 
 void charIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {

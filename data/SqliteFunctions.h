@@ -21,6 +21,7 @@ void getDate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void dateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void left(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void right(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void charIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void replicate(sqlite3_context* ctx, int argc, sqlite3_value** argv);

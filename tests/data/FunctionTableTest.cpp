@@ -19,6 +19,7 @@ class FunctionTableTest : public EmbeddedDbTest {
         const ado::Value v = scalar(QStringLiteral("select ") + selectList);
         return v.isNull() ? QStringLiteral("NULL") : v.toText();
     }
+    std::string fails(const char* sql) { return error(QString::fromUtf8(sql)).toStdString(); }
 };
 
 }  // namespace
@@ -64,6 +65,11 @@ TEST_F(FunctionTableTest, EveryFunctionAnswersAsSqlServer) {
         {"rtrim(' a  ')", " a"},
         {"replace('abcb', 'b', 'x')", "axcx"},
         {"substring('abcdef', 2, 3)", "bcd"},
+        {"left('abcdef', 2) + right('abcdef', 2)", "abef"},
+        {"left('ab', 5) + '|' + right('ab', 5)", "ab|ab"},
+        {"right(12345, 2)", "45"},
+        {"left('ab', 0)", ""},
+        {"right(null, 1)", "NULL"},
         {"charindex('C', 'abcabc')", "3"},
         {"charindex('c', 'abcabc', 4)", "6"},
         {"charindex('z', 'abc')", "0"},
@@ -116,19 +122,29 @@ TEST_F(FunctionTableTest, EveryFunctionAnswersAsSqlServer) {
         {"avg(k) from t", "2"},  // integer average stays an integer
         {"min(v) from t", "a"},
         {"max(k) from t", "4"},
+        // LEFT and RIGHT as functions beside LEFT and RIGHT joins
+        {"count(*) from t left join t u on left(u.v, 1) = left(t.v, 1) right outer join t w on "
+         "right(w.v, 1) = right(t.v, 1) where left(t.v, 1) = 'A'",
+         "1"},
     };
     for (const Call& c : aggregates)
         EXPECT_EQ(answer(QString::fromUtf8(c.sql)).toStdString(), c.expected) << c.sql;
 }
 
 TEST_F(FunctionTableTest, WrongCallsGiveSqlServersMessages) {
-    EXPECT_EQ(error("select upper('a', 'b')"), "The upper function requires 1 argument(s).");
-    EXPECT_EQ(error("select coalesce(1)"), "The coalesce function requires 2 argument(s).");
-    EXPECT_EQ(error("select year()"), "The year function requires 1 argument(s).");
-    EXPECT_EQ(error("select getdate(1)"), "The getdate function requires 0 argument(s).");
-    EXPECT_EQ(error("select soundex('a')"),
+    EXPECT_EQ(fails("select upper('a', 'b')"), "The upper function requires 1 argument(s).");
+    EXPECT_EQ(fails("select coalesce(1)"), "The coalesce function requires 2 argument(s).");
+    EXPECT_EQ(fails("select year()"), "The year function requires 1 argument(s).");
+    EXPECT_EQ(fails("select getdate(1)"), "The getdate function requires 0 argument(s).");
+    EXPECT_EQ(fails("select left('abc', -1)"),
+              "Invalid length parameter passed to the left function.");
+    EXPECT_EQ(fails("select right('abc', -1)"),
+              "Invalid length parameter passed to the right function.");
+    EXPECT_EQ(fails("select left('abc')"), "The left function requires 2 argument(s).");
+    EXPECT_EQ(fails("select * from t left('x')"), "Incorrect syntax near '('.");
+    EXPECT_EQ(fails("select soundex('a')"),
               "'soundex' is not a recognized built-in function name.");
     // A date part word is read as such only where the function takes one.
-    EXPECT_EQ(error("select datename(month, getdate())"),
+    EXPECT_EQ(fails("select datename(month, getdate())"),
               "'datename' is not a recognized built-in function name.");
 }
