@@ -18,6 +18,9 @@ using sql::SqlType;
 
 namespace {
 
+// The longest text that a function returns for a type other than varchar(max).
+constexpr qint64 kMaxTextLength = 8000;
+
 // ---- values between SQLite and Scalar ----
 Scalar scalarOf(sqlite3_value* v) {
     switch (sqlite3_value_type(v)) {
@@ -422,24 +425,49 @@ void charIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, at + 1);
 }
 
+// REPLICATE(text, n): as for every text that is not varchar(max), the result stops at 8,000
+// characters (bytes of the single-byte code page).
 void replicate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv) || sqlite3_value_int64(argv[1]) < 0) {
         sqlite3_result_null(ctx);
         return;
     }
-    resultText(ctx, textOf(argv[0]).repeated(sqlite3_value_int64(argv[1])));
+    const QString unit = textOf(argv[0]);
+    if (unit.isEmpty()) {
+        resultText(ctx, unit);
+        return;
+    }
+    const qint64 wanted = sqlite3_value_int64(argv[1]);
+    const qint64 enough = (kMaxTextLength + unit.size() - 1) / unit.size();
+    resultText(ctx, unit.repeated(std::min(wanted, enough)).left(kMaxTextLength));
 }
 
-// STR(number [, length [, decimals]]): right-aligned, '*' when it does not fit.
+// STR(number [, length [, decimals]]): right-aligned in `length` characters, with as many of
+// the decimals (at most 16) as fit beside the whole part; asterisks when the whole part does
+// not fit. A length outside 1..8000 or negative decimals give NULL.
 void str(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
     }
-    const int length = argc > 1 ? sqlite3_value_int(argv[1]) : 10;
-    const int decimals = argc > 2 ? sqlite3_value_int(argv[2]) : 0;
-    const QString s = QString::number(numberArg(argv[0]), 'f', decimals);
-    resultText(ctx, s.size() > length ? QString(length, u'*') : s.rightJustified(length, u' '));
+    const qint64 length = argc > 1 ? sqlite3_value_int64(argv[1]) : 10;
+    const qint64 decimals = argc > 2 ? sqlite3_value_int64(argv[2]) : 0;
+    if (length < 1 || length > kMaxTextLength || decimals < 0) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const double number = numberArg(argv[0]);
+    const QString stars(length, u'*');
+    const QString whole = QString::number(number, 'f', 0);
+    if (whole.size() > length) {
+        resultText(ctx, stars);
+        return;
+    }
+    const qint64 room = length - whole.size() - 1;  // beside the whole part and the point
+    const auto shown =
+        static_cast<int>(std::max<qint64>(0, std::min<qint64>({decimals, 16, room})));
+    const QString s = QString::number(number, 'f', shown);
+    resultText(ctx, s.size() > length ? stars : s.rightJustified(length, u' '));
 }
 
 void floor(sqlite3_context* ctx, int argc, sqlite3_value** argv) {

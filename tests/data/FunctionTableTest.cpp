@@ -148,3 +148,29 @@ TEST_F(FunctionTableTest, WrongCallsGiveSqlServersMessages) {
     EXPECT_EQ(fails("select datename(month, getdate())"),
               "'datename' is not a recognized built-in function name.");
 }
+
+TEST_F(FunctionTableTest, TextFunctionsStayWithinSqlServersLimits) {
+    const Call calls[] = {
+        // STR shows as many decimals as fit, at most 16; stars when the whole part does not fit
+        {"str(123.45, 6, 2)", "123.45"},
+        {"str(1234567.89, 7, 2)", "1234568"},
+        {"str(1234567.89, 9, 2)", "1234567.9"},
+        {"str(1234567.89, 6, 2)", "******"},
+        {"str(-12.5, 4, 1)", " -13"},
+        {"str(1.5, 10, 2000000000)", "1.50000000"},
+        {"str(1.5, 20, 20)", "  1.5000000000000000"},
+        {"str(1, 2e9)", "NULL"},
+        {"str(1, 0)", "NULL"},
+        {"str(1, 5, -1)", "NULL"},
+        {"len(str(1, 8000))", "8000"},
+        // REPLICATE of a text that is not varchar(max) stops at 8,000 characters
+        {"len(replicate('ab', 1.5e9))", "8000"},
+        {"right(replicate('abc', 3000), 3)", "cab"},
+        {"len(replicate('x', 8000) + 'y')", "8001"},
+        {"len(replicate('', 1e18))", "0"},
+        {"len(space(100000))", "0"},
+        {"datalength(space(100000))", "8000"},
+    };
+    for (const Call& c : calls)
+        EXPECT_EQ(answer(QString::fromUtf8(c.sql)).toStdString(), c.expected) << c.sql;
+}
