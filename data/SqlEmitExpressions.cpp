@@ -1,6 +1,7 @@
 #include "data/SqlEmitter.h"
 
 #include "data/SqlFunctions.h"
+#include "data/SqlNesting.h"
 
 // Expressions, operators and calls of SQL Server's functions.
 namespace sql {
@@ -59,6 +60,47 @@ QString fillPattern(const char* pattern, const std::vector<Typed>& a) {
         }
     }
     return out;
+}
+
+// How a step of a chain of operators joins a run written flat, "(a OR b OR c)" or
+// "(a * b / c)", instead of one pair of parentheses per operator. SQLite reads a flat run left
+// to right as the nested form would be read.
+struct RunStep {
+    QLatin1String kind;        // steps of one kind make one run; empty: no run
+    bool regroupable = false;  // associative: a long run may be written as groups of groups
+};
+
+// Agrees with applyOperator and plus: a run is only formed where they would write
+// "(l op r)" (a - b of numbers is written a + (-b), so sums and differences make one run).
+RunStep runStep(const QString& op, const SqlType& l, const SqlType& r) {
+    if (op == u"AND")
+        return {QLatin1String(" AND "), true};
+    if (op == u"OR")
+        return {QLatin1String(" OR "), true};
+    if (op == u"||" || (op == u"+" && l.isText() && r.isText()))
+        return {QLatin1String(" || "), true};
+    if ((op == u"+" || op == u"-") && l.isNumber() && r.isNumber())
+        return {QLatin1String(" + "), true};
+    if (op == u"*" || op == u"/" || op == u"%")
+        return {QLatin1String("*"), false};
+    if (op == u"&" || op == u"|")
+        return {QLatin1String("&"), false};
+    return {};
+}
+
+// Operands in a run this long or shorter are written "(a OP b OP c)"; a longer run is written
+// as such groups of groups, which keeps SQLite's expression tree shallow (it refuses one deeper
+// than 1,000).
+constexpr qsizetype kFlatRun = 100;
+
+QString joinFlat(QStringList terms, QLatin1String infix) {
+    while (terms.size() > kFlatRun) {
+        QStringList groups;
+        for (qsizetype i = 0; i < terms.size(); i += kFlatRun)
+            groups << u'(' + terms.mid(i, kFlatRun).join(infix) + u')';
+        terms = std::move(groups);
+    }
+    return u'(' + terms.join(infix) + u')';
 }
 
 }  // namespace
@@ -152,10 +194,55 @@ Typed Emitter::plus(const Typed& l, const Typed& r) {
     return Typed{helperCall(helper::kPlus, l.sql, r.sql), type, {}};
 }
 
+// Operators written one after another (a OR b OR c, a + b - c) make a tree that leans left:
+// its left side is walked in a loop, only right operands recurse.
 Typed Emitter::binary(const Expr& e, const Scope& scope) {
-    const QString& op = e.text;
-    Typed l = expr(*e.args[0], scope);
-    Typed r = expr(*e.args[1], scope);
+    std::vector<const Expr*> chain;
+    const Expr* first = &e;
+    while (first->kind == Expr::Kind::Binary) {
+        chain.push_back(first);
+        first = first->args[0].get();
+    }
+    Typed acc = expr(*first, scope);
+    // The run being written: its first operand, then the others (with their operator when
+    // the run is not regroupable); not yet written into acc.sql.
+    QStringList run;
+    RunStep runKind;
+    auto flush = [&] {
+        if (run.isEmpty())
+            return;
+        acc.sql = runKind.regroupable ? joinFlat(std::move(run), runKind.kind)
+                                      : u'(' + run.join(QString()) + u')';
+        run.clear();
+    };
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        const QString& op = (*it)->text;
+        Typed r = expr(*(*it)->args[1], scope);
+        const RunStep step = runStep(op, acc.type, r.type);
+        if (step.kind.isEmpty()) {
+            flush();
+            acc = applyOperator(op, std::move(acc), std::move(r));
+            continue;
+        }
+        const SqlType type = applyOperator(op, Typed{{}, acc.type, {}}, r).type;
+        if (run.isEmpty() || step.kind != runKind.kind) {
+            flush();
+            run << acc.sql;
+            runKind = step;
+        }
+        if (!step.regroupable)
+            run << u' ' + op + u' ' + r.sql;
+        else if (op == u"-")
+            run << QStringLiteral("(- %1)").arg(r.sql);
+        else
+            run << r.sql;
+        acc = Typed{{}, type, {}};
+    }
+    flush();
+    return acc;
+}
+
+Typed Emitter::applyOperator(const QString& op, Typed l, Typed r) {
     if (op == u"AND" || op == u"OR")
         return Typed{u'(' + l.sql + u' ' + op + u' ' + r.sql + u')', SqlType{Base::Int}, {}};
     if (op == u"=" || op == u"<>" || op == u"!=" || op == u"<" || op == u">" || op == u"<=" ||
@@ -167,10 +254,8 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
         return Typed{
             helperCall(helper::kAddDays, l.sql, QStringLiteral("-(%1)").arg(r.sql)), l.type, {}};
     }
-    if (op == u"^") {
-        return Typed{
-            QStringLiteral("((%1 | %2) - (%1 & %2))").arg(l.sql, r.sql), SqlType{Base::Int}, {}};
-    }
+    if (op == u"^")
+        return Typed{helperCall(helper::kBitXor, l.sql, r.sql), SqlType{Base::Int}, {}};
     if (op == u"||")
         return Typed{u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')', SqlType::varchar(), {}};
     return Typed{
@@ -253,6 +338,7 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
 }
 
 Typed Emitter::expr(const Expr& e, const Scope& scope) {
+    const NestingGuard level(m_depth, kOperation);
     switch (e.kind) {
         case Expr::Kind::Number:
             return Typed{e.text, numberLiteralType(e.text), {}};
@@ -286,7 +372,7 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                              SqlType{Base::Float},
                              {}};
             }
-            return Typed{u'(' + e.text + x.sql + u')', x.type, {}};
+            return Typed{u'(' + e.text + u' ' + x.sql + u')', x.type, {}};  // "- -1" is no comment
         }
         case Expr::Kind::Binary:
             return binary(e, scope);

@@ -1,6 +1,7 @@
 #include "data/SqlEmitter.h"
 
 #include "data/SqlFunctions.h"
+#include "data/SqlNesting.h"
 
 // Queries and the statements that change rows.
 namespace sql {
@@ -187,10 +188,9 @@ QString Emitter::tableRef(const TableRef& ref, Scope& scope) {
     return sql;
 }
 
-SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases) {
-    SelectOut out;
-    Scope scope;
-    scope.outer = outer;
+// One member of a query: SELECT ... FROM ... WHERE ... GROUP BY ... HAVING ...; its result
+// columns go to `out`.
+QString Emitter::selectCore(const Select& s, Scope& scope, SelectOut& out, bool forceAliases) {
     QString from;
     for (const TableRef& ref : s.from) {
         switch (ref.join) {
@@ -270,12 +270,25 @@ SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases
     }
     if (s.having)
         sql += QStringLiteral(" HAVING ") + expr(*s.having, scope).sql;
-    if (s.compound) {
-        if (s.top)
+    return sql;
+}
+
+SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases) {
+    const NestingGuard level(m_depth, kOperation);
+    SelectOut out;
+    Scope scope;
+    scope.outer = outer;
+    QString sql = selectCore(s, scope, out, forceAliases);
+    // The members of a UNION follow one another: a loop, however long the chain.
+    for (const Select* member = &s; member->compound; member = member->compound.get()) {
+        if (member->top || member->compound->top)
             translationError(
                 QStringLiteral("The embedded engine does not support TOP with UNION."));
-        const SelectOut next = select(*s.compound, outer);
-        sql += u' ' + s.compoundOp + u' ' + next.sql;
+        Scope memberScope;
+        memberScope.outer = outer;
+        SelectOut memberOut;
+        sql += u' ' + member->compoundOp + u' ' +
+               selectCore(*member->compound, memberScope, memberOut, false);
     }
     if (!s.orderBy.empty()) {
         QStringList o;

@@ -10,6 +10,9 @@ namespace sql {
 
 struct FunctionDef;
 
+// The operation that translation errors name.
+inline constexpr const char* kOperation = "Translate";
+
 [[noreturn]] void translationError(const QString& message);
 
 QString quoteName(const QString& name);
@@ -71,11 +74,13 @@ class Emitter {
     SelectOut catalogView(const ObjectName& n);
     QString tableRef(const TableRef& ref, Scope& scope);
     SelectOut select(const Select& s, const Scope* outer, bool forceAliases = false);
+    QString selectCore(const Select& s, Scope& scope, SelectOut& out, bool forceAliases);
     QString columnSql(const ColumnDef& c, const QString& pkName);
 
     // ---- expressions ----
     Typed expr(const Expr& e, const Scope& scope);
     Typed binary(const Expr& e, const Scope& scope);
+    Typed applyOperator(const QString& op, Typed l, Typed r);
     Typed function(const Expr& e, const Scope& scope);
     Typed call(const FunctionDef& f, bool distinct, std::vector<Typed> args);
     Typed comparison(const QString& op, Typed l, Typed r);
@@ -86,6 +91,7 @@ class Emitter {
                                           const QString& name);
 
     SchemaSource& m_schema;
+    int m_depth = 0;  // of nested queries and expressions
 };
 
 }  // namespace sql

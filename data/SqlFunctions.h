@@ -24,6 +24,7 @@ inline constexpr const char* kStore = "__cv";         // (value, 'type'): stored
 inline constexpr const char* kConvert = "__convert";  // (value, 'type'): CAST and CONVERT
 inline constexpr const char* kPlus = "__plus";        // (a, b): + of operands of unknown type
 inline constexpr const char* kAddDays = "__dtadd";    // (datetime, days)
+inline constexpr const char* kBitXor = "__bitxor";    // (a, b): a ^ b
 inline constexpr const char* kObjectId = "__objid";   // (name): the id sysobjects shows
 }  // namespace helper
 

@@ -2,6 +2,7 @@
 
 #include "data/AdoError.h"
 #include "data/SqlFunctions.h"
+#include "data/SqlNesting.h"
 #include "data/SqlTokenizer.h"
 
 #include <QSet>
@@ -26,6 +27,8 @@ bool isCatalogView(const ObjectName& name) {
 }
 
 namespace {
+
+constexpr const char* kOperation = "Parse";
 
 // Words that end an expression or a name list: never taken as an alias.
 bool isReserved(const Token& t) {
@@ -115,6 +118,7 @@ class Parser {
 
     // ---- statements ----
     StmtPtr statement() {
+        const NestingGuard level(m_depth, kOperation);
         const int start = peek().pos;
         StmtPtr s = statementBody();
         const int end = m_pos < m_tokens.size() ? peek().pos : static_cast<int>(m_text.size());
@@ -498,6 +502,7 @@ class Parser {
 
     // ---- SELECT ----
     SelectPtr selectStatement() {
+        const NestingGuard level(m_depth, kOperation);
         SelectPtr first = selectCore();
         Select* last = first.get();
         for (;;) {
@@ -668,7 +673,10 @@ class Parser {
         return e;
     }
 
-    ExprPtr expr() { return orExpr(); }
+    ExprPtr expr() {
+        const NestingGuard level(m_depth, kOperation);
+        return orExpr();
+    }
 
     ExprPtr orExpr() {
         ExprPtr e = andExpr();
@@ -684,6 +692,7 @@ class Parser {
     }
     ExprPtr notExpr() {
         if (accept("not")) {
+            const NestingGuard level(m_depth, kOperation);
             auto e = make(Expr::Kind::Unary, QStringLiteral("NOT"));
             e->args.push_back(notExpr());
             return e;
@@ -787,6 +796,7 @@ class Parser {
                 n->text.prepend(u'-');
                 return n;
             }
+            const NestingGuard level(m_depth, kOperation);
             auto e = make(Expr::Kind::Unary, t.text);
             e->args.push_back(unary());
             return e;
@@ -947,6 +957,7 @@ class Parser {
     std::vector<Token> m_tokens;
     std::size_t m_pos = 0;
     Batch& m_batch;
+    int m_depth = 0;  // of nested statements, queries and expressions
 };
 
 }  // namespace

@@ -14,7 +14,7 @@ const ColumnInfo* TableInfo::column(const QString& wanted) const {
 }
 
 void translationError(const QString& message) {
-    throw ado::Error(QStringLiteral("Translate"), message);
+    throw ado::Error(QString::fromLatin1(kOperation), message);
 }
 
 QString quoteName(const QString& name) {

@@ -230,6 +230,14 @@ void takeCharacters(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool f
     resultText(ctx, first ? s.left(n) : s.right(n));
 }
 
+void fnBitXor(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]) ^ sqlite3_value_int64(argv[1]));
+}
+
 // datetime + n: n days, fractions as time of day.
 void fnDtAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
@@ -665,6 +673,7 @@ const Helper kHelpers[] = {
     {sql::helper::kConvert, 2, fnConvert},
     {sql::helper::kPlus, 2, fnPlus},
     {sql::helper::kAddDays, 2, fnDtAdd},
+    {sql::helper::kBitXor, 2, fnBitXor},
     {sql::helper::kObjectId, 1, fnObjId},
     {"like", 2, fnLike},  // SQLite calls like() for the LIKE operator
     {"like", 3, fnLike},  // ... and with an ESCAPE
