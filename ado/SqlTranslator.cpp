@@ -1,0 +1,98 @@
+#include "ado/SqlEmitter.h"
+
+#include "ado/AdoError.h"
+#include "ado/SqlFunctions.h"
+
+namespace sql {
+
+const ColumnInfo* TableInfo::column(const QString& wanted) const {
+    for (const ColumnInfo& c : columns) {
+        if (c.name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return &c;
+    }
+    return nullptr;
+}
+
+void translationError(const QString& message) {
+    throw ado::Error(QString::fromLatin1(kOperation), message);
+}
+
+QString quoteName(const QString& name) {
+    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+QString quoteText(const QString& text) {
+    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
+const QString& collateClause() {
+    static const QString clause = QStringLiteral(" COLLATE ") + QLatin1String(kCollation);
+    return clause;
+}
+
+namespace {
+
+// How each kind of statement is translated. The engine runs If, Block, CreateDatabase and Nop
+// itself.
+struct StatementRule {
+    Stmt::Kind kind;
+    void (Emitter::*emit)(const Stmt&, Translation&);
+    bool changesSchema;
+};
+
+const StatementRule kStatements[] = {
+    {Stmt::Kind::Select, &Emitter::selectStatement, false},
+    {Stmt::Kind::Insert, &Emitter::insertStatement, false},
+    {Stmt::Kind::Update, &Emitter::updateStatement, false},
+    {Stmt::Kind::Delete, &Emitter::deleteStatement, false},
+    {Stmt::Kind::CreateTable, &Emitter::createTable, true},
+    {Stmt::Kind::AlterAdd, &Emitter::alterAdd, true},
+    {Stmt::Kind::AlterDrop, &Emitter::alterDrop, true},
+    {Stmt::Kind::CreateIndex, &Emitter::createIndex, true},
+    {Stmt::Kind::DropIndex, &Emitter::dropIndex, true},
+    {Stmt::Kind::DropTable, &Emitter::dropTable, true},
+};
+
+}  // namespace
+
+Translation Emitter::statement(const Stmt& s) {
+    for (const StatementRule& rule : kStatements) {
+        if (rule.kind != s.kind)
+            continue;
+        Translation t;
+        (this->*rule.emit)(s, t);
+        t.changesSchema = rule.changesSchema;
+        return t;
+    }
+    translationError(QStringLiteral("Internal error: statement kind not translatable."));
+}
+
+QString Emitter::condition(const Expr& e) {
+    Scope scope;
+    return QStringLiteral("SELECT CASE WHEN ") + expr(e, scope).sql +
+           QStringLiteral(" THEN 1 ELSE 0 END");
+}
+
+QString Emitter::tableName(const ObjectName& n) const {
+    const QString schema = m_schema.schemaFor(n.database);
+    if (schema.compare(u"main", Qt::CaseInsensitive) == 0)
+        return quoteName(n.object);
+    return quoteName(schema) + u'.' + quoteName(n.object);
+}
+
+TableInfo Emitter::requireTable(const ObjectName& n, const QString& message) {
+    auto info = m_schema.table(n.database, n.object);
+    if (!info)
+        translationError(message.arg(n.object));
+    return *info;
+}
+
+Translation Translator::translate(const Stmt& stmt) {
+    return Emitter(m_schema).statement(stmt);
+}
+
+QString Translator::condition(const Expr& condition) {
+    return Emitter(m_schema).condition(condition);
+}
+
+}  // namespace sql
