@@ -67,6 +67,12 @@ void resultError(sqlite3_context* ctx, const QString& message) {
     sqlite3_result_error(ctx, utf8.constData(), static_cast<int>(utf8.size()));
 }
 
+// The SQL Server name of the function being run, from its entry in the function table.
+QString calledName(sqlite3_context* ctx) {
+    const auto* f = static_cast<const sql::FunctionDef*>(sqlite3_user_data(ctx));
+    return f ? QString::fromLatin1(f->name) : QString();
+}
+
 bool anyNull(int argc, sqlite3_value** argv) {
     for (int i = 0; i < argc; ++i) {
         if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
@@ -223,7 +229,7 @@ void takeCharacters(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool f
     const qint64 n = sqlite3_value_int64(argv[1]);
     if (n < 0) {
         resultError(ctx, QStringLiteral("Invalid length parameter passed to the %1 function.")
-                             .arg(first ? QStringLiteral("left") : QStringLiteral("right")));
+                             .arg(calledName(ctx)));
         return;
     }
     const QString s = textOf(argv[0]);
@@ -324,8 +330,8 @@ void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     else if (part == u"millisecond")
         r = dt->addMSecs(n);
     else {
-        resultError(
-            ctx, QStringLiteral("'%1' is not a recognized dateadd option.").arg(textOf(argv[0])));
+        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
+                             .arg(textOf(argv[0]), calledName(ctx)));
         return;
     }
     resultText(ctx, sql::formatDateTime(r));
@@ -368,8 +374,8 @@ void dateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     else if (part == u"millisecond")
         r = a->msecsTo(*b);
     else {
-        resultError(
-            ctx, QStringLiteral("'%1' is not a recognized datediff option.").arg(textOf(argv[0])));
+        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
+                             .arg(textOf(argv[0]), calledName(ctx)));
         return;
     }
     sqlite3_result_int64(ctx, r);
@@ -408,8 +414,8 @@ void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     else if (part == u"millisecond")
         r = dt->time().msec();
     else {
-        resultError(
-            ctx, QStringLiteral("'%1' is not a recognized datepart option.").arg(textOf(argv[0])));
+        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
+                             .arg(textOf(argv[0]), calledName(ctx)));
         return;
     }
     sqlite3_result_int64(ctx, r);
@@ -656,27 +662,39 @@ void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int(ctx, cached->match(value).hasMatch() ? 1 : 0);
 }
 
-void add(sqlite3* db, const char* name, int args, sql::NativeFunction fn, bool deterministic) {
+// Registers fn under `name` for each count of arguments from minArgs to maxArgs, with `data`
+// for sqlite3_user_data.
+void add(sqlite3* db, const char* name, int minArgs, int maxArgs, sql::NativeFunction fn,
+         bool deterministic, const void* data = nullptr) {
     const int flags = SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0);
-    sqlite3_create_function_v2(db, name, args, flags, nullptr, fn, nullptr, nullptr, nullptr);
+    auto withArgs = [&](int n) {
+        sqlite3_create_function_v2(db, name, n, flags, const_cast<void*>(data), fn, nullptr,
+                                   nullptr, nullptr);
+    };
+    if (maxArgs == sql::kVariadic) {
+        withArgs(-1);
+        return;
+    }
+    for (int n = minArgs; n <= maxArgs; ++n)
+        withArgs(n);
 }
 
 // What the translator emits for operators, conversions and the catalogue views.
 struct Helper {
     const char* name;
-    int args;
+    int minArgs;
+    int maxArgs;
     sql::NativeFunction fn;
 };
 
 const Helper kHelpers[] = {
-    {sql::helper::kStore, 2, fnCv},
-    {sql::helper::kConvert, 2, fnConvert},
-    {sql::helper::kPlus, 2, fnPlus},
-    {sql::helper::kAddDays, 2, fnDtAdd},
-    {sql::helper::kBitXor, 2, fnBitXor},
-    {sql::helper::kObjectId, 1, fnObjId},
-    {"like", 2, fnLike},  // SQLite calls like() for the LIKE operator
-    {"like", 3, fnLike},  // ... and with an ESCAPE
+    {sql::helper::kStore, 2, 2, fnCv},
+    {sql::helper::kConvert, 2, 2, fnConvert},
+    {sql::helper::kPlus, 2, 2, fnPlus},
+    {sql::helper::kAddDays, 2, 2, fnDtAdd},
+    {sql::helper::kBitXor, 2, 2, fnBitXor},
+    {sql::helper::kObjectId, 1, 1, fnObjId},
+    {"like", 2, 3, fnLike},  // SQLite calls like() for the LIKE operator, with or without ESCAPE
 };
 
 }  // namespace
@@ -697,16 +715,10 @@ void registerSqlServerFunctions(sqlite3* db) {
     sqlite3_create_collation_v2(db, sql::kCollation, SQLITE_UTF8, nullptr, compareSqlServer,
                                 nullptr);
     for (const Helper& h : kHelpers)
-        add(db, h.name, h.args, h.fn, true);
+        add(db, h.name, h.minArgs, h.maxArgs, h.fn, true);
     for (const sql::FunctionDef& f : sql::functions()) {
-        if (!f.native)
-            continue;
-        if (f.maxArgs == sql::kVariadic) {
-            add(db, f.target, -1, f.native, f.deterministic);
-            continue;
-        }
-        for (int n = f.minArgs; n <= f.maxArgs; ++n)
-            add(db, f.target, n, f.native, f.deterministic);
+        if (f.native)
+            add(db, f.target, f.minArgs, f.maxArgs, f.native, f.deterministic, &f);
     }
 }
 

@@ -140,6 +140,10 @@ TEST_F(FunctionTableTest, WrongCallsGiveSqlServersMessages) {
               "Invalid length parameter passed to the left function.");
     EXPECT_EQ(fails("select right('abc', -1)"),
               "Invalid length parameter passed to the right function.");
+    EXPECT_EQ(fails("select dateadd(fortnight, 1, getdate())"),
+              "'fortnight' is not a recognized dateadd option.");
+    EXPECT_EQ(fails("select datediff(Fortnight, getdate(), getdate())"),
+              "'fortnight' is not a recognized datediff option.");
     EXPECT_EQ(fails("select left('abc')"), "The left function requires 2 argument(s).");
     EXPECT_EQ(fails("select * from t left('x')"), "Incorrect syntax near '('.");
     EXPECT_EQ(fails("select soundex('a')"),
