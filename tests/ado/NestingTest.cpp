@@ -75,6 +75,11 @@ TEST_F(NestingTest, LongChainsOfOperatorsRun) {
     EXPECT_EQ(
         scalar("select " + chain(5500, " + ", [](int) { return QStringLiteral("1"); })).toInt(),
         5500);
+    // Long enough that taking the tree apart by recursion would exhaust the stack.
+    EXPECT_EQ(scalar("select count(*) from t where 0 < " +
+                     chain(200000, " + ", [](int) { return QStringLiteral("k"); }))
+                  .toInt(),
+              2);
     // Sums and differences mixed, with a column and a decimal along the way.
     EXPECT_EQ(scalar("select k + " +
                      chain(5000, " - ", [](int i) { return QString::number(i % 2 ? 2 : 1); }) +
