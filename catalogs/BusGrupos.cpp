@@ -9,7 +9,7 @@ FormaCatalogo FormaGrupos() {
             .ayuda = QStringLiteral("Dar doble clic sobre el grupo para seleccionarlo."),
             .anchoLista = 446,
             .anchoCompleto = 740,
-            .columnas = {{"Clave", 80, 66}, {"Grupo", 290, 0}},
+            .columnas = {{"Clave", 60, 66}, {"Grupo", 330, 0}},
             .largoNombre = 50,
             .funcion = QStringLiteral("B"),
             .opciones = {QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3")},

@@ -9,7 +9,7 @@ FormaCatalogo FormaStaffing() {
             .ayuda = QStringLiteral("Dar doble clic sobre el staffing para seleccionarlo."),
             .anchoLista = 442,
             .anchoCompleto = 800,
-            .columnas = {{"Clave", 66, 66}, {"Staffing", 200, 0}, {"Tipos Nómina", 100, 0}},
+            .columnas = {{"Clave", 50, 66}, {"Staffing", 236, 0}, {"Tipos Nómina", 100, 0}},
             .largoNombre = 150,  // the width of staffing.nombre
             .funcion = QStringLiteral("A"),
             .opciones = {QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("A3")},
