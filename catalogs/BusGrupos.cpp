@@ -57,11 +57,11 @@ QString TCatGrupo::Consulta() const {
 }
 
 QString TCatGrupo::Inserta() const {
-    return catalogos::InsertaGrupo(Empresa, txtNombre->Value());
+    return catalogos::InsertaGrupo(Empresa, Nombre());
 }
 
 QString TCatGrupo::Modifica(const QString& clave) const {
-    return catalogos::ModificaGrupo(Empresa, clave, txtNombre->Value());
+    return catalogos::ModificaGrupo(Empresa, clave, Nombre());
 }
 
 QString TCatGrupo::Borra(const QString& clave) const {

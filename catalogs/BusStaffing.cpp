@@ -107,11 +107,11 @@ QString TCatStaffing::Consulta() const {
 }
 
 QString TCatStaffing::Inserta() const {
-    return catalogos::InsertaStaffing(Empresa, txtNombre->Value(), armatipos());
+    return catalogos::InsertaStaffing(Empresa, Nombre(), armatipos());
 }
 
 QString TCatStaffing::Modifica(const QString& clave) const {
-    return catalogos::ModificaStaffing(clave, txtNombre->Value(), armatipos());
+    return catalogos::ModificaStaffing(clave, Nombre(), armatipos());
 }
 
 QString TCatStaffing::Borra(const QString& clave) const {

@@ -157,6 +157,14 @@ bool TCatalogo::HayFila() const {
     return m_lista->Bookmark() > 0;
 }
 
+QString TCatalogo::Nombre() const {
+    QString nombre = txtNombre->Value();
+    for (QChar& c : nombre)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return nombre;
+}
+
 void TCatalogo::Ejecuta(const QString& sql) {
     // Ejecuta works on the connection opened before; a failed one reaches the error report.
     CNX->Conexion();

@@ -281,3 +281,33 @@ TEST_F(StaffingTest, DoubleClickHandsBackKeyNameAndTypesAndSalirClearsThem) {
     EXPECT_EQ(g->vNombre, "");
     EXPECT_EQ(g->vtipos, "");
 }
+
+// Whatever is typed stays data: quotes as typed, characters beyond Windows-1252 kept, control
+// characters (which a one-line box does not show) stored as blanks.
+TEST_F(StaffingTest, TypedNamesAreStoredAsOneLineOfTheirOwnText) {
+    Concede({"A1", "B1"});
+    const struct {
+        QString tecleado;
+        QString guardado;
+    } casos[] = {
+        {"Cocina d'Autor", "Cocina d'Autor"},
+        {"x', 'S'); delete from staffing; --", "x', 'S'); delete from staffing; --"},
+        {"''", "''"},
+        {"Ωmega ☃ 😀", "Ωmega ☃ 😀"},
+        {"Plan\r\nnuevo", "Plan  nuevo"},
+        {QString("con") + QChar(0) + "nulo\t", "con nulo"},  // the last blank is trimmed
+    };
+    const auto plan = Abre<TCatStaffing>();
+    const auto grupo = Grupos();
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.guardado.toStdString());
+        Ejecuta({"delete from staffing", "delete from staff_grupo"});
+        for (TCatalogo* f : std::initializer_list<TCatalogo*>{plan.get(), grupo.get()}) {
+            f->btnNuevo->Click();
+            f->txtNombre->Value(c.tecleado);
+            f->btnGuardar->Click();
+        }
+        EXPECT_EQ(Nombres(plan->arrayPlantillas), QStringList{c.guardado});
+        EXPECT_EQ(Nombres(grupo->arraygrupo), QStringList{c.guardado});
+    }
+}
