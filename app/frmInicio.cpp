@@ -1,11 +1,11 @@
 #include "app/frmInicio.h"
 
+#include "ado/Connection.h"
 #include "app/BusEmpresa.h"
 #include "app/ScriptActualizacion.h"
 #include "catalogs/BusGrupos.h"
 #include "catalogs/BusStaffing.h"
 #include "catalogs/frmTipoStaff.h"
-#include "data/Connection.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"

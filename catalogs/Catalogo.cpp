@@ -1,6 +1,6 @@
 #include "catalogs/Catalogo.h"
 
-#include "data/Connection.h"
+#include "ado/Connection.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Msg.h"

@@ -2,6 +2,7 @@
 // program start, sign-in, company chooser, main window with its areas by permission, and the
 // update script at each opening. With OXTA_SCREENSHOTS=<folder> the test also saves the
 // README's pictures of these screens there.
+#include "ado/SqlScript.h"
 #include "app/OXTAStaffing.h"
 #include "app/frmEmpresa.h"
 #include "app/frmInicio.h"
@@ -9,7 +10,6 @@
 #include "catalogs/BusGrupos.h"
 #include "catalogs/BusStaffing.h"
 #include "catalogs/frmTipoStaff.h"
-#include "data/SqlScript.h"
 #include "tests/app/test_empresa_base.h"
 #include "ui/TestSeam.h"
 
