@@ -5,7 +5,6 @@
 #include "security/CLSUSUARIO.h"
 #include "ui/Msg.h"
 
-#include <stdexcept>
 #include <utility>
 
 namespace {

@@ -5,6 +5,9 @@
 #include "tests/catalogs/CatalogosTest.h"
 #include "ui/TestSeam.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+
 using namespace catalogos_prueba;
 
 namespace {
@@ -108,6 +111,25 @@ TEST_F(GruposTest, SaveActsOnTheRowCurrentAtSavingAndRepeatsItsKind) {
     EXPECT_EQ(Columna("select nombre from staff_grupo order by idgrupo"),
               (QStringList{"Uno", "Renombrado"}));
     EXPECT_EQ(f->tipoMov, "Modificar");
+}
+
+// Enter presses Guardar while the panel shows; with the panel hidden it must not repeat the
+// last save (tipoMov outlives it).
+TEST_F(GruposTest, EnterSavesOnlyWhileThePanelShows) {
+    Concede({"B1"});
+    const auto f = Grupos();
+    f->Show();
+    const auto enter = [&](QWidget* w) {
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    f->btnNuevo->Click();
+    f->txtNombre->Value("Lavandería");
+    enter(f->txtNombre);
+    EXPECT_FALSE(f->PanelVisible());
+    enter(f->arraygrupo);
+    enter(f.get());
+    EXPECT_EQ(Columna("select nombre from staff_grupo"), QStringList{"Lavandería"});
 }
 
 // Nothing in sight to act on: an empty list, or a filter that hides every row.
