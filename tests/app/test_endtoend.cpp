@@ -2,7 +2,6 @@
 // program start, sign-in, company chooser, main window with its areas by permission, and the
 // update script at each opening. With OXTA_SCREENSHOTS=<folder> the test also saves the
 // README's pictures of these screens there.
-#include "ado/SqlScript.h"
 #include "app/OXTAStaffing.h"
 #include "app/frmEmpresa.h"
 #include "app/frmInicio.h"
@@ -24,13 +23,9 @@ namespace {
 
 class DemoTest : public ConBaseTest {
   protected:
+    DemoTest() { datos = TestData::Demo; }
     void SetUp() override {
         ConBaseTest::SetUp();
-        for (const char* script : {"schema.sql", "demo.sql"}) {
-            QFile f(QStringLiteral(OXTA_SOURCE_DIR "/sql/") + script);
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << script;
-            Ejecuta(sql::splitBatches(QString::fromUtf8(f.readAll())));
-        }
         // The database on the local server, as the program's start sets the demo up.
         ASSERT_TRUE(QDir().mkpath("xdg/oxta-staffing"));
         ASSERT_TRUE(
