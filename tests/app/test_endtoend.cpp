@@ -8,6 +8,7 @@
 #include "app/frmLogin.h"
 #include "catalogs/BusGrupos.h"
 #include "catalogs/BusStaffing.h"
+#include "catalogs/BusTabulador.h"
 #include "catalogs/frmTipoStaff.h"
 #include "tests/app/test_empresa_base.h"
 #include "ui/TestSeam.h"
@@ -175,6 +176,16 @@ TEST_F(DemoTest, AdministratorKeepsGroupsAndPlansFromTheMainWindow) {
     EXPECT_EQ(modal.captions(), (QStringList{"Grupos", "Staffing", "Tipo de Staffing"}));
     EXPECT_EQ(msgs.texts(),
               (QStringList{"Seguro que desea eliminar el staffing", "Staffing Eliminado"}));
+
+    // The tabulator look-up of the company in use, as the planning forms open it.
+    const auto puestos = TForm::NewModal<TCatTabulador>(nullptr, [&](TCatTabulador& t) {
+        t.CNX = f->CNX;
+        t.Empresa = f->Empresa;
+    });
+    puestos->Show();
+    EXPECT_GT(puestos->arrayPlantillas->nLen(), 10);
+    guarda(*puestos, "puestos");
+    puestos->btnSalir->Click();
     f->btnSalir->Click();
     prueba::CierraFormularios();
 
