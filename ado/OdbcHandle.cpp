@@ -91,7 +91,8 @@ QString fromWide(const SQLWCHAR* text, std::size_t length) {
     return QString::fromUtf16(reinterpret_cast<const char16_t*>(text), qsizetype(length));
 }
 
-QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle) {
+QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle, QString* firstState,
+                    int* firstNative) {
     QStringList lines;
     for (SQLSMALLINT record = 1;; ++record) {
         SQLWCHAR state[6] = {};
@@ -108,6 +109,10 @@ QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle) {
         if (!succeeded(rc))
             break;
         const std::size_t used = std::min(std::size_t(length), message.size() - 1);
+        if (record == 1 && firstState && firstNative) {
+            *firstState = fromWide(state, 5);
+            *firstNative = int(native);
+        }
         lines << QStringLiteral("[%1] %2").arg(fromWide(state, 5), fromWide(message.data(), used));
     }
     return lines.join(QLatin1Char('\n'));
@@ -116,11 +121,13 @@ QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle) {
 void check(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, const char* operation) {
     if (succeeded(rc) || rc == SQL_NO_DATA)
         return;
-    QString detail = diagnostics(handleType, handle);
+    QString state = QStringLiteral("HY000");
+    int native = 0;
+    QString detail = diagnostics(handleType, handle, &state, &native);
     if (detail.isEmpty())
         detail = rc == SQL_INVALID_HANDLE ? QStringLiteral("invalid ODBC handle")
                                           : QStringLiteral("ODBC call failed (%1)").arg(rc);
-    throw Error(QString::fromLatin1(operation), detail);
+    throw Error(QString::fromLatin1(operation), detail, state, native);
 }
 
 }  // namespace ado::odbc

@@ -81,8 +81,10 @@ class Statement {
 std::vector<SQLWCHAR> toWide(const QString& text);
 QString fromWide(const SQLWCHAR* text, std::size_t length);
 
-// All diagnostic records of a handle, one line each: "[SQLSTATE] message".
-QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle);
+// All diagnostic records of a handle, one line each: "[SQLSTATE] message"; the first
+// record's SQLSTATE and native error number in `firstState` and `firstNative` when given.
+QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle, QString* firstState = nullptr,
+                    int* firstNative = nullptr);
 
 // True for SQL_SUCCESS and SQL_SUCCESS_WITH_INFO.
 inline bool succeeded(SQLRETURN rc) {

@@ -153,7 +153,7 @@ void TAConfig::Carga() {
         EscribeIni(kConfig, QStringLiteral("PWD"), txtPassword->Value());
         CNX = std::make_shared<clsConexion>();
         arrayEmpresas->SetArray(leeBasesDeDatos());
-    } catch (const std::exception&) {
+    } catch (const ado::Error&) {
         arrayEmpresas->SetArray({});
         MsgInfo(
             QStringLiteral("No pudo realizarse la conexión con el servidor.\r"

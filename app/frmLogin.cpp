@@ -1,5 +1,6 @@
 #include "app/frmLogin.h"
 
+#include "ado/AdoError.h"
 #include "ado/Connection.h"
 #include "app/ConsultasApp.h"
 #include "app/Traspaso.h"
@@ -12,8 +13,6 @@
 #include "ui/TIni.h"
 
 #include <QColor>
-
-#include <stdexcept>
 
 TLogin::TLogin(TForm* parent) : TForm(parent) {}
 
@@ -102,21 +101,23 @@ void TLogin::FormInitialize(TForm*) {
         return;
     }
 
-    bool falla = false;
-    try {
-        ado::Recordset rs;
-        ado::Connection* const con = CNX->Conexion();
-        if (!con)
-            throw std::runtime_error("sin conexión");
-        rs.Open(consultas::PruebaNomina(), con);
-        if (!rs.Eof()) {
-            lblEmpresa->cText(LeeIni(QStringLiteral("CONFIG"), QStringLiteral("BD")) +
-                              QStringLiteral(" / ") +
-                              LeeIni(QStringLiteral("CONFIG"), QStringLiteral("SERVER")));
-            rs.Close();
+    // No connection, or a database without the payroll's tables (ado::Error 208): the
+    // settings come first.
+    bool falla = true;
+    if (ado::Connection* const con = CNX->Conexion()) {
+        try {
+            ado::Recordset rs;
+            rs.Open(consultas::PruebaNomina(), con);
+            falla = false;
+            if (!rs.Eof()) {
+                lblEmpresa->cText(LeeIni(QStringLiteral("CONFIG"), QStringLiteral("BD")) +
+                                  QStringLiteral(" / ") +
+                                  LeeIni(QStringLiteral("CONFIG"), QStringLiteral("SERVER")));
+                rs.Close();
+            }
+        } catch (const ado::Error&) {
+            falla = true;
         }
-    } catch (const std::exception&) {
-        falla = true;
     }
     if (falla) {
         btnConfigurarClick(nullptr);

@@ -207,5 +207,7 @@ TEST(OdbcConnect, RefusedServerGivesEveryDiagnosticRecord) {
         EXPECT_EQ(e.operation(), QStringLiteral("Connection.Open"));
         EXPECT_TRUE(e.description().contains(QStringLiteral("[08001]"))) << e.what();
         EXPECT_GE(e.description().count(u'\n'), 1) << "all diagnostic records: " << e.what();
+        EXPECT_TRUE(e.sqlState().startsWith("08")) << "the first record's state: " << e.what();
+        EXPECT_TRUE(e.isConnectionFailure());
     }
 }

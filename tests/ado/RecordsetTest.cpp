@@ -78,3 +78,38 @@ TEST_F(RecordsetTest, ErrorsCarryTheOperationAndTheEnginesDescription) {
     EXPECT_EQ(operationOf([&] { ado::Recordset().Open("select 1"); }), "Recordset.Open");
 }
 
+TEST_F(RecordsetTest, ErrorsCarrySqlServersStateAndNumber) {
+    const struct {
+        const char* sql;
+        const char* state;
+        int number;
+    } cases[] = {
+        {"select * from nada", "42S02", 208},
+        {"select nada from n", "42S22", 207},
+        {"create table n (i int)", "42S01", 2714},
+        {"select from where", "42000", 102},
+    };
+    for (const auto& c : cases) {
+        try {
+            db->Execute(c.sql);
+            ADD_FAILURE() << c.sql << " ran";
+        } catch (const ado::Error& e) {
+            EXPECT_EQ(e.sqlState(), c.state) << c.sql << ": " << e.what();
+            EXPECT_EQ(e.nativeError(), c.number) << c.sql << ": " << e.what();
+            EXPECT_EQ(e.isMissingObject(), c.number == 208) << c.sql;
+            EXPECT_FALSE(e.isConnectionFailure()) << c.sql;
+        }
+    }
+    try {
+        open("noexiste");
+        ADD_FAILURE() << "connected";
+    } catch (const ado::Error& e) {
+        EXPECT_TRUE(e.isConnectionFailure()) << e.what();
+        EXPECT_EQ(e.nativeError(), 4060);
+    }
+    const ado::Error other("Recordset.Fields", "Item cannot be found.");
+    EXPECT_EQ(other.sqlState(), "HY000");
+    EXPECT_EQ(other.nativeError(), 0);
+    const ado::Error odbc("Connection.Open", "[08001] refused", "08001", 0);
+    EXPECT_TRUE(odbc.isConnectionFailure());
+}
