@@ -4,15 +4,6 @@ using ado::Value;
 
 namespace {
 
-QString operationOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const ado::Error& e) {
-        return e.operation();
-    }
-    return {};
-}
-
 class RecordsetTest : public EmbeddedDbTest {
   protected:
     void SetUp() override {

@@ -5,19 +5,6 @@
 
 using ado::Value;
 
-namespace {
-
-QString operationOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const ado::Error& e) {
-        return e.operation();
-    }
-    return {};
-}
-
-}  // namespace
-
 TEST(ConnectionStringTest, ReadsBothTemplates) {
     const auto sql =
         ado::parseConnectionString(clsConexion::PlantillaSql("srv\\inst", "nomina", "sa", "p;w"));

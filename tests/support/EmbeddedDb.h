@@ -5,6 +5,7 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/TestDatabase.h"
 
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -14,6 +15,16 @@ inline void PrintTo(const Value& v, std::ostream* os) {
     *os << (v.isNull() ? std::string("NULL") : '\'' + v.toText().toStdString() + '\'');
 }
 }  // namespace ado
+
+// The operation named by the ado::Error that `f` raises ("" when it raises none).
+inline QString operationOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const ado::Error& e) {
+        return e.operation();
+    }
+    return {};
+}
 
 // Fixture: an embedded server in the test's own folder with one database "nomina", a copy
 // of the test database that `datos` names (empty unless a derived fixture says otherwise),
