@@ -2,6 +2,7 @@
 
 #include "app/BusEmpresa.h"
 #include "app/ScriptActualizacion.h"
+#include "catalogs/frmTipoStaff.h"
 #include "data/Connection.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
@@ -206,14 +207,21 @@ void TInicio::MuestraEmpresa() {
     cText(kTitulo + QStringLiteral(" -- ") + NombreEmpresa);
 }
 
-// The four function forms (staffing-plan catalogue, groups catalogue, plan type chooser and
-// reports) are not part of this build yet: until they are, their areas open nothing. Each
-// handler will create its form with the application as parent, hand it CNX, Empresa,
-// NombreEmpresa and objUsuario (the groups catalogue also muestra = "Todo"), and show it
-// modally.
+// The staffing-plan catalogue, the groups catalogue and the reports are not part of this build
+// yet: until they are, their areas open nothing. Each handler creates its form with the
+// application as parent, hands it CNX, Empresa, NombreEmpresa and objUsuario (the groups
+// catalogue also muestra = "Todo"), and shows it modally.
 void TInicio::btnAClick(TControl*) {}
 void TInicio::btnGruposClick(TControl*) {}
-void TInicio::btnBClick(TControl*) {}
+void TInicio::btnBClick(TControl*) {
+    const auto tipo = TForm::NewModal<TSeleccionaTipo>(nullptr, [this](TSeleccionaTipo& f) {
+        f.CNX = CNX;
+        f.Empresa = Empresa;
+        f.NombreEmpresa = NombreEmpresa;
+        f.objUsuario = objUsuario;
+    });
+    tipo->ShowModal();
+}
 void TInicio::btnCClick(TControl*) {}
 
 void TInicio::btnEmpresaClick(TControl*) {

@@ -1,5 +1,6 @@
 #include "planning/frmPlazas.h"
 
+#include "catalogs/BusTabulador.h"
 #include "data/Connection.h"
 #include "data/clsConexion.h"
 #include "planning/frmCambio.h"
@@ -420,7 +421,17 @@ void TPlazas::btnEliminarClick(TControl*) {
     MsgInfo(QStringLiteral("Puesto Eliminado"));
 }
 
-void TPlazas::btnBusPuestoClick(TControl*) {}
+void TPlazas::btnBusPuestoClick(TControl*) {
+    const auto busqueda = TForm::NewModal<TCatTabulador>(this, [this](TCatTabulador& f) {
+        f.CNX = CNX;
+        f.Empresa = Empresa;
+        f.NombreEmpresa = NombreEmpresa;
+        f.OnClose = [](TForm*) {};
+    });
+    busqueda->ShowModal();
+    txtidPuesto->Value(busqueda->vCodigo);
+    txtNombrePuesto->Value(busqueda->vNombre);
+}
 
 void TPlazas::btnSalirClick(TControl*) {
     Close();

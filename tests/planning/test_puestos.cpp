@@ -1,6 +1,7 @@
 // The percentage form driven as a planner drives it: choosing plan, centre and group, adding,
 // editing, deleting and moving position entries, with the messages in their order and the
 // effects read back from the database.
+#include "catalogs/BusTabulador.h"
 #include "planning/frmCambio.h"
 #include "planning/frmPuestos.h"
 #include "tests/planning/PlaneacionPrueba.h"
@@ -226,4 +227,33 @@ TEST_F(PuestosTest, DoubleClickMovesTheEntryAndACentreWithAQuoteWorksThroughout)
     Elige(f->cmbCentroCostos, "VEN");
     f->arrayStaffingDblClick();
     EXPECT_EQ(modal.count(), 1);
+}
+
+TEST_F(PuestosTest, MagnifierFillsCodeAndNameAndItsSalirLeavesACodeThatCannotBeSaved) {
+    EscribeIni("VARIABLES", "Empresa", "1");
+    ui::ScriptedMessages msgs;
+    auto f = Abre<TPuestos>();
+    EligeTodo(*f, "1 -", "ADM01", "1 -");
+    f->btnNuevo->Click();
+    {
+        ui::ModalRunnerScope modal([](TForm& form) {
+            auto& busqueda = dynamic_cast<TCatTabulador&>(form);
+            busqueda.arrayPlantillas->GoTo(3);
+            busqueda.arrayPlantillas->DblClick(3);
+        });
+        f->btnBusPuesto->Click();
+        EXPECT_EQ(modal.captions(), QStringList{"Puestos"});
+    }
+    EXPECT_EQ(f->txtidPuesto->Value(), "103");
+    EXPECT_EQ(f->txtNombrePuesto->Value(), "Chef");
+    {
+        ui::ModalRunnerScope modal(
+            [](TForm& form) { dynamic_cast<TCatTabulador&>(form).btnSalir->Click(); });
+        f->btnBusPuesto->Click();
+    }
+    EXPECT_EQ(f->txtidPuesto->Value(), "0");
+    EXPECT_EQ(f->txtNombrePuesto->Value(), "");
+    f->btnGuardar->Click();
+    EXPECT_EQ(msgs.texts(), (QStringList{"No se han registrado puestos", "El puesto no existe"}));
+    EXPECT_TRUE(Porcentajes().isEmpty());
 }
