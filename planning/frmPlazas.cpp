@@ -17,12 +17,13 @@ namespace {
 // Client area and the blocks of the form, top to bottom.
 constexpr int kAncho = 1010;
 constexpr int kMargen = 8;
+// The edit block is laid out for two rows of figure boxes; with one row the grid below takes
+// the height left over.
 constexpr int kTopPuesto = 98;
 constexpr int kAltoPuesto = 206;
-constexpr int kTopAyuda = kTopPuesto + kAltoPuesto + 4;
-constexpr int kTopRejilla = kTopAyuda + 50;
+constexpr int kAltoFilaCifras = 44;
 constexpr int kAltoRejilla = 300;
-constexpr int kTopPie = kTopRejilla + kAltoRejilla + 8;
+constexpr int kTopPie = kTopPuesto + kAltoPuesto + 4 + 50 + kAltoRejilla + 8;
 constexpr int kAlto = kTopPie + 46;
 
 // Panel: figure boxes in rows of at most twelve.
@@ -50,14 +51,17 @@ bool SoloDigitos(const QString& texto) {
 // Blanks and percent signs so that each sign stands centred over one of `centros` (pixels from
 // the left edge of the text, in the label's font).
 QString FilaPorcentajes(const QFontMetrics& fm, const QList<int>& centros) {
-    const int blanco = std::max(1, fm.horizontalAdvance(QLatin1Char(' ')));
     const int signo = fm.horizontalAdvance(QLatin1Char('%'));
     QString fila;
-    int x = 0;
     for (const int centro : centros) {
-        const int blancos = std::max(0, (centro - signo / 2 - x + blanco / 2) / blanco);
-        fila += QString(blancos, QLatin1Char(' ')) + QLatin1Char('%');
-        x += blancos * blanco + signo;
+        // Blanks until the sign, placed after them, is as near the centre as blanks allow.
+        const int meta = centro - signo / 2;
+        while (fm.horizontalAdvance(fila + QLatin1Char(' ')) <= meta)
+            fila += QLatin1Char(' ');
+        if (meta - fm.horizontalAdvance(fila) >
+            fm.horizontalAdvance(fila + QLatin1Char(' ')) - meta)
+            fila += QLatin1Char(' ');
+        fila += QLatin1Char('%');
     }
     return fila + QStringLiteral("\r\n");
 }
@@ -98,6 +102,8 @@ void TPlazas::CreateForm() {
     SetIcon(QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton));
     SetClientSize(kAncho, kAlto);
 
+    const int filas = nCifras() <= kMaxPorFila ? 1 : 2;
+    m_ahorro = (2 - filas) * kAltoFilaCifras;
     const int paso = SelectoresPlaneacion::kAnchoMarco + 8;
     CreaSelectores(this, this, Estilo::Planeacion, {kMargen, 6}, {kMargen + paso, 6},
                    {kMargen + 2 * paso, 6});
@@ -109,7 +115,7 @@ void TPlazas::CreateForm() {
 
 void TPlazas::creaPanel() {
     Puesto = TGroupBox::New(this);
-    Puesto->SetBounds(kMargen, kTopPuesto, kAncho - 2 * kMargen, kAltoPuesto);
+    Puesto->SetBounds(kMargen, kTopPuesto, kAncho - 2 * kMargen, kAltoPuesto - m_ahorro);
     Puesto->cText(QStringLiteral(
         "4.- Agregar el puesto y el numero de plazas que se necesitan segun el porcentaje de "
         "ocupación"));
@@ -125,7 +131,7 @@ void TPlazas::creaPanel() {
                                        "plazas, despues presionar el boton Guardar\r\n"));
 
     grpDatos = TGroupBox::New(enPuesto);
-    grpDatos->SetBounds(10, 62, kAnchoPanel, kAltoPuesto - 70);
+    grpDatos->SetBounds(10, 62, kAnchoPanel, kAltoPuesto - m_ahorro - 70);
     grpDatos->Create();
     grpDatos->lEnabled(false);
     QWidget* const panel = grpDatos->widget();
@@ -178,8 +184,8 @@ void TPlazas::creaPanel() {
         cifras.at(static_cast<std::size_t>(i)) = caja;
     }
 
-    btnGuardar = Boton(enPuesto, {kAnchoPanel + 20, 62 + 84, 104, 34}, QStringLiteral("Guardar"),
-                       QStringLiteral("angulo2"));
+    btnGuardar = Boton(enPuesto, {kAnchoPanel + 20, kAltoPuesto - m_ahorro - 60, 104, 34},
+                       QStringLiteral("Guardar"), QStringLiteral("angulo2"));
     btnGuardar->OnClick = Bind(this, &TPlazas::btnGuardarClick);
 
     txtId = TEdit::New(enPuesto);
@@ -189,18 +195,21 @@ void TPlazas::creaPanel() {
 }
 
 void TPlazas::creaRejilla() {
-    oLabel1235 = Rotulo(this, {kMargen, kTopAyuda, kAncho - 2 * kMargen, 32},
+    const int topAyuda = kTopPuesto + kAltoPuesto - m_ahorro + 4;
+    const int topRejilla = topAyuda + 50;
+    const int altoRejilla = kAltoRejilla + m_ahorro;
+    oLabel1235 = Rotulo(this, {kMargen, topAyuda, kAncho - 2 * kMargen, 32},
                         QStringLiteral("-- Para MODIFICAR los porcentajes de un puesto, \r\n"
                                        "seleccionarlo de la lista de abajo para cargar sus "
                                        "valores, modificarlos y despues presionar el boton "
                                        "Guardar.\r\n"));
 
     oGroupBox3 = TGroupBox::New(this);
-    oGroupBox3->SetBounds(kMargen, kTopRejilla, kAncho - 2 * kMargen, kAltoRejilla);
+    oGroupBox3->SetBounds(kMargen, topRejilla, kAncho - 2 * kMargen, altoRejilla);
     oGroupBox3->Create();
 
     arrayStaffing = TArrayBrowse::New(oGroupBox3->widget());
-    arrayStaffing->SetBounds(6, 8, kAncho - 2 * kMargen - 12, kAltoRejilla - 14);
+    arrayStaffing->SetBounds(6, 8, kAncho - 2 * kMargen - 12, altoRejilla - 14);
     TBrwRecSel::New(arrayStaffing)->nWidth(kAnchoSelector);
     const auto columna = [this](const QString& titulo, int ancho, int alineacion) {
         auto* c = TArrayBrwColumn::New(arrayStaffing);
@@ -230,10 +239,10 @@ void TPlazas::creaRejilla() {
     for (int i = 0; i < nCifras(); ++i)
         centros << i * m_familia.anchoCifra + m_familia.anchoCifra / 2;
     oLabel1240 = TLabel::New(this);
-    oLabel1240->SetBounds(inicio, kTopRejilla - 16, nCifras() * m_familia.anchoCifra, 16);
+    oLabel1240->SetBounds(inicio, topRejilla - 16, nCifras() * m_familia.anchoCifra, 16);
     oLabel1240->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    oLabel1240->cText(FilaPorcentajes(oLabel1240->fontMetrics(), centros));
     oLabel1240->Create();
+    oLabel1240->cText(FilaPorcentajes(oLabel1240->fontMetrics(), centros));
 }
 
 void TPlazas::creaPie() {

@@ -117,4 +117,5 @@ class TPlazas : public TForm, public SelectoresPlaneacion {
     bool buscaPuesto(QString* nombre);
 
     const FamiliaCifras& m_familia;
+    int m_ahorro = 0;  // height the edit block leaves to the grid
 };

@@ -43,6 +43,23 @@ inline QStringList Filas(const QString& sql, int n) {
     return filas;
 }
 
+// Chooses, as a user, the first item of `lista` that begins with `texto`.
+inline void Elige(TComboBox* lista, const QString& texto) {
+    for (int i = 0; i < lista->count(); ++i) {
+        if (lista->itemText(i).startsWith(texto)) {
+            lista->Select(i + 1);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no item " << texto.toStdString();
+}
+inline void EligeTodo(SelectoresPlaneacion& f, const QString& plan, const QString& centro,
+                      const QString& grupo) {
+    Elige(f.cmbStaffing, plan);
+    Elige(f.cmbGrupo, grupo);
+    Elige(f.cmbCentroCostos, centro);
+}
+
 class PlaneacionTest : public TempDirTest {
   protected:
     void SetUp() override {
@@ -103,23 +120,6 @@ class PlaneacionTest : public TempDirTest {
             f.NombreEmpresa = QStringLiteral("Hotel del Sol");
             f.objUsuario = usuario;
         });
-    }
-
-    // Chooses, as a user, the first item of `lista` that begins with `texto`.
-    static void Elige(TComboBox* lista, const QString& texto) {
-        for (int i = 0; i < lista->count(); ++i) {
-            if (lista->itemText(i).startsWith(texto)) {
-                lista->Select(i + 1);
-                return;
-            }
-        }
-        ADD_FAILURE() << "no item " << texto.toStdString();
-    }
-    static void EligeTodo(SelectoresPlaneacion& f, const QString& plan, const QString& centro,
-                          const QString& grupo) {
-        Elige(f.cmbStaffing, plan);
-        Elige(f.cmbGrupo, grupo);
-        Elige(f.cmbCentroCostos, centro);
     }
 
     // Stores an entry directly; `cifras` are the figures in table order, SQL text.
