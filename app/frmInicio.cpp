@@ -2,8 +2,8 @@
 
 #include "app/BusEmpresa.h"
 #include "app/ScriptActualizacion.h"
+#include "ado/Connection.h"
 #include "catalogs/frmTipoStaff.h"
-#include "data/Connection.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"
