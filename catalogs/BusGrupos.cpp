@@ -9,7 +9,7 @@ FormaCatalogo FormaGrupos() {
             .ayuda = QStringLiteral("Dar doble clic sobre el grupo para seleccionarlo."),
             .anchoLista = 446,
             .anchoCompleto = 740,
-            .columnas = {{"Clave", 80, 66}, {"Grupo", 290, 0}},
+            .columnas = {{"Clave", 60, 66}, {"Grupo", 330, 0}},
             .largoNombre = 50,
             .funcion = QStringLiteral("B"),
             .opciones = {QStringLiteral("B1"), QStringLiteral("B2"), QStringLiteral("B3")},
@@ -57,11 +57,11 @@ QString TCatGrupo::Consulta() const {
 }
 
 QString TCatGrupo::Inserta() const {
-    return catalogos::InsertaGrupo(Empresa, txtNombre->Value());
+    return catalogos::InsertaGrupo(Empresa, Nombre());
 }
 
 QString TCatGrupo::Modifica(const QString& clave) const {
-    return catalogos::ModificaGrupo(Empresa, clave, txtNombre->Value());
+    return catalogos::ModificaGrupo(Empresa, clave, Nombre());
 }
 
 QString TCatGrupo::Borra(const QString& clave) const {

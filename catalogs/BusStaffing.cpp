@@ -9,7 +9,7 @@ FormaCatalogo FormaStaffing() {
             .ayuda = QStringLiteral("Dar doble clic sobre el staffing para seleccionarlo."),
             .anchoLista = 442,
             .anchoCompleto = 800,
-            .columnas = {{"Clave", 66, 66}, {"Staffing", 200, 0}, {"Tipos Nómina", 100, 0}},
+            .columnas = {{"Clave", 50, 66}, {"Staffing", 236, 0}, {"Tipos Nómina", 100, 0}},
             .largoNombre = 150,  // the width of staffing.nombre
             .funcion = QStringLiteral("A"),
             .opciones = {QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("A3")},
@@ -107,11 +107,11 @@ QString TCatStaffing::Consulta() const {
 }
 
 QString TCatStaffing::Inserta() const {
-    return catalogos::InsertaStaffing(Empresa, txtNombre->Value(), armatipos());
+    return catalogos::InsertaStaffing(Empresa, Nombre(), armatipos());
 }
 
 QString TCatStaffing::Modifica(const QString& clave) const {
-    return catalogos::ModificaStaffing(clave, txtNombre->Value(), armatipos());
+    return catalogos::ModificaStaffing(clave, Nombre(), armatipos());
 }
 
 QString TCatStaffing::Borra(const QString& clave) const {

@@ -1,7 +1,7 @@
 #include "catalogs/BusTabulador.h"
 
+#include "ado/Connection.h"
 #include "catalogs/ConsultasCatalogos.h"
-#include "data/Connection.h"
 #include "data/clsConexion.h"
 #include "ui/Msg.h"
 #include "ui/TIni.h"

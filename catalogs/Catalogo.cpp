@@ -1,6 +1,6 @@
 #include "catalogs/Catalogo.h"
 
-#include "data/Connection.h"
+#include "ado/Connection.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Msg.h"
@@ -155,6 +155,14 @@ void TCatalogo::Carga() {
 
 bool TCatalogo::HayFila() const {
     return m_lista->Bookmark() > 0;
+}
+
+QString TCatalogo::Nombre() const {
+    QString nombre = txtNombre->Value();
+    for (QChar& c : nombre)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return nombre;
 }
 
 void TCatalogo::Ejecuta(const QString& sql) {

@@ -93,6 +93,10 @@ class TCatalogo : public TForm {
     TBtnBmp* botonEliminar() const { return m_eliminar; }
     TEdit* cajaClave() const { return m_clave; }
 
+    // The name as typed, taken as one line: control characters (line breaks, tabs, NUL)
+    // become blanks; everything else, quotes included, is kept as it is.
+    QString Nombre() const;
+
     // The statements of the catalogue; `clave` is the key of the list's current row.
     virtual QString Consulta() const = 0;
     virtual QString Inserta() const = 0;

@@ -1,6 +1,6 @@
 #include "catalogs/ConsultasCatalogos.h"
 
-#include "data/SqlLiteral.h"
+#include "ado/SqlLiteral.h"
 
 #include <QRegularExpression>
 

@@ -6,7 +6,7 @@
 // options of system 'ST'. An unhandled error fails the test unless the test takes it out of
 // `errores`.
 
-#include "data/SqlLiteral.h"
+#include "ado/SqlLiteral.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "tests/security/BaseDePrueba.h"

@@ -110,23 +110,6 @@ TEST_F(GruposTest, SaveActsOnTheRowCurrentAtSavingAndRepeatsItsKind) {
     EXPECT_EQ(f->tipoMov, "Modificar");
 }
 
-TEST_F(GruposTest, NameBoxesHoldWhatTheColumnsHold) {
-    Concede({"A1", "B1"});
-    const QString largo(5000, QLatin1Char('x'));
-    {
-        const auto f = Grupos();
-        f->btnNuevo->Click();
-        f->txtNombre->Value(largo);
-        f->btnGuardar->Click();
-    }
-    const auto s = Abre<TCatStaffing>();
-    s->btnNuevo->Click();
-    s->txtNombre->Value(largo);
-    s->btnGuardar->Click();
-    EXPECT_EQ(Columna("select nombre from staff_grupo"), QStringList{largo.left(50)});
-    EXPECT_EQ(Columna("select nombre from staffing"), QStringList{largo.left(150)});
-}
-
 // Nothing in sight to act on: an empty list, or a filter that hides every row.
 TEST_F(GruposTest, ButtonsAndDoubleClickDoNothingWithoutARowInSight) {
     Concede({"B1", "B2", "B3"});
@@ -280,4 +263,36 @@ TEST_F(StaffingTest, DoubleClickHandsBackKeyNameAndTypesAndSalirClearsThem) {
     EXPECT_EQ(g->vCodigo, "0");
     EXPECT_EQ(g->vNombre, "");
     EXPECT_EQ(g->vtipos, "");
+}
+
+// Whatever is typed stays data: quotes as typed, characters beyond Windows-1252 kept, control
+// characters (which a one-line box does not show) stored as blanks, and no more than the
+// column holds (50 characters for a group, 150 for a plan).
+TEST_F(StaffingTest, TypedNamesAreStoredAsOneLineOfTheirOwnText) {
+    Concede({"A1", "B1"});
+    const struct {
+        QString tecleado;
+        QString guardado;
+    } casos[] = {
+        {"Cocina d'Autor", "Cocina d'Autor"},
+        {"x', 'S'); delete from staffing; --", "x', 'S'); delete from staffing; --"},
+        {"''", "''"},
+        {"Ωmega ☃ 😀", "Ωmega ☃ 😀"},
+        {"Plan\r\nnuevo", "Plan  nuevo"},
+        {QString("con") + QChar(0) + "nulo\t", "con nulo"},  // the last blank is trimmed
+        {QString(5000, 'x'), QString(5000, 'x')},
+    };
+    const auto plan = Abre<TCatStaffing>();
+    const auto grupo = Grupos();
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.guardado.left(40).toStdString());
+        Ejecuta({"delete from staffing", "delete from staff_grupo"});
+        for (TCatalogo* f : std::initializer_list<TCatalogo*>{plan.get(), grupo.get()}) {
+            f->btnNuevo->Click();
+            f->txtNombre->Value(c.tecleado);
+            f->btnGuardar->Click();
+        }
+        EXPECT_EQ(Nombres(plan->arrayPlantillas), QStringList{c.guardado.left(150)});
+        EXPECT_EQ(Nombres(grupo->arraygrupo), QStringList{c.guardado.left(50)});
+    }
 }
