@@ -1,8 +1,8 @@
 // The percentage form with a grid of 10,000 position entries on the embedded engine: one
 // reload of the grid (query and SetArray) and one keystroke in the filter bar's name box
 // (filtering and repainting the shown form).
-#include "data/Connection.h"
-#include "data/SqlScript.h"
+#include "ado/Connection.h"
+#include "ado/SqlScript.h"
 #include "data/clsConexion.h"
 #include "planning/frmPuestos.h"
 #include "security/CLSUSUARIO.h"

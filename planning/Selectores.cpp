@@ -1,6 +1,6 @@
 #include "planning/Selectores.h"
 
-#include "data/Connection.h"
+#include "ado/Connection.h"
 #include "data/clsConexion.h"
 #include "planning/ConsultasPlaneacion.h"
 

@@ -1,7 +1,7 @@
 #include "planning/frmPlazas.h"
 
 #include "catalogs/BusTabulador.h"
-#include "data/Connection.h"
+#include "ado/Connection.h"
 #include "data/clsConexion.h"
 #include "planning/frmCambio.h"
 #include "security/CLSUSUARIO.h"

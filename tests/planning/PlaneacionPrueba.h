@@ -5,7 +5,7 @@
 // in their lists as a user would. An unhandled error is recorded; a test that expects one
 // takes it out of `errores`, any other fails the test.
 
-#include "data/SqlLiteral.h"
+#include "ado/SqlLiteral.h"
 #include "planning/Selectores.h"
 #include "security/CLSUSUARIO.h"
 #include "tests/app/AppTestSupport.h"

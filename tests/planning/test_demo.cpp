@@ -7,7 +7,7 @@
 #include "app/frmInicio.h"
 #include "catalogs/BusTabulador.h"
 #include "catalogs/frmTipoStaff.h"
-#include "data/SqlScript.h"
+#include "ado/SqlScript.h"
 #include "planning/frmCambio.h"
 #include "planning/frmPlazas.h"
 #include "tests/planning/PlaneacionPrueba.h"

@@ -1,6 +1,6 @@
 // The selector component: items, the hyphen rule, empty catalogues, and the check-box rules
 // that the reports form uses.
-#include "data/Value.h"
+#include "ado/Value.h"
 #include "planning/Selectores.h"
 #include "tests/planning/PlaneacionPrueba.h"
 #include "ui/TestSeam.h"
