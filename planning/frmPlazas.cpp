@@ -1,7 +1,7 @@
 #include "planning/frmPlazas.h"
 
-#include "catalogs/BusTabulador.h"
 #include "ado/Connection.h"
+#include "catalogs/BusTabulador.h"
 #include "data/clsConexion.h"
 #include "planning/frmCambio.h"
 #include "security/CLSUSUARIO.h"
@@ -141,7 +141,7 @@ void TPlazas::creaPanel() {
     txtidPuesto->widget()->setObjectName(QStringLiteral("txtidPuesto"));
     txtidPuesto->SetBounds(58, 12, 80, 22);
     txtidPuesto->lNumeric(true);
-    txtidPuesto->nMaxLength(9);
+    txtidPuesto->nMaxLength(10);
     txtidPuesto->OnExit = Bind(this, &TPlazas::txtidPuestoExit);
     txtidPuesto->Create();
     btnBusPuesto = Boton(panel, {142, 10, 28, 26}, QString(), QStringLiteral("buscar2"));
@@ -174,7 +174,7 @@ void TPlazas::creaPanel() {
         caja->widget()->setObjectName(m_familia.cajas.at(i));
         caja->SetBounds(x, y + 16, kAnchoCaja, 22);
         caja->lNumeric(true);
-        caja->nMaxLength(4);  // the reports keep a figure in a smallint
+        caja->nMaxLength(10);  // an int column: no stored figure is ever cut short
         caja->nAlignment(2);
         caja->lAutoSelect(true);
         caja->Value(QStringLiteral("0"));
@@ -285,10 +285,13 @@ planeacion::Eleccion TPlazas::eleccion() const {
 }
 
 QStringList TPlazas::textosCifras() const {
+    // A box left empty without leaving it (Enter, a click elsewhere) counts as 0, as its exit
+    // would have made it; a figure loaded from the table is a whole number and stays as read.
+    static const QRegularExpression kEntero(QStringLiteral("^-?\\d+$"));
     QStringList textos;
     for (int i = 0; i < nCifras(); ++i) {
         const QString t = cifras.at(static_cast<std::size_t>(i))->Value().trimmed();
-        textos << (SoloDigitos(t) ? t : QStringLiteral("0"));
+        textos << (kEntero.match(t).hasMatch() ? t : QStringLiteral("0"));
     }
     return textos;
 }

@@ -3,11 +3,11 @@
 // typed and saved, another row edited, one deleted and one moved to another centre by double
 // click. With OXTA_SCREENSHOTS=<folder> the README's pictures of both forms and of the
 // transfer dialog are saved there.
+#include "ado/SqlScript.h"
 #include "app/frmEmpresa.h"
 #include "app/frmInicio.h"
 #include "catalogs/BusTabulador.h"
 #include "catalogs/frmTipoStaff.h"
-#include "ado/SqlScript.h"
 #include "planning/frmCambio.h"
 #include "planning/frmPlazas.h"
 #include "tests/planning/PlaneacionPrueba.h"
@@ -136,7 +136,8 @@ TEST_F(DemoPlaneacionTest, PlannerWorksByPercentageAndByMonthFromTheMainWindow) 
         inicio->btnC->Click();
         EXPECT_EQ(modal.count(), 4);  // chooser, planning form, look-up, transfer
         EXPECT_EQ(Cuenta("select count(*) from " + tabla), entradasAntes);  // one in, one out
-        EXPECT_EQ(Cuenta("select count(*) from " + tabla + " where ocupacion = 139 and centro "
+        EXPECT_EQ(Cuenta("select count(*) from " + tabla +
+                         " where ocupacion = 139 and centro "
                          "= '1320'"),
                   1);
     }

@@ -257,3 +257,30 @@ TEST_F(PuestosTest, MagnifierFillsCodeAndNameAndItsSalirLeavesACodeThatCannotBeS
     EXPECT_EQ(msgs.texts(), (QStringList{"No se han registrado puestos", "El puesto no existe"}));
     EXPECT_TRUE(Porcentajes().isEmpty());
 }
+
+TEST_F(PuestosTest, BoxesThatReachSqlTakeDigitsOnlyAndStoredFiguresSurviveAResave) {
+    Entrada("staff_porcentaje", 1, 1, kAdm, 101,
+            "1234567, -3, " + Veinte(1).section(',', 2));  // written by another program
+    ui::ScriptedMessages msgs;
+    auto f = Abre<TPuestos>();
+    EligeTodo(*f, "1 -", "ADM01", "1 -");
+    f->arrayStaffing->GoTo(1);
+    for (TEdit* caja : {f->txtidPuesto, f->txt50}) {
+        const QString antes = caja->Value();
+        for (const QString& hostil :
+             {QStringLiteral("1' or '1'='1"), QStringLiteral("1\n2"), QStringLiteral("2\u00002"),
+              QStringLiteral("€"), QStringLiteral("-1")}) {
+            caja->setCursorPosition(caja->Value().size());
+            caja->insert(hostil);
+            EXPECT_EQ(caja->Value(), antes) << hostil.toStdString();
+        }
+        caja->clear();
+        caja->insert(QString(5000, QLatin1Char('7')));
+        EXPECT_EQ(caja->Value().size(), 10);
+    }
+    f->txtidPuesto->Value("101");
+    f->txt50->Value("3");
+    f->btnGuardar->Click();
+    EXPECT_EQ(Filas("select v5, v10, v50 from staff_porcentaje", 3), QStringList{"1234567 -3 3"});
+    EXPECT_EQ(msgs.texts(), QStringList{"Datos guardados"});
+}
