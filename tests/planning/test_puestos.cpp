@@ -74,6 +74,12 @@ TEST_F(PuestosTest, NewEntryIsStoredAsTypedAndThePanelIsReadyForTheNext) {
     f->txtidPuesto->Value("103");
     f->txtidPuestoExit();
     EXPECT_EQ(f->txtNombrePuesto->Value(), "Chef");
+    // Every box, left empty, shows 0 as the focus leaves it.
+    for (TEdit* caja : f->cifras) {
+        caja->Value("");
+        caja->OnExit(caja, nullptr);
+        EXPECT_EQ(caja->Value(), "0") << caja->objectName().toStdString();
+    }
     for (int i = 0; i < 20; ++i)
         f->cifras.at(i)->Value(QString::number(20 - i));  // falling figures are fine
     f->txt35->Value("");
