@@ -25,6 +25,16 @@ PartesItem PartesDe(const QString& item) {
     return {clave, item.mid(guion + 1)};
 }
 
+PartesItem PartesElegidas(const TComboBox* lista) {
+    const QString texto = lista->cText();
+    const QVariant clave = lista->currentIndex() < 0 ? QVariant() : lista->currentData();
+    if (!clave.isValid())
+        return PartesDe(texto);
+    // The item reads "<key> - <name>": the name follows the key and the hyphen.
+    const QString k = clave.toString();
+    return {k, texto.mid(k.size() + 2)};
+}
+
 SelectoresPlaneacion::Selector SelectoresPlaneacion::creaSelector(QWidget* parent,
                                                                   const QString& titulo,
                                                                   QPoint esquina,
@@ -130,6 +140,7 @@ void SelectoresPlaneacion::carga(TComboBox* lista, const QString& sql, bool clav
         return;
     rs.MoveFirst();
     QStringList items;
+    QStringList claves;
     for (; !rs.Eof(); rs.MoveNext()) {
         const ado::Value clave = rs.Fields(0).Value;
         // A row without a key cannot be chosen meaningfully; one without a name is listed
@@ -137,9 +148,12 @@ void SelectoresPlaneacion::carga(TComboBox* lista, const QString& sql, bool clav
         if (clave.isNull() || clave.trimmed().isEmpty())
             continue;
         items << ItemSelector(clave, rs.Fields(1).Value, claveNumerica);
+        claves << (claveNumerica ? clave.rightAligned(0) : clave.trimmed());
     }
     rs.Close();
     lista->aItems(items);
+    for (int i = 0; i < claves.size(); ++i)
+        lista->setItemData(i, claves.at(i));
 }
 
 void SelectoresPlaneacion::CargaStaffing() {
@@ -155,7 +169,7 @@ void SelectoresPlaneacion::CargaGrupos() {
 }
 
 void SelectoresPlaneacion::cambia(TComboBox* lista, TEdit* clave, TEdit* nombre) {
-    const PartesItem partes = PartesDe(lista->cText());
+    const PartesItem partes = PartesElegidas(lista);
     clave->Value(partes.clave);
     // The name box shows the name as it follows the hyphen, its leading blank included
     // (Value would keep it too, but drops trailing blanks: the text is set as it stands).

@@ -8,7 +8,10 @@
 //
 // A selector is a drop-down list of "<key> - <name>" items and two disabled boxes that show
 // the key and the name of the chosen item. The key is the text before the first hyphen of the
-// item as shown, so a name may hold hyphens but a cost-centre code must not.
+// item as shown, so a name may hold hyphens. A list filled by its loader also keeps each
+// item's key beside its text, and a choice takes the key from there: a cost-centre code that
+// holds a hyphen ("ADM-01") still gives its whole code, never a part that names another
+// centre or none.
 
 #include "ui/Controls.h"
 
@@ -33,6 +36,9 @@ struct PartesItem {
     QString nombre;
 };
 PartesItem PartesDe(const QString& item);
+// The parts of the item chosen in `lista`: by the key kept beside it when its loader filled
+// the list, else by the hyphen rule.
+PartesItem PartesElegidas(const TComboBox* lista);
 
 class SelectoresPlaneacion {
   public:

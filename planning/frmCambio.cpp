@@ -41,6 +41,12 @@ void TCambio::FormInitialize(TForm*) {
     CargaDepartamento();
     CargaGrupos();
     Preselecciona(staffing, cc, grupo);
+    const auto anterior = [](const TComboBox* lista, const QString& texto) {
+        return lista->cText() == texto.trimmed() ? PartesElegidas(lista).clave
+                                                 : ClaveAnterior(texto);
+    };
+    m_origen = {Empresa, anterior(cmbStaffing, staffing), anterior(cmbCentroCostos, cc),
+                anterior(cmbGrupo, grupo)};
     cmbGrupoChange();
     cmbStaffingChange();
     cmbCentroCostosChange();
@@ -61,9 +67,7 @@ void TCambio::btnGuardarClick(TControl*) {
     }
     const planeacion::Eleccion destino{Empresa, txtidStaffing->Value(), txtidCC->Value(),
                                        txtidGRupo->Value()};
-    const planeacion::Eleccion origen{Empresa, ClaveAnterior(staffing), ClaveAnterior(cc),
-                                      ClaveAnterior(grupo)};
-    CNX->Ejecuta(planeacion::SqlCambiaPuesto(tabla, destino, origen, puesto));
+    CNX->Ejecuta(planeacion::SqlCambiaPuesto(tabla, destino, m_origen, puesto));
     MsgInfo(QStringLiteral("Datos Guardados"));
     Close();
 }

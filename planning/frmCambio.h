@@ -40,4 +40,9 @@ class TCambio : public TForm, public SelectoresPlaneacion {
 
   protected:
     void CreateForm() override;
+
+  private:
+    // The entry's keys as it stands: those of the preselected items when the lists hold the
+    // opener's texts (so a centre code with a hyphen is whole), else cut from the texts.
+    planeacion::Eleccion m_origen;
 };

@@ -202,8 +202,9 @@ TEST_F(PuestosTest, PermissionsGuardTheButtonsAndTheDoubleClick) {
     EXPECT_EQ(modal.count(), 0);
 }
 
-TEST_F(PuestosTest, DoubleClickMovesTheEntryAndACentreWithAQuoteWorksThroughout) {
+TEST_F(PuestosTest, DoubleClickMovesTheEntryAndCentresWithAQuoteOrAHyphenWorkThroughout) {
     Entrada("staff_porcentaje", 1, 1, kComillas, 101, Veinte(1));
+    Ejecuta({"insert into centros values (1, 'ADM-01', 'Almacén - Norte')"});
     ui::ScriptedMessages msgs;
     auto f = Abre<TPuestos>();
     EligeTodo(*f, "1 -", "CO'B", "1 -");
@@ -215,22 +216,38 @@ TEST_F(PuestosTest, DoubleClickMovesTheEntryAndACentreWithAQuoteWorksThroughout)
     f->btnGuardar->Click();
     EXPECT_EQ(Porcentajes(), (QStringList{"1 1 CO'B 101 1 7 20", "1 1 CO'B 102 0 0 0"}));
 
-    ui::ModalRunnerScope modal([](TForm& form) {
-        auto& cambio = dynamic_cast<TCambio&>(form);
-        EXPECT_EQ(cambio.txtidCC->Value(), "CO'B");
-        EXPECT_EQ(cambio.puesto, "101");
-        Elige(cambio.cmbCentroCostos, "ADM01");
-        Elige(cambio.cmbGrupo, "2 -");
-        cambio.btnGuardar->Click();
-    });
-    f->arrayStaffing->DblClick(1);
-    EXPECT_EQ(modal.count(), 1);
-    EXPECT_EQ(Porcentajes(), (QStringList{"1 1 CO'B 102 0 0 0", "1 2 ADM01 101 1 7 20"}));
+    {
+        ui::ModalRunnerScope modal([](TForm& form) {
+            auto& cambio = dynamic_cast<TCambio&>(form);
+            EXPECT_EQ(cambio.txtidCC->Value(), "CO'B");
+            EXPECT_EQ(cambio.puesto, "101");
+            Elige(cambio.cmbCentroCostos, "ADM-01");
+            EXPECT_EQ(cambio.txtidCC->Value(), "ADM-01");
+            EXPECT_EQ(cambio.txtNombreCC->text(), " Almacén - Norte");
+            Elige(cambio.cmbGrupo, "2 -");
+            cambio.btnGuardar->Click();
+        });
+        f->arrayStaffing->DblClick(1);
+        EXPECT_EQ(modal.count(), 1);
+    }
+    EXPECT_EQ(Porcentajes(), (QStringList{"1 1 CO'B 102 0 0 0", "1 2 ADM-01 101 1 7 20"}));
     EXPECT_EQ(f->arrayStaffing->nLen(), 1) << "the moved entry left the current choice";
     EXPECT_EQ(msgs.texts().mid(1), QStringList{"Datos Guardados"});
 
+    // Found again under the hyphenated code, and moved back from there.
+    Elige(f->cmbGrupo, "2 -");
+    Elige(f->cmbCentroCostos, "ADM-01");
+    ASSERT_EQ(f->arrayStaffing->nLen(), 1);
+    EXPECT_EQ(f->arrayStaffing->aArrayData().at(0).at(3), "2");
+    ui::ModalRunnerScope modal([](TForm& form) {
+        auto& cambio = dynamic_cast<TCambio&>(form);
+        Elige(cambio.cmbCentroCostos, "VEN");
+        cambio.btnGuardar->Click();
+    });
+    f->arrayStaffing->DblClick(1);
+    EXPECT_EQ(Porcentajes(), (QStringList{"1 1 CO'B 102 0 0 0", "1 2 VEN 101 1 7 20"}));
+
     // Nothing to move on an empty grid.
-    Elige(f->cmbCentroCostos, "VEN");
     f->arrayStaffingDblClick();
     EXPECT_EQ(modal.count(), 1);
 }
