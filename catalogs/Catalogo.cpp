@@ -3,9 +3,9 @@
 #include "ado/Connection.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
+#include "security/Cp1252.h"
 #include "ui/Msg.h"
 
-#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -191,7 +191,25 @@ void TCatalogo::btnModificarClick(TControl*) {
     txtNombre->SetFocus();
 }
 
+bool TCatalogo::NombreGuardable() {
+    // The family's text columns hold Windows-1252: anything beyond it would be stored as
+    // another character (a question mark on SQL Server).
+    const QString nombre = Nombre();
+    qsizetype fallo = -1;
+    cp1252::encode(nombre, &fallo);
+    if (fallo < 0)
+        return true;
+    const qsizetype largo = nombre.at(fallo).isHighSurrogate() ? 2 : 1;
+    MsgInfo(QStringLiteral("El nombre no puede guardarse: el carácter «%1» no es válido.")
+                .arg(nombre.mid(fallo, largo)));
+    return false;
+}
+
 void TCatalogo::btnGuardarClick(TControl*) {
+    const bool guarda =
+        tipoMov == QLatin1String("Insertar") || tipoMov == QLatin1String("Modificar");
+    if (guarda && !NombreGuardable())
+        return;  // the panel stays as typed
     if (tipoMov == QLatin1String("Insertar")) {
         Ejecuta(Inserta());
     } else if (tipoMov == QLatin1String("Modificar")) {

@@ -96,6 +96,9 @@ class TCatalogo : public TForm {
     // The name as typed, taken as one line: control characters (line breaks, tabs, NUL)
     // become blanks; everything else, quotes included, is kept as it is.
     QString Nombre() const;
+    // False, after telling the user, when the name holds a character that the table's text
+    // column cannot store.
+    bool NombreGuardable();
 
     // The statements of the catalogue; `clave` is the key of the list's current row.
     virtual QString Consulta() const = 0;

@@ -2,13 +2,13 @@
 // program start, sign-in, company chooser, main window with its areas by permission, and the
 // update script at each opening. With OXTA_SCREENSHOTS=<folder> the test also saves the
 // README's pictures of these screens there.
-#include "ado/SqlScript.h"
 #include "app/OXTAStaffing.h"
 #include "app/frmEmpresa.h"
 #include "app/frmInicio.h"
 #include "app/frmLogin.h"
 #include "catalogs/BusGrupos.h"
 #include "catalogs/BusStaffing.h"
+#include "catalogs/BusTabulador.h"
 #include "catalogs/frmTipoStaff.h"
 #include "tests/app/test_empresa_base.h"
 #include "ui/TestSeam.h"
@@ -24,13 +24,9 @@ namespace {
 
 class DemoTest : public ConBaseTest {
   protected:
+    DemoTest() { datos = TestData::Demo; }
     void SetUp() override {
         ConBaseTest::SetUp();
-        for (const char* script : {"schema.sql", "demo.sql"}) {
-            QFile f(QStringLiteral(OXTA_SOURCE_DIR "/sql/") + script);
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << script;
-            Ejecuta(sql::splitBatches(QString::fromUtf8(f.readAll())));
-        }
         // The database on the local server, as the program's start sets the demo up.
         ASSERT_TRUE(QDir().mkpath("xdg/oxta-staffing"));
         ASSERT_TRUE(
@@ -180,6 +176,16 @@ TEST_F(DemoTest, AdministratorKeepsGroupsAndPlansFromTheMainWindow) {
     EXPECT_EQ(modal.captions(), (QStringList{"Grupos", "Staffing", "Tipo de Staffing"}));
     EXPECT_EQ(msgs.texts(),
               (QStringList{"Seguro que desea eliminar el staffing", "Staffing Eliminado"}));
+
+    // The tabulator look-up of the company in use, as the planning forms open it.
+    const auto puestos = TForm::NewModal<TCatTabulador>(nullptr, [&](TCatTabulador& t) {
+        t.CNX = f->CNX;
+        t.Empresa = f->Empresa;
+    });
+    puestos->Show();
+    EXPECT_GT(puestos->arrayPlantillas->nLen(), 10);
+    guarda(*puestos, "puestos");
+    puestos->btnSalir->Click();
     f->btnSalir->Click();
     prueba::CierraFormularios();
 

@@ -5,7 +5,6 @@
 #include "catalogs/BusGrupos.h"
 #include "catalogs/BusStaffing.h"
 #include "catalogs/frmTipoStaff.h"
-#include "data/EsquemaStaffing.h"
 #include "tests/app/test_empresa_base.h"
 #include "ui/TestSeam.h"
 
@@ -114,8 +113,7 @@ TEST_F(InicioTest, FailingBatchStopsTheScriptAndReachesTheErrorWindow) {
 // Each function area opens its form modally with the window's connection, company, name and
 // user; the groups catalogue as the full catalogue. Nothing is read back afterwards.
 TEST_F(InicioTest, FunctionAreasOpenTheirFormsWithTheWindowsMembers) {
-    Ejecuta({esquema::CreaTabla3(), esquema::CreaTabla4(),
-             "insert into staff_grupo values (3, 'Recepción')"});
+    Ejecuta({"insert into staff_grupo values (3, 'Recepción')"});
     Concede(m_perfil, "A", "A1");
     Concede(m_perfil, "B", "B1");
     Concede(m_perfil, "C", "C1");

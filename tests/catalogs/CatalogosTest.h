@@ -9,7 +9,7 @@
 #include "ado/SqlLiteral.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
-#include "tests/security/BaseDePrueba.h"
+#include "tests/support/BaseDePrueba.h"
 #include "ui/Application.h"
 #include "ui/ErrorReport.h"
 #include "ui/TForm.h"

@@ -5,6 +5,9 @@
 #include "tests/catalogs/CatalogosTest.h"
 #include "ui/TestSeam.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+
 using namespace catalogos_prueba;
 
 namespace {
@@ -108,6 +111,25 @@ TEST_F(GruposTest, SaveActsOnTheRowCurrentAtSavingAndRepeatsItsKind) {
     EXPECT_EQ(Columna("select nombre from staff_grupo order by idgrupo"),
               (QStringList{"Uno", "Renombrado"}));
     EXPECT_EQ(f->tipoMov, "Modificar");
+}
+
+// Enter presses Guardar while the panel shows; with the panel hidden it must not repeat the
+// last save (tipoMov outlives it).
+TEST_F(GruposTest, EnterSavesOnlyWhileThePanelShows) {
+    Concede({"B1"});
+    const auto f = Grupos();
+    f->Show();
+    const auto enter = [&](QWidget* w) {
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    f->btnNuevo->Click();
+    f->txtNombre->Value("Lavandería");
+    enter(f->txtNombre);
+    EXPECT_FALSE(f->PanelVisible());
+    enter(f->arraygrupo);
+    enter(f.get());
+    EXPECT_EQ(Columna("select nombre from staff_grupo"), QStringList{"Lavandería"});
 }
 
 // Nothing in sight to act on: an empty list, or a filter that hides every row.
@@ -265,9 +287,10 @@ TEST_F(StaffingTest, DoubleClickHandsBackKeyNameAndTypesAndSalirClearsThem) {
     EXPECT_EQ(g->vtipos, "");
 }
 
-// Whatever is typed stays data: quotes as typed, characters beyond Windows-1252 kept, control
+// Whatever is typed stays data: quotes as typed, every character of Windows-1252 kept, control
 // characters (which a one-line box does not show) stored as blanks, and no more than the
-// column holds (50 characters for a group, 150 for a plan).
+// column holds (50 characters for a group, 150 for a plan). A character that the column
+// cannot hold is refused with a message, and the panel keeps what was typed.
 TEST_F(StaffingTest, TypedNamesAreStoredAsOneLineOfTheirOwnText) {
     Concede({"A1", "B1"});
     const struct {
@@ -277,7 +300,7 @@ TEST_F(StaffingTest, TypedNamesAreStoredAsOneLineOfTheirOwnText) {
         {"Cocina d'Autor", "Cocina d'Autor"},
         {"x', 'S'); delete from staffing; --", "x', 'S'); delete from staffing; --"},
         {"''", "''"},
-        {"Ωmega ☃ 😀", "Ωmega ☃ 😀"},
+        {"Ñandú ½ € œ", "Ñandú ½ € œ"},
         {"Plan\r\nnuevo", "Plan  nuevo"},
         {QString("con") + QChar(0) + "nulo\t", "con nulo"},  // the last blank is trimmed
         {QString(5000, 'x'), QString(5000, 'x')},
@@ -295,4 +318,17 @@ TEST_F(StaffingTest, TypedNamesAreStoredAsOneLineOfTheirOwnText) {
         EXPECT_EQ(Nombres(plan->arrayPlantillas), QStringList{c.guardado.left(150)});
         EXPECT_EQ(Nombres(grupo->arraygrupo), QStringList{c.guardado.left(50)});
     }
+    ui::ScriptedMessages msgs;
+    for (TCatalogo* f : std::initializer_list<TCatalogo*>{plan.get(), grupo.get()}) {
+        f->btnNuevo->Click();
+        f->txtNombre->Value("Ωmega 😀");
+        f->btnGuardar->Click();
+        EXPECT_TRUE(f->PanelVisible());
+        EXPECT_EQ(f->txtNombre->Value(), "Ωmega 😀");
+    }
+    EXPECT_EQ(msgs.texts(), QStringList(2,
+                                        "El nombre no puede guardarse: el carácter «Ω» no es "
+                                        "válido."));
+    EXPECT_EQ(Numero("select count(*) from staffing") + Numero("select count(*) from staff_grupo"),
+              2);
 }

@@ -64,8 +64,7 @@ class PlaneacionTest : public TempDirTest {
   protected:
     void SetUp() override {
         TempDirTest::SetUp();
-        prueba::CreaBase(prueba::kBase);
-        prueba::CreaEsquema();
+        prueba::CopiaBase(prueba::kBase);
         ui::SetErrorWindowHook([this](const QString& log) { errores.push_back(log); });
         Ejecuta({
             "insert into empresas (empresa, nombre_empresa) values (1, 'Hotel del Sol')",

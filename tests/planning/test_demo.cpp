@@ -3,7 +3,6 @@
 // typed and saved, another row edited, one deleted and one moved to another centre by double
 // click. With OXTA_SCREENSHOTS=<folder> the README's pictures of both forms and of the
 // transfer dialog are saved there.
-#include "ado/SqlScript.h"
 #include "app/frmEmpresa.h"
 #include "app/frmInicio.h"
 #include "catalogs/BusTabulador.h"
@@ -25,13 +24,8 @@ class DemoPlaneacionTest : public TempDirTest {
   protected:
     void SetUp() override {
         TempDirTest::SetUp();
-        prueba::CreaBase(prueba::kBase);
+        prueba::CopiaBase(prueba::kBase, TestData::Demo);
         ui::SetErrorWindowHook([this](const QString& log) { errores.push_back(log); });
-        for (const char* script : {"schema.sql", "demo.sql"}) {
-            QFile f(QStringLiteral(OXTA_SOURCE_DIR "/sql/") + script);
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << script;
-            Ejecuta(sql::splitBatches(QString::fromUtf8(f.readAll())));
-        }
         AppData().AddData(QStringLiteral("UsuarioGet"), QStringLiteral("Administrador"));
         EscribeIni("VARIABLES", "Usuario", "Administrador");
     }
@@ -93,7 +87,7 @@ TEST_F(DemoPlaneacionTest, PlannerWorksByPercentageAndByMonthFromTheMainWindow) 
             } else if (auto* cambio = dynamic_cast<TCambio*>(&form)) {
                 EXPECT_EQ(cambio->txtidCC->Value(), "1320");
                 Elige(cambio->cmbCentroCostos, "1330");
-                Foto(*cambio, "cambio");
+                Foto(*cambio, "planeacion_cambio");
                 cambio->btnGuardar->Click();
             } else if (auto* f = dynamic_cast<TPlazas*>(&form)) {
                 EligeTodo(*f, "1 - Plantilla base", "1320", "2 - Alimentos");
@@ -119,7 +113,7 @@ TEST_F(DemoPlaneacionTest, PlannerWorksByPercentageAndByMonthFromTheMainWindow) 
                 EXPECT_EQ(f->arrayStaffing->nLen(), filas);
 
                 f->arrayStaffing->GoTo(FilaDe(f->arrayStaffing, "139"));
-                Foto(*f, porMes ? "mes" : "puestos");
+                Foto(*f, porMes ? "planeacion_mes" : "planeacion_porcentaje");
                 f->arrayStaffing->GoTo(1);
                 movido = f->arrayStaffing->GetValue(1);
                 cifrasMovidas = f->arrayStaffing->aArrayData().at(0).mid(2);
