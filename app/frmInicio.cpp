@@ -7,6 +7,7 @@
 #include "catalogs/BusStaffing.h"
 #include "catalogs/frmTipoStaff.h"
 #include "data/clsConexion.h"
+#include "planning/AbrePlaneacion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"
 #include "ui/Resources.h"
@@ -230,7 +231,7 @@ void TInicio::btnGruposClick(TControl*) {
 }
 
 void TInicio::btnBClick(TControl*) {
-    AbreFuncion<TSeleccionaTipo>([](TSeleccionaTipo&) {});
+    AbreFuncion<TSeleccionaTipo>([](TSeleccionaTipo& f) { ConectaPlaneacion(f); });
 }
 
 // The reports form is not part of this build yet: until it is, its area opens nothing.
