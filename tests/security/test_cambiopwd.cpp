@@ -1,6 +1,7 @@
 #include "security/CLSUSUARIO.h"
 #include "security/frmCambioPwd.h"
 #include "tests/security/BaseDePrueba.h"
+#include "ui/Application.h"
 #include "ui/TestSeam.h"
 
 #include <memory>
@@ -31,7 +32,7 @@ class CambioPwdTest : public prueba::BaseUsuariosTest {
                      QStringLiteral(", ") +
                      SqlLiteral(clsUsuario::EncriptaPWD(QStringLiteral("Actual1"))) +
                      QLatin1Char(')')});
-        EscribeIni(QStringLiteral("VARIABLES"), QStringLiteral("Usuario"), QStringLiteral("ana"));
+        AppData().AddData(QStringLiteral("UsuarioGet"), QStringLiteral("ana"));
         form = TForm::NewModal<TCambioPwd>();
         form->AbreSeleccionEmpresa = [this](std::shared_ptr<clsConexion>,
                                             std::shared_ptr<clsUsuario> u) {
@@ -116,11 +117,19 @@ TEST_F(CambioPwdTest, ConfirmationComparesTrimmedTexts) {
 
 TEST_F(CambioPwdTest, AcceptedPasswordIsStoredTrimmedWithHistoryAndHandsOver) {
     ui::ScriptedMessages msgs;
-    // Six characters only with the leading blank: the rules see the box as typed.
+    // Six characters only with the blanks, which are not stored: the rules see the stored text.
     Escribe(QStringLiteral("Actual1"), QStringLiteral(" Nuev2"), QStringLiteral("Nuev2"));
     form->btnCambiarClick(nullptr);
+    EXPECT_EQ(msgs.texts(),
+              (QStringList{QStringLiteral("La longitud del password no es correcta."),
+                           QStringLiteral("El formato del password no es correcto.")}));
+    EXPECT_EQ(PasswordGuardado(), clsUsuario::EncriptaPWD(QStringLiteral("Actual1")));
+
+    msgs.clear();
+    Escribe(QStringLiteral("Actual1"), QStringLiteral(" Nueva2 "), QStringLiteral("Nueva2"));
+    form->btnCambiarClick(nullptr);
     EXPECT_EQ(msgs.count(), 0) << msgs.texts().join(u'|').toStdString();
-    EXPECT_EQ(PasswordGuardado(), clsUsuario::EncriptaPWD(QStringLiteral("Nuev2")));
+    EXPECT_EQ(PasswordGuardado(), clsUsuario::EncriptaPWD(QStringLiteral("Nueva2")));
     EXPECT_EQ(Columna(QStringLiteral("select password from hpwd where usuario='ana' order by "
                                      "fch_modifico"))
                   .last(),
