@@ -1,8 +1,11 @@
 #include "security/CLSUSUARIO.h"
 #include "security/frmCambioPwd.h"
 #include "tests/security/BaseDePrueba.h"
+#include "tests/support/CadenasHostiles.h"
 #include "ui/Application.h"
+#include "ui/ErrorReport.h"
 #include "ui/TestSeam.h"
+#include "ui/TIni.h"
 
 #include <memory>
 
@@ -149,4 +152,61 @@ TEST_F(CambioPwdTest, WithoutValidityPeriodNothingIsWrittenAndTheFormStays) {
     EXPECT_EQ(PasswordGuardado(), clsUsuario::EncriptaPWD(QStringLiteral("Actual1")));
     EXPECT_TRUE(traspasos.isEmpty());
     EXPECT_FALSE(form->IsClosed());
+}
+
+TEST_F(CambioPwdTest, HostileNewPasswordsAreStoredExactlyTrimmedOrRefusedWithAMessage) {
+    Ejecuta({QStringLiteral("update ctrl_usuarios set longitud_password = 0, requiere_numeros "
+                            "= 0, rotacion_password = '0'")});
+    std::vector<QString> errores;
+    ui::SetErrorWindowHook([&](const QString& log) { errores.push_back(log); });
+    const QString actual = clsUsuario::EncriptaPWD(QStringLiteral("Actual1"));
+    for (const prueba::Hostil& h : prueba::CadenasHostiles()) {
+        SCOPED_TRACE(h.texto.left(24).toStdString());
+        form = TForm::NewModal<TCambioPwd>();
+        form->AbreSeleccionEmpresa = [this](std::shared_ptr<clsConexion>,
+                                            std::shared_ptr<clsUsuario> u) {
+            traspasos.push_back(u ? u->GetUsuario() : QString());
+        };
+        traspasos.clear();
+        ui::ScriptedMessages msgs;
+        form->txtAnterior->setText(QStringLiteral("Actual1"));
+        form->txtNuevo->setText(h.texto);  // as typed; the box takes what the column holds
+        form->txtConfirmar->setText(h.texto);
+        const QString guardable = form->txtNuevo->Value().trimmed();
+        EXPECT_LE(form->txtNuevo->Value().size(), clsUsuario::kLargoPassword);
+        form->btnCambiarClick(nullptr);
+
+        if (form->IsClosed()) {
+            EXPECT_EQ(msgs.count(), 0) << msgs.texts().join(u'|').toStdString();
+            EXPECT_EQ(traspasos, QStringList{QStringLiteral("ana")});
+            EXPECT_EQ(PasswordGuardado(), clsUsuario::Cifra(guardable).value_or("?"));
+            clsUsuario ana;
+            ana.SetUsuario(QStringLiteral("ana"));
+            ana.SetPwd(guardable);
+            EXPECT_TRUE(ana.Login());
+            Ejecuta({"update usuarios set password = " + SqlLiteral(actual) +
+                     " where usuario = 'ana'"});
+        } else {
+            EXPECT_GE(msgs.count(), 1);
+            EXPECT_TRUE(traspasos.isEmpty());
+            EXPECT_EQ(PasswordGuardado(), actual);
+        }
+        // A password that cannot be stored whole is always refused, and says why.
+        if (!h.password && h.texto.size() <= clsUsuario::kLargoPassword) {
+            EXPECT_FALSE(form->IsClosed());
+        }
+        if (!clsUsuario::CaracteresPermitidos(h.texto))
+            EXPECT_TRUE(msgs.contains(QStringLiteral("La contraseña contiene caracteres no "
+                                                     "permitidos.")));
+    }
+    ui::SetErrorWindowHook({});
+    EXPECT_TRUE(errores.empty()) << (errores.empty() ? "" : errores.front().toStdString());
+}
+
+TEST_F(CambioPwdTest, TheUserIsTheOneWhoSignedInNotTheOneConfigIniNames) {
+    EscribeIni(QStringLiteral("VARIABLES"), QStringLiteral("Usuario"),
+               QStringLiteral("'Administrador'"));
+    form = TForm::NewModal<TCambioPwd>();
+    EXPECT_EQ(form->lblUsuario->cText(), QStringLiteral("ana"));
+    EXPECT_TRUE(form->objUsuario->ValidaPwdActual(QStringLiteral("Actual1")));
 }
