@@ -1,7 +1,7 @@
 #include "app/BusEmpresa.h"
 
+#include "ado/Connection.h"
 #include "app/ConsultasApp.h"
-#include "data/Connection.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"
@@ -64,8 +64,7 @@ void TBusEmpresa::CargaEmpresas() {
     TArrayBrowse::Rows filas;
     ado::Connection* const conexion = CNX->Conexion();
     const QString usuario = objUsuario ? objUsuario->GetUsuario() : AppData().UsuarioGet();
-    const ListaEmpresas lista =
-        conexion ? EmpresasDelUsuario(*conexion, usuario) : ListaEmpresas{};
+    const ListaEmpresas lista = conexion ? EmpresasDelUsuario(*conexion, usuario) : ListaEmpresas{};
     // Without a profile, or with one whose list is unusable, there is nothing to offer.
     if (lista.tipo != ListaEmpresas::Tipo::Todas && lista.tipo != ListaEmpresas::Tipo::Lista) {
         arrayEmpresas->SetArray(filas);

@@ -1,7 +1,7 @@
 #include "app/ConsultasApp.h"
 
-#include "data/Connection.h"
-#include "data/SqlLiteral.h"
+#include "ado/Connection.h"
+#include "ado/SqlLiteral.h"
 #include "security/CLSUSUARIO.h"
 
 #include <QRegularExpression>
@@ -64,9 +64,10 @@ ListaEmpresas EmpresasDelUsuario(ado::Connection& con, const QString& usuario) {
 namespace consultas {
 
 QString PerfilEmpresas(const QString& usuario) {
-    return QStringLiteral(" Select p.empresas  from usuarios u, perfiles p, perfil_usuarios pu "
-                          "  where pu.usuario=u.usuario  and pu.idperfil=p.idperfil  and "
-                          "u.usuario=") +
+    return QStringLiteral(
+               " Select p.empresas  from usuarios u, perfiles p, perfil_usuarios pu "
+               "  where pu.usuario=u.usuario  and pu.idperfil=p.idperfil  and "
+               "u.usuario=") +
            SqlLiteral(usuario);
 }
 

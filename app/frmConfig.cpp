@@ -1,8 +1,8 @@
 #include "app/frmConfig.h"
 
+#include "ado/AdoError.h"
+#include "ado/Connection.h"
 #include "app/frmLogin.h"
-#include "data/AdoError.h"
-#include "data/Connection.h"
 #include "data/clsConexion.h"
 #include "ui/Msg.h"
 #include "ui/TIni.h"
@@ -182,9 +182,10 @@ void TAConfig::Carga() {
         !GuardaExacto(QStringLiteral("ID"), usuario) ||
         !GuardaExacto(QStringLiteral("PWD"), password)) {
         arrayEmpresas->SetArray({});
-        MsgInfo(QStringLiteral("El servidor, el usuario o el password contiene caracteres que "
-                               "no pueden guardarse en config.ini (saltos de línea, NUL o "
-                               "caracteres ajenos a la página de códigos del archivo)."));
+        MsgInfo(
+            QStringLiteral("El servidor, el usuario o el password contiene caracteres que "
+                           "no pueden guardarse en config.ini (saltos de línea, NUL o "
+                           "caracteres ajenos a la página de códigos del archivo)."));
         return;
     }
     try {

@@ -1,15 +1,14 @@
 #include "app/frmEmpresa.h"
 
+#include "ado/Connection.h"
 #include "app/frmInicio.h"
 #include "app/frmLogin.h"
-#include "data/Connection.h"
 #include "data/EsquemaStaffing.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"
 #include "ui/Msg.h"
 #include "ui/TIni.h"
-
 
 namespace {
 
@@ -114,9 +113,9 @@ void TEmpresa::CargaEmpresas() {
         empresas.Open(consultas::EmpresasElegibles(lista), conexion);
         while (!empresas.Eof()) {
             const ado::Value referencia = empresas.Fields(2).Value;
-            filas.append({empresas.Fields(0).Value.rightAligned(8),
-                          referencia.isNull() ? empresas.Fields(1).Value.toText()
-                                              : referencia.toText()});
+            filas.append(
+                {empresas.Fields(0).Value.rightAligned(8),
+                 referencia.isNull() ? empresas.Fields(1).Value.toText() : referencia.toText()});
             empresas.MoveNext();
         }
         empresas.Close();

@@ -1,9 +1,9 @@
 #include "app/frmInicio.h"
 
+#include "ado/Connection.h"
 #include "app/BusEmpresa.h"
 #include "app/ConsultasApp.h"
 #include "app/ScriptActualizacion.h"
-#include "data/Connection.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"

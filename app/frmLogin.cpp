@@ -1,8 +1,8 @@
 #include "app/frmLogin.h"
 
+#include "ado/Connection.h"
 #include "app/Traspaso.h"
 #include "app/frmConfig.h"
-#include "data/Connection.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "security/frmCambioPwd.h"

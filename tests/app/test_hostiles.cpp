@@ -33,9 +33,9 @@ class HostilesAppTest : public StaffingTest {
   protected:
     void SetUp() override {
         StaffingTest::SetUp();
-        Ejecuta({"update usuarios set password = " +
-                 SqlLiteral(clsUsuario::EncriptaPWD("admin123")) + ", expiracion = " +
-                 prueba::Fecha(30) + " where usuario = 'Administrador'"});
+        Ejecuta(
+            {"update usuarios set password = " + SqlLiteral(clsUsuario::EncriptaPWD("admin123")) +
+             ", expiracion = " + prueba::Fecha(30) + " where usuario = 'Administrador'"});
         Empresa(1, "Hotel del Sol");
         Empresa(2, "Hospital Central");
         Empresa(3, "Clinica Norte");
@@ -152,8 +152,9 @@ TEST_F(HostilesAppTest, ChooserListsTheCompaniesOfExactlyTheUserWhoSignedIn) {
         Cuenta(h.texto, QStringLiteral("Clave12"));
         const int perfil = Perfil(h.texto, "'{2}'");
         Entra(h.texto, QStringLiteral("Clave12"));
-        EXPECT_EQ(Elegibles(), (TArrayBrowse::Rows{{"       2", QString("Hospital Central")
-                                                                    .leftJustified(30)}}));
+        EXPECT_EQ(
+            Elegibles(),
+            (TArrayBrowse::Rows{{"       2", QString("Hospital Central").leftJustified(30)}}));
         Ejecuta({"delete from usuarios where usuario = " + SqlLiteral(h.texto),
                  QStringLiteral("delete from perfil_usuarios where idperfil = %1").arg(perfil)});
     }

@@ -4,8 +4,8 @@
 #include "tests/support/CadenasHostiles.h"
 #include "ui/Application.h"
 #include "ui/ErrorReport.h"
-#include "ui/TestSeam.h"
 #include "ui/TIni.h"
+#include "ui/TestSeam.h"
 
 #include <memory>
 
@@ -155,8 +155,9 @@ TEST_F(CambioPwdTest, WithoutValidityPeriodNothingIsWrittenAndTheFormStays) {
 }
 
 TEST_F(CambioPwdTest, HostileNewPasswordsAreStoredExactlyTrimmedOrRefusedWithAMessage) {
-    Ejecuta({QStringLiteral("update ctrl_usuarios set longitud_password = 0, requiere_numeros "
-                            "= 0, rotacion_password = '0'")});
+    Ejecuta(
+        {QStringLiteral("update ctrl_usuarios set longitud_password = 0, requiere_numeros "
+                        "= 0, rotacion_password = '0'")});
     std::vector<QString> errores;
     ui::SetErrorWindowHook([&](const QString& log) { errores.push_back(log); });
     const QString actual = clsUsuario::EncriptaPWD(QStringLiteral("Actual1"));
@@ -196,8 +197,9 @@ TEST_F(CambioPwdTest, HostileNewPasswordsAreStoredExactlyTrimmedOrRefusedWithAMe
             EXPECT_FALSE(form->IsClosed());
         }
         if (!clsUsuario::CaracteresPermitidos(h.texto))
-            EXPECT_TRUE(msgs.contains(QStringLiteral("La contraseña contiene caracteres no "
-                                                     "permitidos.")));
+            EXPECT_TRUE(
+                msgs.contains(QStringLiteral("La contraseña contiene caracteres no "
+                                             "permitidos.")));
     }
     ui::SetErrorWindowHook({});
     EXPECT_TRUE(errores.empty()) << (errores.empty() ? "" : errores.front().toStdString());

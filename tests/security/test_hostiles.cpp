@@ -107,9 +107,8 @@ TEST_F(HostilesTest, PasswordsAreStoredWholeOrNeverUsed) {
         try {
             clsUsuario u = Usuario(nombre, QStringLiteral("Clave12"));
             ASSERT_TRUE(u.Insertar());
-            const QString antes = Columna("select password from usuarios where usuario = '" +
-                                          nombre + "'")
-                                      .value(0);
+            const QString antes =
+                Columna("select password from usuarios where usuario = '" + nombre + "'").value(0);
             // Administrador's password followed by text that cannot be scrambled, or any
             // hostile text, is never Administrador's password.
             clsUsuario admin = Usuario(QStringLiteral("Administrador"), h.texto);
@@ -123,9 +122,8 @@ TEST_F(HostilesTest, PasswordsAreStoredWholeOrNeverUsed) {
             EXPECT_EQ(msgs.count(ui::MsgKind::Stop), 0) << msgs.texts().join('|').toStdString();
 
             EXPECT_EQ(u.CambiarPwd(), h.password);
-            const QString despues = Columna("select password from usuarios where usuario = '" +
-                                            nombre + "'")
-                                        .value(0);
+            const QString despues =
+                Columna("select password from usuarios where usuario = '" + nombre + "'").value(0);
             EXPECT_EQ(u.Login(), h.password);
             EXPECT_EQ(u.ValidaPwdActual(h.texto), h.password);
             EXPECT_EQ(u.ValidaRotacionPWD(), h.password);

@@ -192,7 +192,9 @@ TEST_F(IniTest, WrittenValuesKeepTheirQuotesAndExactValuesKeepEverything) {
 }
 
 TEST_F(IniTest, ExactValuesAnAnsiFileCannotHoldAreRefused) {
-    writeBytes("[CONFIG]\r\nPWD=Compa\xF1\xED" "a\r\n");
+    writeBytes(
+        "[CONFIG]\r\nPWD=Compa\xF1\xED"
+        "a\r\n");
     TIni w = ini();
     EXPECT_FALSE(w.SetEntryExact("CONFIG", "PWD", "Жуков"));
     EXPECT_FALSE(w.SetEntryExact("CONFIG", "PWD", "a😀"));
