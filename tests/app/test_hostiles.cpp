@@ -19,14 +19,6 @@ const QString kNoExiste =
     QStringLiteral("El usuario no existe o el usuario y la clave son incorrectos.");
 const QString kNoPermitidos = QStringLiteral("La contraseña contiene caracteres no permitidos.");
 
-QString Muestra(const QString& texto) {
-    QString s = texto.left(24);
-    s.replace(QChar(u'\0'), QStringLiteral("\\0"));
-    s.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
-    s.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    return s + (texto.size() > 24 ? QStringLiteral("...(%1)").arg(texto.size()) : QString());
-}
-
 // Companies 1, 2 and 3; Administrador may open all of them. Hand-overs to the company
 // chooser are recorded.
 class HostilesAppTest : public StaffingTest {
@@ -84,7 +76,7 @@ class HostilesAppTest : public StaffingTest {
 
 TEST_F(HostilesAppTest, SignInTakesOnlyTheExactAccountAndRemembersItExactly) {
     for (const Hostil& h : prueba::CadenasHostiles()) {
-        SCOPED_TRACE(Muestra(h.texto).toStdString());
+        SCOPED_TRACE(prueba::Muestra(h.texto));
         traspasos.clear();
         if (h.nombre)
             Cuenta(h.texto, QStringLiteral("Clave12"));
@@ -148,7 +140,7 @@ TEST_F(HostilesAppTest, ChooserListsTheCompaniesOfExactlyTheUserWhoSignedIn) {
     for (const Hostil& h : prueba::CadenasHostiles()) {
         if (!h.nombre)
             continue;  // such a name cannot sign in (above)
-        SCOPED_TRACE(Muestra(h.texto).toStdString());
+        SCOPED_TRACE(prueba::Muestra(h.texto));
         Cuenta(h.texto, QStringLiteral("Clave12"));
         const int perfil = Perfil(h.texto, "'{2}'");
         Entra(h.texto, QStringLiteral("Clave12"));
@@ -195,7 +187,7 @@ TEST_F(HostilesAppTest, CompanySearchFollowsTheProfileAndNoOtherKeyIsTaken) {
 TEST_F(HostilesAppTest, SettingsReadBackAsTypedOrAreRefused) {
     const QString carpeta = LeeIni("CONFIG", "SERVER");
     for (const Hostil& h : prueba::CadenasHostiles()) {
-        SCOPED_TRACE(Muestra(h.texto).toStdString());
+        SCOPED_TRACE(prueba::Muestra(h.texto));
         EscribeIni("CONFIG", "BD", "master");
         ui::ScriptedMessages msgs;
         const auto config = TForm::NewModal<TAConfig>();

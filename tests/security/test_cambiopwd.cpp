@@ -162,7 +162,7 @@ TEST_F(CambioPwdTest, HostileNewPasswordsAreStoredExactlyTrimmedOrRefusedWithAMe
     ui::SetErrorWindowHook([&](const QString& log) { errores.push_back(log); });
     const QString actual = clsUsuario::EncriptaPWD(QStringLiteral("Actual1"));
     for (const prueba::Hostil& h : prueba::CadenasHostiles()) {
-        SCOPED_TRACE(h.texto.left(24).toStdString());
+        SCOPED_TRACE(prueba::Muestra(h.texto));
         form = TForm::NewModal<TCambioPwd>();
         form->AbreSeleccionEmpresa = [this](std::shared_ptr<clsConexion>,
                                             std::shared_ptr<clsUsuario> u) {

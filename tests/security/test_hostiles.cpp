@@ -14,14 +14,6 @@ using prueba::Hostil;
 
 namespace {
 
-QString Muestra(const QString& texto) {
-    QString s = texto.left(24);
-    s.replace(QChar(u'\0'), QStringLiteral("\\0"));
-    s.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
-    s.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    return s + (texto.size() > 24 ? QStringLiteral("...(%1)").arg(texto.size()) : QString());
-}
-
 class HostilesTest : public prueba::BaseUsuariosTest {
   protected:
     void SetUp() override {
@@ -58,7 +50,7 @@ class HostilesTest : public prueba::BaseUsuariosTest {
 
 TEST_F(HostilesTest, NameMethodsTakeHostileNamesAsDataOrAsNoAccount) {
     for (const Hostil& h : prueba::CadenasHostiles()) {
-        SCOPED_TRACE(Muestra(h.texto).toStdString());
+        SCOPED_TRACE(prueba::Muestra(h.texto));
         ui::ScriptedMessages msgs;
         try {
             clsUsuario u = Usuario(h.texto, QStringLiteral("Clave12"));
@@ -101,7 +93,7 @@ TEST_F(HostilesTest, NameMethodsTakeHostileNamesAsDataOrAsNoAccount) {
 TEST_F(HostilesTest, PasswordsAreStoredWholeOrNeverUsed) {
     int n = 0;
     for (const Hostil& h : prueba::CadenasHostiles()) {
-        SCOPED_TRACE(Muestra(h.texto).toStdString());
+        SCOPED_TRACE(prueba::Muestra(h.texto));
         const QString nombre = QStringLiteral("u%1").arg(++n);
         ui::ScriptedMessages msgs;
         try {

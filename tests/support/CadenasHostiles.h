@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <string>
 #include <vector>
 
 namespace prueba {
@@ -18,6 +19,16 @@ struct Hostil {
     bool nombre;    // a user name stored exactly
     bool password;  // a password that can be stored
 };
+
+// The text for a failure message: control characters spelled out, long text shortened.
+inline std::string Muestra(const QString& texto) {
+    QString s = texto.left(24);
+    s.replace(QChar(u'\0'), QStringLiteral("\\0"));
+    s.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+    s.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    return (s + (texto.size() > 24 ? QStringLiteral("...(%1)").arg(texto.size()) : QString()))
+        .toStdString();
+}
 
 inline QString ConNul(const char* antes, const char* despues) {
     return QString::fromUtf8(antes) + QChar(u'\0') + QString::fromUtf8(despues);

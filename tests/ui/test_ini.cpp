@@ -169,7 +169,7 @@ TEST_F(IniTest, WrittenValuesKeepTheirQuotesAndExactValuesKeepEverything) {
     TIni w = ini();
     for (const prueba::Hostil& h : prueba::CadenasHostiles()) {
         const QString& v = h.texto;
-        SCOPED_TRACE(v.left(30).toStdString());
+        SCOPED_TRACE(prueba::Muestra(v));
         // The trimming writer loses only blanks at the ends and line breaks, never quotes.
         ASSERT_TRUE(w.SetEntry("CONFIG", "SERVER", v));
         QString esperado = v;
