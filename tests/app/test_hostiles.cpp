@@ -166,6 +166,12 @@ TEST_F(HostilesAppTest, CompanySearchFollowsTheProfileAndNoOtherKeyIsTaken) {
     ui::ModalRunnerScope busca([&](TForm& form) {
         auto& busqueda = dynamic_cast<TBusEmpresa&>(form);
         listadas = busqueda.arrayEmpresas->aArrayData();
+        // Filter text is matched as plain text on the loaded rows.
+        for (const Hostil& h : prueba::CadenasHostiles()) {
+            busqueda.arrayEmpresas->SetFilter(2, h.texto);
+            EXPECT_EQ(busqueda.arrayEmpresas->nVisibleRows(), 0) << prueba::Muestra(h.texto);
+        }
+        busqueda.arrayEmpresas->SetFilter(2, QString());
         busqueda.btnAceptarClick(busqueda.btnAceptar);
     });
     inicio->btnEmpresa->Click();
