@@ -121,8 +121,9 @@ QString clsUsuario::Vigencia() {
 
 bool clsUsuario::escribePassword(Escritura tipo) {
     if (!NombreValido(vUsuario)) {
-        MsgInfo(QStringLiteral("El nombre de usuario no es válido: de 1 a %1 caracteres, sin "
-                               "saltos de línea ni blancos al principio o al final.")
+        MsgInfo(QStringLiteral("El nombre de usuario no es válido: de 1 a %1 caracteres de "
+                               "Windows-1252, sin saltos de línea ni otros caracteres de "
+                               "control, sin blancos al principio o al final.")
                     .arg(kLargoUsuario));
         return false;
     }
