@@ -6,7 +6,6 @@
 #include "app/frmEmpresa.h"
 #include "app/frmInicio.h"
 #include "app/frmLogin.h"
-#include "ado/SqlScript.h"
 #include "tests/app/test_empresa_base.h"
 #include "ui/TestSeam.h"
 
@@ -21,13 +20,9 @@ namespace {
 
 class DemoTest : public ConBaseTest {
   protected:
+    DemoTest() { datos = TestData::Demo; }
     void SetUp() override {
         ConBaseTest::SetUp();
-        for (const char* script : {"schema.sql", "demo.sql"}) {
-            QFile f(QStringLiteral(OXTA_SOURCE_DIR "/sql/") + script);
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << script;
-            Ejecuta(sql::splitBatches(QString::fromUtf8(f.readAll())));
-        }
         // The database on the local server, as the program's start sets the demo up.
         ASSERT_TRUE(QDir().mkpath("xdg/oxta-staffing"));
         ASSERT_TRUE(

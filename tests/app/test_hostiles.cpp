@@ -119,6 +119,7 @@ TEST_F(HostilesAppTest, ForeignCharactersInThePasswordAreNamedAsSuch) {
 }
 
 TEST_F(HostilesAppTest, BoxesTakeWhatTheirColumnsAndKeysHold) {
+    ui::ScriptedMessages msgs;  // whatever the settings' first load says
     auto* const login = TForm::New<TLogin>(nullptr);
     login->Show();
     const QString largo(5000, u'x');

@@ -2,7 +2,7 @@
 // found exactly, or names no account and is refused; no statement breaks, nobody signs in
 // with a password that was not stored whole.
 #include "security/CLSUSUARIO.h"
-#include "tests/security/BaseDePrueba.h"
+#include "tests/support/BaseDePrueba.h"
 #include "tests/support/CadenasHostiles.h"
 #include "ui/TestSeam.h"
 
