@@ -1,6 +1,6 @@
+#include "ado/SqlLiteral.h"
 #include "security/CLSUSUARIO.h"
 #include "security/frmCambioPwd.h"
-#include "ado/SqlLiteral.h"
 #include "tests/support/BaseDePrueba.h"
 #include "tests/support/CadenasHostiles.h"
 #include "ui/Application.h"
