@@ -197,10 +197,11 @@ TEST_F(CambioPwdTest, HostileNewPasswordsAreStoredExactlyTrimmedOrRefusedWithAMe
         if (!h.password && h.texto.size() <= clsUsuario::kLargoPassword) {
             EXPECT_FALSE(form->IsClosed());
         }
-        if (!clsUsuario::CaracteresPermitidos(h.texto))
+        if (!clsUsuario::CaracteresPermitidos(h.texto)) {
             EXPECT_TRUE(
                 msgs.contains(QStringLiteral("La contraseña contiene caracteres no "
                                              "permitidos.")));
+        }
     }
     ui::SetErrorWindowHook({});
     EXPECT_TRUE(errores.empty()) << (errores.empty() ? "" : errores.front().toStdString());
