@@ -3,6 +3,8 @@
 #include "ado/Connection.h"
 #include "app/ConsultasApp.h"
 #include "data/clsConexion.h"
+#include "security/CLSUSUARIO.h"
+#include "ui/Application.h"
 
 void TBusEmpresa::CreateForm() {
     TForm::CreateForm();
@@ -55,9 +57,17 @@ void TBusEmpresa::FormInitialize(TForm*) {
 }
 
 void TBusEmpresa::CargaEmpresas() {
-    ado::Recordset rs;
-    rs.Open(consultas::EmpresasConDatosFiscales(), CNX->Conexion());
     TArrayBrowse::Rows filas;
+    ado::Connection* const conexion = CNX->Conexion();
+    const QString usuario = objUsuario ? objUsuario->GetUsuario() : AppData().UsuarioGet();
+    const ListaEmpresas lista = conexion ? EmpresasDelUsuario(*conexion, usuario) : ListaEmpresas{};
+    // Without a profile, or with one whose list is unusable, there is nothing to offer.
+    if (lista.tipo != ListaEmpresas::Tipo::Todas && lista.tipo != ListaEmpresas::Tipo::Lista) {
+        arrayEmpresas->SetArray(filas);
+        return;
+    }
+    ado::Recordset rs;
+    rs.Open(consultas::CatalogoEmpresas(lista), conexion);
     while (!rs.Eof()) {
         // A NULL registration or tax number shows as empty text.
         filas.append({rs.Fields(0).Value.rightAligned(9),

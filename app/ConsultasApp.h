@@ -1,16 +1,45 @@
 #pragma once
 
-#include "ado/Value.h"
+// Statements of the application shell, and the one rule for the companies a user may open,
+// shared by the company chooser and the main window's company search.
 
 #include <QString>
 #include <QStringList>
 
-// The statements that the application shell's forms send, each written once: the forms call
-// these functions and the tests reach the statements through them. Values enter as the forms
-// hand them over (text values already quoted by SqlLiteral where they come from users).
+namespace ado {
+class Connection;
+class Value;
+}  // namespace ado
+
+// What a profile's company list ("{}", "{3,7}") allows the user to see.
+struct ListaEmpresas {
+    enum class Tipo { SinPerfil, Todas, Lista, Invalida };
+    Tipo tipo = Tipo::Invalida;
+    QString lista;  // for Tipo::Lista: the text between the braces, unchanged
+
+    // Does the list allow the company with this key (leading blanks allowed)?
+    bool Permite(const QString& empresa) const;
+};
+// Only a list of whole numbers between braces (blanks allowed) is ever pasted into SQL; a
+// NULL or any other text is Invalida.
+ListaEmpresas InterpretaListaEmpresas(const ado::Value& empresas);
+
+// The companies `usuario` may open: the company list of the first profile row that the
+// server returns for him ("{}" meaning all). SinPerfil when he holds no profile, or when the
+// name cannot name an account.
+ListaEmpresas EmpresasDelUsuario(ado::Connection& con, const QString& usuario);
+
 namespace consultas {
 
-// ---- Sign-in and connection settings ----
+// The user's profiles' company lists.
+QString PerfilEmpresas(const QString& usuario);
+// Key, name and short name of the companies the list allows (the company chooser).
+QString EmpresasElegibles(const ListaEmpresas& lista);
+// Key, name, employer registration, tax number and short name of the companies the list
+// allows (the company search).
+QString CatalogoEmpresas(const ListaEmpresas& lista);
+// What a company is called on screen: its reference, or its name when it has none.
+QString NombreVisible(const ado::Value& referencia, const ado::Value& nombre);
 
 // The sign-in's test that the configured database is a payroll.
 QString PruebaNomina();
@@ -18,33 +47,19 @@ QString PruebaNomina();
 QString BasesDelServidor();
 QString BaseTieneCapaLugar(const QString& base);
 
-// ---- Company chooser and company search ----
-
-// The company lists of the profiles of `usuario` (a SQL literal).
-QString ListasDeEmpresasDelUsuario(const QString& usuario);
-// The companies of a profile: all of them when `lista` is empty, otherwise those whose key
-// is in `lista` (the text between a profile's braces, already checked to be whole numbers).
-QString EmpresasDeLaLista(const QString& lista);
-// Every company with its registration and tax numbers, for the company search.
-QString EmpresasConDatosFiscales();
-// What a company is called on screen: its reference, or its name when it has none.
-QString NombreVisible(const ado::Value& referencia, const ado::Value& nombre);
-
-// ---- Registration of the system in the security tables (first use) ----
-
+// The registration of the system in the security tables (first use of the chooser): whether
+// it is there; the system, its functions and options and the administrator's profile, in
+// order; then that profile's key and its user and permissions (`idperfil` right-aligned to 7
+// characters, as the chooser formats it).
 QString SistemaRegistrado();
-// The system, its functions and options, and the administrator's profile, in order.
 QStringList RegistroDelSistema();
 QString PerfilAdministrador();
-// `idperfil` as the chooser formats it (right-aligned to 7 characters).
 QString AsignaPerfilAdministrador(const QString& idperfil);
 QString PermisosDelPerfilAdministrador(const QString& idperfil);
 
-// ---- Main window ----
-
-// The options of function `letra` of the system.
+// The main window: the options of function `letra`; the name of company `empresa` (a whole
+// number, pasted as it stands).
 QString OpcionesDeFuncion(const QString& letra);
-// The name of company `empresa` (a whole number, pasted as it stands).
 QString NombreDeEmpresa(const QString& empresa);
 
 }  // namespace consultas

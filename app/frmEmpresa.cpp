@@ -1,7 +1,6 @@
 #include "app/frmEmpresa.h"
 
 #include "ado/Connection.h"
-#include "ado/SqlLiteral.h"
 #include "app/ConsultasApp.h"
 #include "app/frmInicio.h"
 #include "app/frmLogin.h"
@@ -12,30 +11,11 @@
 #include "ui/Msg.h"
 #include "ui/TIni.h"
 
-#include <QRegularExpression>
-
 namespace {
 
 const QString kSinEmpresas = QStringLiteral("El usuario tiene permisos para ver ninguna empresa.");
 
 }  // namespace
-
-ListaEmpresas InterpretaListaEmpresas(const ado::Value& empresas) {
-    if (empresas.isNull())
-        return {};
-    const QString texto = empresas.trimmed();
-    if (!texto.startsWith(QLatin1Char('{')) || !texto.endsWith(QLatin1Char('}')) ||
-        texto.size() < 2)
-        return {};
-    const QString lista = texto.mid(1, texto.size() - 2);
-    if (lista.trimmed().isEmpty())
-        return {ListaEmpresas::Tipo::Todas, {}};
-    static const QRegularExpression kNumeros(
-        QStringLiteral("^\\s*[-+]?\\d+\\s*(,\\s*[-+]?\\d+\\s*)*$"));
-    if (!kNumeros.match(lista).hasMatch())
-        return {};
-    return {ListaEmpresas::Tipo::Lista, lista};
-}
 
 void TEmpresa::CreateForm() {
     TForm::CreateForm();
@@ -103,7 +83,8 @@ void TEmpresa::FormInitialize(TForm*) {
 
 void TEmpresa::CargaEmpresas() {
     CNX = std::make_shared<clsConexion>();
-    OBJUSUARIO->SetUsuario(LeeIni(QStringLiteral("VARIABLES"), QStringLiteral("Usuario")));
+    // The user who signed in, as the sign-in kept it (config.ini only pre-fills the sign-in).
+    OBJUSUARIO->SetUsuario(AppData().UsuarioGet());
 
     ado::Connection* conexion = CNX->Conexion();
     if (!conexion) {
@@ -111,35 +92,27 @@ void TEmpresa::CargaEmpresas() {
         arrayEmpresa->SetArray({});
         return;
     }
-    ado::Recordset perfiles;
-    perfiles.Open(consultas::ListasDeEmpresasDelUsuario(SqlLiteral(OBJUSUARIO->GetUsuario())),
-                  conexion);
     TArrayBrowse::Rows filas;
-    if (!perfiles.Eof()) {
-        // Only the first profile decides.
-        const ListaEmpresas lista = InterpretaListaEmpresas(perfiles.Fields(0).Value);
-        if (lista.tipo == ListaEmpresas::Tipo::Invalida) {
-            MsgInfo(
-                QStringLiteral("El perfil del usuario no tiene una lista de empresas "
-                               "válida. Avise a su administrador de sistemas OXTA."));
-        } else {
-            ado::Recordset empresas;
-            empresas.Open(consultas::EmpresasDeLaLista(
-                              lista.tipo == ListaEmpresas::Tipo::Lista ? lista.lista : QString()),
-                          conexion);
-            while (!empresas.Eof()) {
-                filas.append(
-                    {empresas.Fields(0).Value.rightAligned(8),
-                     consultas::NombreVisible(empresas.Fields(2).Value, empresas.Fields(1).Value)});
-                empresas.MoveNext();
-            }
-            empresas.Close();
-            if (filas.isEmpty())
-                filas.append({QStringLiteral("0"), QStringLiteral("NO EXISTE")});
+    // Only the first profile decides.
+    const ListaEmpresas lista = EmpresasDelUsuario(*conexion, OBJUSUARIO->GetUsuario());
+    if (lista.tipo == ListaEmpresas::Tipo::Invalida) {
+        MsgInfo(
+            QStringLiteral("El perfil del usuario no tiene una lista de empresas "
+                           "válida. Avise a su administrador de sistemas OXTA."));
+    } else if (lista.tipo != ListaEmpresas::Tipo::SinPerfil) {
+        ado::Recordset empresas;
+        empresas.Open(consultas::EmpresasElegibles(lista), conexion);
+        while (!empresas.Eof()) {
+            filas.append(
+                {empresas.Fields(0).Value.rightAligned(8),
+                 consultas::NombreVisible(empresas.Fields(2).Value, empresas.Fields(1).Value)});
+            empresas.MoveNext();
         }
+        empresas.Close();
+        if (filas.isEmpty())
+            filas.append({QStringLiteral("0"), QStringLiteral("NO EXISTE")});
     }
     arrayEmpresa->SetArray(filas);
-    perfiles.Close();
 }
 
 void TEmpresa::arrayEmpresaClick(TControl*) {}

@@ -54,17 +54,18 @@ TEST_F(ConsultasTest, RegistrationGrantsEveryOptionToTheAdministrator) {
 
 TEST_F(ConsultasTest, ChooserListsTheCompaniesOfTheProfile) {
     Registra();
-    EXPECT_EQ(Valor(consultas::ListasDeEmpresasDelUsuario("'Administrador'")).trimmed(), "{}");
-    EXPECT_TRUE(Columna(consultas::ListasDeEmpresasDelUsuario("'Otro'")).isEmpty());
-    EXPECT_EQ(Columna(consultas::EmpresasDeLaLista({})), (QStringList{"5", "7"}));
-    EXPECT_EQ(Columna(consultas::EmpresasDeLaLista(" 3 ,7")), QStringList{"7"});
-    EXPECT_TRUE(Columna(consultas::EmpresasDeLaLista("9")).isEmpty());
+    EXPECT_EQ(Valor(consultas::PerfilEmpresas("Administrador")).trimmed(), "{}");
+    EXPECT_TRUE(Columna(consultas::PerfilEmpresas("Otro")).isEmpty());
+    const auto lista = [](const char* texto) { return InterpretaListaEmpresas(ado::Value(texto)); };
+    EXPECT_EQ(Columna(consultas::EmpresasElegibles(lista("{}"))), (QStringList{"5", "7"}));
+    EXPECT_EQ(Columna(consultas::EmpresasElegibles(lista("{ 3 ,7}"))), QStringList{"7"});
+    EXPECT_TRUE(Columna(consultas::EmpresasElegibles(lista("{9}"))).isEmpty());
 }
 
 TEST_F(ConsultasTest, CompaniesShowTheirReferenceElseTheirName) {
     clsConexion cnx;
     ado::Recordset rs;
-    rs.Open(consultas::EmpresasConDatosFiscales(), cnx.Conexion());
+    rs.Open(consultas::CatalogoEmpresas(InterpretaListaEmpresas(ado::Value("{}"))), cnx.Conexion());
     QStringList vistos;
     for (; !rs.Eof(); rs.MoveNext())
         vistos << consultas::NombreVisible(rs.Fields(4).Value, rs.Fields(1).Value) + '|' +
