@@ -244,8 +244,10 @@ class Layouter {
         m_zebra = false;
     }
 
+    static constexpr double kGroupHeader = kGroupGap + kRow + 20;
+
     void groupHeader(const SectionDef& s, const SectionData& d, std::size_t level, int row) {
-        ensure(kGroupGap + kRow + 10 + kRow);  // never a header alone at the foot of a page
+        ensure(kGroupHeader + kRow);
         m_y += kGroupGap;
         const double indent = 80.0 * static_cast<double>(level);
         text({kMargin + kPad + indent, m_y, width() - indent - kPad, kRow + 10},
@@ -316,6 +318,8 @@ class Layouter {
             if (changed < nGroups) {
                 if (r > 0)
                     closeGroups(changed);
+                // Never a header at the foot of a page without its first row.
+                ensure(kGroupHeader * static_cast<double>(nGroups - changed) + kRow);
                 for (std::size_t level = changed; level < nGroups; ++level) {
                     groupFirstRow[level] = row;
                     groupHeader(s, d, level, row);
