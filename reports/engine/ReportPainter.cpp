@@ -76,10 +76,12 @@ void drawChart(QPainter& painter, const ChartData& data, const QRectF& target) {
     auto* categories = new QBarCategoryAxis;
     QStringList names = data.categories;
     for (QString& n : names)
-        if (n.size() > 22)
-            n = n.left(21) + QChar(0x2026);
+        if (n.size() > 28)
+            n = n.left(27) + QChar(0x2026);
     categories->append(names);
     categories->setLabelsFont(chartFont(7));
+    if (names.size() > 6)
+        categories->setLabelsAngle(-35);  // whole names, slanted, rather than cut short
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
 

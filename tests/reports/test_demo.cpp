@@ -1,11 +1,15 @@
 // Every report on the demo database (sql/schema.sql, sql/demo.sql). With
-// OXTA_SCREENSHOTS=<folder> the first page of each is saved there as a PNG (the README's
-// pictures, docs/reporte_*.png).
+// OXTA_SCREENSHOTS=<folder> the first page of each is saved there as a PNG, with the chart
+// page of a comparative report and the viewer (the README's pictures, docs/reporte_*.png and
+// docs/visor.png).
 
 #include "data/SqlScript.h"
+#include "reports/CrystalPreview.h"
 #include "tests/reports/ReportTestSupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 
 using namespace prueba;
@@ -75,4 +79,24 @@ TEST_F(DemoReportesTest, EveryReportRendersTheDemo) {
         if (!carpeta.isEmpty())
             EXPECT_TRUE(pagina.save(QDir(carpeta).filePath(QString::fromLatin1(imagen)))) << imagen;
     }
+    if (carpeta.isEmpty())
+        return;
+    // The chart that ends a comparative report, and the viewer around a report.
+    report::Report r(Definicion(QStringLiteral("rptPuestosComparativo.rpt")));
+    r.setParameter(QStringLiteral("CVE"), QStringLiteral("DEMO-P"));
+    r.setParameter(QStringLiteral("porc"), 50);
+    r.read();
+    EXPECT_TRUE(r.pageImage(r.pageCount() - 1, 110).save(QDir(carpeta).filePath("reporte_grafica.png")));
+
+    auto* visor = TForm::New<TCrystalPreview>();
+    visor->cReport = Definicion(QStringLiteral("rptPuestosComparativoDin.rpt"));
+    visor->Crea();
+    visor->Parametro(QStringLiteral("CVE"), QStringLiteral("DEMO-P"));
+    visor->Parametro(QStringLiteral("porc"), 50);
+    visor->Show(1);
+    visor->resize(1100, 760);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(visor->grab().save(QDir(carpeta).filePath("visor.png")));
+    visor->Close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
