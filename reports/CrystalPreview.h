@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Value.h"
+#include "ado/Value.h"
 #include "reports/engine/Report.h"
 #include "ui/Controls.h"
 #include "ui/TForm.h"

@@ -1,8 +1,8 @@
 // Rendering a 2,000-row report: reading its data from the embedded engine, laying the pages
 // out and writing the PDF (and, beside it, CSV and XLSX), for the report of places at one
 // percentage and for a comparative report with its chart.
-#include "data/Connection.h"
-#include "data/SqlScript.h"
+#include "ado/Connection.h"
+#include "ado/SqlScript.h"
 #include "reports/engine/Report.h"
 #include "reports/engine/ReportLayout.h"
 

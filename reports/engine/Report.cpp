@@ -14,19 +14,24 @@ namespace report {
 
 namespace {
 
-// An unhandled report error reaches the error window with its own text.
-const bool g_describedAsReport = [] {
-    ui::AddErrorDescriberFor<ReportError>([](const ReportError& e) {
-        return ui::ErrorInfo{
-            QStringLiteral("Reportes"), {}, e.text(), QStringLiteral("Reporte"), {}};
-    });
-    return true;
-}();
+// An unhandled report error reaches the error window with its own text; registered once,
+// by the first report opened.
+void registerErrorDescription() {
+    static const bool registered = [] {
+        ui::AddErrorDescriberFor<ReportError>([](const ReportError& e) {
+            return ui::ErrorInfo{
+                QStringLiteral("Reportes"), {}, e.text(), QStringLiteral("Reporte"), {}};
+        });
+        return true;
+    }();
+    (void)registered;
+}
 
 }  // namespace
 
 Report::Report(const QString& path)
-    : m_definition(std::make_unique<ReportDefinition>(LoadDefinition(path))),
+    : m_definition(
+          (registerErrorDescription(), std::make_unique<ReportDefinition>(LoadDefinition(path)))),
       m_parameters(*m_definition) {}
 
 Report::~Report() = default;

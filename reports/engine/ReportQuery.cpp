@@ -1,7 +1,7 @@
 #include "reports/engine/ReportQuery.h"
 
-#include "data/AdoError.h"
-#include "data/SqlLiteral.h"
+#include "ado/AdoError.h"
+#include "ado/SqlLiteral.h"
 #include "reports/engine/ReportError.h"
 
 #include <QDir>

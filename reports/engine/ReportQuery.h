@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Connection.h"
-#include "data/Value.h"
+#include "ado/Connection.h"
+#include "ado/Value.h"
 #include "reports/engine/ReportDefinition.h"
 
 #include <QHash>

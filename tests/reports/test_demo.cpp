@@ -3,7 +3,7 @@
 // page of a comparative report and the viewer (the README's pictures, docs/reporte_*.png and
 // docs/visor.png).
 
-#include "data/SqlScript.h"
+#include "ado/SqlScript.h"
 #include "reports/CrystalPreview.h"
 #include "tests/reports/ReportTestSupport.h"
 
