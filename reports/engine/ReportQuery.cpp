@@ -65,6 +65,12 @@ void Parameters::set(const QString& name, const ado::Value& value) {
         stored = *number;
     } else if (!value.isNull()) {
         stored = ado::Value(value.toText());
+        // A NUL would end the statement early on the way to some drivers; no key holds one.
+        if (stored.toText().contains(QChar(0))) {
+            throw ReportError(
+                QStringLiteral("El parámetro \"%1\" del reporte \"%2\" contiene un carácter nulo")
+                    .arg(def->name, fileName(*m_def)));
+        }
     }
     m_values.insert(def->name.toLower(), stored);
 }

@@ -86,7 +86,8 @@ TEST_F(DemoReportesTest, EveryReportRendersTheDemo) {
     r.setParameter(QStringLiteral("CVE"), QStringLiteral("DEMO-P"));
     r.setParameter(QStringLiteral("porc"), 50);
     r.read();
-    EXPECT_TRUE(r.pageImage(r.pageCount() - 1, 110).save(QDir(carpeta).filePath("reporte_grafica.png")));
+    EXPECT_TRUE(
+        r.pageImage(r.pageCount() - 1, 110).save(QDir(carpeta).filePath("reporte_grafica.png")));
 
     auto* visor = TForm::New<TCrystalPreview>();
     visor->cReport = Definicion(QStringLiteral("rptPuestosComparativoDin.rpt"));

@@ -64,6 +64,11 @@ TEST(ParametrosTest, MistakesAreErrorsNamingFileAndParameter) {
                                                    "debe ser un número")))
             << malo;
     }
+    EXPECT_EQ(
+        Error([&] {
+            p.set(QStringLiteral("t"), QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
+        }),
+        QStringLiteral("El parámetro \"t\" del reporte \"prueba.rpt\" contiene un carácter nulo"));
     EXPECT_EQ(Error([&] { report::BindParameters(QStringLiteral("@t"), p); }),
               QStringLiteral("Falta el valor del parámetro \"t\" del reporte \"prueba.rpt\""));
     EXPECT_TRUE(Error([&] {
@@ -123,23 +128,52 @@ TEST_F(ReportesTest, ATextParameterCannotWidenTheReport) {
         Lee(QStringLiteral("rptPorcentaje.rpt"),
             {{"empresa", 1}, {"cc", "x' or '1'='1"}, {"staffing", 0}, {"grupo", 0}, {"porc", 50}});
     EXPECT_TRUE(r.data().main.result.rows.empty());
+    // Awkward texts are values like any other: no error, no row.
+    for (const QString& raro :
+         {QString(5000, u'x'), QStringLiteral("日本語 € \u2603"), QStringLiteral("a\r\nb"),
+          QStringLiteral("x\\'; drop table centros; --")}) {
+        const report::Report t =
+            Lee(QStringLiteral("rptPorcentaje.rpt"),
+                {{"empresa", 1}, {"cc", raro}, {"staffing", 0}, {"grupo", 0}, {"porc", 50}});
+        EXPECT_TRUE(t.data().main.result.rows.empty());
+    }
+    EXPECT_EQ(prueba::Valor(QStringLiteral("select count(*) from centros")).toInt(), 2);
     const report::Report k = Lee(QStringLiteral("rptPuestosComparativo.rpt"),
                                  {{"CVE", "K1' or clave = 'K2"}, {"porc", 5}});
     EXPECT_TRUE(k.data().main.result.rows.empty());
 }
 
 TEST_F(ReportesTest, SelectionAndSubreportsNarrowTheirOwnRows) {
-    QFile::copy(Definicion(QStringLiteral("rptPorcentaje.rpt")), file("base.rpt"));
-    report::Report r(Definicion(QStringLiteral("rptPorcentaje.rpt")));
-    for (const auto& [n, v] : std::vector<std::pair<QString, ado::Value>>{
-             {"empresa", 1}, {"cc", "TODOS"}, {"staffing", 0}, {"grupo", 0}, {"porc", 50}})
-        r.setParameter(n, v);
-    r.setSelection(QStringLiteral("ocupacion = 30"));
+    QFile def(file("con_sub.rpt"));
+    ASSERT_TRUE(def.open(QIODevice::WriteOnly));
+    def.write(
+        R"({"title": "Centros y puestos", "parameters": [{"name": "empresa", "type": "number"}],
+        "data": {"sql": "select rtrim(centro) as centro, nomdepto from centros where empresa = @empresa",
+                 "orderBy": "centro"},
+        "columns": [{"header": "Centro", "field": "centro"}, {"header": "Nombre", "field": "nomdepto"}],
+        "subreports": [{"name": "Puestos", "title": "Puestos del tabulador",
+            "data": {"sql": "select ocupacion, actividad from tabulador where empresa = @empresa",
+                     "orderBy": "ocupacion"},
+            "columns": [{"header": "Puesto", "field": "ocupacion"},
+                        {"header": "Nombre", "field": "actividad"}]}]})");
+    def.close();
+    report::Report r(file("con_sub.rpt"));
+    r.setParameter(QStringLiteral("empresa"), 1);
+    r.setSelection(QStringLiteral("centro = '200'"));
+    r.openSubreport(QStringLiteral("puestos"));  // letter case ignored
+    r.setSelection(QStringLiteral("ocupacion <> 20"));
     r.read();
     ASSERT_EQ(r.data().main.result.rows.size(), 1u);
+    ASSERT_EQ(r.data().subreports.size(), 1u);
+    EXPECT_EQ(r.data().subreports[0].result.rows.size(), 2u);
+    const QStringList textos = r.document().texts(0);
+    for (const char* t : {"Recepción", "Puestos del tabulador", "Cocinero", "Botones"})
+        EXPECT_TRUE(textos.contains(QString::fromUtf8(t))) << t;
+    EXPECT_FALSE(textos.contains(QStringLiteral("Cocina")));
+    EXPECT_FALSE(textos.contains(QStringLiteral("Recepcionista")));
     EXPECT_EQ(Error([&] { r.openSubreport(QStringLiteral("detalle")); }),
               QStringLiteral("El reporte \"%1\" no tiene el subreporte \"detalle\"")
-                  .arg(QDir::toNativeSeparators(Definicion(QStringLiteral("rptPorcentaje.rpt")))));
+                  .arg(QDir::toNativeSeparators(file("con_sub.rpt"))));
 }
 
 TEST_F(ReportesTest, LongReportsBreakIntoNumberedPagesWithTheirHeadings) {

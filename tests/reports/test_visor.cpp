@@ -161,6 +161,25 @@ TEST_F(VisorTest, FailuresAreErrorsNamingTheFileOrParameter) {
             .arg(QDir::toNativeSeparators(Definicion(QStringLiteral("rptPuestosStaffing.rpt")))));
     EXPECT_FALSE(w->isVisible());
 
+    // A file that cannot be written: a stop box naming it, and the viewer stays.
+    TCrystalPreview* y = Visor(QStringLiteral("rptPuestosComparativo.rpt"));
+    y->Crea();
+    y->Parametro(QStringLiteral("CVE"), QStringLiteral("K1"));
+    y->Parametro(QStringLiteral("porc"), 5);
+    y->Show(1);
+    y->PideArchivo = [&](const QString&, const QString&, const QString&) {
+        return file("no/existe/r");
+    };
+    {
+        ui::ScriptedMessages msgs;
+        y->btnCsv->Click();
+        y->btnPdf->Click();
+        ASSERT_EQ(msgs.count(ui::MsgKind::Stop), 2);
+        EXPECT_TRUE(msgs.texts().at(0).startsWith(QStringLiteral("No se pudo escribir \"")));
+        EXPECT_TRUE(msgs.texts().at(1).contains(QStringLiteral("r.pdf")));
+    }
+    EXPECT_TRUE(y->isVisible());
+
     // The log-on goes through the program's connection: its failure box, then the error.
     EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("BD"), QStringLiteral("no_existe"));
     ui::ScriptedMessages msgs;
