@@ -17,7 +17,9 @@ constexpr double kFooterHeight = 170;
 constexpr double kPad = 28;  // inside a cell
 constexpr double kRow = 112;
 constexpr double kGroupGap = 40;
-constexpr double kChartHeight = 2300;
+// Chart height per category: Qt Charts shortens the names to "..." when a band is lower
+// than a label line and its padding.
+constexpr double kChartBand = 220;
 
 const QColor kAccent(0x1F, 0x38, 0x64);
 const QColor kInk(0x20, 0x20, 0x20);
@@ -345,14 +347,17 @@ class Layouter {
         }
         m_columns = nullptr;
         if (s.chart && !rows.empty()) {
-            const double h = std::min(kChartHeight, m_bottom - kMargin - 700);
+            ChartData chart = ChartFor(*s.chart, d);
+            // Room for every category's bars, up to a page below the heading.
+            const double wanted = 1300 + kChartBand * static_cast<double>(chart.categories.size());
+            const double h = std::min(wanted, m_bottom - kMargin - 800);
             ensure(h + 150);
             m_y += 150;
             Item item;
             item.kind = Item::Kind::Chart;
             item.rect = {kMargin, m_y, width(), h};
             item.chart = static_cast<int>(m_doc.charts.size());
-            m_doc.charts.push_back(ChartFor(*s.chart, d));
+            m_doc.charts.push_back(std::move(chart));
             m_doc.charts.back().title = fill(s.chart->title, nullptr, -1);
             page().items.push_back(item);
             m_y += h;

@@ -1,10 +1,12 @@
 #include "reports/engine/ReportPainter.h"
 
 #include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QCoreApplication>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QHorizontalBarSeries>
 #include <QLegend>
 #include <QPainter>
 #include <QTextOption>
@@ -47,6 +49,7 @@ void drawChart(QPainter& painter, const ChartData& data, const QRectF& target) {
     scene.addItem(chart);
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(6, 4, 10, 4));
     chart->setBackgroundPen(QPen(QColor(0xB4, 0xBE, 0xCD), 0.6));
     chart->setTitle(data.title);
     chart->setTitleFont(chartFont(11, true));
@@ -54,49 +57,57 @@ void drawChart(QPainter& painter, const ChartData& data, const QRectF& target) {
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setFont(chartFont(8));
 
-    auto* series = new QBarSeries;
+    // Horizontal bars: the cost centres' names read whole down the left side, the first
+    // at the top.
+    auto* series = new QHorizontalBarSeries;
     double top = 0;
     for (std::size_t i = 0; i < data.series.size(); ++i) {
         auto* set = new QBarSet(data.series[i].label);
         set->setColor(kSeriesColours[i % std::size(kSeriesColours)]);
         set->setBorderColor(Qt::transparent);
-        for (double v : data.series[i].values) {
-            *set << v;
-            top = std::max(top, v);
+        const auto& values = data.series[i].values;
+        for (auto v = values.rbegin(); v != values.rend(); ++v) {
+            *set << *v;
+            top = std::max(top, *v);
         }
         set->setLabelFont(chartFont(7));
         set->setLabelColor(QColor(0x20, 0x20, 0x20));
         series->append(set);
     }
-    series->setLabelsVisible(data.categories.size() <= 24);
+    series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series->setLabelsPrecision(12);
+    series->setBarWidth(0.8);
     chart->addSeries(series);
 
     auto* categories = new QBarCategoryAxis;
-    QStringList names = data.categories;
-    for (QString& n : names)
-        if (n.size() > 28)
-            n = n.left(27) + QChar(0x2026);
+    QStringList names;
+    for (auto n = data.categories.rbegin(); n != data.categories.rend(); ++n)
+        names << (n->size() > 40 ? n->left(39) + QChar(0x2026) : *n);
     categories->append(names);
     categories->setLabelsFont(chartFont(7));
-    if (names.size() > 6)
-        categories->setLabelsAngle(-35);  // whole names, slanted, rather than cut short
-    chart->addAxis(categories, Qt::AlignBottom);
+    categories->setGridLineVisible(false);
+    chart->addAxis(categories, Qt::AlignLeft);
     series->attachAxis(categories);
 
     auto* values = new QValueAxis;
-    values->setRange(0, top <= 0 ? 1 : top * 1.15);
+    values->setRange(0, top <= 0 ? 1 : top * 1.12);
     values->applyNiceNumbers();
-    values->setLabelFormat(top >= 1000 ? QStringLiteral("%.0f") : QStringLiteral("%g"));
+    values->setLabelFormat(QStringLiteral("%.0f"));
     values->setLabelsFont(chartFont(7));
     values->setGridLineColor(QColor(0xE0, 0xE4, 0xEA));
-    chart->addAxis(values, Qt::AlignLeft);
+    chart->addAxis(values, Qt::AlignBottom);
     series->attachAxis(values);
 
     const QRectF natural(0, 0, target.width() / 10.0, target.height() / 10.0);
     chart->setGeometry(natural);
     scene.setSceneRect(natural);
+    // Qt Charts lays its axes out on posted events; do it now, before drawing.
+    for (int pass = 0; pass < 2; ++pass) {
+        QCoreApplication::sendPostedEvents(chart, QEvent::LayoutRequest);
+        if (chart->layout())
+            chart->layout()->activate();
+    }
     scene.render(&painter, target, natural);
 }
 
