@@ -254,6 +254,7 @@ void TCrystalPreview::Imprime(QPrinter& printer) {
     report::Report& r = reporte("Imprime");
     const report::Document& document = r.document();
     printer.setFullPage(true);
+    printer.setPageSize(QPageSize(document.paper));
     printer.setPageOrientation(document.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setDocName(document.title);
     int first = 1;

@@ -161,7 +161,19 @@ ReportDefinition ParseDefinition(const QByteArray& json, const QString& path) {
     ReportDefinition def;
     def.path = path;
     def.title = r.text(o, "title");
-    def.landscape = r.text(o, "orientation", QStringLiteral("portrait")) == u"landscape";
+    const QString orientation = r.text(o, "orientation", QStringLiteral("portrait"));
+    if (orientation != u"portrait" && orientation != u"landscape")
+        r.fail(QStringLiteral("orientación \"%1\"").arg(orientation));
+    def.landscape = orientation == u"landscape";
+    const QString paper = r.text(o, "paper", QStringLiteral("letter"));
+    if (paper == u"letter")
+        def.paper = QPageSize::Letter;
+    else if (paper == u"legal")
+        def.paper = QPageSize::Legal;
+    else if (paper == u"a4")
+        def.paper = QPageSize::A4;
+    else
+        r.fail(QStringLiteral("papel \"%1\"").arg(paper));
     for (const QJsonValue& p : r.array(o, "parameters")) {
         ParameterDef param = r.parameter(p.toObject());
         if (def.parameter(param.name))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 
@@ -10,7 +11,7 @@ namespace report {
 
 // A report definition as read from its file (JSON, see reportes/README.md):
 //
-//   { "title": "Puestos al {porc} %", "orientation": "landscape",
+//   { "title": "Puestos al {porc} %", "orientation": "landscape", "paper": "letter",
 //     "parameters": [ { "name": "empresa", "type": "number" }, ... ],
 //     "heading": { "sql": "select nombre_empresa as empresa from ...", "lines": ["Plan: {plan}"] },
 //     "data": { "sql": "select ... where p.empresa = @empresa", "orderBy": "centro, ocupacion" },
@@ -79,6 +80,7 @@ struct ReportDefinition {
     QString path;  // the file it was read from
     QString title;
     bool landscape = false;
+    QPageSize::PageSizeId paper = QPageSize::Letter;  // "letter" (carta), "legal" or "a4"
     std::vector<ParameterDef> parameters;
     QString headingSql;        // optional: one row whose fields the texts may use
     QStringList headingLines;  // the filter lines under the title

@@ -39,9 +39,10 @@ class Layouter {
     Layouter(const ReportDefinition& def, const Parameters& params, const ReportData& data,
              const QDateTime& printedAt)
         : m_def(def), m_params(params), m_data(data), m_printedAt(printedAt) {
-        const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Inch) * kUnitsPerInch;
+        const QSizeF paper = QPageSize(def.paper).size(QPageSize::Inch) * kUnitsPerInch;
         m_doc.landscape = def.landscape;
-        m_doc.pageSize = def.landscape ? a4.transposed() : a4;
+        m_doc.paper = def.paper;
+        m_doc.pageSize = def.landscape ? paper.transposed() : paper;
         m_right = m_doc.pageSize.width() - kMargin;
         m_bottom = m_doc.pageSize.height() - kMargin - kFooterHeight;
         m_doc.title = fill(def.title, nullptr, -1);

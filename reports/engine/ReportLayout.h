@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QFont>
+#include <QPageSize>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -55,6 +56,7 @@ struct ChartData {
 struct Document {
     QSizeF pageSize;  // page units
     bool landscape = false;
+    QPageSize::PageSizeId paper = QPageSize::Letter;
     QString title;
     std::vector<Page> pages;
     std::vector<ChartData> charts;

@@ -73,7 +73,7 @@ void WritePdf(const Document& document, const QString& path) {
         QPdfWriter pdf(&target);
         pdf.setResolution(static_cast<int>(kUnitsPerInch));
         pdf.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4),
+            QPageLayout(QPageSize(document.paper),
                         document.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                         QMarginsF(0, 0, 0, 0)));
         pdf.setTitle(document.title);

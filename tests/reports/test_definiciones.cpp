@@ -129,6 +129,9 @@ TEST_P(DefinicionesTest, WritesTheKnownFiguresToPdfCsvAndXlsx) {
         << "header row frozen";
 
     r.writePdf(file("r.pdf"));
+    EXPECT_TRUE(Salida(QStringLiteral("pdfinfo"), {file("r.pdf")})
+                    .contains(r.definition().landscape ? QStringLiteral("792 x 612 pts (letter)")
+                                                       : QStringLiteral("612 x 792 pts (letter)")));
     const QString texto = TextoPdf(file("r.pdf"));
     for (const QString& t : caso.textosPdf)
         EXPECT_TRUE(texto.contains(t)) << t.toStdString() << "\n" << texto.toStdString();
