@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QPrinter>
 #include <QScrollArea>
 
 using namespace prueba;
@@ -117,6 +118,14 @@ TEST_F(VisorTest, ThePreviewFillsTheWindowAndPagesTurn) {
     EXPECT_EQ(v->lblPagina->cText(), QStringLiteral("Página 1 de %1").arg(v->nPaginas()));
     v->cmbZoom->Select(5);  // 100 %
     EXPECT_NEAR(v->oPagina->scale(), v->logicalDpiX() / 720.0, 1e-9);
+
+    // Printing paints the same pages (here on a printer that writes PDF).
+    QPrinter impresora;
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(file("impreso.pdf"));
+    v->Imprime(impresora);
+    EXPECT_EQ(PaginasPdf(file("impreso.pdf")), v->nPaginas());
+    EXPECT_TRUE(TextoPdf(file("impreso.pdf")).contains(QStringLiteral("Ama de llaves")));
 
     const QImage pagina = v->oPagina->grab().toImage();
     EXPECT_NE(pagina.pixelColor(pagina.width() / 2, 80), pagina.pixelColor(4, 4))
