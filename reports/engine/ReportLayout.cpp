@@ -5,6 +5,7 @@
 #include <QPageSize>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace report {
@@ -91,7 +92,7 @@ class Layouter {
         item.color = color;
         item.text = t;
         if (elide) {
-            const QFontMetricsF fm(PageFont(font));
+            const QFontMetricsF& fm = PageFontMetrics(font);
             item.text = fm.elidedText(t, Qt::ElideRight, r.width());
         }
         page().items.push_back(item);
@@ -176,7 +177,7 @@ class Layouter {
 
     void columnHeadings() {
         const auto& cols = m_columns->columns;
-        const QFontMetricsF fm(PageFont(FontRole::Header));
+        const QFontMetricsF& fm = PageFontMetrics(FontRole::Header);
         int lines = 1;
         for (std::size_t c = 0; c < cols.size(); ++c) {
             const QRectF r = cell(c, 0, 10000);
@@ -408,7 +409,9 @@ class Layouter {
 
 }  // namespace
 
-QFont PageFont(FontRole role) {
+namespace {
+
+QFont makeFont(FontRole role) {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setHintingPreference(QFont::PreferNoHinting);
     // No ligatures: "ffi" stays three letters that a PDF reader finds and copies.
@@ -445,6 +448,29 @@ QFont PageFont(FontRole role) {
             break;
     }
     return f;
+}
+
+}  // namespace
+
+const QFont& PageFont(FontRole role) {
+    static const std::array<QFont, 8> fonts = [] {
+        std::array<QFont, 8> f;
+        for (std::size_t i = 0; i < f.size(); ++i)
+            f[i] = makeFont(static_cast<FontRole>(i));
+        return f;
+    }();
+    return fonts[static_cast<std::size_t>(role)];
+}
+
+const QFontMetricsF& PageFontMetrics(FontRole role) {
+    static const std::array<QFontMetricsF, 8> metrics = [] {
+        return std::array<QFontMetricsF, 8>{
+            QFontMetricsF(PageFont(FontRole::Company)),  QFontMetricsF(PageFont(FontRole::Title)),
+            QFontMetricsF(PageFont(FontRole::Subtitle)), QFontMetricsF(PageFont(FontRole::Header)),
+            QFontMetricsF(PageFont(FontRole::Body)),     QFontMetricsF(PageFont(FontRole::Bold)),
+            QFontMetricsF(PageFont(FontRole::Footer)),   QFontMetricsF(PageFont(FontRole::Note))};
+    }();
+    return metrics[static_cast<std::size_t>(role)];
 }
 
 QStringList Document::texts(int page) const {

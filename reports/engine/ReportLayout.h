@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QRectF>
 #include <QSizeF>
@@ -22,8 +23,9 @@ constexpr double kUnitsPerInch = 720.0;
 
 enum class FontRole { Company, Title, Subtitle, Header, Body, Bold, Footer, Note };
 
-// The font of a role, sized in page units.
-QFont PageFont(FontRole role);
+// The font of a role, sized in page units, and its metrics (made once).
+const QFont& PageFont(FontRole role);
+const QFontMetricsF& PageFontMetrics(FontRole role);
 
 struct Item {
     enum class Kind { Text, Line, Box, Chart };
