@@ -5,7 +5,7 @@
 // through unzip.
 
 #include "reports/engine/Report.h"
-#include "tests/security/BaseDePrueba.h"
+#include "tests/support/BaseDePrueba.h"
 
 #include <QProcess>
 #include <QRegularExpression>

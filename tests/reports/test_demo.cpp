@@ -3,7 +3,6 @@
 // page of a comparative report and the viewer (the README's pictures, docs/reporte_*.png and
 // docs/visor.png).
 
-#include "ado/SqlScript.h"
 #include "reports/CrystalPreview.h"
 #include "tests/reports/ReportTestSupport.h"
 
@@ -16,13 +15,11 @@ using namespace prueba;
 
 namespace {
 
-class DemoReportesTest : public BaseUsuariosTest {
+class DemoReportesTest : public TempDirTest {
   protected:
     void SetUp() override {
-        BaseUsuariosTest::SetUp();
-        QFile demo(QStringLiteral(OXTA_SOURCE_DIR "/sql/demo.sql"));
-        ASSERT_TRUE(demo.open(QIODevice::ReadOnly));
-        Ejecuta(sql::splitBatches(QString::fromUtf8(demo.readAll())));
+        TempDirTest::SetUp();
+        CopiaBase(kBase, TestData::Demo);
         // A run of the work table for the hotel's first plan, as the reports form fills it:
         // places at 50 % (key DEMO-P) and in March (DEMO-M) beside the active employees of
         // the plan's payroll types and their salaries.
