@@ -7,6 +7,7 @@
 #include "catalogs/BusStaffing.h"
 #include "catalogs/frmTipoStaff.h"
 #include "data/clsConexion.h"
+#include "reports/frmReportes.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"
 #include "ui/Resources.h"
@@ -233,8 +234,9 @@ void TInicio::btnBClick(TControl*) {
     AbreFuncion<TSeleccionaTipo>([](TSeleccionaTipo&) {});
 }
 
-// The reports form is not part of this build yet: until it is, its area opens nothing.
-void TInicio::btnCClick(TControl*) {}
+void TInicio::btnCClick(TControl*) {
+    AbreFuncion<TReportes>([](TReportes&) {});
+}
 
 void TInicio::btnEmpresaClick(TControl*) {
     const auto busqueda =
