@@ -17,6 +17,7 @@
 #include <random>
 #include <set>
 #include <tuple>
+#include <vector>
 
 namespace prueba {
 
@@ -29,8 +30,12 @@ inline QString CentroSintetico(int i) {
 }
 
 // Sends the rows through `ejecuta` in batches of multi-row inserts.
+// `planes`: the plans that the entries are spread over (by default all of the list above).
 inline void GeneraNomina(const std::function<void(const QString&)>& ejecuta, int plazas,
-                         int empleados, unsigned semilla = 20261208) {
+                         int empleados, std::vector<int> planes = {},
+                         unsigned semilla = 20261208) {
+    if (planes.empty())
+        planes.assign(std::begin(kPlanesSinteticos), std::end(kPlanesSinteticos));
     std::mt19937 azar(semilla);
     const auto entre = [&azar](int a, int b) { return std::uniform_int_distribution<int>(a, b)(azar); };
     const int centros = std::max(4, plazas / 100);
@@ -72,7 +77,7 @@ inline void GeneraNomina(const std::function<void(const QString&)>& ejecuta, int
     std::set<std::tuple<int, int, int, int>> claves;
     QStringList porcentaje, mes;
     while (static_cast<int>(claves.size()) < plazas) {
-        const int plan = kPlanesSinteticos[entre(0, 5)];
+        const int plan = planes[entre(0, static_cast<int>(planes.size()) - 1)];
         const int grupo = entre(1, 2);
         const int centro = entre(0, centros - 1);
         const int puesto = entre(1, puestos);
