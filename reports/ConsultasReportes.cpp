@@ -55,8 +55,8 @@ QString Alineado(const ado::Value& v, int ancho) {
 }  // namespace
 
 const QStringList& ListaReportes() {
-    static const QStringList lista = {kPuestos,       kPorcentaje,    kOcupacion,
-                                      kOcupacionDin,  kMesDiferencia, kMes};
+    static const QStringList lista = {kPuestos,      kPorcentaje,    kOcupacion,
+                                      kOcupacionDin, kMesDiferencia, kMes};
     return lista;
 }
 
@@ -118,16 +118,18 @@ QString SqlTiposNomina(const QString& empresa, const QString& staffing) {
 }
 
 QString SqlFuente(const Solicitud& s, const QString& campo, const QString& tabla) {
-    return QStringLiteral(" SELECT isnull(centro,''), isnull(ocupacion,0), %1, idstaffing, "
-                          "idgrupo FROM %2 where empresa= %3")
+    return QStringLiteral(
+               " SELECT isnull(centro,''), isnull(ocupacion,0), %1, idstaffing, "
+               "idgrupo FROM %2 where empresa= %3")
                .arg(campo, tabla, Empresa(s)) +
            Condicion(s);
 }
 
 namespace {
 QString Empleados(const QString& empresa, const QString& condicion) {
-    return QStringLiteral(" where ll.empresa=%1 and ll.empresa=e.empresa and ll.codigo=e.codigo "
-                          "and e.borrado<>'S' and e.ultmov<>'B'")
+    return QStringLiteral(
+               " where ll.empresa=%1 and ll.empresa=e.empresa and ll.codigo=e.codigo "
+               "and e.borrado<>'S' and e.ultmov<>'B'")
                .arg(Numero(empresa)) +
            condicion;
 }
@@ -148,15 +150,17 @@ QString SqlSueldoReal(const QString& empresa, const QString& condicion, const QS
 }
 
 QString SqlSueldoOriginal(const QString& empresa, const QString& ocupacion) {
-    return QStringLiteral(" SELECT isnull(garantia,0) FROM tabulador where empresa=%1 and "
-                          "ocupacion=%2")
+    return QStringLiteral(
+               " SELECT isnull(garantia,0) FROM tabulador where empresa=%1 and "
+               "ocupacion=%2")
         .arg(Numero(empresa), ocupacion.trimmed());
 }
 
 QString SqlInsertaFila(const QString& clave, const QString& empresa, const QStringList& v) {
     // v: centro, ocupacion, idstaffing, idgrupo, plazas, real, sueldoOriginal, sueldoReal
-    return QStringLiteral("insert into staff_reporte values ('%1','%2','%3','%4','%5','%6','%7',"
-                          "'%8',%9,%10)")
+    return QStringLiteral(
+               "insert into staff_reporte values ('%1','%2','%3','%4','%5','%6','%7',"
+               "'%8',%9,%10)")
         .arg(Entre(clave), empresa, Entre(v[0]), v[1], v[2], v[3], v[4], v[5])
         .arg(v[6], v[7]);
 }
@@ -166,20 +170,22 @@ QString SqlCargaConjunto(const Solicitud& s, const QString& clave, const QString
     const QString empresa = Empresa(s);
     // The employees counted and summed per cost centre and position, and the guaranteed
     // salary per position, joined to every planned entry; no match gives 0.
-    QString sql = QStringLiteral(
-                      "insert into staff_reporte select '%1', p.empresa, rtrim(isnull(p.centro,'')), "
-                      "isnull(p.ocupacion,0), p.idstaffing, p.idgrupo, p.%2, isnull(r.n,0), "
-                      "isnull(t.g,0), isnull(r.s,0) FROM %3 p "
-                      "left join (select ll.centro, ll.ocupacion, count(*) as n, "
-                      "sum(isnull(e.sueldo,0)) as s from llaves ll, empleados e")
-                      .arg(Entre(clave), campo, tabla) +
-                  Empleados(empresa, CondicionNomina(numerosNomina)) +
-                  QStringLiteral(" group by ll.centro, ll.ocupacion) r on r.centro = p.centro and "
-                                 "r.ocupacion = p.ocupacion "
-                                 "left join (select ocupacion, round(isnull(garantia,0),0) as g "
-                                 "from tabulador where empresa=%1) t on t.ocupacion = p.ocupacion "
-                                 "where p.empresa= %1")
-                      .arg(empresa);
+    QString sql =
+        QStringLiteral(
+            "insert into staff_reporte select '%1', p.empresa, rtrim(isnull(p.centro,'')), "
+            "isnull(p.ocupacion,0), p.idstaffing, p.idgrupo, p.%2, isnull(r.n,0), "
+            "isnull(t.g,0), isnull(r.s,0) FROM %3 p "
+            "left join (select ll.centro, ll.ocupacion, count(*) as n, "
+            "sum(isnull(e.sueldo,0)) as s from llaves ll, empleados e")
+            .arg(Entre(clave), campo, tabla) +
+        Empleados(empresa, CondicionNomina(numerosNomina)) +
+        QStringLiteral(
+            " group by ll.centro, ll.ocupacion) r on r.centro = p.centro and "
+            "r.ocupacion = p.ocupacion "
+            "left join (select ocupacion, round(isnull(garantia,0),0) as g "
+            "from tabulador where empresa=%1) t on t.ocupacion = p.ocupacion "
+            "where p.empresa= %1")
+            .arg(empresa);
     QString filtro = Condicion(s);
     filtro.replace(QStringLiteral(" and idstaffing="), QStringLiteral(" and p.idstaffing="));
     filtro.replace(QStringLiteral(" and idGrupo="), QStringLiteral(" and p.idgrupo="));
@@ -257,10 +263,11 @@ void CargaReporte::CargaFilaPorFila(const QString& cve, const QString& campo,
     for (const auto& f : fuente) {
         const QString centro = f[0].toText();
         const QString ocupacion = QString::number(f[1].toInt());
-        ejecuta(SqlInsertaFila(cve, m_s.empresa,
-                               {centro.trimmed(), Alineado(f[1], 10), Alineado(f[3], 10),
-                                Alineado(f[4], 10), Alineado(f[2], 10), ObtenReal(centro, ocupacion),
-                                SueldoOriginal(Alineado(f[1], 10)), SueldoReal(centro, ocupacion)}));
+        ejecuta(
+            SqlInsertaFila(cve, m_s.empresa,
+                           {centro.trimmed(), Alineado(f[1], 10), Alineado(f[3], 10),
+                            Alineado(f[4], 10), Alineado(f[2], 10), ObtenReal(centro, ocupacion),
+                            SueldoOriginal(Alineado(f[1], 10)), SueldoReal(centro, ocupacion)}));
     }
 }
 
@@ -313,11 +320,14 @@ QString PreparaCorrida(ado::Connection& cn, const Solicitud& s, Corrida& corrida
     const ado::Value porc(static_cast<int>(s.porcentaje.trimmed().toInt()));
     if (!EsComparativo(s.reporte)) {
         corrida.parametros = {
-            {QStringLiteral("empresa"), ado::Value(static_cast<std::int64_t>(s.empresa.trimmed().toLongLong()))},
+            {QStringLiteral("empresa"),
+             ado::Value(static_cast<std::int64_t>(s.empresa.trimmed().toLongLong()))},
             {QStringLiteral("cc"), s.porCC ? ado::Value(s.centro) : ado::Value("TODOS")},
             {QStringLiteral("staffing"),
-             ado::Value(static_cast<std::int64_t>(s.porStaffing ? s.staffing.trimmed().toLongLong() : 0))},
-            {QStringLiteral("grupo"), ado::Value(static_cast<std::int64_t>(s.porGrupo ? s.grupo.trimmed().toLongLong() : 0))},
+             ado::Value(
+                 static_cast<std::int64_t>(s.porStaffing ? s.staffing.trimmed().toLongLong() : 0))},
+            {QStringLiteral("grupo"), ado::Value(static_cast<std::int64_t>(
+                                          s.porGrupo ? s.grupo.trimmed().toLongLong() : 0))},
         };
         if (s.reporte.trimmed() == kPorcentaje)
             corrida.parametros.emplace_back(QStringLiteral("porc"), porc);

@@ -36,8 +36,8 @@ const QStringList& ListaReportes();
 inline const QStringList kPorcentajes = {"5",  "10", "15", "20", "25", "30", "35",
                                          "40", "45", "50", "55", "60", "65", "70",
                                          "75", "80", "85", "90", "95", "100"};
-inline const QStringList kMeses = {"Enero",  "Febrero", "Marzo",     "Abril",
-                                   "Mayo",   "Junio",   "Julio",     "Agosto",
+inline const QStringList kMeses = {"Enero",      "Febrero", "Marzo",     "Abril",
+                                   "Mayo",       "Junio",   "Julio",     "Agosto",
                                    "Septiembre", "Octubre", "Noviembre", "Diciembre"};
 
 // What the user asked for: a report of the list, the filters whose boxes are checked (an

@@ -77,9 +77,9 @@ void TReportes::CreateForm() {
 }
 
 void TReportes::FormInitialize(TForm*) {
-    btnImprime->lEnabled(objUsuario &&
-                         objUsuario->TienePermiso(QStringLiteral("ST"), QStringLiteral("D"),
-                                                  QStringLiteral("D1")));
+    btnImprime->lEnabled(
+        objUsuario &&
+        objUsuario->TienePermiso(QStringLiteral("ST"), QStringLiteral("D"), QStringLiteral("D1")));
     CargaGrupos();
     CargaDepartamento();
     CargaStaffing();

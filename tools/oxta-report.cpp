@@ -46,12 +46,14 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(
         QStringLiteral("Writes an OXTAStaffing report to a PDF, CSV or XLSX file."));
     parser.addHelpOption();
-    const QCommandLineOption config(QStringList{"c"}, QStringLiteral("Settings file (default: config.ini)."),
+    const QCommandLineOption config(QStringList{"c"},
+                                    QStringLiteral("Settings file (default: config.ini)."),
                                     QStringLiteral("file"), QStringLiteral("config.ini"));
     const QCommandLineOption empresa(QStringList{"empresa"}, QStringLiteral("Company key."),
                                      QStringLiteral("N"));
     const QCommandLineOption reporte(
-        QStringList{"reporte"}, QStringLiteral("Report: ") + reportes::ListaReportes().join(QStringLiteral(" | ")),
+        QStringList{"reporte"},
+        QStringLiteral("Report: ") + reportes::ListaReportes().join(QStringLiteral(" | ")),
         QStringLiteral("text"));
     const QCommandLineOption staffing(QStringList{"staffing"}, QStringLiteral("Only this plan."),
                                       QStringLiteral("N"));
@@ -64,7 +66,8 @@ int main(int argc, char** argv) {
                                         QStringLiteral("P"), QStringLiteral("5"));
     const QCommandLineOption mes(QStringList{"mes"}, QStringLiteral("Month (default Enero)."),
                                  QStringLiteral("Mes"), QStringLiteral("Enero"));
-    const QCommandLineOption salida(QStringList{"o"}, QStringLiteral("Output file (.pdf, .csv or .xlsx)."),
+    const QCommandLineOption salida(QStringList{"o"},
+                                    QStringLiteral("Output file (.pdf, .csv or .xlsx)."),
                                     QStringLiteral("file"));
     parser.addOptions({config, empresa, reporte, staffing, cc, grupo, porcentaje, mes, salida});
     parser.process(app);
@@ -92,8 +95,8 @@ int main(int argc, char** argv) {
     s.porcentaje = parser.value(porcentaje);
     s.mes = parser.value(mes);
     if (s.empresa.trimmed().isEmpty()) {
-        err() << "oxta-report: no company: give --empresa or [VARIABLES] Empresa in "
-              << ini.path() << '\n';
+        err() << "oxta-report: no company: give --empresa or [VARIABLES] Empresa in " << ini.path()
+              << '\n';
         return 2;
     }
 

@@ -81,8 +81,7 @@ int main(int argc, char** argv) {
         cn.Execute(lote);
     QElapsedTimer reloj;
     reloj.start();
-    prueba::GeneraNomina([&cn](const QString& sql) { cn.Execute(sql); }, nPlazas, nEmpleados,
-                         {1});
+    prueba::GeneraNomina([&cn](const QString& sql) { cn.Execute(sql); }, nPlazas, nEmpleados, {1});
     std::fprintf(stderr, "payroll generated in %.1f s\n", reloj.elapsed() / 1000.0);
 
     reportes::Solicitud s;
@@ -114,10 +113,11 @@ int main(int argc, char** argv) {
 
     const QStringList a = Filas(cn, QStringLiteral("fila"));
     const QStringList b = Filas(cn, QStringLiteral("conjunto"));
-    std::printf("rows=%lld row_by_row_s=%.3f set_based_s=%.3f ratio=%.1f "
-                "statements_row_by_row=%d statements_set_based=%d identical=%s\n",
-                static_cast<long long>(a.size()), porFila, conjunto,
-                conjunto > 0 ? porFila / conjunto : 0.0, sentenciasPorFila, sentenciasConjunto,
-                a == b && !a.isEmpty() ? "yes" : "no");
+    std::printf(
+        "rows=%lld row_by_row_s=%.3f set_based_s=%.3f ratio=%.1f "
+        "statements_row_by_row=%d statements_set_based=%d identical=%s\n",
+        static_cast<long long>(a.size()), porFila, conjunto,
+        conjunto > 0 ? porFila / conjunto : 0.0, sentenciasPorFila, sentenciasConjunto,
+        a == b && !a.isEmpty() ? "yes" : "no");
     return a == b ? 0 : 1;
 }

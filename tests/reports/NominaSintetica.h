@@ -32,12 +32,13 @@ inline QString CentroSintetico(int i) {
 // Sends the rows through `ejecuta` in batches of multi-row inserts.
 // `planes`: the plans that the entries are spread over (by default all of the list above).
 inline void GeneraNomina(const std::function<void(const QString&)>& ejecuta, int plazas,
-                         int empleados, std::vector<int> planes = {},
-                         unsigned semilla = 20261208) {
+                         int empleados, std::vector<int> planes = {}, unsigned semilla = 20261208) {
     if (planes.empty())
         planes.assign(std::begin(kPlanesSinteticos), std::end(kPlanesSinteticos));
     std::mt19937 azar(semilla);
-    const auto entre = [&azar](int a, int b) { return std::uniform_int_distribution<int>(a, b)(azar); };
+    const auto entre = [&azar](int a, int b) {
+        return std::uniform_int_distribution<int>(a, b)(azar);
+    };
     const int centros = std::max(4, plazas / 100);
     const int puestos = std::max(6, plazas / 20);
 
@@ -46,8 +47,9 @@ inline void GeneraNomina(const std::function<void(const QString&)>& ejecuta, int
             ejecuta(cabeza + filas.mid(i, 200).join(QLatin1Char(',')));
     };
 
-    ejecuta(QStringLiteral("insert into empresas (empresa, nombre_empresa) values (1, 'Hotel'), "
-                           "(2, 'Otra')"));
+    ejecuta(
+        QStringLiteral("insert into empresas (empresa, nombre_empresa) values (1, 'Hotel'), "
+                       "(2, 'Otra')"));
     ejecuta(QStringLiteral(
         "insert into staffing (empresa, nombre, tiposNomina) values (1, 'Uno', 'S,Q'), "
         "(1, 'Dos', 'M'), (1, 'Tres', ''), (1, 'Cuatro', 'S,D,C,Q,M,E'), (1, 'Cinco', 'Q,X')"));
@@ -105,10 +107,10 @@ inline void GeneraNomina(const std::function<void(const QString&)>& ejecuta, int
         const int r = entre(0, 99);
         const QString borrado = r < 4 ? QStringLiteral("S") : QStringLiteral("N");
         const QString ultmov = r >= 4 && r < 8 ? QStringLiteral("B") : QStringLiteral("A");
-        const QString sueldo = r >= 8 && r < 12
-                                   ? QStringLiteral("NULL")
-                                   : QStringLiteral("%1.%2").arg(entre(2000, 40000)).arg(
-                                         entre(0, 99), 2, 10, QLatin1Char('0'));
+        const QString sueldo = r >= 8 && r < 12 ? QStringLiteral("NULL")
+                                                : QStringLiteral("%1.%2")
+                                                      .arg(entre(2000, 40000))
+                                                      .arg(entre(0, 99), 2, 10, QLatin1Char('0'));
         emp << QStringLiteral("(%1, %2, 'N', 'P', %3, '%4', '%5')")
                    .arg(empresa)
                    .arg(e)
@@ -123,11 +125,12 @@ inline void GeneraNomina(const std::function<void(const QString&)>& ejecuta, int
                       .arg(entre(1, puestos))
                       .arg(entre(1, 6));
     }
-    enLotes(QStringLiteral(
-                "insert into empleados (empresa, codigo, nombre, paterno, sueldo, borrado, ultmov) values "),
+    enLotes(QStringLiteral("insert into empleados (empresa, codigo, nombre, paterno, sueldo, "
+                           "borrado, ultmov) values "),
             emp);
-    enLotes(QStringLiteral("insert into llaves (empresa, codigo, centro, ocupacion, tiponom) values "),
-            llaves);
+    enLotes(
+        QStringLiteral("insert into llaves (empresa, codigo, centro, ocupacion, tiponom) values "),
+        llaves);
 }
 
 }  // namespace prueba

@@ -96,9 +96,7 @@ TEST_F(CargaGeneradaTest, SetBasedGivesTheRowsOfTheRowByRowRules) {
     }
     // The generated payroll does reach every case: somebody counted, a salary summed, a
     // centre written with trailing blanks matched, and the plan without types counting nobody.
-    const auto total = [](const QString& sql) {
-        return Valor(sql).toDouble();
-    };
+    const auto total = [](const QString& sql) { return Valor(sql).toDouble(); };
     EXPECT_GT(total("select sum([real]) from staff_reporte where clave = 'C1'"), 0);
     EXPECT_GT(total("select sum([real]) from staff_reporte where clave = 'C1' and centro = 'C001'"),
               0);

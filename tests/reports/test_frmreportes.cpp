@@ -5,8 +5,8 @@
 #include "reports/CrystalPreview.h"
 #include "reports/frmReportes.h"
 #include "security/CLSUSUARIO.h"
-#include "ui/Application.h"
 #include "tests/reports/ReportTestSupport.h"
+#include "ui/Application.h"
 #include "ui/ErrorReport.h"
 #include "ui/TestSeam.h"
 
@@ -239,6 +239,80 @@ TEST_F(FormReportesTest, AFailureAfterLoadingShowsTheErrorAndLeavesNoRows) {
     errores.clear();
     EXPECT_EQ(FilasDeTrabajo(), 0);
     EXPECT_TRUE(f->btnImprime->lEnabled());
+}
+
+}  // namespace
+
+namespace {
+
+// oxta-report runs the form's rules and statements without a window.
+class OxtaReportTest : public ReportesTest {
+  protected:
+    struct Resultado {
+        int estado;
+        QString error;
+    };
+    static Resultado Corre(const QStringList& argumentos) {
+        QProcess p;
+        p.start(QStringLiteral(OXTA_BINARY_DIR "/tools/oxta-report"), argumentos);
+        p.waitForFinished(60000);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    }
+};
+
+TEST_F(OxtaReportTest, BrokenRulesGiveTheFormsMessages) {
+    EscribeIni("VARIABLES", "Empresa", "1");
+    const struct {
+        QStringList argumentos;
+        const char* mensaje;
+    } casos[] = {
+        {{"--reporte", "Comparar Ocupacion Actual", "-o", "a.pdf"}, "Debe indicarse el Staffing"},
+        {{"--reporte", "Comparativo por Mes", "--staffing", "1", "--grupo", " ", "-o", "a.csv"},
+         "Debe indicarse el grupo"},
+        {{"--reporte", "Puestos", "--cc", "", "-o", "a.xlsx"},
+         "Debe indicarse el Centro de costos"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.mensaje);
+        const Resultado r = Corre(c.argumentos);
+        EXPECT_EQ(r.estado, 1);
+        EXPECT_TRUE(r.error.contains(QString::fromUtf8(c.mensaje))) << r.error.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists("a.pdf") || QFile::exists("a.csv") || QFile::exists("a.xlsx"));
+}
+
+TEST_F(OxtaReportTest, WritesTheComparisonAndLeavesNoRows) {
+    EscribeIni("VARIABLES", "Empresa", "1");
+    Ejecuta(
+        {"insert into empleados (empresa, codigo, nombre, paterno, sueldo) values "
+         "(1, 1, 'a', 'a', 1000.50), (1, 2, 'b', 'b', 2000)",
+         "insert into llaves (empresa, codigo, centro, ocupacion, tiponom) values "
+         "(1, 1, '100', 10, 1), (1, 2, '100', 10, 4)"});
+    const Resultado r = Corre({"--reporte", "Comparar Ocupacion Actual $", "--staffing", "1",
+                               "--porcentaje", "35", "-o", "c.csv"});
+    ASSERT_EQ(r.estado, 0) << r.error.toStdString();
+    QFile f("c.csv");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const auto filas = LeeCsv(f.readAll());
+    ASSERT_GE(filas.size(), 2u);
+    const QStringList& cabeza = filas[0];
+    const auto celda = [&](std::size_t fila, const char* columna) {
+        return filas[fila].value(cabeza.indexOf(columna));
+    };
+    // The cook at 35 %: 7 planned, 2 employees paid 3000.50, guaranteed 8001 (rounded).
+    bool cocinero = false;
+    for (std::size_t i = 1; i < filas.size(); ++i) {
+        if (celda(i, "ocupacion") != "10")
+            continue;
+        cocinero = true;
+        EXPECT_EQ(celda(i, "plazas"), "7");
+        EXPECT_EQ(celda(i, "real"), "2");
+        EXPECT_EQ(celda(i, "sueldoReal"), "3000.50");
+        EXPECT_EQ(celda(i, "sueldoOriginal"), "8001.00");
+    }
+    EXPECT_TRUE(cocinero);
+    EXPECT_EQ(Valor("select count(*) from staff_reporte where clave not in ('K1', 'K2')").toInt(),
+              0);
 }
 
 }  // namespace
