@@ -1,8 +1,5 @@
 #include "catalogs/frmTipoStaff.h"
 
-#include "planning/frmMes.h"
-#include "planning/frmPuestos.h"
-
 void TSeleccionaTipo::CreateForm() {
     TForm::CreateForm();
     cText(QStringLiteral("Tipo de Staffing"));
@@ -54,21 +51,12 @@ void TSeleccionaTipo::CreateForm() {
 }
 
 void TSeleccionaTipo::btnAceptarClick(TControl*) {
-    if (optMEs->lChecked())
-        AbreMes();
-    else
-        AbrePorcentaje();
+    const AbrePlaneacion& abre = optMEs->lChecked() ? AbreMes : AbrePorcentaje;
+    if (abre)
+        abre(*this);
     Close();
 }
 
 void TSeleccionaTipo::btnSalirClick(TControl*) {
     Close();
-}
-
-void TSeleccionaTipo::AbrePorcentaje() {
-    AbrePlaneacion<TPuestos>();
-}
-
-void TSeleccionaTipo::AbreMes() {
-    AbrePlaneacion<TMes>();
 }

@@ -2,8 +2,6 @@
 // window read back from them.
 #include "catalogs/BusTabulador.h"
 #include "catalogs/frmTipoStaff.h"
-#include "planning/frmMes.h"
-#include "planning/frmPuestos.h"
 #include "tests/catalogs/CatalogosTest.h"
 #include "ui/TestSeam.h"
 
@@ -92,17 +90,20 @@ TEST_F(TabuladorTest, FilterHidingEveryRowLeavesNothingToChoose) {
     EXPECT_EQ(f->vCodigo, "");
 }
 
-// Aceptar opens the chosen planning form modally and closes the chooser once it has closed;
-// Salir opens nothing.
-TEST_F(CatalogoTest, TypeChooserStartsOnPercentageAndOpensTheChosenPlanningForm) {
+// Aceptar runs the branch of the chosen option once and closes the chooser; Salir runs
+// none, and a branch nobody connected opens nothing.
+TEST_F(CatalogoTest, TypeChooserStartsOnPercentageAndRunsTheChosenBranch) {
     QStringList abiertas;
-    ui::ModalRunnerScope modal([&](TForm& form) {
-        abiertas << (dynamic_cast<TMes*>(&form)       ? "TMes"
-                     : dynamic_cast<TPuestos*>(&form) ? "TPuestos"
-                                                      : "?");
-    });
+    const auto conecta = [&](TSeleccionaTipo& f) {
+        f.AbrePorcentaje = [&](const TSeleccionaTipo& t) {
+            EXPECT_EQ(t.Empresa, f.Empresa);
+            abiertas << "Porcentaje";
+        };
+        f.AbreMes = [&](const TSeleccionaTipo&) { abiertas << "Mes"; };
+    };
     for (const bool porMes : {false, true}) {
         const auto f = Abre<TSeleccionaTipo>();
+        conecta(*f);
         EXPECT_EQ(f->cText(), "Tipo de Staffing");
         EXPECT_TRUE(f->optPorcentaje->lChecked());
         EXPECT_FALSE(f->optMEs->lChecked());
@@ -112,8 +113,13 @@ TEST_F(CatalogoTest, TypeChooserStartsOnPercentageAndOpensTheChosenPlanningForm)
         f->btnAceptar->Click();
         EXPECT_TRUE(f->IsClosed());
     }
-    const auto f = Abre<TSeleccionaTipo>();
-    f->btnSalir->Click();
-    EXPECT_TRUE(f->IsClosed());
-    EXPECT_EQ(abiertas, (QStringList{"TPuestos", "TMes"}));
+    const auto salir = Abre<TSeleccionaTipo>();
+    conecta(*salir);
+    salir->btnSalir->Click();
+    EXPECT_TRUE(salir->IsClosed());
+    EXPECT_EQ(abiertas, (QStringList{"Porcentaje", "Mes"}));
+
+    const auto sinConectar = Abre<TSeleccionaTipo>();
+    sinConectar->btnAceptar->Click();
+    EXPECT_TRUE(sinConectar->IsClosed());
 }

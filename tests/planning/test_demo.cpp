@@ -40,8 +40,9 @@ class DemoPlaneacionTest : public TempDirTest {
     static void Foto(QWidget& w, const QString& nombre) {
         QCoreApplication::processEvents();
         const QString carpeta = qEnvironmentVariable("OXTA_SCREENSHOTS");
-        if (!carpeta.isEmpty())
+        if (!carpeta.isEmpty()) {
             EXPECT_TRUE(w.grab().save(QDir(carpeta).filePath(nombre + ".png")));
+        }
     }
     static int Cuenta(const QString& sql) { return static_cast<int>(prueba::Valor(sql).toInt()); }
 
