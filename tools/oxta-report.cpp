@@ -94,6 +94,14 @@ int main(int argc, char** argv) {
     s.grupo = parser.value(grupo);
     s.porcentaje = parser.value(porcentaje);
     s.mes = parser.value(mes);
+    for (const auto* numero : {&staffing, &grupo, &empresa}) {
+        bool esNumero = false;
+        parser.value(*numero).trimmed().toLongLong(&esNumero);
+        if (parser.isSet(*numero) && !parser.value(*numero).trimmed().isEmpty() && !esNumero) {
+            err() << "oxta-report: --" << numero->names().constFirst() << " takes a number\n";
+            return 2;
+        }
+    }
     if (s.empresa.trimmed().isEmpty()) {
         err() << "oxta-report: no company: give --empresa or [VARIABLES] Empresa in " << ini.path()
               << '\n';
