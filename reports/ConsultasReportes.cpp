@@ -36,15 +36,18 @@ QString Empresa(const Solicitud& s) {
     return Numero(s.empresa);
 }
 
-// The filter of the checked boxes, as the source query and the loader append it.
-QString Condicion(const Solicitud& s) {
+// The filter of the checked boxes, as the source query and the loader append it; `tabla`
+// names the source table's alias where the statement joins others.
+QString Condicion(const Solicitud& s, const QString& tabla = {}) {
+    const QString p = tabla.isEmpty() ? QString() : tabla + QLatin1Char('.');
     QString c;
     if (s.porStaffing)
-        c += QStringLiteral(" and idstaffing=") + Numero(s.staffing);
+        c += QStringLiteral(" and ") + p + QStringLiteral("idstaffing=") + Numero(s.staffing);
     if (s.porGrupo)
-        c += QStringLiteral(" and idGrupo=") + Numero(s.grupo);
+        c += QStringLiteral(" and ") + p + QStringLiteral("idGrupo=") + Numero(s.grupo);
     if (s.porCC)
-        c += QStringLiteral(" and centro='") + Entre(s.centro) + QLatin1Char('\'');
+        c += QStringLiteral(" and ") + p + QStringLiteral("centro='") + Entre(s.centro) +
+             QLatin1Char('\'');
     return c;
 }
 
@@ -186,11 +189,7 @@ QString SqlCargaConjunto(const Solicitud& s, const QString& clave, const QString
             "from tabulador where empresa=%1) t on t.ocupacion = p.ocupacion "
             "where p.empresa= %1")
             .arg(empresa);
-    QString filtro = Condicion(s);
-    filtro.replace(QStringLiteral(" and idstaffing="), QStringLiteral(" and p.idstaffing="));
-    filtro.replace(QStringLiteral(" and idGrupo="), QStringLiteral(" and p.idgrupo="));
-    filtro.replace(QStringLiteral(" and centro='"), QStringLiteral(" and p.centro='"));
-    return sql + filtro;
+    return sql + Condicion(s, QStringLiteral("p"));
 }
 
 QString SqlBorraTablaTemporal(const QString& clave) {
