@@ -78,16 +78,25 @@ bool EsComparativo(const QString& reporte) {
     return r == kOcupacion || r == kOcupacionDin || r == kMesDiferencia || r == kMes;
 }
 
+bool PorPorcentaje(const QString& reporte) {
+    const QString r = reporte.trimmed();
+    return r == kPorcentaje || r == kOcupacion || r == kOcupacionDin;
+}
+
+bool PorMes(const QString& reporte) {
+    const QString r = reporte.trimmed();
+    return r == kMes || r == kMesDiferencia;
+}
+
 QString Valida(const Solicitud& s) {
     const QString r = s.reporte.trimmed();
     if (!ListaReportes().contains(r))
         return QStringLiteral("No existe el reporte \"%1\"").arg(s.reporte);
     if (EsComparativo(r) && (!s.porStaffing || s.staffing.trimmed().isEmpty()))
         return QStringLiteral("Debe indicarse el Staffing");
-    const bool porMes = r == kMes || r == kMesDiferencia;
-    if (!porMes && r != kPuestos && !kPorcentajes.contains(s.porcentaje.trimmed()))
+    if (PorPorcentaje(r) && !kPorcentajes.contains(s.porcentaje.trimmed()))
         return QStringLiteral("El porcentaje debe ser uno de 5, 10, 15 ... 100");
-    if (porMes && !kMeses.contains(s.mes.trimmed(), Qt::CaseInsensitive))
+    if (PorMes(r) && !kMeses.contains(s.mes.trimmed(), Qt::CaseInsensitive))
         return QStringLiteral("El mes debe ser uno de Enero ... Diciembre");
     return ValidaCheck(s);
 }

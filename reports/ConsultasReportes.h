@@ -57,6 +57,9 @@ struct Solicitud {
 
 // The filter checks, in order; the message of the first one broken, or an empty text.
 QString ValidaCheck(const Solicitud& s);
+// The reports that take a percentage, and those that take a month.
+bool PorPorcentaje(const QString& reporte);
+bool PorMes(const QString& reporte);
 // True for the four reports that compute their data into the work table.
 bool EsComparativo(const QString& reporte);
 // The first message that stops the report `s` before anything is read or written: the

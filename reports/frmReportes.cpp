@@ -87,11 +87,8 @@ void TReportes::FormInitialize(TForm*) {
 
 void TReportes::lstReportesChange(TControl*) {
     const QString r = lstReportes->cText();
-    const bool porcentaje = r == QStringLiteral("Puestos al X %") ||
-                            r == QStringLiteral("Comparar Ocupacion Actual") ||
-                            r == QStringLiteral("Comparar Ocupacion Actual $");
-    const bool mes = r == QStringLiteral("Comparativo por Mes") ||
-                     r == QStringLiteral("Comparativo por Mes con Diferencia");
+    const bool porcentaje = reportes::PorPorcentaje(r);
+    const bool mes = reportes::PorMes(r);
     lblporc->lVisible(porcentaje);
     cmbPorcentaje->lVisible(porcentaje);
     lblmes->lVisible(mes);
