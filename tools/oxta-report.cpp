@@ -19,8 +19,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+
+#include <unistd.h>
 
 namespace {
 
@@ -35,11 +39,24 @@ QString Definicion(const QString& archivo) {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + archivo;
 }
 
+// Under cron there is no session: give Qt a private runtime folder, so that a weekly job's
+// standard error holds only the report's own messages.
+void CarpetaDeSesion() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString carpeta =
+        QDir::tempPath() + QStringLiteral("/oxta-report-runtime-") + QString::number(getuid());
+    QDir().mkpath(carpeta);
+    QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", carpeta.toLocal8Bit());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    CarpetaDeSesion();
     QApplication app(argc, argv);  // charts are drawn through a graphics scene
     QCoreApplication::setApplicationName(QStringLiteral("oxta-report"));
     QCommandLineParser parser;
