@@ -9,6 +9,7 @@
 #include "catalogs/frmTipoStaff.h"
 #include "data/clsConexion.h"
 #include "planning/AbrePlaneacion.h"
+#include "reports/frmReportes.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"
 #include "ui/Cp1252.h"
@@ -233,8 +234,9 @@ void TInicio::btnBClick(TControl*) {
     AbreFuncion<TSeleccionaTipo>([](TSeleccionaTipo& f) { ConectaPlaneacion(f); });
 }
 
-// The reports form is not part of this build yet: until it is, its area opens nothing.
-void TInicio::btnCClick(TControl*) {}
+void TInicio::btnCClick(TControl*) {
+    AbreFuncion<TReportes>([](TReportes&) {});
+}
 
 void TInicio::btnEmpresaClick(TControl*) {
     const auto busqueda = TForm::NewModal<TBusEmpresa>(this, [this](TBusEmpresa& f) {

@@ -13,6 +13,7 @@ packages=(
     libsqlite3-dev sqlite3
     unixodbc unixodbc-dev odbcinst libsqliteodbc tdsodbc
     libgtest-dev libgmock-dev libbenchmark-dev libboost-stacktrace-dev
+    qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev poppler-utils
     xvfb xauth fonts-dejavu-core
 )
 

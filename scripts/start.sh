@@ -16,6 +16,9 @@ demo_db="oxta_demo"
 oxta_sql="$here/build/tools/oxta-sql"
 mkdir -p "$databases"
 cd "$run"
+# The report definitions (.\reportes\*.rpt), fresh from the checkout at every start.
+mkdir -p reportes
+cp "$here"/reportes/*.rpt reportes/
 
 if [ ! -f "$databases/$demo_db.sqlite" ]; then
     echo "Creating the demo database $databases/$demo_db.sqlite"

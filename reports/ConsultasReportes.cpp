@@ -1,0 +1,355 @@
+#include "reports/ConsultasReportes.h"
+
+#include "ado/AdoError.h"
+#include "ado/Connection.h"
+
+#include <QHash>
+#include <QUuid>
+
+#include <cmath>
+
+namespace reportes {
+
+namespace {
+
+const QString kPuestos = QStringLiteral("Puestos");
+const QString kPorcentaje = QStringLiteral("Puestos al X %");
+const QString kOcupacion = QStringLiteral("Comparar Ocupacion Actual");
+const QString kOcupacionDin = QStringLiteral("Comparar Ocupacion Actual $");
+const QString kMesDiferencia = QStringLiteral("Comparativo por Mes con Diferencia");
+const QString kMes = QStringLiteral("Comparativo por Mes");
+
+// A text between the quotes of a template: quotes doubled.
+QString Entre(const QString& texto) {
+    QString t = texto;
+    return t.replace(QLatin1Char('\''), QStringLiteral("''"));
+}
+
+// A plan or group key as a number in the statement (the selectors give digits; anything
+// else matches nothing instead of reaching the SQL).
+QString Numero(const QString& clave) {
+    return QString::number(clave.trimmed().toLongLong());
+}
+
+// The company key in a statement: the number it holds.
+QString Empresa(const Solicitud& s) {
+    return Numero(s.empresa);
+}
+
+// The filter of the checked boxes, as the source query and the loader append it; `tabla`
+// names the source table's alias where the statement joins others.
+QString Condicion(const Solicitud& s, const QString& tabla = {}) {
+    const QString p = tabla.isEmpty() ? QString() : tabla + QLatin1Char('.');
+    QString c;
+    if (s.porStaffing)
+        c += QStringLiteral(" and ") + p + QStringLiteral("idstaffing=") + Numero(s.staffing);
+    if (s.porGrupo)
+        c += QStringLiteral(" and ") + p + QStringLiteral("idGrupo=") + Numero(s.grupo);
+    if (s.porCC)
+        c += QStringLiteral(" and ") + p + QStringLiteral("centro='") + Entre(s.centro) +
+             QLatin1Char('\'');
+    return c;
+}
+
+QString Alineado(const ado::Value& v, int ancho) {
+    return v.rightAligned(ancho);
+}
+
+}  // namespace
+
+const QStringList& ListaReportes() {
+    static const QStringList lista = {kPuestos,      kPorcentaje,    kOcupacion,
+                                      kOcupacionDin, kMesDiferencia, kMes};
+    return lista;
+}
+
+QString ValidaCheck(const Solicitud& s) {
+    if (s.porStaffing && s.staffing.trimmed().isEmpty())
+        return QStringLiteral("Debe indicarse el Staffing");
+    if (s.porGrupo && s.grupo.trimmed().isEmpty())
+        return QStringLiteral("Debe indicarse el grupo");
+    if (s.porCC && s.centro.trimmed().isEmpty())
+        return QStringLiteral("Debe indicarse el Centro de costos");
+    return {};
+}
+
+bool EsComparativo(const QString& reporte) {
+    const QString r = reporte.trimmed();
+    return r == kOcupacion || r == kOcupacionDin || r == kMesDiferencia || r == kMes;
+}
+
+bool PorPorcentaje(const QString& reporte) {
+    const QString r = reporte.trimmed();
+    return r == kPorcentaje || r == kOcupacion || r == kOcupacionDin;
+}
+
+bool PorMes(const QString& reporte) {
+    const QString r = reporte.trimmed();
+    return r == kMes || r == kMesDiferencia;
+}
+
+QString Valida(const Solicitud& s) {
+    const QString r = s.reporte.trimmed();
+    if (!ListaReportes().contains(r))
+        return QStringLiteral("No existe el reporte \"%1\"").arg(s.reporte);
+    if (EsComparativo(r) && (!s.porStaffing || s.staffing.trimmed().isEmpty()))
+        return QStringLiteral("Debe indicarse el Staffing");
+    if (PorPorcentaje(r) && !kPorcentajes.contains(s.porcentaje.trimmed()))
+        return QStringLiteral("El porcentaje debe ser uno de 5, 10, 15 ... 100");
+    if (PorMes(r) && !kMeses.contains(s.mes.trimmed(), Qt::CaseInsensitive))
+        return QStringLiteral("El mes debe ser uno de Enero ... Diciembre");
+    return ValidaCheck(s);
+}
+
+QString obtenTN(const QString& tipo) {
+    static const QStringList letras = {"S", "D", "C", "Q", "M", "E"};
+    const qsizetype i = letras.indexOf(tipo.trimmed());
+    return QString::number(i < 0 ? 0 : i + 1);
+}
+
+QStringList NumerosNomina(const QString& tiposNomina) {
+    QStringList numeros;
+    if (tiposNomina.trimmed().isEmpty())
+        return numeros;
+    for (const QString& letra : tiposNomina.split(QLatin1Char(',')))
+        numeros << obtenTN(letra);
+    return numeros;
+}
+
+QString CondicionNomina(const QStringList& numeros) {
+    // A plan without payroll types covers no employee.
+    if (numeros.isEmpty())
+        return QStringLiteral(" and 1=0");
+    return QStringLiteral(" and ll.tiponom in (") + numeros.join(QLatin1Char(',')) +
+           QLatin1Char(')');
+}
+
+QString SqlTiposNomina(const QString& empresa, const QString& staffing) {
+    return QStringLiteral(" select tiposnomina from staffing where empresa=%1 and idstaffing=%2")
+        .arg(Numero(empresa), Numero(staffing));
+}
+
+QString SqlFuente(const Solicitud& s, const QString& campo, const QString& tabla) {
+    return QStringLiteral(
+               " SELECT isnull(centro,''), isnull(ocupacion,0), %1, idstaffing, "
+               "idgrupo FROM %2 where empresa= %3")
+               .arg(campo, tabla, Empresa(s)) +
+           Condicion(s);
+}
+
+namespace {
+QString Empleados(const QString& empresa, const QString& condicion) {
+    return QStringLiteral(
+               " where ll.empresa=%1 and ll.empresa=e.empresa and ll.codigo=e.codigo "
+               "and e.borrado<>'S' and e.ultmov<>'B'")
+               .arg(Numero(empresa)) +
+           condicion;
+}
+}  // namespace
+
+QString SqlObtenReal(const QString& empresa, const QString& condicion, const QString& centro,
+                     const QString& ocupacion) {
+    return QStringLiteral(" SELECT isnull(count(OCUPACION),0) FROM LLAVES ll, empleados e") +
+           Empleados(empresa, condicion) +
+           QStringLiteral(" and ll.centro='%1' and ll.ocupacion=%2").arg(Entre(centro), ocupacion);
+}
+
+QString SqlSueldoReal(const QString& empresa, const QString& condicion, const QString& centro,
+                      const QString& ocupacion) {
+    return QStringLiteral(" SELECT sum(isnull(e.sueldo,0)) FROM empleados e, llaves ll") +
+           Empleados(empresa, condicion) +
+           QStringLiteral(" and ll.centro='%1' and ll.ocupacion=%2").arg(Entre(centro), ocupacion);
+}
+
+QString SqlSueldoOriginal(const QString& empresa, const QString& ocupacion) {
+    return QStringLiteral(
+               " SELECT isnull(garantia,0) FROM tabulador where empresa=%1 and "
+               "ocupacion=%2")
+        .arg(Numero(empresa), ocupacion.trimmed());
+}
+
+QString SqlInsertaFila(const QString& clave, const QString& empresa, const QStringList& v) {
+    // v: centro, ocupacion, idstaffing, idgrupo, plazas, real, sueldoOriginal, sueldoReal
+    return QStringLiteral(
+               "insert into staff_reporte values ('%1','%2','%3','%4','%5','%6','%7',"
+               "'%8',%9,%10)")
+        .arg(Entre(clave), empresa, Entre(v[0]), v[1], v[2], v[3], v[4], v[5])
+        .arg(v[6], v[7]);
+}
+
+QString SqlCargaConjunto(const Solicitud& s, const QString& clave, const QString& campo,
+                         const QString& tabla, const QStringList& numerosNomina) {
+    const QString empresa = Empresa(s);
+    // The employees counted and summed per cost centre and position, and the guaranteed
+    // salary per position, joined to every planned entry; no match gives 0.
+    QString sql =
+        QStringLiteral(
+            "insert into staff_reporte select '%1', p.empresa, rtrim(isnull(p.centro,'')), "
+            "isnull(p.ocupacion,0), p.idstaffing, p.idgrupo, p.%2, isnull(r.n,0), "
+            "isnull(t.g,0), isnull(r.s,0) FROM %3 p "
+            "left join (select ll.centro, ll.ocupacion, count(*) as n, "
+            "sum(isnull(e.sueldo,0)) as s from llaves ll, empleados e")
+            .arg(Entre(clave), campo, tabla) +
+        Empleados(empresa, CondicionNomina(numerosNomina)) +
+        QStringLiteral(
+            " group by ll.centro, ll.ocupacion) r on r.centro = p.centro and "
+            "r.ocupacion = p.ocupacion "
+            "left join (select ocupacion, round(isnull(garantia,0),0) as g "
+            "from tabulador where empresa=%1) t on t.ocupacion = p.ocupacion "
+            "where p.empresa= %1")
+            .arg(empresa);
+    return sql + Condicion(s, QStringLiteral("p"));
+}
+
+QString SqlBorraTablaTemporal(const QString& clave) {
+    return QStringLiteral(" delete from staff_reporte where clave='%1'").arg(Entre(clave));
+}
+
+Fuente FuenteDe(const Solicitud& s) {
+    const QString r = s.reporte.trimmed();
+    if (r == kOcupacion || r == kOcupacionDin)
+        return {QStringLiteral("v") + s.porcentaje.trimmed(), QStringLiteral("staff_porcentaje")};
+    // The month names the column: "Marzo" reads marzo.
+    return {s.mes.trimmed(), QStringLiteral("staff_mes")};
+}
+
+QString NuevaClave() {
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+// ---- the loader ----
+
+std::vector<std::vector<ado::Value>> CargaReporte::consulta(const QString& sql) {
+    if (AlEnviar)
+        AlEnviar();
+    return m_cn.engine("Recordset.Open").query(sql).rows;
+}
+
+void CargaReporte::ejecuta(const QString& sql) {
+    if (AlEnviar)
+        AlEnviar();
+    m_cn.Execute(sql);
+}
+
+QStringList CargaReporte::numerosDelPlan() {
+    const auto filas = consulta(SqlTiposNomina(m_s.empresa, m_s.staffing));
+    if (filas.empty() || filas.front().empty())
+        return {"1", "2", "3", "4", "5", "6"};
+    return NumerosNomina(filas.front().front().toText());
+}
+
+QString CargaReporte::TipoNomina() {
+    return CondicionNomina(numerosDelPlan());
+}
+
+QString CargaReporte::ObtenReal(const QString& centro, const QString& ocupacion) {
+    const QString condicion = TipoNomina();
+    const auto filas = consulta(SqlObtenReal(m_s.empresa, condicion, centro, ocupacion));
+    const ado::Value n = filas.empty() ? ado::Value(0) : filas.front().front();
+    return Alineado(ado::Value(n.toInt()), 9);
+}
+
+QString CargaReporte::SueldoReal(const QString& centro, const QString& ocupacion) {
+    const QString condicion = TipoNomina();
+    const auto filas = consulta(SqlSueldoReal(m_s.empresa, condicion, centro, ocupacion));
+    if (filas.empty() || filas.front().front().isNull() || filas.front().front().toDouble() == 0)
+        return QStringLiteral("0");
+    return filas.front().front().toText().trimmed();
+}
+
+QString CargaReporte::SueldoOriginal(const QString& ocupacion) {
+    const auto filas = consulta(SqlSueldoOriginal(m_s.empresa, ocupacion));
+    if (filas.empty())
+        return QStringLiteral("0");
+    const auto redondo = static_cast<std::int64_t>(std::llround(filas.front().front().toDouble()));
+    return Alineado(ado::Value(redondo), 9);
+}
+
+void CargaReporte::CargaFilaPorFila(const QString& cve, const QString& campo,
+                                    const QString& tabla) {
+    const auto fuente = consulta(SqlFuente(m_s, campo, tabla));
+    for (const auto& f : fuente) {
+        const QString centro = f[0].toText();
+        const QString ocupacion = QString::number(f[1].toInt());
+        ejecuta(
+            SqlInsertaFila(cve, m_s.empresa,
+                           {centro.trimmed(), Alineado(f[1], 10), Alineado(f[3], 10),
+                            Alineado(f[4], 10), Alineado(f[2], 10), ObtenReal(centro, ocupacion),
+                            SueldoOriginal(Alineado(f[1], 10)), SueldoReal(centro, ocupacion)}));
+    }
+}
+
+void CargaReporte::CargaTablaTemporal(const QString& cve, const QString& campo,
+                                      const QString& tabla) {
+    ejecuta(SqlCargaConjunto(m_s, cve, campo, tabla, numerosDelPlan()));
+}
+
+void CargaReporte::BorraTablaTemporal(const QString& cve) {
+    ejecuta(SqlBorraTablaTemporal(cve));
+}
+
+TablaTemporal::~TablaTemporal() {
+    try {
+        m_cn.Execute(SqlBorraTablaTemporal(m_clave));
+    } catch (const ado::Error&) {
+        // The connection is gone: nothing more can be done here, and the error that broke it
+        // is already on its way.
+    }
+}
+
+// ---- one run ----
+
+namespace {
+QString Archivo(const QString& reporte) {
+    static const QHash<QString, QString> archivos = {
+        {kPuestos, QStringLiteral("rptPuestosStaffing.rpt")},
+        {kPorcentaje, QStringLiteral("rptPorcentaje.rpt")},
+        {kOcupacion, QStringLiteral("rptPuestosComparativo.rpt")},
+        {kOcupacionDin, QStringLiteral("rptPuestosComparativoDin.rpt")},
+        {kMesDiferencia, QStringLiteral("rptComparativoMesConDiferencia.rpt")},
+        {kMes, QStringLiteral("rptComparativoMes.rpt")},
+    };
+    return QStringLiteral("reportes/") + archivos.value(reporte.trimmed());
+}
+
+QString MesComoLista(const QString& mes) {
+    for (const QString& m : kMeses)
+        if (m.compare(mes.trimmed(), Qt::CaseInsensitive) == 0)
+            return m;
+    return mes;
+}
+}  // namespace
+
+QString PreparaCorrida(ado::Connection& cn, const Solicitud& s, Corrida& corrida) {
+    if (const QString mensaje = Valida(s); !mensaje.isEmpty())
+        return mensaje;
+    corrida.archivo = Archivo(s.reporte);
+    corrida.parametros.clear();
+    const ado::Value porc(static_cast<int>(s.porcentaje.trimmed().toInt()));
+    if (!EsComparativo(s.reporte)) {
+        corrida.parametros = {
+            {QStringLiteral("empresa"),
+             ado::Value(static_cast<std::int64_t>(s.empresa.trimmed().toLongLong()))},
+            {QStringLiteral("cc"), s.porCC ? ado::Value(s.centro) : ado::Value("TODOS")},
+            {QStringLiteral("staffing"),
+             ado::Value(
+                 static_cast<std::int64_t>(s.porStaffing ? s.staffing.trimmed().toLongLong() : 0))},
+            {QStringLiteral("grupo"), ado::Value(static_cast<std::int64_t>(
+                                          s.porGrupo ? s.grupo.trimmed().toLongLong() : 0))},
+        };
+        if (s.reporte.trimmed() == kPorcentaje)
+            corrida.parametros.emplace_back(QStringLiteral("porc"), porc);
+        return {};
+    }
+    corrida.datos = std::make_unique<TablaTemporal>(cn, NuevaClave());
+    const Fuente fuente = FuenteDe(s);
+    CargaReporte(cn, s).CargaTablaTemporal(corrida.datos->clave(), fuente.campo, fuente.tabla);
+    corrida.parametros.emplace_back(QStringLiteral("CVE"), ado::Value(corrida.datos->clave()));
+    if (fuente.tabla == QStringLiteral("staff_porcentaje"))
+        corrida.parametros.emplace_back(QStringLiteral("porc"), porc);
+    else
+        corrida.parametros.emplace_back(QStringLiteral("mes"), ado::Value(MesComoLista(s.mes)));
+    return {};
+}
+
+}  // namespace reportes

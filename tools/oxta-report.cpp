@@ -1,0 +1,164 @@
+// oxta-report: writes one of the six reports of the reports form to a PDF, CSV or XLSX file,
+// without a display, with the same checks, statements and parameters as the form.
+//
+//   oxta-report [-c config.ini] [--empresa N] --reporte "<list text>" [--staffing N]
+//               [--cc CODE] [--grupo N] [--porcentaje P] [--mes Mes] -o FILE.pdf|.csv|.xlsx
+//
+// The company defaults to [VARIABLES] Empresa of the settings file; --staffing, --cc and
+// --grupo stand for checking the box and choosing that item. A broken rule prints the form's
+// message on stderr and exits 1, as does a database or report error; wrong arguments exit 2.
+// Report definitions are read from reportes/ of the working directory, else from reportes/
+// beside the executable.
+
+#include "ado/AdoError.h"
+#include "ado/Connection.h"
+#include "reports/ConsultasReportes.h"
+#include "reports/engine/Report.h"
+#include "reports/engine/ReportError.h"
+#include "ui/TIni.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <unistd.h>
+
+namespace {
+
+QTextStream& err() {
+    static QTextStream s(stderr);
+    return s;
+}
+
+QString Definicion(const QString& archivo) {
+    if (QFileInfo::exists(archivo))
+        return archivo;
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + archivo;
+}
+
+// Under cron there is no session: give Qt a private runtime folder, so that a weekly job's
+// standard error holds only the report's own messages.
+void CarpetaDeSesion() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString carpeta =
+        QDir::tempPath() + QStringLiteral("/oxta-report-runtime-") + QString::number(getuid());
+    QDir().mkpath(carpeta);
+    QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", carpeta.toLocal8Bit());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    CarpetaDeSesion();
+    QApplication app(argc, argv);  // charts are drawn through a graphics scene
+    QCoreApplication::setApplicationName(QStringLiteral("oxta-report"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Writes an OXTAStaffing report to a PDF, CSV or XLSX file."));
+    parser.addHelpOption();
+    const QCommandLineOption config(QStringList{"c"},
+                                    QStringLiteral("Settings file (default: config.ini)."),
+                                    QStringLiteral("file"), QStringLiteral("config.ini"));
+    const QCommandLineOption empresa(QStringList{"empresa"}, QStringLiteral("Company key."),
+                                     QStringLiteral("N"));
+    const QCommandLineOption reporte(
+        QStringList{"reporte"},
+        QStringLiteral("Report: ") + reportes::ListaReportes().join(QStringLiteral(" | ")),
+        QStringLiteral("text"));
+    const QCommandLineOption staffing(QStringList{"staffing"}, QStringLiteral("Only this plan."),
+                                      QStringLiteral("N"));
+    const QCommandLineOption cc(QStringList{"cc"}, QStringLiteral("Only this cost centre."),
+                                QStringLiteral("CODE"));
+    const QCommandLineOption grupo(QStringList{"grupo"}, QStringLiteral("Only this group."),
+                                   QStringLiteral("N"));
+    const QCommandLineOption porcentaje(QStringList{"porcentaje"},
+                                        QStringLiteral("Occupancy percentage (default 5)."),
+                                        QStringLiteral("P"), QStringLiteral("5"));
+    const QCommandLineOption mes(QStringList{"mes"}, QStringLiteral("Month (default Enero)."),
+                                 QStringLiteral("Mes"), QStringLiteral("Enero"));
+    const QCommandLineOption salida(QStringList{"o"},
+                                    QStringLiteral("Output file (.pdf, .csv or .xlsx)."),
+                                    QStringLiteral("file"));
+    parser.addOptions({config, empresa, reporte, staffing, cc, grupo, porcentaje, mes, salida});
+    parser.process(app);
+
+    const QString archivo = parser.value(salida);
+    const QString extension = QFileInfo(archivo).suffix().toLower();
+    if (!parser.isSet(reporte) || archivo.isEmpty() ||
+        !QStringList{"pdf", "csv", "xlsx"}.contains(extension)) {
+        err() << "oxta-report: give --reporte \"<list text>\" and -o FILE.pdf|.csv|.xlsx\n";
+        return 2;
+    }
+
+    const TIni ini(QFileInfo(parser.value(config)).absoluteFilePath());
+    reportes::Solicitud s;
+    s.reporte = parser.value(reporte);
+    s.empresa = parser.isSet(empresa)
+                    ? parser.value(empresa)
+                    : ini.GetEntry(QStringLiteral("VARIABLES"), QStringLiteral("Empresa"));
+    s.porStaffing = parser.isSet(staffing);
+    s.staffing = parser.value(staffing);
+    s.porCC = parser.isSet(cc);
+    s.centro = parser.value(cc);
+    s.porGrupo = parser.isSet(grupo);
+    s.grupo = parser.value(grupo);
+    s.porcentaje = parser.value(porcentaje);
+    s.mes = parser.value(mes);
+    for (const auto* numero : {&staffing, &grupo, &empresa}) {
+        bool esNumero = false;
+        parser.value(*numero).trimmed().toLongLong(&esNumero);
+        if (parser.isSet(*numero) && !parser.value(*numero).trimmed().isEmpty() && !esNumero) {
+            err() << "oxta-report: --" << numero->names().constFirst() << " takes a number\n";
+            return 2;
+        }
+    }
+    if (s.empresa.trimmed().isEmpty()) {
+        err() << "oxta-report: no company: give --empresa or [VARIABLES] Empresa in " << ini.path()
+              << '\n';
+        return 2;
+    }
+
+    ado::Connection connection;
+    connection.Settings = ado::settingsFromConfig(
+        [&](const QString& key) { return ini.GetEntry(QStringLiteral("CONFIG"), key); });
+    try {
+        connection.Open();
+    } catch (const ado::Error& e) {
+        err() << "CONEXION NO REALIZADA.: " << e.operation() << '\n' << e.description() << '\n';
+        return 1;
+    }
+
+    try {
+        reportes::Corrida corrida;  // the run's rows go with it, also on an error
+        const QString mensaje = reportes::PreparaCorrida(connection, s, corrida);
+        if (!mensaje.isEmpty()) {
+            err() << mensaje << '\n';
+            return 1;
+        }
+        report::Report r(Definicion(corrida.archivo));
+        for (const auto& [nombre, valor] : corrida.parametros)
+            r.setParameter(nombre, valor);
+        r.read(connection);
+        corrida.datos.reset();  // read: the work table is no longer needed
+        if (extension == QLatin1String("pdf"))
+            r.writePdf(archivo);
+        else if (extension == QLatin1String("csv"))
+            r.writeCsv(archivo);
+        else
+            r.writeXlsx(archivo);
+    } catch (const ado::Error& e) {
+        err() << e.description() << '\n';
+        return 1;
+    } catch (const report::ReportError& e) {
+        err() << e.text() << '\n';
+        return 1;
+    }
+    return 0;
+}
