@@ -74,6 +74,35 @@ TEST(Arranque, WithoutADisplayTheProgramSaysSoInOneLine) {
     EXPECT_EQ(error.count(u'\n'), 1);
 }
 
+// A display that is named but cannot be opened: a dead X server, a platform Qt does not have.
+// Qt itself would abort with several lines of advice; the program says it in one line.
+TEST(Arranque, ADisplayThatCannotBeOpenedIsReportedInOneLine) {
+    const QString programa = QStringLiteral(OXTA_BINARY_DIR "/app/OXTAStaffing");
+    if (!QFileInfo::exists(programa))
+        GTEST_SKIP() << "the program is not built";
+    const struct {
+        const char* variable;
+        const char* valor;
+    } casos[] = {{"DISPLAY", ":4097"}, {"QT_QPA_PLATFORM", "inexistente"}};
+    for (const auto& caso : casos) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(QLatin1String(v));
+        env.insert(QLatin1String(caso.variable), QLatin1String(caso.valor));
+        p.setProcessEnvironment(env);
+        p.start(programa, {});
+        ASSERT_TRUE(p.waitForFinished());
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << caso.variable;
+        EXPECT_EQ(p.exitCode(), 1) << caso.variable;
+        const QString error = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_TRUE(error.startsWith(QStringLiteral("OXTAStaffing: no se puede abrir la pantalla")))
+            << error.toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String(caso.valor))) << error.toStdString();
+        EXPECT_EQ(error.count(u'\n'), 1) << error.toStdString();
+    }
+}
+
 class ArranqueTest : public AppTest {};
 
 TEST_F(ArranqueTest, TheCommandLineUserIsReplacedByTheOneWhoSignsIn) {
