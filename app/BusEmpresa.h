@@ -16,6 +16,7 @@ class TBusEmpresa : public TForm {
     Q_OBJECT
   public:
     std::shared_ptr<clsConexion> CNX;  // set by the opener
+    QString EmpresaActual;  // set by the opener: the company in use, selected when the list opens
     QString vEmpresa;
 
     TLabel* oLabel1 = nullptr;

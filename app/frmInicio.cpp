@@ -217,8 +217,10 @@ void TInicio::btnBClick(TControl*) {}
 void TInicio::btnCClick(TControl*) {}
 
 void TInicio::btnEmpresaClick(TControl*) {
-    const auto busqueda =
-        TForm::NewModal<TBusEmpresa>(this, [this](TBusEmpresa& f) { f.CNX = CNX; });
+    const auto busqueda = TForm::NewModal<TBusEmpresa>(this, [this](TBusEmpresa& f) {
+        f.CNX = CNX;
+        f.EmpresaActual = Empresa;
+    });
     busqueda->ShowModal();
     // With nothing chosen (an empty list) the window keeps its company.
     if (busqueda->vEmpresa.isEmpty())
