@@ -5,8 +5,10 @@
 #include "ui/Resources.h"
 #include "ui/StartupTrace.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QByteArray>
+#include <QFileInfo>
 #include <QList>
 
 #include <cstdio>
@@ -48,15 +50,52 @@ void RetieneMensaje(QtMsgType tipo, const QMessageLogContext& ctx, const QString
     g_retenidos.append({tipo, ctx.file, ctx.function, ctx.category, ctx.line, texto});
 }
 
+// Qt's notice that it made up a runtime folder (a bare X server has no XDG_RUNTIME_DIR) says
+// nothing a user can act on.
+bool EsRuido(const MensajeRetenido& m) {
+    return m.texto.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"));
+}
+
 void EntregaRetenidos() {
     qInstallMessageHandler(g_manejadorPrevio);
     for (const MensajeRetenido& m : std::as_const(g_retenidos)) {
+        if (EsRuido(m))
+            continue;
         const QMessageLogContext ctx(m.archivo.constData(), m.linea, m.funcion.constData(),
                                      m.categoria.constData());
         qt_message_output(m.tipo, ctx, m.texto);
     }
     g_retenidos.clear();
 }
+
+// Without a session bus (a bare X server such as Xvfb, an ssh -X session) the accessibility
+// bridge, asked for by the first label, would make the program wait while libdbus
+// "autolaunches" one: it spawns dbus-launch, which starts a bus daemon that outlives the
+// program. No screen reader can be reached without a session bus, so the program tells libdbus
+// there is none while Qt sets up, and clears that again for whatever the program starts later.
+class SinAutoarranqueDeBus {
+  public:
+    SinAutoarranqueDeBus() {
+        if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+            return;
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus")))
+            return;  // the usual per-user bus, which libdbus finds by itself
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+        m_puesto = true;
+    }
+    // Once the QApplication exists: the bridge looks for the bus now, then forgets the setting.
+    void Termina() {
+        if (!m_puesto)
+            return;
+        QAccessible::isActive();
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        m_puesto = false;
+    }
+
+  private:
+    bool m_puesto = false;
+};
 
 }  // namespace
 
@@ -92,7 +131,9 @@ int OXTAStaffingMain(int argc, char** argv) {
         return 1;
     }
     g_manejadorPrevio = qInstallMessageHandler(RetieneMensaje);
+    SinAutoarranqueDeBus bus;
     QApplication qapp(argc, argv);
+    bus.Termina();
     EntregaRetenidos();
     ui::startup::Mark("application object");
     ui::startup::WatchWindows();

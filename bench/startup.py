@@ -18,7 +18,7 @@ import subprocess
 import sys
 import time
 
-SHOWN = re.compile(rb"startup:\s+([\d.]+) ms\s+shown \"(.*)\"\s+rss ([\d.]+) MB")
+SHOWN = re.compile(rb"startup:\s+([\d.]+) ms\s+cpu\s+([\d.]+) ms\s+shown \"(.*)\"\s+rss ([\d.]+) MB")
 
 
 def launch(program, timeout):
@@ -28,6 +28,7 @@ def launch(program, timeout):
     shown_at = None
     rss = None
     inside = None
+    cpu = None
     err = b""
     deadline = start + timeout
     for line in iter(proc.stderr.readline, b""):
@@ -36,7 +37,8 @@ def launch(program, timeout):
         if m and shown_at is None:
             shown_at = time.perf_counter()
             inside = float(m.group(1))
-            rss = float(m.group(3))
+            cpu = float(m.group(2))
+            rss = float(m.group(4))
         if time.perf_counter() > deadline:
             proc.kill()
             break
@@ -48,6 +50,7 @@ def launch(program, timeout):
     return {
         "to_window": None if shown_at is None else (shown_at - start) * 1000,
         "inside": inside,
+        "cpu": cpu,
         "rss": rss,
         "status": status,
         "stderr": err.decode(errors="replace"),
@@ -67,7 +70,7 @@ def main():
     ap.add_argument("--timeout", type=float, default=20.0, help="seconds per launch")
     args = ap.parse_args()
 
-    times, insides, rsss, failures = [], [], [], []
+    times, insides, cpus, rsss, failures = [], [], [], [], []
     for i in range(args.runs):
         r = launch(args.program, args.timeout)
         if r["to_window"] is None or r["status"] != 0:
@@ -80,6 +83,7 @@ def main():
         if r["to_window"] is not None:
             times.append(r["to_window"])
             insides.append(r["inside"])
+            cpus.append(r["cpu"])
             rsss.append(r["rss"])
 
     def q(values, p):
@@ -92,6 +96,8 @@ def main():
         print("launch to first window: median %.1f ms, p90 %.1f ms, min %.1f ms, max %.1f ms"
               % (statistics.median(times), q(times, 0.9), min(times), max(times)))
         print("main() to first window: median %.1f ms" % statistics.median(insides))
+        print("processor time to first window: median %.1f ms, min %.1f ms"
+              % (statistics.median(cpus), min(cpus)))
         print("resident memory at the first window: median %.1f MB" % statistics.median(rsss))
     return 1 if failures else 0
 
