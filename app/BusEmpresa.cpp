@@ -1,6 +1,6 @@
 #include "app/BusEmpresa.h"
 
-#include "data/Connection.h"
+#include "ado/Connection.h"
 #include "data/clsConexion.h"
 
 void TBusEmpresa::CreateForm() {

@@ -1,7 +1,9 @@
 #include "app/OXTAStaffing.h"
 
+#include "ado/AdoError.h"
 #include "app/frmLogin.h"
 #include "ui/Application.h"
+#include "ui/ErrorReport.h"
 #include "ui/Resources.h"
 #include "ui/StartupTrace.h"
 
@@ -105,7 +107,20 @@ bool HayPantalla() {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+void RegistraErroresDeDatos() {
+    // A database error that no handler catches is reported with its operation and the
+    // engine's own description; registered once however often the program starts in-process.
+    static const bool registrado = [] {
+        ui::AddErrorDescriberFor<ado::Error>([](const ado::Error& e) {
+            return ui::ErrorInfo{QStringLiteral("ADO"), {}, e.description(), e.operation(), {}};
+        });
+        return true;
+    }();
+    (void)registrado;
+}
+
 TLogin* Inicia(const QStringList& argumentos) {
+    RegistraErroresDeDatos();
     TApplication& app = Application();
     app.cTitle = QStringLiteral("OXTAStaffing");
     app.oIcon = ui::BitmapIcon(QStringLiteral("_1229"));

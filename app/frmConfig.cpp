@@ -1,8 +1,8 @@
 #include "app/frmConfig.h"
 
 #include "app/frmLogin.h"
-#include "data/AdoError.h"
-#include "data/Connection.h"
+#include "ado/AdoError.h"
+#include "ado/Connection.h"
 #include "data/clsConexion.h"
 #include "ui/Msg.h"
 #include "ui/TIni.h"

@@ -2,9 +2,9 @@
 
 #include "app/frmInicio.h"
 #include "app/frmLogin.h"
-#include "data/Connection.h"
+#include "ado/Connection.h"
 #include "data/EsquemaStaffing.h"
-#include "data/SqlLiteral.h"
+#include "ado/SqlLiteral.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"

@@ -2,7 +2,7 @@
 
 #include "app/BusEmpresa.h"
 #include "app/ScriptActualizacion.h"
-#include "data/Connection.h"
+#include "ado/Connection.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"

@@ -2,7 +2,7 @@
 
 #include "app/Traspaso.h"
 #include "app/frmConfig.h"
-#include "data/Connection.h"
+#include "ado/Connection.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "security/frmCambioPwd.h"

@@ -1,7 +1,7 @@
 // Round trips on the embedded engine, with its translation cache warm and cold, next to the
 // same statements sent to SQLite directly.
-#include "data/Connection.h"
-#include "data/SqliteEngine.h"
+#include "ado/Connection.h"
+#include "ado/SqliteEngine.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "data/clsConexion.h"
 
-#include "data/AdoError.h"
+#include "ado/AdoError.h"
 #include "ui/Msg.h"
 #include "ui/TIni.h"
 

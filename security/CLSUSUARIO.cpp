@@ -1,7 +1,7 @@
 #include "security/CLSUSUARIO.h"
 
-#include "data/AdoError.h"
-#include "data/SqlLiteral.h"
+#include "ado/AdoError.h"
+#include "ado/SqlLiteral.h"
 #include "security/Cp1252.h"
 #include "ui/Msg.h"
 

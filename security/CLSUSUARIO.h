@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Connection.h"
+#include "ado/Connection.h"
 #include "data/clsConexion.h"
 
 #include <QString>

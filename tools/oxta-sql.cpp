@@ -9,8 +9,8 @@
 // printed tab-separated under a line of column names, NULL as NULL. Errors go to stderr and
 // the exit status is 1 (2 for wrong arguments).
 
-#include "data/AdoError.h"
-#include "data/SqlScript.h"
+#include "ado/AdoError.h"
+#include "ado/SqlScript.h"
 #include "data/clsConexion.h"
 #include "ui/Msg.h"
 #include "ui/TIni.h"

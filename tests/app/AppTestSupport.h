@@ -5,7 +5,7 @@
 // observed, and the forms left open closed and freed after each test.
 
 #include "app/Traspaso.h"
-#include "data/SqlLiteral.h"
+#include "ado/SqlLiteral.h"
 #include "security/CLSUSUARIO.h"
 #include "tests/security/BaseDePrueba.h"
 #include "ui/Application.h"

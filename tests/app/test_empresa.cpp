@@ -3,7 +3,7 @@
 #include "app/frmEmpresa.h"
 #include "app/frmInicio.h"
 #include "app/frmLogin.h"
-#include "data/Value.h"
+#include "ado/Value.h"
 #include "tests/app/test_empresa_base.h"
 #include "ui/TestSeam.h"
 

@@ -3,7 +3,7 @@
 // A payroll database on the embedded engine for the company chooser, the main window and the
 // company search, in the test's own working directory. An unhandled error fails the test.
 
-#include "data/SqlLiteral.h"
+#include "ado/SqlLiteral.h"
 #include "tests/app/AppTestSupport.h"
 #include "ui/ErrorReport.h"
 #include "ui/TIni.h"

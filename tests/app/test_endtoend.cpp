@@ -6,7 +6,7 @@
 #include "app/frmEmpresa.h"
 #include "app/frmInicio.h"
 #include "app/frmLogin.h"
-#include "data/SqlScript.h"
+#include "ado/SqlScript.h"
 #include "tests/app/test_empresa_base.h"
 #include "ui/TestSeam.h"
 

@@ -1,7 +1,9 @@
+#include "ado/AdoError.h"
 #include "app/OXTAStaffing.h"
 #include "app/frmLogin.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/TempDir.h"
+#include "ui/ErrorReport.h"
 #include "ui/TestSeam.h"
 
 #include <QDir>
@@ -171,4 +173,15 @@ TEST_F(ArranqueTest, WithoutArgumentsThereIsNoUserYet) {
     Inicia({QStringLiteral("OXTAStaffing")});
     EXPECT_TRUE(AppData().Has(QStringLiteral("UsuarioGet")));
     EXPECT_EQ(AppData().UsuarioGet(), QString());
+}
+
+TEST_F(TempDirTest, StartUpTeachesTheErrorReportTheDatabaseErrors) {
+    RegistraErroresDeDatos();
+    QString log;
+    ui::SetErrorWindowHook([&](const QString& text) { log = text; });
+    ui::Guarded([] { throw ado::Error("Recordset.Open", "Invalid object name 'staff_mes'."); });
+    ui::SetErrorWindowHook({});
+    EXPECT_TRUE(log.contains("Subsystem: ADO\n")) << log.toStdString();
+    EXPECT_TRUE(log.contains("Description: Invalid object name 'staff_mes'.\n"));
+    EXPECT_TRUE(log.contains("Operation: Recordset.Open\n"));
 }

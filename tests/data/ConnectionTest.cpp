@@ -1,4 +1,4 @@
-#include "EmbeddedDb.h"
+#include "tests/support/EmbeddedDb.h"
 #include "data/clsConexion.h"
 #include "ui/TIni.h"
 #include "ui/TestSeam.h"
@@ -16,70 +16,7 @@ QString operationOf(const std::function<void()>& f) {
     return {};
 }
 
-class RecordsetTest : public EmbeddedDbTest {
-  protected:
-    void SetUp() override {
-        EmbeddedDbTest::SetUp();
-        exec("create table n (i int, t varchar(5))");
-        exec(
-            "insert into n values (1, 'a') insert into n values (2, 'b') insert into n values (3, "
-            "NULL)");
-    }
-};
-
 }  // namespace
-
-TEST_F(RecordsetTest, StandsOnTheFirstRowAndWalksForward) {
-    ado::Recordset rs;
-    rs.Open("select i, t from n order by i", db.get());
-    ASSERT_FALSE(rs.Eof());
-    rs.MoveFirst();  // straight after Open: still the first row
-    EXPECT_EQ(rs.Fields(0).Value, Value(1));
-    rs.MoveNext();
-    EXPECT_EQ(rs.Fields(1).Value, Value("b"));
-    rs.MoveNext();
-    EXPECT_TRUE(rs.Fields(1).Value.isNull());
-    rs.MoveNext();
-    EXPECT_TRUE(rs.Eof());
-    EXPECT_EQ(operationOf([&] { rs.MoveNext(); }), "Recordset.MoveNext");
-    EXPECT_EQ(operationOf([&] { rs.Fields(0); }), "Recordset.Fields");
-    rs.MoveFirst();
-    EXPECT_EQ(rs.Fields(0).Value, Value(1));
-    EXPECT_EQ(operationOf([&] { rs.Fields(2); }), "Recordset.Fields");
-    rs.Close();
-    EXPECT_TRUE(rs.Eof());
-    rs.Open("select i from n where i > 5", db.get());  // may be opened again after Close
-    EXPECT_TRUE(rs.Eof());
-}
-
-TEST_F(RecordsetTest, RunsBatchesWithoutRowsThroughItsActiveConnection) {
-    ado::Recordset rs;
-    rs.ActiveConnection = db.get();
-    rs.Open("insert into n values (4, 'd')\r\nupdate n set t = 'x' where i = 1\r\n");
-    EXPECT_TRUE(rs.Eof());
-    rs.Close();
-    rs.Open("select t from n where i = 1");
-    EXPECT_EQ(rs.Fields(0).Value, Value("x"));
-}
-
-TEST_F(RecordsetTest, ErrorsCarryTheOperationAndTheEnginesDescription) {
-    ado::Recordset rs;
-    try {
-        rs.Open("select * from nada", db.get());
-        FAIL();
-    } catch (const ado::Error& e) {
-        EXPECT_EQ(e.operation(), "Recordset.Open");
-        EXPECT_EQ(e.description(), "Invalid object name 'nada'.");
-        EXPECT_STREQ(e.what(), "Recordset.Open: Invalid object name 'nada'.");
-    }
-    EXPECT_EQ(operationOf([&] { db->Execute("insert into nada values (1)"); }),
-              "Connection.Execute");
-    ado::Connection closed;
-    EXPECT_EQ(operationOf([&] { closed.Execute("select 1"); }), "Connection.Execute");
-    EXPECT_EQ(operationOf([&] { closed.Close(); }), "Connection.Close");
-    EXPECT_EQ(operationOf([&] { rs.Open("select 1", &closed); }), "Recordset.Open");
-    EXPECT_EQ(operationOf([&] { ado::Recordset().Open("select 1"); }), "Recordset.Open");
-}
 
 TEST(ConnectionStringTest, ReadsBothTemplates) {
     const auto sql =
@@ -191,4 +128,28 @@ TEST_F(ClsConexionFixture, EmptySettingsReachTheDefaultServersCatalogue) {
     ado::Recordset rs;
     rs.Open(" select name from sysdatabases ", cnx.Conexion());
     EXPECT_EQ(rs.Fields(0).Value, Value("master"));
+}
+
+class OdbcConnexionBoxTest : public TempDirTest {};
+
+TEST_F(OdbcConnexionBoxTest, RefusedConnectionShowsTheFailureBoxAndYieldsNothing) {
+    EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("SERVER"), QStringLiteral("127.0.0.1,1"));
+    EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("BD"), QStringLiteral("oxta"));
+    EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("ID"), QStringLiteral("sa"));
+    EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("PWD"), QStringLiteral("a;b"));
+    EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("AUTOWIN"), QStringLiteral(".F."));
+    EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("DRIVER"), QStringLiteral("FreeTDS"));
+
+    ui::ScriptedMessages msgs;
+    clsConexion cnx;
+    EXPECT_EQ(cnx.Conexion(), nullptr);
+    EXPECT_EQ(cnx.Conexion(), nullptr);  // tries again, and says so again
+    ASSERT_EQ(msgs.count(), 2);
+    EXPECT_EQ(msgs.last().kind, ui::MsgKind::Info);
+    EXPECT_EQ(msgs.last().caption, QStringLiteral("CONEXION NO REALIZADA."));
+    EXPECT_TRUE(msgs.last().text.startsWith(QStringLiteral("Connection.Open\r\n")))
+        << msgs.last().text.toStdString();
+    EXPECT_TRUE(msgs.last().text.contains(QStringLiteral("[08001]")))
+        << msgs.last().text.toStdString();
+    EXPECT_THROW(cnx.Ejecuta(QStringLiteral("select 1")), ado::Error);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Connection.h"
+#include "ado/Connection.h"
 
 // The payroll and security tables that the application reads and writes beside its own
 // planning tables, in SQL Server's dialect, with a small data set: company 5 with two cost

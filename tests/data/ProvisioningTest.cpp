@@ -1,4 +1,4 @@
-#include "EmbeddedDb.h"
+#include "tests/support/EmbeddedDb.h"
 #include "ProvisioningStatements.h"
 
 namespace {

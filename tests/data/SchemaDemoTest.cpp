@@ -1,6 +1,6 @@
-#include "data/AdoError.h"
-#include "data/Engine.h"
-#include "tests/data/SchemaScript.h"
+#include "ado/AdoError.h"
+#include "ado/Engine.h"
+#include "tests/support/SchemaScript.h"
 #include "tests/support/TempDir.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 // The application's statements, as its forms build them, run unchanged on the embedded
 // engine over a small payroll database, with the results SQL Server gives.
-#include "EmbeddedDb.h"
+#include "tests/support/EmbeddedDb.h"
 #include "PayrollSchema.h"
 #include "ProvisioningStatements.h"
 

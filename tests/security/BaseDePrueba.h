@@ -4,8 +4,8 @@
 // of databases inside the test's working directory, the database created through the
 // server's catalogue, and the account, policy and profile tables.
 
-#include "data/SqlLiteral.h"
-#include "data/SqlScript.h"
+#include "ado/SqlLiteral.h"
+#include "ado/SqlScript.h"
 #include "data/clsConexion.h"
 #include "tests/support/TempDir.h"
 #include "ui/TIni.h"

@@ -1,6 +1,5 @@
 #include "ui/ErrorReport.h"
 
-#include "data/AdoError.h"
 #include "tests/support/TempDir.h"
 
 #include <QApplication>
@@ -116,14 +115,6 @@ TEST_F(ErrorReportTest, RegisteredDescribersNameSubsystemAndOperation) {
     // Other errors still get the generic description.
     ui::Guarded([] { throw std::out_of_range("index 7"); });
     EXPECT_TRUE(log().contains("Subsystem: std::out_of_range\n"));
-}
-
-TEST_F(ErrorReportTest, DatabaseErrorsAreReportedWithTheirOperation) {
-    ui::Guarded([] { throw ado::Error("Recordset.Open", "Invalid object name 'staff_mes'."); });
-    const QString text = log();
-    EXPECT_TRUE(text.contains("Subsystem: ADO\n"));
-    EXPECT_TRUE(text.contains("Description: Invalid object name 'staff_mes'.\n"));
-    EXPECT_TRUE(text.contains("Operation: Recordset.Open\n"));
 }
 
 TEST_F(ErrorReportTest, ErrorsOfAnyTypeAreCaught) {

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ado/Value.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+namespace ado {
+
+// What a connection is asked to reach. The connection string keeps the SQLOLEDB text that
+// the application builds; the settings carry the same facts unsplit, so that a value holding
+// a semicolon stays whole.
+struct ConnectionSettings {
+    enum class Motor { SqlServer, Sqlite };
+    Motor motor = Motor::SqlServer;
+    QString server;       // SQL Server name, or for the embedded engine the folder of databases
+    QString database;     // BD
+    QString user;         // ID
+    QString password;     // PWD
+    bool trusted = true;  // Windows authentication
+    QString driver;       // ODBC driver name; empty: the default driver
+};
+
+// A fully read result: column names and rows. Recordsets are forward-only and read-only,
+// so engines hand over the whole result at once.
+struct ResultSet {
+    QStringList columns;
+    std::vector<std::vector<Value>> rows;
+};
+
+// One physical connection to a database, behind the ADO-style classes. Every failure is
+// thrown as ado::Error.
+class Engine {
+  public:
+    virtual ~Engine() = default;
+    // Runs a batch (one or more statements); any rows are discarded.
+    virtual void execute(const QString& sql) = 0;
+    // Runs a batch and returns the rows of the last statement that yields rows (an empty
+    // result when none does).
+    virtual ResultSet query(const QString& sql) = 0;
+};
+
+// Opens an engine for the given settings (embedded or ODBC). Throws ado::Error.
+std::unique_ptr<Engine> openEngine(const ConnectionSettings& settings);
+
+// Reads a SQLOLEDB-style connection string ("provider=SQLOLEDB;server=...;database=...;
+// uid=...;pwd=..." or "...;Trusted_Connection=yes") into settings; keys ignore letter case.
+ConnectionSettings parseConnectionString(const QString& connectionString);
+
+}  // namespace ado

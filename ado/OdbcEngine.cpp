@@ -1,0 +1,295 @@
+#include "ado/OdbcEngine.h"
+
+#include "ado/AdoError.h"
+#include "ado/OdbcHandle.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QTime>
+
+#include <algorithm>
+#include <limits>
+
+namespace ado {
+
+namespace {
+
+using namespace odbc;
+
+// SQL Server's own types, for driver headers that do not name them.
+constexpr SQLSMALLINT kSsTime2 = -154;
+constexpr SQLSMALLINT kSsTimestampOffset = -155;
+
+// How a column's values are fetched and what they become.
+enum class Kind { Integer, Decimal, Floating, DateTime, Time, Text };
+
+Kind kindOf(SQLSMALLINT sqlType) {
+    switch (sqlType) {
+        case SQL_BIT:
+        case SQL_TINYINT:
+        case SQL_SMALLINT:
+        case SQL_INTEGER:
+        case SQL_BIGINT:
+            return Kind::Integer;
+        case SQL_NUMERIC:
+        case SQL_DECIMAL:
+            return Kind::Decimal;
+        case SQL_FLOAT:
+        case SQL_REAL:
+        case SQL_DOUBLE:
+            return Kind::Floating;
+        case SQL_DATETIME:  // also ODBC 2's SQL_DATE
+        case SQL_TIMESTAMP:
+        case SQL_TYPE_DATE:
+        case SQL_TYPE_TIMESTAMP:
+            return Kind::DateTime;
+        case SQL_TIME:
+        case SQL_TYPE_TIME:
+        case kSsTime2:
+            return Kind::Time;
+        case kSsTimestampOffset:
+        default:
+            return Kind::Text;
+    }
+}
+
+struct Column {
+    QString name;
+    Kind kind = Kind::Text;
+    int scale = 0;
+};
+
+// A float as the fewest decimals (up to 9) that show it, so that 2.5 reads back as 2.5;
+// fewer decimals for magnitudes that would not fit otherwise.
+Value decimalFromDouble(double value) {
+    for (int figures = 9; figures >= 0; --figures) {
+        QString text = QString::number(value, 'f', figures);
+        while (text.contains(QLatin1Char('.')) && text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+        const qsizetype point = text.indexOf(QLatin1Char('.'));
+        const int scale = point < 0 ? 0 : int(text.size() - point - 1);
+        if (const auto decimal = parseOdbcDecimal(text, scale))
+            return *decimal;
+    }
+    return QString::number(value, 'g', 17);
+}
+
+class OdbcEngine final : public Engine {
+  public:
+    explicit OdbcEngine(const QString& connectionString) : m_dbc(m_env) {
+        m_dbc.connect(connectionString);
+    }
+
+    void execute(const QString& sql) override { run(sql, "Connection.Execute", nullptr); }
+
+    ResultSet query(const QString& sql) override {
+        ResultSet result;
+        run(sql, "Recordset.Open", &result);
+        return result;
+    }
+
+  private:
+    // Runs a batch and walks every result it yields; `out` receives the rows of the last
+    // result that has columns.
+    void run(const QString& sql, const char* operation, ResultSet* out) {
+        const Statement statement(m_dbc, operation);
+        const SQLHSTMT stmt = statement.get();
+        std::vector<SQLWCHAR> text = toWide(sql);
+        check(SQLExecDirectW(stmt, text.data(), SQL_NTS), SQL_HANDLE_STMT, stmt, operation);
+        for (;;) {
+            SQLSMALLINT columnCount = 0;
+            check(SQLNumResultCols(stmt, &columnCount), SQL_HANDLE_STMT, stmt, operation);
+            if (columnCount > 0 && out)
+                *out = readResult(stmt, columnCount, operation);
+            const SQLRETURN rc = SQLMoreResults(stmt);
+            if (rc == SQL_NO_DATA)
+                break;
+            check(rc, SQL_HANDLE_STMT, stmt, operation);
+        }
+    }
+
+    static ResultSet readResult(SQLHSTMT stmt, SQLSMALLINT columnCount, const char* operation) {
+        ResultSet result;
+        std::vector<Column> columns;
+        for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(columnCount); ++i) {
+            SQLWCHAR name[256] = {};
+            SQLSMALLINT nameLength = 0;
+            SQLSMALLINT sqlType = 0;
+            SQLULEN size = 0;
+            SQLSMALLINT digits = 0;
+            SQLSMALLINT nullable = 0;
+            check(SQLDescribeColW(stmt, i, name, 256, &nameLength, &sqlType, &size, &digits,
+                                  &nullable),
+                  SQL_HANDLE_STMT, stmt, operation);
+            Column column;
+            column.name = fromWide(name, std::min<std::size_t>(std::size_t(nameLength), 255));
+            column.kind = kindOf(sqlType);
+            column.scale = std::max<int>(digits, 0);
+            result.columns << column.name;
+            columns.push_back(column);
+        }
+        for (;;) {
+            const SQLRETURN rc = SQLFetch(stmt);
+            if (rc == SQL_NO_DATA)
+                break;
+            check(rc, SQL_HANDLE_STMT, stmt, operation);
+            std::vector<Value> row;
+            row.reserve(columns.size());
+            for (std::size_t i = 0; i < columns.size(); ++i)
+                row.push_back(readValue(stmt, SQLUSMALLINT(i + 1), columns[i], operation));
+            result.rows.push_back(std::move(row));
+        }
+        return result;
+    }
+
+    static Value readValue(SQLHSTMT stmt, SQLUSMALLINT index, const Column& column,
+                           const char* operation) {
+        SQLLEN indicator = 0;
+        auto get = [&](SQLSMALLINT cType, SQLPOINTER target, SQLLEN size) {
+            const SQLRETURN rc = SQLGetData(stmt, index, cType, target, size, &indicator);
+            check(rc, SQL_HANDLE_STMT, stmt, operation);
+            return rc;
+        };
+        switch (column.kind) {
+            case Kind::Integer: {
+                SQLBIGINT value = 0;
+                get(SQL_C_SBIGINT, &value, sizeof value);
+                if (indicator == SQL_NULL_DATA)
+                    return {};
+                return std::int64_t(value);
+            }
+            case Kind::Decimal: {
+                char text[128] = {};
+                get(SQL_C_CHAR, text, sizeof text);
+                if (indicator == SQL_NULL_DATA)
+                    return {};
+                const QString rendered = QString::fromLatin1(text);
+                const auto decimal = parseOdbcDecimal(rendered, column.scale);
+                if (!decimal)
+                    return rendered;
+                // numeric(p, 0) holds whole numbers (company keys): read as integers, as the
+                // embedded engine reads them.
+                if (decimal->scale == 0)
+                    return decimal->unscaled;
+                return *decimal;
+            }
+            case Kind::Floating: {
+                double value = 0;
+                get(SQL_C_DOUBLE, &value, sizeof value);
+                if (indicator == SQL_NULL_DATA)
+                    return {};
+                return decimalFromDouble(value);
+            }
+            case Kind::DateTime: {
+                SQL_TIMESTAMP_STRUCT ts = {};
+                get(SQL_C_TYPE_TIMESTAMP, &ts, sizeof ts);
+                if (indicator == SQL_NULL_DATA)
+                    return {};
+                return QDateTime(QDate(ts.year, ts.month, ts.day),
+                                 QTime(ts.hour, ts.minute, ts.second, int(ts.fraction / 1000000)));
+            }
+            case Kind::Time: {
+                SQL_TIME_STRUCT t = {};
+                get(SQL_C_TYPE_TIME, &t, sizeof t);
+                if (indicator == SQL_NULL_DATA)
+                    return {};
+                // A time of day alone, on the zero date of automation dates.
+                return QDateTime(QDate(1899, 12, 30), QTime(t.hour, t.minute, t.second));
+            }
+            case Kind::Text:
+                break;
+        }
+        return readText(stmt, index, operation);
+    }
+
+    // Text in UTF-16, in pieces, so that long values come back whole.
+    static Value readText(SQLHSTMT stmt, SQLUSMALLINT index, const char* operation) {
+        constexpr std::size_t kChunk = 2048;
+        std::vector<SQLWCHAR> buffer(kChunk + 1);
+        QString text;
+        for (;;) {
+            SQLLEN indicator = 0;
+            const SQLRETURN rc = SQLGetData(stmt, index, SQL_C_WCHAR, buffer.data(),
+                                            SQLLEN(buffer.size() * sizeof(SQLWCHAR)), &indicator);
+            if (rc == SQL_NO_DATA)
+                break;
+            check(rc, SQL_HANDLE_STMT, stmt, operation);
+            if (indicator == SQL_NULL_DATA)
+                return {};
+            std::size_t length = kChunk;  // a truncated piece fills the buffer
+            if (indicator != SQL_NO_TOTAL && indicator >= 0)
+                length = std::min(length, std::size_t(indicator) / sizeof(SQLWCHAR));
+            text += fromWide(buffer.data(), length);
+            if (rc == SQL_SUCCESS)
+                break;
+        }
+        return text;
+    }
+
+    Environment m_env;
+    DbConnection m_dbc;
+};
+
+}  // namespace
+
+std::optional<Decimal> parseOdbcDecimal(const QString& input, int scale) {
+    scale = std::clamp(scale, 0, 18);
+    QString text = input.trimmed();
+    if (text.contains(QLatin1Char('e'), Qt::CaseInsensitive)) {
+        bool ok = false;
+        const double value = text.toDouble(&ok);
+        if (!ok)
+            return std::nullopt;
+        text = QString::number(value, 'f', scale);
+    }
+    bool negative = false;
+    qsizetype pos = 0;
+    if (pos < text.size() && (text[pos] == QLatin1Char('-') || text[pos] == QLatin1Char('+')))
+        negative = text[pos++] == QLatin1Char('-');
+    QString whole;
+    QString fraction;
+    for (; pos < text.size() && text[pos].isDigit(); ++pos)
+        whole += text[pos];
+    if (pos < text.size() && text[pos] == QLatin1Char('.')) {
+        for (++pos; pos < text.size() && text[pos].isDigit(); ++pos)
+            fraction += text[pos];
+    }
+    if (pos != text.size() || (whole.isEmpty() && fraction.isEmpty()))
+        return std::nullopt;
+
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    std::int64_t unscaled = 0;
+    auto push = [&](int digit) {
+        if (unscaled > (kMax - digit) / 10)
+            return false;
+        unscaled = unscaled * 10 + digit;
+        return true;
+    };
+    for (const QChar c : whole)
+        if (!push(c.digitValue()))
+            return std::nullopt;
+    for (int i = 0; i < scale; ++i)
+        if (!push(i < fraction.size() ? fraction[i].digitValue() : 0))
+            return std::nullopt;
+    if (fraction.size() > scale && fraction[scale].digitValue() >= 5) {
+        if (unscaled == kMax)
+            return std::nullopt;
+        ++unscaled;
+    }
+    return Decimal{negative ? -unscaled : unscaled, scale};
+}
+
+std::unique_ptr<Engine> openOdbcEngineWithString(const QString& odbcConnectionString) {
+    return std::make_unique<OdbcEngine>(odbcConnectionString);
+}
+
+std::unique_ptr<Engine> openOdbcEngine(const ConnectionSettings& settings) {
+    const QString driver = chooseOdbcDriver(settings.driver, settings.driver.trimmed().isEmpty()
+                                                                 ? installedOdbcDrivers()
+                                                                 : QStringList());
+    return openOdbcEngineWithString(buildOdbcConnectionString(settings, driver));
+}
+
+}  // namespace ado

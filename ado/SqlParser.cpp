@@ -1,0 +1,957 @@
+#include "ado/SqlParser.h"
+
+#include "ado/AdoError.h"
+#include "ado/SqlTokenizer.h"
+
+#include <QSet>
+
+namespace sql {
+
+bool isCatalogView(const ObjectName& name) {
+    static const QSet<QString> views = {QStringLiteral("sysobjects"), QStringLiteral("syscolumns"),
+                                        QStringLiteral("sysindexes"),
+                                        QStringLiteral("sysdatabases")};
+    const QString schema = name.schema.toLower();
+    if (schema == u"information_schema") {
+        const QString o = name.object.toLower();
+        return o == u"tables" || o == u"columns";
+    }
+    if (schema == u"sys") {
+        const QString o = name.object.toLower();
+        return o == u"tables" || o == u"columns" || o == u"databases" || o == u"objects" ||
+               o == u"indexes" || views.contains(o);
+    }
+    return views.contains(name.object.toLower());
+}
+
+namespace {
+
+// Words that end an expression or a name list: never taken as an alias.
+bool isReserved(const Token& t) {
+    static const QSet<QString> words = {
+        "select",    "from",    "where", "group",    "order", "having", "union",  "except",
+        "intersect", "inner",   "left",  "right",    "full",  "outer",  "cross",  "join",
+        "on",        "as",      "and",   "or",       "not",   "insert", "update", "delete",
+        "create",    "alter",   "drop",  "if",       "else",  "begin",  "end",    "set",
+        "values",    "into",    "with",  "truncate", "print", "return", "exec",   "execute",
+        "declare",   "use",     "when",  "then",     "case",  "is",     "null",   "in",
+        "like",      "between", "top",   "distinct", "by",    "asc",    "desc",   "collate",
+        "option",    "for",     "go",    "exists",   "all",   "escape"};
+    return t.kind == Tok::Word && words.contains(t.text.toLower());
+}
+
+class Parser {
+  public:
+    Parser(const QString& text, Batch& batch)
+        : m_text(text), m_tokens(tokenize(text)), m_batch(batch) {}
+
+    void parse() {
+        while (!at(Tok::End)) {
+            if (at(Tok::Semicolon)) {
+                ++m_pos;
+                continue;
+            }
+            m_batch.statements.push_back(statement());
+        }
+    }
+
+  private:
+    // ---- token helpers ----
+    const Token& peek(int ahead = 0) const {
+        const std::size_t i =
+            std::min(m_pos + static_cast<std::size_t>(ahead), m_tokens.size() - 1);
+        return m_tokens[i];
+    }
+    bool at(Tok kind) const { return peek().kind == kind; }
+    bool atWord(const char* w, int ahead = 0) const { return peek(ahead).is(w); }
+    bool accept(const char* w) {
+        if (!atWord(w))
+            return false;
+        ++m_pos;
+        return true;
+    }
+    bool accept(Tok kind) {
+        if (!at(kind))
+            return false;
+        ++m_pos;
+        return true;
+    }
+    bool acceptOp(const char* op) {
+        if (!peek().isOp(op))
+            return false;
+        ++m_pos;
+        return true;
+    }
+    [[noreturn]] void syntaxError() const {
+        const Token& t = peek();
+        if (t.kind == Tok::End) {
+            throw ado::Error(QStringLiteral("Parse"),
+                             QStringLiteral("Incorrect syntax near the end of the statement."));
+        }
+        QString near = t.text;
+        if (t.kind == Tok::String)
+            near = u'\'' + near + u'\'';
+        throw ado::Error(QStringLiteral("Parse"),
+                         QStringLiteral("Incorrect syntax near '%1'.").arg(near));
+    }
+    void expect(const char* w) {
+        if (!accept(w))
+            syntaxError();
+    }
+    void expect(Tok kind) {
+        if (!accept(kind))
+            syntaxError();
+    }
+    QString name() {
+        if (!peek().isName())
+            syntaxError();
+        return m_tokens[m_pos++].text;
+    }
+    [[noreturn]] void unsupported(const QString& what) const {
+        throw ado::Error(QStringLiteral("Parse"),
+                         QStringLiteral("The embedded engine does not support %1.").arg(what));
+    }
+
+    // ---- statements ----
+    StmtPtr statement() {
+        const int start = peek().pos;
+        StmtPtr s = statementBody();
+        const int end = m_pos < m_tokens.size() ? peek().pos : static_cast<int>(m_text.size());
+        s->source = m_text.mid(start, end - start).trimmed();
+        return s;
+    }
+
+    StmtPtr statementBody() {
+        auto s = std::make_unique<Stmt>();
+        if (atWord("select") || (at(Tok::LParen) && peek(1).is("select"))) {
+            s->kind = Stmt::Kind::Select;
+            s->select = selectStatement();
+        } else if (accept("insert")) {
+            insert(*s);
+        } else if (accept("update")) {
+            update(*s);
+        } else if (accept("delete")) {
+            s->kind = Stmt::Kind::Delete;
+            accept("from");
+            s->table = objectName();
+            if (accept("where"))
+                s->where = expr();
+        } else if (accept("truncate")) {
+            expect("table");
+            s->kind = Stmt::Kind::Delete;
+            s->table = objectName();
+        } else if (accept("create")) {
+            if (accept("table")) {
+                createTable(*s);
+            } else if (atWord("index") || atWord("unique") || atWord("clustered") ||
+                       atWord("nonclustered")) {
+                s->kind = Stmt::Kind::CreateIndex;
+                s->unique = accept("unique");
+                if (!accept("clustered"))
+                    accept("nonclustered");
+                expect("index");
+                s->primaryKeyName = name();
+                expect("on");
+                s->table = objectName();
+                s->columns = indexColumns();
+                if (accept("include"))
+                    indexColumns();
+                skipIndexOptions();
+            } else if (accept("database")) {
+                s->kind = Stmt::Kind::CreateDatabase;
+                s->table.object = name();
+            } else {
+                unsupported(QStringLiteral("CREATE %1").arg(peek().text));
+            }
+        } else if (accept("alter")) {
+            alterTable(*s);
+        } else if (atWord("drop") && atWord("index", 1)) {
+            m_pos += 2;
+            s->kind = Stmt::Kind::DropIndex;
+            // DROP INDEX table.index or DROP INDEX index ON table
+            const ObjectName n = objectName();
+            s->primaryKeyName = n.object;
+            if (accept("on"))
+                s->table = objectName();
+        } else if (accept("drop")) {
+            expect("table");
+            s->kind = Stmt::Kind::DropTable;
+            if (atWord("if") && atWord("exists", 1)) {
+                m_pos += 2;
+                s->ifExists = true;
+            }
+            s->table = objectName();
+        } else if (accept("if")) {
+            s->kind = Stmt::Kind::If;
+            s->condition = expr();
+            s->thenBranch = statementSkippingSemicolons();
+            while (accept(Tok::Semicolon)) {
+            }
+            if (accept("else"))
+                s->elseBranch = statementSkippingSemicolons();
+        } else if (atWord("begin") && !atWord("tran", 1) && !atWord("transaction", 1)) {
+            ++m_pos;
+            s->kind = Stmt::Kind::Block;
+            while (!atWord("end")) {
+                if (at(Tok::End))
+                    syntaxError();
+                if (accept(Tok::Semicolon))
+                    continue;
+                s->body.push_back(statement());
+            }
+            ++m_pos;
+        } else if (accept("set")) {
+            setOption();
+        } else if (accept("print")) {
+            expr();  // PRINT shows a message; there is nobody to show it to
+        } else if (at(Tok::End)) {
+            syntaxError();
+        } else {
+            unsupported(QStringLiteral("the statement beginning '%1'").arg(peek().text));
+        }
+        return s;
+    }
+
+    StmtPtr statementSkippingSemicolons() {
+        while (accept(Tok::Semicolon)) {
+        }
+        return statement();
+    }
+
+    void setOption() {
+        static const QSet<QString> options = {
+            "nocount",       "ansi_nulls",        "quoted_identifier",       "ansi_padding",
+            "ansi_warnings", "arithabort",        "concat_null_yields_null", "numeric_roundabort",
+            "xact_abort",    "ansi_null_dflt_on", "implicit_transactions"};
+        if (!peek().isName() || !options.contains(peek().text.toLower())) {
+            unsupported(QStringLiteral("SET %1").arg(peek().text));
+        }
+        ++m_pos;
+        if (!accept("on") && !accept("off"))
+            syntaxError();
+    }
+
+    ObjectName objectName() {
+        // name, schema.name, db.schema.name, db..name
+        QStringList parts;
+        parts << name();
+        while (at(Tok::Dot)) {
+            ++m_pos;
+            if (at(Tok::Dot)) {
+                parts << QString();
+                continue;
+            }
+            parts << name();
+        }
+        if (parts.size() > 3)
+            syntaxError();
+        ObjectName n;
+        n.object = parts.takeLast();
+        if (!parts.isEmpty())
+            n.schema = parts.takeLast();
+        if (!parts.isEmpty())
+            n.database = parts.takeLast();
+        if (!n.database.isEmpty() && !m_batch.databases.contains(n.database, Qt::CaseInsensitive)) {
+            m_batch.databases << n.database;
+        }
+        if (n.object.compare(u"sysdatabases", Qt::CaseInsensitive) == 0 ||
+            (n.schema.compare(u"sys", Qt::CaseInsensitive) == 0 &&
+             n.object.compare(u"databases", Qt::CaseInsensitive) == 0)) {
+            m_batch.usesDatabaseList = true;
+        }
+        return n;
+    }
+
+    void insert(Stmt& s) {
+        s.kind = Stmt::Kind::Insert;
+        accept("into");
+        s.table = objectName();
+        if (at(Tok::LParen) && !peek(1).is("select")) {
+            ++m_pos;
+            do {
+                s.columns << name();
+            } while (accept(Tok::Comma));
+            expect(Tok::RParen);
+        }
+        if (accept("values")) {
+            do {
+                expect(Tok::LParen);
+                std::vector<ExprPtr> row;
+                do {
+                    if (atWord("default"))
+                        unsupported(QStringLiteral("DEFAULT in VALUES"));
+                    row.push_back(expr());
+                } while (accept(Tok::Comma));
+                expect(Tok::RParen);
+                s.rows.push_back(std::move(row));
+            } while (accept(Tok::Comma));
+        } else if (atWord("select") || at(Tok::LParen)) {
+            s.select = selectStatement();
+        } else {
+            syntaxError();
+        }
+    }
+
+    void update(Stmt& s) {
+        s.kind = Stmt::Kind::Update;
+        s.table = objectName();
+        expect("set");
+        do {
+            QString column = name();
+            while (accept(Tok::Dot))
+                column = name();  // alias.column
+            if (!acceptOp("="))
+                syntaxError();
+            s.sets.emplace_back(column, expr());
+        } while (accept(Tok::Comma));
+        if (accept("from"))
+            s.from = fromList();
+        if (accept("where"))
+            s.where = expr();
+    }
+
+    SqlType typeName() {
+        const QString base = name();
+        int a1 = -2;
+        int a2 = -2;
+        if (accept(Tok::LParen)) {
+            if (accept("max")) {
+                a1 = -1;
+            } else {
+                if (!at(Tok::Number))
+                    syntaxError();
+                a1 = m_tokens[m_pos++].text.toInt();
+                if (accept(Tok::Comma)) {
+                    if (!at(Tok::Number))
+                        syntaxError();
+                    a2 = m_tokens[m_pos++].text.toInt();
+                }
+            }
+            expect(Tok::RParen);
+        }
+        const auto t = SqlType::fromName(base, a1, a2);
+        if (!t) {
+            throw ado::Error(QStringLiteral("Parse"),
+                             QStringLiteral("Column, parameter, or variable: cannot find data type "
+                                            "%1.")
+                                 .arg(base));
+        }
+        return *t;
+    }
+
+    void skipIndexOptions() {
+        if (accept("with")) {
+            expect(Tok::LParen);
+            int depth = 1;
+            while (depth > 0) {
+                if (at(Tok::End))
+                    syntaxError();
+                if (at(Tok::LParen))
+                    ++depth;
+                if (at(Tok::RParen))
+                    --depth;
+                ++m_pos;
+            }
+        }
+        if (accept("on")) {
+            name();  // filegroup
+            if (accept(Tok::LParen)) {
+                name();
+                expect(Tok::RParen);
+            }
+        }
+    }
+
+    QStringList indexColumns() {
+        QStringList cols;
+        expect(Tok::LParen);
+        do {
+            cols << name();
+            if (!accept("asc"))
+                accept("desc");
+        } while (accept(Tok::Comma));
+        expect(Tok::RParen);
+        return cols;
+    }
+
+    ColumnDef columnDefinition() {
+        ColumnDef c;
+        c.name = name();
+        c.type = typeName();
+        for (;;) {
+            QString constraint;
+            if (accept("constraint"))
+                constraint = name();
+            if (accept("identity")) {
+                c.identity = true;
+                if (accept(Tok::LParen)) {
+                    if (!at(Tok::Number))
+                        syntaxError();
+                    c.identitySeed = m_tokens[m_pos++].text.toLongLong();
+                    expect(Tok::Comma);
+                    if (!at(Tok::Number) || m_tokens[m_pos].text != u"1") {
+                        unsupported(QStringLiteral("an IDENTITY increment other than 1"));
+                    }
+                    ++m_pos;
+                    expect(Tok::RParen);
+                }
+            } else if (accept("null")) {
+                c.nullable = true;
+            } else if (atWord("not") && atWord("null", 1)) {
+                m_pos += 2;
+                c.nullable = false;
+            } else if (accept("default")) {
+                c.defaultValue = expr();
+            } else if (accept("primary")) {
+                expect("key");
+                if (!accept("clustered"))
+                    accept("nonclustered");
+                c.primaryKey = true;
+                c.constraintName = constraint;
+            } else if (accept("unique")) {
+                if (!accept("clustered"))
+                    accept("nonclustered");
+                c.unique = true;
+            } else if (accept("collate")) {
+                name();  // text always compares as SQL Server's default collation does
+            } else if (!constraint.isEmpty()) {
+                syntaxError();
+            } else {
+                break;
+            }
+        }
+        return c;
+    }
+
+    // A table constraint after CONSTRAINT name, or an unnamed one; false when none follows.
+    bool tableConstraint(Stmt& s) {
+        QString constraint;
+        const std::size_t mark = m_pos;
+        if (accept("constraint"))
+            constraint = name();
+        if (accept("primary")) {
+            expect("key");
+            if (!accept("clustered"))
+                accept("nonclustered");
+            s.primaryKeyName = constraint;
+            s.primaryKey = indexColumns();
+            skipIndexOptions();
+            return true;
+        }
+        if (accept("unique")) {
+            if (!accept("clustered"))
+                accept("nonclustered");
+            s.uniques.push_back(indexColumns());
+            skipIndexOptions();
+            return true;
+        }
+        if (atWord("foreign") || atWord("check")) {
+            unsupported(QStringLiteral("%1 constraints").arg(peek().text.toUpper()));
+        }
+        m_pos = mark;
+        return false;
+    }
+
+    void createTable(Stmt& s) {
+        s.kind = Stmt::Kind::CreateTable;
+        s.table = objectName();
+        expect(Tok::LParen);
+        do {
+            if (at(Tok::RParen))
+                break;  // a trailing comma
+            if (!tableConstraint(s))
+                s.definitions.push_back(columnDefinition());
+        } while (accept(Tok::Comma));
+        expect(Tok::RParen);
+        while (atWord("on") || atWord("textimage_on")) {
+            ++m_pos;
+            name();
+        }
+    }
+
+    void alterTable(Stmt& s) {
+        expect("table");
+        s.table = objectName();
+        if (accept("add")) {
+            s.kind = Stmt::Kind::AlterAdd;
+            do {
+                accept("column");
+                if (!tableConstraint(s))
+                    s.definitions.push_back(columnDefinition());
+            } while (accept(Tok::Comma));
+            if (!s.primaryKey.isEmpty() || !s.uniques.empty()) {
+                unsupported(QStringLiteral("adding constraints to an existing table"));
+            }
+        } else if (accept("drop")) {
+            s.kind = Stmt::Kind::AlterDrop;
+            if (atWord("constraint"))
+                unsupported(QStringLiteral("ALTER TABLE DROP CONSTRAINT"));
+            accept("column");
+            do {
+                s.columns << name();
+            } while (accept(Tok::Comma));
+        } else {
+            unsupported(QStringLiteral("ALTER TABLE %1").arg(peek().text));
+        }
+    }
+
+    // ---- SELECT ----
+    SelectPtr selectStatement() {
+        SelectPtr first = selectCore();
+        Select* last = first.get();
+        for (;;) {
+            QString op;
+            if (accept("union")) {
+                op = accept("all") ? QStringLiteral("UNION ALL") : QStringLiteral("UNION");
+            } else if (accept("except")) {
+                op = QStringLiteral("EXCEPT");
+            } else if (accept("intersect")) {
+                op = QStringLiteral("INTERSECT");
+            } else {
+                break;
+            }
+            last->compoundOp = op;
+            last->compound = selectCore();
+            last = last->compound.get();
+        }
+        if (atWord("order") && atWord("by", 1)) {
+            m_pos += 2;
+            do {
+                OrderItem item;
+                item.expr = expr();
+                if (accept("desc")) {
+                    item.descending = true;
+                } else {
+                    accept("asc");
+                }
+                first->orderBy.push_back(std::move(item));
+            } while (accept(Tok::Comma));
+        }
+        return first;
+    }
+
+    SelectPtr selectCore() {
+        if (accept(Tok::LParen)) {
+            SelectPtr inner = selectStatement();
+            expect(Tok::RParen);
+            return inner;
+        }
+        expect("select");
+        auto s = std::make_unique<Select>();
+        if (accept("distinct")) {
+            s->distinct = true;
+        } else {
+            accept("all");
+        }
+        if (accept("top")) {
+            if (accept(Tok::LParen)) {
+                s->top = expr();
+                expect(Tok::RParen);
+            } else {
+                if (!at(Tok::Number))
+                    syntaxError();
+                s->top = primary();
+            }
+            if (atWord("percent"))
+                unsupported(QStringLiteral("TOP ... PERCENT"));
+        }
+        do {
+            SelectItem item;
+            // T-SQL's "alias = expression"
+            if (peek().isName() && peek(1).isOp("=") && !isReserved(peek())) {
+                item.alias = name();
+                ++m_pos;
+            }
+            item.expr = expr();
+            if (accept("as")) {
+                if (at(Tok::String)) {
+                    item.alias = m_tokens[m_pos++].text;
+                } else {
+                    item.alias = name();
+                }
+            } else if ((peek().isName() && !isReserved(peek())) || at(Tok::String)) {
+                item.alias = m_tokens[m_pos++].text;
+            }
+            s->items.push_back(std::move(item));
+        } while (accept(Tok::Comma));
+        if (accept("into"))
+            unsupported(QStringLiteral("SELECT ... INTO"));
+        if (accept("from"))
+            s->from = fromList();
+        if (accept("where"))
+            s->where = expr();
+        if (atWord("group") && atWord("by", 1)) {
+            m_pos += 2;
+            do {
+                s->groupBy.push_back(expr());
+            } while (accept(Tok::Comma));
+        }
+        if (accept("having"))
+            s->having = expr();
+        return s;
+    }
+
+    std::vector<TableRef> fromList() {
+        std::vector<TableRef> refs;
+        refs.push_back(tableRef(TableRef::Join::First));
+        for (;;) {
+            TableRef::Join join;
+            if (accept(Tok::Comma)) {
+                join = TableRef::Join::Comma;
+            } else if (accept("join")) {
+                join = TableRef::Join::Inner;
+            } else if (accept("inner")) {
+                expect("join");
+                join = TableRef::Join::Inner;
+            } else if (atWord("left") || atWord("right") || atWord("full")) {
+                join = atWord("left")    ? TableRef::Join::Left
+                       : atWord("right") ? TableRef::Join::Right
+                                         : TableRef::Join::Full;
+                ++m_pos;
+                accept("outer");
+                expect("join");
+            } else if (accept("cross")) {
+                expect("join");
+                join = TableRef::Join::Cross;
+            } else {
+                break;
+            }
+            TableRef ref = tableRef(join);
+            if (join != TableRef::Join::Comma && join != TableRef::Join::Cross) {
+                expect("on");
+                ref.on = expr();
+            }
+            refs.push_back(std::move(ref));
+        }
+        return refs;
+    }
+
+    TableRef tableRef(TableRef::Join join) {
+        TableRef ref;
+        ref.join = join;
+        if (accept(Tok::LParen)) {
+            ref.derived = selectStatement();
+            expect(Tok::RParen);
+        } else {
+            ref.name = objectName();
+        }
+        if (accept("as")) {
+            ref.alias = name();
+        } else if (peek().isName() && !isReserved(peek())) {
+            ref.alias = name();
+        }
+        if (atWord("with") && peek(1).kind == Tok::LParen) {  // table hints such as NOLOCK
+            m_pos += 2;
+            while (!accept(Tok::RParen)) {
+                if (at(Tok::End))
+                    syntaxError();
+                ++m_pos;
+            }
+        }
+        if (ref.derived && ref.alias.isEmpty())
+            syntaxError();
+        return ref;
+    }
+
+    // ---- expressions ----
+    static ExprPtr make(Expr::Kind kind, QString text = {}) {
+        auto e = std::make_unique<Expr>();
+        e->kind = kind;
+        e->text = std::move(text);
+        return e;
+    }
+    static ExprPtr binary(QString op, ExprPtr l, ExprPtr r) {
+        auto e = make(Expr::Kind::Binary, std::move(op));
+        e->args.push_back(std::move(l));
+        e->args.push_back(std::move(r));
+        return e;
+    }
+
+    ExprPtr expr() { return orExpr(); }
+
+    ExprPtr orExpr() {
+        ExprPtr e = andExpr();
+        while (accept("or"))
+            e = binary(QStringLiteral("OR"), std::move(e), andExpr());
+        return e;
+    }
+    ExprPtr andExpr() {
+        ExprPtr e = notExpr();
+        while (accept("and"))
+            e = binary(QStringLiteral("AND"), std::move(e), notExpr());
+        return e;
+    }
+    ExprPtr notExpr() {
+        if (accept("not")) {
+            auto e = make(Expr::Kind::Unary, QStringLiteral("NOT"));
+            e->args.push_back(notExpr());
+            return e;
+        }
+        return comparison();
+    }
+    ExprPtr comparison() {
+        ExprPtr left = additive();
+        for (;;) {
+            const Token& t = peek();
+            if (t.kind == Tok::Op && (t.text == u"=" || t.text == u"<>" || t.text == u"!=" ||
+                                      t.text == u"<" || t.text == u">" || t.text == u"<=" ||
+                                      t.text == u">=" || t.text == u"!<" || t.text == u"!>")) {
+                ++m_pos;
+                left = binary(t.text, std::move(left), additive());
+                continue;
+            }
+            if (accept("is")) {
+                auto e = make(Expr::Kind::IsNull);
+                e->negated = accept("not");
+                expect("null");
+                e->args.push_back(std::move(left));
+                left = std::move(e);
+                continue;
+            }
+            const bool negated =
+                atWord("not") && (atWord("in", 1) || atWord("between", 1) || atWord("like", 1));
+            if (negated)
+                ++m_pos;
+            if (accept("in")) {
+                expect(Tok::LParen);
+                ExprPtr e;
+                if (atWord("select")) {
+                    e = make(Expr::Kind::InSelect);
+                    e->args.push_back(std::move(left));
+                    e->select = selectStatement();
+                } else {
+                    e = make(Expr::Kind::InList);
+                    e->args.push_back(std::move(left));
+                    do {
+                        e->args.push_back(expr());
+                    } while (accept(Tok::Comma));
+                }
+                expect(Tok::RParen);
+                e->negated = negated;
+                left = std::move(e);
+            } else if (accept("between")) {
+                auto e = make(Expr::Kind::Between);
+                e->negated = negated;
+                e->args.push_back(std::move(left));
+                e->args.push_back(additive());
+                expect("and");
+                e->args.push_back(additive());
+                left = std::move(e);
+            } else if (accept("like")) {
+                auto e = make(Expr::Kind::Like);
+                e->negated = negated;
+                e->args.push_back(std::move(left));
+                e->args.push_back(additive());
+                if (accept("escape"))
+                    e->args.push_back(additive());
+                left = std::move(e);
+            } else {
+                if (negated)
+                    syntaxError();
+                return left;
+            }
+        }
+    }
+    ExprPtr additive() {
+        ExprPtr e = multiplicative();
+        for (;;) {
+            const Token& t = peek();
+            if (t.kind == Tok::Op && (t.text == u"+" || t.text == u"-" || t.text == u"&" ||
+                                      t.text == u"|" || t.text == u"^" || t.text == u"||")) {
+                ++m_pos;
+                e = binary(t.text, std::move(e), multiplicative());
+            } else {
+                return e;
+            }
+        }
+    }
+    ExprPtr multiplicative() {
+        ExprPtr e = unary();
+        for (;;) {
+            const Token& t = peek();
+            if (t.kind == Tok::Op && (t.text == u"*" || t.text == u"/" || t.text == u"%")) {
+                ++m_pos;
+                e = binary(t.text, std::move(e), unary());
+            } else {
+                return e;
+            }
+        }
+    }
+    ExprPtr unary() {
+        const Token& t = peek();
+        if (t.kind == Tok::Op && (t.text == u"-" || t.text == u"+" || t.text == u"~")) {
+            ++m_pos;
+            if (t.text == u"-" && at(Tok::Number)) {  // a negative literal stays a literal
+                ExprPtr n = primary();
+                n->text.prepend(u'-');
+                return n;
+            }
+            auto e = make(Expr::Kind::Unary, t.text);
+            e->args.push_back(unary());
+            return e;
+        }
+        return primary();
+    }
+
+    ExprPtr primary() {
+        const Token t = peek();
+        switch (t.kind) {
+            case Tok::Number:
+                ++m_pos;
+                return make(Expr::Kind::Number, t.text);
+            case Tok::String:
+                ++m_pos;
+                return make(Expr::Kind::String, t.text);
+            case Tok::Variable:
+                unsupported(QStringLiteral("variables (%1)").arg(t.text));
+            case Tok::LParen: {
+                ++m_pos;
+                if (atWord("select")) {
+                    auto e = make(Expr::Kind::Subquery);
+                    e->select = selectStatement();
+                    expect(Tok::RParen);
+                    return e;
+                }
+                ExprPtr inner = expr();
+                expect(Tok::RParen);
+                return inner;
+            }
+            case Tok::Op:
+                if (t.text == u"*") {
+                    ++m_pos;
+                    return make(Expr::Kind::Star);
+                }
+                syntaxError();
+            case Tok::Word:
+            case Tok::QuotedId:
+                return namedPrimary();
+            default:
+                syntaxError();
+        }
+    }
+
+    ExprPtr namedPrimary() {
+        const Token t = peek();
+        if (t.kind == Tok::Word) {
+            if (t.is("null")) {
+                ++m_pos;
+                return make(Expr::Kind::Null);
+            }
+            if (t.is("case")) {
+                ++m_pos;
+                return caseExpr();
+            }
+            if (t.is("exists")) {
+                ++m_pos;
+                expect(Tok::LParen);
+                auto e = make(Expr::Kind::Exists);
+                e->select = selectStatement();
+                expect(Tok::RParen);
+                return e;
+            }
+            if (t.is("cast") && peek(1).kind == Tok::LParen) {
+                m_pos += 2;
+                auto e = make(Expr::Kind::Cast);
+                e->args.push_back(expr());
+                expect("as");
+                e->castType = typeName();
+                expect(Tok::RParen);
+                return e;
+            }
+            if (t.is("convert") && peek(1).kind == Tok::LParen) {
+                m_pos += 2;
+                auto e = make(Expr::Kind::Cast);
+                e->castType = typeName();
+                expect(Tok::Comma);
+                e->args.push_back(expr());
+                if (accept(Tok::Comma))
+                    expr();  // style: dates are always ISO here
+                expect(Tok::RParen);
+                return e;
+            }
+            if (t.is("current_timestamp")) {
+                ++m_pos;
+                return make(Expr::Kind::Function, QStringLiteral("getdate"));
+            }
+            if (isReserved(t))
+                syntaxError();
+        }
+        // name, a.b, a.b.c, a.*, function(...)
+        QStringList parts;
+        parts << name();
+        while (at(Tok::Dot)) {
+            ++m_pos;
+            if (peek().isOp("*")) {
+                ++m_pos;
+                auto e = make(Expr::Kind::Star);
+                e->qualifier = parts.last();
+                return e;
+            }
+            parts << name();
+        }
+        if (at(Tok::LParen)) {
+            ++m_pos;
+            auto e = make(Expr::Kind::Function, parts.last().toLower());
+            if (!accept(Tok::RParen)) {
+                if (accept("distinct"))
+                    e->distinct = true;
+                do {
+                    if (peek().isOp("*")) {
+                        ++m_pos;
+                        e->args.push_back(make(Expr::Kind::Star));
+                    } else if (e->args.empty() && isDatePartFunction(e->text) &&
+                               peek().kind == Tok::Word && (peek(1).kind == Tok::Comma)) {
+                        e->args.push_back(
+                            make(Expr::Kind::String, m_tokens[m_pos++].text.toLower()));
+                    } else {
+                        e->args.push_back(expr());
+                    }
+                } while (accept(Tok::Comma));
+                expect(Tok::RParen);
+            }
+            return e;
+        }
+        auto e = make(Expr::Kind::Column, parts.last());
+        if (parts.size() > 1)
+            e->qualifier = parts[parts.size() - 2];
+        return e;
+    }
+
+    static bool isDatePartFunction(const QString& f) {
+        return f == u"dateadd" || f == u"datediff" || f == u"datepart" || f == u"datename";
+    }
+
+    ExprPtr caseExpr() {
+        auto e = make(Expr::Kind::Case);
+        if (!atWord("when")) {
+            e->hasOperand = true;
+            e->args.push_back(expr());
+        }
+        while (accept("when")) {
+            e->args.push_back(expr());
+            expect("then");
+            e->args.push_back(expr());
+        }
+        if (accept("else")) {
+            e->hasElse = true;
+            e->args.push_back(expr());
+        }
+        expect("end");
+        return e;
+    }
+
+    const QString& m_text;
+    std::vector<Token> m_tokens;
+    std::size_t m_pos = 0;
+    Batch& m_batch;
+};
+
+}  // namespace
+
+Batch parseBatch(const QString& text) {
+    Batch batch;
+    Parser(text, batch).parse();
+    return batch;
+}
+
+}  // namespace sql

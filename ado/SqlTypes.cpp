@@ -1,0 +1,358 @@
+#include "ado/SqlTypes.h"
+
+#include <QDateTime>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <limits>
+
+namespace sql {
+
+namespace {
+
+using Base = SqlType::Base;
+
+double pow10(int n) {
+    return std::pow(10.0, n);
+}
+
+// Rounds half away from zero at `scale` decimals, on the value's shortest decimal form, so
+// that 1.005 (stored as 1.00499999...) rounds as the literal reads, to 1.01.
+double roundDecimal(double d, int scale) {
+    const double shifted = QString::number(d * pow10(scale), 'g', 15).toDouble();
+    return std::round(shifted) / pow10(scale);
+}
+
+QString typeWord(const SqlType& t) {
+    switch (t.base) {
+        case Base::Bit:
+            return QStringLiteral("bit");
+        case Base::TinyInt:
+            return QStringLiteral("tinyint");
+        case Base::SmallInt:
+            return QStringLiteral("smallint");
+        case Base::Int:
+            return QStringLiteral("int");
+        case Base::BigInt:
+            return QStringLiteral("bigint");
+        case Base::Numeric:
+            return QStringLiteral("numeric");
+        case Base::Float:
+            return QStringLiteral("float");
+        case Base::Char:
+            return QStringLiteral("char");
+        case Base::VarChar:
+            return QStringLiteral("varchar");
+        case Base::Text:
+            return QStringLiteral("text");
+        case Base::DateTime:
+            return QStringLiteral("datetime");
+        default:
+            return QStringLiteral("sql_variant");
+    }
+}
+
+[[noreturn]] void overflow(const SqlType& to) {
+    if (to.base == Base::Numeric) {
+        throw ConversionError(
+            QStringLiteral("Arithmetic overflow error converting numeric to data type numeric."));
+    }
+    throw ConversionError(
+        QStringLiteral("Arithmetic overflow error converting expression to data type %1.")
+            .arg(typeWord(to)));
+}
+
+std::pair<std::int64_t, std::int64_t> integerRange(Base b) {
+    switch (b) {
+        case Base::Bit:
+            return {0, 1};
+        case Base::TinyInt:
+            return {0, 255};
+        case Base::SmallInt:
+            return {-32768, 32767};
+        case Base::Int:
+            return {std::numeric_limits<std::int32_t>::min(),
+                    std::numeric_limits<std::int32_t>::max()};
+        default:
+            return {std::numeric_limits<std::int64_t>::min(),
+                    std::numeric_limits<std::int64_t>::max()};
+    }
+}
+
+QString numberText(const Scalar& v) {
+    if (v.kind == Scalar::Kind::Int)
+        return QString::number(v.i);
+    QString s = QString::number(v.d, 'f', 10);
+    if (s.contains(u'.')) {
+        while (s.endsWith(u'0'))
+            s.chop(1);
+        if (s.endsWith(u'.'))
+            s.chop(1);
+    }
+    return s;
+}
+
+Scalar toInteger(const Scalar& v, const SqlType& to) {
+    std::int64_t n = 0;
+    switch (v.kind) {
+        case Scalar::Kind::Int:
+            n = v.i;
+            break;
+        case Scalar::Kind::Real:
+            if (!(std::fabs(v.d) < 9.2e18))
+                overflow(to);
+            n = static_cast<std::int64_t>(std::trunc(v.d));
+            break;
+        case Scalar::Kind::Text: {
+            static const QRegularExpression whole(QStringLiteral("^[+-]?\\d+$"));
+            const QString t = v.t.trimmed();
+            if (t.isEmpty())
+                return Scalar::ofInt(0);
+            if (!whole.match(t).hasMatch()) {
+                throw ConversionError(
+                    QStringLiteral("Conversion failed when converting the varchar value '%1' to "
+                                   "data type %2.")
+                        .arg(v.t, typeWord(to)));
+            }
+            bool ok = false;
+            n = t.toLongLong(&ok);
+            const auto [lo, hi] = integerRange(to.base);
+            if (!ok || n < lo || n > hi) {
+                if (to.base == Base::Bit)
+                    return Scalar::ofInt(n != 0 ? 1 : 0);
+                throw ConversionError(
+                    QStringLiteral("The conversion of the varchar value '%1' overflowed an %2 "
+                                   "column. Use a larger integer column.")
+                        .arg(v.t, typeWord(to)));
+            }
+            return Scalar::ofInt(n);
+        }
+        default:
+            return v;
+    }
+    if (to.base == Base::Bit)
+        return Scalar::ofInt(n != 0 ? 1 : 0);
+    const auto [lo, hi] = integerRange(to.base);
+    if (n < lo || n > hi)
+        overflow(to);
+    return Scalar::ofInt(n);
+}
+
+Scalar toNumeric(const Scalar& v, const SqlType& to) {
+    Scalar number = v;
+    if (v.kind == Scalar::Kind::Text) {
+        const auto parsed = parseNumber(v.t);
+        if (!parsed) {
+            throw ConversionError(QStringLiteral("Error converting data type varchar to %1.")
+                                      .arg(to.base == Base::Float ? QStringLiteral("float")
+                                                                  : QStringLiteral("numeric")));
+        }
+        number = *parsed;
+    }
+    if (to.base == Base::Float) {
+        return number.kind == Scalar::Kind::Int ? Scalar::ofReal(static_cast<double>(number.i))
+                                                : number;
+    }
+    const double limit = pow10(to.precision - to.scale);
+    if (number.kind == Scalar::Kind::Int) {
+        if (std::fabs(static_cast<double>(number.i)) >= limit)
+            overflow(to);
+        return to.scale == 0 ? number : Scalar::ofReal(static_cast<double>(number.i));
+    }
+    const double rounded = roundDecimal(number.d, to.scale);
+    if (!(std::fabs(rounded) < limit))
+        overflow(to);
+    if (to.scale == 0)
+        return Scalar::ofInt(static_cast<std::int64_t>(rounded));
+    return Scalar::ofReal(rounded);
+}
+
+Scalar toText(const Scalar& v, const SqlType& to, bool explicitCast) {
+    QString t;
+    switch (v.kind) {
+        case Scalar::Kind::Int:
+        case Scalar::Kind::Real:
+            t = numberText(v);
+            break;
+        case Scalar::Kind::Text:
+            t = v.t;
+            break;
+        default:
+            return v;
+    }
+    if (to.length >= 0 && t.size() > to.length) {
+        qsizetype used = t.size();
+        while (used > 0 && t[used - 1] == u' ')
+            --used;
+        if (used > to.length && !explicitCast) {
+            throw ConversionError(QStringLiteral("String or binary data would be truncated."));
+        }
+        t.truncate(to.length);
+    }
+    if (to.base == Base::Char && to.length > 0 && t.size() < to.length) {
+        t = t.leftJustified(to.length, u' ');
+    }
+    return Scalar::ofText(t);
+}
+
+Scalar toDateTime(const Scalar& v) {
+    switch (v.kind) {
+        case Scalar::Kind::Int:
+        case Scalar::Kind::Real: {
+            // SQL Server counts days from 1900-01-01.
+            const double days = v.kind == Scalar::Kind::Int ? static_cast<double>(v.i) : v.d;
+            const QDateTime base(QDate(1900, 1, 1), QTime(0, 0));
+            return Scalar::ofText(formatDateTime(
+                base.addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)))));
+        }
+        case Scalar::Kind::Text: {
+            const QString t = v.t.trimmed();
+            if (t.isEmpty())
+                return Scalar::ofText(QStringLiteral("1900-01-01 00:00:00.000"));
+            const auto dt = parseDateTime(t);
+            if (!dt) {
+                throw ConversionError(QStringLiteral(
+                    "Conversion failed when converting date and/or time from character string."));
+            }
+            return Scalar::ofText(formatDateTime(*dt));
+        }
+        default:
+            return v;
+    }
+}
+
+}  // namespace
+
+QString SqlType::name() const {
+    switch (base) {
+        case Base::Numeric:
+            return QStringLiteral("numeric(%1,%2)").arg(precision).arg(scale);
+        case Base::Char:
+        case Base::VarChar:
+            return typeWord(*this) +
+                   (length < 0 ? QStringLiteral("(max)") : QStringLiteral("(%1)").arg(length));
+        default:
+            return typeWord(*this);
+    }
+}
+
+std::optional<SqlType> SqlType::fromName(const QString& rawName, int arg1, int arg2) {
+    const QString n = rawName.toLower();
+    SqlType t;
+    if (n == u"bit") {
+        t.base = Base::Bit;
+    } else if (n == u"tinyint") {
+        t.base = Base::TinyInt;
+    } else if (n == u"smallint") {
+        t.base = Base::SmallInt;
+    } else if (n == u"int" || n == u"integer") {
+        t.base = Base::Int;
+    } else if (n == u"bigint") {
+        t.base = Base::BigInt;
+    } else if (n == u"numeric" || n == u"decimal" || n == u"dec") {
+        t.base = Base::Numeric;
+        t.precision = arg1 > 0 ? arg1 : 18;
+        t.scale = arg2 >= 0 ? arg2 : 0;
+        if (t.precision > 38 || t.scale > t.precision)
+            return std::nullopt;
+    } else if (n == u"money") {
+        t = SqlType{Base::Numeric, 0, 19, 4};
+    } else if (n == u"smallmoney") {
+        t = SqlType{Base::Numeric, 0, 10, 4};
+    } else if (n == u"float" || n == u"real" || n == u"double") {
+        t.base = Base::Float;
+    } else if (n == u"char" || n == u"nchar" || n == u"character") {
+        t.base = Base::Char;
+        t.length = arg1 == -2 ? 1 : arg1;
+    } else if (n == u"varchar" || n == u"nvarchar" || n == u"sysname") {
+        t.base = Base::VarChar;
+        t.length = n == u"sysname" ? 128 : (arg1 == -2 ? 1 : arg1);
+    } else if (n == u"text" || n == u"ntext") {
+        t.base = Base::Text;
+        t.length = -1;
+    } else if (n == u"datetime" || n == u"smalldatetime" || n == u"date" || n == u"datetime2") {
+        t.base = Base::DateTime;
+    } else {
+        return std::nullopt;
+    }
+    return t;
+}
+
+SqlType SqlType::parse(const QString& declared) {
+    static const QRegularExpression re(
+        QStringLiteral("^\\s*(\\w+)\\s*(?:\\(\\s*(\\d+|max)\\s*(?:,\\s*(\\d+)\\s*)?\\))?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto m = re.match(declared);
+    if (!m.hasMatch())
+        return {};
+    int a1 = -2;
+    int a2 = -2;
+    if (m.hasCaptured(2))
+        a1 = m.captured(2).compare(u"max", Qt::CaseInsensitive) == 0 ? -1 : m.captured(2).toInt();
+    if (m.hasCaptured(3))
+        a2 = m.captured(3).toInt();
+    return fromName(m.captured(1), a1, a2).value_or(SqlType{});
+}
+
+Scalar convertTo(const Scalar& value, const SqlType& to, bool explicitCast) {
+    if (value.kind == Scalar::Kind::Null)
+        return value;
+    if (to.isInteger())
+        return toInteger(value, to);
+    if (to.base == Base::Numeric || to.base == Base::Float)
+        return toNumeric(value, to);
+    if (to.isText())
+        return toText(value, to, explicitCast);
+    if (to.isDateTime())
+        return toDateTime(value);
+    return value;
+}
+
+QString formatDateTime(const QDateTime& dt) {
+    return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+}
+
+std::optional<QDateTime> parseDateTime(const QString& text) {
+    const QString t = text.trimmed();
+    static const char* formats[] = {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss",
+                                    "yyyy-MM-dd HH:mm",        "yyyy-MM-ddTHH:mm:ss.zzz",
+                                    "yyyy-MM-ddTHH:mm:ss",     "yyyy-MM-dd",
+                                    "yyyyMMdd HH:mm:ss",       "yyyyMMdd",
+                                    "M/d/yyyy HH:mm:ss",       "M/d/yyyy"};
+    for (const char* f : formats) {
+        QDateTime dt = QDateTime::fromString(t, QString::fromLatin1(f));
+        if (dt.isValid())
+            return dt;
+    }
+    // Fractions of a second with one or two figures, as SQL Server accepts them.
+    static const QRegularExpression frac(
+        QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}[ T]\\d{2}:\\d{2}:\\d{2})\\.(\\d{1,3})$"));
+    const auto m = frac.match(t);
+    if (m.hasMatch()) {
+        QDateTime dt = QDateTime::fromString(m.captured(1).replace(u'T', u' '),
+                                             QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        if (dt.isValid())
+            return dt.addMSecs(m.captured(2).leftJustified(3, u'0').toInt());
+    }
+    return std::nullopt;
+}
+
+std::optional<Scalar> parseNumber(const QString& text) {
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    const QString t = text.trimmed();
+    if (!number.match(t).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    if (!t.contains(u'.') && !t.contains(u'e') && !t.contains(u'E')) {
+        const qlonglong n = t.toLongLong(&ok);
+        if (ok)
+            return Scalar::ofInt(n);
+    }
+    const double d = t.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return Scalar::ofReal(d);
+}
+
+}  // namespace sql

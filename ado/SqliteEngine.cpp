@@ -1,0 +1,703 @@
+#include "ado/SqliteEngine.h"
+
+#include "ado/AdoError.h"
+#include "ado/SqlParser.h"
+#include "ado/SqlTranslator.h"
+#include "ado/SqliteFunctions.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <sqlite3.h>
+
+#include <cmath>
+#include <list>
+#include <unordered_map>
+
+namespace ado {
+namespace {
+
+struct StmtDeleter {
+    void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
+};
+using StmtHandle = std::unique_ptr<sqlite3_stmt, StmtDeleter>;
+
+}  // namespace
+}  // namespace ado
+
+namespace sql {
+
+// A statement's translation and its prepared SQLite statements, valid for one state of the
+// schema.
+struct PreparedSlot {
+    std::pair<int, std::uint64_t> generation{-1, 0};
+    std::vector<ado::StmtHandle> statements;
+    std::vector<SqlType> resultTypes;
+    QStringList resultNames;
+    bool changesSchema = false;
+};
+
+}  // namespace sql
+
+namespace ado {
+namespace {
+
+using sql::SqlType;
+
+const QString kOperation = QStringLiteral("Sqlite");
+
+bool validDatabaseName(const QString& name) {
+    static const QRegularExpression re(QStringLiteral("^[\\w][\\w \\-\\.]*$"));
+    return re.match(name).hasMatch() && !name.contains(QStringLiteral(".."));
+}
+
+// Parsed batches by their text, the least recently used dropped first.
+class BatchCache {
+  public:
+    std::shared_ptr<sql::Batch> find(const QString& key) {
+        const auto it = m_index.find(key);
+        if (it == m_index.end())
+            return nullptr;
+        m_items.splice(m_items.begin(), m_items, it->second);
+        return it->second->second;
+    }
+    void insert(const QString& key, std::shared_ptr<sql::Batch> batch) {
+        m_items.emplace_front(key, std::move(batch));
+        m_index[key] = m_items.begin();
+        if (m_items.size() > kCapacity) {
+            m_index.erase(m_items.back().first);
+            m_items.pop_back();
+        }
+    }
+    void clear() {
+        m_index.clear();
+        m_items.clear();
+    }
+
+  private:
+    static constexpr std::size_t kCapacity = 256;
+    std::list<std::pair<QString, std::shared_ptr<sql::Batch>>> m_items;
+    std::unordered_map<QString, decltype(m_items)::iterator> m_index;
+};
+
+Value decimalFromDouble(double d, int scale) {
+    return Value(
+        Decimal{static_cast<std::int64_t>(std::llround(d * std::pow(10.0, scale))), scale});
+}
+
+// A float without a known scale: the fewest decimals (up to 9) that show it.
+Value decimalFromDouble(double d) {
+    QString s = QString::number(d, 'f', 9);
+    while (s.endsWith(u'0'))
+        s.chop(1);
+    if (s.endsWith(u'.'))
+        s.chop(1);
+    const qsizetype dot = s.indexOf(u'.');
+    return decimalFromDouble(d, dot < 0 ? 0 : static_cast<int>(s.size() - dot - 1));
+}
+
+Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type) {
+    const int storage = sqlite3_column_type(stmt, i);
+    if (storage == SQLITE_NULL)
+        return Value();
+    auto text = [&] {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
+                                 sqlite3_column_bytes(stmt, i));
+    };
+    auto number = [&]() -> std::optional<sql::Scalar> {
+        if (storage == SQLITE_INTEGER)
+            return sql::Scalar::ofInt(sqlite3_column_int64(stmt, i));
+        if (storage == SQLITE_FLOAT)
+            return sql::Scalar::ofReal(sqlite3_column_double(stmt, i));
+        return sql::parseNumber(text());
+    };
+    if (type.isText())
+        return Value(text());
+    if (type.isDateTime()) {
+        if (storage == SQLITE_TEXT) {
+            if (const auto dt = sql::parseDateTime(text()))
+                return Value(*dt);
+        }
+        return Value(text());
+    }
+    if (type.isInteger() || (type.base == SqlType::Base::Numeric && type.scale == 0)) {
+        const auto n = number();
+        if (!n)
+            return Value(text());
+        return n->kind == sql::Scalar::Kind::Int ? Value(n->i)
+                                                 : Value(std::int64_t{std::llround(n->d)});
+    }
+    if (type.base == SqlType::Base::Numeric || type.base == SqlType::Base::Float) {
+        const auto n = number();
+        if (!n)
+            return Value(text());
+        const double d = n->kind == sql::Scalar::Kind::Int ? static_cast<double>(n->i) : n->d;
+        return type.base == SqlType::Base::Numeric ? decimalFromDouble(d, type.scale)
+                                                   : decimalFromDouble(d);
+    }
+    switch (storage) {
+        case SQLITE_INTEGER:
+            return Value(std::int64_t{sqlite3_column_int64(stmt, i)});
+        case SQLITE_FLOAT:
+            return decimalFromDouble(sqlite3_column_double(stmt, i));
+        default:
+            return Value(text());
+    }
+}
+
+class SqliteEngine final : public Engine, private sql::SchemaSource {
+  public:
+    SqliteEngine(sqlite3* db, QString folder, QString database)
+        : m_db(db), m_folder(std::move(folder)), m_database(std::move(database)) {
+        registerSqlServerFunctions(m_db);
+        // SQLite's Bloom filters hash text by its bytes, so values that the collation holds
+        // equal ("REC" and "rec       ") would be missed in joins: switch them off.
+        constexpr int kBloomFilter = 0x00080000;
+        constexpr int kBloomPulldown = 0x00100000;
+        sqlite3_test_control(SQLITE_TESTCTRL_OPTIMIZATIONS, m_db, kBloomFilter | kBloomPulldown);
+        // A double-quoted name that matches no column is an error, never a text literal.
+        sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+        sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+        sqlite3_busy_timeout(m_db, 5000);
+        exec("PRAGMA journal_mode=WAL");
+        exec("PRAGMA synchronous=NORMAL");
+        exec("CREATE TEMP TABLE __oxta_databases (name TEXT, dbid INTEGER)");
+        m_schemaVersion = prepareRaw(QStringLiteral("PRAGMA main.schema_version"));
+        // A batch takes the write lock at its start, so that it never has to give up halfway
+        // because another connection wrote in between.
+        m_begin = prepareRaw(QStringLiteral("BEGIN IMMEDIATE"));
+        m_commit = prepareRaw(QStringLiteral("COMMIT"));
+        m_rollback = prepareRaw(QStringLiteral("ROLLBACK"));
+    }
+    ~SqliteEngine() override {
+        m_cache.clear();
+        m_schemaVersion.reset();
+        m_begin.reset();
+        m_commit.reset();
+        m_rollback.reset();
+        sqlite3_close_v2(m_db);
+    }
+    SqliteEngine(const SqliteEngine&) = delete;
+    SqliteEngine& operator=(const SqliteEngine&) = delete;
+
+    void execute(const QString& sql) override { run(sql, nullptr); }
+    ResultSet query(const QString& sql) override {
+        ResultSet result;
+        run(sql, &result);
+        return result;
+    }
+    void clearCache() { m_cache.clear(); }
+
+  private:
+    // ---- schema for the translator ----
+    std::optional<sql::TableInfo> table(const QString& database, const QString& name) override {
+        const QString schema = schemaFor(database);
+        const QString key = schema.toLower() + u'.' + name.toLower();
+        const auto generation = currentGeneration();
+        if (m_tablesGeneration != generation) {
+            m_tables.clear();
+            m_tablesGeneration = generation;
+        }
+        if (const auto it = m_tables.find(key); it != m_tables.end())
+            return it->second;
+
+        std::optional<sql::TableInfo> info;
+        StmtHandle find = prepareRaw(QStringLiteral("SELECT name FROM \"%1\".sqlite_master WHERE "
+                                                    "type IN ('table','view') AND name = ?1 "
+                                                    "COLLATE NOCASE")
+                                         .arg(schema));
+        const QByteArray n = name.toUtf8();
+        sqlite3_bind_text(find.get(), 1, n.constData(), static_cast<int>(n.size()),
+                          SQLITE_TRANSIENT);
+        if (sqlite3_step(find.get()) == SQLITE_ROW) {
+            info.emplace();
+            info->name = QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(find.get(), 0)));
+            StmtHandle cols =
+                prepareRaw(QStringLiteral("SELECT name, type FROM pragma_table_info(?1, ?2)"));
+            const QByteArray t = info->name.toUtf8();
+            const QByteArray s = schema.toUtf8();
+            sqlite3_bind_text(cols.get(), 1, t.constData(), static_cast<int>(t.size()),
+                              SQLITE_TRANSIENT);
+            sqlite3_bind_text(cols.get(), 2, s.constData(), static_cast<int>(s.size()),
+                              SQLITE_TRANSIENT);
+            while (sqlite3_step(cols.get()) == SQLITE_ROW) {
+                sql::ColumnInfo c;
+                c.name = QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(cols.get(), 0)));
+                const QString declared = QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(cols.get(), 1)));
+                // Identity columns are SQLite's INTEGER PRIMARY KEY AUTOINCREMENT, declared in
+                // capitals; every other declared type is a SQL Server type in lower case.
+                c.identity = declared == u"INTEGER";
+                c.type = c.identity ? SqlType{SqlType::Base::BigInt} : SqlType::parse(declared);
+                info->columns.push_back(c);
+            }
+        }
+        m_tables[key] = info;
+        return info;
+    }
+
+    QString schemaFor(const QString& database) const override {
+        if (database.isEmpty() || database.compare(m_database, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("main");
+        return database.toLower();
+    }
+
+    QString currentDatabase() const override { return m_database; }
+
+    // ---- running batches ----
+    std::pair<int, std::uint64_t> currentGeneration() const { return {m_cookie, m_ddl}; }
+
+    void run(const QString& text, ResultSet* out) {
+        std::shared_ptr<sql::Batch> batch = m_cache.find(text);
+        if (!batch) {
+            batch = std::make_shared<sql::Batch>(sql::parseBatch(text));
+            m_cache.insert(text, batch);
+        }
+        // Other databases are attached for the batch only (SQLite allows but a few at once).
+        struct Detach {
+            SqliteEngine* engine;
+            ~Detach() { engine->detachAll(); }
+        } detach{this};
+        for (const QString& db : batch->databases)
+            attach(db);
+        if (batch->usesDatabaseList)
+            refreshDatabaseList();
+        sqlite3_reset(m_schemaVersion.get());
+        if (sqlite3_step(m_schemaVersion.get()) == SQLITE_ROW)
+            m_cookie = sqlite3_column_int(m_schemaVersion.get(), 0);
+        sqlite3_reset(m_schemaVersion.get());
+
+        // One plain statement is atomic in SQLite by itself; anything more runs under a
+        // transaction, so that a failing batch leaves nothing behind.
+        const bool single = batch->statements.size() == 1 && isPlain(*batch->statements.front());
+        if (single) {
+            runStatement(*batch->statements.front(), out);
+            return;
+        }
+        stepControl(m_begin.get());
+        try {
+            for (const auto& stmt : batch->statements)
+                runStatement(*stmt, out);
+        } catch (...) {
+            // Nothing to report when SQLite has already rolled back by itself.
+            sqlite3_step(m_rollback.get());
+            sqlite3_reset(m_rollback.get());
+            throw;
+        }
+        stepControl(m_commit.get());
+    }
+
+    static bool isPlain(const sql::Stmt& s) {
+        using K = sql::Stmt::Kind;
+        return s.kind == K::Select || s.kind == K::Insert || s.kind == K::Update ||
+               s.kind == K::Delete;
+    }
+
+    void stepControl(sqlite3_stmt* stmt) {
+        const int rc = sqlite3_step(stmt);
+        sqlite3_reset(stmt);
+        if (rc != SQLITE_DONE)
+            throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db)));
+    }
+
+    void runStatement(const sql::Stmt& s, ResultSet* out) {
+        switch (s.kind) {
+            case sql::Stmt::Kind::Nop:
+                return;
+            case sql::Stmt::Kind::Block:
+                for (const auto& inner : s.body)
+                    runStatement(*inner, out);
+                return;
+            case sql::Stmt::Kind::CreateDatabase:
+                createDatabase(s.table.object);
+                return;
+            case sql::Stmt::Kind::If: {
+                sql::PreparedSlot& slot = prepare(s);
+                sqlite3_stmt* cond = slot.statements.front().get();
+                const int rc = sqlite3_step(cond);
+                if (rc != SQLITE_ROW) {
+                    sqlite3_reset(cond);
+                    fail(s);
+                }
+                const bool holds = sqlite3_column_int(cond, 0) != 0;
+                sqlite3_reset(cond);
+                if (holds) {
+                    runStatement(*s.thenBranch, out);
+                } else if (s.elseBranch) {
+                    runStatement(*s.elseBranch, out);
+                }
+                return;
+            }
+            default:
+                break;
+        }
+        sql::PreparedSlot& slot = prepare(s);
+        for (const StmtHandle& h : slot.statements)
+            step(s, h.get(), slot, out);
+        if (slot.changesSchema)
+            ++m_ddl;
+    }
+
+    sql::PreparedSlot& prepare(const sql::Stmt& s) {
+        if (!s.prepared)
+            s.prepared = std::make_shared<sql::PreparedSlot>();
+        sql::PreparedSlot& slot = *s.prepared;
+        if (slot.generation == currentGeneration() && !slot.statements.empty())
+            return slot;
+        slot.statements.clear();
+        sql::Translator translator(*this);
+        QStringList statements;
+        if (s.kind == sql::Stmt::Kind::If) {
+            statements << translator.condition(*s.condition);
+            slot.resultTypes.clear();
+            slot.resultNames.clear();
+            slot.changesSchema = false;
+        } else {
+            sql::Translation t = translator.translate(s);
+            statements = t.statements;
+            slot.resultTypes = std::move(t.resultTypes);
+            slot.resultNames = std::move(t.resultNames);
+            slot.changesSchema = t.changesSchema;
+        }
+        static const bool trace = qEnvironmentVariableIsSet("OXTA_SQL_TRACE");
+        for (const QString& text : statements) {
+            if (trace)
+                qInfo("sqlite: %s", qPrintable(text));
+            sqlite3_stmt* raw = nullptr;
+            const QByteArray utf8 = text.toUtf8();
+            if (sqlite3_prepare_v2(m_db, utf8.constData(), static_cast<int>(utf8.size()), &raw,
+                                   nullptr) != SQLITE_OK) {
+                sqlite3_finalize(raw);
+                slot.statements.clear();
+                fail(s);
+            }
+            slot.statements.emplace_back(raw);
+        }
+        slot.generation = currentGeneration();
+        return slot;
+    }
+
+    void step(const sql::Stmt& s, sqlite3_stmt* stmt, const sql::PreparedSlot& slot,
+              ResultSet* out) {
+        const int columns = sqlite3_column_count(stmt);
+        const bool keep = out && columns > 0;
+        ResultSet result;
+        std::vector<SqlType> types;
+        if (keep) {
+            const bool named = slot.resultNames.size() == columns;
+            for (int i = 0; i < columns; ++i) {
+                result.columns << (named ? slot.resultNames[i]
+                                         : QString::fromUtf8(sqlite3_column_name(stmt, i)));
+                SqlType type;
+                if (const char* decl = sqlite3_column_decltype(stmt, i)) {
+                    type = qstrcmp(decl, "INTEGER") == 0 ? SqlType{SqlType::Base::BigInt}
+                                                         : SqlType::parse(QString::fromUtf8(decl));
+                }
+                if (!type.known() && static_cast<std::size_t>(i) < slot.resultTypes.size() &&
+                    static_cast<int>(slot.resultTypes.size()) == columns) {
+                    type = slot.resultTypes[i];
+                }
+                types.push_back(type);
+            }
+        }
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            if (!keep)
+                continue;
+            std::vector<Value> row;
+            row.reserve(columns);
+            for (int i = 0; i < columns; ++i)
+                row.push_back(readValue(stmt, i, types[i]));
+            result.rows.push_back(std::move(row));
+        }
+        if (rc != SQLITE_DONE) {
+            const QString message = describe(s);
+            sqlite3_reset(stmt);
+            throw Error(kOperation, message);
+        }
+        sqlite3_reset(stmt);
+        if (keep)
+            *out = std::move(result);
+    }
+
+    // ---- databases of the folder ----
+    QString databasePath(const QString& name) const {
+        return QDir(m_folder).filePath(name + QStringLiteral(".sqlite"));
+    }
+
+    void attach(const QString& database) {
+        if (schemaFor(database) == u"main" || m_attached.contains(database, Qt::CaseInsensitive))
+            return;
+        if (!validDatabaseName(database) || !QFileInfo::exists(databasePath(database))) {
+            throw Error(kOperation,
+                        QStringLiteral("Database '%1' does not exist. Make sure that the "
+                                       "name is entered correctly.")
+                            .arg(database));
+        }
+        StmtHandle a = prepareRaw(QStringLiteral("ATTACH DATABASE ?1 AS ?2"));
+        const QByteArray path = databasePath(database).toUtf8();
+        const QByteArray alias = database.toLower().toUtf8();
+        sqlite3_bind_text(a.get(), 1, path.constData(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(a.get(), 2, alias.constData(), -1, SQLITE_TRANSIENT);
+        if (sqlite3_step(a.get()) != SQLITE_DONE) {
+            throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db)));
+        }
+        m_attached << database;
+        ++m_ddl;
+    }
+
+    void detachAll() {
+        for (const QString& db : std::as_const(m_attached)) {
+            const QByteArray sql = "DETACH DATABASE \"" + db.toLower().toUtf8() + '"';
+            sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, nullptr);
+        }
+        if (!m_attached.isEmpty())
+            ++m_ddl;
+        m_attached.clear();
+    }
+
+    void refreshDatabaseList() {
+        exec("DELETE FROM temp.__oxta_databases");
+        QStringList names;
+        for (const QFileInfo& f :
+             QDir(m_folder).entryInfoList({QStringLiteral("*.sqlite")}, QDir::Files, QDir::Name)) {
+            if (f.completeBaseName().compare(u"master", Qt::CaseInsensitive) != 0)
+                names << f.completeBaseName();
+        }
+        names.prepend(QStringLiteral("master"));
+        StmtHandle ins =
+            prepareRaw(QStringLiteral("INSERT INTO temp.__oxta_databases VALUES (?1, ?2)"));
+        for (int i = 0; i < names.size(); ++i) {
+            const QByteArray n = names[i].toUtf8();
+            sqlite3_bind_text(ins.get(), 1, n.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_int(ins.get(), 2, i + 1);
+            sqlite3_step(ins.get());
+            sqlite3_reset(ins.get());
+        }
+    }
+
+    void createDatabase(const QString& name) {
+        if (!validDatabaseName(name)) {
+            throw Error(kOperation, QStringLiteral("Incorrect syntax near '%1'.").arg(name));
+        }
+        const QString path = databasePath(name);
+        if (QFileInfo::exists(path)) {
+            throw Error(kOperation,
+                        QStringLiteral("Database '%1' already exists. Choose a different "
+                                       "database name.")
+                            .arg(name));
+        }
+        sqlite3* db = nullptr;
+        const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        // WAL is kept in the file's header, which writes the file at once.
+        if (rc != SQLITE_OK ||
+            sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK) {
+            const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+            sqlite3_close_v2(db);
+            throw Error(kOperation, QStringLiteral("CREATE DATABASE failed: %1").arg(message));
+        }
+        sqlite3_close_v2(db);
+    }
+
+    // ---- SQLite helpers and SQL Server's messages ----
+    StmtHandle prepareRaw(const QString& text) {
+        sqlite3_stmt* raw = nullptr;
+        const QByteArray utf8 = text.toUtf8();
+        if (sqlite3_prepare_v2(m_db, utf8.constData(), -1, &raw, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(raw);
+            throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db)));
+        }
+        return StmtHandle(raw);
+    }
+
+    void exec(const char* text) {
+        char* error = nullptr;
+        if (sqlite3_exec(m_db, text, nullptr, nullptr, &error) != SQLITE_OK) {
+            const QString message = QString::fromUtf8(error ? error : "unknown error");
+            sqlite3_free(error);
+            throw Error(kOperation, message);
+        }
+    }
+
+    QString primaryKeyName(const QString& table) {
+        StmtHandle q = prepareRaw(
+            QStringLiteral("SELECT sql FROM main.sqlite_master WHERE name = ?1 COLLATE NOCASE"));
+        const QByteArray t = table.toUtf8();
+        sqlite3_bind_text(q.get(), 1, t.constData(), -1, SQLITE_TRANSIENT);
+        if (sqlite3_step(q.get()) == SQLITE_ROW) {
+            static const QRegularExpression re(
+                QStringLiteral("CONSTRAINT \"([^\"]+)\" PRIMARY KEY"));
+            const auto m = re.match(
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q.get(), 0))));
+            if (m.hasMatch())
+                return m.captured(1);
+        }
+        return QStringLiteral("PK_") + table;
+    }
+
+    // The unique index of the table over the columns that SQLite's message names.
+    QString uniqueIndexName(const QString& table, const QString& message) {
+        QStringList failed;
+        for (const QString& part : message.mid(message.indexOf(u':') + 1).split(u',')) {
+            failed << part.trimmed().section(u'.', 1).toLower();
+        }
+        StmtHandle q = prepareRaw(QStringLiteral(
+            "SELECT l.name, group_concat(lower(i.name), ',') FROM pragma_index_list(?1) AS l, "
+            "pragma_index_info(l.name) AS i WHERE l.\"unique\" = 1 GROUP BY l.name"));
+        const QByteArray t = table.toUtf8();
+        sqlite3_bind_text(q.get(), 1, t.constData(), -1, SQLITE_TRANSIENT);
+        while (sqlite3_step(q.get()) == SQLITE_ROW) {
+            const QString name =
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q.get(), 0)));
+            const QString cols =
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q.get(), 1)));
+            if (cols == failed.join(u',')) {
+                return name.startsWith(u"sqlite_autoindex") ? QStringLiteral("UQ_") + table : name;
+            }
+        }
+        return QStringLiteral("UQ_") + table;
+    }
+
+    // SQLite's complaint in SQL Server's words.
+    QString describe(const sql::Stmt& s) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
+        const int code = sqlite3_extended_errcode(m_db);
+        auto match = [&](const char* pattern) {
+            return QRegularExpression(QString::fromLatin1(pattern)).match(message);
+        };
+        QRegularExpressionMatch m;
+        if ((m = match("^no such table: (?:\\w+\\.)?(.+)$")).hasMatch())
+            return QStringLiteral("Invalid object name '%1'.").arg(m.captured(1));
+        if ((m = match("^no such column: (.+)$")).hasMatch()) {
+            const QString col = m.captured(1);
+            if (col.contains(u'.'))
+                return QStringLiteral("The multi-part identifier \"%1\" could not be bound.")
+                    .arg(col);
+            return QStringLiteral("Invalid column name '%1'.").arg(col);
+        }
+        if ((m = match("^ambiguous column name: (.+)$")).hasMatch())
+            return QStringLiteral("Ambiguous column name '%1'.").arg(m.captured(1));
+        if ((m = match("^UNIQUE constraint failed: (\\w+)\\.")).hasMatch()) {
+            const QString table = m.captured(1);
+            if (code == SQLITE_CONSTRAINT_UNIQUE) {
+                return QStringLiteral(
+                           "Cannot insert duplicate key row in object 'dbo.%1' with "
+                           "unique index '%2'.")
+                    .arg(table, uniqueIndexName(table, message));
+            }
+            return QStringLiteral(
+                       "Violation of PRIMARY KEY constraint '%1'. Cannot insert duplicate "
+                       "key in object 'dbo.%2'.")
+                .arg(primaryKeyName(table), table);
+        }
+        if ((m = match("^NOT NULL constraint failed: (\\w+)\\.(\\w+)$")).hasMatch()) {
+            return QStringLiteral(
+                       "Cannot insert the value NULL into column '%1', table '%2.dbo.%3'; "
+                       "column does not allow nulls. %4 fails.")
+                .arg(m.captured(2), m_database, m.captured(1),
+                     s.kind == sql::Stmt::Kind::Update ? QStringLiteral("UPDATE")
+                                                       : QStringLiteral("INSERT"));
+        }
+        if ((m = match("^table \"?([^\"]+)\"? already exists$")).hasMatch())
+            return QStringLiteral("There is already an object named '%1' in the database.")
+                .arg(m.captured(1));
+        if ((m = match("^duplicate column name: (.+)$")).hasMatch()) {
+            return QStringLiteral(
+                       "Column names in each table must be unique. Column name '%1' in "
+                       "table '%2' is specified more than once.")
+                .arg(m.captured(1), s.table.object);
+        }
+        if (message.startsWith(u"Cannot add a NOT NULL column")) {
+            return QStringLiteral(
+                       "ALTER TABLE only allows columns to be added that can contain nulls, "
+                       "or have a DEFAULT definition specified. Table '%1'.")
+                .arg(s.table.object);
+        }
+        if ((m = match("^no such function: (\\w+)$")).hasMatch())
+            return QStringLiteral("'%1' is not a recognized built-in function name.")
+                .arg(m.captured(1));
+        if ((m = match("^near \"(.*)\": syntax error$")).hasMatch())
+            return QStringLiteral("Incorrect syntax near '%1'.").arg(m.captured(1));
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+            return QStringLiteral("Lock request time out period exceeded.");
+        return message;
+    }
+
+    [[noreturn]] void fail(const sql::Stmt& s) { throw Error(kOperation, describe(s)); }
+
+    sqlite3* m_db;
+    QString m_folder;
+    QString m_database;
+    QStringList m_attached;
+    int m_cookie = 0;
+    std::uint64_t m_ddl = 0;
+    StmtHandle m_schemaVersion;
+    StmtHandle m_begin;
+    StmtHandle m_commit;
+    StmtHandle m_rollback;
+    std::unordered_map<QString, std::optional<sql::TableInfo>> m_tables;
+    std::pair<int, std::uint64_t> m_tablesGeneration{-1, 0};
+    BatchCache m_cache;
+};
+
+bool isDefaultServer(const QString& server) {
+    const QString s = server.trimmed();
+    return s.isEmpty() || s.compare(u"(local)", Qt::CaseInsensitive) == 0 ||
+           s.compare(u"localhost", Qt::CaseInsensitive) == 0 || s == u".";
+}
+
+}  // namespace
+
+QString sqliteServerFolder(const QString& server) {
+    if (isDefaultServer(server)) {
+        const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        return QDir(base).filePath(QStringLiteral("oxta-staffing/databases"));
+    }
+    return QDir(server.trimmed()).absolutePath();
+}
+
+std::unique_ptr<Engine> openSqliteEngine(const ConnectionSettings& settings) {
+    const QString folder = sqliteServerFolder(settings.server);
+    if (isDefaultServer(settings.server))
+        QDir().mkpath(folder);
+    if (!QFileInfo(folder).isDir()) {
+        throw Error(kOperation,
+                    QStringLiteral("A network-related or instance-specific error occurred while "
+                                   "establishing a connection to SQL Server. The server was not "
+                                   "found or was not accessible. (No folder of databases '%1'.)")
+                        .arg(folder));
+    }
+    QString name = settings.database.trimmed();
+    if (name.isEmpty())
+        name = QStringLiteral("master");
+    const bool master = name.compare(u"master", Qt::CaseInsensitive) == 0;
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".sqlite"));
+    const QString refused = QStringLiteral(
+                                "Cannot open database \"%1\" requested by the login. "
+                                "The login failed.")
+                                .arg(name);
+    if (!validDatabaseName(name) || (!master && !QFileInfo::exists(path)))
+        throw Error(kOperation, refused);
+    sqlite3* db = nullptr;
+    const int flags = SQLITE_OPEN_READWRITE | (master ? SQLITE_OPEN_CREATE : 0);
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close_v2(db);
+        throw Error(kOperation, refused + QStringLiteral(" (") + message + u')');
+    }
+    return std::make_unique<SqliteEngine>(db, folder, master ? QStringLiteral("master") : name);
+}
+
+bool clearTranslationCache(Engine& engine) {
+    auto* sqlite = dynamic_cast<SqliteEngine*>(&engine);
+    if (!sqlite)
+        return false;
+    sqlite->clearCache();
+    return true;
+}
+
+}  // namespace ado

@@ -1,0 +1,621 @@
+#include "ado/SqliteFunctions.h"
+
+#include "ado/SqlTypes.h"
+
+#include <QDateTime>
+#include <QRegularExpression>
+#include <QUuid>
+
+#include <sqlite3.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace ado {
+
+using sql::Scalar;
+using sql::SqlType;
+
+namespace {
+
+// ---- values between SQLite and Scalar ----
+Scalar scalarOf(sqlite3_value* v) {
+    switch (sqlite3_value_type(v)) {
+        case SQLITE_INTEGER:
+            return Scalar::ofInt(sqlite3_value_int64(v));
+        case SQLITE_FLOAT:
+            return Scalar::ofReal(sqlite3_value_double(v));
+        case SQLITE_NULL:
+            return Scalar::null();
+        default:
+            return Scalar::ofText(QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_value_text(v)), sqlite3_value_bytes(v)));
+    }
+}
+
+QString textOf(sqlite3_value* v) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(v)),
+                             sqlite3_value_bytes(v));
+}
+
+void resultText(sqlite3_context* ctx, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_result_text(ctx, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+}
+
+void resultScalar(sqlite3_context* ctx, const Scalar& s) {
+    switch (s.kind) {
+        case Scalar::Kind::Int:
+            sqlite3_result_int64(ctx, s.i);
+            break;
+        case Scalar::Kind::Real:
+            sqlite3_result_double(ctx, s.d);
+            break;
+        case Scalar::Kind::Text:
+            resultText(ctx, s.t);
+            break;
+        default:
+            sqlite3_result_null(ctx);
+    }
+}
+
+void resultError(sqlite3_context* ctx, const QString& message) {
+    const QByteArray utf8 = message.toUtf8();
+    sqlite3_result_error(ctx, utf8.constData(), static_cast<int>(utf8.size()));
+}
+
+bool anyNull(int argc, sqlite3_value** argv) {
+    for (int i = 0; i < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
+            return true;
+    }
+    return false;
+}
+
+// ---- the collation: letter case and trailing blanks do not count ----
+int compareSqlServer(void*, int lenA, const void* a, int lenB, const void* b) {
+    const auto* pa = static_cast<const unsigned char*>(a);
+    const auto* pb = static_cast<const unsigned char*>(b);
+    while (lenA > 0 && pa[lenA - 1] == ' ')
+        --lenA;
+    while (lenB > 0 && pb[lenB - 1] == ' ')
+        --lenB;
+    int i = 0;
+    for (; i < lenA && i < lenB; ++i) {
+        unsigned char ca = pa[i];
+        unsigned char cb = pb[i];
+        if ((ca | cb) & 0x80) {
+            // Beyond ASCII: compare the rest as Unicode text.
+            const QString ra = QString::fromUtf8(reinterpret_cast<const char*>(pa + i), lenA - i);
+            const QString rb = QString::fromUtf8(reinterpret_cast<const char*>(pb + i), lenB - i);
+            return ra.compare(rb, Qt::CaseInsensitive);
+        }
+        if (ca >= 'A' && ca <= 'Z')
+            ca = static_cast<unsigned char>(ca + 32);
+        if (cb >= 'A' && cb <= 'Z')
+            cb = static_cast<unsigned char>(cb + 32);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return lenA == lenB ? 0 : (lenA < lenB ? -1 : 1);
+}
+
+// ---- conversions ----
+void convertFunction(sqlite3_context* ctx, sqlite3_value** argv, bool explicitCast) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    // Keep the parsed type alive for this call even when SQLite drops the auxdata.
+    SqlType local;
+    const SqlType* type = static_cast<SqlType*>(sqlite3_get_auxdata(ctx, 1));
+    if (!type) {
+        local = SqlType::parse(textOf(argv[1]));
+        sqlite3_set_auxdata(ctx, 1, new SqlType(local),
+                            [](void* p) { delete static_cast<SqlType*>(p); });
+        type = &local;
+    }
+    try {
+        resultScalar(ctx, sql::convertTo(scalarOf(argv[0]), *type, explicitCast));
+    } catch (const sql::ConversionError& e) {
+        resultError(ctx, e.message());
+    }
+}
+
+void fnCv(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    convertFunction(ctx, argv, false);
+}
+void fnConvert(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    convertFunction(ctx, argv, true);
+}
+
+// a + b when the types were not known while translating: text and text join, otherwise the
+// text side is read as a number (as SQL Server converts varchar to int).
+void fnPlus(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const int ta = sqlite3_value_type(argv[0]);
+    const int tb = sqlite3_value_type(argv[1]);
+    const bool textA = ta == SQLITE_TEXT || ta == SQLITE_BLOB;
+    const bool textB = tb == SQLITE_TEXT || tb == SQLITE_BLOB;
+    if (textA && textB) {
+        resultText(ctx, textOf(argv[0]) + textOf(argv[1]));
+        return;
+    }
+    Scalar a = scalarOf(argv[0]);
+    Scalar b = scalarOf(argv[1]);
+    try {
+        const SqlType target = (a.kind == Scalar::Kind::Real || b.kind == Scalar::Kind::Real)
+                                   ? SqlType{SqlType::Base::Float}
+                                   : SqlType{SqlType::Base::BigInt};
+        if (textA)
+            a = sql::convertTo(a,
+                               target.base == SqlType::Base::Float ? target : SqlType::integer());
+        if (textB)
+            b = sql::convertTo(b,
+                               target.base == SqlType::Base::Float ? target : SqlType::integer());
+    } catch (const sql::ConversionError& e) {
+        resultError(ctx, e.message());
+        return;
+    }
+    if (a.kind == Scalar::Kind::Int && b.kind == Scalar::Kind::Int) {
+        sqlite3_result_int64(ctx, a.i + b.i);
+    } else {
+        const double x = a.kind == Scalar::Kind::Int ? static_cast<double>(a.i) : a.d;
+        const double y = b.kind == Scalar::Kind::Int ? static_cast<double>(b.i) : b.d;
+        sqlite3_result_double(ctx, x + y);
+    }
+}
+
+std::optional<QDateTime> dateArg(sqlite3_context* ctx, sqlite3_value* v) {
+    try {
+        const Scalar s = sql::convertTo(scalarOf(v), SqlType::datetime());
+        return sql::parseDateTime(s.t);
+    } catch (const sql::ConversionError& e) {
+        resultError(ctx, e.message());
+        return std::nullopt;
+    }
+}
+
+double numberArg(sqlite3_value* v) {
+    if (sqlite3_value_type(v) == SQLITE_TEXT) {
+        const auto n = sql::parseNumber(textOf(v));
+        if (!n)
+            return 0;
+        return n->kind == Scalar::Kind::Int ? static_cast<double>(n->i) : n->d;
+    }
+    return sqlite3_value_double(v);
+}
+
+// datetime + n: n days, fractions as time of day.
+void fnDtAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto dt = dateArg(ctx, argv[0]);
+    if (!dt)
+        return;
+    const double days = numberArg(argv[1]);
+    resultText(ctx, sql::formatDateTime(
+                        dt->addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)))));
+}
+
+void fnGetDate(sqlite3_context* ctx, int, sqlite3_value**) {
+    resultText(ctx, sql::formatDateTime(QDateTime::currentDateTime()));
+}
+
+QString datePart(sqlite3_value* v) {
+    const QString p = textOf(v).trimmed().toLower();
+    if (p == u"yy" || p == u"yyyy" || p == u"year")
+        return QStringLiteral("year");
+    if (p == u"mm" || p == u"m" || p == u"month")
+        return QStringLiteral("month");
+    if (p == u"dd" || p == u"d" || p == u"day" || p == u"dy" || p == u"y" || p == u"dayofyear")
+        return p == u"dy" || p == u"y" || p == u"dayofyear" ? QStringLiteral("dayofyear")
+                                                            : QStringLiteral("day");
+    if (p == u"wk" || p == u"ww" || p == u"week")
+        return QStringLiteral("week");
+    if (p == u"hh" || p == u"hour")
+        return QStringLiteral("hour");
+    if (p == u"mi" || p == u"n" || p == u"minute")
+        return QStringLiteral("minute");
+    if (p == u"ss" || p == u"s" || p == u"second")
+        return QStringLiteral("second");
+    if (p == u"ms" || p == u"millisecond")
+        return QStringLiteral("millisecond");
+    if (p == u"dw" || p == u"weekday")
+        return QStringLiteral("weekday");
+    if (p == u"qq" || p == u"q" || p == u"quarter")
+        return QStringLiteral("quarter");
+    return {};
+}
+
+void fnDateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString part = datePart(argv[0]);
+    const auto dt = dateArg(ctx, argv[2]);
+    if (!dt)
+        return;
+    const qint64 n = static_cast<qint64>(numberArg(argv[1]));
+    QDateTime r;
+    if (part == u"year")
+        r = dt->addYears(static_cast<int>(n));
+    else if (part == u"quarter")
+        r = dt->addMonths(static_cast<int>(3 * n));
+    else if (part == u"month")
+        r = dt->addMonths(static_cast<int>(n));
+    else if (part == u"day" || part == u"dayofyear" || part == u"weekday")
+        r = dt->addDays(n);
+    else if (part == u"week")
+        r = dt->addDays(7 * n);
+    else if (part == u"hour")
+        r = dt->addSecs(3600 * n);
+    else if (part == u"minute")
+        r = dt->addSecs(60 * n);
+    else if (part == u"second")
+        r = dt->addSecs(n);
+    else if (part == u"millisecond")
+        r = dt->addMSecs(n);
+    else {
+        resultError(
+            ctx, QStringLiteral("'%1' is not a recognized dateadd option.").arg(textOf(argv[0])));
+        return;
+    }
+    resultText(ctx, sql::formatDateTime(r));
+}
+
+// Boundaries crossed between two date-times, as SQL Server counts them.
+void fnDateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString part = datePart(argv[0]);
+    const auto a = dateArg(ctx, argv[1]);
+    if (!a)
+        return;
+    const auto b = dateArg(ctx, argv[2]);
+    if (!b)
+        return;
+    qint64 r = 0;
+    if (part == u"year")
+        r = b->date().year() - a->date().year();
+    else if (part == u"quarter")
+        r = (b->date().year() - a->date().year()) * 4 + (b->date().month() - 1) / 3 -
+            (a->date().month() - 1) / 3;
+    else if (part == u"month")
+        r = (b->date().year() - a->date().year()) * 12 + b->date().month() - a->date().month();
+    else if (part == u"day" || part == u"dayofyear" || part == u"weekday")
+        r = a->date().daysTo(b->date());
+    else if (part == u"week")
+        r = (a->date().addDays(-(a->date().dayOfWeek() % 7)))
+                .daysTo(b->date().addDays(-(b->date().dayOfWeek() % 7))) /
+            7;
+    else if (part == u"hour")
+        r = (a->date().daysTo(b->date()) * 24) + b->time().hour() - a->time().hour();
+    else if (part == u"minute")
+        r = (a->date().daysTo(b->date()) * 1440) + (b->time().hour() * 60 + b->time().minute()) -
+            (a->time().hour() * 60 + a->time().minute());
+    else if (part == u"second")
+        r = a->secsTo(*b);
+    else if (part == u"millisecond")
+        r = a->msecsTo(*b);
+    else {
+        resultError(
+            ctx, QStringLiteral("'%1' is not a recognized datediff option.").arg(textOf(argv[0])));
+        return;
+    }
+    sqlite3_result_int64(ctx, r);
+}
+
+void fnDatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString part = datePart(argv[0]);
+    const auto dt = dateArg(ctx, argv[1]);
+    if (!dt)
+        return;
+    qint64 r = 0;
+    if (part == u"year")
+        r = dt->date().year();
+    else if (part == u"quarter")
+        r = (dt->date().month() - 1) / 3 + 1;
+    else if (part == u"month")
+        r = dt->date().month();
+    else if (part == u"day")
+        r = dt->date().day();
+    else if (part == u"dayofyear")
+        r = dt->date().dayOfYear();
+    else if (part == u"weekday")
+        r = dt->date().dayOfWeek() % 7 + 1;  // Sunday is 1
+    else if (part == u"week")
+        r = dt->date().weekNumber();
+    else if (part == u"hour")
+        r = dt->time().hour();
+    else if (part == u"minute")
+        r = dt->time().minute();
+    else if (part == u"second")
+        r = dt->time().second();
+    else if (part == u"millisecond")
+        r = dt->time().msec();
+    else {
+        resultError(
+            ctx, QStringLiteral("'%1' is not a recognized datepart option.").arg(textOf(argv[0])));
+        return;
+    }
+    sqlite3_result_int64(ctx, r);
+}
+
+void fnRight(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString s = textOf(argv[0]);
+    resultText(ctx, s.right(std::max<qsizetype>(0, sqlite3_value_int64(argv[1]))));
+}
+
+void fnCharIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const qsizetype start = argc > 2 ? std::max<qsizetype>(1, sqlite3_value_int64(argv[2])) - 1 : 0;
+    const qsizetype at = textOf(argv[1]).indexOf(textOf(argv[0]), start, Qt::CaseInsensitive);
+    sqlite3_result_int64(ctx, at + 1);
+}
+
+void fnReplicate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv) || sqlite3_value_int64(argv[1]) < 0) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    resultText(ctx, textOf(argv[0]).repeated(sqlite3_value_int64(argv[1])));
+}
+
+// STR(number [, length [, decimals]]): right-aligned, '*' when it does not fit.
+void fnStr(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const int length = argc > 1 ? sqlite3_value_int(argv[1]) : 10;
+    const int decimals = argc > 2 ? sqlite3_value_int(argv[2]) : 0;
+    const QString s = QString::number(numberArg(argv[0]), 'f', decimals);
+    resultText(ctx, s.size() > length ? QString(length, u'*') : s.rightJustified(length, u' '));
+}
+
+void fnFloorCeiling(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool up) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER) {
+        sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
+        return;
+    }
+    const double d = numberArg(argv[0]);
+    sqlite3_result_double(ctx, up ? std::ceil(d) : std::floor(d));
+}
+
+void fnNewId(sqlite3_context* ctx, int, sqlite3_value**) {
+    resultText(ctx, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
+}
+
+void fnCase(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool upper) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString s = textOf(argv[0]);
+    resultText(ctx, upper ? s.toUpper() : s.toLower());
+}
+
+// The last part of "[db].[dbo].[name]", "dbo.name" or "name".
+QString objectNamePart(QString text) {
+    text = text.trimmed();
+    const qsizetype dot = text.lastIndexOf(u'.');
+    if (dot >= 0)
+        text = text.mid(dot + 1);
+    if (text.startsWith(u'[') && text.endsWith(u']'))
+        text = text.mid(1, text.size() - 2);
+    if (text.startsWith(u'"') && text.endsWith(u'"'))
+        text = text.mid(1, text.size() - 2);
+    return text;
+}
+
+void fnObjId(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    sqlite3_result_int64(ctx,
+                         objectIdOf(reinterpret_cast<const char*>(sqlite3_value_text(argv[0]))));
+}
+
+// The SQLite type ("table", "view", ...) of the main database's object with this id, or "".
+QByteArray objectTypeById(sqlite3* db, long long id, QByteArray* nameOut = nullptr) {
+    sqlite3_stmt* stmt = nullptr;
+    QByteArray type;
+    if (sqlite3_prepare_v2(db,
+                           "SELECT name, type FROM main.sqlite_master WHERE type IN "
+                           "('table','view','trigger')",
+                           -1, &stmt, nullptr) != SQLITE_OK) {
+        return type;
+    }
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        const char* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        if (std::strncmp(name, "sqlite_", 7) == 0)
+            continue;
+        if (objectIdOf(name) == id) {
+            type = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1));
+            if (nameOut)
+                *nameOut = name;
+            break;
+        }
+    }
+    sqlite3_finalize(stmt);
+    return type;
+}
+
+void fnObjectId(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QByteArray name = objectNamePart(textOf(argv[0])).toUtf8();
+    const long long id = objectIdOf(name.constData());
+    if (objectTypeById(sqlite3_context_db_handle(ctx), id).isEmpty()) {
+        sqlite3_result_null(ctx);
+    } else {
+        sqlite3_result_int64(ctx, id);
+    }
+}
+
+void fnObjectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QByteArray type =
+        objectTypeById(sqlite3_context_db_handle(ctx), sqlite3_value_int64(argv[0]));
+    if (type.isEmpty()) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString property = textOf(argv[1]).trimmed().toLower();
+    if (property == u"isusertable" || property == u"istable") {
+        sqlite3_result_int(ctx, type == "table" ? 1 : 0);
+    } else if (property == u"isview") {
+        sqlite3_result_int(ctx, type == "view" ? 1 : 0);
+    } else if (property == u"istrigger") {
+        sqlite3_result_int(ctx, type == "trigger" ? 1 : 0);
+    } else {
+        sqlite3_result_null(ctx);
+    }
+}
+
+// LIKE as SQL Server reads it: % and _, character sets [a-c] and [^a-c], letter case ignored
+// (beyond ASCII too), trailing blanks of the value ignored, an optional escape character.
+QRegularExpression likeRegex(const QString& pattern, QChar escape) {
+    QString re = QStringLiteral("^");
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
+        if (!escape.isNull() && c == escape && i + 1 < pattern.size()) {
+            re += QRegularExpression::escape(QString(pattern[++i]));
+        } else if (c == u'%') {
+            re += QStringLiteral(".*");
+        } else if (c == u'_') {
+            re += u'.';
+        } else if (c == u'[') {
+            const qsizetype close = pattern.indexOf(u']', i + 1);
+            if (close < 0) {
+                re += QStringLiteral("\\[");
+                continue;
+            }
+            QString set = pattern.mid(i + 1, close - i - 1);
+            const bool negated = set.startsWith(u'^');
+            if (negated)
+                set.remove(0, 1);
+            QString body;
+            for (const QChar m : set) {
+                body += (m == u'-') ? QString(m) : QRegularExpression::escape(QString(m));
+            }
+            re += (negated ? QStringLiteral("[^") : QStringLiteral("[")) + body + u']';
+            i = close;
+        } else {
+            re += QRegularExpression::escape(QString(c));
+        }
+    }
+    return QRegularExpression(
+        re + QStringLiteral("$"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+}
+
+// like(pattern, value [, escape]): SQLite calls it for "value LIKE pattern".
+void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString escapeText = argc > 2 ? textOf(argv[2]) : QString();
+    const QChar escape = escapeText.isEmpty() ? QChar() : escapeText.front();
+    auto* cached = static_cast<QRegularExpression*>(sqlite3_get_auxdata(ctx, 0));
+    QRegularExpression local;
+    if (!cached) {
+        local = likeRegex(textOf(argv[0]), escape);
+        sqlite3_set_auxdata(ctx, 0, new QRegularExpression(local),
+                            [](void* p) { delete static_cast<QRegularExpression*>(p); });
+        cached = &local;
+    }
+    QString value = textOf(argv[1]);
+    qsizetype end = value.size();
+    while (end > 0 && value[end - 1] == u' ')
+        --end;
+    value.truncate(end);
+    sqlite3_result_int(ctx, cached->match(value).hasMatch() ? 1 : 0);
+}
+
+using Fn = void (*)(sqlite3_context*, int, sqlite3_value**);
+
+void add(sqlite3* db, const char* name, int args, Fn fn, bool deterministic = true) {
+    const int flags = SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0);
+    sqlite3_create_function_v2(db, name, args, flags, nullptr, fn, nullptr, nullptr, nullptr);
+}
+
+}  // namespace
+
+long long objectIdOf(const char* name) {
+    // FNV-1a over the lower-cased name, folded into SQL Server's positive int range.
+    std::uint32_t h = 2166136261u;
+    for (const char* p = name; *p; ++p) {
+        unsigned char c = static_cast<unsigned char>(*p);
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<unsigned char>(c + 32);
+        h = (h ^ c) * 16777619u;
+    }
+    return static_cast<long long>(h & 0x7fffffff) | 1;
+}
+
+void registerSqlServerFunctions(sqlite3* db) {
+    sqlite3_create_collation_v2(db, "SQLSERVER", SQLITE_UTF8, nullptr, compareSqlServer, nullptr);
+    add(db, "__cv", 2, fnCv);
+    add(db, "__convert", 2, fnConvert);
+    add(db, "__plus", 2, fnPlus);
+    add(db, "__dtadd", 2, fnDtAdd);
+    add(db, "__getdate", 0, fnGetDate, false);
+    add(db, "__dateadd", 3, fnDateAdd);
+    add(db, "__datediff", 3, fnDateDiff);
+    add(db, "__datepart", 2, fnDatePart);
+    add(db, "__right", 2, fnRight);
+    add(db, "__charindex", 2, fnCharIndex);
+    add(db, "__charindex", 3, fnCharIndex);
+    add(db, "__replicate", 2, fnReplicate);
+    add(db, "__str", 1, fnStr);
+    add(db, "__str", 2, fnStr);
+    add(db, "__str", 3, fnStr);
+    add(db, "__floor", 1,
+        [](sqlite3_context* c, int n, sqlite3_value** v) { fnFloorCeiling(c, n, v, false); });
+    add(db, "__ceiling", 1,
+        [](sqlite3_context* c, int n, sqlite3_value** v) { fnFloorCeiling(c, n, v, true); });
+    add(db, "__newid", 0, fnNewId, false);
+    add(db, "__objid", 1, fnObjId);
+    add(db, "__object_id", 1, fnObjectId, false);
+    add(db, "__objectproperty", 2, fnObjectProperty, false);
+    add(db, "like", 2, fnLike);
+    add(db, "like", 3, fnLike);
+    add(db, "upper", 1,
+        [](sqlite3_context* c, int n, sqlite3_value** v) { fnCase(c, n, v, true); });
+    add(db, "lower", 1,
+        [](sqlite3_context* c, int n, sqlite3_value** v) { fnCase(c, n, v, false); });
+}
+
+}  // namespace ado

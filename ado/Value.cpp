@@ -1,0 +1,118 @@
+#include "ado/Value.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace ado {
+
+namespace {
+
+std::int64_t pow10(int n) {
+    std::int64_t p = 1;
+    for (int i = 0; i < n; ++i)
+        p *= 10;
+    return p;
+}
+
+}  // namespace
+
+double Decimal::toDouble() const {
+    return static_cast<double>(unscaled) / pow10(scale);
+}
+
+QString Decimal::toString() const {
+    const bool negative = unscaled < 0;
+    // Work on the magnitude as unsigned so that the smallest int64 does not overflow.
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(unscaled) : static_cast<std::uint64_t>(unscaled);
+    QString digits = QString::number(magnitude);
+    if (scale > 0) {
+        if (digits.size() <= scale)
+            digits = QString(scale - digits.size() + 1, u'0') + digits;
+        digits.insert(digits.size() - scale, u'.');
+    }
+    return negative ? u'-' + digits : digits;
+}
+
+std::int64_t Value::toInt() const {
+    switch (type()) {
+        case Type::Integer:
+            return std::get<std::int64_t>(m_data);
+        case Type::Decimal: {
+            const Decimal& d = std::get<Decimal>(m_data);
+            return d.unscaled / pow10(d.scale);
+        }
+        case Type::Text: {
+            const QString t = std::get<QString>(m_data).trimmed();
+            bool ok = false;
+            const qlonglong n = t.toLongLong(&ok);
+            if (ok)
+                return n;
+            const double d = t.toDouble(&ok);
+            return ok ? static_cast<std::int64_t>(d) : 0;
+        }
+        default:
+            return 0;
+    }
+}
+
+double Value::toDouble() const {
+    switch (type()) {
+        case Type::Integer:
+            return static_cast<double>(std::get<std::int64_t>(m_data));
+        case Type::Decimal:
+            return std::get<Decimal>(m_data).toDouble();
+        case Type::Text: {
+            bool ok = false;
+            const double d = std::get<QString>(m_data).trimmed().toDouble(&ok);
+            return ok ? d : 0.0;
+        }
+        default:
+            return 0.0;
+    }
+}
+
+QString Value::toText() const {
+    switch (type()) {
+        case Type::Integer:
+            return QString::number(std::get<std::int64_t>(m_data));
+        case Type::Decimal:
+            return std::get<Decimal>(m_data).toString();
+        case Type::Text:
+            return std::get<QString>(m_data);
+        case Type::DateTime:
+            return std::get<QDateTime>(m_data).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+        default:
+            return {};
+    }
+}
+
+QString Value::rightAligned(int width) const {
+    if (isNull())
+        return QString(width, u' ');
+    return QString::number(type() == Type::Decimal
+                               ? static_cast<std::int64_t>(std::llround(toDouble()))
+                               : toInt())
+        .rightJustified(width, u' ');
+}
+
+QDateTime Value::toDateTime() const {
+    switch (type()) {
+        case Type::DateTime:
+            return std::get<QDateTime>(m_data);
+        case Type::Text: {
+            const QString t = std::get<QString>(m_data).trimmed();
+            for (const char* format : {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss",
+                                       "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd"}) {
+                const QDateTime dt = QDateTime::fromString(t, QString::fromLatin1(format));
+                if (dt.isValid())
+                    return dt;
+            }
+            return {};
+        }
+        default:
+            return {};
+    }
+}
+
+}  // namespace ado
