@@ -3,6 +3,7 @@
 #include "ado/AdoError.h"
 #include "app/frmLogin.h"
 #include "ui/Application.h"
+#include "ui/DisplayProbe.h"
 #include "ui/ErrorReport.h"
 #include "ui/Resources.h"
 #include "ui/StartupTrace.h"
@@ -12,9 +13,15 @@
 #include <QByteArray>
 #include <QFileInfo>
 #include <QList>
+#include <QThread>
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -40,13 +47,46 @@ QString PantallaPedida() {
     return partes.join(QLatin1Char(' '));
 }
 
+void DiceQueNoSeAbreLaPantalla() {
+    std::fprintf(stderr,
+                 "OXTAStaffing: no se puede abrir la pantalla (%s); use  xvfb-run -a "
+                 "OXTAStaffing\n",
+                 PantallaPedida().toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+// An X server that several programs reach at the same moment turns some connections away
+// (its queue of new connections is full), and Qt, which tries once, gives up. When the server
+// is there, the program starts over a little later, a few times at most: Qt's platform cannot
+// be set up a second time within one process, so it starts anew as the same program with the
+// same arguments, counting its attempts in the environment.
+constexpr const char* kIntentoPantalla = "OXTA_DISPLAY_ATTEMPT";
+std::vector<char*> g_argumentos;  // argv as main received it, for starting over
+
+void ReintentaSiLaPantallaEstaOcupada() {
+#ifdef Q_OS_UNIX
+    const int intento = qEnvironmentVariableIntValue(kIntentoPantalla);
+    if (intento >= 6 || g_argumentos.empty())
+        return;
+    const ui::X11Answer respuesta = ui::TryX11Display();
+    if (respuesta != ui::X11Answer::Accepted && respuesta != ui::X11Answer::BusyForTheMoment)
+        return;
+    QThread::msleep(20UL << intento);  // 20, 40, ... 640 ms: about 1.3 s in all
+    qputenv(kIntentoPantalla, QByteArray::number(intento + 1));
+    ::execv("/proc/self/exe", g_argumentos.data());
+    // Only when the program cannot be started again: give up as without retrying.
+#endif
+}
+
 void RetieneMensaje(QtMsgType tipo, const QMessageLogContext& ctx, const QString& texto) {
     if (tipo == QtFatalMsg) {
-        std::fprintf(stderr,
-                     "OXTAStaffing: no se puede abrir la pantalla (%s); use  xvfb-run -a "
-                     "OXTAStaffing\n",
-                     PantallaPedida().toLocal8Bit().constData());
-        std::fflush(stderr);
+        if (ui::startup::Enabled()) {  // tracing: what Qt said on the way
+            for (const MensajeRetenido& m : std::as_const(g_retenidos))
+                std::fprintf(stderr, "%s\n", qUtf8Printable(m.texto));
+            std::fprintf(stderr, "%s\n", qUtf8Printable(texto));
+        }
+        ReintentaSiLaPantallaEstaOcupada();
+        DiceQueNoSeAbreLaPantalla();
         std::_Exit(1);
     }
     g_retenidos.append({tipo, ctx.file, ctx.function, ctx.category, ctx.line, texto});
@@ -145,10 +185,13 @@ int OXTAStaffingMain(int argc, char** argv) {
             stderr);
         return 1;
     }
+    g_argumentos.assign(argv, argv + argc);
+    g_argumentos.push_back(nullptr);
     g_manejadorPrevio = qInstallMessageHandler(RetieneMensaje);
     SinAutoarranqueDeBus bus;
     QApplication qapp(argc, argv);
     bus.Termina();
+    qunsetenv(kIntentoPantalla);
     EntregaRetenidos();
     ui::startup::Mark("application object");
     ui::startup::WatchWindows();

@@ -54,6 +54,9 @@ def launch(program, timeout):
         "rss": rss,
         "status": status,
         "stderr": err.decode(errors="replace"),
+        # each start of main() writes a "main" line: more than one when the program started
+        # over because the display was busy
+        "starts": len(re.findall(rb"^startup:.* main$", err, re.M)),
     }
 
 
@@ -71,6 +74,7 @@ def main():
     args = ap.parse_args()
 
     times, insides, cpus, rsss, failures = [], [], [], [], []
+    started_over = 0
     for i in range(args.runs):
         r = launch(args.program, args.timeout)
         if r["to_window"] is None or r["status"] != 0:
@@ -80,6 +84,8 @@ def main():
                   file=sys.stderr)
             for line in r["stderr"].splitlines()[-8:]:
                 print("    " + line, file=sys.stderr)
+        if r["starts"] > 1:
+            started_over += 1
         if r["to_window"] is not None:
             times.append(r["to_window"])
             insides.append(r["inside"])
@@ -90,8 +96,8 @@ def main():
         values = sorted(values)
         return values[min(len(values) - 1, int(p * len(values)))]
 
-    print("launches: %d, reached the first window: %d, failed: %d"
-          % (args.runs, len(times), len(failures)))
+    print("launches: %d, reached the first window: %d, failed: %d, started over (busy display): %d"
+          % (args.runs, len(times), len(failures), started_over))
     if times:
         print("launch to first window: median %.1f ms, p90 %.1f ms, min %.1f ms, max %.1f ms"
               % (statistics.median(times), q(times, 0.9), min(times), max(times)))

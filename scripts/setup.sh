@@ -14,7 +14,7 @@ targets=("${@:2}")
 # "installed", so its check would fail on every run. tests/scripts checks this list.
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb1-dev
     libsqlite3-dev sqlite3
     unixodbc unixodbc-dev odbcinst libsqliteodbc tdsodbc
     libgtest-dev libgmock-dev libbenchmark-dev libboost-stacktrace-dev
