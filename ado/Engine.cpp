@@ -11,6 +11,32 @@ std::unique_ptr<Engine> openEngine(const ConnectionSettings& settings) {
     return openOdbcEngine(settings);
 }
 
+namespace {
+
+// AUTOWIN asks for a SQL Server login only with ".F." (blanks around it ignored).
+bool isSqlLogin(const QString& autowin) {
+    const QString value = autowin.trimmed();
+    return value == u".F." || value == u".f.";
+}
+
+}  // namespace
+
+ConnectionSettings settingsFromConfig(const std::function<QString(const QString& key)>& entry) {
+    ConnectionSettings s;
+    s.motor = entry(QStringLiteral("MOTOR")).trimmed().compare(u"SQLITE", Qt::CaseInsensitive) == 0
+                  ? ConnectionSettings::Motor::Sqlite
+                  : ConnectionSettings::Motor::SqlServer;
+    s.server = entry(QStringLiteral("SERVER"));
+    s.database = entry(QStringLiteral("BD"));
+    s.trusted = !isSqlLogin(entry(QStringLiteral("AUTOWIN")));
+    if (!s.trusted) {
+        s.user = entry(QStringLiteral("ID"));
+        s.password = entry(QStringLiteral("PWD"));
+    }
+    s.driver = entry(QStringLiteral("DRIVER"));
+    return s;
+}
+
 ConnectionSettings parseConnectionString(const QString& connectionString) {
     ConnectionSettings s;
     bool trusted = false;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,12 @@ struct ConnectionSettings {
     bool trusted = true;  // Windows authentication
     QString driver;       // ODBC driver name; empty: the default driver
 };
+
+// The settings of the application's configuration section, read through `entry` (key ->
+// value): MOTOR ("SQLITE", any letter case, chooses the embedded engine), SERVER, BD, DRIVER,
+// and AUTOWIN, which is Windows authentication unless it reads ".F." (then ID and PWD are
+// the SQL Server login).
+ConnectionSettings settingsFromConfig(const std::function<QString(const QString& key)>& entry);
 
 // A fully read result: column names and rows. Recordsets are forward-only and read-only,
 // so engines hand over the whole result at once.

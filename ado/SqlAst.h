@@ -57,6 +57,8 @@ struct Expr {
     std::vector<ExprPtr> args;
     SelectPtr select;
     SqlType castType;
+
+    ~Expr();  // without recursion along long chains of operators
 };
 
 struct TableRef {
@@ -89,6 +91,8 @@ struct Select {
     std::vector<OrderItem> orderBy;  // of the whole compound
     QString compoundOp;              // "UNION", "UNION ALL", "EXCEPT", "INTERSECT"
     SelectPtr compound;
+
+    ~Select();  // without recursion along long UNION chains
 };
 
 struct ColumnDef {

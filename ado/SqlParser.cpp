@@ -1,6 +1,8 @@
 #include "ado/SqlParser.h"
 
 #include "ado/AdoError.h"
+#include "ado/SqlFunctions.h"
+#include "ado/SqlNesting.h"
 #include "ado/SqlTokenizer.h"
 
 #include <QSet>
@@ -25,6 +27,8 @@ bool isCatalogView(const ObjectName& name) {
 }
 
 namespace {
+
+constexpr const char* kOperation = "Parse";
 
 // Words that end an expression or a name list: never taken as an alias.
 bool isReserved(const Token& t) {
@@ -114,6 +118,7 @@ class Parser {
 
     // ---- statements ----
     StmtPtr statement() {
+        const NestingGuard level(m_depth, kOperation);
         const int start = peek().pos;
         StmtPtr s = statementBody();
         const int end = m_pos < m_tokens.size() ? peek().pos : static_cast<int>(m_text.size());
@@ -497,6 +502,7 @@ class Parser {
 
     // ---- SELECT ----
     SelectPtr selectStatement() {
+        const NestingGuard level(m_depth, kOperation);
         SelectPtr first = selectCore();
         Select* last = first.get();
         for (;;) {
@@ -667,7 +673,10 @@ class Parser {
         return e;
     }
 
-    ExprPtr expr() { return orExpr(); }
+    ExprPtr expr() {
+        const NestingGuard level(m_depth, kOperation);
+        return orExpr();
+    }
 
     ExprPtr orExpr() {
         ExprPtr e = andExpr();
@@ -683,6 +692,7 @@ class Parser {
     }
     ExprPtr notExpr() {
         if (accept("not")) {
+            const NestingGuard level(m_depth, kOperation);
             auto e = make(Expr::Kind::Unary, QStringLiteral("NOT"));
             e->args.push_back(notExpr());
             return e;
@@ -786,6 +796,7 @@ class Parser {
                 n->text.prepend(u'-');
                 return n;
             }
+            const NestingGuard level(m_depth, kOperation);
             auto e = make(Expr::Kind::Unary, t.text);
             e->args.push_back(unary());
             return e;
@@ -873,7 +884,8 @@ class Parser {
                 ++m_pos;
                 return make(Expr::Kind::Function, QStringLiteral("getdate"));
             }
-            if (isReserved(t))
+            // LEFT and RIGHT are join words, and functions when a call follows.
+            if (isReserved(t) && !(peek(1).kind == Tok::LParen && findFunction(t.text.toLower())))
                 syntaxError();
         }
         // name, a.b, a.b.c, a.*, function(...)
@@ -918,7 +930,8 @@ class Parser {
     }
 
     static bool isDatePartFunction(const QString& f) {
-        return f == u"dateadd" || f == u"datediff" || f == u"datepart" || f == u"datename";
+        const FunctionDef* def = findFunction(f);
+        return def && def->datePartArgument;
     }
 
     ExprPtr caseExpr() {
@@ -944,6 +957,7 @@ class Parser {
     std::vector<Token> m_tokens;
     std::size_t m_pos = 0;
     Batch& m_batch;
+    int m_depth = 0;  // of nested statements, queries and expressions
 };
 
 }  // namespace

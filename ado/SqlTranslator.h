@@ -24,9 +24,6 @@
 //   - sysobjects, syscolumns and sysdatabases become subqueries over SQLite's own catalogue.
 namespace sql {
 
-// The name of the collation registered by the engine.
-inline constexpr const char* kCollation = "SQLSERVER";
-
 struct ColumnInfo {
     QString name;
     SqlType type;

@@ -1,6 +1,7 @@
 #include "ado/SqliteEngine.h"
 
 #include "ado/AdoError.h"
+#include "ado/SqlNesting.h"
 #include "ado/SqlParser.h"
 #include "ado/SqlTranslator.h"
 #include "ado/SqliteFunctions.h"
@@ -622,6 +623,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
                 .arg(m.captured(1));
         if ((m = match("^near \"(.*)\": syntax error$")).hasMatch())
             return QStringLiteral("Incorrect syntax near '%1'.").arg(m.captured(1));
+        // SQLite's own limits on nesting: its parser's stack, the depth of an expression.
+        if (message == u"parser stack overflow" ||
+            message.startsWith(u"Expression tree is too large"))
+            return sql::nestedTooDeeply();
         if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
             return QStringLiteral("Lock request time out period exceeded.");
         return message;

@@ -18,6 +18,9 @@ using sql::SqlType;
 
 namespace {
 
+// The longest text that a function returns for a type other than varchar(max).
+constexpr qint64 kMaxTextLength = 8000;
+
 // ---- values between SQLite and Scalar ----
 Scalar scalarOf(sqlite3_value* v) {
     switch (sqlite3_value_type(v)) {
@@ -62,6 +65,12 @@ void resultScalar(sqlite3_context* ctx, const Scalar& s) {
 void resultError(sqlite3_context* ctx, const QString& message) {
     const QByteArray utf8 = message.toUtf8();
     sqlite3_result_error(ctx, utf8.constData(), static_cast<int>(utf8.size()));
+}
+
+// The SQL Server name of the function being run, from its entry in the function table.
+QString calledName(sqlite3_context* ctx) {
+    const auto* f = static_cast<const sql::FunctionDef*>(sqlite3_user_data(ctx));
+    return f ? QString::fromLatin1(f->name) : QString();
 }
 
 bool anyNull(int argc, sqlite3_value** argv) {
@@ -189,6 +198,52 @@ double numberArg(sqlite3_value* v) {
     return sqlite3_value_double(v);
 }
 
+void roundTowards(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool up) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER) {
+        sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
+        return;
+    }
+    const double d = numberArg(argv[0]);
+    sqlite3_result_double(ctx, up ? std::ceil(d) : std::floor(d));
+}
+
+void changeCase(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool upper) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString s = textOf(argv[0]);
+    resultText(ctx, upper ? s.toUpper() : s.toLower());
+}
+
+// LEFT and RIGHT: the first or last n characters, all of them when there are fewer.
+void takeCharacters(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool first) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const qint64 n = sqlite3_value_int64(argv[1]);
+    if (n < 0) {
+        resultError(ctx, QStringLiteral("Invalid length parameter passed to the %1 function.")
+                             .arg(calledName(ctx)));
+        return;
+    }
+    const QString s = textOf(argv[0]);
+    resultText(ctx, first ? s.left(n) : s.right(n));
+}
+
+void fnBitXor(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]) ^ sqlite3_value_int64(argv[1]));
+}
+
 // datetime + n: n days, fractions as time of day.
 void fnDtAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
@@ -203,11 +258,19 @@ void fnDtAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
                         dt->addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)))));
 }
 
-void fnGetDate(sqlite3_context* ctx, int, sqlite3_value**) {
+}  // namespace
+
+namespace native {
+
+void getDate(sqlite3_context* ctx, int, sqlite3_value**) {
     resultText(ctx, sql::formatDateTime(QDateTime::currentDateTime()));
 }
 
-QString datePart(sqlite3_value* v) {
+}  // namespace native
+
+namespace {
+
+QString datePartName(sqlite3_value* v) {
     const QString p = textOf(v).trimmed().toLower();
     if (p == u"yy" || p == u"yyyy" || p == u"year")
         return QStringLiteral("year");
@@ -233,12 +296,16 @@ QString datePart(sqlite3_value* v) {
     return {};
 }
 
-void fnDateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+}  // namespace
+
+namespace native {
+
+void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
     }
-    const QString part = datePart(argv[0]);
+    const QString part = datePartName(argv[0]);
     const auto dt = dateArg(ctx, argv[2]);
     if (!dt)
         return;
@@ -263,20 +330,20 @@ void fnDateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     else if (part == u"millisecond")
         r = dt->addMSecs(n);
     else {
-        resultError(
-            ctx, QStringLiteral("'%1' is not a recognized dateadd option.").arg(textOf(argv[0])));
+        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
+                             .arg(textOf(argv[0]), calledName(ctx)));
         return;
     }
     resultText(ctx, sql::formatDateTime(r));
 }
 
 // Boundaries crossed between two date-times, as SQL Server counts them.
-void fnDateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+void dateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
     }
-    const QString part = datePart(argv[0]);
+    const QString part = datePartName(argv[0]);
     const auto a = dateArg(ctx, argv[1]);
     if (!a)
         return;
@@ -307,19 +374,19 @@ void fnDateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     else if (part == u"millisecond")
         r = a->msecsTo(*b);
     else {
-        resultError(
-            ctx, QStringLiteral("'%1' is not a recognized datediff option.").arg(textOf(argv[0])));
+        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
+                             .arg(textOf(argv[0]), calledName(ctx)));
         return;
     }
     sqlite3_result_int64(ctx, r);
 }
 
-void fnDatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
     }
-    const QString part = datePart(argv[0]);
+    const QString part = datePartName(argv[0]);
     const auto dt = dateArg(ctx, argv[1]);
     if (!dt)
         return;
@@ -347,23 +414,22 @@ void fnDatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     else if (part == u"millisecond")
         r = dt->time().msec();
     else {
-        resultError(
-            ctx, QStringLiteral("'%1' is not a recognized datepart option.").arg(textOf(argv[0])));
+        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
+                             .arg(textOf(argv[0]), calledName(ctx)));
         return;
     }
     sqlite3_result_int64(ctx, r);
 }
 
-void fnRight(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    const QString s = textOf(argv[0]);
-    resultText(ctx, s.right(std::max<qsizetype>(0, sqlite3_value_int64(argv[1]))));
+void left(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    takeCharacters(ctx, argc, argv, true);
 }
 
-void fnCharIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+void right(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    takeCharacters(ctx, argc, argv, false);
+}
+
+void charIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
@@ -373,51 +439,74 @@ void fnCharIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, at + 1);
 }
 
-void fnReplicate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+// REPLICATE(text, n): as for every text that is not varchar(max), the result stops at 8,000
+// characters (bytes of the single-byte code page).
+void replicate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv) || sqlite3_value_int64(argv[1]) < 0) {
         sqlite3_result_null(ctx);
         return;
     }
-    resultText(ctx, textOf(argv[0]).repeated(sqlite3_value_int64(argv[1])));
+    const QString unit = textOf(argv[0]);
+    if (unit.isEmpty()) {
+        resultText(ctx, unit);
+        return;
+    }
+    const qint64 wanted = sqlite3_value_int64(argv[1]);
+    const qint64 enough = (kMaxTextLength + unit.size() - 1) / unit.size();
+    resultText(ctx, unit.repeated(std::min(wanted, enough)).left(kMaxTextLength));
 }
 
-// STR(number [, length [, decimals]]): right-aligned, '*' when it does not fit.
-void fnStr(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+// STR(number [, length [, decimals]]): right-aligned in `length` characters, with as many of
+// the decimals (at most 16) as fit beside the whole part; asterisks when the whole part does
+// not fit. A length outside 1..8000 or negative decimals give NULL.
+void str(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
     }
-    const int length = argc > 1 ? sqlite3_value_int(argv[1]) : 10;
-    const int decimals = argc > 2 ? sqlite3_value_int(argv[2]) : 0;
-    const QString s = QString::number(numberArg(argv[0]), 'f', decimals);
-    resultText(ctx, s.size() > length ? QString(length, u'*') : s.rightJustified(length, u' '));
-}
-
-void fnFloorCeiling(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool up) {
-    if (anyNull(argc, argv)) {
+    const qint64 length = argc > 1 ? sqlite3_value_int64(argv[1]) : 10;
+    const qint64 decimals = argc > 2 ? sqlite3_value_int64(argv[2]) : 0;
+    if (length < 1 || length > kMaxTextLength || decimals < 0) {
         sqlite3_result_null(ctx);
         return;
     }
-    if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER) {
-        sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
+    const double number = numberArg(argv[0]);
+    const QString stars(length, u'*');
+    const QString whole = QString::number(number, 'f', 0);
+    if (whole.size() > length) {
+        resultText(ctx, stars);
         return;
     }
-    const double d = numberArg(argv[0]);
-    sqlite3_result_double(ctx, up ? std::ceil(d) : std::floor(d));
+    const qint64 room = length - whole.size() - 1;  // beside the whole part and the point
+    const auto shown =
+        static_cast<int>(std::max<qint64>(0, std::min<qint64>({decimals, 16, room})));
+    const QString s = QString::number(number, 'f', shown);
+    resultText(ctx, s.size() > length ? stars : s.rightJustified(length, u' '));
 }
 
-void fnNewId(sqlite3_context* ctx, int, sqlite3_value**) {
+void floor(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    roundTowards(ctx, argc, argv, false);
+}
+
+void ceiling(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    roundTowards(ctx, argc, argv, true);
+}
+
+void newId(sqlite3_context* ctx, int, sqlite3_value**) {
     resultText(ctx, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
 }
 
-void fnCase(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool upper) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    const QString s = textOf(argv[0]);
-    resultText(ctx, upper ? s.toUpper() : s.toLower());
+void upper(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    changeCase(ctx, argc, argv, true);
 }
+
+void lower(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    changeCase(ctx, argc, argv, false);
+}
+
+}  // namespace native
+
+namespace {
 
 // The last part of "[db].[dbo].[name]", "dbo.name" or "name".
 QString objectNamePart(QString text) {
@@ -466,8 +555,13 @@ QByteArray objectTypeById(sqlite3* db, long long id, QByteArray* nameOut = nullp
     return type;
 }
 
-void fnObjectId(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
+}  // namespace
+
+namespace native {
+
+// OBJECT_ID(name [, type]): the type is not checked.
+void objectId(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(ctx);
         return;
     }
@@ -480,7 +574,7 @@ void fnObjectId(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
 }
 
-void fnObjectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+void objectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
@@ -502,6 +596,10 @@ void fnObjectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         sqlite3_result_null(ctx);
     }
 }
+
+}  // namespace native
+
+namespace {
 
 // LIKE as SQL Server reads it: % and _, character sets [a-c] and [^a-c], letter case ignored
 // (beyond ASCII too), trailing blanks of the value ignored, an optional escape character.
@@ -564,12 +662,40 @@ void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int(ctx, cached->match(value).hasMatch() ? 1 : 0);
 }
 
-using Fn = void (*)(sqlite3_context*, int, sqlite3_value**);
-
-void add(sqlite3* db, const char* name, int args, Fn fn, bool deterministic = true) {
+// Registers fn under `name` for each count of arguments from minArgs to maxArgs, with `data`
+// for sqlite3_user_data.
+void add(sqlite3* db, const char* name, int minArgs, int maxArgs, sql::NativeFunction fn,
+         bool deterministic, const void* data = nullptr) {
     const int flags = SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0);
-    sqlite3_create_function_v2(db, name, args, flags, nullptr, fn, nullptr, nullptr, nullptr);
+    auto withArgs = [&](int n) {
+        sqlite3_create_function_v2(db, name, n, flags, const_cast<void*>(data), fn, nullptr,
+                                   nullptr, nullptr);
+    };
+    if (maxArgs == sql::kVariadic) {
+        withArgs(-1);
+        return;
+    }
+    for (int n = minArgs; n <= maxArgs; ++n)
+        withArgs(n);
 }
+
+// What the translator emits for operators, conversions and the catalogue views.
+struct Helper {
+    const char* name;
+    int minArgs;
+    int maxArgs;
+    sql::NativeFunction fn;
+};
+
+const Helper kHelpers[] = {
+    {sql::helper::kStore, 2, 2, fnCv},
+    {sql::helper::kConvert, 2, 2, fnConvert},
+    {sql::helper::kPlus, 2, 2, fnPlus},
+    {sql::helper::kAddDays, 2, 2, fnDtAdd},
+    {sql::helper::kBitXor, 2, 2, fnBitXor},
+    {sql::helper::kObjectId, 1, 1, fnObjId},
+    {"like", 2, 3, fnLike},  // SQLite calls like() for the LIKE operator, with or without ESCAPE
+};
 
 }  // namespace
 
@@ -586,36 +712,14 @@ long long objectIdOf(const char* name) {
 }
 
 void registerSqlServerFunctions(sqlite3* db) {
-    sqlite3_create_collation_v2(db, "SQLSERVER", SQLITE_UTF8, nullptr, compareSqlServer, nullptr);
-    add(db, "__cv", 2, fnCv);
-    add(db, "__convert", 2, fnConvert);
-    add(db, "__plus", 2, fnPlus);
-    add(db, "__dtadd", 2, fnDtAdd);
-    add(db, "__getdate", 0, fnGetDate, false);
-    add(db, "__dateadd", 3, fnDateAdd);
-    add(db, "__datediff", 3, fnDateDiff);
-    add(db, "__datepart", 2, fnDatePart);
-    add(db, "__right", 2, fnRight);
-    add(db, "__charindex", 2, fnCharIndex);
-    add(db, "__charindex", 3, fnCharIndex);
-    add(db, "__replicate", 2, fnReplicate);
-    add(db, "__str", 1, fnStr);
-    add(db, "__str", 2, fnStr);
-    add(db, "__str", 3, fnStr);
-    add(db, "__floor", 1,
-        [](sqlite3_context* c, int n, sqlite3_value** v) { fnFloorCeiling(c, n, v, false); });
-    add(db, "__ceiling", 1,
-        [](sqlite3_context* c, int n, sqlite3_value** v) { fnFloorCeiling(c, n, v, true); });
-    add(db, "__newid", 0, fnNewId, false);
-    add(db, "__objid", 1, fnObjId);
-    add(db, "__object_id", 1, fnObjectId, false);
-    add(db, "__objectproperty", 2, fnObjectProperty, false);
-    add(db, "like", 2, fnLike);
-    add(db, "like", 3, fnLike);
-    add(db, "upper", 1,
-        [](sqlite3_context* c, int n, sqlite3_value** v) { fnCase(c, n, v, true); });
-    add(db, "lower", 1,
-        [](sqlite3_context* c, int n, sqlite3_value** v) { fnCase(c, n, v, false); });
+    sqlite3_create_collation_v2(db, sql::kCollation, SQLITE_UTF8, nullptr, compareSqlServer,
+                                nullptr);
+    for (const Helper& h : kHelpers)
+        add(db, h.name, h.minArgs, h.maxArgs, h.fn, true);
+    for (const sql::FunctionDef& f : sql::functions()) {
+        if (f.native)
+            add(db, f.target, f.minArgs, f.maxArgs, f.native, f.deterministic, &f);
+    }
 }
 
 }  // namespace ado

@@ -1,17 +1,38 @@
 #pragma once
 
+#include "ado/SqlFunctions.h"
+
 struct sqlite3;
 
 namespace ado {
 
 // Registers on a SQLite connection what the translated statements call: the collation
-// SQLSERVER and the functions __cv, __convert, __plus, __dtadd, __getdate, __dateadd,
-// __datediff, __datepart, __right, __charindex, __replicate, __str, __floor, __ceiling,
-// __newid, __objid, __objectproperty, __object_id, SQL Server's LIKE (sets [a-c], letter case
-// ignored, trailing blanks of the value ignored) and Unicode-aware upper and lower.
+// sql::kCollation, the helpers of sql::helper, the native functions of the function table,
+// SQL Server's LIKE (sets [a-c], letter case ignored, trailing blanks of the value ignored)
+// and Unicode-aware upper and lower.
 void registerSqlServerFunctions(sqlite3* db);
 
 // The object id that sysobjects shows for a table name (stable, ignores letter case).
 long long objectIdOf(const char* name);
+
+// The implementations behind SQL Server's functions, named in the function table.
+namespace native {
+void getDate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void dateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void left(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void right(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void charIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void replicate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void str(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void floor(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void ceiling(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void newId(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void objectId(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void objectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void upper(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void lower(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+}  // namespace native
 
 }  // namespace ado

@@ -1,8 +1,11 @@
 #include "app/frmInicio.h"
 
+#include "ado/Connection.h"
 #include "app/BusEmpresa.h"
 #include "app/ScriptActualizacion.h"
-#include "ado/Connection.h"
+#include "catalogs/BusGrupos.h"
+#include "catalogs/BusStaffing.h"
+#include "catalogs/frmTipoStaff.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"
@@ -206,14 +209,31 @@ void TInicio::MuestraEmpresa() {
     cText(kTitulo + QStringLiteral(" -- ") + NombreEmpresa);
 }
 
-// The four function forms (staffing-plan catalogue, groups catalogue, plan type chooser and
-// reports) are not part of this build yet: until they are, their areas open nothing. Each
-// handler will create its form with the application as parent, hand it CNX, Empresa,
-// NombreEmpresa and objUsuario (the groups catalogue also muestra = "Todo"), and show it
-// modally.
-void TInicio::btnAClick(TControl*) {}
-void TInicio::btnGruposClick(TControl*) {}
-void TInicio::btnBClick(TControl*) {}
+template <class Forma, class Extra>
+void TInicio::AbreFuncion(Extra extra) {
+    const auto forma = TForm::NewModal<Forma>(nullptr, [&](Forma& f) {
+        f.CNX = CNX;
+        extra(f);
+        f.Empresa = Empresa;
+        f.NombreEmpresa = NombreEmpresa;
+        f.objUsuario = objUsuario;
+    });
+    forma->ShowModal();
+}
+
+void TInicio::btnAClick(TControl*) {
+    AbreFuncion<TCatStaffing>([](TCatStaffing&) {});
+}
+
+void TInicio::btnGruposClick(TControl*) {
+    AbreFuncion<TCatGrupo>([](TCatGrupo& f) { f.muestra = QStringLiteral("Todo"); });
+}
+
+void TInicio::btnBClick(TControl*) {
+    AbreFuncion<TSeleccionaTipo>([](TSeleccionaTipo&) {});
+}
+
+// The reports form is not part of this build yet: until it is, its area opens nothing.
 void TInicio::btnCClick(TControl*) {}
 
 void TInicio::btnEmpresaClick(TControl*) {

@@ -62,4 +62,8 @@ class TInicio : public TForm {
     TBtnBmp* AreaMenu(int left, int top, int width, int height, const QString& tip);
     TImage* SenalAlto(const TBtnBmp* boton);
     void MuestraEmpresa();
+    // Opens a function form modally with this window's connection, company and user;
+    // `extra` sets what the form needs besides.
+    template <class Forma, class Extra>
+    void AbreFuncion(Extra extra);
 };

@@ -8,11 +8,8 @@ namespace {
 
 const QString kSection = QStringLiteral("CONFIG");
 
-ado::ConnectionSettings::Motor motorFromIni() {
-    const QString motor = LeeIni(kSection, QStringLiteral("MOTOR")).trimmed();
-    return motor.compare(u"SQLITE", Qt::CaseInsensitive) == 0
-               ? ado::ConnectionSettings::Motor::Sqlite
-               : ado::ConnectionSettings::Motor::SqlServer;
+QString leeConfig(const QString& key) {
+    return LeeIni(kSection, key);
 }
 
 }  // namespace
@@ -41,24 +38,13 @@ QString clsConexion::PlantillaWindows(const QString& server, const QString& bd) 
 
 bool clsConexion::Conectar() {
     oOdbc = std::make_unique<ado::Connection>();
-    const QString server = LeeIni(kSection, QStringLiteral("SERVER"));
-    const QString bd = LeeIni(kSection, QStringLiteral("BD"));
-    const QString id = LeeIni(kSection, QStringLiteral("ID"));
-    const QString pwd = LeeIni(kSection, QStringLiteral("PWD"));
-    const QString autowin = LeeIni(kSection, QStringLiteral("AUTOWIN")).trimmed();
-    const bool sqlLogin = autowin == u".F." || autowin == u".f.";
-
+    // The settings carry the same facts as the string, unsplit: a password holding a
+    // semicolon stays whole.
+    const ado::ConnectionSettings settings = ado::settingsFromConfig(leeConfig);
     oOdbc->ConnectionString =
-        sqlLogin ? PlantillaSql(server, bd, id, pwd) : PlantillaWindows(server, bd);
-    // The same facts unsplit: a password holding a semicolon stays whole.
-    ado::ConnectionSettings settings;
-    settings.motor = motorFromIni();
-    settings.server = server;
-    settings.database = bd;
-    settings.user = sqlLogin ? id : QString();
-    settings.password = sqlLogin ? pwd : QString();
-    settings.trusted = !sqlLogin;
-    settings.driver = LeeIni(kSection, QStringLiteral("DRIVER"));
+        settings.trusted
+            ? PlantillaWindows(settings.server, settings.database)
+            : PlantillaSql(settings.server, settings.database, settings.user, settings.password);
     oOdbc->Settings = settings;
 
     try {

@@ -1242,3 +1242,17 @@ insert into staff_porcentaje select 2, s.idStaffing, g.idgrupo, '3100', 281, 2, 
 insert into staff_porcentaje select 2, s.idStaffing, g.idgrupo, '3100', 282, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4, 4, 4 from staffing s, staff_grupo g where s.empresa = 2 and s.nombre = 'Contingencia invernal' and g.empresa = 2 and g.nombre = 'Apoyo y Administración'
 GO
 
+-- ---- Catalogues: further groups and plans (no places planned under them yet) ----
+insert into staffing (empresa, nombre, tiposNomina) values (1, 'Propuesta 2027 - Ampliación Torre Sur', 'S,Q,M')
+insert into staffing (empresa, nombre, tiposNomina) values (1, 'Eventos y Banquetes', 'S,M')
+insert into staff_grupo (empresa, nombre) values (1, 'Cocina d''Autor')
+insert into staff_grupo (empresa, nombre) values (1, 'Ama de Llaves')
+insert into staff_grupo (empresa, nombre) values (1, 'Mantenimiento')
+insert into staff_grupo (empresa, nombre) values (1, 'Spa y Recreación')
+insert into staffing (empresa, nombre, tiposNomina) values (2, 'Plantilla 2027 - Urgencias', 'Q,M')
+insert into staffing (empresa, nombre, tiposNomina) values (2, 'Guardias de fin de semana', 'C,Q')
+insert into staff_grupo (empresa, nombre) values (2, 'Terapia Intensiva')
+insert into staff_grupo (empresa, nombre) values (2, 'Laboratorio e Imagen')
+insert into staff_grupo (empresa, nombre) values (2, 'Farmacia')
+GO
+

@@ -313,6 +313,15 @@ GROUPS = {
     1: ["Operación", "Alimentos y Bebidas", "Administración"],
     2: ["Médico", "Enfermería", "Apoyo y Administración"],
 }
+# Catalogue entries beyond the sample plans.
+CATALOGUE_PLANS = {
+    1: [("Propuesta 2027 - Ampliación Torre Sur", "S,Q,M"), ("Eventos y Banquetes", "S,M")],
+    2: [("Plantilla 2027 - Urgencias", "Q,M"), ("Guardias de fin de semana", "C,Q")],
+}
+CATALOGUE_GROUPS = {
+    1: ["Cocina d'Autor", "Ama de Llaves", "Mantenimiento", "Spa y Recreación"],
+    2: ["Terapia Intensiva", "Laboratorio e Imagen", "Farmacia"],
+}
 # Season of a hotel in the Caribbean, and winter load of a hospital, by month (1.0 = base).
 SEASON = {
     1: [1.15, 1.15, 1.2, 1.1, 0.9, 0.85, 1.1, 1.1, 0.8, 0.85, 0.95, 1.2],
@@ -494,6 +503,19 @@ def generate():
                     w(f"insert into staff_mes select {e}, s.idStaffing, g.idgrupo, {q(centro)}, "
                       f"{ocupacion}, " + ", ".join(map(str, months)) + " " + sel)
             w("GO")
+    w("")
+
+    # Catalogues: further groups and plans without places yet, so that the catalogues
+    # look lived in (a plan name with a hyphen, a group name with an apostrophe).
+    w("-- ---- Catalogues: further groups and plans (no places planned under them yet) ----")
+    for company in COMPANIES:
+        e = company["empresa"]
+        for nombre, tipos in CATALOGUE_PLANS[e]:
+            w(f"insert into staffing (empresa, nombre, tiposNomina) values ({e}, {q(nombre)}, "
+              f"{q(tipos)})")
+        for g in CATALOGUE_GROUPS[e]:
+            w(f"insert into staff_grupo (empresa, nombre) values ({e}, {q(g)})")
+    w("GO")
     w("")
     return "\n".join(out) + "\n"
 

@@ -10,23 +10,19 @@
 // the exit status is 1 (2 for wrong arguments).
 
 #include "ado/AdoError.h"
+#include "ado/Connection.h"
 #include "ado/SqlScript.h"
-#include "data/clsConexion.h"
-#include "ui/Msg.h"
 #include "ui/TIni.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
 
 namespace {
-
-const QStringList kConfigKeys = {"SERVER", "BD", "ID", "PWD", "AUTOWIN", "MOTOR", "DRIVER"};
 
 QTextStream& out() {
     static QTextStream s(stdout);
@@ -36,12 +32,6 @@ QTextStream& out() {
 QTextStream& err() {
     static QTextStream s(stderr);
     return s;
-}
-
-bool isDefaultServer(const QString& server) {
-    const QString s = server.trimmed();
-    return s.isEmpty() || s.compare(u"(local)", Qt::CaseInsensitive) == 0 ||
-           s.compare(u"localhost", Qt::CaseInsensitive) == 0 || s == u".";
 }
 
 void print(const ado::ResultSet& result) {
@@ -95,41 +85,24 @@ int main(int argc, char** argv) {
         batches = sql::splitBatches(QString::fromUtf8(file.readAll()));
     }
 
-    // The connection class reads config.ini from the current directory: give it one that holds
-    // the chosen settings, with a relative folder of databases made absolute first.
+    // The connection is made from the settings file's CONFIG section, as the program makes it.
     const TIni source(QFileInfo(parser.value(config)).absoluteFilePath());
-    QTemporaryDir workDir;
-    if (!workDir.isValid()) {
-        err() << "oxta-sql: no temporary folder.\n";
+    ado::ConnectionSettings settings = ado::settingsFromConfig(
+        [&](const QString& key) { return source.GetEntry(QStringLiteral("CONFIG"), key); });
+    if (parser.isSet(database))
+        settings.database = parser.value(database);
+    ado::Connection connection;
+    connection.Settings = settings;
+    try {
+        connection.Open();
+    } catch (const ado::Error& e) {
+        err() << "CONEXION NO REALIZADA.: " << e.operation() << '\n' << e.description() << '\n';
         return 1;
     }
-    TIni settings(QDir(workDir.path()).filePath(QStringLiteral("config.ini")));
-    for (const QString& key : kConfigKeys) {
-        QString value = source.GetEntry(QStringLiteral("CONFIG"), key);
-        if (key == u"SERVER" && !isDefaultServer(value) &&
-            source.GetEntry(QStringLiteral("CONFIG"), QStringLiteral("MOTOR"))
-                    .trimmed()
-                    .compare(u"SQLITE", Qt::CaseInsensitive) == 0) {
-            value = QDir::current().absoluteFilePath(value.trimmed());
-        }
-        if (key == u"BD" && parser.isSet(database))
-            value = parser.value(database);
-        settings.SetEntry(QStringLiteral("CONFIG"), key, value);
-    }
-
-    ui::ConsoleMessages console;
-    ui::SetMessageService(&console);
-    clsConexion cnx;
-    const QString here = QDir::currentPath();
-    QDir::setCurrent(workDir.path());
-    ado::Connection* connection = cnx.Conexion();
-    QDir::setCurrent(here);
-    if (!connection)
-        return 1;
 
     for (const QString& batch : batches) {
         try {
-            print(connection->engine("Connection.Execute").query(batch));
+            print(connection.engine("Connection.Execute").query(batch));
         } catch (const ado::Error& e) {
             err() << e.description() << '\n';
             return 1;

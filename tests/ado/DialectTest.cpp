@@ -389,3 +389,9 @@ TEST_F(DialectTest, CatalogueOfAnotherDatabase) {
         names << cols.Fields(0).Value.toText();
     EXPECT_EQ(names, (QStringList{"id", "n", "s", "i", "v", "c", "d", "f"}));
 }
+
+TEST_F(DialectTest, MinusBeforeANegativeNumberIsNoComment) {
+    exec("insert into t (i) values (- -4)");
+    EXPECT_EQ(rows("select - -i, 2 - -i, -(-i), 1 - - - i from t where i = - -4").rows.at(0),
+              (std::vector<Value>{Value(4), Value(6), Value(4), Value(-3)}));
+}

@@ -3,7 +3,7 @@
 
 #include "ado/AdoError.h"
 #include "ado/OdbcEngine.h"
-#include "tests/support/SchemaScript.h"
+#include "tests/support/TestDatabase.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -101,8 +101,8 @@ TEST_F(OdbcMssqlTest, BatchesRunWholeAndQueriesGiveTheLastResultWithColumns) {
 }
 
 TEST_F(OdbcMssqlTest, SchemaScriptRunsTwiceAndTakesTheProgramsStatements) {
-    runScript(*engine, sqlFile("schema.sql"));
-    runScript(*engine, sqlFile("schema.sql"));
+    RunScript(*engine, SqlFile("schema.sql"));
+    RunScript(*engine, SqlFile("schema.sql"));
     engine->execute(QStringLiteral(
         "insert into perfiles values ('Administrador de Staffing','ST','{}','{}','N','N')"));
     engine->execute(QStringLiteral(
@@ -119,9 +119,9 @@ TEST_F(OdbcMssqlTest, SchemaScriptRunsTwiceAndTakesTheProgramsStatements) {
 }
 
 TEST_F(OdbcMssqlTest, DemoLoadsOnTopOfTheSchema) {
-    runScript(*engine, sqlFile("schema.sql"));
-    runScript(*engine, sqlFile("demo.sql"));
-    runScript(*engine, sqlFile("demo.sql"));
+    RunScript(*engine, SqlFile("schema.sql"));
+    RunScript(*engine, SqlFile("demo.sql"));
+    RunScript(*engine, SqlFile("demo.sql"));
     EXPECT_EQ(engine->query(QStringLiteral("select count(*) from empresas")).rows.at(0).at(0),
               Value(2));
     EXPECT_GE(

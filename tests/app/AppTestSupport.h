@@ -1,13 +1,13 @@
 #pragma once
 
 // Shared helpers of the application shell's tests: the security database of the embedded
-// engine (tests/security/BaseDePrueba.h), accounts, the hand-over to the company chooser
+// engine (tests/support/BaseDePrueba.h), accounts, the hand-over to the company chooser
 // observed, and the forms left open closed and freed after each test.
 
 #include "app/Traspaso.h"
 #include "ado/SqlLiteral.h"
 #include "security/CLSUSUARIO.h"
-#include "tests/security/BaseDePrueba.h"
+#include "tests/support/BaseDePrueba.h"
 #include "ui/Application.h"
 #include "ui/TForm.h"
 

@@ -26,9 +26,7 @@ class ConfigTest : public TempDirTest {
 
     // A database in the folder; `nomina` ones hold capa_lugar.
     static void Base(const QString& nombre, bool nomina) {
-        prueba::CreaBase(nombre);
-        if (nomina)
-            prueba::CreaEsquema();
+        prueba::CopiaBase(nombre, nomina ? TestData::Schema : TestData::Empty);
         prueba::ConfiguraMotor(QStringLiteral("master"));
     }
 

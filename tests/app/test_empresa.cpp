@@ -63,6 +63,11 @@ TEST_F(EmpresaTest, NullOrMalformedListIsReportedAndNeverSentToTheServer) {
     for (const char* t : {"3,7", "{3,,7}", "{3,7,}", "{3.5}", "{3) or (1=1}", "{", "}"})
         EXPECT_EQ(InterpretaListaEmpresas(ado::Value(t)).tipo, Tipo::Invalida) << t;
 
+    // Older payrolls allow NULL in perfiles.empresas, which the schema no longer does.
+    Ejecuta({"drop table perfiles",
+             "create table perfiles (idperfil int identity(1,1) not null, descripcion varchar(60) "
+             "not null, sistema varchar(3) not null, empresas varchar(255) null, centros "
+             "varchar(255) not null, bloqueado char(1) not null, solo_lectura char(1) not null)"});
     const int perfil = Perfil("Administrador", "NULL");
     for (const char* lista : {"NULL", "'{3) or (1=1}'"}) {
         Ejecuta({QStringLiteral("update perfiles set empresas=%1 where idperfil=%2")

@@ -33,13 +33,14 @@ QString Areas(const Inicio* f) {
     return s;
 }
 
-// Unhandled errors are recorded instead of waiting in the error window; a test that expects
-// one takes it out of `errores`, any other fails the test.
+// A copy of the test database (`datos` says which) reached through config.ini. Unhandled
+// errors are recorded instead of waiting in the error window; a test that expects one takes
+// it out of `errores`, any other fails the test.
 class ConBaseTest : public TempDirTest {
   protected:
     void SetUp() override {
         TempDirTest::SetUp();
-        prueba::CreaBase(prueba::kBase);
+        prueba::CopiaBase(prueba::kBase, datos);
         ui::SetErrorWindowHook([this](const QString& log) { errores.push_back(log); });
     }
     void TearDown() override {
@@ -49,6 +50,7 @@ class ConBaseTest : public TempDirTest {
             ADD_FAILURE() << log.toStdString();
         TempDirTest::TearDown();
     }
+    TestData datos = TestData::Schema;
     std::vector<QString> errores;
 };
 
@@ -56,14 +58,6 @@ class StaffingTest : public ConBaseTest {
   protected:
     void SetUp() override {
         ConBaseTest::SetUp();
-        Ejecuta(prueba::TablasSeguridad());
-        Ejecuta(
-            {"create table empresas (empresa int primary key, nombre_empresa char(30), "
-             "registro_patronal varchar(20), rfc_empresa varchar(20), referencia varchar(30))",
-             "create table sistema (sistema varchar(2), Nombre varchar(60))",
-             "create table funciones (sistema varchar(2), funcion char(1), d varchar(60))",
-             "create table opciones (opcion char(2), sistema varchar(2), funcion char(1), "
-             "d varchar(60))"});
         EntraComo("Administrador");
     }
 
@@ -73,12 +67,14 @@ class StaffingTest : public ConBaseTest {
         EscribeIni(QStringLiteral("VARIABLES"), QStringLiteral("Usuario"), usuario);
         Ejecuta({"insert into usuarios values (" + SqlLiteral(usuario) + ", 'x', 'x', NULL)"});
     }
-    // `referencia`, `registro` and `rfc` are SQL text.
+    // `referencia`, `registro` and `rfc` are SQL text. The name is stored padded to 30
+    // characters, as payrolls with a char column hold it, so that tests see it kept as stored.
     static void Empresa(int clave, const QString& nombre, const QString& referencia = "NULL",
                         const QString& registro = "NULL", const QString& rfc = "NULL") {
-        Ejecuta({QStringLiteral("insert into empresas values (%1, %2, %3, %4, %5)")
+        Ejecuta({QStringLiteral("insert into empresas (empresa, nombre_empresa, registro_patronal, "
+                                "rfc_empresa, referencia) values (%1, %2, %3, %4, %5)")
                      .arg(clave)
-                     .arg(SqlLiteral(nombre), registro, rfc, referencia)});
+                     .arg(SqlLiteral(nombre.leftJustified(30)), registro, rfc, referencia)});
     }
     // A profile of `sistema` for `usuario` seeing `empresas` (SQL text); gives its key.
     static int Perfil(const QString& usuario, const QString& empresas,

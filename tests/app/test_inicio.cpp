@@ -2,6 +2,9 @@
 // script that runs when it opens.
 #include "app/BusEmpresa.h"
 #include "app/frmInicio.h"
+#include "catalogs/BusGrupos.h"
+#include "catalogs/BusStaffing.h"
+#include "catalogs/frmTipoStaff.h"
 #include "tests/app/test_empresa_base.h"
 #include "ui/TestSeam.h"
 
@@ -122,4 +125,39 @@ TEST_F(InicioTest, FailingBatchStopsTheScriptAndReachesTheErrorWindow) {
     errores.clear();
     EXPECT_EQ(Cuenta("select count(*) from bitacora"), 0);
     EXPECT_FALSE(QFile::exists("ActualizaStaff.dbf"));
+}
+
+// Each function area opens its form modally with the window's connection, company, name and
+// user; the groups catalogue as the full catalogue. Nothing is read back afterwards.
+TEST_F(InicioTest, FunctionAreasOpenTheirFormsWithTheWindowsMembers) {
+    Ejecuta({"insert into staff_grupo values (3, 'Recepción')"});
+    Concede(m_perfil, "A", "A1");
+    Concede(m_perfil, "B", "B1");
+    Concede(m_perfil, "C", "C1");
+    TInicio* const f = Abre();
+    QStringList recibidos;
+    ui::ModalRunnerScope modal([&](TForm& form) {
+        auto revisa = [&](auto& abierta) {
+            EXPECT_EQ(abierta.CNX, f->CNX);
+            EXPECT_EQ(abierta.objUsuario, f->objUsuario);
+            EXPECT_EQ(abierta.NombreEmpresa, f->NombreEmpresa);
+            recibidos << abierta.Empresa;
+        };
+        if (auto* g = dynamic_cast<TCatGrupo*>(&form)) {
+            revisa(*g);
+            EXPECT_EQ(g->muestra, "Todo");
+            EXPECT_TRUE(g->btnNuevo->lVisible());
+            g->arraygrupo->DblClick(1);  // chooses and closes; the window reads nothing
+        } else if (auto* s = dynamic_cast<TCatStaffing*>(&form)) {
+            revisa(*s);
+        } else if (auto* t = dynamic_cast<TSeleccionaTipo*>(&form)) {
+            revisa(*t);
+        }
+    });
+    f->btnA->Click();
+    f->btnB->Click();
+    f->btnC->Click();
+    EXPECT_EQ(modal.captions(), (QStringList{"Staffing", "Grupos", "Tipo de Staffing"}));
+    EXPECT_EQ(recibidos, QStringList(3, "       3"));
+    EXPECT_EQ(f->Empresa, "       3");
 }

@@ -221,7 +221,7 @@ TEST_F(LoginTest, MasterMarkerRunsTheSettingsModallyAndThenGivesWay) {
 }
 
 TEST_F(LoginTest, FailedTestQueryOpensTheSettingsAndMarksMaster) {
-    prueba::CreaBase(QStringLiteral("vacia"));  // reachable, without empresas
+    prueba::CopiaBase(QStringLiteral("vacia"), TestData::Empty);  // reachable, without empresas
     ui::ModalRunnerScope modal;
     ui::ScriptedMessages msgs;
     TLogin* const login = Abre();

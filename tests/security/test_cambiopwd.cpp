@@ -1,6 +1,7 @@
 #include "security/CLSUSUARIO.h"
 #include "security/frmCambioPwd.h"
-#include "tests/security/BaseDePrueba.h"
+#include "ado/SqlLiteral.h"
+#include "tests/support/BaseDePrueba.h"
 #include "ui/TestSeam.h"
 
 #include <memory>

@@ -1,6 +1,7 @@
 #include "security/CLSUSUARIO.h"
 #include "security/Cp1252.h"
-#include "tests/security/BaseDePrueba.h"
+#include "ado/SqlLiteral.h"
+#include "tests/support/BaseDePrueba.h"
 #include "ui/TestSeam.h"
 
 #include <QStringDecoder>

@@ -3,6 +3,7 @@
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestDatabase.h"
 
 #include <memory>
 #include <ostream>
@@ -14,14 +15,14 @@ inline void PrintTo(const Value& v, std::ostream* os) {
 }
 }  // namespace ado
 
-// Fixture: an embedded server in the test's own folder with one empty database "nomina",
+// Fixture: an embedded server in the test's own folder with one database "nomina", a copy
+// of the test database that `datos` names (empty unless a derived fixture says otherwise),
 // and a connection to it.
 class EmbeddedDbTest : public TempDirTest {
   protected:
     void SetUp() override {
         TempDirTest::SetUp();
-        auto master = open(QStringLiteral("master"));
-        master->Execute(QStringLiteral("CREATE DATABASE nomina"));
+        ASSERT_TRUE(CopyTestDatabase(datos, dir(), QStringLiteral("nomina")));
         db = open(QStringLiteral("nomina"));
     }
 
@@ -53,5 +54,6 @@ class EmbeddedDbTest : public TempDirTest {
         return {};
     }
 
+    TestData datos = TestData::Empty;
     std::unique_ptr<ado::Connection> db;
 };

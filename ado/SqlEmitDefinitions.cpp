@@ -1,0 +1,152 @@
+#include "ado/SqlEmitter.h"
+
+// Statements that define tables and indexes.
+namespace sql {
+
+using Base = SqlType::Base;
+
+QString Emitter::columnSql(const ColumnDef& c, const QString& pkName) {
+    if (c.identity) {
+        QString sql = quoteName(c.name) + QStringLiteral(" INTEGER");
+        if (!pkName.isEmpty())
+            sql += QStringLiteral(" CONSTRAINT ") + quoteName(pkName);
+        return sql + QStringLiteral(" PRIMARY KEY AUTOINCREMENT NOT NULL");
+    }
+    QString sql = quoteName(c.name) + u' ' + c.type.name();
+    if (c.type.isText())
+        sql += collateClause();
+    if (c.nullable == false || c.primaryKey)
+        sql += QStringLiteral(" NOT NULL");
+    if (c.defaultValue) {
+        Scope scope;
+        sql += QStringLiteral(" DEFAULT (") + expr(*c.defaultValue, scope).sql + u')';
+    }
+    if (c.primaryKey && pkName.isEmpty()) {
+        sql += QStringLiteral(" CONSTRAINT ") + quoteName(c.constraintName) +
+               QStringLiteral(" PRIMARY KEY");
+    }
+    if (c.unique)
+        sql += QStringLiteral(" UNIQUE");
+    return sql;
+}
+
+void Emitter::createTable(const Stmt& s, Translation& t) {
+    QStringList pk = s.primaryKey;
+    QString pkName = s.primaryKeyName;
+    for (const ColumnDef& c : s.definitions) {
+        if (c.primaryKey) {
+            if (!pk.isEmpty())
+                translationError(
+                    QStringLiteral("Cannot add multiple PRIMARY KEY constraints to table '%1'.")
+                        .arg(s.table.object));
+            pk << c.name;
+            pkName = c.constraintName;
+        }
+    }
+    if (!pk.isEmpty() && pkName.isEmpty())
+        pkName = QStringLiteral("PK_") + s.table.object;
+    const ColumnDef* identity = nullptr;
+    for (const ColumnDef& c : s.definitions) {
+        if (!c.identity)
+            continue;
+        if (identity)
+            translationError(
+                QStringLiteral("Multiple identity columns specified for table '%1'. Only one "
+                               "identity column per table is allowed.")
+                    .arg(s.table.object));
+        if (!c.type.isInteger() && !(c.type.base == Base::Numeric && c.type.scale == 0)) {
+            translationError(
+                QStringLiteral("Identity column '%1' must be of data type int, bigint, "
+                               "smallint, tinyint, or decimal or numeric with a scale of 0, "
+                               "and constrained to be nonnullable.")
+                    .arg(c.name));
+        }
+        if (!pk.isEmpty() && !(pk.size() == 1 && pk[0].compare(c.name, Qt::CaseInsensitive) == 0)) {
+            translationError(
+                QStringLiteral("The embedded engine supports an IDENTITY column only as the "
+                               "table's primary key or in a table without one."));
+        }
+        identity = &c;
+    }
+    QStringList parts;
+    for (const ColumnDef& c : s.definitions) {
+        parts << columnSql(c, c.identity ? pkName : QString());
+    }
+    // An inline PRIMARY KEY was emitted with its column; a table-level one (or an inline one
+    // named by the column) is emitted here unless the identity column carries it.
+    if (!pk.isEmpty() && !identity) {
+        bool inlinePk = false;
+        for (const ColumnDef& c : s.definitions)
+            inlinePk = inlinePk || c.primaryKey;
+        if (!inlinePk) {
+            QStringList cols;
+            for (const QString& c : pk)
+                cols << quoteName(c);
+            parts << QStringLiteral("CONSTRAINT ") + quoteName(pkName) +
+                         QStringLiteral(" PRIMARY KEY (") + cols.join(QStringLiteral(", ")) + u')';
+        }
+    }
+    for (const QStringList& u : s.uniques) {
+        QStringList cols;
+        for (const QString& c : u)
+            cols << quoteName(c);
+        parts << QStringLiteral("UNIQUE (") + cols.join(QStringLiteral(", ")) + u')';
+    }
+    QStringList& out = t.statements;
+    out << QStringLiteral("CREATE TABLE ") + tableName(s.table) + QStringLiteral(" (") +
+               parts.join(QStringLiteral(", ")) + u')';
+    if (identity && identity->identitySeed != 1) {
+        out << QStringLiteral("INSERT INTO ") + quoteName(m_schema.schemaFor(s.table.database)) +
+                   QStringLiteral(".sqlite_sequence (name, seq) VALUES (") +
+                   quoteText(s.table.object) +
+                   QStringLiteral(", %1)").arg(identity->identitySeed - 1);
+    }
+}
+
+void Emitter::alterAdd(const Stmt& s, Translation& t) {
+    requireTable(s.table);
+    for (const ColumnDef& c : s.definitions) {
+        if (c.identity)
+            translationError(QStringLiteral(
+                "The embedded engine cannot add an IDENTITY column to an existing table."));
+        t.statements << QStringLiteral("ALTER TABLE ") + tableName(s.table) +
+                            QStringLiteral(" ADD COLUMN ") + columnSql(c, QString());
+    }
+}
+
+void Emitter::alterDrop(const Stmt& s, Translation& t) {
+    requireTable(s.table);
+    for (const QString& c : s.columns) {
+        t.statements << QStringLiteral("ALTER TABLE ") + tableName(s.table) +
+                            QStringLiteral(" DROP COLUMN ") + quoteName(c);
+    }
+}
+
+void Emitter::createIndex(const Stmt& s, Translation& t) {
+    requireTable(s.table);
+    QStringList cols;
+    for (const QString& c : s.columns)
+        cols << quoteName(c);
+    QString index = quoteName(s.primaryKeyName);
+    const QString schema = m_schema.schemaFor(s.table.database);
+    if (schema != u"main")
+        index = quoteName(schema) + u'.' + index;
+    t.statements << QStringLiteral("CREATE ") + (s.unique ? QStringLiteral("UNIQUE ") : QString()) +
+                        QStringLiteral("INDEX ") + index + QStringLiteral(" ON ") +
+                        quoteName(s.table.object) + QStringLiteral(" (") +
+                        cols.join(QStringLiteral(", ")) + u')';
+}
+
+void Emitter::dropIndex(const Stmt& s, Translation& t) {
+    t.statements << QStringLiteral("DROP INDEX ") + quoteName(s.primaryKeyName);
+}
+
+void Emitter::dropTable(const Stmt& s, Translation& t) {
+    if (!s.ifExists)
+        requireTable(s.table,
+                     QStringLiteral("Cannot drop the table '%1', because it does not exist or you "
+                                    "do not have permission."));
+    t.statements << QStringLiteral("DROP TABLE IF EXISTS ") + tableName(s.table);
+}
+
+}  // namespace sql

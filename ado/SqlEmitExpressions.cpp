@@ -1,0 +1,482 @@
+#include "ado/SqlEmitter.h"
+
+#include "ado/SqlFunctions.h"
+#include "ado/SqlNesting.h"
+
+// Expressions, operators and calls of SQL Server's functions.
+namespace sql {
+
+namespace {
+
+using Base = SqlType::Base;
+
+SqlType numberLiteralType(const QString& text) {
+    const qsizetype dot = text.indexOf(u'.');
+    if (text.contains(u'e') || text.contains(u'E'))
+        return SqlType{Base::Float};
+    if (dot < 0) {
+        bool ok = false;
+        const qlonglong v = text.toLongLong(&ok);
+        if (ok && v >= INT32_MIN && v <= INT32_MAX)
+            return SqlType{Base::Int};
+        return SqlType{Base::Numeric, 0, 38, 0};
+    }
+    return SqlType{Base::Numeric, 0, 38, static_cast<int>(text.size() - dot - 1)};
+}
+
+SqlType arithmeticType(const SqlType& a, const SqlType& b) {
+    if (!a.isNumber() || !b.isNumber())
+        return {};
+    if (a.base == Base::Float || b.base == Base::Float)
+        return SqlType{Base::Float};
+    if (a.isInteger() && b.isInteger()) {
+        return (a.base == Base::BigInt || b.base == Base::BigInt) ? SqlType{Base::BigInt}
+                                                                  : SqlType{Base::Int};
+    }
+    return SqlType{Base::Numeric, 0, 38, std::max(a.scale, b.scale)};
+}
+
+QString helperCall(const char* helperName, const QString& a, const QString& b) {
+    return QLatin1String(helperName) + u'(' + a + QStringLiteral(", ") + b + u')';
+}
+
+QString joined(const std::vector<Typed>& a) {
+    QStringList parts;
+    for (const Typed& x : a)
+        parts << x.sql;
+    return parts.join(QStringLiteral(", "));
+}
+
+// The pattern with %1..%9 replaced by the arguments, in one pass (an argument's own text is
+// never read as a placeholder).
+QString fillPattern(const char* pattern, const std::vector<Typed>& a) {
+    QString out;
+    for (const char* p = pattern; *p; ++p) {
+        if (p[0] == '%' && p[1] >= '1' && p[1] <= '9') {
+            const auto n = static_cast<std::size_t>(*++p - '1');
+            out += n < a.size() ? a[n].sql : QStringLiteral("NULL");
+        } else {
+            out += QLatin1Char(*p);
+        }
+    }
+    return out;
+}
+
+// How a step of a chain of operators joins a run written flat, "(a OR b OR c)" or
+// "(a * b / c)", instead of one pair of parentheses per operator. SQLite reads a flat run left
+// to right as the nested form would be read.
+struct RunStep {
+    QLatin1String kind;        // steps of one kind make one run; empty: no run
+    bool regroupable = false;  // associative: a long run may be written as groups of groups
+};
+
+// Agrees with applyOperator and plus: a run is only formed where they would write
+// "(l op r)" (a - b of numbers is written a + (-b), so sums and differences make one run).
+RunStep runStep(const QString& op, const SqlType& l, const SqlType& r) {
+    if (op == u"AND")
+        return {QLatin1String(" AND "), true};
+    if (op == u"OR")
+        return {QLatin1String(" OR "), true};
+    if (op == u"||" || (op == u"+" && l.isText() && r.isText()))
+        return {QLatin1String(" || "), true};
+    if ((op == u"+" || op == u"-") && l.isNumber() && r.isNumber())
+        return {QLatin1String(" + "), true};
+    if (op == u"*" || op == u"/" || op == u"%")
+        return {QLatin1String("*"), false};
+    if (op == u"&" || op == u"|")
+        return {QLatin1String("&"), false};
+    return {};
+}
+
+// Operands in a run this long or shorter are written "(a OP b OP c)"; a longer run is written
+// as such groups of groups, which keeps SQLite's expression tree shallow (it refuses one deeper
+// than 1,000).
+constexpr qsizetype kFlatRun = 100;
+
+QString joinFlat(QStringList terms, QLatin1String infix) {
+    while (terms.size() > kFlatRun) {
+        QStringList groups;
+        for (qsizetype i = 0; i < terms.size(); i += kFlatRun)
+            groups << u'(' + terms.mid(i, kFlatRun).join(infix) + u')';
+        terms = std::move(groups);
+    }
+    return u'(' + terms.join(infix) + u')';
+}
+
+}  // namespace
+
+std::optional<SqlType> Emitter::resolve(const Scope& scope, const QString& qualifier,
+                                        const QString& name) {
+    for (const Scope* s = &scope; s; s = s->outer) {
+        for (const Source& src : s->sources) {
+            if (!qualifier.isEmpty() && src.alias.compare(qualifier, Qt::CaseInsensitive) != 0)
+                continue;
+            for (const ColumnInfo& c : src.columns) {
+                if (c.name.compare(name, Qt::CaseInsensitive) == 0)
+                    return c.type;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// A quoted literal read as the type of the value it meets, as SQL Server converts it.
+Typed Emitter::coerce(Typed literal, const SqlType& to) {
+    if (!literal.stringLiteral)
+        return literal;
+    const QString& text = *literal.stringLiteral;
+    try {
+        if (to.isInteger()) {
+            const Scalar v = convertTo(Scalar::ofText(text), SqlType{Base::BigInt});
+            return Typed{QString::number(v.i), SqlType{Base::BigInt}, std::nullopt};
+        }
+        if (to.base == Base::Numeric || to.base == Base::Float) {
+            const auto v = parseNumber(text);
+            if (!v) {
+                throw ConversionError(
+                    QStringLiteral("Error converting data type varchar to numeric."));
+            }
+            if (v->kind == Scalar::Kind::Int) {
+                return Typed{QString::number(v->i), SqlType{Base::BigInt}, std::nullopt};
+            }
+            return Typed{QString::number(v->d, 'g', 17), SqlType{Base::Float}, std::nullopt};
+        }
+        if (to.isDateTime()) {
+            const Scalar v = convertTo(Scalar::ofText(text), to);
+            return Typed{quoteText(v.t), to, std::nullopt};
+        }
+    } catch (const ConversionError& e) {
+        if (to.isInteger()) {
+            translationError(
+                QStringLiteral("Conversion failed when converting the varchar value '%1' to "
+                               "data type %2.")
+                    .arg(text, to.name()));
+        }
+        translationError(e.message());
+    }
+    return literal;
+}
+
+bool Emitter::textual(const Typed& t) {
+    return t.type.isText() || t.stringLiteral.has_value();
+}
+
+Typed Emitter::comparison(const QString& op, Typed l, Typed r) {
+    l = coerce(std::move(l), r.type);
+    r = coerce(std::move(r), l.type);
+    QString sqlOp = op;
+    if (op == u"!=")
+        sqlOp = QStringLiteral("<>");
+    if (op == u"!<")
+        sqlOp = QStringLiteral(">=");
+    if (op == u"!>")
+        sqlOp = QStringLiteral("<=");
+    QString right = r.sql;
+    if (textual(l) || textual(r))
+        right += collateClause();
+    return Typed{u'(' + l.sql + u' ' + sqlOp + u' ' + right + u')', SqlType{Base::Int}, {}};
+}
+
+Typed Emitter::plus(const Typed& l, const Typed& r) {
+    if (l.type.isDateTime())
+        return Typed{helperCall(helper::kAddDays, l.sql, r.sql), l.type, {}};
+    if (r.type.isDateTime())
+        return Typed{helperCall(helper::kAddDays, r.sql, l.sql), r.type, {}};
+    if (l.type.isNumber() && r.type.isNumber())
+        return Typed{u'(' + l.sql + QStringLiteral(" + ") + r.sql + u')',
+                     arithmeticType(l.type, r.type),
+                     {}};
+    if (l.type.isText() && r.type.isText())
+        return Typed{u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')', SqlType::varchar(), {}};
+    SqlType type;
+    if (l.type.isNumber() || r.type.isNumber())
+        type = l.type.isNumber() ? l.type : r.type;
+    return Typed{helperCall(helper::kPlus, l.sql, r.sql), type, {}};
+}
+
+// Operators written one after another (a OR b OR c, a + b - c) make a tree that leans left:
+// its left side is walked in a loop, only right operands recurse.
+Typed Emitter::binary(const Expr& e, const Scope& scope) {
+    std::vector<const Expr*> chain;
+    const Expr* first = &e;
+    while (first->kind == Expr::Kind::Binary) {
+        chain.push_back(first);
+        first = first->args[0].get();
+    }
+    Typed acc = expr(*first, scope);
+    // The run being written: its first operand, then the others (with their operator when
+    // the run is not regroupable); not yet written into acc.sql.
+    QStringList run;
+    RunStep runKind;
+    auto flush = [&] {
+        if (run.isEmpty())
+            return;
+        acc.sql = runKind.regroupable ? joinFlat(std::move(run), runKind.kind)
+                                      : u'(' + run.join(QString()) + u')';
+        run.clear();
+    };
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        const QString& op = (*it)->text;
+        Typed r = expr(*(*it)->args[1], scope);
+        const RunStep step = runStep(op, acc.type, r.type);
+        if (step.kind.isEmpty()) {
+            flush();
+            acc = applyOperator(op, std::move(acc), std::move(r));
+            continue;
+        }
+        const SqlType type = applyOperator(op, Typed{{}, acc.type, {}}, r).type;
+        if (run.isEmpty() || step.kind != runKind.kind) {
+            flush();
+            run << acc.sql;
+            runKind = step;
+        }
+        if (!step.regroupable)
+            run << u' ' + op + u' ' + r.sql;
+        else if (op == u"-")
+            run << QStringLiteral("(- %1)").arg(r.sql);
+        else
+            run << r.sql;
+        acc = Typed{{}, type, {}};
+    }
+    flush();
+    return acc;
+}
+
+Typed Emitter::applyOperator(const QString& op, Typed l, Typed r) {
+    if (op == u"AND" || op == u"OR")
+        return Typed{u'(' + l.sql + u' ' + op + u' ' + r.sql + u')', SqlType{Base::Int}, {}};
+    if (op == u"=" || op == u"<>" || op == u"!=" || op == u"<" || op == u">" || op == u"<=" ||
+        op == u">=" || op == u"!<" || op == u"!>")
+        return comparison(op, std::move(l), std::move(r));
+    if (op == u"+")
+        return plus(l, r);
+    if (op == u"-" && l.type.isDateTime()) {
+        return Typed{
+            helperCall(helper::kAddDays, l.sql, QStringLiteral("-(%1)").arg(r.sql)), l.type, {}};
+    }
+    if (op == u"^")
+        return Typed{helperCall(helper::kBitXor, l.sql, r.sql), SqlType{Base::Int}, {}};
+    if (op == u"||")
+        return Typed{u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')', SqlType::varchar(), {}};
+    return Typed{
+        u'(' + l.sql + u' ' + op + u' ' + r.sql + u')', arithmeticType(l.type, r.type), {}};
+}
+
+Typed Emitter::function(const Expr& e, const Scope& scope) {
+    std::vector<Typed> a;
+    for (const ExprPtr& arg : e.args) {
+        if (arg->kind == Expr::Kind::Star) {
+            a.push_back(Typed{QStringLiteral("*"), {}, {}});
+        } else {
+            a.push_back(expr(*arg, scope));
+        }
+    }
+    const FunctionDef* f = findFunction(e.text);
+    if (!f)
+        translationError(
+            QStringLiteral("'%1' is not a recognized built-in function name.").arg(e.text));
+    return call(*f, e.distinct, std::move(a));
+}
+
+Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
+    const auto count = static_cast<int>(a.size());
+    if (count < f.minArgs || (f.maxArgs != kVariadic && count > f.maxArgs)) {
+        translationError(QStringLiteral("The %1 function requires %2 argument(s).")
+                             .arg(QLatin1String(f.name))
+                             .arg(f.minArgs));
+    }
+    SqlType type = f.type;
+    if (f.result == Result::FirstArgument || f.result == Result::WholeNumber) {
+        type = a.empty() ? SqlType{} : a[0].type;
+        if (f.result == Result::WholeNumber && type.base == Base::Numeric)
+            type.scale = 0;
+    } else if (f.result == Result::FirstKnown) {
+        for (const Typed& x : a) {
+            if (!type.known())
+                type = x.type;
+        }
+    }
+    const QString distinctWord = distinct ? QStringLiteral("DISTINCT ") : QString();
+    switch (f.emit) {
+        case Emit::Call:
+            return Typed{QLatin1String(f.target) + u'(' + joined(a) + u')', type, {}};
+        case Emit::Template:
+            return Typed{fillPattern(f.target, a), type, {}};
+        case Emit::Alias: {
+            if (f.leading)
+                a.insert(a.begin(), Typed{QLatin1String(f.leading), SqlType::varchar(), {}});
+            return call(*findFunction(QString::fromLatin1(f.target)), distinct, std::move(a));
+        }
+        case Emit::IsNull: {
+            const Typed second = a[0].type.known() ? coerce(a[1], a[0].type) : a[1];
+            return Typed{QStringLiteral("ifnull(%1, %2)").arg(a[0].sql, second.sql),
+                         a[0].type.known() ? a[0].type : a[1].type,
+                         {}};
+        }
+        case Emit::Count:
+            return Typed{QStringLiteral("count(") + distinctWord + a[0].sql + u')', type, {}};
+        case Emit::Aggregate: {
+            // SQL Server sums integers as bigint and averages them as int; decimals widen.
+            const QLatin1String name(f.name);
+            SqlType t = a[0].type;
+            const bool sumOrAvg = name == QLatin1String("sum") || name == QLatin1String("avg");
+            if (sumOrAvg) {
+                if (t.isInteger())
+                    t = SqlType{name == QLatin1String("sum") ? Base::BigInt : Base::Int};
+                if (t.base == Base::Numeric)
+                    t.precision = 38;
+            }
+            QString sql = name + u'(' + distinctWord + a[0].sql + u')';
+            if (name == QLatin1String("avg") && t.isInteger())
+                sql = QStringLiteral("CAST(") + sql + QStringLiteral(" AS INTEGER)");
+            return Typed{sql, t, {}};
+        }
+        case Emit::CurrentDatabase:
+            return Typed{quoteText(m_schema.currentDatabase()), type, {}};
+    }
+    translationError(QStringLiteral("Internal error: unknown function emission."));
+}
+
+Typed Emitter::expr(const Expr& e, const Scope& scope) {
+    const NestingGuard level(m_depth, kOperation);
+    switch (e.kind) {
+        case Expr::Kind::Number:
+            return Typed{e.text, numberLiteralType(e.text), {}};
+        case Expr::Kind::String:
+            return Typed{quoteText(e.text), SqlType::varchar(static_cast<int>(e.text.size())),
+                         e.text};
+        case Expr::Kind::Null:
+            return Typed{QStringLiteral("NULL"), {}, {}};
+        case Expr::Kind::Column: {
+            const auto type = resolve(scope, e.qualifier, e.text);
+            QString sql = quoteName(e.text);
+            if (!e.qualifier.isEmpty())
+                sql = quoteName(e.qualifier) + u'.' + sql;
+            return Typed{sql, type.value_or(SqlType{}), {}};
+        }
+        case Expr::Kind::Star:
+            return Typed{e.qualifier.isEmpty() ? QStringLiteral("*")
+                                               : quoteName(e.qualifier) + QStringLiteral(".*"),
+                         {},
+                         {}};
+        case Expr::Kind::Variable:
+            translationError(
+                QStringLiteral("Must declare the scalar variable \"%1\".").arg(e.text));
+        case Expr::Kind::Unary: {
+            const Typed x = expr(*e.args[0], scope);
+            if (e.text == u"NOT")
+                return Typed{QStringLiteral("(NOT ") + x.sql + u')', SqlType{Base::Int}, {}};
+            if (x.stringLiteral && e.text == u"-") {
+                return Typed{QStringLiteral("(-%1)").arg(
+                                 helperCall(helper::kStore, x.sql, QStringLiteral("'float'"))),
+                             SqlType{Base::Float},
+                             {}};
+            }
+            return Typed{u'(' + e.text + u' ' + x.sql + u')', x.type, {}};  // "- -1" is no comment
+        }
+        case Expr::Kind::Binary:
+            return binary(e, scope);
+        case Expr::Kind::Function:
+            return function(e, scope);
+        case Expr::Kind::Case: {
+            QString sql = QStringLiteral("CASE");
+            std::size_t i = 0;
+            Typed operand;
+            if (e.hasOperand) {
+                operand = expr(*e.args[0], scope);
+                sql += u' ' + operand.sql + (operand.type.isText() ? collateClause() : QString());
+                i = 1;
+            }
+            SqlType type;
+            const std::size_t pairsEnd = e.args.size() - (e.hasElse ? 1 : 0);
+            for (; i < pairsEnd; i += 2) {
+                Typed when = expr(*e.args[i], scope);
+                if (e.hasOperand)
+                    when = coerce(std::move(when), operand.type);
+                const Typed then = expr(*e.args[i + 1], scope);
+                if (!type.known())
+                    type = then.type;
+                sql += QStringLiteral(" WHEN ") + when.sql + QStringLiteral(" THEN ") + then.sql;
+            }
+            if (e.hasElse) {
+                const Typed other = expr(*e.args.back(), scope);
+                if (!type.known())
+                    type = other.type;
+                sql += QStringLiteral(" ELSE ") + other.sql;
+            }
+            return Typed{sql + QStringLiteral(" END"), type, {}};
+        }
+        case Expr::Kind::Subquery: {
+            const SelectOut inner = select(*e.select, &scope);
+            return Typed{u'(' + inner.sql + u')',
+                         inner.columns.empty() ? SqlType{} : inner.columns.front().type,
+                         {}};
+        }
+        case Expr::Kind::Exists: {
+            const SelectOut inner = select(*e.select, &scope);
+            return Typed{QStringLiteral("EXISTS (") + inner.sql + u')', SqlType{Base::Int}, {}};
+        }
+        case Expr::Kind::InList: {
+            const Typed l = expr(*e.args[0], scope);
+            QStringList items;
+            bool text = textual(l);
+            for (std::size_t i = 1; i < e.args.size(); ++i) {
+                const Typed item = coerce(expr(*e.args[i], scope), l.type);
+                text = text || (item.stringLiteral.has_value() && !l.type.isNumber());
+                items << item.sql;
+            }
+            return Typed{u'(' + l.sql + (text ? collateClause() : QString()) +
+                             (e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) +
+                             items.join(QStringLiteral(", ")) + QStringLiteral("))"),
+                         SqlType{Base::Int},
+                         {}};
+        }
+        case Expr::Kind::InSelect: {
+            const Typed l = expr(*e.args[0], scope);
+            const SelectOut inner = select(*e.select, &scope);
+            return Typed{u'(' + l.sql + (l.type.isText() ? collateClause() : QString()) +
+                             (e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) +
+                             inner.sql + QStringLiteral("))"),
+                         SqlType{Base::Int},
+                         {}};
+        }
+        case Expr::Kind::Between: {
+            const Typed x = expr(*e.args[0], scope);
+            const Typed lo = coerce(expr(*e.args[1], scope), x.type);
+            const Typed hi = coerce(expr(*e.args[2], scope), x.type);
+            const bool text = textual(x) || textual(lo);
+            return Typed{
+                u'(' + x.sql + (text ? collateClause() : QString()) +
+                    (e.negated ? QStringLiteral(" NOT BETWEEN ") : QStringLiteral(" BETWEEN ")) +
+                    lo.sql + QStringLiteral(" AND ") + hi.sql + u')',
+                SqlType{Base::Int},
+                {}};
+        }
+        case Expr::Kind::IsNull: {
+            const Typed x = expr(*e.args[0], scope);
+            return Typed{
+                u'(' + x.sql +
+                    (e.negated ? QStringLiteral(" IS NOT NULL)") : QStringLiteral(" IS NULL)")),
+                SqlType{Base::Int},
+                {}};
+        }
+        case Expr::Kind::Like: {
+            const Typed x = expr(*e.args[0], scope);
+            const Typed p = expr(*e.args[1], scope);
+            QString sql = u'(' + x.sql +
+                          (e.negated ? QStringLiteral(" NOT LIKE ") : QStringLiteral(" LIKE ")) +
+                          p.sql;
+            if (e.args.size() > 2)
+                sql += QStringLiteral(" ESCAPE ") + expr(*e.args[2], scope).sql;
+            return Typed{sql + u')', SqlType{Base::Int}, {}};
+        }
+        case Expr::Kind::Cast: {
+            const Typed x = expr(*e.args[0], scope);
+            return Typed{
+                helperCall(helper::kConvert, x.sql, quoteText(e.castType.name())), e.castType, {}};
+        }
+    }
+    translationError(QStringLiteral("Internal error: unknown expression."));
+}
+
+}  // namespace sql

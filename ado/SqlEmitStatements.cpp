@@ -1,0 +1,412 @@
+#include "ado/SqlEmitter.h"
+
+#include "ado/SqlFunctions.h"
+#include "ado/SqlNesting.h"
+
+// Queries and the statements that change rows.
+namespace sql {
+
+namespace {
+
+using Base = SqlType::Base;
+
+// The value as stored in a column of that type, converted as SQL Server converts it.
+QString store(const QString& sql, const SqlType& type) {
+    return QLatin1String(helper::kStore) + u'(' + sql + QStringLiteral(", '") + type.name() +
+           QStringLiteral("')");
+}
+
+}  // namespace
+
+void Emitter::selectStatement(const Stmt& s, Translation& t) {
+    const SelectOut out = select(*s.select, nullptr);
+    t.statements << out.sql;
+    if (out.complete) {
+        for (const ColumnInfo& c : out.columns) {
+            t.resultTypes.push_back(c.type);
+            t.resultNames << c.name;
+        }
+    }
+}
+
+void Emitter::insertStatement(const Stmt& s, Translation& t) {
+    const TableInfo info = requireTable(s.table);
+    std::vector<const ColumnInfo*> targets;
+    if (s.columns.isEmpty()) {
+        for (const ColumnInfo& c : info.columns) {
+            if (!c.identity)
+                targets.push_back(&c);
+        }
+    } else {
+        for (const QString& name : s.columns) {
+            const ColumnInfo* c = info.column(name);
+            if (!c)
+                translationError(QStringLiteral("Invalid column name '%1'.").arg(name));
+            if (c->identity) {
+                translationError(
+                    QStringLiteral("Cannot insert explicit value for identity column in table "
+                                   "'%1' when IDENTITY_INSERT is set to OFF.")
+                        .arg(info.name));
+            }
+            targets.push_back(c);
+        }
+    }
+    QStringList names;
+    for (const ColumnInfo* c : targets)
+        names << quoteName(c->name);
+    QString sql = QStringLiteral("INSERT INTO ") + tableName(s.table) + QStringLiteral(" (") +
+                  names.join(QStringLiteral(", ")) + QStringLiteral(") ");
+    const QString mismatch =
+        s.columns.isEmpty() ? QStringLiteral(
+                                  "Column name or number of supplied values does not match table "
+                                  "definition.")
+                            : QStringLiteral(
+                                  "The number of values does not match the number of columns in "
+                                  "the INSERT statement.");
+    if (s.select) {
+        const SelectOut inner = select(*s.select, nullptr, true);
+        if (!inner.complete) {
+            sql += inner.sql;  // a star of an unknown source: SQLite checks the count
+        } else {
+            if (inner.columns.size() != targets.size())
+                translationError(mismatch);
+            QStringList values;
+            for (std::size_t i = 0; i < targets.size(); ++i) {
+                values << store(quoteName(QStringLiteral("__c%1").arg(i + 1)), targets[i]->type);
+            }
+            bool hasStar = false;
+            for (const SelectItem& item : s.select->items)
+                hasStar = hasStar || item.expr->kind == Expr::Kind::Star;
+            if (hasStar) {
+                sql += inner.sql;
+            } else {
+                sql += QStringLiteral("SELECT ") + values.join(QStringLiteral(", ")) +
+                       QStringLiteral(" FROM (") + inner.sql + u')';
+            }
+        }
+        t.statements << sql;
+        return;
+    }
+    QStringList rows;
+    Scope scope;
+    for (const auto& row : s.rows) {
+        if (row.size() != targets.size())
+            translationError(mismatch);
+        QStringList values;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            values << store(expr(*row[i], scope).sql, targets[i]->type);
+        }
+        rows << u'(' + values.join(QStringLiteral(", ")) + u')';
+    }
+    t.statements << sql + QStringLiteral("VALUES ") + rows.join(QStringLiteral(", "));
+}
+
+// UPDATE t SET ... [FROM ...] [WHERE ...]. As in T-SQL, the target may be named by an entry of
+// the FROM list (UPDATE a SET ... FROM t a INNER JOIN u ON ...); the other entries and every ON
+// condition then join the WHERE clause.
+void Emitter::updateStatement(const Stmt& s, Translation& t) {
+    const TableRef* self = nullptr;
+    for (const TableRef& ref : s.from) {
+        if (ref.derived)
+            continue;
+        const QString alias = ref.alias.isEmpty() ? ref.name.object : ref.alias;
+        if (alias.compare(s.table.object, Qt::CaseInsensitive) == 0)
+            self = &ref;
+    }
+    const ObjectName target = self ? self->name : s.table;
+    const QString alias = self && !self->alias.isEmpty() ? self->alias : target.object;
+    const TableInfo info = requireTable(target);
+    Scope scope;
+    scope.sources.push_back(Source{alias, info.columns, true});
+    QStringList others;
+    for (const TableRef& ref : s.from) {
+        if (ref.join == TableRef::Join::Left || ref.join == TableRef::Join::Right ||
+            ref.join == TableRef::Join::Full) {
+            translationError(QStringLiteral(
+                "The embedded engine does not support outer joins in UPDATE ... FROM."));
+        }
+        if (&ref != self)
+            others << tableRef(ref, scope);
+    }
+    QStringList conditions;
+    for (const TableRef& ref : s.from) {
+        if (ref.on)
+            conditions << expr(*ref.on, scope).sql;
+    }
+    if (s.where)
+        conditions << expr(*s.where, scope).sql;
+    QStringList sets;
+    for (const auto& [name, value] : s.sets) {
+        const ColumnInfo* c = info.column(name);
+        if (!c)
+            translationError(QStringLiteral("Invalid column name '%1'.").arg(name));
+        if (c->identity)
+            translationError(QStringLiteral("Cannot update identity column '%1'.").arg(c->name));
+        sets << quoteName(c->name) + QStringLiteral(" = ") +
+                    store(expr(*value, scope).sql, c->type);
+    }
+    QString sql = QStringLiteral("UPDATE ") + tableName(target);
+    if (alias.compare(target.object, Qt::CaseInsensitive) != 0)
+        sql += QStringLiteral(" AS ") + quoteName(alias);
+    sql += QStringLiteral(" SET ") + sets.join(QStringLiteral(", "));
+    if (!others.isEmpty())
+        sql += QStringLiteral(" FROM ") + others.join(QStringLiteral(", "));
+    if (!conditions.isEmpty())
+        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    t.statements << sql;
+}
+
+void Emitter::deleteStatement(const Stmt& s, Translation& t) {
+    Scope scope;
+    const TableInfo info = requireTable(s.table);
+    scope.sources.push_back(Source{info.name, info.columns, true});
+    QString sql = QStringLiteral("DELETE FROM ") + tableName(s.table);
+    if (s.where)
+        sql += QStringLiteral(" WHERE ") + expr(*s.where, scope).sql;
+    t.statements << sql;
+}
+
+QString Emitter::tableRef(const TableRef& ref, Scope& scope) {
+    if (ref.derived) {
+        const SelectOut inner = select(*ref.derived, scope.outer);
+        scope.sources.push_back(Source{ref.alias, inner.columns, inner.complete});
+        return u'(' + inner.sql + QStringLiteral(") AS ") + quoteName(ref.alias);
+    }
+    const QString alias = ref.alias.isEmpty() ? ref.name.object : ref.alias;
+    if (isCatalogView(ref.name) && !m_schema.table(ref.name.database, ref.name.object)) {
+        const SelectOut view = catalogView(ref.name);
+        scope.sources.push_back(Source{alias, view.columns, true});
+        return u'(' + view.sql + QStringLiteral(") AS ") + quoteName(alias);
+    }
+    const auto info = m_schema.table(ref.name.database, ref.name.object);
+    if (!info)
+        translationError(QStringLiteral("Invalid object name '%1'.").arg(ref.name.object));
+    scope.sources.push_back(Source{alias, info->columns, true});
+    QString sql = tableName(ref.name);
+    if (!ref.alias.isEmpty())
+        sql += QStringLiteral(" AS ") + quoteName(ref.alias);
+    return sql;
+}
+
+// One member of a query: SELECT ... FROM ... WHERE ... GROUP BY ... HAVING ...; its result
+// columns go to `out`.
+QString Emitter::selectCore(const Select& s, Scope& scope, SelectOut& out, bool forceAliases) {
+    QString from;
+    for (const TableRef& ref : s.from) {
+        switch (ref.join) {
+            case TableRef::Join::First:
+                break;
+            case TableRef::Join::Comma:
+                from += QStringLiteral(", ");
+                break;
+            case TableRef::Join::Inner:
+                from += QStringLiteral(" INNER JOIN ");
+                break;
+            case TableRef::Join::Left:
+                from += QStringLiteral(" LEFT JOIN ");
+                break;
+            case TableRef::Join::Right:
+                from += QStringLiteral(" RIGHT JOIN ");
+                break;
+            case TableRef::Join::Full:
+                from += QStringLiteral(" FULL JOIN ");
+                break;
+            case TableRef::Join::Cross:
+                from += QStringLiteral(" CROSS JOIN ");
+                break;
+        }
+        from += tableRef(ref, scope);
+        if (ref.on)
+            from += QStringLiteral(" ON ") + expr(*ref.on, scope).sql;
+    }
+
+    QStringList items;
+    int n = 0;
+    for (const SelectItem& item : s.items) {
+        ++n;
+        if (item.expr->kind == Expr::Kind::Star) {
+            const QString& q = item.expr->qualifier;
+            items << (q.isEmpty() ? QStringLiteral("*") : quoteName(q) + QStringLiteral(".*"));
+            bool matched = false;
+            for (const Source& src : scope.sources) {
+                if (!q.isEmpty() && src.alias.compare(q, Qt::CaseInsensitive) != 0)
+                    continue;
+                matched = true;
+                if (!src.known)
+                    out.complete = false;
+                out.columns.insert(out.columns.end(), src.columns.begin(), src.columns.end());
+            }
+            if (!matched)
+                out.complete = false;
+            continue;
+        }
+        const Typed t = expr(*item.expr, scope);
+        QString name = item.alias;
+        if (name.isEmpty() && item.expr->kind == Expr::Kind::Column)
+            name = item.expr->text;
+        QString sql = t.sql;
+        if (forceAliases) {
+            sql += QStringLiteral(" AS ") + quoteName(QStringLiteral("__c%1").arg(n));
+        } else if (!item.alias.isEmpty()) {
+            sql += QStringLiteral(" AS ") + quoteName(item.alias);
+        }
+        items << sql;
+        out.columns.push_back(ColumnInfo{name, t.type});
+    }
+
+    QString sql = QStringLiteral("SELECT ");
+    if (s.distinct)
+        sql += QStringLiteral("DISTINCT ");
+    sql += items.join(QStringLiteral(", "));
+    if (!from.isEmpty())
+        sql += QStringLiteral(" FROM ") + from;
+    if (s.where)
+        sql += QStringLiteral(" WHERE ") + expr(*s.where, scope).sql;
+    if (!s.groupBy.empty()) {
+        QStringList g;
+        for (const ExprPtr& e : s.groupBy)
+            g << expr(*e, scope).sql;
+        sql += QStringLiteral(" GROUP BY ") + g.join(QStringLiteral(", "));
+    }
+    if (s.having)
+        sql += QStringLiteral(" HAVING ") + expr(*s.having, scope).sql;
+    return sql;
+}
+
+SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases) {
+    const NestingGuard level(m_depth, kOperation);
+    SelectOut out;
+    Scope scope;
+    scope.outer = outer;
+    QString sql = selectCore(s, scope, out, forceAliases);
+    // The members of a UNION follow one another: a loop, however long the chain.
+    for (const Select* member = &s; member->compound; member = member->compound.get()) {
+        if (member->top || member->compound->top)
+            translationError(
+                QStringLiteral("The embedded engine does not support TOP with UNION."));
+        Scope memberScope;
+        memberScope.outer = outer;
+        SelectOut memberOut;
+        sql += u' ' + member->compoundOp + u' ' +
+               selectCore(*member->compound, memberScope, memberOut, false);
+    }
+    if (!s.orderBy.empty()) {
+        QStringList o;
+        for (const OrderItem& item : s.orderBy) {
+            // A name of the select list orders by that result column.
+            const Expr& e = *item.expr;
+            QString term;
+            if (e.kind == Expr::Kind::Column && e.qualifier.isEmpty() &&
+                !resolve(scope, QString(), e.text)) {
+                term = quoteName(e.text);
+            } else {
+                term = expr(e, scope).sql;
+            }
+            o << term + (item.descending ? QStringLiteral(" DESC") : QString());
+        }
+        sql += QStringLiteral(" ORDER BY ") + o.join(QStringLiteral(", "));
+    }
+    if (s.top)
+        sql += QStringLiteral(" LIMIT ") + expr(*s.top, scope).sql;
+    out.sql = sql;
+    return out;
+}
+
+// ---- the server's catalogue views, over SQLite's own catalogue ----
+SelectOut Emitter::catalogView(const ObjectName& n) {
+    const QString schema = quoteName(m_schema.schemaFor(n.database));
+    const QString master = schema + QStringLiteral(".sqlite_master");
+    const QString userObjects = QStringLiteral(
+        "type IN ('table','view','trigger') AND name NOT LIKE 'sqlite\\_%' "
+        "ESCAPE '\\'");
+    const QString objects = QStringLiteral("SELECT ") + QLatin1String(helper::kObjectId) +
+                            QStringLiteral("(name) AS id, name") + collateClause() +
+                            QStringLiteral(
+                                " AS name, CASE type WHEN 'table' THEN 'U ' WHEN 'view' THEN 'V ' "
+                                "ELSE 'TR' END") +
+                            collateClause() +
+                            QStringLiteral(" AS xtype, 1 AS uid, 0 AS parent_obj FROM ") + master +
+                            QStringLiteral(" WHERE ") + userObjects;
+    const QString columns =
+        QStringLiteral("SELECT ") + QLatin1String(helper::kObjectId) +
+        QStringLiteral("(m.name) AS id, p.name") + collateClause() +
+        QStringLiteral(
+            " AS name, p.cid + 1 AS colid, m.name AS tablename, p.type AS typename, "
+            "p.\"notnull\" AS is_notnull FROM ") +
+        master + QStringLiteral(" AS m, pragma_table_info(m.name, ") +
+        quoteText(m_schema.schemaFor(n.database)) +
+        QStringLiteral(
+            ") AS p WHERE m.type = 'table' AND m.name NOT LIKE 'sqlite\\_%' "
+            "ESCAPE '\\'");
+    const QString o = n.object.toLower();
+    const QString schemaName = n.schema.toLower();
+    const SqlType id{Base::Int};
+    const SqlType name = SqlType::varchar(128);
+    SelectOut out;
+    if (schemaName == u"information_schema" && o == u"tables") {
+        out.sql = QStringLiteral("SELECT ") + quoteText(m_schema.currentDatabase()) +
+                  QStringLiteral(
+                      " AS TABLE_CATALOG, 'dbo' AS TABLE_SCHEMA, name AS TABLE_NAME, "
+                      "CASE WHEN xtype = 'U' THEN 'BASE TABLE' ELSE 'VIEW' END AS "
+                      "TABLE_TYPE FROM (") +
+                  objects + QStringLiteral(") WHERE xtype IN ('U','V')");
+        out.columns = {{"TABLE_CATALOG", name},
+                       {"TABLE_SCHEMA", name},
+                       {"TABLE_NAME", name},
+                       {"TABLE_TYPE", SqlType::varchar(10)}};
+    } else if (schemaName == u"information_schema" && o == u"columns") {
+        out.sql = QStringLiteral("SELECT 'dbo' AS TABLE_SCHEMA, tablename") + collateClause() +
+                  QStringLiteral(
+                      " AS TABLE_NAME, name AS COLUMN_NAME, colid AS "
+                      "ORDINAL_POSITION, CASE typename WHEN 'INTEGER' THEN 'bigint' ELSE "
+                      "rtrim(substr(typename, 1, instr(typename || '(', '(') - 1)) END AS "
+                      "DATA_TYPE, CASE is_notnull WHEN 0 "
+                      "THEN 'YES' ELSE 'NO' END AS IS_NULLABLE FROM (") +
+                  columns + u')';
+        out.columns = {{"TABLE_SCHEMA", name}, {"TABLE_NAME", name},
+                       {"COLUMN_NAME", name},  {"ORDINAL_POSITION", id},
+                       {"DATA_TYPE", name},    {"IS_NULLABLE", SqlType::varchar(3)}};
+    } else if (o == u"sysobjects" || o == u"objects" || o == u"tables") {
+        out.sql = objects;
+        if (o == u"sysobjects") {
+            out.sql =
+                QStringLiteral("SELECT id, name, xtype, xtype AS type, uid, parent_obj FROM (") +
+                objects + u')';
+            out.columns = {{"id", id},
+                           {"name", name},
+                           {"xtype", SqlType{Base::Char, 2}},
+                           {"type", SqlType{Base::Char, 2}},
+                           {"uid", id},
+                           {"parent_obj", id}};
+        } else {
+            out.sql = QStringLiteral("SELECT id AS object_id, name, xtype AS type FROM (") +
+                      objects + u')' +
+                      (o == u"tables" ? QStringLiteral(" WHERE xtype = 'U'") : QString());
+            out.columns = {{"object_id", id}, {"name", name}, {"type", SqlType{Base::Char, 2}}};
+        }
+    } else if (o == u"sysindexes" || o == u"indexes") {
+        const QString tableId = QLatin1String(helper::kObjectId) + QStringLiteral("(tbl_name)");
+        out.sql =
+            QStringLiteral("SELECT ") + tableId + QStringLiteral(" AS id, ") + tableId +
+            QStringLiteral(" AS object_id, name") + collateClause() +
+            QStringLiteral(" AS name FROM ") + master +
+            QStringLiteral(" WHERE type = 'index' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+        out.columns = {{"id", id}, {"object_id", id}, {"name", name}};
+    } else if (o == u"syscolumns" || o == u"columns") {
+        if (o == u"syscolumns") {
+            out.sql = QStringLiteral("SELECT id, name, colid FROM (") + columns + u')';
+            out.columns = {{"id", id}, {"name", name}, {"colid", id}};
+        } else {
+            out.sql = QStringLiteral("SELECT id AS object_id, name, colid AS column_id FROM (") +
+                      columns + u')';
+            out.columns = {{"object_id", id}, {"name", name}, {"column_id", id}};
+        }
+    } else {  // sysdatabases, sys.databases
+        out.sql = QStringLiteral("SELECT name") + collateClause() +
+                  QStringLiteral(" AS name, dbid, dbid AS database_id FROM temp.__oxta_databases");
+        out.columns = {{"name", name}, {"dbid", id}, {"database_id", id}};
+    }
+    return out;
+}
+
+}  // namespace sql

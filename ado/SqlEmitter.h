@@ -1,0 +1,97 @@
+#pragma once
+
+// The translator's insides, shared by its units: statements (SqlEmitStatements.cpp), table
+// definitions (SqlEmitDefinitions.cpp) and expressions (SqlEmitExpressions.cpp).
+#include "ado/SqlTranslator.h"
+
+#include <optional>
+
+namespace sql {
+
+struct FunctionDef;
+
+// The operation that translation errors name.
+inline constexpr const char* kOperation = "Translate";
+
+[[noreturn]] void translationError(const QString& message);
+
+QString quoteName(const QString& name);
+QString quoteText(const QString& text);
+// " COLLATE " and the collation's name
+const QString& collateClause();
+
+// An emitted expression with what is known of its type.
+struct Typed {
+    QString sql;
+    SqlType type;
+    std::optional<QString> stringLiteral;  // the value of a quoted literal
+};
+
+// A table, view or derived table that names may refer to.
+struct Source {
+    QString alias;
+    std::vector<ColumnInfo> columns;
+    bool known = false;
+};
+
+struct Scope {
+    std::vector<Source> sources;
+    const Scope* outer = nullptr;
+};
+
+struct SelectOut {
+    QString sql;
+    std::vector<ColumnInfo> columns;  // result columns (name, type)
+    bool complete = true;             // every column is known (no unknown star)
+};
+
+class Emitter {
+  public:
+    explicit Emitter(SchemaSource& schema) : m_schema(schema) {}
+
+    Translation statement(const Stmt& s);
+    QString condition(const Expr& e);
+
+    // ---- statements (one per kind of Stmt, listed in the table of SqlTranslator.cpp) ----
+    void selectStatement(const Stmt& s, Translation& t);
+    void insertStatement(const Stmt& s, Translation& t);
+    void updateStatement(const Stmt& s, Translation& t);
+    void deleteStatement(const Stmt& s, Translation& t);
+    void createTable(const Stmt& s, Translation& t);
+    void alterAdd(const Stmt& s, Translation& t);
+    void alterDrop(const Stmt& s, Translation& t);
+    void createIndex(const Stmt& s, Translation& t);
+    void dropIndex(const Stmt& s, Translation& t);
+    void dropTable(const Stmt& s, Translation& t);
+
+  private:
+    // ---- names ----
+    QString tableName(const ObjectName& n) const;
+    TableInfo requireTable(const ObjectName& n,
+                           const QString& message = QStringLiteral("Invalid object name '%1'."));
+
+    // ---- queries ----
+    SelectOut catalogView(const ObjectName& n);
+    QString tableRef(const TableRef& ref, Scope& scope);
+    SelectOut select(const Select& s, const Scope* outer, bool forceAliases = false);
+    QString selectCore(const Select& s, Scope& scope, SelectOut& out, bool forceAliases);
+    QString columnSql(const ColumnDef& c, const QString& pkName);
+
+    // ---- expressions ----
+    Typed expr(const Expr& e, const Scope& scope);
+    Typed binary(const Expr& e, const Scope& scope);
+    Typed applyOperator(const QString& op, Typed l, Typed r);
+    Typed function(const Expr& e, const Scope& scope);
+    Typed call(const FunctionDef& f, bool distinct, std::vector<Typed> args);
+    Typed comparison(const QString& op, Typed l, Typed r);
+    static Typed plus(const Typed& l, const Typed& r);
+    static Typed coerce(Typed literal, const SqlType& to);
+    static bool textual(const Typed& t);
+    static std::optional<SqlType> resolve(const Scope& scope, const QString& qualifier,
+                                          const QString& name);
+
+    SchemaSource& m_schema;
+    int m_depth = 0;  // of nested queries and expressions
+};
+
+}  // namespace sql

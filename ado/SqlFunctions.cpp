@@ -1,0 +1,127 @@
+#include "ado/SqlFunctions.h"
+
+#include "ado/SqliteFunctions.h"
+
+#include <QHash>
+#include <QString>
+
+namespace sql {
+
+namespace {
+
+using Base = SqlType::Base;
+namespace native = ado::native;
+
+constexpr SqlType kInt{Base::Int};
+constexpr SqlType kText{Base::VarChar, -1};
+constexpr SqlType kName{Base::VarChar, 128};
+constexpr SqlType kDateTime{Base::DateTime};
+
+// A SQLite function (ours when `impl` is given) with the same arguments.
+constexpr FunctionDef call(const char* name, int minArgs, int maxArgs, const char* target,
+                           SqlType type, NativeFunction impl = nullptr) {
+    return FunctionDef{name, minArgs, maxArgs, Emit::Call, target, Result::Fixed, type, impl};
+}
+// The same, typed as its first argument (`result` says how).
+constexpr FunctionDef typedByFirst(const char* name, int minArgs, int maxArgs, const char* target,
+                                   Result result = Result::FirstArgument,
+                                   NativeFunction impl = nullptr) {
+    return FunctionDef{name, minArgs, maxArgs, Emit::Call, target, result, {}, impl};
+}
+constexpr FunctionDef volatileCall(const char* name, const char* target, SqlType type,
+                                   NativeFunction impl) {
+    FunctionDef f = call(name, 0, 0, target, type, impl);
+    f.deterministic = false;
+    return f;
+}
+constexpr FunctionDef dateCall(const char* name, int args, const char* target, SqlType type,
+                               NativeFunction impl) {
+    FunctionDef f = call(name, args, args, target, type, impl);
+    f.datePartArgument = true;
+    return f;
+}
+constexpr FunctionDef sqliteText(const char* name, int minArgs, int maxArgs, const char* pattern,
+                                 SqlType type) {
+    return FunctionDef{name, minArgs, maxArgs, Emit::Template, pattern, Result::Fixed, type};
+}
+constexpr FunctionDef alias(const char* name, int args, const char* target,
+                            const char* leading = nullptr) {
+    FunctionDef f{name, args, args, Emit::Alias, target};
+    f.leading = leading;
+    return f;
+}
+constexpr FunctionDef special(const char* name, int minArgs, int maxArgs, Emit emit,
+                              SqlType type = {}) {
+    return FunctionDef{name, minArgs, maxArgs, emit, nullptr, Result::Fixed, type};
+}
+
+const FunctionDef kFunctions[] = {
+    // date and time
+    volatileCall("getdate", "__getdate", kDateTime, native::getDate),
+    alias("sysdatetime", 0, "getdate"),
+    alias("getutcdate", 0, "getdate"),
+    dateCall("dateadd", 3, "__dateadd", kDateTime, native::dateAdd),
+    dateCall("datediff", 3, "__datediff", kInt, native::dateDiff),
+    dateCall("datepart", 2, "__datepart", kInt, native::datePart),
+    alias("year", 1, "datepart", "'year'"),
+    alias("month", 1, "datepart", "'month'"),
+    alias("day", 1, "datepart", "'day'"),
+    // text
+    sqliteText("len", 1, 1, "length(rtrim(%1))", kInt),
+    call("datalength", 1, 1, "length", kInt),
+    call("upper", 1, 1, "upper", kText, native::upper),
+    call("lower", 1, 1, "lower", kText, native::lower),
+    call("ltrim", 1, 1, "ltrim", kText),
+    call("rtrim", 1, 1, "rtrim", kText),
+    call("replace", 3, 3, "replace", kText),
+    call("substring", 3, 3, "substr", kText),
+    call("left", 2, 2, "__left", kText, native::left),
+    call("right", 2, 2, "__right", kText, native::right),
+    call("charindex", 2, 3, "__charindex", kInt, native::charIndex),
+    call("replicate", 2, 2, "__replicate", kText, native::replicate),
+    alias("space", 1, "replicate", "' '"),
+    call("str", 1, 3, "__str", kText, native::str),
+    // numbers
+    typedByFirst("abs", 1, 1, "abs"),
+    typedByFirst("round", 2, 3, "round"),
+    typedByFirst("floor", 1, 1, "__floor", Result::WholeNumber, native::floor),
+    typedByFirst("ceiling", 1, 1, "__ceiling", Result::WholeNumber, native::ceiling),
+    // values and NULL
+    special("isnull", 2, 2, Emit::IsNull),
+    FunctionDef{"coalesce", 2, kVariadic, Emit::Call, "coalesce", Result::FirstKnown},
+    FunctionDef{"nullif", 2, 2, Emit::Call, "nullif", Result::FirstKnown},
+    volatileCall("newid", "__newid", SqlType{Base::VarChar, 36}, native::newId),
+    // aggregates
+    special("count", 1, 1, Emit::Count, kInt),
+    special("sum", 1, 1, Emit::Aggregate),
+    special("avg", 1, 1, Emit::Aggregate),
+    special("min", 1, 1, Emit::Aggregate),
+    special("max", 1, 1, Emit::Aggregate),
+    // catalogue and session
+    FunctionDef{"object_id", 1, 2, Emit::Call, "__object_id", Result::Fixed, kInt, native::objectId,
+                false},
+    FunctionDef{"objectproperty", 2, 2, Emit::Call, "__objectproperty", Result::Fixed, kInt,
+                native::objectProperty, false},
+    special("db_name", 0, 1, Emit::CurrentDatabase, kName),
+    sqliteText("user_name", 0, 1, "'dbo'", kName),
+    sqliteText("suser_sname", 0, 1, "'dbo'", kName),
+    sqliteText("system_user", 0, 0, "'dbo'", kName),
+};
+
+}  // namespace
+
+std::span<const FunctionDef> functions() {
+    return kFunctions;
+}
+
+const FunctionDef* findFunction(QStringView name) {
+    static const QHash<QString, const FunctionDef*> byName = [] {
+        QHash<QString, const FunctionDef*> h;
+        for (const FunctionDef& f : kFunctions)
+            h.insert(QString::fromLatin1(f.name), &f);
+        return h;
+    }();
+    return byName.value(name.toString(), nullptr);
+}
+
+}  // namespace sql

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "ado/SqlTypes.h"
+
+#include <QStringView>
+
+#include <span>
+
+struct sqlite3_context;
+struct sqlite3_value;
+
+// SQL Server's built-in functions as the embedded engine provides them: one table that the
+// translator reads to emit a call and the engine reads to register what the calls need.
+// Adding a function is one entry in the table of SqlFunctions.cpp.
+namespace sql {
+
+// The collation that text columns and text comparisons use (letter case and trailing blanks
+// ignored).
+inline constexpr const char* kCollation = "SQLSERVER";
+
+// What translated statements call for operators and conversions (not SQL Server functions).
+namespace helper {
+inline constexpr const char* kStore = "__cv";         // (value, 'type'): stored as that type
+inline constexpr const char* kConvert = "__convert";  // (value, 'type'): CAST and CONVERT
+inline constexpr const char* kPlus = "__plus";        // (a, b): + of operands of unknown type
+inline constexpr const char* kAddDays = "__dtadd";    // (datetime, days)
+inline constexpr const char* kBitXor = "__bitxor";    // (a, b): a ^ b
+inline constexpr const char* kObjectId = "__objid";   // (name): the id sysobjects shows
+}  // namespace helper
+
+using NativeFunction = void (*)(sqlite3_context*, int, sqlite3_value**);
+
+// How a call becomes SQLite.
+enum class Emit {
+    Call,             // target(arguments); target is registered with `native` when it is set
+    Template,         // target is SQLite text with %1..%9 standing for the arguments
+    Alias,            // the function named target, with `leading` put before the arguments
+    IsNull,           // ifnull, the replacement read as the first argument's type
+    Count,            // count([DISTINCT] x) and count(*)
+    Aggregate,        // sum, avg, min, max: [DISTINCT], SQL Server's result types
+    CurrentDatabase,  // the name of the current database
+};
+
+// The type of the result.
+enum class Result {
+    Fixed,          // `type`
+    FirstArgument,  // the first argument's
+    WholeNumber,    // the first argument's, without decimals
+    FirstKnown,     // the first argument's whose type is known
+};
+
+inline constexpr int kVariadic = -1;
+
+struct FunctionDef {
+    const char* name;  // SQL Server's name, lower case
+    int minArgs;
+    int maxArgs;  // kVariadic: no upper bound
+    Emit emit;
+    const char* target = nullptr;
+    Result result = Result::Fixed;
+    SqlType type{};
+    NativeFunction native = nullptr;
+    bool deterministic = true;
+    const char* leading = nullptr;  // Alias
+    bool datePartArgument = false;  // the first argument is a date part word (day, mm, ...)
+};
+
+// The function of that name (lower case), or nullptr when SQL Server has none we provide.
+const FunctionDef* findFunction(QStringView name);
+std::span<const FunctionDef> functions();
+
+}  // namespace sql

@@ -1,0 +1,111 @@
+// The tabulator look-up and the plan type chooser: what the planning forms and the main
+// window read back from them.
+#include "catalogs/BusTabulador.h"
+#include "catalogs/frmTipoStaff.h"
+#include "tests/catalogs/CatalogosTest.h"
+#include "ui/TestSeam.h"
+
+using namespace catalogos_prueba;
+
+namespace {
+
+class TabuladorTest : public CatalogoTest {
+  protected:
+    void SetUp() override {
+        CatalogoTest::SetUp();
+        Ejecuta({"insert into tabulador values (1, 101, 'Gerente General', 85000)",
+                 "insert into tabulador values (2, 7, '  Enfermera General  ', 14000)",
+                 "insert into tabulador values (2, 12345, 'Médico Residente', NULL)"});
+    }
+    // The look-up as a planning form opens it: connection and a company of its own.
+    std::unique_ptr<TCatTabulador> Busca() {
+        return TForm::NewModal<TCatTabulador>(nullptr, [&](TCatTabulador& f) {
+            f.CNX = cnx;
+            f.Empresa = empresa;
+            f.NombreEmpresa = "Hotel Real del Mar";
+        });
+    }
+};
+
+}  // namespace
+
+TEST_F(TabuladorTest, ListsTheCompanyOfConfigIniAndHandsBackTrimmedCodes) {
+    EscribeIni("VARIABLES", "Empresa", "2");  // a company search switched to company 2
+    ui::ScriptedMessages msgs;
+    const auto f = Busca();
+    EXPECT_EQ(f->cText(), "Puestos");
+    EXPECT_EQ(f->Empresa, "2");
+    const TArrayBrowse::Rows esperadas{{"7", "Enfermera General"}, {"12345", "Médico Residente"}};
+    EXPECT_EQ(f->arrayPlantillas->aArrayData(), esperadas);
+    EXPECT_EQ(msgs.count(), 0);
+
+    f->arrayPlantillas->DblClick(2);
+    EXPECT_TRUE(f->IsClosed());
+    EXPECT_EQ(f->vCodigo, "12345");
+    EXPECT_EQ(f->vNombre, "Médico Residente");
+}
+
+TEST_F(TabuladorTest, CompanyWithoutPositionsShowsAnEmptyGridSilently) {
+    EscribeIni("VARIABLES", "Empresa", "3");
+    ui::ScriptedMessages msgs;
+    const auto f = Busca();
+    EXPECT_EQ(f->arrayPlantillas->nLen(), 0);
+    EXPECT_EQ(msgs.count(), 0);
+}
+
+// A company that cannot be read gives the message and an empty grid; a double-click then
+// chooses nothing and Salir hands back "0" and the empty text.
+TEST_F(TabuladorTest, UnreadableCompanyShowsTheMessageAndLeavesNothingToChoose) {
+    const struct {
+        const char* empresa;  // as config.ini holds it; nullptr: no key at all
+        bool quitaTabla;
+    } casos[] = {{nullptr, false}, {"", false}, {"1 or 1=1", false}, {"1", true}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.empresa ? c.empresa : "(no key)");
+        QFile::remove(IniPath());
+        prueba::ConfiguraMotor(prueba::kBase);
+        if (c.empresa)
+            EscribeIni("VARIABLES", "Empresa", c.empresa);
+        if (c.quitaTabla)
+            Ejecuta({"drop table tabulador"});
+        ui::ScriptedMessages msgs;
+        const auto f = Busca();
+        EXPECT_EQ(msgs.texts(), QStringList{"Los puestos no pudieron cargarse."});
+        EXPECT_EQ(f->arrayPlantillas->nLen(), 0);
+        f->arrayPlantillasDblClick(f->arrayPlantillas, 0, 1, 1);
+        EXPECT_FALSE(f->IsClosed());
+        f->btnSalir->Click();
+        EXPECT_TRUE(f->IsClosed());
+        EXPECT_EQ(f->vCodigo, "0");
+        EXPECT_EQ(f->vNombre, "");
+    }
+}
+
+TEST_F(TabuladorTest, FilterHidingEveryRowLeavesNothingToChoose) {
+    const auto f = Busca();
+    ASSERT_EQ(f->arrayPlantillas->nLen(), 1);
+    f->arrayPlantillas->SetFilter(2, "no existe");
+    f->arrayPlantillasDblClick(f->arrayPlantillas, 0, 1, 1);
+    EXPECT_FALSE(f->IsClosed());
+    EXPECT_EQ(f->vCodigo, "");
+}
+
+// Until the planning forms are connected, Aceptar opens nothing and closes the chooser.
+TEST_F(CatalogoTest, TypeChooserStartsOnPercentageAndClosesOnEitherButton) {
+    ui::ModalRunnerScope modal;
+    for (const bool porMes : {false, true}) {
+        const auto f = Abre<TSeleccionaTipo>();
+        EXPECT_EQ(f->cText(), "Tipo de Staffing");
+        EXPECT_TRUE(f->optPorcentaje->lChecked());
+        EXPECT_FALSE(f->optMEs->lChecked());
+        if (porMes)
+            f->optMEs->Click();
+        EXPECT_NE(f->optPorcentaje->lChecked(), porMes);
+        f->btnAceptar->Click();
+        EXPECT_TRUE(f->IsClosed());
+    }
+    const auto f = Abre<TSeleccionaTipo>();
+    f->btnSalir->Click();
+    EXPECT_TRUE(f->IsClosed());
+    EXPECT_EQ(modal.count(), 0);
+}
