@@ -62,6 +62,7 @@ void DiceQueNoSeAbreLaPantalla() {
 // same arguments, counting its attempts in the environment.
 constexpr const char* kIntentoPantalla = "OXTA_DISPLAY_ATTEMPT";
 std::vector<char*> g_argumentos;  // argv as main received it, for starting over
+bool g_sinBusPuesto = false;      // DBUS_SESSION_BUS_ADDRESS set by SinAutoarranqueDeBus
 
 void ReintentaSiLaPantallaEstaOcupada() {
 #ifdef Q_OS_UNIX
@@ -73,6 +74,8 @@ void ReintentaSiLaPantallaEstaOcupada() {
         return;
     QThread::msleep(20UL << intento);  // 20, 40, ... 640 ms: about 1.3 s in all
     qputenv(kIntentoPantalla, QByteArray::number(intento + 1));
+    if (g_sinBusPuesto)  // the new start decides again
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     ::execv("/proc/self/exe", g_argumentos.data());
     // Only when the program cannot be started again: give up as without retrying.
 #endif
@@ -115,29 +118,24 @@ void EntregaRetenidos() {
 // "autolaunches" one: it spawns dbus-launch, which starts a bus daemon that outlives the
 // program. No screen reader can be reached without a session bus, so the program tells libdbus
 // there is none while Qt sets up, and clears that again for whatever the program starts later.
-class SinAutoarranqueDeBus {
-  public:
-    SinAutoarranqueDeBus() {
-        if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-            return;
-        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-        if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus")))
-            return;  // the usual per-user bus, which libdbus finds by itself
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-        m_puesto = true;
-    }
-    // Once the QApplication exists: the bridge looks for the bus now, then forgets the setting.
-    void Termina() {
-        if (!m_puesto)
-            return;
-        QAccessible::isActive();
-        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-        m_puesto = false;
-    }
+void SinAutoarranqueDeBus() {
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus")))
+        return;  // the usual per-user bus, which libdbus finds by itself
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    g_sinBusPuesto = true;
+}
 
-  private:
-    bool m_puesto = false;
-};
+// Once the QApplication exists: the bridge looks for the bus now, then the setting goes.
+void TerminaSinAutoarranqueDeBus() {
+    if (!g_sinBusPuesto)
+        return;
+    QAccessible::isActive();
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    g_sinBusPuesto = false;
+}
 
 }  // namespace
 
@@ -188,9 +186,9 @@ int OXTAStaffingMain(int argc, char** argv) {
     g_argumentos.assign(argv, argv + argc);
     g_argumentos.push_back(nullptr);
     g_manejadorPrevio = qInstallMessageHandler(RetieneMensaje);
-    SinAutoarranqueDeBus bus;
+    SinAutoarranqueDeBus();
     QApplication qapp(argc, argv);
-    bus.Termina();
+    TerminaSinAutoarranqueDeBus();
     qunsetenv(kIntentoPantalla);
     EntregaRetenidos();
     ui::startup::Mark("application object");
