@@ -77,6 +77,12 @@ void TBusEmpresa::CargaEmpresas() {
     }
     rs.Close();
     arrayEmpresas->SetArray(filas);
+    // The company in use is the one selected, so that Aceptar alone changes nothing.
+    for (qsizetype i = 0; i < filas.size(); ++i)
+        if (filas[i].value(0).trimmed() == EmpresaActual.trimmed()) {
+            arrayEmpresas->GoTo(static_cast<int>(i) + 1);
+            break;
+        }
 }
 
 void TBusEmpresa::btnAceptarClick(TControl*) {

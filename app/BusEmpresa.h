@@ -21,6 +21,7 @@ class TBusEmpresa : public TForm {
     // The user whose companies are listed; set by the opener (the signed-in user,
     // UsuarioGet, when it is not).
     std::shared_ptr<clsUsuario> objUsuario;
+    QString EmpresaActual;  // set by the opener: the company in use, selected when the list opens
     QString vEmpresa;
 
     TLabel* oLabel1 = nullptr;

@@ -242,6 +242,7 @@ void TInicio::btnEmpresaClick(TControl*) {
     const auto busqueda = TForm::NewModal<TBusEmpresa>(this, [this](TBusEmpresa& f) {
         f.CNX = CNX;
         f.objUsuario = objUsuario;
+        f.EmpresaActual = Empresa;
     });
     busqueda->ShowModal();
     // With nothing chosen (an empty list) the window keeps its company; so it does with a

@@ -80,6 +80,23 @@ TEST_F(InicioTest, CompanySearchSwitchesTheCompanyOrKeepsItWhenNothingIsChosen) 
     EXPECT_EQ(LeeIni("VARIABLES", "Empresa"), "7");
 }
 
+TEST_F(InicioTest, CompanySearchOpensOnTheCompanyInUse) {
+    Empresa(12, "Clinica Norte");
+    for (const char* enUso : {"      12", "       7", "       3"}) {
+        TInicio* const f = Abre(enUso);
+        QString seleccionada;
+        ui::ModalRunnerScope modal([&](TForm& form) {
+            auto& busqueda = dynamic_cast<TBusEmpresa&>(form);
+            seleccionada = busqueda.arrayEmpresas->GetValue(1);
+            busqueda.btnAceptarClick(busqueda.btnAceptar);
+        });
+        f->btnEmpresa->Click();
+        EXPECT_EQ(seleccionada.trimmed(), QString(enUso).trimmed());
+        EXPECT_EQ(f->Empresa.trimmed(), QString(enUso).trimmed());
+        f->Close();
+    }
+}
+
 TEST_F(InicioTest, UpdateScriptRunsBeforeThePermissionsAtEveryOpening) {
     // The script grants option D1, so the reports area is enabled at this very opening.
     EscribeScript(QStringLiteral("create table bitacora (n int)\r\n  go  \r\n"

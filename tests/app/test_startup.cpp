@@ -2,12 +2,16 @@
 #include "app/OXTAStaffing.h"
 #include "app/frmLogin.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/support/TempDir.h"
 #include "ui/ErrorReport.h"
 #include "ui/TestSeam.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 
 #include <optional>
 
@@ -74,6 +78,76 @@ TEST(Arranque, WithoutADisplayTheProgramSaysSoInOneLine) {
     EXPECT_TRUE(error.startsWith(QStringLiteral("OXTAStaffing: no hay pantalla disponible")))
         << error.toStdString();
     EXPECT_EQ(error.count(u'\n'), 1);
+}
+
+// A display that is named but cannot be opened: a dead X server, a platform Qt does not have.
+// Qt itself would abort with several lines of advice; the program says it in one line.
+TEST(Arranque, ADisplayThatCannotBeOpenedIsReportedInOneLine) {
+    const QString programa = QStringLiteral(OXTA_BINARY_DIR "/app/OXTAStaffing");
+    if (!QFileInfo::exists(programa))
+        GTEST_SKIP() << "the program is not built";
+    const struct {
+        const char* variable;
+        const char* valor;
+    } casos[] = {{"DISPLAY", ":4097"}, {"QT_QPA_PLATFORM", "inexistente"}};
+    for (const auto& caso : casos) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(QLatin1String(v));
+        env.insert(QLatin1String(caso.variable), QLatin1String(caso.valor));
+        p.setProcessEnvironment(env);
+        p.start(programa, {});
+        ASSERT_TRUE(p.waitForFinished());
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << caso.variable;
+        EXPECT_EQ(p.exitCode(), 1) << caso.variable;
+        const QString error = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_TRUE(error.startsWith(QStringLiteral("OXTAStaffing: no se puede abrir la pantalla")))
+            << error.toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String(caso.valor))) << error.toStdString();
+        EXPECT_EQ(error.count(u'\n'), 1) << error.toStdString();
+    }
+}
+
+// On a bare X server (no desktop: no session bus, no XDG_RUNTIME_DIR) the program starts
+// quietly and does not spawn a bus of its own through dbus-launch, which libdbus would find on
+// the PATH.
+TEST_F(TempDirTest, OnABareXServerTheStartIsQuietAndLaunchesNoBus) {
+    const QString programa = QStringLiteral(OXTA_BINARY_DIR "/app/OXTAStaffing");
+    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    if (!QFileInfo::exists(programa) || xvfbRun.isEmpty())
+        GTEST_SKIP() << "needs the program and xvfb-run";
+    QDir().mkdir(QStringLiteral("bin"));
+    QFile lanzador(file(QStringLiteral("bin/dbus-launch")));
+    ASSERT_TRUE(lanzador.open(QIODevice::WriteOnly));
+    lanzador.write("#!/bin/sh\ntouch \"$(dirname \"$0\")/lanzado\"\nexit 1\n");
+    lanzador.close();
+    lanzador.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    // No database chosen yet: the connection settings open; the first form painted ends it.
+    QFile ini(file(QStringLiteral("config.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[CONFIG]\nMOTOR=SQLITE\nSERVER=.\nBD=master\n");
+    ini.close();
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY",
+                          "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"})
+        env.remove(QLatin1String(v));
+    env.insert(QStringLiteral("PATH"),
+               file(QStringLiteral("bin")) + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+    env.insert(QStringLiteral("OXTA_STARTUP_TRACE"), QStringLiteral("quit"));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(dir());
+    p.start(xvfbRun, {QStringLiteral("-a"), programa});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString error = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_EQ(p.exitCode(), 0) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("shown \"Configuración de Empresas\"")))
+        << error.toStdString();
+    for (const QString& linea : error.split(u'\n', Qt::SkipEmptyParts))
+        EXPECT_TRUE(linea.startsWith(QLatin1String("startup:"))) << linea.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("bin/lanzado"))));
 }
 
 class ArranqueTest : public AppTest {};
