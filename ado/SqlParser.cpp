@@ -112,8 +112,12 @@ class Parser {
         return m_tokens[m_pos++].text;
     }
     [[noreturn]] void unsupported(const QString& what) const {
-        throw ado::Error(QStringLiteral("Parse"),
-                         QStringLiteral("The embedded engine does not support %1.").arg(what));
+        QString subject = what;
+        if (!subject.isEmpty())
+            subject[0] = subject[0].toUpper();
+        throw ado::Error(
+            QStringLiteral("Parse"),
+            QStringLiteral("%1 is not supported by the embedded engine.").arg(subject));
     }
 
     // ---- statements ----
@@ -563,9 +567,12 @@ class Parser {
         }
         do {
             SelectItem item;
-            // T-SQL's "alias = expression"
+            // T-SQL's "alias = expression" and "'alias' = expression"
             if (peek().isName() && peek(1).isOp("=") && !isReserved(peek())) {
                 item.alias = name();
+                ++m_pos;
+            } else if (at(Tok::String) && peek(1).isOp("=")) {
+                item.alias = m_tokens[m_pos++].text;
                 ++m_pos;
             }
             item.expr = expr();

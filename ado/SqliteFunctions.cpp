@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace ado {
 
@@ -140,6 +141,79 @@ void fnConvert(sqlite3_context* ctx, int, sqlite3_value** argv) {
 
 // a + b when the types were not known while translating: text and text join, otherwise the
 // text side is read as a number (as SQL Server converts varchar to int).
+// a / b and a % b: a zero divisor is an error, as SQL Server raises it; whole numbers
+// divide as whole numbers when the result's type (third argument, 1) is a whole number.
+void divideOrModulo(sqlite3_context* ctx, sqlite3_value** argv, bool modulo) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const bool whole = sqlite3_value_int(argv[2]) != 0;
+    const bool integers = sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER &&
+                          sqlite3_value_numeric_type(argv[1]) == SQLITE_INTEGER;
+    if (whole && integers) {
+        const sqlite3_int64 a = sqlite3_value_int64(argv[0]);
+        const sqlite3_int64 b = sqlite3_value_int64(argv[1]);
+        if (b == 0)
+            return resultError(ctx, QStringLiteral("Divide by zero error encountered."));
+        if (a == std::numeric_limits<sqlite3_int64>::min() && b == -1) {
+            return resultError(
+                ctx, QStringLiteral(
+                         "Arithmetic overflow error converting expression to data type bigint."));
+        }
+        sqlite3_result_int64(ctx, modulo ? a % b : a / b);
+        return;
+    }
+    const double a = sqlite3_value_double(argv[0]);
+    const double b = sqlite3_value_double(argv[1]);
+    if (b == 0)
+        return resultError(ctx, QStringLiteral("Divide by zero error encountered."));
+    const double r = modulo ? std::fmod(a, b) : a / b;
+    if (whole)
+        sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(std::trunc(r)));
+    else
+        sqlite3_result_double(ctx, r);
+}
+
+void fnDivide(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    divideOrModulo(ctx, argv, false);
+}
+void fnModulo(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    divideOrModulo(ctx, argv, true);
+}
+
+// (value, 'type'): the value of a whole-number expression, or the overflow error when it lies
+// outside the type's range (SQLite's own arithmetic turns a 64-bit overflow into a real).
+void fnCheckRange(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const int kind = sqlite3_value_type(argv[0]);
+    if (kind == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString type = textOf(argv[1]);
+    double lo = -9223372036854775808.0;
+    double hi = 9223372036854775807.0;
+    if (type == u"int") {
+        lo = -2147483648.0;
+        hi = 2147483647.0;
+    } else if (type == u"smallint") {
+        lo = -32768.0;
+        hi = 32767.0;
+    } else if (type == u"tinyint") {
+        lo = 0;
+        hi = 255;
+    }
+    const bool exact = kind == SQLITE_INTEGER;
+    const double v = sqlite3_value_double(argv[0]);
+    const bool inRange = exact ? (v >= lo && v <= hi) : (v >= lo && v < hi);
+    if (!inRange) {
+        return resultError(
+            ctx, QStringLiteral("Arithmetic overflow error converting expression to data type %1.")
+                     .arg(type));
+    }
+    sqlite3_result_value(ctx, argv[0]);
+}
+
 void fnPlus(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
@@ -693,6 +767,9 @@ const Helper kHelpers[] = {
     {sql::helper::kPlus, 2, 2, fnPlus},
     {sql::helper::kAddDays, 2, 2, fnDtAdd},
     {sql::helper::kBitXor, 2, 2, fnBitXor},
+    {sql::helper::kDivide, 3, 3, fnDivide},
+    {sql::helper::kModulo, 3, 3, fnModulo},
+    {sql::helper::kCheckRange, 2, 2, fnCheckRange},
     {sql::helper::kObjectId, 1, 1, fnObjId},
     {"like", 2, 3, fnLike},  // SQLite calls like() for the LIKE operator, with or without ESCAPE
 };
