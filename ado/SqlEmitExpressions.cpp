@@ -14,14 +14,20 @@ SqlType numberLiteralType(const QString& text) {
     const qsizetype dot = text.indexOf(u'.');
     if (text.contains(u'e') || text.contains(u'E'))
         return SqlType{Base::Float};
+    // A literal that is not an int is a numeric of exactly its figures: 748.58 is numeric(5,2).
+    QString whole = dot < 0 ? text : text.left(dot);
+    while (whole.startsWith(u'0'))
+        whole.remove(0, 1);
+    const int scale = dot < 0 ? 0 : static_cast<int>(text.size() - dot - 1);
+    const int precision = std::clamp(static_cast<int>(whole.size()) + scale, 1, 38);
     if (dot < 0) {
         bool ok = false;
         const qlonglong v = text.toLongLong(&ok);
         if (ok && v >= INT32_MIN && v <= INT32_MAX)
             return SqlType{Base::Int};
-        return SqlType{Base::Numeric, 0, 38, 0};
+        return SqlType{Base::Numeric, 0, precision, 0};
     }
-    return SqlType{Base::Numeric, 0, 38, static_cast<int>(text.size() - dot - 1)};
+    return SqlType{Base::Numeric, 0, std::max(precision, scale), scale};
 }
 
 SqlType arithmeticType(const SqlType& a, const SqlType& b) {
@@ -323,6 +329,11 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
     switch (f.emit) {
         case Emit::Call:
             return Typed{QLatin1String(f.target) + u'(' + joined(a) + u')', type, {}};
+        case Emit::TypedCall:
+            return Typed{QLatin1String(f.target) + u'(' + joined(a) + QStringLiteral(", ") +
+                             quoteText(a[0].type.name()) + u')',
+                         type,
+                         {}};
         case Emit::Template:
             return Typed{fillPattern(f.target, a), type, {}};
         case Emit::Alias: {
@@ -371,9 +382,11 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
     switch (e.kind) {
         case Expr::Kind::Number:
             return Typed{e.text, numberLiteralType(e.text), {}};
-        case Expr::Kind::String:
-            return Typed{quoteText(e.text), SqlType::varchar(static_cast<int>(e.text.size())),
-                         e.text};
+        case Expr::Kind::String: {
+            SqlType type = SqlType::varchar(static_cast<int>(e.text.size()));
+            type.national = e.national;
+            return Typed{quoteText(e.text), type, e.text};
+        }
         case Expr::Kind::Null:
             return Typed{QStringLiteral("NULL"), {}, {}};
         case Expr::Kind::Column: {

@@ -176,6 +176,14 @@ void Emitter::deleteStatement(const Stmt& s, Translation& t) {
     if (s.where)
         sql += QStringLiteral(" WHERE ") + expr(*s.where, scope).sql;
     t.statements << sql;
+    const bool identity = std::any_of(info.columns.begin(), info.columns.end(),
+                                      [](const ColumnInfo& c) { return c.identity; });
+    if (s.truncate && identity) {
+        t.statements << QStringLiteral("DELETE FROM ") +
+                            quoteName(m_schema.schemaFor(s.table.database)) +
+                            QStringLiteral(".sqlite_sequence WHERE name = ") +
+                            quoteText(info.name) + QStringLiteral(" COLLATE NOCASE");
+    }
 }
 
 QString Emitter::tableRef(const TableRef& ref, Scope& scope) {

@@ -36,6 +36,7 @@ using NativeFunction = void (*)(sqlite3_context*, int, sqlite3_value**);
 // How a call becomes SQLite.
 enum class Emit {
     Call,             // target(arguments); target is registered with `native` when it is set
+    TypedCall,        // the same with the first argument's type name as a last argument
     Template,         // target is SQLite text with %1..%9 standing for the arguments
     Alias,            // the function named target, with `leading` put before the arguments
     IsNull,           // ifnull, the replacement read as the first argument's type

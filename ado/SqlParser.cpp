@@ -148,6 +148,7 @@ class Parser {
         } else if (accept("truncate")) {
             expect("table");
             s->kind = Stmt::Kind::Delete;
+            s->truncate = true;
             s->table = objectName();
         } else if (accept("create")) {
             if (accept("table")) {
@@ -817,9 +818,12 @@ class Parser {
             case Tok::Number:
                 ++m_pos;
                 return make(Expr::Kind::Number, t.text);
-            case Tok::String:
+            case Tok::String: {
                 ++m_pos;
-                return make(Expr::Kind::String, t.text);
+                ExprPtr e = make(Expr::Kind::String, t.text);
+                e->national = t.national;
+                return e;
+            }
             case Tok::Variable:
                 unsupported(QStringLiteral("variables (%1)").arg(t.text));
             case Tok::LParen: {

@@ -17,7 +17,8 @@
 //     -- 1
 //
 // Batches are separated by lines "go"; every batch but the last must run, the last gives the
-// rows (cells separated by " | ", NULL for a null, "-- rows: none" for no row) or the error.
+// rows (cells separated by " | ", NULL for a null, '' for empty text, "-- rows: none" for no row)
+// or the error.
 #include "ado/AdoError.h"
 #include "ado/OdbcEngine.h"
 #include "tests/support/TempDir.h"
@@ -89,7 +90,10 @@ std::vector<ConformanceCase> readCases(const QString& path) {
 }
 
 QString render(const ado::Value& v) {
-    return v.isNull() ? QStringLiteral("NULL") : v.toText();
+    if (v.isNull())
+        return QStringLiteral("NULL");
+    const QString text = v.toText();
+    return text.isEmpty() ? QStringLiteral("''") : text;
 }
 
 QStringList render(const ado::ResultSet& r) {
