@@ -1,7 +1,10 @@
 #include "app/BusEmpresa.h"
 
 #include "ado/Connection.h"
+#include "app/ConsultasApp.h"
 #include "data/clsConexion.h"
+#include "security/CLSUSUARIO.h"
+#include "ui/Application.h"
 
 void TBusEmpresa::CreateForm() {
     TForm::CreateForm();
@@ -58,12 +61,17 @@ void TBusEmpresa::FormInitialize(TForm*) {
 }
 
 void TBusEmpresa::CargaEmpresas() {
-    ado::Recordset rs;
-    rs.Open(QStringLiteral(
-                " select empresa,nombre_empresa,registro_patronal,rfc_empresa,referencia from "
-                "empresas "),
-            CNX->Conexion());
     TArrayBrowse::Rows filas;
+    ado::Connection* const conexion = CNX->Conexion();
+    const QString usuario = objUsuario ? objUsuario->GetUsuario() : AppData().UsuarioGet();
+    const ListaEmpresas lista = conexion ? EmpresasDelUsuario(*conexion, usuario) : ListaEmpresas{};
+    // Without a profile, or with one whose list is unusable, there is nothing to offer.
+    if (lista.tipo != ListaEmpresas::Tipo::Todas && lista.tipo != ListaEmpresas::Tipo::Lista) {
+        arrayEmpresas->SetArray(filas);
+        return;
+    }
+    ado::Recordset rs;
+    rs.Open(consultas::CatalogoEmpresas(lista), conexion);
     while (!rs.Eof()) {
         const ado::Value referencia = rs.Fields(4).Value;
         // A NULL registration or tax number shows as empty text.

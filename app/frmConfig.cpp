@@ -1,8 +1,8 @@
 #include "app/frmConfig.h"
 
-#include "app/frmLogin.h"
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
+#include "app/frmLogin.h"
 #include "data/clsConexion.h"
 #include "ui/Msg.h"
 #include "ui/TIni.h"
@@ -12,6 +12,10 @@ namespace {
 const QString kConfig = QStringLiteral("CONFIG");
 const QString kTextoSqlServer = QStringLiteral("SQL Server");
 const QString kTextoSqlite = QStringLiteral("SQLite (integrado)");
+// Longest server name (a host name with an instance and port), login and password that the
+// boxes take: SQL Server's own limits for logins and passwords.
+constexpr int kLargoServidor = 255;
+constexpr int kLargoLogin = 128;
 
 // A database name as a bracketed identifier: a closing bracket inside it is doubled.
 QString entreCorchetes(const QString& nombre) {
@@ -44,6 +48,7 @@ void TAConfig::CreateForm() {
     txtServidor->SetBounds(12, 32, 436, 24);
     txtServidor->Value(QStringLiteral("(local)"));
     txtServidor->lAutoSelect(true);
+    txtServidor->nMaxLength(kLargoServidor);
     txtServidor->cToolTip(QStringLiteral(
         "Con el motor SQLite (integrado), la carpeta que guarda las bases de datos."));
     txtServidor->Create();
@@ -56,6 +61,7 @@ void TAConfig::CreateForm() {
     txtUsuario = TEdit::New(this);
     txtUsuario->SetBounds(12, 84, 212, 24);
     txtUsuario->lAutoSelect(true);
+    txtUsuario->nMaxLength(kLargoLogin);
     txtUsuario->Create();
 
     oLabel3 = TLabel::New(this);
@@ -67,6 +73,7 @@ void TAConfig::CreateForm() {
     txtPassword->SetBounds(236, 84, 212, 24);
     txtPassword->lPassword(true);
     txtPassword->lAutoSelect(true);
+    txtPassword->nMaxLength(kLargoLogin);
     txtPassword->Create();
 
     oLabel4 = TLabel::New(this);
@@ -127,9 +134,10 @@ void TAConfig::CreateForm() {
 void TAConfig::FormInitialize(TForm*) {
     nTop(250);
     nLeft(300);
-    txtServidor->Value(LeeIni(kConfig, QStringLiteral("SERVER")));
-    txtUsuario->Value(LeeIni(kConfig, QStringLiteral("ID")));
-    txtPassword->Value(LeeIni(kConfig, QStringLiteral("PWD")));
+    // Exactly as stored, trailing blanks included (Value() would drop them).
+    txtServidor->setText(LeeIni(kConfig, QStringLiteral("SERVER")));
+    txtUsuario->setText(LeeIni(kConfig, QStringLiteral("ID")));
+    txtPassword->setText(LeeIni(kConfig, QStringLiteral("PWD")));
     chkAutentificacion->lChecked(LeeIni(kConfig, QStringLiteral("AUTOWIN")) ==
                                  QLatin1String(".T."));
     cmbMotor->SelectString(MotorDeIni() == QLatin1String("SQLITE") ? kTextoSqlite
@@ -165,10 +173,22 @@ TArrayBrowse::Rows TAConfig::leeBasesDeDatos() {
 }
 
 void TAConfig::Carga() {
+    // Each value is stored so that it reads back exactly as typed; a value that config.ini
+    // cannot hold is not written, and no connection is tried with what is stored.
+    const QString servidor = txtServidor->Value();
+    const QString usuario = txtUsuario->Value();
+    const QString password = txtPassword->Value();
+    if (!GuardaExacto(QStringLiteral("SERVER"), servidor) ||
+        !GuardaExacto(QStringLiteral("ID"), usuario) ||
+        !GuardaExacto(QStringLiteral("PWD"), password)) {
+        arrayEmpresas->SetArray({});
+        MsgInfo(
+            QStringLiteral("El servidor, el usuario o el password contiene caracteres que "
+                           "no pueden guardarse en config.ini (saltos de línea, NUL o "
+                           "caracteres ajenos a la página de códigos del archivo)."));
+        return;
+    }
     try {
-        EscribeIni(kConfig, QStringLiteral("SERVER"), txtServidor->Value());
-        EscribeIni(kConfig, QStringLiteral("ID"), txtUsuario->Value());
-        EscribeIni(kConfig, QStringLiteral("PWD"), txtPassword->Value());
         CNX = std::make_shared<clsConexion>();
         arrayEmpresas->SetArray(leeBasesDeDatos());
     } catch (const std::exception&) {
@@ -178,6 +198,11 @@ void TAConfig::Carga() {
                            "Revise que los datos Nombre de Servidor, Usuario y Password sean "
                            "correctos."));
     }
+}
+
+bool TAConfig::GuardaExacto(const QString& clave, const QString& valor) {
+    return valor.size() <= (clave == QLatin1String("SERVER") ? kLargoServidor : kLargoLogin) &&
+           EscribeIniExacto(kConfig, clave, valor);
 }
 
 void TAConfig::btnbuscarClick(TControl*) {

@@ -49,4 +49,7 @@ class TAConfig : public TForm {
 
   private:
     TArrayBrowse::Rows leeBasesDeDatos();
+    // Writes one key of [CONFIG] exactly; false when the value is too long or the file
+    // cannot hold it.
+    bool GuardaExacto(const QString& clave, const QString& valor);
 };

@@ -1,40 +1,20 @@
 #include "app/frmEmpresa.h"
 
+#include "ado/Connection.h"
 #include "app/frmInicio.h"
 #include "app/frmLogin.h"
-#include "ado/Connection.h"
 #include "data/EsquemaStaffing.h"
-#include "ado/SqlLiteral.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"
 #include "ui/Msg.h"
 #include "ui/TIni.h"
 
-#include <QRegularExpression>
-
 namespace {
 
 const QString kSinEmpresas = QStringLiteral("El usuario tiene permisos para ver ninguna empresa.");
 
 }  // namespace
-
-ListaEmpresas InterpretaListaEmpresas(const ado::Value& empresas) {
-    if (empresas.isNull())
-        return {};
-    const QString texto = empresas.trimmed();
-    if (!texto.startsWith(QLatin1Char('{')) || !texto.endsWith(QLatin1Char('}')) ||
-        texto.size() < 2)
-        return {};
-    const QString lista = texto.mid(1, texto.size() - 2);
-    if (lista.trimmed().isEmpty())
-        return {ListaEmpresas::Tipo::Todas, {}};
-    static const QRegularExpression kNumeros(
-        QStringLiteral("^\\s*[-+]?\\d+\\s*(,\\s*[-+]?\\d+\\s*)*$"));
-    if (!kNumeros.match(lista).hasMatch())
-        return {};
-    return {ListaEmpresas::Tipo::Lista, lista};
-}
 
 void TEmpresa::CreateForm() {
     TForm::CreateForm();
@@ -112,7 +92,8 @@ void TEmpresa::FormInitialize(TForm*) {
 
 void TEmpresa::CargaEmpresas() {
     CNX = std::make_shared<clsConexion>();
-    OBJUSUARIO->SetUsuario(LeeIni(QStringLiteral("VARIABLES"), QStringLiteral("Usuario")));
+    // The user who signed in, as the sign-in kept it (config.ini only pre-fills the sign-in).
+    OBJUSUARIO->SetUsuario(AppData().UsuarioGet());
 
     ado::Connection* conexion = CNX->Conexion();
     if (!conexion) {
@@ -120,41 +101,28 @@ void TEmpresa::CargaEmpresas() {
         arrayEmpresa->SetArray({});
         return;
     }
-    ado::Recordset perfiles;
-    perfiles.Open(QStringLiteral(" Select p.empresas  from usuarios u, perfiles p, "
-                                 "perfil_usuarios pu   where pu.usuario=u.usuario  and "
-                                 "pu.idperfil=p.idperfil  and u.usuario=") +
-                      SqlLiteral(OBJUSUARIO->GetUsuario()),
-                  conexion);
     TArrayBrowse::Rows filas;
-    if (!perfiles.Eof()) {
-        // Only the first profile decides.
-        const ListaEmpresas lista = InterpretaListaEmpresas(perfiles.Fields(0).Value);
-        if (lista.tipo == ListaEmpresas::Tipo::Invalida) {
-            MsgInfo(
-                QStringLiteral("El perfil del usuario no tiene una lista de empresas "
-                               "válida. Avise a su administrador de sistemas OXTA."));
-        } else {
-            QString sql =
-                QStringLiteral("Select empresa, nombre_empresa, referencia from empresas ");
-            if (lista.tipo == ListaEmpresas::Tipo::Lista)
-                sql += QStringLiteral("where empresa in (%1) ").arg(lista.lista);
-            ado::Recordset empresas;
-            empresas.Open(sql, conexion);
-            while (!empresas.Eof()) {
-                const ado::Value referencia = empresas.Fields(2).Value;
-                filas.append({empresas.Fields(0).Value.rightAligned(8),
-                              referencia.isNull() ? empresas.Fields(1).Value.toText()
-                                                  : referencia.toText()});
-                empresas.MoveNext();
-            }
-            empresas.Close();
-            if (filas.isEmpty())
-                filas.append({QStringLiteral("0"), QStringLiteral("NO EXISTE")});
+    // Only the first profile decides.
+    const ListaEmpresas lista = EmpresasDelUsuario(*conexion, OBJUSUARIO->GetUsuario());
+    if (lista.tipo == ListaEmpresas::Tipo::Invalida) {
+        MsgInfo(
+            QStringLiteral("El perfil del usuario no tiene una lista de empresas "
+                           "válida. Avise a su administrador de sistemas OXTA."));
+    } else if (lista.tipo != ListaEmpresas::Tipo::SinPerfil) {
+        ado::Recordset empresas;
+        empresas.Open(consultas::EmpresasElegibles(lista), conexion);
+        while (!empresas.Eof()) {
+            const ado::Value referencia = empresas.Fields(2).Value;
+            filas.append(
+                {empresas.Fields(0).Value.rightAligned(8),
+                 referencia.isNull() ? empresas.Fields(1).Value.toText() : referencia.toText()});
+            empresas.MoveNext();
         }
+        empresas.Close();
+        if (filas.isEmpty())
+            filas.append({QStringLiteral("0"), QStringLiteral("NO EXISTE")});
     }
     arrayEmpresa->SetArray(filas);
-    perfiles.Close();
 }
 
 void TEmpresa::arrayEmpresaClick(TControl*) {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ConsultasApp.h"
 #include "ui/Controls.h"
 #include "ui/TForm.h"
 
@@ -9,19 +10,6 @@
 
 class clsConexion;
 class clsUsuario;
-namespace ado {
-class Value;
-}
-
-// What a profile's company list ("{}", "{3,7}") allows the user to see.
-struct ListaEmpresas {
-    enum class Tipo { Todas, Lista, Invalida };
-    Tipo tipo = Tipo::Invalida;
-    QString lista;  // for Tipo::Lista: the text between the braces, unchanged
-};
-// Only a list of whole numbers between braces (blanks allowed) is ever pasted into SQL; a
-// NULL or any other text is Invalida.
-ListaEmpresas InterpretaListaEmpresas(const ado::Value& empresas);
 
 // The company chooser: lists the companies that the logged-in user's profile allows, makes
 // sure the planning tables exist, registers the system in the security tables on first use,

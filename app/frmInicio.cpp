@@ -2,11 +2,13 @@
 
 #include "ado/Connection.h"
 #include "app/BusEmpresa.h"
+#include "app/ConsultasApp.h"
 #include "app/ScriptActualizacion.h"
 #include "catalogs/BusGrupos.h"
 #include "catalogs/BusStaffing.h"
 #include "catalogs/frmTipoStaff.h"
 #include "data/clsConexion.h"
+#include "planning/AbrePlaneacion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"
 #include "ui/Resources.h"
@@ -230,18 +232,25 @@ void TInicio::btnGruposClick(TControl*) {
 }
 
 void TInicio::btnBClick(TControl*) {
-    AbreFuncion<TSeleccionaTipo>([](TSeleccionaTipo&) {});
+    AbreFuncion<TSeleccionaTipo>([](TSeleccionaTipo& f) { ConectaPlaneacion(f); });
 }
 
 // The reports form is not part of this build yet: until it is, its area opens nothing.
 void TInicio::btnCClick(TControl*) {}
 
 void TInicio::btnEmpresaClick(TControl*) {
-    const auto busqueda =
-        TForm::NewModal<TBusEmpresa>(this, [this](TBusEmpresa& f) { f.CNX = CNX; });
+    const auto busqueda = TForm::NewModal<TBusEmpresa>(this, [this](TBusEmpresa& f) {
+        f.CNX = CNX;
+        f.objUsuario = objUsuario;
+    });
     busqueda->ShowModal();
-    // With nothing chosen (an empty list) the window keeps its company.
+    // With nothing chosen (an empty list) the window keeps its company; so it does with a
+    // key that the user's profile does not allow, however it came back.
     if (busqueda->vEmpresa.isEmpty())
+        return;
+    ado::Connection* const conexion = CNX->Conexion();
+    if (!conexion ||
+        !EmpresasDelUsuario(*conexion, objUsuario->GetUsuario()).Permite(busqueda->vEmpresa))
         return;
     Empresa = busqueda->vEmpresa;
     EscribeIni(QStringLiteral("VARIABLES"), QStringLiteral("Empresa"), Empresa);

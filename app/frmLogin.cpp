@@ -1,8 +1,8 @@
 #include "app/frmLogin.h"
 
+#include "ado/Connection.h"
 #include "app/Traspaso.h"
 #include "app/frmConfig.h"
-#include "ado/Connection.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
 #include "security/frmCambioPwd.h"
@@ -53,6 +53,7 @@ void TLogin::CreateForm() {
         QStringLiteral("Escriba el usuario que le fue asignado para utilizar el sistema."));
     txtUsuario->lAutoSelect(true);
     txtUsuario->oFont(MakeFont(QStringLiteral("MS Sans Serif"), 10));
+    txtUsuario->nMaxLength(clsUsuario::kLargoUsuario);
     txtUsuario->Create();
 
     oLabel2 = TLabel::New(grupo);
@@ -67,6 +68,7 @@ void TLogin::CreateForm() {
     txtPassword->lPassword(true);
     txtPassword->lAutoSelect(true);
     txtPassword->oFont(MakeFont(QStringLiteral("Tahoma"), 10));
+    txtPassword->nMaxLength(clsUsuario::kLargoPassword);
     txtPassword->Create();
 
     btnEntrar = TBtnBmp::New(this);
@@ -153,6 +155,11 @@ bool TLogin::ValidaDatos() {
 void TLogin::ExisteUsuario() {
     objUsuario->SetUsuario(txtUsuario->Value());
     objUsuario->SetPwd(txtPassword->Value());
+    // No stored password holds such a character: say so rather than "wrong password".
+    if (!clsUsuario::CaracteresPermitidos(txtPassword->Value())) {
+        MsgInfo(QStringLiteral("La contraseña contiene caracteres no permitidos."));
+        return;
+    }
     if (!objUsuario->Login()) {
         MsgInfo(QStringLiteral("El usuario no existe o el usuario y la clave son incorrectos."));
         return;

@@ -51,20 +51,12 @@ void TSeleccionaTipo::CreateForm() {
 }
 
 void TSeleccionaTipo::btnAceptarClick(TControl*) {
-    if (optMEs->lChecked())
-        AbreMes();
-    else
-        AbrePorcentaje();
+    const AbrePlaneacion& abre = optMEs->lChecked() ? AbreMes : AbrePorcentaje;
+    if (abre)
+        abre(*this);
     Close();
 }
 
 void TSeleccionaTipo::btnSalirClick(TControl*) {
     Close();
 }
-
-// The planning forms are connected here, one line each, with their headers included above:
-//     AbrePlaneacion<TPuestos>();   and   AbrePlaneacion<TMes>();
-// Until then Aceptar opens nothing and the chooser simply closes.
-void TSeleccionaTipo::AbrePorcentaje() {}
-
-void TSeleccionaTipo::AbreMes() {}

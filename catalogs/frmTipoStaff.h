@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class clsConexion;
@@ -14,6 +15,10 @@ class clsUsuario;
 // month. Aceptar opens the chosen planning form modally, handing on CNX, Empresa,
 // NombreEmpresa and objUsuario unchanged, and closes the chooser when that form closes, so
 // the user returns to the main window; Salir opens nothing.
+//
+// The planning forms open this folder's tabulator look-up, so the chooser does not know them:
+// whoever opens it hands in how each branch opens its form (planning/AbrePlaneacion.h). A
+// branch left empty opens nothing.
 class TSeleccionaTipo : public TForm {
     Q_OBJECT
   public:
@@ -29,6 +34,11 @@ class TSeleccionaTipo : public TForm {
     TBtnBmp* btnAceptar = nullptr;
     TBtnBmp* btnSalir = nullptr;
 
+    // Each opens its planning form modally with this chooser's members.
+    using AbrePlaneacion = std::function<void(const TSeleccionaTipo&)>;
+    AbrePlaneacion AbrePorcentaje;
+    AbrePlaneacion AbreMes;
+
     void btnAceptarClick(TControl* sender);
     void btnSalirClick(TControl* sender);
 
@@ -36,20 +46,4 @@ class TSeleccionaTipo : public TForm {
 
   protected:
     void CreateForm() override;
-
-  private:
-    void AbrePorcentaje();
-    void AbreMes();
-
-    // Opens a planning form modally with this form's connection, company and user.
-    template <class Planeacion>
-    void AbrePlaneacion() {
-        const auto forma = TForm::NewModal<Planeacion>(nullptr, [this](Planeacion& f) {
-            f.CNX = CNX;
-            f.Empresa = Empresa;
-            f.NombreEmpresa = NombreEmpresa;
-            f.objUsuario = objUsuario;
-        });
-        forma->ShowModal();
-    }
 };

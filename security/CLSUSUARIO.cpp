@@ -24,10 +24,8 @@ void abre(ado::Recordset& rs, clsConexion& cnx, const QString& sql) {
     rs.Open(sql, con);
 }
 
-// A scrambled password holding the byte 0 (ö, ø or ÷ where the shift wraps to it) cannot be
-// written into statement text: the text would end at that character.
-bool cabeEnSentencia(const QString& clave) {
-    return !clave.contains(QChar(u'\0'));
+bool esBlanco(QChar c) {
+    return c.isSpace();
 }
 
 // Statements go to a connection that has been opened; Ejecuta itself never connects.
@@ -37,6 +35,50 @@ void ejecuta(clsConexion& cnx, const QString& sql) {
 }
 
 }  // namespace
+
+// ---- what the account table can hold ----
+
+bool clsUsuario::NombreValido(const QString& usuario) {
+    if (usuario.isEmpty() || usuario.size() > kLargoUsuario)
+        return false;
+    if (esBlanco(usuario.front()) || esBlanco(usuario.back()))
+        return false;
+    for (const QChar c : usuario)
+        if (c.category() == QChar::Other_Control || !cp1252::encodeChar(c))
+            return false;
+    return true;
+}
+
+bool clsUsuario::CaracteresPermitidos(const QString& clave) {
+    qsizetype fallo = -1;
+    cp1252::encode(clave, &fallo);
+    return fallo < 0;
+}
+
+bool clsUsuario::PasswordValido(const QString& clave) {
+    return clave.size() <= kLargoPassword && CaracteresPermitidos(clave);
+}
+
+std::optional<QString> clsUsuario::Cifra(const QString& vClave) {
+    if (!CaracteresPermitidos(vClave))
+        return std::nullopt;
+    return codifica(vClave, +1, QString());
+}
+
+// A scrambled password holding the byte 0 (ö, ø or ÷ where the shift wraps to it) cannot be
+// written into statement text either.
+std::optional<QString> clsUsuario::cifradaGuardable(const QString& clave) {
+    if (!PasswordValido(clave))
+        return std::nullopt;
+    auto cifrada = Cifra(clave);
+    if (!cifrada || !CabeEnLiteral(*cifrada))
+        return std::nullopt;
+    return cifrada;
+}
+
+std::optional<QString> clsUsuario::cifradaGuardable() const {
+    return cifradaGuardable(vPwd);
+}
 
 // ---- connections ----
 
@@ -78,6 +120,34 @@ QString clsUsuario::Vigencia() {
 }
 
 bool clsUsuario::escribePassword(Escritura tipo) {
+    if (!NombreValido(vUsuario)) {
+        MsgInfo(QStringLiteral("El nombre de usuario no es válido: de 1 a %1 caracteres de "
+                               "Windows-1252, sin saltos de línea ni otros caracteres de "
+                               "control, sin blancos al principio o al final.")
+                    .arg(kLargoUsuario));
+        return false;
+    }
+    if (!CabeEnLiteral(vDescripcion) || vDescripcion.size() > kLargoDescripcion) {
+        MsgInfo(QStringLiteral("La descripción del usuario no es válida (hasta %1 caracteres).")
+                    .arg(kLargoDescripcion));
+        return false;
+    }
+    if (!CaracteresPermitidos(vPwd)) {
+        MsgInfo(QStringLiteral("La contraseña contiene caracteres no permitidos."));
+        return false;
+    }
+    if (vPwd.size() > kLargoPassword) {
+        MsgInfo(QStringLiteral("La contraseña no puede tener más de %1 caracteres.")
+                    .arg(kLargoPassword));
+        return false;
+    }
+    const auto cifrada = cifradaGuardable();
+    if (!cifrada) {
+        MsgInfo(
+            QStringLiteral("El password contiene un carácter que no se puede guardar (ö, ø o "
+                           "÷ en ciertas posiciones); elija otro."));
+        return false;
+    }
     const std::shared_ptr<clsConexion> retenida = CNX ? CNX : std::make_shared<clsConexion>();
     const QString dias = Vigencia();
     static const QRegularExpression kNumero(QStringLiteral("^[-+]?[0-9]+(\\.[0-9]+)?$"));
@@ -89,14 +159,7 @@ bool clsUsuario::escribePassword(Escritura tipo) {
                                      "días de vigencia; no se puede guardar la contraseña."));
         return false;
     }
-    const QString cifrada = EncriptaPWD(vPwd);
-    if (!cabeEnSentencia(cifrada)) {
-        MsgInfo(
-            QStringLiteral("El password contiene un carácter que no se puede guardar (ö, ø o "
-                           "÷ en ciertas posiciones); elija otro."));
-        return false;
-    }
-    const QString password = L(cifrada);
+    const QString password = L(*cifrada);
     const QString usuario = L(vUsuario);
     QString sql;
     switch (tipo) {
@@ -134,11 +197,16 @@ bool clsUsuario::CambiarPwd() {
 }
 
 void clsUsuario::Historial() {
+    const auto cifrada = cifradaGuardable();
+    if (!NombreValido(vUsuario) || !cifrada)
+        return;  // no account of this name, or a password that is never stored
     ejecuta(conexionRetenida(), QStringLiteral(" Insert into hpwd values(  ") + L(vUsuario) +
-                                    QStringLiteral(", getdate(), ") + L(EncriptaPWD(vPwd)) + u')');
+                                    QStringLiteral(", getdate(), ") + L(*cifrada) + u')');
 }
 
 bool clsUsuario::Borrar() {
+    if (!NombreValido(vUsuario))
+        return false;  // names no account: nothing to delete
     clsConexion& cnx = conexionRetenida();
     ejecuta(cnx, QStringLiteral("Delete from perfil_usuarios where usuario=") + L(vUsuario));
     ejecuta(cnx, QStringLiteral("Delete from usuarios where usuario=") + L(vUsuario));
@@ -158,6 +226,8 @@ std::unique_ptr<ado::Recordset> abiertoConFilas(clsConexion& cnx, const QString&
 }  // namespace
 
 std::unique_ptr<ado::Recordset> clsUsuario::obtenUsuarios() {
+    if (!NombreValido(vUsuario))
+        return nullptr;
     return abiertoConFilas(conexionNueva(),
                            QStringLiteral("Select * from usuarios where usuario=") + L(vUsuario));
 }
@@ -167,15 +237,18 @@ std::unique_ptr<ado::Recordset> clsUsuario::obtenTodos() {
 }
 
 bool clsUsuario::Existe() {
+    if (!NombreValido(vUsuario))
+        return false;
     return hayFilas(conexionRetenida(),
                     QStringLiteral(" Select usuario from usuarios where usuario=") + L(vUsuario));
 }
 
 bool clsUsuario::Login() {
     clsConexion& cnx = conexionNueva();
-    const QString clave = EncriptaPWD(vPwd);
-    if (!cabeEnSentencia(clave))
-        return false;  // no password written by this system holds it
+    const auto cifrada = cifradaGuardable();
+    if (!NombreValido(vUsuario) || !cifrada)
+        return false;  // no account holds such a name or such a password
+    const QString clave = *cifrada;
     if (!hayFilas(cnx, QStringLiteral(" Select usuario from usuarios  where usuario=") +
                            L(vUsuario) + QStringLiteral(" and password=") + L(clave)))
         return false;
@@ -214,6 +287,9 @@ RespuestaPolitica clsUsuario::ValidaNumPWD() {
 
 bool clsUsuario::ValidaRotacionPWD() {
     clsConexion& cnx = conexionNueva();
+    const auto buscado = cifradaGuardable();
+    if (!NombreValido(vUsuario) || !buscado)
+        return false;  // no history holds it
     const auto n =
         primerValor(cnx, QStringLiteral(" Select rotacion_password from ctrl_usuarios "));
     const std::int64_t profundidad = n ? std::max<std::int64_t>(n->toInt(), 0) : 0;
@@ -230,25 +306,29 @@ bool clsUsuario::ValidaRotacionPWD() {
         return false;
 
     // The newest depth + 1 entries count as recent; the newest one is the current password.
-    const QString buscado = EncriptaPWD(vPwd);
     const std::size_t entradas =
         std::min<std::size_t>(historial.size(), static_cast<std::size_t>(profundidad) + 1);
     for (std::size_t i = historial.size() - entradas; i < historial.size(); ++i)
-        if (historial[i] == buscado)
+        if (historial[i] == *buscado)
             return true;
     return false;
 }
 
 bool clsUsuario::ValidaPwdActual(const QString& pass) {
-    const auto v =
-        primerValor(conexionNueva(),
-                    QStringLiteral(" Select password from Usuarios  where usuario=") + L(vUsuario));
+    clsConexion& cnx = conexionNueva();
+    const auto cifrada = cifradaGuardable(pass);
+    if (!NombreValido(vUsuario) || !cifrada)
+        return false;
+    const auto v = primerValor(
+        cnx, QStringLiteral(" Select password from Usuarios  where usuario=") + L(vUsuario));
     if (!v)
         return false;
-    return v->toText() == EncriptaPWD(pass);
+    return v->toText() == *cifrada;
 }
 
 int clsUsuario::Expira() {
+    if (!NombreValido(vUsuario))
+        return 0;  // as for a user without a row
     const auto v = primerValor(
         conexionRetenida(),
         QStringLiteral(" Select expiracion from Usuarios  where usuario=") + L(vUsuario));
@@ -278,11 +358,22 @@ QString clsUsuario::codifica(const QString& vClave, int sentido, const QString& 
         const int codigo = static_cast<unsigned char>(bytes[i]);
         bytes[i] = static_cast<char>((codigo + sentido * (10 - desfase) + 256) % 256);
     }
-    if (fallo >= 0) {
+    if (fallo >= 0 && !titulo.isEmpty()) {
+        // The whole character, also when it takes two UTF-16 units (an emoji).
+        char32_t punto = vClave.at(fallo).unicode();
+        QString caracter = vClave.at(fallo);
+        if (vClave.at(fallo).isHighSurrogate() && fallo + 1 < vClave.size() &&
+            vClave.at(fallo + 1).isLowSurrogate()) {
+            punto = QChar::surrogateToUcs4(vClave.at(fallo), vClave.at(fallo + 1));
+            caracter = vClave.mid(fallo, 2);
+        }
         const QString operacion =
             sentido > 0 ? QStringLiteral("EncriptaPWD") : QStringLiteral("DesencriptaPWD");
-        MsgStop(operacion + QStringLiteral("\r\nEl carácter «") + vClave.at(fallo) +
-                    QStringLiteral("» no pertenece a la página de códigos Windows-1252."),
+        const QString codigo =
+            QStringLiteral("%1").arg(static_cast<uint>(punto), 4, 16, QLatin1Char('0')).toUpper();
+        MsgStop(operacion + QStringLiteral("\r\nEl carácter «") + caracter +
+                    QStringLiteral("» (U+") + codigo +
+                    QStringLiteral(") no pertenece a la página de códigos Windows-1252."),
                 titulo);
     }
     return cp1252::decode(bytes);
@@ -300,6 +391,8 @@ QString clsUsuario::DesencriptaPWD(const QString& vClave) {
 
 bool clsUsuario::TienePermiso(const QString& sistema, const QString& funcion,
                               const QString& opcion) {
+    if (!NombreValido(vUsuario))
+        return false;
     const QString sql =
         QStringLiteral(
             "select u.usuario, p.sistema, pu.idPerfil, p.descripcion,pf.funcion, pf.opcion from "

@@ -25,9 +25,29 @@ inline bool Rechaza(RespuestaPolitica r) {
 // finding CNX empty opens one of its own rather than failing.
 //
 // User names, descriptions and passwords enter SQL only as quoted literals (SqlLiteral), so a
-// quote inside them is data, never statement text.
+// quote inside them is data, never statement text. A name that the account table cannot hold
+// exactly (NombreValido) names no account: every operation answers as for a user without a
+// row, and no statement is sent for it. A password that cannot be scrambled whole and stored
+// (PasswordValido) never signs in, never matches and is never written.
 class clsUsuario {
   public:
+    // What the account columns hold: usuarios.usuario varchar(20), usuarios.descripcion
+    // varchar(60), usuarios.password varchar(50) with one scrambled byte per character.
+    static constexpr int kLargoUsuario = 20;
+    static constexpr int kLargoDescripcion = 60;
+    static constexpr int kLargoPassword = 50;
+
+    // 1 to 20 characters of Windows-1252, no control character (NUL, line breaks, tabs), no
+    // blank at either end.
+    static bool NombreValido(const QString& usuario);
+    // Every character in Windows-1252 and at most kLargoPassword of them.
+    static bool PasswordValido(const QString& clave);
+    // Every character in Windows-1252 (the length aside).
+    static bool CaracteresPermitidos(const QString& clave);
+    // The scrambled form of the whole text, or nothing when some character is outside
+    // Windows-1252; shows no message.
+    static std::optional<QString> Cifra(const QString& vClave);
+
     QString GetUsuario() const { return vUsuario; }
     void SetUsuario(const QString& v) { vUsuario = v; }
     QString GetPwd() const { return vPwd; }
@@ -66,7 +86,9 @@ class clsUsuario {
     int Expira();
     int DiasAntes();
 
-    // Scrambling of single Windows-1252 bytes, shifts +9, +8, +10 repeating.
+    // Scrambling of single Windows-1252 bytes, shifts +9, +8, +10 repeating. A character
+    // outside the code page stops the walk with the "ENCRIPTACION INCOMPLETA" box and gives
+    // what was scrambled so far: the program itself scrambles only through Cifra.
     static QString EncriptaPWD(const QString& vClave);
     static QString DesencriptaPWD(const QString& vClave);
 
@@ -84,6 +106,10 @@ class clsUsuario {
     static std::optional<ado::Value> primerValor(clsConexion& cnx, const QString& sql);
     static bool hayFilas(clsConexion& cnx, const QString& sql);
     static QString codifica(const QString& vClave, int sentido, const QString& titulo);
+    // The scrambled password ready for a statement: whole, within the column, without the
+    // byte 0. Nothing otherwise.
+    std::optional<QString> cifradaGuardable() const;
+    static std::optional<QString> cifradaGuardable(const QString& clave);
 
     QString vUsuario;
     QString vPwd;

@@ -1,8 +1,8 @@
 #include "security/frmCambioPwd.h"
 
 #include "security/CLSUSUARIO.h"
+#include "ui/Application.h"
 #include "ui/Msg.h"
-#include "ui/TIni.h"
 
 #include <QColor>
 #include <QLabel>
@@ -17,6 +17,7 @@ TEdit* cajaPassword(QWidget* padre, int top, const QString& ayuda) {
     caja->lPassword(true);
     caja->cPasswordChar(kMascara);
     caja->cToolTip(ayuda);
+    caja->nMaxLength(clsUsuario::kLargoPassword);
     return caja;
 }
 
@@ -103,8 +104,10 @@ void TCambioPwd::CreateForm() {
 
 void TCambioPwd::FormInitialize(TForm*) {
     objUsuario = std::make_shared<clsUsuario>();
-    lblUsuario->cText(LeeIni(QStringLiteral("VARIABLES"), QStringLiteral("Usuario")));
-    objUsuario->SetUsuario(lblUsuario->cText().trimmed());
+    // The user who signed in, exactly as the sign-in kept it; config.ini only remembers the
+    // name for the next sign-in and is no proof of who is here.
+    lblUsuario->cText(AppData().UsuarioGet());
+    objUsuario->SetUsuario(AppData().UsuarioGet());
 }
 
 bool TCambioPwd::ValidaRequeridos() {
@@ -117,7 +120,18 @@ bool TCambioPwd::ConfirmaPassword() {
 }
 
 bool TCambioPwd::ValidaPassworD() {
-    objUsuario->SetPwd(txtNuevo->Value());
+    // Every rule sees exactly the text that is stored: the box trimmed.
+    const QString nuevo = txtNuevo->Value().trimmed();
+    objUsuario->SetPwd(nuevo);
+    if (!clsUsuario::CaracteresPermitidos(nuevo)) {
+        MsgInfo(QStringLiteral("La contraseña contiene caracteres no permitidos."));
+        return false;
+    }
+    if (nuevo.size() > clsUsuario::kLargoPassword) {
+        MsgInfo(QStringLiteral("La contraseña no puede tener más de %1 caracteres.")
+                    .arg(clsUsuario::kLargoPassword));
+        return false;
+    }
     if (Rechaza(objUsuario->ValidaLongPWD())) {
         MsgInfo(QStringLiteral("La longitud del password no es correcta."));
         return false;

@@ -11,8 +11,8 @@
 class clsConexion;
 class clsUsuario;
 
-// Replaces the password of the user who has just signed in (the user named by key Usuario of
-// section VARIABLES), under the password policy, and then goes on to the company chooser.
+// Replaces the password of the user who has just signed in (the application's UsuarioGet),
+// under the password policy, and then goes on to the company chooser.
 class TCambioPwd : public TForm {
   public:
     explicit TCambioPwd(TForm* parent = nullptr);

@@ -479,6 +479,7 @@ def generate():
             w(f"insert into staff_grupo (empresa, nombre) values ({e}, {q(g)})")
     w("GO")
     w("")
+    second_plans = []  # month entries of each company's second plan, written at the end
     for company in COMPANIES:
         e = company["empresa"]
         active = {}
@@ -502,6 +503,8 @@ def generate():
                 if plan_index == 0:
                     w(f"insert into staff_mes select {e}, s.idStaffing, g.idgrupo, {q(centro)}, "
                       f"{ocupacion}, " + ", ".join(map(str, months)) + " " + sel)
+                else:
+                    second_plans.append((e, centro, ocupacion, full, sel))
             w("GO")
     w("")
 
@@ -515,6 +518,16 @@ def generate():
               f"{q(tipos)})")
         for g in CATALOGUE_GROUPS[e]:
             w(f"insert into staff_grupo (empresa, nombre) values ({e}, {q(g)})")
+    w("GO")
+    w("")
+    # The second plan of each company planned by month as well: its peak months a step
+    # above the first plan's, so the two plans differ in the month reports too.
+    w("-- Month entries of the second plans (positions by month): the season of each")
+    w("-- company, one place more in its busiest months.")
+    for e, centro, ocupacion, full, sel in second_plans:
+        months = [max(0, round(full * f) + (1 if f >= 1.15 else 0)) for f in SEASON[e]]
+        w(f"insert into staff_mes select {e}, s.idStaffing, g.idgrupo, {q(centro)}, "
+          f"{ocupacion}, " + ", ".join(map(str, months)) + " " + sel)
     w("GO")
     w("")
     return "\n".join(out) + "\n"

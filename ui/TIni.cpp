@@ -208,11 +208,22 @@ std::optional<QString> Lookup(const IniText& ini, const QString& section, const 
     return std::nullopt;
 }
 
+bool Quoted(const QString& v) {
+    return v.size() >= 2 && (v.front() == QLatin1Char('"') || v.front() == QLatin1Char('\'')) &&
+           v.back() == v.front();
+}
+
 // Windows drops one pair of matching quotes around the whole value.
 QString Unquote(const QString& v) {
-    if (v.size() >= 2 && (v.front() == QLatin1Char('"') || v.front() == QLatin1Char('\'')) &&
-        v.back() == v.front())
-        return v.mid(1, v.size() - 2);
+    return Quoted(v) ? v.mid(1, v.size() - 2) : v;
+}
+
+// The text to store so that reading gives `v` back: a value that reading would trim or
+// unquote goes inside one more pair of quotes.
+QString Protect(const QString& v) {
+    const bool blankEnds = !v.isEmpty() && (IsBlank(v.front()) || IsBlank(v.back()));
+    if (Quoted(v) || blankEnds)
+        return QLatin1Char('"') + v + QLatin1Char('"');
     return v;
 }
 
@@ -281,8 +292,19 @@ bool TIni::SetEntry(const QString& section, const QString& key, const QString& v
     clean.replace(QLatin1String("\r\n"), QLatin1String(" "));
     clean.replace(QLatin1Char('\r'), QLatin1Char(' '));
     clean.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    clean = TrimBlanks(clean);
+    return WriteRaw(section, key, Protect(TrimBlanks(clean)));
+}
 
+bool TIni::SetEntryExact(const QString& section, const QString& key, const QString& value) {
+    for (const QChar c : value)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar(u'\0'))
+            return false;
+    if (Load(m_path).encoding == Encoding::Cp1252 && FromCp1252(ToCp1252(value)) != value)
+        return false;
+    return WriteRaw(section, key, Protect(value));
+}
+
+bool TIni::WriteRaw(const QString& section, const QString& key, const QString& clean) {
     IniText ini = Load(m_path);
     const QString keyName = TrimBlanks(key);
     const auto start = FindSection(ini, section);
@@ -324,4 +346,8 @@ QString LeeIni(const QString& section, const QString& key) {
 
 void EscribeIni(const QString& section, const QString& key, const QString& value) {
     TIni(IniPath()).SetEntry(section, key, value);
+}
+
+bool EscribeIniExacto(const QString& section, const QString& key, const QString& value) {
+    return TIni(IniPath()).SetEntryExact(section, key, value);
 }

@@ -31,12 +31,21 @@ class TIni {
     bool GetEntry(const QString& section, const QString& key, bool def) const;
 
     // Writes the value as trimmed text (line breaks inside it become blanks). Returns false
-    // when the file could not be written, as WritePrivateProfileString does.
+    // when the file could not be written, as WritePrivateProfileString does. A value that
+    // reading would unquote ('x', "x") is stored inside one more pair of quotes, so it reads
+    // back as written.
     bool SetEntry(const QString& section, const QString& key, const QString& value);
+    // Writes the value so that GetEntry gives it back exactly, blanks at its ends included
+    // (such a value is stored between quotes). Returns false, writing nothing, for a value
+    // that the file cannot hold: a line break, NUL, or a character that a Windows-1252 file
+    // has no byte for.
+    bool SetEntryExact(const QString& section, const QString& key, const QString& value);
 
     const QString& path() const { return m_path; }
 
   private:
+    bool WriteRaw(const QString& section, const QString& key, const QString& stored);
+
     QString m_path;
 };
 
@@ -45,3 +54,4 @@ QString IniPath();
 // Shorthands for the application's settings file.
 QString LeeIni(const QString& section, const QString& key);
 void EscribeIni(const QString& section, const QString& key, const QString& value);
+bool EscribeIniExacto(const QString& section, const QString& key, const QString& value);

@@ -17,6 +17,7 @@ class BusEmpresaTest : public StaffingTest {
 }  // namespace
 
 TEST_F(BusEmpresaTest, RowsShowTheCompaniesAndAChoiceReturnsTheKeyAsShown) {
+    Perfil("Administrador", "'{}'");
     Empresa(7, "Hospital Central", "NULL", "'  Y123  '", "'HCE010101AAA '");
     Empresa(8, "Hotel del Sol", "'Sol'");
     Empresa(9, "Clinica Norte", "''");

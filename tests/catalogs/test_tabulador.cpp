@@ -90,11 +90,20 @@ TEST_F(TabuladorTest, FilterHidingEveryRowLeavesNothingToChoose) {
     EXPECT_EQ(f->vCodigo, "");
 }
 
-// Until the planning forms are connected, Aceptar opens nothing and closes the chooser.
-TEST_F(CatalogoTest, TypeChooserStartsOnPercentageAndClosesOnEitherButton) {
-    ui::ModalRunnerScope modal;
+// Aceptar runs the branch of the chosen option once and closes the chooser; Salir runs
+// none, and a branch nobody connected opens nothing.
+TEST_F(CatalogoTest, TypeChooserStartsOnPercentageAndRunsTheChosenBranch) {
+    QStringList abiertas;
+    const auto conecta = [&](TSeleccionaTipo& f) {
+        f.AbrePorcentaje = [&](const TSeleccionaTipo& t) {
+            EXPECT_EQ(t.Empresa, f.Empresa);
+            abiertas << "Porcentaje";
+        };
+        f.AbreMes = [&](const TSeleccionaTipo&) { abiertas << "Mes"; };
+    };
     for (const bool porMes : {false, true}) {
         const auto f = Abre<TSeleccionaTipo>();
+        conecta(*f);
         EXPECT_EQ(f->cText(), "Tipo de Staffing");
         EXPECT_TRUE(f->optPorcentaje->lChecked());
         EXPECT_FALSE(f->optMEs->lChecked());
@@ -104,8 +113,13 @@ TEST_F(CatalogoTest, TypeChooserStartsOnPercentageAndClosesOnEitherButton) {
         f->btnAceptar->Click();
         EXPECT_TRUE(f->IsClosed());
     }
-    const auto f = Abre<TSeleccionaTipo>();
-    f->btnSalir->Click();
-    EXPECT_TRUE(f->IsClosed());
-    EXPECT_EQ(modal.count(), 0);
+    const auto salir = Abre<TSeleccionaTipo>();
+    conecta(*salir);
+    salir->btnSalir->Click();
+    EXPECT_TRUE(salir->IsClosed());
+    EXPECT_EQ(abiertas, (QStringList{"Porcentaje", "Mes"}));
+
+    const auto sinConectar = Abre<TSeleccionaTipo>();
+    sinConectar->btnAceptar->Click();
+    EXPECT_TRUE(sinConectar->IsClosed());
 }

@@ -1,7 +1,11 @@
+#include "ado/SqlLiteral.h"
 #include "security/CLSUSUARIO.h"
 #include "security/frmCambioPwd.h"
-#include "ado/SqlLiteral.h"
 #include "tests/support/BaseDePrueba.h"
+#include "tests/support/CadenasHostiles.h"
+#include "ui/Application.h"
+#include "ui/ErrorReport.h"
+#include "ui/TIni.h"
 #include "ui/TestSeam.h"
 
 #include <memory>
@@ -32,7 +36,7 @@ class CambioPwdTest : public prueba::BaseUsuariosTest {
                      QStringLiteral(", ") +
                      SqlLiteral(clsUsuario::EncriptaPWD(QStringLiteral("Actual1"))) +
                      QLatin1Char(')')});
-        EscribeIni(QStringLiteral("VARIABLES"), QStringLiteral("Usuario"), QStringLiteral("ana"));
+        AppData().AddData(QStringLiteral("UsuarioGet"), QStringLiteral("ana"));
         form = TForm::NewModal<TCambioPwd>();
         form->AbreSeleccionEmpresa = [this](std::shared_ptr<clsConexion>,
                                             std::shared_ptr<clsUsuario> u) {
@@ -117,11 +121,19 @@ TEST_F(CambioPwdTest, ConfirmationComparesTrimmedTexts) {
 
 TEST_F(CambioPwdTest, AcceptedPasswordIsStoredTrimmedWithHistoryAndHandsOver) {
     ui::ScriptedMessages msgs;
-    // Six characters only with the leading blank: the rules see the box as typed.
+    // Six characters only with the blanks, which are not stored: the rules see the stored text.
     Escribe(QStringLiteral("Actual1"), QStringLiteral(" Nuev2"), QStringLiteral("Nuev2"));
     form->btnCambiarClick(nullptr);
+    EXPECT_EQ(msgs.texts(),
+              (QStringList{QStringLiteral("La longitud del password no es correcta."),
+                           QStringLiteral("El formato del password no es correcto.")}));
+    EXPECT_EQ(PasswordGuardado(), clsUsuario::EncriptaPWD(QStringLiteral("Actual1")));
+
+    msgs.clear();
+    Escribe(QStringLiteral("Actual1"), QStringLiteral(" Nueva2 "), QStringLiteral("Nueva2"));
+    form->btnCambiarClick(nullptr);
     EXPECT_EQ(msgs.count(), 0) << msgs.texts().join(u'|').toStdString();
-    EXPECT_EQ(PasswordGuardado(), clsUsuario::EncriptaPWD(QStringLiteral("Nuev2")));
+    EXPECT_EQ(PasswordGuardado(), clsUsuario::EncriptaPWD(QStringLiteral("Nueva2")));
     EXPECT_EQ(Columna(QStringLiteral("select password from hpwd where usuario='ana' order by "
                                      "fch_modifico"))
                   .last(),
@@ -141,4 +153,64 @@ TEST_F(CambioPwdTest, WithoutValidityPeriodNothingIsWrittenAndTheFormStays) {
     EXPECT_EQ(PasswordGuardado(), clsUsuario::EncriptaPWD(QStringLiteral("Actual1")));
     EXPECT_TRUE(traspasos.isEmpty());
     EXPECT_FALSE(form->IsClosed());
+}
+
+TEST_F(CambioPwdTest, HostileNewPasswordsAreStoredExactlyTrimmedOrRefusedWithAMessage) {
+    Ejecuta(
+        {QStringLiteral("update ctrl_usuarios set longitud_password = 0, requiere_numeros "
+                        "= 0, rotacion_password = '0'")});
+    std::vector<QString> errores;
+    ui::SetErrorWindowHook([&](const QString& log) { errores.push_back(log); });
+    const QString actual = clsUsuario::EncriptaPWD(QStringLiteral("Actual1"));
+    for (const prueba::Hostil& h : prueba::CadenasHostiles()) {
+        SCOPED_TRACE(prueba::Muestra(h.texto));
+        form = TForm::NewModal<TCambioPwd>();
+        form->AbreSeleccionEmpresa = [this](std::shared_ptr<clsConexion>,
+                                            std::shared_ptr<clsUsuario> u) {
+            traspasos.push_back(u ? u->GetUsuario() : QString());
+        };
+        traspasos.clear();
+        ui::ScriptedMessages msgs;
+        form->txtAnterior->setText(QStringLiteral("Actual1"));
+        form->txtNuevo->setText(h.texto);  // as typed; the box takes what the column holds
+        form->txtConfirmar->setText(h.texto);
+        const QString guardable = form->txtNuevo->Value().trimmed();
+        EXPECT_LE(form->txtNuevo->Value().size(), clsUsuario::kLargoPassword);
+        form->btnCambiarClick(nullptr);
+
+        if (form->IsClosed()) {
+            EXPECT_EQ(msgs.count(), 0) << msgs.texts().join(u'|').toStdString();
+            EXPECT_EQ(traspasos, QStringList{QStringLiteral("ana")});
+            EXPECT_EQ(PasswordGuardado(), clsUsuario::Cifra(guardable).value_or("?"));
+            clsUsuario ana;
+            ana.SetUsuario(QStringLiteral("ana"));
+            ana.SetPwd(guardable);
+            EXPECT_TRUE(ana.Login());
+            Ejecuta({"update usuarios set password = " + SqlLiteral(actual) +
+                     " where usuario = 'ana'"});
+        } else {
+            EXPECT_GE(msgs.count(), 1);
+            EXPECT_TRUE(traspasos.isEmpty());
+            EXPECT_EQ(PasswordGuardado(), actual);
+        }
+        // A password that cannot be stored whole is always refused, and says why.
+        if (!h.password && h.texto.size() <= clsUsuario::kLargoPassword) {
+            EXPECT_FALSE(form->IsClosed());
+        }
+        if (!clsUsuario::CaracteresPermitidos(h.texto)) {
+            EXPECT_TRUE(
+                msgs.contains(QStringLiteral("La contraseña contiene caracteres no "
+                                             "permitidos.")));
+        }
+    }
+    ui::SetErrorWindowHook({});
+    EXPECT_TRUE(errores.empty()) << (errores.empty() ? "" : errores.front().toStdString());
+}
+
+TEST_F(CambioPwdTest, TheUserIsTheOneWhoSignedInNotTheOneConfigIniNames) {
+    EscribeIni(QStringLiteral("VARIABLES"), QStringLiteral("Usuario"),
+               QStringLiteral("'Administrador'"));
+    form = TForm::NewModal<TCambioPwd>();
+    EXPECT_EQ(form->lblUsuario->cText(), QStringLiteral("ana"));
+    EXPECT_TRUE(form->objUsuario->ValidaPwdActual(QStringLiteral("Actual1")));
 }

@@ -1,5 +1,6 @@
 #include "ui/TIni.h"
 
+#include "tests/support/CadenasHostiles.h"
 #include "tests/support/TempDir.h"
 
 #include <QFile>
@@ -162,6 +163,44 @@ TEST_F(IniTest, LineBreaksInAValueCannotAddKeys) {
     w.SetEntry("CONFIG", "PWD", "abc\r\n[CONFIG]\nBD=otra");
     EXPECT_EQ(w.GetEntry("CONFIG", "BD", "none"), "none");
     EXPECT_EQ(w.GetEntry("CONFIG", "PWD"), "abc [CONFIG] BD=otra");
+}
+
+TEST_F(IniTest, WrittenValuesKeepTheirQuotesAndExactValuesKeepEverything) {
+    TIni w = ini();
+    for (const prueba::Hostil& h : prueba::CadenasHostiles()) {
+        const QString& v = h.texto;
+        SCOPED_TRACE(prueba::Muestra(v));
+        // The trimming writer loses only blanks at the ends and line breaks, never quotes.
+        ASSERT_TRUE(w.SetEntry("CONFIG", "SERVER", v));
+        QString esperado = v;
+        esperado.replace("\r\n", " ").replace('\r', ' ').replace('\n', ' ');
+        EXPECT_EQ(w.GetEntry("CONFIG", "SERVER"), esperado.trimmed());
+
+        const bool cabe = !v.contains('\r') && !v.contains('\n') && !v.contains(QChar(u'\0'));
+        w.SetEntry("CONFIG", "PWD", "antes");
+        EXPECT_EQ(w.SetEntryExact("CONFIG", "PWD", v), cabe);
+        EXPECT_EQ(w.GetEntry("CONFIG", "PWD"), cabe ? v : QString("antes"));
+    }
+    for (const char* v : {" x", "x ", "\t", "' a '", "\"\"", "\"'\"'"}) {
+        ASSERT_TRUE(w.SetEntryExact("CONFIG", "PWD", v));
+        EXPECT_EQ(w.GetEntry("CONFIG", "PWD"), v);
+    }
+    // Values that other programs quoted read as before.
+    writeBytes("[CONFIG]\nPWD='Secreto1'\nID=\"  sa  \"\n");
+    EXPECT_EQ(ini().GetEntry("CONFIG", "PWD"), "Secreto1");
+    EXPECT_EQ(ini().GetEntry("CONFIG", "ID"), "  sa  ");
+}
+
+TEST_F(IniTest, ExactValuesAnAnsiFileCannotHoldAreRefused) {
+    writeBytes(
+        "[CONFIG]\r\nPWD=Compa\xF1\xED"
+        "a\r\n");
+    TIni w = ini();
+    EXPECT_FALSE(w.SetEntryExact("CONFIG", "PWD", "Жуков"));
+    EXPECT_FALSE(w.SetEntryExact("CONFIG", "PWD", "a😀"));
+    EXPECT_EQ(w.GetEntry("CONFIG", "PWD"), "Compañía");
+    EXPECT_TRUE(w.SetEntryExact("CONFIG", "PWD", " ñ€ "));
+    EXPECT_EQ(w.GetEntry("CONFIG", "PWD"), " ñ€ ");
 }
 
 TEST_F(IniTest, CrLfLineEndsAndMissingFinalLineEndArePreserved) {

@@ -1,0 +1,41 @@
+#pragma once
+
+// Statements of the application shell, and the one rule for the companies a user may open,
+// shared by the company chooser and the main window's company search.
+
+#include <QString>
+
+namespace ado {
+class Connection;
+class Value;
+}  // namespace ado
+
+// What a profile's company list ("{}", "{3,7}") allows the user to see.
+struct ListaEmpresas {
+    enum class Tipo { SinPerfil, Todas, Lista, Invalida };
+    Tipo tipo = Tipo::Invalida;
+    QString lista;  // for Tipo::Lista: the text between the braces, unchanged
+
+    // Does the list allow the company with this key (leading blanks allowed)?
+    bool Permite(const QString& empresa) const;
+};
+// Only a list of whole numbers between braces (blanks allowed) is ever pasted into SQL; a
+// NULL or any other text is Invalida.
+ListaEmpresas InterpretaListaEmpresas(const ado::Value& empresas);
+
+// The companies `usuario` may open: the company list of the first profile row that the
+// server returns for him ("{}" meaning all). SinPerfil when he holds no profile, or when the
+// name cannot name an account.
+ListaEmpresas EmpresasDelUsuario(ado::Connection& con, const QString& usuario);
+
+namespace consultas {
+
+// The user's profiles' company lists.
+QString PerfilEmpresas(const QString& usuario);
+// Key, name and short name of the companies the list allows (the company chooser).
+QString EmpresasElegibles(const ListaEmpresas& lista);
+// Key, name, employer registration, tax number and short name of the companies the list
+// allows (the company search).
+QString CatalogoEmpresas(const ListaEmpresas& lista);
+
+}  // namespace consultas

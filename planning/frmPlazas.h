@@ -1,0 +1,121 @@
+#pragma once
+
+// The shared body of the two planning forms: for one plan, cost centre and group (chosen in
+// the selectors) a grid of position entries and an edit panel that adds an entry or changes
+// its figures. The percentage form (TPuestos) and the month form (TMes) differ only in their
+// family of figures (twenty occupancy levels or twelve months), the table the entries live
+// in, and whether the panel is emptied after a save.
+
+#include "planning/ConsultasPlaneacion.h"
+#include "planning/Selectores.h"
+#include "ui/Controls.h"
+#include "ui/TForm.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+
+class clsUsuario;
+
+// What sets one planning form apart from the other.
+struct FamiliaCifras {
+    planeacion::Tabla tabla;
+    QStringList cajas;        // object names of the figure boxes, in table order
+    QStringList rotulos;      // object names of their labels
+    QStringList textos;       // label texts
+    QStringList encabezados;  // grid headers of the figure columns
+    int anchoPuesto;          // grid width of the position name column
+    int anchoCifra;           // grid width of each figure column
+    bool filaPorcentajes;     // a row of percent signs above the figure columns
+    bool nuevoTrasGuardar;    // a save leaves the panel ready for a new entry
+};
+
+class TPlazas : public TForm, public SelectoresPlaneacion {
+    Q_OBJECT
+  public:
+    static constexpr int kMaxCifras = 20;
+
+    // Set by the opener before the form is shown (CNX and Empresa: SelectoresPlaneacion).
+    QString NombreEmpresa;
+    std::shared_ptr<clsUsuario> objUsuario;
+
+    TGroupBox* Puesto = nullptr;
+    TBtnBmp* btnNuevo = nullptr;
+    TLabel* oLabel1236 = nullptr;
+    TGroupBox* grpDatos = nullptr;
+    TLabel* oLabel1238 = nullptr;
+    TEdit* txtidPuesto = nullptr;
+    TBtnBmp* btnBusPuesto = nullptr;
+    TEdit* txtNombrePuesto = nullptr;
+    std::array<TEdit*, kMaxCifras> cifras{};  // the figure boxes in use come first
+    TBtnBmp* btnGuardar = nullptr;
+    TEdit* txtId = nullptr;  // hidden: code of the entry loaded into the panel
+    TLabel* oLabel1235 = nullptr;
+    TGroupBox* oGroupBox3 = nullptr;
+    TArrayBrowse* arrayStaffing = nullptr;
+    TLabel* oLabel1240 = nullptr;  // percentage form only
+    TBtnBmp* btnEliminar = nullptr;
+    TLabel* oLabel1237 = nullptr;
+    TLabel* oLabel1251 = nullptr;
+    TBtnBmp* btnSalir = nullptr;
+
+    const FamiliaCifras& Familia() const { return m_familia; }
+    int nCifras() const { return static_cast<int>(m_familia.cajas.size()); }
+
+    void FormInitialize(TForm* sender);
+    void Permisos();
+    void CargaPuestos();
+    bool existePuesto();
+    void btnNuevoClick(TControl* sender = nullptr);
+    void btnGuardarClick(TControl* sender = nullptr);
+    void btnEliminarClick(TControl* sender = nullptr);
+    void btnBusPuestoClick(TControl* sender = nullptr);
+    void btnSalirClick(TControl* sender = nullptr);
+    void txtidPuestoExit(TControl* sender = nullptr, TControl* next = nullptr);
+    void arrayStaffingChange(TControl* sender = nullptr);
+    void arrayStaffingDblClick(TControl* sender = nullptr, int keyState = 0, int column = 0,
+                               int row = 0);
+
+    // Leaving a figure box: an empty box becomes 0. One rule under the name of each box's
+    // position in the family (the month form's boxes use the first twelve).
+    void CifraExit(TControl* sender, TControl* next = nullptr);
+    void txt5Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt10Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt15Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt20Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt25Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt30Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt35Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt40Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt45Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt50Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt55Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt60Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt65Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt70Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt75Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt80Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt85Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt90Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt95Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+    void txt100Exit(TControl* s, TControl* n = nullptr) { CifraExit(s, n); }
+
+  protected:
+    TPlazas(TForm* parent, const FamiliaCifras& familia);
+    void CreateForm() override;
+    void SeleccionCambiada() override;
+
+  private:
+    void creaPanel();
+    void creaRejilla();
+    void creaPie();
+    planeacion::Eleccion eleccion() const;
+    QStringList textosCifras() const;
+    // The code box holds a position of the company's tabulator; gives its name, or nothing.
+    bool buscaPuesto(QString* nombre);
+
+    const FamiliaCifras& m_familia;
+    int m_ahorro = 0;  // height the edit block leaves to the grid
+};
