@@ -166,7 +166,8 @@ Scalar toNumeric(const Scalar& v, const SqlType& to) {
     const double rounded = roundDecimal(number.d, to.scale);
     if (!(std::fabs(rounded) < limit))
         overflow(to);
-    if (to.scale == 0)
+    // A whole number beyond 64 bits stays a float: the result reader shows it in full.
+    if (to.scale == 0 && std::fabs(rounded) < 9.2e18)
         return Scalar::ofInt(static_cast<std::int64_t>(rounded));
     return Scalar::ofReal(rounded);
 }
@@ -205,9 +206,12 @@ Scalar toDateTime(const Scalar& v) {
         case Scalar::Kind::Real: {
             // SQL Server counts days from 1900-01-01.
             const double days = v.kind == Scalar::Kind::Int ? static_cast<double>(v.i) : v.d;
-            const QDateTime base(QDate(1900, 1, 1), QTime(0, 0));
-            return Scalar::ofText(formatDateTime(
-                base.addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)))));
+            const auto dt = addDays(QDateTime(QDate(1900, 1, 1), QTime(0, 0)), days);
+            if (!dt) {
+                throw ConversionError(QStringLiteral(
+                    "Arithmetic overflow error converting expression to data type datetime."));
+            }
+            return Scalar::ofText(formatDateTime(*dt));
         }
         case Scalar::Kind::Text: {
             const QString t = v.t.trimmed();
@@ -348,6 +352,22 @@ Scalar convertTo(const Scalar& value, const SqlType& to, bool explicitCast) {
     if (to.isDateTime())
         return toDateTimeType(toDateTime(value), to);
     return value;
+}
+
+bool inDateTimeRange(const QDateTime& dt) {
+    return dt.isValid() && dt.date() >= QDate(1753, 1, 1) && dt.date() <= QDate(9999, 12, 31);
+}
+
+std::optional<QDateTime> addDays(const QDateTime& base, double days) {
+    // The whole datetime range is about 3.0 million days: anything larger overflows, and is
+    // refused before the multiplication to milliseconds can leave 64 bits.
+    constexpr double kMaxDays = 4.0e6;
+    if (!(std::fabs(days) < kMaxDays))
+        return std::nullopt;
+    const QDateTime r = base.addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)));
+    if (!inDateTimeRange(r))
+        return std::nullopt;
+    return r;
 }
 
 QString formatDateTime(const QDateTime& dt) {

@@ -97,6 +97,11 @@ Scalar convertTo(const Scalar& value, const SqlType& to, bool explicitCast = fal
 // (.000, .003, .007).
 QString formatDateTime(const QDateTime& dt);
 std::optional<QDateTime> parseDateTime(const QString& text);
+// Whether a date-time lies in SQL Server's datetime range (1753-01-01 to 9999-12-31).
+bool inDateTimeRange(const QDateTime& dt);
+// `base` moved by `days` (fractions as time of day); nullopt when the result leaves the
+// datetime range or the number is not finite.
+std::optional<QDateTime> addDays(const QDateTime& base, double days);
 // A number read as SQL Server reads text where a number is expected (blanks around it
 // ignored); nullopt when it is not a number.
 std::optional<Scalar> parseNumber(const QString& text);

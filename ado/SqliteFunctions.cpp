@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -328,9 +329,14 @@ void fnDtAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const auto dt = dateArg(ctx, argv[0]);
     if (!dt)
         return;
-    const double days = numberArg(argv[1]);
-    resultText(ctx, sql::formatDateTime(
-                        dt->addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)))));
+    const auto r = sql::addDays(*dt, numberArg(argv[1]));
+    if (!r) {
+        resultError(ctx,
+                    QStringLiteral(
+                        "Arithmetic overflow error converting expression to data type datetime."));
+        return;
+    }
+    resultText(ctx, sql::formatDateTime(*r));
 }
 
 }  // namespace
@@ -384,20 +390,24 @@ void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const auto dt = dateArg(ctx, argv[2]);
     if (!dt)
         return;
-    const double number = numberArg(argv[1]);
-    if (!(std::fabs(number) < 2147483648.0)) {  // the number is an int
-        return resultError(
-            ctx,
-            QStringLiteral("Arithmetic overflow error converting expression to data type int."));
+    // The number is an int: fractions are cut off, and a number beyond int is an overflow
+    // (before any arithmetic on it, which then stays well inside 64 bits).
+    const double number = std::trunc(numberArg(argv[1]));
+    if (!(number >= -2147483648.0 && number <= 2147483647.0)) {
+        resultError(ctx, QStringLiteral(
+                             "Arithmetic overflow error converting expression to data type int."));
+        return;
     }
     const qint64 n = static_cast<qint64>(number);
+    // Moves beyond the datetime range are caught before Qt's own limits are reached.
+    constexpr qint64 kMaxMonths = 12 * 10000;
     QDateTime r;
     if (part == u"year")
-        r = dt->addYears(static_cast<int>(n));
+        r = std::llabs(n) < 10000 ? dt->addYears(static_cast<int>(n)) : QDateTime();
     else if (part == u"quarter")
-        r = dt->addMonths(static_cast<int>(3 * n));
+        r = std::llabs(3 * n) < kMaxMonths ? dt->addMonths(static_cast<int>(3 * n)) : QDateTime();
     else if (part == u"month")
-        r = dt->addMonths(static_cast<int>(n));
+        r = std::llabs(n) < kMaxMonths ? dt->addMonths(static_cast<int>(n)) : QDateTime();
     else if (part == u"day" || part == u"dayofyear" || part == u"weekday")
         r = dt->addDays(n);
     else if (part == u"week")
@@ -415,9 +425,10 @@ void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
                              .arg(textOf(argv[0]), calledName(ctx)));
         return;
     }
-    if (!r.isValid() || r.date().year() < 1753 || r.date().year() > 9999) {
-        return resultError(
-            ctx, QStringLiteral("Adding a value to a 'datetime' column caused an overflow."));
+    if (!sql::inDateTimeRange(r)) {
+        resultError(ctx,
+                    QStringLiteral("Adding a value to a 'datetime' column caused an overflow."));
+        return;
     }
     resultText(ctx, sql::formatDateTime(r));
 }

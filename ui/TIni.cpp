@@ -95,9 +95,14 @@ IniText Load(const QString& path) {
     QByteArray bytes = f.readAll();
 
     QString text;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
+    // Editors that add a byte-order mark to a file that already has one leave several: all
+    // are read past, and a write puts back one.
+    qsizetype marks = 0;
+    while (bytes.sliced(marks).startsWith("\xEF\xBB\xBF"))
+        marks += 3;
+    if (marks > 0) {
         ini.encoding = Encoding::Utf8Bom;
-        bytes.remove(0, 3);
+        bytes.remove(0, marks);
         text = QString::fromUtf8(bytes);
     } else {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
