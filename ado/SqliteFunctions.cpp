@@ -935,6 +935,11 @@ void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return;
     }
     const QString escapeText = argc > 2 ? textOf(argv[2]) : QString();
+    if (argc > 2 && escapeText.size() != 1) {
+        return resultError(ctx, QStringLiteral("The invalid escape character \"%1\" was specified "
+                                               "in a LIKE predicate.")
+                                    .arg(escapeText));
+    }
     const QChar escape = escapeText.isEmpty() ? QChar() : escapeText.front();
     auto* cached = static_cast<QRegularExpression*>(sqlite3_get_auxdata(ctx, 0));
     QRegularExpression local;
