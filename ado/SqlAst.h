@@ -51,6 +51,7 @@ struct Expr {
     QString text;
     QString qualifier;
     bool negated = false;
+    bool national = false;  // String: written N'...'
     bool distinct = false;
     bool hasOperand = false;
     bool hasElse = false;
@@ -144,6 +145,7 @@ struct Stmt {
     QStringList primaryKey;
     std::vector<QStringList> uniques;
     bool ifExists = false;  // DROP TABLE IF EXISTS
+    bool truncate = false;  // TRUNCATE TABLE: a DELETE that restarts the identity
     bool unique = false;    // CREATE UNIQUE INDEX
     // IF
     ExprPtr condition;

@@ -14,14 +14,20 @@ SqlType numberLiteralType(const QString& text) {
     const qsizetype dot = text.indexOf(u'.');
     if (text.contains(u'e') || text.contains(u'E'))
         return SqlType{Base::Float};
+    // A literal that is not an int is a numeric of exactly its figures: 748.58 is numeric(5,2).
+    QString whole = dot < 0 ? text : text.left(dot);
+    while (whole.startsWith(u'0'))
+        whole.remove(0, 1);
+    const int scale = dot < 0 ? 0 : static_cast<int>(text.size() - dot - 1);
+    const int precision = std::clamp(static_cast<int>(whole.size()) + scale, 1, 38);
     if (dot < 0) {
         bool ok = false;
         const qlonglong v = text.toLongLong(&ok);
         if (ok && v >= INT32_MIN && v <= INT32_MAX)
             return SqlType{Base::Int};
-        return SqlType{Base::Numeric, 0, 38, 0};
+        return SqlType{Base::Numeric, 0, precision, 0};
     }
-    return SqlType{Base::Numeric, 0, 38, static_cast<int>(text.size() - dot - 1)};
+    return SqlType{Base::Numeric, 0, std::max(precision, scale), scale};
 }
 
 SqlType arithmeticType(const SqlType& a, const SqlType& b) {
@@ -38,6 +44,19 @@ SqlType arithmeticType(const SqlType& a, const SqlType& b) {
 
 QString helperCall(const char* helperName, const QString& a, const QString& b) {
     return QLatin1String(helperName) + u'(' + a + QStringLiteral(", ") + b + u')';
+}
+
+// A whole-number result as SQL Server gives it: an error, not a wider number, when it leaves
+// the range of its type.
+QString checkedWhole(const QString& sql, const SqlType& type) {
+    if (!type.isInteger())
+        return sql;
+    return helperCall(helper::kCheckRange, sql, quoteText(type.name()));
+}
+
+QString divideCall(const char* helperName, const Typed& l, const Typed& r, const SqlType& type) {
+    return QLatin1String(helperName) + u'(' + l.sql + QStringLiteral(", ") + r.sql +
+           (type.isInteger() ? QStringLiteral(", 1)") : QStringLiteral(", 0)"));
 }
 
 QString joined(const std::vector<Typed>& a) {
@@ -81,7 +100,7 @@ RunStep runStep(const QString& op, const SqlType& l, const SqlType& r) {
         return {QLatin1String(" || "), true};
     if ((op == u"+" || op == u"-") && l.isNumber() && r.isNumber())
         return {QLatin1String(" + "), true};
-    if (op == u"*" || op == u"/" || op == u"%")
+    if (op == u"*")
         return {QLatin1String("*"), false};
     if (op == u"&" || op == u"|")
         return {QLatin1String("&"), false};
@@ -182,10 +201,11 @@ Typed Emitter::plus(const Typed& l, const Typed& r) {
         return Typed{helperCall(helper::kAddDays, l.sql, r.sql), l.type, {}};
     if (r.type.isDateTime())
         return Typed{helperCall(helper::kAddDays, r.sql, l.sql), r.type, {}};
-    if (l.type.isNumber() && r.type.isNumber())
-        return Typed{u'(' + l.sql + QStringLiteral(" + ") + r.sql + u')',
-                     arithmeticType(l.type, r.type),
-                     {}};
+    if (l.type.isNumber() && r.type.isNumber()) {
+        const SqlType type = arithmeticType(l.type, r.type);
+        return Typed{
+            checkedWhole(u'(' + l.sql + QStringLiteral(" + ") + r.sql + u')', type), type, {}};
+    }
     if (l.type.isText() && r.type.isText())
         return Typed{u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')', SqlType::varchar(), {}};
     SqlType type;
@@ -213,6 +233,8 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
             return;
         acc.sql = runKind.regroupable ? joinFlat(std::move(run), runKind.kind)
                                       : u'(' + run.join(QString()) + u')';
+        if (runKind.kind == QLatin1String(" + ") || runKind.kind == QLatin1String("*"))
+            acc.sql = checkedWhole(acc.sql, acc.type);
         run.clear();
     };
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
@@ -258,8 +280,15 @@ Typed Emitter::applyOperator(const QString& op, Typed l, Typed r) {
         return Typed{helperCall(helper::kBitXor, l.sql, r.sql), SqlType{Base::Int}, {}};
     if (op == u"||")
         return Typed{u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')', SqlType::varchar(), {}};
-    return Typed{
-        u'(' + l.sql + u' ' + op + u' ' + r.sql + u')', arithmeticType(l.type, r.type), {}};
+    const SqlType type = arithmeticType(l.type, r.type);
+    if (op == u"/")
+        return Typed{checkedWhole(divideCall(helper::kDivide, l, r, type), type), type, {}};
+    if (op == u"%")
+        return Typed{divideCall(helper::kModulo, l, r, type), type, {}};
+    QString sql = u'(' + l.sql + u' ' + op + u' ' + r.sql + u')';
+    if (op == u"-" || op == u"*")
+        sql = checkedWhole(sql, type);
+    return Typed{sql, type, {}};
 }
 
 Typed Emitter::function(const Expr& e, const Scope& scope) {
@@ -300,6 +329,11 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
     switch (f.emit) {
         case Emit::Call:
             return Typed{QLatin1String(f.target) + u'(' + joined(a) + u')', type, {}};
+        case Emit::TypedCall:
+            return Typed{QLatin1String(f.target) + u'(' + joined(a) + QStringLiteral(", ") +
+                             quoteText(a[0].type.name()) + u')',
+                         type,
+                         {}};
         case Emit::Template:
             return Typed{fillPattern(f.target, a), type, {}};
         case Emit::Alias: {
@@ -322,13 +356,19 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
             const bool sumOrAvg = name == QLatin1String("sum") || name == QLatin1String("avg");
             if (sumOrAvg) {
                 if (t.isInteger())
-                    t = SqlType{name == QLatin1String("sum") ? Base::BigInt : Base::Int};
+                    t = SqlType{t.base == Base::BigInt ? Base::BigInt : Base::Int};
                 if (t.base == Base::Numeric)
                     t.precision = 38;
             }
             QString sql = name + u'(' + distinctWord + a[0].sql + u')';
-            if (name == QLatin1String("avg") && t.isInteger())
-                sql = QStringLiteral("CAST(") + sql + QStringLiteral(" AS INTEGER)");
+            if (sumOrAvg && t.isInteger()) {
+                // Whole numbers are summed in their type (int or bigint) and averaged as
+                // that sum divided by their count.
+                sql = checkedWhole(QStringLiteral("sum(") + distinctWord + a[0].sql + u')', t);
+                if (name == QLatin1String("avg"))
+                    sql = u'(' + sql + QStringLiteral(" / count(") + distinctWord + a[0].sql +
+                          QStringLiteral("))");
+            }
             return Typed{sql, t, {}};
         }
         case Emit::CurrentDatabase:
@@ -342,9 +382,11 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
     switch (e.kind) {
         case Expr::Kind::Number:
             return Typed{e.text, numberLiteralType(e.text), {}};
-        case Expr::Kind::String:
-            return Typed{quoteText(e.text), SqlType::varchar(static_cast<int>(e.text.size())),
-                         e.text};
+        case Expr::Kind::String: {
+            SqlType type = SqlType::varchar(static_cast<int>(e.text.size()));
+            type.national = e.national;
+            return Typed{quoteText(e.text), type, e.text};
+        }
         case Expr::Kind::Null:
             return Typed{QStringLiteral("NULL"), {}, {}};
         case Expr::Kind::Column: {

@@ -113,6 +113,18 @@ void Emitter::updateStatement(const Stmt& s, Translation& t) {
         if (alias.compare(s.table.object, Qt::CaseInsensitive) == 0)
             self = &ref;
     }
+    // Named by its table while the FROM list holds it under an alias: the target is that
+    // reference when it is the only one of the table.
+    if (!self) {
+        for (const TableRef& ref : s.from) {
+            if (ref.derived || ref.name.object.compare(s.table.object, Qt::CaseInsensitive) != 0)
+                continue;
+            if (self)
+                translationError(
+                    QStringLiteral("The table '%1' is ambiguous.").arg(s.table.object));
+            self = &ref;
+        }
+    }
     const ObjectName target = self ? self->name : s.table;
     const QString alias = self && !self->alias.isEmpty() ? self->alias : target.object;
     const TableInfo info = requireTable(target);
@@ -123,7 +135,7 @@ void Emitter::updateStatement(const Stmt& s, Translation& t) {
         if (ref.join == TableRef::Join::Left || ref.join == TableRef::Join::Right ||
             ref.join == TableRef::Join::Full) {
             translationError(QStringLiteral(
-                "The embedded engine does not support outer joins in UPDATE ... FROM."));
+                "Outer joins in UPDATE ... FROM are not supported by the embedded engine."));
         }
         if (&ref != self)
             others << tableRef(ref, scope);
@@ -164,6 +176,14 @@ void Emitter::deleteStatement(const Stmt& s, Translation& t) {
     if (s.where)
         sql += QStringLiteral(" WHERE ") + expr(*s.where, scope).sql;
     t.statements << sql;
+    const bool identity = std::any_of(info.columns.begin(), info.columns.end(),
+                                      [](const ColumnInfo& c) { return c.identity; });
+    if (s.truncate && identity) {
+        t.statements << QStringLiteral("DELETE FROM ") +
+                            quoteName(m_schema.schemaFor(s.table.database)) +
+                            QStringLiteral(".sqlite_sequence WHERE name = ") +
+                            quoteText(info.name) + QStringLiteral(" COLLATE NOCASE");
+    }
 }
 
 QString Emitter::tableRef(const TableRef& ref, Scope& scope) {
@@ -283,7 +303,7 @@ SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases
     for (const Select* member = &s; member->compound; member = member->compound.get()) {
         if (member->top || member->compound->top)
             translationError(
-                QStringLiteral("The embedded engine does not support TOP with UNION."));
+                QStringLiteral("TOP with UNION is not supported by the embedded engine."));
         Scope memberScope;
         memberScope.outer = outer;
         SelectOut memberOut;

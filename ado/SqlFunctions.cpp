@@ -22,6 +22,11 @@ constexpr FunctionDef call(const char* name, int minArgs, int maxArgs, const cha
                            SqlType type, NativeFunction impl = nullptr) {
     return FunctionDef{name, minArgs, maxArgs, Emit::Call, target, Result::Fixed, type, impl};
 }
+// The same, given the first argument's type name after the arguments.
+constexpr FunctionDef typedCall(const char* name, int minArgs, int maxArgs, const char* target,
+                                SqlType type, NativeFunction impl) {
+    return FunctionDef{name, minArgs, maxArgs, Emit::TypedCall, target, Result::Fixed, type, impl};
+}
 // The same, typed as its first argument (`result` says how).
 constexpr FunctionDef typedByFirst(const char* name, int minArgs, int maxArgs, const char* target,
                                    Result result = Result::FirstArgument,
@@ -68,13 +73,13 @@ const FunctionDef kFunctions[] = {
     alias("day", 1, "datepart", "'day'"),
     // text
     sqliteText("len", 1, 1, "length(rtrim(%1))", kInt),
-    call("datalength", 1, 1, "length", kInt),
+    typedCall("datalength", 1, 1, "__datalength", kInt, native::dataLength),
     call("upper", 1, 1, "upper", kText, native::upper),
     call("lower", 1, 1, "lower", kText, native::lower),
     call("ltrim", 1, 1, "ltrim", kText),
     call("rtrim", 1, 1, "rtrim", kText),
-    call("replace", 3, 3, "replace", kText),
-    call("substring", 3, 3, "substr", kText),
+    call("replace", 3, 3, "__replace", kText, native::replace),
+    call("substring", 3, 3, "__substring", kText, native::substring),
     call("left", 2, 2, "__left", kText, native::left),
     call("right", 2, 2, "__right", kText, native::right),
     call("charindex", 2, 3, "__charindex", kInt, native::charIndex),
@@ -83,7 +88,8 @@ const FunctionDef kFunctions[] = {
     call("str", 1, 3, "__str", kText, native::str),
     // numbers
     typedByFirst("abs", 1, 1, "abs"),
-    typedByFirst("round", 2, 3, "round"),
+    FunctionDef{
+        "round", 2, 3, Emit::TypedCall, "__round", Result::FirstArgument, {}, native::round},
     typedByFirst("floor", 1, 1, "__floor", Result::WholeNumber, native::floor),
     typedByFirst("ceiling", 1, 1, "__ceiling", Result::WholeNumber, native::ceiling),
     // values and NULL

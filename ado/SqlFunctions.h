@@ -20,12 +20,15 @@ inline constexpr const char* kCollation = "SQLSERVER";
 
 // What translated statements call for operators and conversions (not SQL Server functions).
 namespace helper {
-inline constexpr const char* kStore = "__cv";         // (value, 'type'): stored as that type
-inline constexpr const char* kConvert = "__convert";  // (value, 'type'): CAST and CONVERT
-inline constexpr const char* kPlus = "__plus";        // (a, b): + of operands of unknown type
-inline constexpr const char* kAddDays = "__dtadd";    // (datetime, days)
-inline constexpr const char* kBitXor = "__bitxor";    // (a, b): a ^ b
-inline constexpr const char* kObjectId = "__objid";   // (name): the id sysobjects shows
+inline constexpr const char* kStore = "__cv";          // (value, 'type'): stored as that type
+inline constexpr const char* kConvert = "__convert";   // (value, 'type'): CAST and CONVERT
+inline constexpr const char* kPlus = "__plus";         // (a, b): + of operands of unknown type
+inline constexpr const char* kAddDays = "__dtadd";     // (datetime, days)
+inline constexpr const char* kBitXor = "__bitxor";     // (a, b): a ^ b
+inline constexpr const char* kDivide = "__div";        // (a, b, whole): a / b
+inline constexpr const char* kModulo = "__mod";        // (a, b, whole): a % b
+inline constexpr const char* kCheckRange = "__range";  // (n, 'type'): n, or overflow error
+inline constexpr const char* kObjectId = "__objid";    // (name): the id sysobjects shows
 }  // namespace helper
 
 using NativeFunction = void (*)(sqlite3_context*, int, sqlite3_value**);
@@ -33,6 +36,7 @@ using NativeFunction = void (*)(sqlite3_context*, int, sqlite3_value**);
 // How a call becomes SQLite.
 enum class Emit {
     Call,             // target(arguments); target is registered with `native` when it is set
+    TypedCall,        // the same with the first argument's type name as a last argument
     Template,         // target is SQLite text with %1..%9 standing for the arguments
     Alias,            // the function named target, with `leading` put before the arguments
     IsNull,           // ifnull, the replacement read as the first argument's type

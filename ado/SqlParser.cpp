@@ -112,8 +112,12 @@ class Parser {
         return m_tokens[m_pos++].text;
     }
     [[noreturn]] void unsupported(const QString& what) const {
-        throw ado::Error(QStringLiteral("Parse"),
-                         QStringLiteral("The embedded engine does not support %1.").arg(what));
+        QString subject = what;
+        if (!subject.isEmpty())
+            subject[0] = subject[0].toUpper();
+        throw ado::Error(
+            QStringLiteral("Parse"),
+            QStringLiteral("%1 is not supported by the embedded engine.").arg(subject));
     }
 
     // ---- statements ----
@@ -144,6 +148,7 @@ class Parser {
         } else if (accept("truncate")) {
             expect("table");
             s->kind = Stmt::Kind::Delete;
+            s->truncate = true;
             s->table = objectName();
         } else if (accept("create")) {
             if (accept("table")) {
@@ -563,9 +568,12 @@ class Parser {
         }
         do {
             SelectItem item;
-            // T-SQL's "alias = expression"
+            // T-SQL's "alias = expression" and "'alias' = expression"
             if (peek().isName() && peek(1).isOp("=") && !isReserved(peek())) {
                 item.alias = name();
+                ++m_pos;
+            } else if (at(Tok::String) && peek(1).isOp("=")) {
+                item.alias = m_tokens[m_pos++].text;
                 ++m_pos;
             }
             item.expr = expr();
@@ -810,9 +818,12 @@ class Parser {
             case Tok::Number:
                 ++m_pos;
                 return make(Expr::Kind::Number, t.text);
-            case Tok::String:
+            case Tok::String: {
                 ++m_pos;
-                return make(Expr::Kind::String, t.text);
+                ExprPtr e = make(Expr::Kind::String, t.text);
+                e->national = t.national;
+                return e;
+            }
             case Tok::Variable:
                 unsupported(QStringLiteral("variables (%1)").arg(t.text));
             case Tok::LParen: {

@@ -61,6 +61,7 @@ std::vector<Token> tokenize(const QString& text) {
                 value += text[i++];
             }
             push(Tok::String, value, start);
+            out.back().national = c != u'\'';
         } else if (c == u'[' || c == u'"') {
             const QChar close = c == u'[' ? u']' : u'"';
             const qsizetype start = i++;

@@ -26,6 +26,7 @@ struct Token {
     Tok kind = Tok::End;
     QString text;
     int pos = 0;
+    bool national = false;  // N'...': a Unicode string
 
     // A word that equals the keyword, ignoring letter case (quoted names never match).
     bool is(const char* keyword) const {

@@ -47,6 +47,10 @@ QString typeWord(const SqlType& t) {
             return QStringLiteral("text");
         case Base::DateTime:
             return QStringLiteral("datetime");
+        case Base::SmallDateTime:
+            return QStringLiteral("smalldatetime");
+        case Base::Date:
+            return QStringLiteral("date");
         default:
             return QStringLiteral("sql_variant");
     }
@@ -162,7 +166,8 @@ Scalar toNumeric(const Scalar& v, const SqlType& to) {
     const double rounded = roundDecimal(number.d, to.scale);
     if (!(std::fabs(rounded) < limit))
         overflow(to);
-    if (to.scale == 0)
+    // A whole number beyond 64 bits stays a float: the result reader shows it in full.
+    if (to.scale == 0 && std::fabs(rounded) < 9.2e18)
         return Scalar::ofInt(static_cast<std::int64_t>(rounded));
     return Scalar::ofReal(rounded);
 }
@@ -201,9 +206,12 @@ Scalar toDateTime(const Scalar& v) {
         case Scalar::Kind::Real: {
             // SQL Server counts days from 1900-01-01.
             const double days = v.kind == Scalar::Kind::Int ? static_cast<double>(v.i) : v.d;
-            const QDateTime base(QDate(1900, 1, 1), QTime(0, 0));
-            return Scalar::ofText(formatDateTime(
-                base.addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)))));
+            const auto dt = addDays(QDateTime(QDate(1900, 1, 1), QTime(0, 0)), days);
+            if (!dt) {
+                throw ConversionError(QStringLiteral(
+                    "Arithmetic overflow error converting expression to data type datetime."));
+            }
+            return Scalar::ofText(formatDateTime(*dt));
         }
         case Scalar::Kind::Text: {
             const QString t = v.t.trimmed();
@@ -214,11 +222,40 @@ Scalar toDateTime(const Scalar& v) {
                 throw ConversionError(QStringLiteral(
                     "Conversion failed when converting date and/or time from character string."));
             }
+            if (dt->date().year() < 1753) {
+                throw ConversionError(
+                    QStringLiteral("The conversion of a varchar data type to a datetime data type "
+                                   "resulted in an out-of-range value."));
+            }
             return Scalar::ofText(formatDateTime(*dt));
         }
         default:
             return v;
     }
+}
+
+// A datetime value (as toDateTime gives it) in the range and precision of `to`.
+Scalar toDateTimeType(const Scalar& v, const SqlType& to) {
+    if (v.kind != Scalar::Kind::Text)
+        return v;
+    auto dt = parseDateTime(v.t);
+    if (!dt)
+        return v;
+    if (to.base == Base::Date) {
+        dt->setTime(QTime(0, 0));
+    } else if (to.base == Base::SmallDateTime) {
+        // To the nearest minute, 29.998 seconds and less down.
+        const QTime t = dt->time();
+        dt = dt->addMSecs(-(t.second() * 1000 + t.msec()));
+        if (t.second() * 1000 + t.msec() >= 29999)
+            dt = dt->addSecs(60);
+        if (dt->date() < QDate(1900, 1, 1) || *dt > QDateTime(QDate(2079, 6, 6), QTime(23, 59))) {
+            throw ConversionError(
+                QStringLiteral("The conversion of a varchar data type to a smalldatetime data "
+                               "type resulted in an out-of-range value."));
+        }
+    }
+    return Scalar::ofText(formatDateTime(*dt));
 }
 
 }  // namespace
@@ -229,8 +266,10 @@ QString SqlType::name() const {
             return QStringLiteral("numeric(%1,%2)").arg(precision).arg(scale);
         case Base::Char:
         case Base::VarChar:
-            return typeWord(*this) +
+            return (national ? QStringLiteral("n") : QString()) + typeWord(*this) +
                    (length < 0 ? QStringLiteral("(max)") : QStringLiteral("(%1)").arg(length));
+        case Base::Text:
+            return national ? QStringLiteral("ntext") : QStringLiteral("text");
         default:
             return typeWord(*this);
     }
@@ -264,14 +303,21 @@ std::optional<SqlType> SqlType::fromName(const QString& rawName, int arg1, int a
     } else if (n == u"char" || n == u"nchar" || n == u"character") {
         t.base = Base::Char;
         t.length = arg1 == -2 ? 1 : arg1;
+        t.national = n == u"nchar";
     } else if (n == u"varchar" || n == u"nvarchar" || n == u"sysname") {
         t.base = Base::VarChar;
         t.length = n == u"sysname" ? 128 : (arg1 == -2 ? 1 : arg1);
+        t.national = n != u"varchar";
     } else if (n == u"text" || n == u"ntext") {
         t.base = Base::Text;
         t.length = -1;
-    } else if (n == u"datetime" || n == u"smalldatetime" || n == u"date" || n == u"datetime2") {
+        t.national = n == u"ntext";
+    } else if (n == u"datetime" || n == u"datetime2") {
         t.base = Base::DateTime;
+    } else if (n == u"smalldatetime") {
+        t.base = Base::SmallDateTime;
+    } else if (n == u"date") {
+        t.base = Base::Date;
     } else {
         return std::nullopt;
     }
@@ -304,12 +350,32 @@ Scalar convertTo(const Scalar& value, const SqlType& to, bool explicitCast) {
     if (to.isText())
         return toText(value, to, explicitCast);
     if (to.isDateTime())
-        return toDateTime(value);
+        return toDateTimeType(toDateTime(value), to);
     return value;
 }
 
+bool inDateTimeRange(const QDateTime& dt) {
+    return dt.isValid() && dt.date() >= QDate(1753, 1, 1) && dt.date() <= QDate(9999, 12, 31);
+}
+
+std::optional<QDateTime> addDays(const QDateTime& base, double days) {
+    // The whole datetime range is about 3.0 million days: anything larger overflows, and is
+    // refused before the multiplication to milliseconds can leave 64 bits.
+    constexpr double kMaxDays = 4.0e6;
+    if (!(std::fabs(days) < kMaxDays))
+        return std::nullopt;
+    const QDateTime r = base.addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)));
+    if (!inDateTimeRange(r))
+        return std::nullopt;
+    return r;
+}
+
 QString formatDateTime(const QDateTime& dt) {
-    return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    const QTime time = dt.time();
+    const int ticks = static_cast<int>(std::lround(time.msec() * 0.3));  // of 1/300 s
+    const QDateTime whole = dt.addMSecs(-time.msec());
+    return whole.addMSecs(std::lround(ticks * 10.0 / 3.0))
+        .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
 }
 
 std::optional<QDateTime> parseDateTime(const QString& text) {

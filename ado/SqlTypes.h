@@ -24,12 +24,15 @@ struct SqlType {
         Char,
         VarChar,
         Text,
-        DateTime
+        DateTime,
+        SmallDateTime,  // to the minute, 1900-01-01 to 2079-06-06
+        Date,           // the day alone
     };
     Base base = Base::Unknown;
     int length = 0;  // characters of char/varchar; -1 for (max)
     int precision = 18;
     int scale = 0;
+    bool national = false;  // nchar, nvarchar, ntext: two bytes a character
 
     bool known() const { return base != Base::Unknown; }
     bool isInteger() const {
@@ -40,7 +43,9 @@ struct SqlType {
     bool isText() const {
         return base == Base::Char || base == Base::VarChar || base == Base::Text;
     }
-    bool isDateTime() const { return base == Base::DateTime; }
+    bool isDateTime() const {
+        return base == Base::DateTime || base == Base::SmallDateTime || base == Base::Date;
+    }
 
     // The canonical name, also the declared type of the column in the database file:
     // "int", "numeric(3,0)", "char(15)", "varchar(max)", "datetime".
@@ -88,8 +93,15 @@ class ConversionError : public std::runtime_error {
 Scalar convertTo(const Scalar& value, const SqlType& to, bool explicitCast = false);
 
 // Date-times are stored as text "yyyy-MM-dd HH:mm:ss.zzz".
+// "yyyy-MM-dd HH:mm:ss.zzz", the time rounded as datetime keeps it: to 1/300 of a second
+// (.000, .003, .007).
 QString formatDateTime(const QDateTime& dt);
 std::optional<QDateTime> parseDateTime(const QString& text);
+// Whether a date-time lies in SQL Server's datetime range (1753-01-01 to 9999-12-31).
+bool inDateTimeRange(const QDateTime& dt);
+// `base` moved by `days` (fractions as time of day); nullopt when the result leaves the
+// datetime range or the number is not finite.
+std::optional<QDateTime> addDays(const QDateTime& base, double days);
 // A number read as SQL Server reads text where a number is expected (blanks around it
 // ignored); nullopt when it is not a number.
 std::optional<Scalar> parseNumber(const QString& text);

@@ -100,9 +100,35 @@ class BatchCache {
     std::unordered_map<QString, decltype(m_items)::iterator> m_index;
 };
 
+// Largest magnitude a 64-bit unscaled value takes without overflow, with a margin for the
+// rounding of the double.
+constexpr double kInt64Limit = 9.2e18;
+
+// A number too large for 64 bits, shown whole as SQL Server shows it (the exact decimal
+// types hold up to 38 digits).
+Value wholeNumberText(double d) {
+    return Value(QString::number(d, 'f', 0));
+}
+
+// A number at `scale` decimals. When the unscaled value does not fit in 64 bits, decimals
+// the double cannot carry anyway are given up first; a whole part beyond 64 bits is text.
 Value decimalFromDouble(double d, int scale) {
-    return Value(
-        Decimal{static_cast<std::int64_t>(std::llround(d * std::pow(10.0, scale))), scale});
+    if (!std::isfinite(d))
+        return Value(QString::number(d));
+    while (scale > 0 && !(std::fabs(d * std::pow(10.0, scale)) < kInt64Limit))
+        --scale;
+    const double shifted = d * std::pow(10.0, scale);
+    if (!(std::fabs(shifted) < kInt64Limit))
+        return wholeNumberText(d);
+    return Value(Decimal{static_cast<std::int64_t>(std::llround(shifted)), scale});
+}
+
+Value wholeFromDouble(double d) {
+    if (!std::isfinite(d))
+        return Value(QString::number(d));
+    if (!(std::fabs(d) < kInt64Limit))
+        return wholeNumberText(d);
+    return Value(std::int64_t{std::llround(d)});
 }
 
 // A float without a known scale: the fewest decimals (up to 9) that show it.
@@ -144,8 +170,7 @@ Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type) {
         const auto n = number();
         if (!n)
             return Value(text());
-        return n->kind == sql::Scalar::Kind::Int ? Value(n->i)
-                                                 : Value(std::int64_t{std::llround(n->d)});
+        return n->kind == sql::Scalar::Kind::Int ? Value(n->i) : wholeFromDouble(n->d);
     }
     if (type.base == SqlType::Base::Numeric || type.base == SqlType::Base::Float) {
         const auto n = number();

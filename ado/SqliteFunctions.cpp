@@ -8,8 +8,11 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace ado {
 
@@ -140,6 +143,79 @@ void fnConvert(sqlite3_context* ctx, int, sqlite3_value** argv) {
 
 // a + b when the types were not known while translating: text and text join, otherwise the
 // text side is read as a number (as SQL Server converts varchar to int).
+// a / b and a % b: a zero divisor is an error, as SQL Server raises it; whole numbers
+// divide as whole numbers when the result's type (third argument, 1) is a whole number.
+void divideOrModulo(sqlite3_context* ctx, sqlite3_value** argv, bool modulo) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const bool whole = sqlite3_value_int(argv[2]) != 0;
+    const bool integers = sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER &&
+                          sqlite3_value_numeric_type(argv[1]) == SQLITE_INTEGER;
+    if (whole && integers) {
+        const sqlite3_int64 a = sqlite3_value_int64(argv[0]);
+        const sqlite3_int64 b = sqlite3_value_int64(argv[1]);
+        if (b == 0)
+            return resultError(ctx, QStringLiteral("Divide by zero error encountered."));
+        if (a == std::numeric_limits<sqlite3_int64>::min() && b == -1) {
+            return resultError(
+                ctx, QStringLiteral(
+                         "Arithmetic overflow error converting expression to data type bigint."));
+        }
+        sqlite3_result_int64(ctx, modulo ? a % b : a / b);
+        return;
+    }
+    const double a = sqlite3_value_double(argv[0]);
+    const double b = sqlite3_value_double(argv[1]);
+    if (b == 0)
+        return resultError(ctx, QStringLiteral("Divide by zero error encountered."));
+    const double r = modulo ? std::fmod(a, b) : a / b;
+    if (whole)
+        sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(std::trunc(r)));
+    else
+        sqlite3_result_double(ctx, r);
+}
+
+void fnDivide(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    divideOrModulo(ctx, argv, false);
+}
+void fnModulo(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    divideOrModulo(ctx, argv, true);
+}
+
+// (value, 'type'): the value of a whole-number expression, or the overflow error when it lies
+// outside the type's range (SQLite's own arithmetic turns a 64-bit overflow into a real).
+void fnCheckRange(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const int kind = sqlite3_value_type(argv[0]);
+    if (kind == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString type = textOf(argv[1]);
+    double lo = -9223372036854775808.0;
+    double hi = 9223372036854775807.0;
+    if (type == u"int") {
+        lo = -2147483648.0;
+        hi = 2147483647.0;
+    } else if (type == u"smallint") {
+        lo = -32768.0;
+        hi = 32767.0;
+    } else if (type == u"tinyint") {
+        lo = 0;
+        hi = 255;
+    }
+    const bool exact = kind == SQLITE_INTEGER;
+    const double v = sqlite3_value_double(argv[0]);
+    const bool inRange = exact ? (v >= lo && v <= hi) : (v >= lo && v < hi);
+    if (!inRange) {
+        return resultError(
+            ctx, QStringLiteral("Arithmetic overflow error converting expression to data type %1.")
+                     .arg(type));
+    }
+    sqlite3_result_value(ctx, argv[0]);
+}
+
 void fnPlus(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
@@ -253,9 +329,14 @@ void fnDtAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const auto dt = dateArg(ctx, argv[0]);
     if (!dt)
         return;
-    const double days = numberArg(argv[1]);
-    resultText(ctx, sql::formatDateTime(
-                        dt->addMSecs(static_cast<qint64>(std::llround(days * 86400000.0)))));
+    const auto r = sql::addDays(*dt, numberArg(argv[1]));
+    if (!r) {
+        resultError(ctx,
+                    QStringLiteral(
+                        "Arithmetic overflow error converting expression to data type datetime."));
+        return;
+    }
+    resultText(ctx, sql::formatDateTime(*r));
 }
 
 }  // namespace
@@ -309,14 +390,24 @@ void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const auto dt = dateArg(ctx, argv[2]);
     if (!dt)
         return;
-    const qint64 n = static_cast<qint64>(numberArg(argv[1]));
+    // The number is an int: fractions are cut off, and a number beyond int is an overflow
+    // (before any arithmetic on it, which then stays well inside 64 bits).
+    const double number = std::trunc(numberArg(argv[1]));
+    if (!(number >= -2147483648.0 && number <= 2147483647.0)) {
+        resultError(ctx, QStringLiteral(
+                             "Arithmetic overflow error converting expression to data type int."));
+        return;
+    }
+    const qint64 n = static_cast<qint64>(number);
+    // Moves beyond the datetime range are caught before Qt's own limits are reached.
+    constexpr qint64 kMaxMonths = 12 * 10000;
     QDateTime r;
     if (part == u"year")
-        r = dt->addYears(static_cast<int>(n));
+        r = std::llabs(n) < 10000 ? dt->addYears(static_cast<int>(n)) : QDateTime();
     else if (part == u"quarter")
-        r = dt->addMonths(static_cast<int>(3 * n));
+        r = std::llabs(3 * n) < kMaxMonths ? dt->addMonths(static_cast<int>(3 * n)) : QDateTime();
     else if (part == u"month")
-        r = dt->addMonths(static_cast<int>(n));
+        r = std::llabs(n) < kMaxMonths ? dt->addMonths(static_cast<int>(n)) : QDateTime();
     else if (part == u"day" || part == u"dayofyear" || part == u"weekday")
         r = dt->addDays(n);
     else if (part == u"week")
@@ -332,6 +423,11 @@ void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     else {
         resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
                              .arg(textOf(argv[0]), calledName(ctx)));
+        return;
+    }
+    if (!sql::inDateTimeRange(r)) {
+        resultError(ctx,
+                    QStringLiteral("Adding a value to a 'datetime' column caused an overflow."));
         return;
     }
     resultText(ctx, sql::formatDateTime(r));
@@ -504,6 +600,200 @@ void lower(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     changeCase(ctx, argc, argv, false);
 }
 
+// REPLACE(text, pattern, replacement): the pattern is found as the collation compares, letter
+// case ignored; an empty pattern replaces nothing.
+void replace(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    QString text = textOf(argv[0]);
+    const QString pattern = textOf(argv[1]);
+    if (!pattern.isEmpty())
+        text.replace(pattern, textOf(argv[2]), Qt::CaseInsensitive);
+    resultText(ctx, text);
+}
+
+// SUBSTRING(text, start, length): the characters from `start` to `start + length - 1` that lie
+// within the text (a start below 1 takes fewer); a negative length is an error.
+void substring(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString text = textOf(argv[0]);
+    const sqlite3_int64 start = sqlite3_value_int64(argv[1]);
+    const sqlite3_int64 length = sqlite3_value_int64(argv[2]);
+    if (length < 0) {
+        return resultError(
+            ctx, QStringLiteral("Invalid length parameter passed to the substring function."));
+    }
+    const sqlite3_int64 first = std::max<sqlite3_int64>(start, 1);
+    const sqlite3_int64 end = start > std::numeric_limits<sqlite3_int64>::max() - length
+                                  ? std::numeric_limits<sqlite3_int64>::max()
+                                  : start + length;  // one past the last
+    const sqlite3_int64 last = std::min<sqlite3_int64>(end, text.size() + 1);
+    if (last <= first) {
+        resultText(ctx, QString());
+        return;
+    }
+    resultText(ctx, text.mid(first - 1, last - first));
+}
+
+namespace {
+
+// |value| written with 15 significant figures and no exponent: the figures a double holds
+// faithfully, so that 1.005 reads as 1.005 and rounds up.
+QString faithfulDecimal(double value) {
+    const double a = std::fabs(value);
+    const int whole = a >= 1 ? static_cast<int>(std::floor(std::log10(a))) + 1 : 0;
+    return QString::number(a, 'f', std::clamp(15 - whole, 0, 30));
+}
+
+// The decimal text rounded (half away from zero) or truncated at `places` after the point
+// (negative: before it), as a double with the sign of `negative`.
+double roundDecimalText(const QString& text, int places, bool truncate, bool negative) {
+    const qsizetype dot = text.indexOf(u'.');
+    QString digits = text;
+    qsizetype point = dot < 0 ? text.size() : dot;
+    if (dot >= 0)
+        digits.remove(dot, 1);
+    // Keep the digits up to the rounding position; the first dropped one decides.
+    const qsizetype keep = point + places;
+    if (keep >= digits.size())
+        return negative ? -text.toDouble() : text.toDouble();
+    bool up = false;
+    if (keep >= 0)
+        up = !truncate && digits[keep] >= u'5';
+    QString kept = keep > 0 ? digits.left(keep) : QString();
+    // Add one unit in the last kept place.
+    if (up) {
+        qsizetype i = kept.size() - 1;
+        for (; i >= 0 && kept[i] == u'9'; --i)
+            kept[i] = u'0';
+        if (i >= 0) {
+            kept[i] = QChar(kept[i].unicode() + 1);
+        } else {
+            kept.prepend(u'1');
+            ++point;
+        }
+    }
+    const qsizetype wholeDigits = point;
+    double result = 0;
+    if (!kept.isEmpty()) {
+        // kept holds the figures from the first digit down to the rounding position.
+        const QString shown = kept.size() >= wholeDigits
+                                  ? kept.left(wholeDigits) + u'.' + kept.mid(wholeDigits)
+                                  : kept + QString(wholeDigits - kept.size(), u'0');
+        result = shown.toDouble();
+    }
+    return negative ? -result : result;
+}
+
+}  // namespace
+
+// ROUND(number, length [, function], 'type'): half away from zero (or truncated when the
+// function is not 0) at `length` places after the point, before it when negative; the
+// result keeps the number's type and overflows as it does.
+void round(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    for (int i = 0; i + 1 < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) {
+            sqlite3_result_null(ctx);
+            return;
+        }
+    }
+    const sql::SqlType type = sql::SqlType::parse(textOf(argv[argc - 1]));
+    const int places =
+        static_cast<int>(std::clamp<sqlite3_int64>(sqlite3_value_int64(argv[1]), -40, 40));
+    const bool truncate = argc > 3 && sqlite3_value_int64(argv[2]) != 0;
+    const auto overflow = [&](const QString& word) {
+        resultError(ctx, QStringLiteral("Arithmetic overflow error converting expression to data "
+                                        "type %1.")
+                             .arg(word));
+    };
+    if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER) {
+        const sqlite3_int64 v = sqlite3_value_int64(argv[0]);
+        if (places >= 0) {
+            sqlite3_result_int64(ctx, v);
+            return;
+        }
+        if (places < -18) {
+            sqlite3_result_int64(ctx, 0);
+            return;
+        }
+        sqlite3_int64 unit = 1;
+        for (int i = 0; i < -places; ++i)
+            unit *= 10;
+        const sqlite3_int64 rest = v % unit;
+        long double r = static_cast<long double>(v - rest);
+        if (!truncate && std::llabs(rest) * 2 >= unit)
+            r += v < 0 ? -unit : unit;
+        const auto [lo, hi] =
+            type.isInteger() && type.base != sql::SqlType::Base::BigInt
+                ? std::pair<long double, long double>{-2147483648.0L, 2147483647.0L}
+                : std::pair<long double, long double>{-9223372036854775808.0L,
+                                                      9223372036854775807.0L};
+        if (r < lo || r > hi)
+            return overflow(type.known() ? type.name() : QStringLiteral("int"));
+        sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(r));
+        return;
+    }
+    const double v = sqlite3_value_double(argv[0]);
+    if (type.base == sql::SqlType::Base::Float) {
+        const double unit = std::pow(10.0, places);
+        const double scaled = v * unit;
+        sqlite3_result_double(ctx, (truncate ? std::trunc(scaled) : std::round(scaled)) / unit);
+        return;
+    }
+    const double r = roundDecimalText(faithfulDecimal(v), places, truncate, v < 0);
+    if (type.base == sql::SqlType::Base::Numeric && r != 0 &&
+        std::fabs(r) >= std::pow(10.0, type.precision - type.scale))
+        return overflow(QStringLiteral("numeric"));
+    sqlite3_result_double(ctx, r);
+}
+
+// DATALENGTH(value, 'type'): the bytes SQL Server stores the value in; text takes one byte a
+// character in the single-byte code page, two in the national types.
+void dataLength(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    using Base = sql::SqlType::Base;
+    const sql::SqlType type = sql::SqlType::parse(textOf(argv[1]));
+    sqlite3_int64 bytes = 0;
+    switch (type.base) {
+        case Base::Bit:
+        case Base::TinyInt:
+            bytes = 1;
+            break;
+        case Base::SmallInt:
+            bytes = 2;
+            break;
+        case Base::Int:
+            bytes = 4;
+            break;
+        case Base::BigInt:
+        case Base::Float:
+        case Base::DateTime:
+            bytes = 8;
+            break;
+        case Base::Numeric:
+            bytes = type.precision <= 9    ? 5
+                    : type.precision <= 19 ? 9
+                    : type.precision <= 28 ? 13
+                                           : 17;
+            break;
+        default:
+            if (sqlite3_value_type(argv[0]) != SQLITE_TEXT && !type.known()) {
+                bytes = sqlite3_value_type(argv[0]) == SQLITE_INTEGER ? 4 : 8;
+                break;
+            }
+            bytes = textOf(argv[0]).size() * (type.national ? 2 : 1);
+    }
+    sqlite3_result_int64(ctx, bytes);
+}
+
 }  // namespace native
 
 namespace {
@@ -645,6 +935,11 @@ void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return;
     }
     const QString escapeText = argc > 2 ? textOf(argv[2]) : QString();
+    if (argc > 2 && escapeText.size() != 1) {
+        return resultError(ctx, QStringLiteral("The invalid escape character \"%1\" was specified "
+                                               "in a LIKE predicate.")
+                                    .arg(escapeText));
+    }
     const QChar escape = escapeText.isEmpty() ? QChar() : escapeText.front();
     auto* cached = static_cast<QRegularExpression*>(sqlite3_get_auxdata(ctx, 0));
     QRegularExpression local;
@@ -693,6 +988,9 @@ const Helper kHelpers[] = {
     {sql::helper::kPlus, 2, 2, fnPlus},
     {sql::helper::kAddDays, 2, 2, fnDtAdd},
     {sql::helper::kBitXor, 2, 2, fnBitXor},
+    {sql::helper::kDivide, 3, 3, fnDivide},
+    {sql::helper::kModulo, 3, 3, fnModulo},
+    {sql::helper::kCheckRange, 2, 2, fnCheckRange},
     {sql::helper::kObjectId, 1, 1, fnObjId},
     {"like", 2, 3, fnLike},  // SQLite calls like() for the LIKE operator, with or without ESCAPE
 };
@@ -711,6 +1009,11 @@ long long objectIdOf(const char* name) {
     return static_cast<long long>(h & 0x7fffffff) | 1;
 }
 
+// Arguments that the translator adds to a call of the function.
+int extra(const sql::FunctionDef& f) {
+    return f.emit == sql::Emit::TypedCall ? 1 : 0;
+}
+
 void registerSqlServerFunctions(sqlite3* db) {
     sqlite3_create_collation_v2(db, sql::kCollation, SQLITE_UTF8, nullptr, compareSqlServer,
                                 nullptr);
@@ -718,7 +1021,8 @@ void registerSqlServerFunctions(sqlite3* db) {
         add(db, h.name, h.minArgs, h.maxArgs, h.fn, true);
     for (const sql::FunctionDef& f : sql::functions()) {
         if (f.native)
-            add(db, f.target, f.minArgs, f.maxArgs, f.native, f.deterministic, &f);
+            add(db, f.target, f.minArgs + extra(f), f.maxArgs + extra(f), f.native, f.deterministic,
+                &f);
     }
 }
 

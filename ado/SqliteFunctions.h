@@ -33,6 +33,10 @@ void objectId(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void objectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void upper(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void lower(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void replace(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void substring(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void round(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void dataLength(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 }  // namespace native
 
 }  // namespace ado

@@ -2,16 +2,44 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace ado {
 
 namespace {
 
-std::int64_t pow10(int n) {
-    std::int64_t p = 1;
-    for (int i = 0; i < n; ++i)
+// 10^n for the scales a decimal has (0 to 38); beyond 18 only as a double.
+double pow10(int n) {
+    return std::pow(10.0, n);
+}
+
+// The whole part of a decimal (truncated, or rounded half away from zero), computed in 128
+// bits so that no scale up to 38 overflows.
+std::int64_t wholePart(const Decimal& d, bool rounded) {
+    if (d.scale <= 0)
+        return d.unscaled;
+    __int128 p = 1;
+    for (int i = 0; i < d.scale && i < 38; ++i)
         p *= 10;
-    return p;
+    const __int128 u = d.unscaled;
+    __int128 q = u / p;
+    if (rounded) {
+        const __int128 r = u % p;
+        if ((r < 0 ? -r : r) * 2 >= p)
+            q += u < 0 ? -1 : 1;
+    }
+    return static_cast<std::int64_t>(q);
+}
+
+// A double as a whole number, saturating instead of overflowing.
+std::int64_t saturated(double d) {
+    if (std::isnan(d))
+        return 0;
+    if (d >= 9223372036854775807.0)
+        return std::numeric_limits<std::int64_t>::max();
+    if (d <= -9223372036854775808.0)
+        return std::numeric_limits<std::int64_t>::min();
+    return static_cast<std::int64_t>(d);
 }
 
 }  // namespace
@@ -39,8 +67,7 @@ std::int64_t Value::toInt() const {
         case Type::Integer:
             return std::get<std::int64_t>(m_data);
         case Type::Decimal: {
-            const Decimal& d = std::get<Decimal>(m_data);
-            return d.unscaled / pow10(d.scale);
+            return wholePart(std::get<Decimal>(m_data), false);
         }
         case Type::Text: {
             const QString t = std::get<QString>(m_data).trimmed();
@@ -49,7 +76,7 @@ std::int64_t Value::toInt() const {
             if (ok)
                 return n;
             const double d = t.toDouble(&ok);
-            return ok ? static_cast<std::int64_t>(d) : 0;
+            return ok ? saturated(d) : 0;
         }
         default:
             return 0;
@@ -90,9 +117,8 @@ QString Value::toText() const {
 QString Value::rightAligned(int width) const {
     if (isNull())
         return QString(width, u' ');
-    return QString::number(type() == Type::Decimal
-                               ? static_cast<std::int64_t>(std::llround(toDouble()))
-                               : toInt())
+    return QString::number(type() == Type::Decimal ? wholePart(std::get<Decimal>(m_data), true)
+                                                   : toInt())
         .rightJustified(width, u' ');
 }
 

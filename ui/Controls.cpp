@@ -215,10 +215,17 @@ void TLabel::lTransparent(bool t) {
 
 // ---- TLabelBuddy ----
 
-TLabelBuddy::TLabelBuddy(TControl* buddy, QWidget* parent) : QLabel(parent), m_buddy(buddy) {
+TLabelBuddy::TLabelBuddy(TControl* buddy, QWidget* parent)
+    : QLabel(parent), m_buddy(buddy), m_buddyWidget(buddy->widget()) {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    buddy->widget()->installEventFilter(this);
+    m_buddyWidget->installEventFilter(this);
+    // The label stops following as soon as its buddy starts dying: QWidget's destructor
+    // still sends events (hide, child removal) after the control's own part is gone.
+    connect(m_buddyWidget, &QObject::destroyed, this, [this] {
+        m_buddyWidget = nullptr;
+        m_buddy = nullptr;
+    });
     setBuddy(buddy->widget());
     follow();
 }
@@ -239,13 +246,15 @@ void TLabelBuddy::realise() {
     follow();
 }
 void TLabelBuddy::follow() {
-    const QRect b = m_buddy->widget()->geometry();
+    if (!m_buddyWidget)
+        return;
+    const QRect b = m_buddyWidget->geometry();
     const int h = fontMetrics().height() + 2;
     setGeometry(b.x(), b.y() - h - 1, std::max(b.width(), fontMetrics().horizontalAdvance(text())),
                 h);
 }
 bool TLabelBuddy::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_buddy->widget()) {
+    if (m_buddyWidget && watched == m_buddyWidget.data()) {
         switch (event->type()) {
             case QEvent::Move:
             case QEvent::Resize:

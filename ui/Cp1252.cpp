@@ -75,15 +75,18 @@ QByteArray cp1252::encodeLossy(const QString& text) {
 }
 
 DecodedText DecodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8,
-                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    DecodedText decoded{utf8.decode(bytes), TextEncoding::Utf8};
+    // Editors that add a byte-order mark to a file that already has one leave several: all are
+    // read past, and a write puts back one.
+    qsizetype marks = 0;
+    while (bytes.sliced(marks).startsWith("\xEF\xBB\xBF"))
+        marks += 3;
+    const QByteArray body = bytes.sliced(marks);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    DecodedText decoded{utf8.decode(body), marks > 0 ? TextEncoding::Utf8Bom : TextEncoding::Utf8};
+    // A mark in front of text that is not UTF-8 is a contradiction: the text is taken as
+    // Windows-1252 and written back as such, without the mark, so no byte of it is altered.
     if (utf8.hasError())
-        return {cp1252::decode(bytes), TextEncoding::Cp1252};
-    if (decoded.text.startsWith(QChar(0xFEFF))) {
-        decoded.text.remove(0, 1);
-        decoded.encoding = TextEncoding::Utf8Bom;
-    }
+        return {cp1252::decode(body), TextEncoding::Cp1252};
     return decoded;
 }
 

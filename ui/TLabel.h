@@ -3,6 +3,7 @@
 #include "ui/TControl.h"
 
 #include <QLabel>
+#include <QPointer>
 
 class TLabel : public QLabel, public TControl {
   public:
@@ -34,7 +35,8 @@ class TLabelBuddy : public QLabel, public TControl {
     QWidget* widget() const override;
     QString cText() const;
     void cText(const QString& t);
-    TControl* buddy() const { return m_buddy; }
+    // The control the label names; nullptr once that control is destroyed.
+    TControl* buddy() const { return m_buddyWidget ? m_buddy : nullptr; }
 
   protected:
     TLabelBuddy(TControl* buddy, QWidget* parent);
@@ -44,4 +46,7 @@ class TLabelBuddy : public QLabel, public TControl {
   private:
     void follow();
     TControl* m_buddy;
+    // The buddy's widget, kept apart so that events its destructor still sends are told
+    // apart without calling into the half-destroyed control.
+    QPointer<QWidget> m_buddyWidget;
 };

@@ -192,9 +192,9 @@ TEST_F(DialectTest, ABatchRunsWholeOrNotAtAll) {
 
 TEST_F(DialectTest, StatementsTheEngineCannotRunAreNamed) {
     EXPECT_EQ(error("EXEC sp_who"),
-              "The embedded engine does not support the statement beginning 'EXEC'.");
+              "The statement beginning 'EXEC' is not supported by the embedded engine.");
     EXPECT_EQ(error("create procedure p as select 1"),
-              "The embedded engine does not support CREATE procedure.");
+              "CREATE procedure is not supported by the embedded engine.");
     EXPECT_EQ(error("select * from nothere"), "Invalid object name 'nothere'.");
     EXPECT_EQ(error("select nocol from t"), "Invalid column name 'nocol'.");
     EXPECT_EQ(error("select frobnicate(1)"),

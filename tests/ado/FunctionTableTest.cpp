@@ -35,6 +35,7 @@ TEST(FunctionTable, NamesAreUniqueAndEveryEntryCanBeEmitted) {
         EXPECT_TRUE(f.maxArgs == sql::kVariadic || f.maxArgs >= f.minArgs) << f.name;
         switch (f.emit) {
             case sql::Emit::Call:
+            case sql::Emit::TypedCall:
             case sql::Emit::Template:
                 EXPECT_NE(f.target, nullptr) << f.name;
                 break;

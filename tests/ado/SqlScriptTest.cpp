@@ -40,7 +40,8 @@ TEST(SqlTypeTest, ReadsDeclaredTypes) {
     EXPECT_EQ(SqlType::parse("decimal(18, 2)").name(), "numeric(18,2)");
     EXPECT_EQ(SqlType::parse("varchar(max)").length, -1);
     EXPECT_EQ(SqlType::parse("char").length, 1);
-    EXPECT_EQ(SqlType::parse("nvarchar(20)").name(), "varchar(20)");
+    EXPECT_EQ(SqlType::parse("nvarchar(20)").name(), "nvarchar(20)");
+    EXPECT_EQ(SqlType::parse("nvarchar(20)").length, SqlType::parse("varchar(20)").length);
     EXPECT_FALSE(SqlType::parse("geography").known());
     EXPECT_FALSE(SqlType::fromName("numeric", 40, 2).has_value());
 }

@@ -54,3 +54,18 @@ TEST(SqlLiteralTest, QuotesAndDoublesEmbeddedQuotes) {
     EXPECT_EQ(SqlLiteral(u"''"), "''''''");
     EXPECT_EQ(SqlLiteral(u"x'; drop table usuarios --"), "'x''; drop table usuarios --'");
 }
+
+// Scales up to 38 come from SQL Server's numeric columns: no conversion may overflow on them.
+TEST(ValueTest, WideScalesConvertWithoutOverflow) {
+    const Decimal tiny{123456789, 30};              // 1.23456789e-22
+    const Decimal big{INT64_MAX, 20};               // 0.0922...
+    const Decimal nearOne{999999999999999999, 18};  // 0.999..., rounds to 1
+    EXPECT_EQ(Value(tiny).toInt(), 0);
+    EXPECT_NEAR(Value(tiny).toDouble(), 1.23456789e-22, 1e-30);
+    EXPECT_EQ(Value(big).toInt(), 0);
+    EXPECT_EQ(Value(nearOne).rightAligned(3), "  1");
+    EXPECT_EQ(Value(Decimal{-15, 1}).rightAligned(3), " -2");  // half away from zero
+    EXPECT_EQ(Value(Decimal{INT64_MAX, 0}).rightAligned(1), "9223372036854775807");
+    EXPECT_EQ(Value("1e30").toInt(), INT64_MAX);  // saturates instead of wrapping
+    EXPECT_EQ(Value("-1e30").toInt(), INT64_MIN);
+}

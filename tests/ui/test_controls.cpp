@@ -378,6 +378,34 @@ TEST_F(ControlsTest, LabelBuddySitsAboveItsControlAndFollowsIt) {
     EXPECT_GT(caption->geometry().bottom(), 70);
 }
 
+// The edit box dies first (its window deletes children in order): the label must neither
+// call into the dying control (the sanitizer build checks the destructor's events) nor keep
+// a dangling buddy, and stays usable on its own.
+TEST_F(ControlsTest, LabelBuddyOutlivesItsControl) {
+    auto* edit = TEdit::New(window.get());
+    edit->SetBounds(20, 50, 120, 22);
+    auto* caption = TLabelBuddy::New(edit);
+    caption->cText("Nombre");
+    caption->Create();
+    edit->Create();
+    showAndActivate();
+    const QRect before = caption->geometry();
+
+    delete edit;
+    QApplication::processEvents();
+    EXPECT_EQ(caption->buddy(), nullptr);
+    caption->cText("Apellido paterno");
+    caption->Create();
+    EXPECT_EQ(caption->text(), QStringLiteral("Apellido paterno"));
+    EXPECT_EQ(caption->geometry().topLeft(), before.topLeft());
+
+    // A second pair torn down with its window, the edit box being destroyed first.
+    auto* other = TEdit::New(window.get());
+    TLabelBuddy::New(other)->cText("Puesto");
+    other->Create();
+    window.reset();
+}
+
 TEST_F(ControlsTest, CaptionsThatNeedMoreRoomAreNotCutOff) {
     auto* left = TLabel::New(window.get());
     left->SetBounds(10, 10, 20, 18);

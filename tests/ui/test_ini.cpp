@@ -235,6 +235,15 @@ TEST_F(IniTest, Utf8FilesStayUtf8WithTheirByteOrderMark) {
     EXPECT_EQ(readBytes(), "\xEF\xBB\xBF[VARIABLES]\nNombreEmpresa=Compañía\nUsuario=Begoña\n");
 }
 
+TEST_F(IniTest, RepeatedByteOrderMarksAreReadPastAndWrittenBackAsOne) {
+    writeBytes("\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF[VARIABLES]\r\nServidor=srv\r\n");
+    TIni w = ini();
+    EXPECT_EQ(w.GetEntry("VARIABLES", "Servidor"), "srv");
+    w.SetEntry("VARIABLES", "Usuario", "ana");
+    EXPECT_EQ(readBytes(), "\xEF\xBB\xBF[VARIABLES]\r\nServidor=srv\r\nUsuario=ana\r\n");
+    EXPECT_EQ(ini().GetEntry("VARIABLES", "Usuario"), "ana");
+}
+
 TEST_F(IniTest, ApplicationShorthandsUseConfigIniInTheCurrentDirectory) {
     EscribeIni("VARIABLES", "Usuario", " admin ");
     EXPECT_EQ(LeeIni("variables", "USUARIO"), "admin");

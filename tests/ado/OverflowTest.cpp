@@ -1,0 +1,62 @@
+// Numbers and dates at the edge of their types: SQL Server's value, or its overflow error,
+// never a wrapped-around number or a date before 1753.
+#include "tests/support/EmbeddedDb.h"
+
+namespace {
+
+class OverflowTest : public EmbeddedDbTest {
+  protected:
+    std::string text(const QString& sql) { return scalar(sql).toText().toStdString(); }
+    std::string fails(const QString& sql) { return error(sql).toStdString(); }
+};
+
+const char* const kIntOverflow =
+    "Arithmetic overflow error converting expression to data type int.";
+const char* const kDateTimeOverflow =
+    "Arithmetic overflow error converting expression to data type datetime.";
+const char* const kDateAddOverflow = "Adding a value to a 'datetime' column caused an overflow.";
+
+}  // namespace
+
+TEST_F(OverflowTest, DecimalsBeyondSixtyFourBitsKeepTheirValue) {
+    // Long literals keep the figures a double carries instead of wrapping to negative.
+    EXPECT_EQ(text("select 1.00000000000000000000001"), "1.000000000000000000");
+    EXPECT_EQ(text("select 12345678901.123456789").substr(0, 18), "12345678901.123456");
+    EXPECT_GT(scalar("select 12345678901.123456789").toDouble(), 1.2e10);
+    // Whole numbers past 64 bits show in full, as SQL Server's 38-digit numerics do.
+    EXPECT_EQ(text("select cast(1e30 as numeric(38,0))"), "1000000000000000019884624838656");
+    EXPECT_EQ(text("select cast(-1e30 as numeric(38,0))"), "-1000000000000000019884624838656");
+    EXPECT_EQ(text("select 9223372036854775807 + 1"), "9223372036854775808");
+    EXPECT_EQ(text("select cast(12345.678 as numeric(10,2))"), "12345.68");
+    // The declared precision still holds.
+    EXPECT_EQ(fails("select cast(1e30 as numeric(20,0))"),
+              "Arithmetic overflow error converting numeric to data type numeric.");
+}
+
+TEST_F(OverflowTest, DateArithmeticStaysInsideTheDatetimeRange) {
+    EXPECT_EQ(text("select dateadd(day, 1, '2020-02-28')"), "2020-02-29 00:00:00.000");
+    EXPECT_EQ(text("select dateadd(month, -1, '2020-03-31')"), "2020-02-29 00:00:00.000");
+    EXPECT_EQ(text("select dateadd(day, 2.9, '2020-01-01')"), "2020-01-03 00:00:00.000");
+    EXPECT_EQ(text("select dateadd(year, 7979, '2020-01-01')"), "9999-01-01 00:00:00.000");
+    EXPECT_EQ(text("select cast('2020-01-01' as datetime) + 1.5"), "2020-01-02 12:00:00.000");
+
+    // The number of dateadd is an int.
+    for (const char* sql :
+         {"select dateadd(day, 1e30, '2020-01-01')", "select dateadd(hour, 9e18, '2020-01-01')",
+          "select dateadd(millisecond, -2147483649, '2020-01-01')"})
+        EXPECT_EQ(fails(sql), kIntOverflow) << sql;
+    // An int that moves the date out of range.
+    for (const char* sql :
+         {"select dateadd(day, 2147483647, '2020-01-01')",
+          "select dateadd(month, 2000000000, '2020-01-01')",
+          "select dateadd(quarter, 715827883, '2020-01-01')",
+          "select dateadd(year, -300, '2020-01-01')", "select dateadd(day, -1, '1753-01-01')",
+          "select dateadd(second, 1, '9999-12-31 23:59:59')",
+          "select dateadd(week, 2147483647, '2020-01-01')"})
+        EXPECT_EQ(fails(sql), kDateAddOverflow) << sql;
+    // Numbers turned into dates.
+    for (const char* sql :
+         {"select cast('2020-01-01' as datetime) + 1e30",
+          "select cast('2020-01-01' as datetime) - 1e7", "select cast(1e30 as datetime)"})
+        EXPECT_EQ(fails(sql), kDateTimeOverflow) << sql;
+}
