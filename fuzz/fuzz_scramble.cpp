@@ -2,7 +2,7 @@
 // scrambling and unscrambling unchanged, one byte per character all the way.
 #include "fuzz/FuzzTarget.h"
 #include "security/CLSUSUARIO.h"
-#include "security/Cp1252.h"
+#include "ui/Cp1252.h"
 
 #include <QByteArray>
 

@@ -83,10 +83,10 @@ DecodedText DecodeText(const QByteArray& bytes) {
     const QByteArray body = bytes.sliced(marks);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     DecodedText decoded{utf8.decode(body), marks > 0 ? TextEncoding::Utf8Bom : TextEncoding::Utf8};
-    // A mark in front of text that is not UTF-8 is a contradiction: the text is taken as
-    // Windows-1252 and written back as such, without the mark, so no byte of it is altered.
+    // Text that is not UTF-8 is Windows-1252, behind its mark if it had one: the mark is kept
+    // apart from the text and written back, so no byte of the text is altered.
     if (utf8.hasError())
-        return {cp1252::decode(body), TextEncoding::Cp1252};
+        return {cp1252::decode(body), marks > 0 ? TextEncoding::Cp1252Bom : TextEncoding::Cp1252};
     return decoded;
 }
 
@@ -96,6 +96,8 @@ QByteArray EncodeText(const QString& text, TextEncoding encoding) {
             return "\xEF\xBB\xBF" + text.toUtf8();
         case TextEncoding::Cp1252:
             return cp1252::encodeLossy(text);
+        case TextEncoding::Cp1252Bom:
+            return "\xEF\xBB\xBF" + cp1252::encodeLossy(text);
         case TextEncoding::Utf8:
             break;
     }

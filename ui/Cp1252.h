@@ -30,9 +30,9 @@ QByteArray encodeLossy(const QString& text);
 }  // namespace cp1252
 
 // Text files of the family's programs (config.ini, the update script): UTF-8 when the bytes
-// are valid UTF-8, with a leading byte-order mark dropped and remembered; Windows-1252, the
-// family's ANSI code page, otherwise.
-enum class TextEncoding { Utf8, Utf8Bom, Cp1252 };
+// are valid UTF-8; Windows-1252, the family's ANSI code page, otherwise. Leading byte-order
+// marks (editors sometimes leave several) are dropped and one is remembered for the write.
+enum class TextEncoding { Utf8, Utf8Bom, Cp1252, Cp1252Bom };
 
 struct DecodedText {
     QString text;
@@ -40,6 +40,6 @@ struct DecodedText {
 };
 
 DecodedText DecodeText(const QByteArray& bytes);
-// The bytes of `text` in that encoding (a byte-order mark first for Utf8Bom; characters that
+// The bytes of `text` in that encoding (a byte-order mark first for the *Bom ones; characters that
 // Windows-1252 lacks written as '?').
 QByteArray EncodeText(const QString& text, TextEncoding encoding);

@@ -234,7 +234,8 @@ bool TIni::SetEntryExact(const QString& section, const QString& key, const QStri
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QChar(u'\0'))
             return false;
     qsizetype unmappable = -1;
-    if (Load(m_path).encoding == TextEncoding::Cp1252 &&
+    const TextEncoding encoding = Load(m_path).encoding;
+    if ((encoding == TextEncoding::Cp1252 || encoding == TextEncoding::Cp1252Bom) &&
         (cp1252::encode(value, &unmappable), unmappable >= 0))
         return false;
     return WriteRaw(section, key, Protect(value));

@@ -62,8 +62,9 @@ TEST_F(DemoReportesFormTest, EveryReportOpensFromTheMainWindowAndExports) {
             if (i == 3) {
                 QCoreApplication::processEvents();
                 const QString carpeta = qEnvironmentVariable("OXTA_SCREENSHOTS");
-                if (!carpeta.isEmpty())
+                if (!carpeta.isEmpty()) {
                     EXPECT_TRUE(f->grab().save(QDir(carpeta).filePath("reportes_form.png")));
+                }
             }
             f->btnImprime->Click();
         }

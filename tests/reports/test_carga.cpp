@@ -91,8 +91,9 @@ TEST_F(CargaGeneradaTest, SetBasedGivesTheRowsOfTheRowByRowRules) {
         EXPECT_EQ(Filas(conjunto), esperadas);
         EXPECT_EQ(sentencias, 2);
         EXPECT_EQ(sentenciasPorFila, 1 + 6 * esperadas.size());
-        if (c.grupo.isEmpty() && c.centro.isEmpty())
+        if (c.grupo.isEmpty() && c.centro.isEmpty()) {
             EXPECT_GT(esperadas.size(), 20);
+        }
     }
     // The generated payroll does reach every case: somebody counted, a salary summed, a
     // centre written with trailing blanks matched, and the plan without types counting nobody.

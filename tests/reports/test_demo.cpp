@@ -73,8 +73,9 @@ TEST_F(DemoReportesTest, EveryReportRendersTheDemo) {
         EXPECT_TRUE(textos.contains(QStringLiteral("Hotel Real del Mar, S.A. de C.V."))) << archivo;
         const QImage pagina = r.pageImage(0, 110);
         EXPECT_FALSE(pagina.isNull());
-        if (!carpeta.isEmpty())
+        if (!carpeta.isEmpty()) {
             EXPECT_TRUE(pagina.save(QDir(carpeta).filePath(QString::fromLatin1(imagen)))) << imagen;
+        }
     }
     if (carpeta.isEmpty())
         return;

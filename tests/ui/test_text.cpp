@@ -13,8 +13,9 @@ TEST(TextoArchivo, Utf8WhenValidElseWindows1252) {
         {"'Jos\xE9' \x80", QString::fromUtf8("'José' €"), TextEncoding::Cp1252},
         {"\xEF\xBB\xBFGO\n", "GO\n", TextEncoding::Utf8Bom},
         {"", "", TextEncoding::Utf8},
-        // A byte-order mark before bytes that are no UTF-8: the whole file is Windows-1252.
-        {"\xEF\xBB\xBF\xE9", QString::fromUtf8("ï»¿é"), TextEncoding::Cp1252},
+        // A byte-order mark before bytes that are no UTF-8: Windows-1252 text behind a mark
+        // that is kept apart, never part of the first name of the file.
+        {"\xEF\xBB\xBF\xE9", QString::fromUtf8("é"), TextEncoding::Cp1252Bom},
     };
     for (const auto& c : cases) {
         const DecodedText d = DecodeText(c.bytes);
