@@ -16,7 +16,10 @@ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=None -DOXTA_BUILD_BENCH=OFF "${l
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=0"
+# intercept_strndup=0: this GCC's strndup check reads one byte past a string that fills the
+# whole length given, which strndup never touches; libxkbcommon-x11 does exactly that with the
+# keymap names of an X server's reply, so every start on a real X display would abort.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=0:intercept_strndup=0"
 export LSAN_OPTIONS="suppressions=$here/.ci/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$build"
