@@ -93,8 +93,13 @@ void Emitter::createTable(const Stmt& s, Translation& t) {
         parts << QStringLiteral("UNIQUE (") + cols.join(QStringLiteral(", ")) + u')';
     }
     QStringList& out = t.statements;
+    // A table with a primary key is stored in the key's order, as the server's clustered key
+    // keeps it: a look-up by key is one search instead of a search in the key's index and
+    // another in the table. An identity key stays SQLite's row number.
+    const bool clustered = !pk.isEmpty() && !identity;
     out << QStringLiteral("CREATE TABLE ") + tableName(s.table) + QStringLiteral(" (") +
-               parts.join(QStringLiteral(", ")) + u')';
+               parts.join(QStringLiteral(", ")) + u')' +
+               (clustered ? QStringLiteral(" WITHOUT ROWID") : QString());
     if (identity && identity->identitySeed != 1) {
         out << QStringLiteral("INSERT INTO ") + quoteName(m_schema.schemaFor(s.table.database)) +
                    QStringLiteral(".sqlite_sequence (name, seq) VALUES (") +

@@ -207,6 +207,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         sqlite3_busy_timeout(m_db.get(), 5000);
         exec("PRAGMA journal_mode=WAL");
         exec("PRAGMA synchronous=NORMAL");
+        // Read the file through a memory map rather than a copy per page into a cache of 2 MB:
+        // a report that joins a payroll of 100,000 employees otherwise spends half its time
+        // copying the same pages in again from the operating system.
+        exec("PRAGMA mmap_size=1073741824");
         exec("CREATE TEMP TABLE __oxta_databases (name TEXT, dbid INTEGER)");
         m_schemaVersion = prepareRaw(QStringLiteral("PRAGMA main.schema_version"));
         // A batch takes the write lock at its start, so that it never has to give up halfway

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <set>
@@ -40,7 +41,10 @@ inline void GeneraNomina(const std::function<void(const QString&)>& ejecuta, int
         return std::uniform_int_distribution<int>(a, b)(azar);
     };
     const int centros = std::max(4, plazas / 100);
-    const int puestos = std::max(6, plazas / 20);
+    // Enough positions that the distinct keys drawn below leave room to spare, whatever the
+    // number of plans: the drawing would never end if there were fewer keys than entries.
+    const int porPuesto = 2 * centros * static_cast<int>(planes.size());
+    const int puestos = std::max({6, plazas / 20, (2 * plazas + porPuesto - 1) / porPuesto});
 
     const auto enLotes = [&](const QString& cabeza, const QStringList& filas) {
         for (qsizetype i = 0; i < filas.size(); i += 200)
