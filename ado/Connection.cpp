@@ -19,9 +19,13 @@ void Connection::Open() {
 }
 
 void Connection::Execute(const QString& sql) {
+    Execute(sql, Parameters{});
+}
+
+void Connection::Execute(const QString& sql, const Parameters& parameters) {
     Engine& e = engine("Connection.Execute");
     try {
-        e.execute(sql);
+        e.execute(sql, parameters);
     } catch (const Error& err) {
         throw Error(QStringLiteral("Connection.Execute"), err.description());
     }
@@ -43,13 +47,13 @@ Engine& Connection::engine(const char* operation) {
     return *m_engine;
 }
 
-void Recordset::Open(const QString& source, Connection* connection) {
+void Recordset::Open(const QString& source, Connection* connection, const Parameters& parameters) {
     if (connection)
         ActiveConnection = connection;
-    Open(source);
+    Open(source, parameters);
 }
 
-void Recordset::Open(const QString& source) {
+void Recordset::Open(const QString& source, const Parameters& parameters) {
     static const QString op = QStringLiteral("Recordset.Open");
     if (m_open)
         throw Error(op, QStringLiteral("Operation is not allowed when the object is open."));
@@ -59,7 +63,7 @@ void Recordset::Open(const QString& source) {
     }
     Engine& engine = ActiveConnection->engine("Recordset.Open");
     try {
-        m_result = engine.query(source);
+        m_result = engine.query(source, parameters);
     } catch (const Error& e) {
         throw Error(op, e.description());
     }

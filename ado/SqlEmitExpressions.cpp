@@ -377,6 +377,22 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
     translationError(QStringLiteral("Internal error: unknown function emission."));
 }
 
+// A variable is a parameter of the batch: SQLite's numbered placeholder, one per parameter
+// however often the statement names it.
+Typed Emitter::parameter(const Expr& e) {
+    const QString key = e.text.toLower();
+    const auto found =
+        m_parameterTypes ? m_parameterTypes->find(key) : ParameterTypes::const_iterator{};
+    if (!m_parameterTypes || found == m_parameterTypes->end())
+        translationError(QStringLiteral("Must declare the scalar variable \"%1\".").arg(e.text));
+    qsizetype index = m_parameters.indexOf(key);
+    if (index < 0) {
+        index = m_parameters.size();
+        m_parameters << key;
+    }
+    return Typed{u'?' + QString::number(index + 1), found->second, {}};
+}
+
 Typed Emitter::expr(const Expr& e, const Scope& scope) {
     const NestingGuard level(m_depth, kOperation);
     switch (e.kind) {
@@ -402,8 +418,7 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                          {},
                          {}};
         case Expr::Kind::Variable:
-            translationError(
-                QStringLiteral("Must declare the scalar variable \"%1\".").arg(e.text));
+            return parameter(e);
         case Expr::Kind::Unary: {
             const Typed x = expr(*e.args[0], scope);
             if (e.text == u"NOT")

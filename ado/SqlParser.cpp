@@ -825,7 +825,11 @@ class Parser {
                 return e;
             }
             case Tok::Variable:
-                unsupported(QStringLiteral("variables (%1)").arg(t.text));
+                if (t.text.startsWith(QStringLiteral("@@")))
+                    unsupported(QStringLiteral("variables (%1)").arg(t.text));
+                ++m_pos;
+                m_batch.variables << t.text;
+                return make(Expr::Kind::Variable, t.text);
             case Tok::LParen: {
                 ++m_pos;
                 if (atWord("select")) {

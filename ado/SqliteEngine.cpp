@@ -1,6 +1,7 @@
 #include "ado/SqliteEngine.h"
 
 #include "ado/AdoError.h"
+#include "ado/ParameterBinding.h"
 #include "ado/SqlNesting.h"
 #include "ado/SqlParser.h"
 #include "ado/SqlTranslator.h"
@@ -14,6 +15,7 @@
 
 #include <cmath>
 #include <list>
+#include <map>
 #include <unordered_map>
 
 namespace ado {
@@ -55,6 +57,8 @@ struct PreparedSlot {
     std::vector<SqlType> resultTypes;
     QStringList resultNames;
     bool changesSchema = false;
+    QString parameterSignature;  // the parameters' types that the translation assumed
+    QStringList parameters;      // by placeholder, of every statement
 };
 
 }  // namespace sql
@@ -190,6 +194,76 @@ Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type) {
     }
 }
 
+// A batch's parameters: their values by key, their types for the translator, and the types
+// in one text, which tells whether a prepared statement was translated for them.
+struct BoundParameters {
+    std::map<QString, Value> values;
+    sql::ParameterTypes types;
+    QString signature;
+
+    explicit BoundParameters(std::map<QString, Value> byKey) : values(std::move(byKey)) {
+        for (const auto& [key, value] : values) {
+            const SqlType type = typeOf(value);
+            types.emplace(key, type);
+            signature += key + u':' + type.name() + u';';
+        }
+    }
+
+    static SqlType typeOf(const Value& v) {
+        switch (v.type()) {
+            case Value::Type::Null:
+                return SqlType{};
+            case Value::Type::Integer:
+                return SqlType{SqlType::Base::BigInt};
+            case Value::Type::Decimal:
+                return SqlType{SqlType::Base::Numeric, 0, 38, v.toDecimal().scale};
+            case Value::Type::Text: {
+                SqlType text = SqlType::varchar(-1);
+                text.national = true;
+                return text;
+            }
+            case Value::Type::DateTime:
+                return SqlType::datetime();
+        }
+        return SqlType{};
+    }
+
+    // Binds the values to a statement's placeholders (`keys`: the parameter of each).
+    void bind(sqlite3_stmt* stmt, const QStringList& keys) const {
+        const int count = sqlite3_bind_parameter_count(stmt);
+        for (int i = 1; i <= count && i <= keys.size(); ++i) {
+            const Value& v = values.at(keys[i - 1]);
+            switch (v.type()) {
+                case Value::Type::Null:
+                    sqlite3_bind_null(stmt, i);
+                    break;
+                case Value::Type::Integer:
+                    sqlite3_bind_int64(stmt, i, v.toInt());
+                    break;
+                case Value::Type::Decimal:
+                    sqlite3_bind_double(stmt, i, v.toDouble());
+                    break;
+                case Value::Type::Text:
+                    bindText(stmt, i, v.toText());
+                    break;
+                case Value::Type::DateTime:
+                    if (v.toDateTime().isValid()) {
+                        bindText(stmt, i, sql::formatDateTime(v.toDateTime()));
+                    } else {
+                        sqlite3_bind_null(stmt, i);
+                    }
+                    break;
+            }
+        }
+    }
+
+    static void bindText(sqlite3_stmt* stmt, int i, const QString& text) {
+        const QByteArray utf8 = text.toUtf8();
+        sqlite3_bind_text64(stmt, i, utf8.constData(), sqlite3_uint64(utf8.size()),
+                            SQLITE_TRANSIENT, SQLITE_UTF8);
+    }
+};
+
 class SqliteEngine final : public Engine, private sql::SchemaSource {
   public:
     SqliteEngine(DbHandle db, QString folder, QString database)
@@ -224,10 +298,12 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     SqliteEngine(const SqliteEngine&) = delete;
     SqliteEngine& operator=(const SqliteEngine&) = delete;
 
-    void execute(const QString& sql) override { run(sql, nullptr); }
-    ResultSet query(const QString& sql) override {
+    void execute(const QString& sql, const Parameters& parameters) override {
+        run(sql, parameters, nullptr);
+    }
+    ResultSet query(const QString& sql, const Parameters& parameters) override {
         ResultSet result;
-        run(sql, &result);
+        run(sql, parameters, &result);
         return result;
     }
     void clearCache() { m_cache.clear(); }
@@ -293,12 +369,20 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     // ---- running batches ----
     std::pair<int, std::uint64_t> currentGeneration() const { return {m_cookie, m_ddl}; }
 
-    void run(const QString& text, ResultSet* out) {
+    void run(const QString& text, const Parameters& parameters, ResultSet* out) {
         std::shared_ptr<sql::Batch> batch = m_cache.find(text);
         if (!batch) {
             batch = std::make_shared<sql::Batch>(sql::parseBatch(text));
             m_cache.insert(text, batch);
         }
+        const BoundParameters bound(checkParameters(parameters, batch->variables, kOperation));
+        const BoundParameters* const previous = m_bound;
+        m_bound = &bound;
+        struct Unbind {
+            SqliteEngine* engine;
+            const BoundParameters* previous;
+            ~Unbind() { engine->m_bound = previous; }
+        } unbind{this, previous};
         // Other databases are attached for the batch only (SQLite allows but a few at once).
         struct Detach {
             SqliteEngine* engine;
@@ -360,6 +444,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             case sql::Stmt::Kind::If: {
                 sql::PreparedSlot& slot = prepare(s);
                 sqlite3_stmt* cond = slot.statements.front().get();
+                m_bound->bind(cond, slot.parameters);
                 const int rc = sqlite3_step(cond);
                 if (rc != SQLITE_ROW) {
                     sqlite3_reset(cond);
@@ -378,8 +463,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
                 break;
         }
         sql::PreparedSlot& slot = prepare(s);
-        for (const StmtHandle& h : slot.statements)
+        for (const StmtHandle& h : slot.statements) {
+            m_bound->bind(h.get(), slot.parameters);
             step(s, h.get(), slot, out);
+        }
         if (slot.changesSchema)
             ++m_ddl;
     }
@@ -388,13 +475,14 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         if (!s.prepared)
             s.prepared = std::make_shared<sql::PreparedSlot>();
         sql::PreparedSlot& slot = *s.prepared;
-        if (slot.generation == currentGeneration() && !slot.statements.empty())
+        if (slot.generation == currentGeneration() && !slot.statements.empty() &&
+            slot.parameterSignature == m_bound->signature)
             return slot;
         slot.statements.clear();
-        sql::Translator translator(*this);
+        sql::Translator translator(*this, &m_bound->types);
         QStringList statements;
         if (s.kind == sql::Stmt::Kind::If) {
-            statements << translator.condition(*s.condition);
+            statements << translator.condition(*s.condition, &slot.parameters);
             slot.resultTypes.clear();
             slot.resultNames.clear();
             slot.changesSchema = false;
@@ -404,6 +492,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             slot.resultTypes = std::move(t.resultTypes);
             slot.resultNames = std::move(t.resultNames);
             slot.changesSchema = t.changesSchema;
+            slot.parameters = std::move(t.parameters);
         }
         static const bool trace = qEnvironmentVariableIsSet("OXTA_SQL_TRACE");
         for (const QString& text : statements) {
@@ -420,6 +509,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             slot.statements.emplace_back(raw);
         }
         slot.generation = currentGeneration();
+        slot.parameterSignature = m_bound->signature;
         return slot;
     }
 
@@ -462,6 +552,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             throw Error(kOperation, message);
         }
         sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);  // let go of the values' copies
         if (keep)
             *out = std::move(result);
     }
@@ -686,6 +777,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     std::unordered_map<QString, std::optional<sql::TableInfo>> m_tables;
     std::pair<int, std::uint64_t> m_tablesGeneration{-1, 0};
     BatchCache m_cache;
+    const BoundParameters* m_bound = nullptr;  // of the batch that runs
 };
 
 bool isDefaultServer(const QString& server) {
