@@ -230,6 +230,8 @@ struct BoundParameters {
 
     // Binds the values to a statement's placeholders (`keys`: the parameter of each).
     void bind(sqlite3_stmt* stmt, const QStringList& keys) const {
+        if (keys.isEmpty())
+            return;
         const int count = sqlite3_bind_parameter_count(stmt);
         for (int i = 1; i <= count && i <= keys.size(); ++i) {
             const Value& v = values.at(keys[i - 1]);
@@ -552,7 +554,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             throw Error(kOperation, message);
         }
         sqlite3_reset(stmt);
-        sqlite3_clear_bindings(stmt);  // let go of the values' copies
+        if (!slot.parameters.isEmpty())
+            sqlite3_clear_bindings(stmt);  // let go of the values' copies
         if (keep)
             *out = std::move(result);
     }
