@@ -139,8 +139,23 @@ std::optional<SqlType> Emitter::resolve(const Scope& scope, const QString& quali
     return std::nullopt;
 }
 
-// A quoted literal read as the type of the value it meets, as SQL Server converts it.
+// A quoted literal read as the type of the value it meets, as SQL Server converts it. A text
+// parameter meeting a number or a date-time is converted when the statement runs, failing as
+// SQL Server fails for text that is none.
 Typed Emitter::coerce(Typed literal, const SqlType& to) {
+    if (literal.textParameter) {
+        SqlType target;
+        if (to.isInteger()) {
+            target = SqlType{Base::BigInt};
+        } else if (to.base == Base::Numeric || to.base == Base::Float) {
+            target = SqlType{Base::Float};
+        } else if (to.isDateTime()) {
+            target = to;
+        } else {
+            return literal;
+        }
+        return Typed{helperCall(helper::kStore, literal.sql, quoteText(target.name())), target, {}};
+    }
     if (!literal.stringLiteral)
         return literal;
     const QString& text = *literal.stringLiteral;
@@ -390,7 +405,8 @@ Typed Emitter::parameter(const Expr& e) {
         index = m_parameters.size();
         m_parameters << key;
     }
-    return Typed{u'?' + QString::number(index + 1), found->second, {}};
+    const SqlType& type = found->second;
+    return Typed{u'?' + QString::number(index + 1), type, {}, type.isText()};
 }
 
 Typed Emitter::expr(const Expr& e, const Scope& scope) {

@@ -25,6 +25,7 @@ struct Typed {
     QString sql;
     SqlType type;
     std::optional<QString> stringLiteral;  // the value of a quoted literal
+    bool textParameter = false;            // a parameter whose value is text
 };
 
 // A table, view or derived table that names may refer to.

@@ -111,6 +111,11 @@ TEST_P(EngineContractTest, ParametersKeepTheirTypes) {
     EXPECT_TRUE(rows[0][2].isNull());
     EXPECT_EQ(rows[0][3].toDateTime(), QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7, 123)));
     EXPECT_TRUE(rows[0][4].isNull());
+    // Text meeting a number or a date-time is converted to it, as a quoted literal would be.
+    EXPECT_EQ(read("select name from oxta_contract where id = @id and moment = @moment",
+                   {{"@id", " 1"}, {"@moment", "2026-03-04T05:06:07.123"}})
+                  .size(),
+              1u);
 }
 
 TEST_P(EngineContractTest, AMissingOrSurplusParameterIsRefused) {
