@@ -153,7 +153,9 @@ void bindValue(SQLHSTMT stmt, SQLUSMALLINT number, const Value& value, BoundValu
             const Decimal d = value.toDecimal();
             buffer.digits = d.toString().toStdString();
             sqlType = SQL_DECIMAL;
-            size = 38;
+            // As precise as the digits, so the server types it as it types the literal.
+            size = SQLULEN(std::count_if(buffer.digits.begin(), buffer.digits.end(),
+                                         [](char c) { return c >= '0' && c <= '9'; }));
             digits = SQLSMALLINT(d.scale);
             data = buffer.digits.data();
             length = SQLLEN(buffer.digits.size());
