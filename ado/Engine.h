@@ -39,7 +39,8 @@ struct ResultSet {
 };
 
 // A value for a named parameter of a statement. The name is written as in the statement,
-// "@codigo" (the "@" may be left out), and matched without regard to letter case. The value
+// "@codigo" (the "@" may be left out), and matched without regard to letter case; a value
+// without a name goes to the next marker ? of the statement, in order. The value
 // travels apart from the statement's text, so nothing it holds can change the statement:
 // text compares as a quoted literal of the statement would, numbers as numbers, a NULL value
 // is NULL.

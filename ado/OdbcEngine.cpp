@@ -105,9 +105,10 @@ MarkedBatch markParameters(const QString& sql, const Parameters& parameters,
                            const char* operation) {
     std::vector<sql::Token> variables;
     QStringList names;
+    int markers = 0;
     for (sql::Token& t : sql::tokenize(sql)) {
         if (t.kind == sql::Tok::Variable && !t.text.startsWith(QStringLiteral("@@"))) {
-            names << t.text;
+            names << (t.text == u"?" ? markerKey(++markers) : t.text);
             variables.push_back(std::move(t));
         }
     }
@@ -115,11 +116,12 @@ MarkedBatch markParameters(const QString& sql, const Parameters& parameters,
         checkParameters(parameters, names, QString::fromLatin1(operation));
     MarkedBatch batch;
     qsizetype copied = 0;
-    for (const sql::Token& t : variables) {
+    for (std::size_t i = 0; i < variables.size(); ++i) {
+        const sql::Token& t = variables[i];
         batch.text += QStringView(sql).mid(copied, t.pos - copied);
         batch.text += u'?';
         copied = t.pos + t.text.size();
-        batch.values.push_back(byKey.at(t.text.toLower()));
+        batch.values.push_back(byKey.at(names[qsizetype(i)].toLower()));
     }
     batch.text += QStringView(sql).mid(copied);
     return batch;

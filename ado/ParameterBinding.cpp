@@ -11,6 +11,10 @@ QString parameterKey(const QString& name) {
     return (trimmed.startsWith(u'@') ? trimmed : u'@' + trimmed).toLower();
 }
 
+QString markerKey(int position) {
+    return QStringLiteral("?%1").arg(position);
+}
+
 std::map<QString, Value> checkParameters(const Parameters& parameters, const QStringList& variables,
                                          const QString& operation) {
     // As the tokenizer reads a variable: "@", then letters, digits, _, # or $ ("@@" names
@@ -18,8 +22,15 @@ std::map<QString, Value> checkParameters(const Parameters& parameters, const QSt
     static const QRegularExpression valid(QStringLiteral("^@[\\w#$]+$"),
                                           QRegularExpression::UseUnicodePropertiesOption);
     std::map<QString, Value> byKey;
+    QStringList keys;  // of the parameters, in order
+    int markers = 0;
     for (const Parameter& p : parameters) {
-        const QString key = parameterKey(p.name);
+        const QString key = p.name.isEmpty() ? markerKey(++markers) : parameterKey(p.name);
+        keys << key;
+        if (p.name.isEmpty()) {
+            byKey.emplace(key, p.value);
+            continue;
+        }
         if (!valid.match(key).hasMatch() || key.startsWith(QStringLiteral("@@"))) {
             throw Error(operation,
                         QStringLiteral("'%1' is not a valid parameter name.").arg(p.name));
@@ -38,11 +49,12 @@ std::map<QString, Value> checkParameters(const Parameters& parameters, const QSt
         }
         named << key;
     }
-    for (const Parameter& p : parameters) {
-        if (!named.contains(parameterKey(p.name))) {
-            throw Error(
-                operation,
-                QStringLiteral("The statement does not use the parameter '%1'.").arg(p.name));
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        const QString& key = keys[qsizetype(i)];
+        if (!named.contains(key)) {
+            const QString& name = parameters[i].name;
+            throw Error(operation, QStringLiteral("The statement does not use the parameter '%1'.")
+                                       .arg(name.isEmpty() ? key : name));
         }
     }
     return byKey;

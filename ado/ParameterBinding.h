@@ -18,6 +18,10 @@ QString parameterKey(const QString& name);
 // once per mention). Throws Error(operation, ...) for a parameter name that is no variable
 // name, a parameter given twice, a parameter the batch does not name, and, as SQL Server
 // does, for a variable without a parameter ("Must declare the scalar variable \"@x\".").
+// A parameter without a name is positional: the n-th of them goes to the n-th marker ? of
+// the batch, whose key is "?n".
+QString markerKey(int position);
+
 std::map<QString, Value> checkParameters(const Parameters& parameters, const QStringList& variables,
                                          const QString& operation);
 

@@ -828,8 +828,10 @@ class Parser {
                 if (t.text.startsWith(QStringLiteral("@@")))
                     unsupported(QStringLiteral("variables (%1)").arg(t.text));
                 ++m_pos;
-                m_batch.variables << t.text;
-                return make(Expr::Kind::Variable, t.text);
+                // The markers ? are the positional parameters "?1", "?2", ... in order.
+                m_batch.variables << (t.text == u"?" ? QStringLiteral("?%1").arg(++m_markers)
+                                                     : t.text);
+                return make(Expr::Kind::Variable, m_batch.variables.back());
             case Tok::LParen: {
                 ++m_pos;
                 if (atWord("select")) {
@@ -973,6 +975,7 @@ class Parser {
     std::size_t m_pos = 0;
     Batch& m_batch;
     int m_depth = 0;  // of nested statements, queries and expressions
+    int m_markers = 0;
 };
 
 }  // namespace

@@ -156,3 +156,25 @@ TEST_F(OdbcParameterTest, MissingAndSurplusParametersAreRefusedBeforeTheDriver) 
     }
     EXPECT_TRUE(engine->query(QStringLiteral("select * from t")).rows.empty());
 }
+
+// ---- Markers ? on both engines ----------------------------------------------------------
+
+TEST_F(EmbeddedParameterTest, UnnamedValuesGoToTheMarkersInOrder) {
+    const auto r =
+        query("select codigo from puestos where centro = ? and codigo > ? or codigo = @c",
+              {{"", "rec  "}, {"", 0}, {"@c", 2}});
+    EXPECT_EQ(r.rows.size(), 2u);
+    EXPECT_THROW(query("select codigo from puestos where codigo = ?", {}), ado::Error);
+    EXPECT_THROW(query("select codigo from puestos where codigo = ?", {{"", 1}, {"", 2}}),
+                 ado::Error);
+}
+
+TEST_F(OdbcParameterTest, UnnamedValuesGoToTheMarkersInOrder) {
+    engine->execute(QStringLiteral("insert into t (id, v) values (?, ?)"), {{"", 7}, {"", "'?'"}});
+    const auto r = engine->query(QStringLiteral("select v, '?' from t where id = ? and v = @v"),
+                                 {{"", 7}, {"@v", "'?'"}});
+    ASSERT_EQ(r.rows.size(), 1u);
+    EXPECT_EQ(r.rows[0][0], Value("'?'"));
+    EXPECT_EQ(r.rows[0][1], Value("?"));
+    EXPECT_THROW(engine->execute(QStringLiteral("delete from t where id = ?"), {}), ado::Error);
+}
