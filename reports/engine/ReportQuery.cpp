@@ -100,8 +100,9 @@ BoundStatement BindParameters(const QString& sql, const Parameters& parameters) 
     BoundStatement bound{sql, {}};
     QStringList named;
     for (const sql::Token& t : sql::tokenize(sql)) {
-        if (t.kind != sql::Tok::Variable || t.text.startsWith(QStringLiteral("@@")))
-            continue;
+        if (t.kind != sql::Tok::Variable || !t.text.startsWith(u'@') ||
+            t.text.startsWith(QStringLiteral("@@")))
+            continue;  // not a parameter of the definition (a marker ? stays the engine's)
         const QString name = t.text.mid(1);
         if (named.contains(name, Qt::CaseInsensitive))
             continue;
