@@ -14,7 +14,8 @@ void Connection::Open() {
     try {
         m_engine = openEngine(settings);
     } catch (const Error& e) {
-        throw Error(QStringLiteral("Connection.Open"), e.description());
+        throw Error(QStringLiteral("Connection.Open"), e.description(), e.sqlState(),
+                    e.nativeError());
     }
 }
 
@@ -27,7 +28,8 @@ void Connection::Execute(const QString& sql, const Parameters& parameters) {
     try {
         e.execute(sql, parameters);
     } catch (const Error& err) {
-        throw Error(QStringLiteral("Connection.Execute"), err.description());
+        throw Error(QStringLiteral("Connection.Execute"), err.description(), err.sqlState(),
+                    err.nativeError());
     }
 }
 
@@ -65,7 +67,7 @@ void Recordset::Open(const QString& source, const Parameters& parameters) {
     try {
         m_result = engine.query(source, parameters);
     } catch (const Error& e) {
-        throw Error(op, e.description());
+        throw Error(op, e.description(), e.sqlState(), e.nativeError());
     }
     m_row = 0;
     m_open = true;
