@@ -87,8 +87,10 @@ IniText Load(const QString& path) {
     for (qsizetype i = 0; i < parts.size(); ++i) {
         if (i == parts.size() - 1 && parts[i].isEmpty())
             break;  // after the final line end
+        // A line keeps a carriage return that is not part of the file's own line end (a CRLF
+        // line in a file of LF lines), so a write elsewhere gives it back unchanged.
         QString line = parts[i];
-        if (line.endsWith(QLatin1Char('\r')))
+        if (ini.eol.size() == 2 && line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         ini.lines.push_back(line);
     }
@@ -118,7 +120,9 @@ struct LineInfo {
     QString value;  // raw, trimmed
 };
 
-LineInfo Classify(const QString& line) {
+LineInfo Classify(QString line) {
+    if (line.endsWith(QLatin1Char('\r')))
+        line.chop(1);  // the end of a CRLF line
     const QString t = TrimBlanks(line);
     if (t.isEmpty() || t.startsWith(QLatin1Char(';')) || t.startsWith(QLatin1Char('#')))
         return {};
@@ -131,6 +135,12 @@ LineInfo Classify(const QString& line) {
     if (eq <= 0)
         return {};
     return {LineInfo::Key, TrimBlanks(t.left(eq)), TrimBlanks(t.mid(eq + 1))};
+}
+
+bool IsBlankLine(QString line) {
+    if (line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    return TrimBlanks(line).isEmpty();
 }
 
 bool SameName(const QString& a, const QString& b) {
@@ -266,7 +276,7 @@ bool TIni::WriteRaw(const QString& section, const QString& key, const QString& c
     const QString keyName = TrimBlanks(key);
     const auto start = FindSection(ini, section);
     if (!start) {
-        if (!ini.lines.empty() && !TrimBlanks(ini.lines.back()).isEmpty())
+        if (!ini.lines.empty() && !IsBlankLine(ini.lines.back()))
             ini.lines.emplace_back();
         ini.lines.push_back(QLatin1Char('[') + TrimBlanks(section) + QLatin1Char(']'));
         ini.lines.push_back(keyName + QLatin1Char('=') + clean);
@@ -280,10 +290,13 @@ bool TIni::WriteRaw(const QString& section, const QString& key, const QString& c
         if (info.kind == LineInfo::Section)
             break;
         if (info.kind == LineInfo::Key && SameName(info.name, keyName)) {
+            const bool crlf = ini.lines[i].endsWith(QLatin1Char('\r'));
             ini.lines[i] = info.name + QLatin1Char('=') + clean;  // the stored spelling stays
+            if (crlf)
+                ini.lines[i] += QLatin1Char('\r');  // and so does the line's own end
             return Save(m_path, ini);
         }
-        if (!TrimBlanks(ini.lines[i]).isEmpty())
+        if (!IsBlankLine(ini.lines[i]))
             lastContent = i;
     }
     ini.lines.insert(ini.lines.begin() + static_cast<std::ptrdiff_t>(lastContent) + 1,

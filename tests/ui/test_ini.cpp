@@ -214,6 +214,23 @@ TEST_F(IniTest, CrLfLineEndsAndMissingFinalLineEndArePreserved) {
               "[CONFIG]\r\nSERVER=c\r\nBD=d\r\n\r\n[VARIABLES]\r\nUsuario=b\r\nEmpresa=1\r\n");
 }
 
+// A file edited on both kinds of system mixes its line ends: a write elsewhere leaves every
+// other line, its end included, as it was.
+TEST_F(IniTest, MixedLineEndsAreKeptLineByLine) {
+    writeBytes("[CONFIG]\nSERVER=a\r\nBD=b\r\r\n\r\n[VARIABLES]\nUsuario=c\n");
+    TIni w = ini();
+    EXPECT_EQ(w.GetEntry("CONFIG", "SERVER"), "a");
+    const QString bd = w.GetEntry("CONFIG", "BD");
+    w.SetEntry("VARIABLES", "Usuario", "d");
+    EXPECT_EQ(readBytes(), "[CONFIG]\nSERVER=a\r\nBD=b\r\r\n\r\n[VARIABLES]\nUsuario=d\n");
+    w.SetEntry("CONFIG", "SERVER", "e");
+    w.SetEntry("CONFIG", "MOTOR", "SQLITE");
+    EXPECT_EQ(readBytes(),
+              "[CONFIG]\nSERVER=e\r\nBD=b\r\r\nMOTOR=SQLITE\n\r\n[VARIABLES]\nUsuario=d\n");
+    EXPECT_EQ(w.GetEntry("CONFIG", "BD"), bd);
+    EXPECT_EQ(w.GetEntry("CONFIG", "SERVER"), "e");
+}
+
 TEST_F(IniTest, AnsiFilesAreReadAsWindows1252AndWrittenBackSo) {
     writeBytes(
         "[VARIABLES]\r\nNombreEmpresa=Compa\xF1\xED"
