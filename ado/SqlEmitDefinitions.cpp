@@ -12,7 +12,9 @@ QString Emitter::columnSql(const ColumnDef& c, const QString& pkName) {
             sql += QStringLiteral(" CONSTRAINT ") + quoteName(pkName);
         return sql + QStringLiteral(" PRIMARY KEY AUTOINCREMENT NOT NULL");
     }
-    QString sql = quoteName(c.name) + u' ' + c.type.name();
+    // SQLite takes only numbers in a declared type: (max) is kept as (-1).
+    QString sql = quoteName(c.name) + u' ' +
+                  c.type.name().replace(QStringLiteral("(max)"), QStringLiteral("(-1)"));
     if (c.type.isText())
         sql += collateClause();
     if (c.nullable == false || c.primaryKey)

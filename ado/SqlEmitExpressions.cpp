@@ -46,6 +46,19 @@ QString helperCall(const char* helperName, const QString& a, const QString& b) {
     return QLatin1String(helperName) + u'(' + a + QStringLiteral(", ") + b + u')';
 }
 
+// CAST and CONVERT of x to `to`. Date-times and decimals become text their own way (style 0
+// for date-times when no style is given), and a style also says how text reads as a date-time.
+QString converted(const Typed& x, const SqlType& to, const QString& style = {}) {
+    const bool styled =
+        !style.isEmpty() || (to.isText() && (x.type.isDateTime() ||
+                                             (x.type.base == Base::Numeric && x.type.scale > 0)));
+    if (!styled)
+        return helperCall(helper::kConvert, x.sql, quoteText(to.name()));
+    return QStringLiteral("%1(%2, %3, %4, %5)")
+        .arg(QLatin1String(helper::kConvertFrom), x.sql, quoteText(to.name()),
+             quoteText(x.type.name()), style.isEmpty() ? QStringLiteral("0") : style);
+}
+
 // A whole-number result as SQL Server gives it: an error, not a wider number, when it leaves
 // the range of its type.
 QString checkedWhole(const QString& sql, const SqlType& type) {
@@ -347,6 +360,13 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
                          a[0].type.known() ? a[0].type : a[1].type,
                          {}};
         }
+        case Emit::Concat: {
+            QStringList parts;
+            for (const Typed& x : a) {
+                parts << QStringLiteral("ifnull(%1, '')").arg(converted(x, SqlType::varchar()));
+            }
+            return Typed{u'(' + parts.join(QStringLiteral(" || ")) + u')', type, {}};
+        }
         case Emit::Count:
             return Typed{QStringLiteral("count(") + distinctWord + a[0].sql + u')', type, {}};
         case Emit::Aggregate: {
@@ -514,8 +534,8 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
         }
         case Expr::Kind::Cast: {
             const Typed x = expr(*e.args[0], scope);
-            return Typed{
-                helperCall(helper::kConvert, x.sql, quoteText(e.castType.name())), e.castType, {}};
+            const QString style = e.args.size() > 1 ? expr(*e.args[1], scope).sql : QString();
+            return Typed{converted(x, e.castType, style), e.castType, {}};
         }
     }
     translationError(QStringLiteral("Internal error: unknown expression."));

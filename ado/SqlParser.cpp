@@ -320,8 +320,12 @@ class Parser {
             s.where = expr();
     }
 
-    SqlType typeName() {
+    // A type as declared; `converting` for CAST and CONVERT, where text types without a length
+    // hold 30 characters instead of 1.
+    SqlType typeName(bool converting = false) {
         const QString base = name();
+        if (base.compare(u"double", Qt::CaseInsensitive) == 0)
+            expect("precision");
         int a1 = -2;
         int a2 = -2;
         if (accept(Tok::LParen)) {
@@ -339,7 +343,12 @@ class Parser {
             }
             expect(Tok::RParen);
         }
-        const auto t = SqlType::fromName(base, a1, a2);
+        auto t = SqlType::fromName(base, a1, a2);
+        if (t && converting && a1 == -2 &&
+            (t->base == SqlType::Base::Char || t->base == SqlType::Base::VarChar) &&
+            base.compare(u"sysname", Qt::CaseInsensitive) != 0) {
+            t->length = 30;
+        }
         if (!t) {
             throw ado::Error(QStringLiteral("Parse"),
                              QStringLiteral("Column, parameter, or variable: cannot find data type "
@@ -876,18 +885,18 @@ class Parser {
                 auto e = make(Expr::Kind::Cast);
                 e->args.push_back(expr());
                 expect("as");
-                e->castType = typeName();
+                e->castType = typeName(true);
                 expect(Tok::RParen);
                 return e;
             }
             if (t.is("convert") && peek(1).kind == Tok::LParen) {
                 m_pos += 2;
                 auto e = make(Expr::Kind::Cast);
-                e->castType = typeName();
+                e->castType = typeName(true);
                 expect(Tok::Comma);
                 e->args.push_back(expr());
                 if (accept(Tok::Comma))
-                    expr();  // style: dates are always ISO here
+                    e->args.push_back(expr());  // the style
                 expect(Tok::RParen);
                 return e;
             }

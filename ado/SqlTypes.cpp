@@ -326,7 +326,7 @@ std::optional<SqlType> SqlType::fromName(const QString& rawName, int arg1, int a
 
 SqlType SqlType::parse(const QString& declared) {
     static const QRegularExpression re(
-        QStringLiteral("^\\s*(\\w+)\\s*(?:\\(\\s*(\\d+|max)\\s*(?:,\\s*(\\d+)\\s*)?\\))?\\s*$"),
+        QStringLiteral("^\\s*(\\w+)\\s*(?:\\(\\s*(-1|\\d+|max)\\s*(?:,\\s*(\\d+)\\s*)?\\))?\\s*$"),
         QRegularExpression::CaseInsensitiveOption);
     const auto m = re.match(declared);
     if (!m.hasMatch())

@@ -1,5 +1,6 @@
 #include "ado/SqliteFunctions.h"
 
+#include "ado/SqlDateStyles.h"
 #include "ado/SqlTypes.h"
 
 #include <QDateTime>
@@ -129,6 +130,52 @@ void convertFunction(sqlite3_context* ctx, sqlite3_value** argv, bool explicitCa
     }
     try {
         resultScalar(ctx, sql::convertTo(scalarOf(argv[0]), *type, explicitCast));
+    } catch (const sql::ConversionError& e) {
+        resultError(ctx, e.message());
+    }
+}
+
+// The source's own text of a value: a date-time in a CONVERT style, a decimal with its scale.
+Scalar styledSource(const Scalar& v, const SqlType& from, const SqlType& to, int style) {
+    if (to.isText() && from.isDateTime() && v.kind == Scalar::Kind::Text) {
+        const auto dt = sql::parseDateTime(v.t);
+        return dt ? Scalar::ofText(
+                        sql::formatDateTimeStyle(*dt, style, from.base == SqlType::Base::Date))
+                  : v;
+    }
+    if (to.isText() && from.base == SqlType::Base::Numeric && v.kind != Scalar::Kind::Text) {
+        const double d = v.kind == Scalar::Kind::Int ? static_cast<double>(v.i) : v.d;
+        return Scalar::ofText(QString::number(d, 'f', from.scale));
+    }
+    if (to.isDateTime() && v.kind == Scalar::Kind::Text) {
+        const auto dt = sql::parseDateTimeStyle(v.t, style);
+        if (!dt) {
+            throw sql::ConversionError(QStringLiteral(
+                "Conversion failed when converting date and/or time from character string."));
+        }
+        return Scalar::ofText(sql::formatDateTime(*dt));
+    }
+    if (style != 0 && to.isText() && from.base == SqlType::Base::Float) {
+        throw sql::ConversionError(
+            QStringLiteral("CONVERT style %1 of a float is not supported by the embedded engine.")
+                .arg(style));
+    }
+    return v;
+}
+
+// __convertfrom(value, 'type', 'source type', style)
+void fnConvertFrom(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const SqlType to = SqlType::parse(textOf(argv[1]));
+    const SqlType from = SqlType::parse(textOf(argv[2]));
+    const qint64 style = sqlite3_value_int64(argv[3]);
+    try {
+        const Scalar source = styledSource(scalarOf(argv[0]), from, to,
+                                           static_cast<int>(std::clamp<qint64>(style, -1, 1000)));
+        resultScalar(ctx, sql::convertTo(source, to, true));
     } catch (const sql::ConversionError& e) {
         resultError(ctx, e.message());
     }
@@ -477,44 +524,162 @@ void dateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, r);
 }
 
+}  // namespace native
+
+namespace {
+
+// The week of the year as SQL Server counts it with Sunday as the first day of the week: the
+// week of January 1 is week 1, and each Sunday starts the next.
+int weekOfYear(const QDate& d) {
+    const QDate first(d.year(), 1, 1);
+    const QDate firstSunday = first.addDays(-(first.dayOfWeek() % 7));
+    return static_cast<int>(firstSunday.daysTo(d) / 7) + 1;
+}
+
+// The number that DATEPART gives for `part` (a name of datePartName); nullopt for none.
+std::optional<qint64> datePartValue(const QString& part, const QDateTime& dt) {
+    if (part == u"year")
+        return dt.date().year();
+    if (part == u"quarter")
+        return (dt.date().month() - 1) / 3 + 1;
+    if (part == u"month")
+        return dt.date().month();
+    if (part == u"day")
+        return dt.date().day();
+    if (part == u"dayofyear")
+        return dt.date().dayOfYear();
+    if (part == u"weekday")
+        return dt.date().dayOfWeek() % 7 + 1;  // Sunday is 1
+    if (part == u"week")
+        return weekOfYear(dt.date());
+    if (part == u"hour")
+        return dt.time().hour();
+    if (part == u"minute")
+        return dt.time().minute();
+    if (part == u"second")
+        return dt.time().second();
+    if (part == u"millisecond")
+        return dt.time().msec();
+    return std::nullopt;
+}
+
+// DATEPART and DATENAME: the part of argv[1] named by argv[0], or the error for an unknown
+// part (nullopt then, the error set).
+std::optional<std::pair<QString, qint64>> datePartOf(sqlite3_context* ctx, sqlite3_value** argv) {
+    const QString part = datePartName(argv[0]);
+    const auto dt = dateArg(ctx, argv[1]);
+    if (!dt)
+        return std::nullopt;
+    const auto r = datePartValue(part, *dt);
+    if (!r) {
+        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
+                             .arg(textOf(argv[0]), calledName(ctx)));
+        return std::nullopt;
+    }
+    return std::pair{part, *r};
+}
+
+// us_english names, the language of a server's default login.
+const char* const kMonthNames[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
+const char* const kDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                 "Thursday", "Friday", "Saturday"};
+
+}  // namespace
+
+namespace native {
+
 void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
     }
-    const QString part = datePartName(argv[0]);
-    const auto dt = dateArg(ctx, argv[1]);
-    if (!dt)
-        return;
-    qint64 r = 0;
-    if (part == u"year")
-        r = dt->date().year();
-    else if (part == u"quarter")
-        r = (dt->date().month() - 1) / 3 + 1;
-    else if (part == u"month")
-        r = dt->date().month();
-    else if (part == u"day")
-        r = dt->date().day();
-    else if (part == u"dayofyear")
-        r = dt->date().dayOfYear();
-    else if (part == u"weekday")
-        r = dt->date().dayOfWeek() % 7 + 1;  // Sunday is 1
-    else if (part == u"week")
-        r = dt->date().weekNumber();
-    else if (part == u"hour")
-        r = dt->time().hour();
-    else if (part == u"minute")
-        r = dt->time().minute();
-    else if (part == u"second")
-        r = dt->time().second();
-    else if (part == u"millisecond")
-        r = dt->time().msec();
-    else {
-        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
-                             .arg(textOf(argv[0]), calledName(ctx)));
+    if (const auto r = datePartOf(ctx, argv))
+        sqlite3_result_int64(ctx, r->second);
+}
+
+// DATENAME: the month and the weekday by name, every other part as its number.
+void dateName(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
         return;
     }
-    sqlite3_result_int64(ctx, r);
+    const auto r = datePartOf(ctx, argv);
+    if (!r)
+        return;
+    if (r->first == u"month")
+        resultText(ctx, QString::fromLatin1(kMonthNames[r->second - 1]));
+    else if (r->first == u"weekday")
+        resultText(ctx, QString::fromLatin1(kDayNames[r->second - 1]));
+    else
+        resultText(ctx, QString::number(r->second));
+}
+
+// DATEFROMPARTS(year, month, day): a date, or SQL Server's error for a day that does not exist.
+void dateFromParts(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const qint64 y = sqlite3_value_int64(argv[0]);
+    const qint64 m = sqlite3_value_int64(argv[1]);
+    const qint64 d = sqlite3_value_int64(argv[2]);
+    const QDate date = y >= 1 && y <= 9999 && m >= 1 && m <= 12 && d >= 1 && d <= 31
+                           ? QDate(static_cast<int>(y), static_cast<int>(m), static_cast<int>(d))
+                           : QDate();
+    if (!date.isValid() || date.year() < 1753) {
+        // Dates before 1753 exist in SQL Server's date type but not in what this engine keeps.
+        return resultError(ctx, date.isValid()
+                                    ? QStringLiteral("Dates before 1753 are not supported by the "
+                                                     "embedded engine.")
+                                    : QStringLiteral("Cannot construct data type date, some of "
+                                                     "the arguments have values which are not "
+                                                     "valid."));
+    }
+    resultText(ctx, sql::formatDateTime(QDateTime(date, QTime(0, 0))));
+}
+
+// ISDATE(text): 1 when the text converts to a datetime.
+void isDate(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) != SQLITE_TEXT) {
+        sqlite3_result_int(ctx, 0);
+        return;
+    }
+    try {
+        sql::convertTo(scalarOf(argv[0]), SqlType::datetime());
+        sqlite3_result_int(ctx, 1);
+    } catch (const sql::ConversionError&) {
+        sqlite3_result_int(ctx, 0);
+    }
+}
+
+// STUFF(text, start, length, insert): NULL for a start outside the text or a negative length.
+void stuff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc - 1, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    QString text = textOf(argv[0]);
+    const qint64 start = sqlite3_value_int64(argv[1]);
+    const qint64 length = sqlite3_value_int64(argv[2]);
+    if (start < 1 || start > text.size() || length < 0) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString insert = sqlite3_value_type(argv[3]) == SQLITE_NULL ? QString() : textOf(argv[3]);
+    text.replace(start - 1, std::min<qint64>(length, text.size() - start + 1), insert);
+    resultText(ctx, text);
+}
+
+void reverse(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    QString text = textOf(argv[0]);
+    std::reverse(text.begin(), text.end());
+    resultText(ctx, text);
 }
 
 void left(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -957,6 +1122,37 @@ void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int(ctx, cached->match(value).hasMatch() ? 1 : 0);
 }
 
+}  // namespace
+
+namespace native {
+
+// PATINDEX(pattern, text): where the first match of a LIKE pattern starts, 0 for none. A
+// pattern without a leading % matches at the start only.
+void patIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    QString pattern = textOf(argv[0]);
+    const QString text = textOf(argv[1]);
+    qsizetype lead = 0;
+    while (lead < pattern.size() && pattern[lead] == u'%')
+        ++lead;
+    const QRegularExpression re = likeRegex(pattern.mid(lead), QChar());
+    const qsizetype last = lead > 0 ? text.size() : 0;
+    for (qsizetype i = 0; i <= last; ++i) {
+        if (re.match(QStringView(text).mid(i)).hasMatch()) {
+            sqlite3_result_int64(ctx, i + 1);
+            return;
+        }
+    }
+    sqlite3_result_int64(ctx, 0);
+}
+
+}  // namespace native
+
+namespace {
+
 // Registers fn under `name` for each count of arguments from minArgs to maxArgs, with `data`
 // for sqlite3_user_data.
 void add(sqlite3* db, const char* name, int minArgs, int maxArgs, sql::NativeFunction fn,
@@ -985,6 +1181,7 @@ struct Helper {
 const Helper kHelpers[] = {
     {sql::helper::kStore, 2, 2, fnCv},
     {sql::helper::kConvert, 2, 2, fnConvert},
+    {sql::helper::kConvertFrom, 4, 4, fnConvertFrom},
     {sql::helper::kPlus, 2, 2, fnPlus},
     {sql::helper::kAddDays, 2, 2, fnDtAdd},
     {sql::helper::kBitXor, 2, 2, fnBitXor},
