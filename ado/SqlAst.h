@@ -132,7 +132,8 @@ struct Stmt {
     QString source;  // the statement's text, for messages
     ObjectName table;
     SelectPtr select;  // SELECT, INSERT ... SELECT
-    // INSERT: target columns (empty: all, by position) and VALUES rows. ALTER DROP: columns.
+    // INSERT: target columns (empty: all, by position) and VALUES rows (none and no select:
+    // DEFAULT VALUES). ALTER DROP: columns.
     QStringList columns;
     std::vector<std::vector<ExprPtr>> rows;
     // UPDATE

@@ -87,6 +87,11 @@ void Emitter::insertStatement(const Stmt& s, Translation& t) {
         t.statements << sql;
         return;
     }
+    if (s.rows.empty()) {  // DEFAULT VALUES
+        t.statements << QStringLiteral("INSERT INTO ") + tableName(s.table) +
+                            QStringLiteral(" DEFAULT VALUES");
+        return;
+    }
     QStringList rows;
     Scope scope;
     for (const auto& row : s.rows) {

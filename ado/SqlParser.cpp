@@ -191,6 +191,21 @@ class Parser {
                 s->ifExists = true;
             }
             s->table = objectName();
+            if (at(Tok::Comma)) {
+                // DROP TABLE a, b: one drop after the other
+                auto first = std::make_unique<Stmt>(std::move(*s));
+                s = std::make_unique<Stmt>();
+                s->kind = Stmt::Kind::Block;
+                const bool ifExists = first->ifExists;
+                s->body.push_back(std::move(first));
+                while (accept(Tok::Comma)) {
+                    auto next = std::make_unique<Stmt>();
+                    next->kind = Stmt::Kind::DropTable;
+                    next->ifExists = ifExists;
+                    next->table = objectName();
+                    s->body.push_back(std::move(next));
+                }
+            }
         } else if (accept("if")) {
             s->kind = Stmt::Kind::If;
             s->condition = expr();
@@ -283,7 +298,11 @@ class Parser {
             } while (accept(Tok::Comma));
             expect(Tok::RParen);
         }
-        if (accept("values")) {
+        if (atWord("default") && atWord("values", 1)) {
+            m_pos += 2;  // no VALUES rows and no SELECT: every column takes its default
+            if (!s.columns.isEmpty())
+                syntaxError();
+        } else if (accept("values")) {
             do {
                 expect(Tok::LParen);
                 std::vector<ExprPtr> row;
@@ -393,6 +412,22 @@ class Parser {
         return cols;
     }
 
+    // An optionally signed whole number, as IDENTITY's seed.
+    std::int64_t signedWholeNumber() {
+        const bool negative = acceptOp("-");
+        if (!negative)
+            acceptOp("+");
+        if (!at(Tok::Number))
+            syntaxError();
+        bool ok = false;
+        const QString digits = m_tokens[m_pos].text;
+        const std::int64_t n = (negative ? u'-' + digits : digits).toLongLong(&ok);
+        if (!ok)
+            syntaxError();
+        ++m_pos;
+        return n;
+    }
+
     ColumnDef columnDefinition() {
         ColumnDef c;
         c.name = name();
@@ -404,9 +439,9 @@ class Parser {
             if (accept("identity")) {
                 c.identity = true;
                 if (accept(Tok::LParen)) {
-                    if (!at(Tok::Number))
-                        syntaxError();
-                    c.identitySeed = m_tokens[m_pos++].text.toLongLong();
+                    c.identitySeed = signedWholeNumber();
+                    if (c.identitySeed < 1)
+                        unsupported(QStringLiteral("an IDENTITY seed below 1"));
                     expect(Tok::Comma);
                     if (!at(Tok::Number) || m_tokens[m_pos].text != u"1") {
                         unsupported(QStringLiteral("an IDENTITY increment other than 1"));

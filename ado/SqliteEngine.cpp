@@ -55,6 +55,9 @@ struct PreparedSlot {
     std::vector<SqlType> resultTypes;
     QStringList resultNames;
     bool changesSchema = false;
+    // Statements of a definition after its first, prepared when their turn comes: they may
+    // name what the first creates.
+    QStringList deferred;
 };
 
 }  // namespace sql
@@ -380,6 +383,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         sql::PreparedSlot& slot = prepare(s);
         for (const StmtHandle& h : slot.statements)
             step(s, h.get(), slot, out);
+        for (const QString& text : slot.deferred) {
+            const StmtHandle h = prepareText(s, text);
+            step(s, h.get(), slot, out);
+        }
         if (slot.changesSchema)
             ++m_ddl;
     }
@@ -391,6 +398,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         if (slot.generation == currentGeneration() && !slot.statements.empty())
             return slot;
         slot.statements.clear();
+        slot.deferred.clear();
         sql::Translator translator(*this);
         QStringList statements;
         if (s.kind == sql::Stmt::Kind::If) {
@@ -405,22 +413,34 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             slot.resultNames = std::move(t.resultNames);
             slot.changesSchema = t.changesSchema;
         }
-        static const bool trace = qEnvironmentVariableIsSet("OXTA_SQL_TRACE");
         for (const QString& text : statements) {
-            if (trace)
-                qInfo("sqlite: %s", qPrintable(text));
-            sqlite3_stmt* raw = nullptr;
-            const QByteArray utf8 = text.toUtf8();
-            if (sqlite3_prepare_v2(m_db.get(), utf8.constData(), static_cast<int>(utf8.size()),
-                                   &raw, nullptr) != SQLITE_OK) {
-                sqlite3_finalize(raw);
-                slot.statements.clear();
-                fail(s);
+            if (slot.changesSchema && !slot.statements.empty()) {
+                slot.deferred << text;
+                continue;
             }
-            slot.statements.emplace_back(raw);
+            try {
+                slot.statements.push_back(prepareText(s, text));
+            } catch (...) {
+                slot.statements.clear();
+                throw;
+            }
         }
         slot.generation = currentGeneration();
         return slot;
+    }
+
+    StmtHandle prepareText(const sql::Stmt& s, const QString& text) {
+        static const bool trace = qEnvironmentVariableIsSet("OXTA_SQL_TRACE");
+        if (trace)
+            qInfo("sqlite: %s", qPrintable(text));
+        sqlite3_stmt* raw = nullptr;
+        const QByteArray utf8 = text.toUtf8();
+        if (sqlite3_prepare_v2(m_db.get(), utf8.constData(), static_cast<int>(utf8.size()), &raw,
+                               nullptr) != SQLITE_OK) {
+            sqlite3_finalize(raw);
+            fail(s);
+        }
+        return StmtHandle(raw);
     }
 
     void step(const sql::Stmt& s, sqlite3_stmt* stmt, const sql::PreparedSlot& slot,
