@@ -70,8 +70,9 @@ QString formatDateTimeStyle(const QDateTime& dt, int style, bool dateOnly) {
     const QString year = century ? QString::number(d.year()) : two(d.year() % 100);
     const QString mon = QLatin1String(kMonths[d.month() - 1]);
     const QString blankDay = QStringLiteral("%1").arg(d.day(), 2, 10, QLatin1Char(' '));
-    if (style < 0 || (style > 14 && style < 20) || (style > 23 && style < 100) ||
-        (style > 114 && style != 120 && style != 121 && style != 126)) {
+    if (style < 0 || (style > 14 && style < 20) || (style > 25 && style < 100) ||
+        (style > 114 && style != 120 && style != 121 && style != 126 && style != 127 &&
+         style != 130 && style != 131)) {
         invalidStyle(style, "from datetime to character");
     }
     if (dateOnly && showsTime(style)) {
@@ -115,10 +116,12 @@ QString formatDateTimeStyle(const QDateTime& dt, int style, bool dateOnly) {
             return QStringLiteral("%1-%2-%3 %4")
                 .arg(QString::number(d.year()), two(d.month()), two(d.day()),
                      clock24(t, true, u'.'));
-        case 22:
         case 23:
-            break;
+            return QStringLiteral("%1-%2-%3")
+                .arg(QString::number(d.year()), two(d.month()), two(d.day()));
         case 26:  // 126: ISO 8601, the milliseconds only when there are any
+            if (style != 126)
+                break;
             return QStringLiteral("%1-%2-%3T%4")
                 .arg(QString::number(d.year()), two(d.month()), two(d.day()),
                      clock24(t, t.msec() != 0, u'.'));
@@ -128,9 +131,12 @@ QString formatDateTimeStyle(const QDateTime& dt, int style, bool dateOnly) {
 
 std::optional<QDateTime> parseDateTimeStyle(const QString& text, int style) {
     if (style < 0 || (style > 14 && style < 20) || (style > 25 && style < 100) ||
-        (style > 114 && style != 120 && style != 121 && style != 126 && style != 127)) {
+        (style > 114 && style != 120 && style != 121 && style != 126 && style != 127 &&
+         style != 130 && style != 131)) {
         invalidStyle(style, "to datetime");
     }
+    if (style == 130 || style == 131 || style == 22 || style == 24)
+        notSupported(QStringLiteral("CONVERT style %1").arg(style));
     const int s = style % 100;
     const bool dayFirst = s == 3 || s == 4 || s == 5;
     const bool monthFirst = s == 1 || s == 10;

@@ -400,8 +400,20 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
 Typed Emitter::expr(const Expr& e, const Scope& scope) {
     const NestingGuard level(m_depth, kOperation);
     switch (e.kind) {
-        case Expr::Kind::Number:
-            return Typed{e.text, numberLiteralType(e.text), {}};
+        case Expr::Kind::Number: {
+            const SqlType type = numberLiteralType(e.text);
+            // Decimals are kept as doubles, exact to 15 figures with their scale; whole
+            // numbers as 64 bits.
+            bool whole = false;
+            e.text.toLongLong(&whole);
+            if (type.base == Base::Numeric && !whole &&
+                (type.precision > 15 || significantDigits(e.text) > 15)) {
+                translationError(
+                    QStringLiteral("Decimal values of more than 15 significant digits are not "
+                                   "supported by the embedded engine."));
+            }
+            return Typed{e.text, type, {}};
+        }
         case Expr::Kind::String: {
             SqlType type = SqlType::varchar(static_cast<int>(e.text.size()));
             type.national = e.national;

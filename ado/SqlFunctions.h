@@ -20,8 +20,8 @@ inline constexpr const char* kCollation = "SQLSERVER";
 
 // What translated statements call for operators and conversions (not SQL Server functions).
 namespace helper {
-inline constexpr const char* kStore = "__cv";          // (value, 'type'): stored as that type
-inline constexpr const char* kConvert = "__convert";   // (value, 'type'): CAST and CONVERT
+inline constexpr const char* kStore = "__cv";         // (value, 'type'): stored as that type
+inline constexpr const char* kConvert = "__convert";  // (value, 'type'): CAST and CONVERT
 // (value, 'type', 'source type', style): CONVERT with a style, and CAST of what the source
 // type writes its own way (date-times, decimals)
 inline constexpr const char* kConvertFrom = "__convertfrom";

@@ -1056,6 +1056,44 @@ void objectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 namespace {
 
+// Where a character sorts in the collation, letter case aside: punctuation and symbols
+// first, then the digits, then the letters, each accented letter right after its base letter
+// (so that [0-a] takes the digits and a, and [a-c] takes á).
+int collationKey(QChar c) {
+    QChar base = c;
+    int accent = 0;
+    if (c.decompositionTag() == QChar::Canonical) {
+        const QString parts = c.decomposition();
+        base = parts.front();
+        accent = 1 + (parts.size() > 1 ? parts[1].unicode() % 64 : 0);
+    }
+    base = base.toLower();
+    if (base >= u'a' && base <= u'z')
+        return 20000 + (base.unicode() - u'a') * 100 + accent;
+    if (base >= u'0' && base <= u'9')
+        return 10000 + (base.unicode() - u'0') * 100;
+    return c.unicode() < 10000 ? c.unicode() : 30000 + c.unicode();
+}
+
+// A LIKE range [first-last] as a regular expression's class body: the characters of the
+// Latin alphabets that sort between its ends in the collation; other characters by their
+// code points.
+QString rangeClass(QChar first, QChar last) {
+    const int low = collationKey(first);
+    const int high = collationKey(last);
+    QString body;
+    for (char16_t u = 0x20; u < 0x250; ++u) {
+        const int key = collationKey(QChar(u));
+        if (key >= low && key <= high)
+            body += QRegularExpression::escape(QString(QChar(u)));
+    }
+    if (last.unicode() >= 0x250 && first <= last) {
+        body += QRegularExpression::escape(QString(std::max(first, QChar(0x250)))) + u'-' +
+                QRegularExpression::escape(QString(last));
+    }
+    return body;
+}
+
 // LIKE as SQL Server reads it: % and _, character sets [a-c] and [^a-c], letter case ignored
 // (beyond ASCII too), trailing blanks of the value ignored, an optional escape character.
 QRegularExpression likeRegex(const QString& pattern, QChar escape) {
@@ -1079,8 +1117,18 @@ QRegularExpression likeRegex(const QString& pattern, QChar escape) {
             if (negated)
                 set.remove(0, 1);
             QString body;
-            for (const QChar m : set) {
-                body += (m == u'-') ? QString(m) : QRegularExpression::escape(QString(m));
+            for (qsizetype k = 0; k < set.size(); ++k) {
+                if (k + 2 < set.size() && set[k + 1] == u'-') {
+                    body += rangeClass(set[k], set[k + 2]);
+                    k += 2;
+                } else {
+                    body += QRegularExpression::escape(QString(set[k]));
+                }
+            }
+            if (body.isEmpty()) {
+                re += negated ? QStringLiteral(".") : QStringLiteral("(?!)");
+                i = close;
+                continue;
             }
             re += (negated ? QStringLiteral("[^") : QStringLiteral("[")) + body + u']';
             i = close;
@@ -1114,12 +1162,15 @@ void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
                             [](void* p) { delete static_cast<QRegularExpression*>(p); });
         cached = &local;
     }
-    QString value = textOf(argv[1]);
+    // Trailing blanks of the value do not count, but a pattern may name them (as it does the
+    // blanks that pad a char(n) column).
+    const QString value = textOf(argv[1]);
     qsizetype end = value.size();
     while (end > 0 && value[end - 1] == u' ')
         --end;
-    value.truncate(end);
-    sqlite3_result_int(ctx, cached->match(value).hasMatch() ? 1 : 0);
+    const bool matches = cached->match(QStringView(value).left(end)).hasMatch() ||
+                         (end < value.size() && cached->match(value).hasMatch());
+    sqlite3_result_int(ctx, matches ? 1 : 0);
 }
 
 }  // namespace

@@ -206,6 +206,27 @@ TEST_F(DialectTest, StatementsTheEngineCannotRunAreNamed) {
               "There is already an object named 't' in the database.");
 }
 
+// What the engine lacks is refused by name instead of being answered some other way.
+TEST_F(DialectTest, WhatTheEngineLacksIsRefusedNotGuessed) {
+    EXPECT_EQ(error("create table s (id int identity(-5, 1))"),
+              "An IDENTITY seed below 1 is not supported by the embedded engine.");
+    EXPECT_EQ(error("create table s (id int identity(0, 1))"),
+              "An IDENTITY seed below 1 is not supported by the embedded engine.");
+    EXPECT_EQ(error("create table s (id int identity(1, 2))"),
+              "An IDENTITY increment other than 1 is not supported by the embedded engine.");
+    EXPECT_EQ(error("select convert(varchar(30), cast('2020-01-01' as date), 120)"),
+              "CONVERT of a date value with style 120 is not supported by the embedded engine.");
+    EXPECT_EQ(error("select convert(varchar(30), cast(1.5 as float), 2)"),
+              "CONVERT style 2 of a float is not supported by the embedded engine.");
+    EXPECT_EQ(error("select convert(varchar(30), getdate(), 130)"),
+              "CONVERT style 130 is not supported by the embedded engine.");
+    exec("create table s (d decimal(38, 2))");
+    EXPECT_EQ(error("insert into s values ('12345678901234567.89')"),
+              "Decimal values of more than 15 significant digits are not supported by the "
+              "embedded engine.");
+    EXPECT_EQ(scalar("select count(*) from s").toInt(), 0);
+}
+
 TEST_F(DialectTest, ControlFlowAndCatalogue) {
     exec(
         "if object_id('dbo.t') is not null insert into t (i) values (1) else insert into t (i) "
