@@ -3,6 +3,8 @@
 #include "ado/SqlFunctions.h"
 #include "ado/SqlNesting.h"
 
+#include <algorithm>
+
 // Queries and the statements that change rows.
 namespace sql {
 
@@ -298,6 +300,47 @@ QString Emitter::selectCore(const Select& s, Scope& scope, SelectOut& out, bool 
     return sql;
 }
 
+namespace {
+// SQLite takes at most 500 members in one compound select; the server takes far more.
+constexpr std::size_t kMembersPerCompound = 400;
+}  // namespace
+
+// The members joined by their operators. A longer chain is cut into parts of at most
+// kMembersPerCompound members, each one a derived table: side by side when one operator joins
+// them all (UNION ALL, or UNION, give the same rows in any grouping), otherwise each part
+// becomes the first member of the next, so the operators still apply from left to right.
+QString Emitter::compound(const std::vector<QString>& members,
+                          const std::vector<QString>& operators) {
+    const auto joined = [&](std::size_t from, std::size_t to) {
+        QString sql = members[from];
+        for (std::size_t i = from + 1; i < to; ++i)
+            sql += u' ' + operators[i - 1] + u' ' + members[i];
+        return sql;
+    };
+    if (members.size() <= kMembersPerCompound)
+        return joined(0, members.size());
+    const bool oneOperator =
+        std::all_of(operators.begin(), operators.end(),
+                    [&](const QString& op) { return op == operators.front(); }) &&
+        (operators.front() == u"UNION ALL" || operators.front() == u"UNION");
+    if (oneOperator && members.size() <= kMembersPerCompound * kMembersPerCompound) {
+        QStringList parts;
+        for (std::size_t from = 0; from < members.size(); from += kMembersPerCompound)
+            parts << QStringLiteral("SELECT * FROM (") +
+                         joined(from, std::min(members.size(), from + kMembersPerCompound)) + u')';
+        return parts.join(u' ' + operators.front() + u' ');
+    }
+    QString sql = joined(0, kMembersPerCompound);
+    for (std::size_t from = kMembersPerCompound; from < members.size();
+         from += kMembersPerCompound - 1) {
+        const std::size_t to = std::min(members.size(), from + kMembersPerCompound - 1);
+        sql = QStringLiteral("SELECT * FROM (") + sql + u')';
+        for (std::size_t i = from; i < to; ++i)
+            sql += u' ' + operators[i - 1] + u' ' + members[i];
+    }
+    return sql;
+}
+
 SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases) {
     const NestingGuard level(m_depth, kOperation);
     SelectOut out;
@@ -305,6 +348,8 @@ SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases
     scope.outer = outer;
     QString sql = selectCore(s, scope, out, forceAliases);
     // The members of a UNION follow one another: a loop, however long the chain.
+    std::vector<QString> members{sql};
+    std::vector<QString> operators;
     for (const Select* member = &s; member->compound; member = member->compound.get()) {
         if (member->top || member->compound->top)
             translationError(
@@ -312,9 +357,10 @@ SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases
         Scope memberScope;
         memberScope.outer = outer;
         SelectOut memberOut;
-        sql += u' ' + member->compoundOp + u' ' +
-               selectCore(*member->compound, memberScope, memberOut, false);
+        operators.push_back(member->compoundOp);
+        members.push_back(selectCore(*member->compound, memberScope, memberOut, false));
     }
+    sql = compound(members, operators);
     if (!s.orderBy.empty()) {
         QStringList o;
         for (const OrderItem& item : s.orderBy) {

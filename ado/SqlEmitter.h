@@ -74,6 +74,7 @@ class Emitter {
     SelectOut catalogView(const ObjectName& n);
     QString tableRef(const TableRef& ref, Scope& scope);
     SelectOut select(const Select& s, const Scope* outer, bool forceAliases = false);
+    QString compound(const std::vector<QString>& members, const std::vector<QString>& operators);
     QString selectCore(const Select& s, Scope& scope, SelectOut& out, bool forceAliases);
     QString columnSql(const ColumnDef& c, const QString& pkName);
 

@@ -445,7 +445,9 @@ void TBtnBmp::resizeEvent(QResizeEvent* event) {
     QToolButton::resizeEvent(event);
     arrange();
 }
-// Picture above the caption when the button is tall enough, beside it otherwise.
+// Every picture button of the program looks the same way: the picture to the left of the
+// caption, at the same size whatever the button's height; a button without a caption shows its
+// picture alone, as large as it fits.
 void TBtnBmp::arrange() {
     if (icon().isNull()) {
         setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -457,17 +459,9 @@ void TBtnBmp::arrange() {
         setIconSize(QSize(s, s));
         return;
     }
-    const int textHeight = fontMetrics().height();
-    const int under = height() - textHeight - 14;
-    if (under >= 16) {
-        setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        const int s = std::min(under, 32);
-        setIconSize(QSize(s, s));
-    } else {
-        setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        const int s = std::clamp(height() - 10, 12, 24);
-        setIconSize(QSize(s, s));
-    }
+    setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    const int s = std::clamp(height() - 12, 12, 24);
+    setIconSize(QSize(s, s));
 }
 
 // ---- TButton ----

@@ -1,10 +1,12 @@
 #include "ui/Msg.h"
 
 #include "ui/Application.h"
+#include "ui/Resources.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 #include <cstdio>
 
@@ -12,6 +14,18 @@ namespace ui {
 namespace {
 
 MessageService* g_service = nullptr;
+
+// The boxes draw their sign from the program's own pictures, as every button does, instead of
+// the platform theme's.
+void SetSign(QMessageBox& box, QMessageBox::Icon fallback, const QString& picture) {
+    const QIcon icon = BitmapIcon(picture);
+    if (icon.isNull()) {
+        box.setIcon(fallback);
+        return;
+    }
+    const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    box.setIconPixmap(icon.pixmap(QSize(side, side), box.devicePixelRatio()));
+}
 
 QWidget* ActiveWindow() {
     QWidget* w = QApplication::activeModalWidget();
@@ -32,15 +46,15 @@ bool ShowRealBox(MsgKind kind, const QString& text, const QString& caption) {
     box.setWindowModality(Qt::ApplicationModal);
     switch (kind) {
         case MsgKind::Info:
-            box.setIcon(QMessageBox::Information);
+            SetSign(box, QMessageBox::Information, QStringLiteral("msg-information"));
             box.setStandardButtons(QMessageBox::Ok);
             break;
         case MsgKind::Stop:
-            box.setIcon(QMessageBox::Critical);
+            SetSign(box, QMessageBox::Critical, QStringLiteral("msg-critical"));
             box.setStandardButtons(QMessageBox::Ok);
             break;
         case MsgKind::NoYes: {
-            box.setIcon(QMessageBox::Question);
+            SetSign(box, QMessageBox::Question, QStringLiteral("msg-question"));
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
             box.button(QMessageBox::No)->setText(QStringLiteral("&No"));

@@ -5,6 +5,8 @@
 #include "ui/ErrorReport.h"
 #include "ui/TestSeam.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,7 +15,7 @@
 #include <QPointer>
 #include <QScreen>
 
-TForm::TForm(TForm* parent) : QWidget(parent, Qt::Window) {
+TForm::TForm(TForm* parent) : QWidget(parent, Qt::Window), m_opener(parent) {
     oFont = MakeFont(QStringLiteral("MS Sans Serif"), 8);
     setFont(oFont);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -73,6 +75,7 @@ int TForm::nTop() const {
 }
 void TForm::nTop(int t) {
     m_centre = false;  // placed by the program
+    m_placed = true;
     move(x(), t);
 }
 int TForm::nLeft() const {
@@ -80,10 +83,13 @@ int TForm::nLeft() const {
 }
 void TForm::nLeft(int l) {
     m_centre = false;
+    m_placed = true;
     move(l, y());
 }
 
 void TForm::SetBounds(int left, int top, int width, int height) {
+    m_centre = false;
+    m_placed = true;
     move(left, top);
     resizeForm(this, width, height);
 }
@@ -101,6 +107,28 @@ void TForm::Center() {
     const QSize outer = frameGeometry().size().expandedTo(size());
     move(area.x() + (area.width() - outer.width()) / 2,
          area.y() + (area.height() - outer.height()) / 2);
+}
+
+void TForm::centreOnOpener() {
+    QWidget* opener = m_opener ? m_opener->window() : QApplication::activeWindow();
+    if (!opener || opener == this || !opener->isVisible())
+        return;
+    const QScreen* screen = opener->screen() ? opener->screen() : QGuiApplication::primaryScreen();
+    // Not yet shown, the form has no frame: count the opener's.
+    const QRect frame = opener->frameGeometry();
+    const QRect inner = opener->geometry();
+    const QSize outer =
+        size() + QSize(frame.width() - inner.width(), frame.height() - inner.height());
+    QRect placed(QPoint(0, 0), outer);
+    placed.moveCenter(opener->frameGeometry().center());
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        placed.moveLeft(std::clamp(placed.left(), area.left(),
+                                   std::max(area.left(), area.right() + 1 - outer.width())));
+        placed.moveTop(std::clamp(placed.top(), area.top(),
+                                  std::max(area.top(), area.bottom() + 1 - outer.height())));
+    }
+    move(placed.topLeft());
 }
 
 void TForm::SetIcon(const QIcon& icon) {
@@ -141,6 +169,8 @@ void TForm::present() {
     applyFrame();
     if (m_centre)
         Center();
+    else if (!m_placed && !m_everShown)
+        centreOnOpener();
     m_everShown = true;
     Application().formShown(this);
     QWidget::show();

@@ -93,6 +93,8 @@ class TForm : public QWidget {
     void SetBounds(int left, int top, int width, int height);
     void SetClientSize(int width, int height);
     void Center();  // centre on the screen (again when the form is first shown)
+    // A form that is neither centred nor placed by the program opens centred on the window
+    // that opened it (kept inside the screen).
     void SetIcon(const QIcon& icon);
     void SetBackground(const QColor& color);
 
@@ -122,13 +124,16 @@ class TForm : public QWidget {
     void construct();
     void applyFrame();
     void present();
+    void centreOnOpener();
     void finishClose();
 
     QPointer<QAbstractButton> m_defaultButton;
+    QPointer<QWidget> m_opener;  // the parent given at construction, kept after Show unparents
     bool m_closed = false;
     bool m_shownModeless = false;
     bool m_everShown = false;
     bool m_centre = false;
+    bool m_placed = false;        // nTop, nLeft or SetBounds gave the position
     bool m_heldByOpener = false;  // made by NewModal: the opener's pointer frees it
     bool m_inCloseEvent = false;
 };

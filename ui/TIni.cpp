@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -29,6 +30,11 @@ namespace {
 struct IniText {
     std::vector<QString> lines;  // without line ends
     TextEncoding encoding = TextEncoding::Utf8;
+    // Nothing but ASCII (or no file yet): both encodings read it alike, so the file has not
+    // chosen one. It takes Windows-1252, what the payroll family's other programs read, when
+    // a value first brings a character beyond ASCII, and UTF-8 only for a character that
+    // Windows-1252 cannot hold.
+    bool undecided = true;
     QString eol = QStringLiteral("\n");
     bool finalEol = true;
     bool exists = false;
@@ -48,6 +54,19 @@ QString TrimBlanks(const QString& s) {
     return s.mid(b, e - b);
 }
 
+bool IsAscii(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// The encoding an undecided file takes for this text.
+TextEncoding ChosenEncoding(const QString& text) {
+    if (IsAscii(text))
+        return TextEncoding::Utf8;
+    qsizetype unmappable = -1;
+    cp1252::encode(text, &unmappable);
+    return unmappable >= 0 ? TextEncoding::Utf8 : TextEncoding::Cp1252;
+}
+
 IniText Load(const QString& path) {
     IniText ini;
     QFile f(path);
@@ -57,6 +76,7 @@ IniText Load(const QString& path) {
     const DecodedText decoded = DecodeText(f.readAll());
     const QString& text = decoded.text;
     ini.encoding = decoded.encoding;
+    ini.undecided = decoded.encoding == TextEncoding::Utf8 && IsAscii(text);
 
     const qsizetype firstLf = text.indexOf(QLatin1Char('\n'));
     if (firstLf > 0 && text[firstLf - 1] == QLatin1Char('\r'))
@@ -82,7 +102,7 @@ bool Save(const QString& path, const IniText& ini) {
         if (i + 1 < ini.lines.size() || ini.finalEol)
             text += ini.eol;
     }
-    const QByteArray bytes = EncodeText(text, ini.encoding);
+    const QByteArray bytes = EncodeText(text, ini.undecided ? ChosenEncoding(text) : ini.encoding);
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         return false;

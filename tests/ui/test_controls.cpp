@@ -282,7 +282,7 @@ TEST_F(ControlsTest, BitmapButtonTakesItsPictureAndClicksOnlyWhenEnabled) {
     button->lFlat(true);
     button->SetHandCursor();
     EXPECT_FALSE(button->icon().isNull());
-    EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
     EXPECT_EQ(button->cToolTip(), "Agregar un registro");
     EXPECT_TRUE(button->lFlat());
     EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
@@ -292,8 +292,23 @@ TEST_F(ControlsTest, BitmapButtonTakesItsPictureAndClicksOnlyWhenEnabled) {
     button->lEnabled(false);
     button->Click();
     EXPECT_EQ(clicks, 1);
-    button->SetBounds(0, 0, 90, 24);  // a low button: picture beside the caption
-    EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+}
+
+// Every captioned picture button of every form looks the same way: the picture beside the
+// caption at one size, whether the form made it tall or low; without a caption the picture
+// fills the button.
+TEST_F(ControlsTest, PictureButtonsLookTheSameWhateverTheirHeight) {
+    auto* button = TBtnBmp::Make(window.get(), {0, 0, 128, 44}, "Entrar", "angulo2", {});
+    const std::pair<int, int> heightAndPicture[] = {{34, 22}, {38, 24}, {44, 24}, {60, 24}};
+    for (const auto& [height, picture] : heightAndPicture) {
+        button->SetBounds(0, 0, 120, height);
+        EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextBesideIcon) << height;
+        EXPECT_EQ(button->iconSize(), QSize(picture, picture)) << height;
+    }
+    button->cText("");
+    button->SetBounds(0, 0, 40, 40);
+    EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    EXPECT_EQ(button->iconSize(), QSize(30, 30));
 }
 
 TEST_F(ControlsTest, FormsMakeAPictureButtonInOneCall) {

@@ -354,6 +354,53 @@ TEST_F(FormTest, AFormPlacedByTheProgramIsNotCentredAgain) {
     form->Close();
 }
 
+// A form that the program neither centres nor places opens over the middle of its opener, and
+// stays inside the screen when the opener sits at its edge.
+class TSinLugar : public TForm {
+  public:
+    explicit TSinLugar(TForm* parent = nullptr) : TForm(parent) {}
+
+  protected:
+    void CreateForm() override {
+        TForm::CreateForm();
+        SetClientSize(200, 100);
+    }
+};
+
+TEST_F(FormTest, AnUnplacedFormOpensCentredOnItsOpener) {
+    auto* opener = TForm::New<TProbe>();
+    opener->SetBounds(40, 60, 500, 400);
+    opener->Show();
+    {
+        auto child = TForm::NewModal<TSinLugar>(opener);
+        child->Show();
+        const QPoint expected = opener->frameGeometry().center();
+        EXPECT_LE((child->frameGeometry().center() - expected).manhattanLength(), 2);
+        child->Close();
+    }
+    const QRect area = opener->screen()->availableGeometry();
+    opener->nLeft(area.right() - 250);
+    opener->nTop(area.bottom() - 150);
+    {
+        auto child = TForm::NewModal<TSinLugar>(opener);
+        child->Show();
+        EXPECT_TRUE(area.contains(child->frameGeometry()))
+            << child->x() << "," << child->y() << " " << child->frameGeometry().width() << "x"
+            << child->frameGeometry().height() << " in " << area.width() << "x" << area.height();
+        child->Close();
+    }
+    {
+        // Placed by the program: left where it was put.
+        auto child = TForm::NewModal<TSinLugar>(opener);
+        child->nLeft(3);
+        child->nTop(4);
+        child->Show();
+        EXPECT_EQ(child->pos(), QPoint(3, 4));
+        child->Close();
+    }
+    opener->Close();
+}
+
 TEST_F(FormTest, AFormHeldByItsOpenerIsNotDeletedByTheToolkit) {
     auto form = TForm::NewModal<TProbe>();
     QPointer<TProbe> watch = form.get();

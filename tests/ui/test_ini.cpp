@@ -227,6 +227,33 @@ TEST_F(IniTest, AnsiFilesAreReadAsWindows1252AndWrittenBackSo) {
               "a\r\n");
 }
 
+// A file of ASCII text has not chosen an encoding: it becomes Windows-1252 (what the family's
+// other programs read) with its first accented value, even when an earlier write removed the
+// one value that had made it Windows-1252; UTF-8 only for what Windows-1252 cannot hold.
+TEST_F(IniTest, AsciiFilesTakeWindows1252WithTheirFirstAccentedValue) {
+    writeBytes(
+        "[VARIABLES]\r\nNombreEmpresa=Compa\xF1\xED"
+        "a\r\n");
+    TIni w = ini();
+    w.SetEntry("VARIABLES", "NombreEmpresa", "Hotel Centro");
+    EXPECT_EQ(readBytes(), "[VARIABLES]\r\nNombreEmpresa=Hotel Centro\r\n");
+    w.SetEntry("VARIABLES", "Usuario", "Begoña");
+    EXPECT_EQ(readBytes(),
+              "[VARIABLES]\r\nNombreEmpresa=Hotel Centro\r\nUsuario=Bego\xF1"
+              "a\r\n");
+    EXPECT_EQ(ini().GetEntry("VARIABLES", "Usuario"), "Begoña");
+
+    QFile::remove(file("config.ini"));
+    EXPECT_TRUE(w.SetEntry("VARIABLES", "NombreEmpresa", "Señorial € “Plaza”"));
+    EXPECT_EQ(readBytes(), "[VARIABLES]\nNombreEmpresa=Se\xF1orial \x80 \x93Plaza\x94\n");
+
+    QFile::remove(file("config.ini"));
+    EXPECT_TRUE(w.SetEntryExact("VARIABLES", "Usuario", "Жуков"));
+    EXPECT_EQ(readBytes(), "[VARIABLES]\nUsuario=Жуков\n");
+    w.SetEntry("VARIABLES", "NombreEmpresa", "Begoña");  // decided now: stays UTF-8
+    EXPECT_EQ(readBytes(), "[VARIABLES]\nUsuario=Жуков\nNombreEmpresa=Begoña\n");
+}
+
 TEST_F(IniTest, Utf8FilesStayUtf8WithTheirByteOrderMark) {
     writeBytes("\xEF\xBB\xBF[VARIABLES]\nNombreEmpresa=Compañía\n");
     TIni w = ini();

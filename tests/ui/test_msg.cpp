@@ -1,4 +1,5 @@
 #include "ui/Msg.h"
+#include "ui/Resources.h"
 #include "ui/TestSeam.h"
 
 #include <QAbstractButton>
@@ -75,6 +76,16 @@ TEST(ConsoleMessages, PrintsCaptionAndTextAndAnswersNo) {
 // The real boxes: a zero timer acts on the box once its modal loop runs.
 class RealMessageBox : public ::testing::Test {
   protected:
+    // The box shows the program's own picture of that name, not the platform theme's sign.
+    static bool ShowsPicture(const QMessageBox& box, const QString& name) {
+        const QPixmap shown = box.iconPixmap();
+        if (shown.isNull())
+            return false;
+        const QPixmap own = ui::BitmapIcon(name).pixmap(shown.deviceIndependentSize().toSize(),
+                                                        shown.devicePixelRatio());
+        return shown.toImage() == own.toImage();
+    }
+
     void whenShown(std::function<void(QMessageBox&)> act) {
         QTimer::singleShot(0, [act = std::move(act)] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -87,12 +98,12 @@ class RealMessageBox : public ::testing::Test {
 };
 
 TEST_F(RealMessageBox, QuestionDefaultsToNoAndEscapeAnswersNo) {
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool sign = false;
     QString title;
     QAbstractButton* defaultButton = nullptr;
     QAbstractButton* noButton = nullptr;
     whenShown([&](QMessageBox& box) {
-        icon = box.icon();
+        sign = ShowsPicture(box, "msg-question");
         title = box.windowTitle();
         defaultButton = box.defaultButton();
         noButton = box.button(QMessageBox::No);
@@ -100,7 +111,7 @@ TEST_F(RealMessageBox, QuestionDefaultsToNoAndEscapeAnswersNo) {
         QApplication::sendEvent(&box, &esc);
     });
     EXPECT_FALSE(MsgNoYes("¿Desea salir?"));
-    EXPECT_EQ(icon, QMessageBox::Question);
+    EXPECT_TRUE(sign);
     EXPECT_EQ(title, "OXTAStaffing");
     EXPECT_NE(noButton, nullptr);
     EXPECT_EQ(defaultButton, noButton);
@@ -112,25 +123,25 @@ TEST_F(RealMessageBox, YesButtonAnswersTrue) {
 }
 
 TEST_F(RealMessageBox, InfoAndStopShowTheirIconsAndCaption) {
-    QMessageBox::Icon infoIcon = QMessageBox::NoIcon;
+    bool infoSign = false;
     QString infoText;
     whenShown([&](QMessageBox& box) {
-        infoIcon = box.icon();
+        infoSign = ShowsPicture(box, "msg-information") && !ShowsPicture(box, "msg-critical");
         infoText = box.text();
         box.button(QMessageBox::Ok)->click();
     });
     MsgInfo("Datos guardados");
-    EXPECT_EQ(infoIcon, QMessageBox::Information);
+    EXPECT_TRUE(infoSign);
     EXPECT_EQ(infoText, "Datos guardados");
 
-    QMessageBox::Icon stopIcon = QMessageBox::NoIcon;
+    bool stopSign = false;
     QString stopTitle;
     whenShown([&](QMessageBox& box) {
-        stopIcon = box.icon();
+        stopSign = ShowsPicture(box, "msg-critical");
         stopTitle = box.windowTitle();
         box.button(QMessageBox::Ok)->click();
     });
     MsgStop("No se pudo", "CONEXION NO REALIZADA");
-    EXPECT_EQ(stopIcon, QMessageBox::Critical);
+    EXPECT_TRUE(stopSign);
     EXPECT_EQ(stopTitle, "CONEXION NO REALIZADA");
 }

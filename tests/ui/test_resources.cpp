@@ -21,7 +21,8 @@ bool HasInk(const QPixmap& pixmap) {
 TEST(Resources, EveryNamedImageLoadsAsPictureAndIcon) {
     for (const char* name :
          {"_1229", "agregar", "editar", "eliminar", "angulo2", "puertasalida", "refresh",
-          "correcto", "nuevo", "buscar2", "graficas22", "plantillasfondo", "Stop"}) {
+          "correcto", "nuevo", "buscar2", "graficas22", "plantillasfondo", "Stop",
+          "msg-information", "msg-question", "msg-critical"}) {
         const QPixmap picture = ui::Picture(name);
         EXPECT_FALSE(picture.isNull()) << name;
         EXPECT_TRUE(HasInk(picture)) << name;
@@ -29,6 +30,15 @@ TEST(Resources, EveryNamedImageLoadsAsPictureAndIcon) {
         EXPECT_FALSE(icon.isNull()) << name;
         EXPECT_FALSE(icon.pixmap(16, 16).isNull()) << name;
     }
+}
+
+// One action, one picture: the forms that accept with "correcto" and those that accept with
+// "angulo2" show the same thing.
+TEST(Resources, AcceptingLooksTheSameUnderBothNames) {
+    EXPECT_EQ(ui::Picture("correcto", QSize(24, 24)).toImage(),
+              ui::Picture("angulo2", QSize(24, 24)).toImage());
+    EXPECT_NE(ui::Picture("correcto", QSize(24, 24)).toImage(),
+              ui::Picture("puertasalida", QSize(24, 24)).toImage());
 }
 
 TEST(Resources, NamesIgnoreLetterCaseAndSizeIsHonoured) {
