@@ -59,10 +59,10 @@ QString converted(const Typed& x, const SqlType& to, const QString& style = {}) 
              quoteText(x.type.name()), style.isEmpty() ? QStringLiteral("0") : style);
 }
 
-// A whole-number result as SQL Server gives it: an error, not a wider number, when it leaves
-// the range of its type.
+// A whole-number or float result as SQL Server gives it: an error, not a wider number or an
+// infinity, when it leaves the range of its type.
 QString checkedWhole(const QString& sql, const SqlType& type) {
-    if (!type.isInteger())
+    if (!type.isInteger() && type.base != Base::Float)
         return sql;
     return helperCall(helper::kCheckRange, sql, quoteText(type.name()));
 }
@@ -193,9 +193,30 @@ bool Emitter::textual(const Typed& t) {
     return t.type.isText() || t.stringLiteral.has_value();
 }
 
+// Text that meets a number or a date-time is converted to the other's type, which ranks
+// higher (an error for text that is none, as SQL Server raises it); quoted literals are
+// converted while translating, by coerce.
+Typed promoteText(Typed t, const SqlType& other) {
+    if (!t.type.isText() || t.stringLiteral || !(other.isNumber() || other.isDateTime()))
+        return t;
+    return Typed{helperCall(helper::kConvert, t.sql, quoteText(other.name())), other, {}};
+}
+
+// The type of highest precedence among numbers: float, then decimal, then whole numbers.
+SqlType widerNumber(const SqlType& a, const SqlType& b) {
+    const auto rank = [](const SqlType& t) {
+        return t.base == Base::Float ? 3 : t.base == Base::Numeric ? 2 : t.isNumber() ? 1 : 0;
+    };
+    if (rank(b) > rank(a) || (rank(a) == 1 && b.base == Base::BigInt))
+        return b;
+    return a;
+}
+
 Typed Emitter::comparison(const QString& op, Typed l, Typed r) {
     l = coerce(std::move(l), r.type);
     r = coerce(std::move(r), l.type);
+    l = promoteText(std::move(l), r.type);
+    r = promoteText(std::move(r), l.type);
     QString sqlOp = op;
     if (op == u"!=")
         sqlOp = QStringLiteral("<>");
@@ -389,6 +410,8 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
                     sql = u'(' + sql + QStringLiteral(" / count(") + distinctWord + a[0].sql +
                           QStringLiteral("))");
             }
+            if (sumOrAvg && t.base == Base::Float)
+                sql = checkedWhole(sql, t);
             return Typed{sql, t, {}};
         }
         case Emit::CurrentDatabase:
@@ -491,11 +514,18 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
             return Typed{QStringLiteral("EXISTS (") + inner.sql + u')', SqlType{Base::Int}, {}};
         }
         case Expr::Kind::InList: {
-            const Typed l = expr(*e.args[0], scope);
+            Typed l = expr(*e.args[0], scope);
+            std::vector<Typed> list;
+            SqlType number;
+            for (std::size_t i = 1; i < e.args.size(); ++i) {
+                list.push_back(coerce(expr(*e.args[i], scope), l.type));
+                if (!list.back().stringLiteral && list.back().type.isNumber())
+                    number = widerNumber(number, list.back().type);
+            }
+            l = promoteText(std::move(l), number);
             QStringList items;
             bool text = textual(l);
-            for (std::size_t i = 1; i < e.args.size(); ++i) {
-                const Typed item = coerce(expr(*e.args[i], scope), l.type);
+            for (const Typed& item : list) {
                 text = text || (item.stringLiteral.has_value() && !l.type.isNumber());
                 items << item.sql;
             }
@@ -515,9 +545,10 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                          {}};
         }
         case Expr::Kind::Between: {
-            const Typed x = expr(*e.args[0], scope);
+            Typed x = expr(*e.args[0], scope);
             const Typed lo = coerce(expr(*e.args[1], scope), x.type);
             const Typed hi = coerce(expr(*e.args[2], scope), x.type);
+            x = promoteText(std::move(x), lo.stringLiteral ? hi.type : lo.type);
             const bool text = textual(x) || textual(lo);
             return Typed{
                 u'(' + x.sql + (text ? collateClause() : QString()) +

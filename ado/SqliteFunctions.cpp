@@ -240,6 +240,15 @@ void fnCheckRange(sqlite3_context* ctx, int, sqlite3_value** argv) {
         return;
     }
     const QString type = textOf(argv[1]);
+    if (type == u"float") {
+        if (!std::isfinite(sqlite3_value_double(argv[0]))) {
+            return resultError(
+                ctx, QStringLiteral("Arithmetic overflow error converting expression to data "
+                                    "type float."));
+        }
+        sqlite3_result_value(ctx, argv[0]);
+        return;
+    }
     double lo = -9223372036854775808.0;
     double hi = 9223372036854775807.0;
     if (type == u"int") {

@@ -36,3 +36,11 @@ select cast(1.50 as varchar(10)), cast(cast(2 as decimal(5,3)) as varchar(10)),
        concat('x', 0.10)
 -- rows:
 -- 1.50 | 2.000 | x0.10
+
+-- case: float arithmetic that leaves float's range overflows
+select cast(1e308 as float) * 10
+-- error: Arithmetic overflow error converting expression to data type float.
+
+-- case: a float sum that leaves float's range overflows
+select sum(x) from (select cast(1e308 as float) x union all select 1e308) t
+-- error: Arithmetic overflow error converting expression to data type float.
