@@ -33,7 +33,7 @@ struct Expr {
         Null,
         Column,    // qualifier (may be empty), text: column name
         Star,      // qualifier (may be empty)
-        Variable,  // text: @name
+        Variable,  // text: @name; castType: its declared type (unknown: not declared)
         Unary,     // text: "-", "+", "~", "NOT"; args[0]
         Binary,    // text: operator ("=", "AND", "+", ...); args[0], args[1]
         Function,  // text: name; args; distinct for count(distinct x)
@@ -127,6 +127,10 @@ struct Stmt {
         DropIndex,    // primaryKeyName: the index
         If,
         Block,
+        SetVariable,  // definitions[0]: the variable (@name), its type and the new value
+        While,        // condition; thenBranch: the body
+        Break,
+        Continue,
     };
     Kind kind = Kind::Nop;
     QString source;  // the statement's text, for messages

@@ -3,6 +3,8 @@
 #include "ado/SqlFunctions.h"
 #include "ado/SqlNesting.h"
 
+#include <QRegularExpression>
+
 // Expressions, operators and calls of SQL Server's functions.
 namespace sql {
 
@@ -456,9 +458,18 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                                                : quoteName(e.qualifier) + QStringLiteral(".*"),
                          {},
                          {}};
-        case Expr::Kind::Variable:
-            translationError(
-                QStringLiteral("Must declare the scalar variable \"%1\".").arg(e.text));
+        case Expr::Kind::Variable: {
+            static const QRegularExpression plain(QStringLiteral("^@[A-Za-z_][A-Za-z0-9_]*$"));
+            if (!e.castType.known()) {
+                translationError(
+                    QStringLiteral("Must declare the scalar variable \"%1\".").arg(e.text));
+            }
+            if (!plain.match(e.text).hasMatch())
+                translationError(QStringLiteral("The variable name %1 is not supported by the "
+                                                "embedded engine.")
+                                     .arg(e.text));
+            return Typed{e.text.toLower(), e.castType, {}};
+        }
         case Expr::Kind::Unary: {
             const Typed x = expr(*e.args[0], scope);
             if (e.text == u"NOT")

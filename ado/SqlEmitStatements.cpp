@@ -480,4 +480,14 @@ SelectOut Emitter::catalogView(const ObjectName& n) {
     return out;
 }
 
+// SET @a = value: a query of the value converted to the variable's type, which the engine
+// keeps for the statements that name @a (bound as SQLite's parameter @a).
+void Emitter::setVariable(const Stmt& s, Translation& t) {
+    const ColumnDef& target = s.definitions.front();
+    Scope scope;
+    const Typed value = expr(*target.defaultValue, scope);
+    t.statements << QStringLiteral("SELECT ") + QLatin1String(helper::kConvert) + u'(' + value.sql +
+                        QStringLiteral(", ") + quoteText(target.type.name()) + u')';
+}
+
 }  // namespace sql

@@ -63,6 +63,7 @@ class Emitter {
     void createIndex(const Stmt& s, Translation& t);
     void dropIndex(const Stmt& s, Translation& t);
     void dropTable(const Stmt& s, Translation& t);
+    void setVariable(const Stmt& s, Translation& t);
 
   private:
     // ---- names ----

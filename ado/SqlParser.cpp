@@ -5,6 +5,7 @@
 #include "ado/SqlNesting.h"
 #include "ado/SqlTokenizer.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace sql {
@@ -40,7 +41,8 @@ bool isReserved(const Token& t) {
         "values",    "into",    "with",  "truncate", "print", "return", "exec",   "execute",
         "declare",   "use",     "when",  "then",     "case",  "is",     "null",   "in",
         "like",      "between", "top",   "distinct", "by",    "asc",    "desc",   "collate",
-        "option",    "for",     "go",    "exists",   "all",   "escape"};
+        "option",    "for",     "go",    "exists",   "all",   "escape", "while",  "break",
+        "continue"};
     return t.kind == Tok::Word && words.contains(t.text.toLower());
 }
 
@@ -225,8 +227,31 @@ class Parser {
                 s->body.push_back(statement());
             }
             ++m_pos;
+        } else if (accept("declare")) {
+            declare(*s);
         } else if (accept("set")) {
-            setOption();
+            if (at(Tok::Variable))
+                setVariable(*s);
+            else
+                setOption();
+        } else if (accept("while")) {
+            s->kind = Stmt::Kind::While;
+            s->condition = expr();
+            ++m_loops;
+            s->thenBranch = statementSkippingSemicolons();
+            --m_loops;
+        } else if (atWord("break") || atWord("continue")) {
+            const bool leaves = accept("break");
+            if (!leaves)
+                ++m_pos;
+            if (m_loops == 0) {
+                throw ado::Error(
+                    QStringLiteral("Parse"),
+                    QStringLiteral("Cannot use a %1 statement outside the scope of "
+                                   "a WHILE statement.")
+                        .arg(leaves ? QStringLiteral("BREAK") : QStringLiteral("CONTINUE")));
+            }
+            s->kind = leaves ? Stmt::Kind::Break : Stmt::Kind::Continue;
         } else if (accept("print")) {
             expr();  // PRINT shows a message; there is nobody to show it to
         } else if (at(Tok::End)) {
@@ -241,6 +266,76 @@ class Parser {
         while (accept(Tok::Semicolon)) {
         }
         return statement();
+    }
+
+    // DECLARE @a type [= value], ...: the variables hold NULL until a value is given; one
+    // with a value is set where the DECLARE stands.
+    void declare(Stmt& s) {
+        std::vector<StmtPtr> sets;
+        do {
+            if (!at(Tok::Variable))
+                syntaxError();
+            const QString variable = m_tokens[m_pos++].text;
+            accept("as");
+            if (atWord("table") || atWord("cursor"))
+                unsupported(QStringLiteral("DECLARE of %1 variables").arg(peek().text.toUpper()));
+            const SqlType type = typeName();
+            m_variables.insert(variable.toLower(), type);
+            if (acceptOp("=")) {
+                auto set = std::make_unique<Stmt>();
+                set->kind = Stmt::Kind::SetVariable;
+                ColumnDef target;
+                target.name = variable;
+                target.type = type;
+                target.defaultValue = expr();
+                set->definitions.push_back(std::move(target));
+                sets.push_back(std::move(set));
+            }
+        } while (accept(Tok::Comma));
+        if (sets.size() == 1) {
+            s = std::move(*sets.front());
+        } else if (!sets.empty()) {
+            s.kind = Stmt::Kind::Block;
+            s.body = std::move(sets);
+        }
+    }
+
+    // SET @a = value, and SET @a += value (likewise -, *, /, %).
+    void setVariable(Stmt& s) {
+        const Token& t = m_tokens[m_pos++];
+        ColumnDef target;
+        target.name = t.text;
+        target.type = declaredType(t.text);
+        QString compound;
+        for (const char* op : {"+", "-", "*", "/", "%"}) {
+            if (peek().isOp(op) && peek(1).isOp("=")) {
+                compound = QString::fromLatin1(op);
+                ++m_pos;
+            }
+        }
+        if (!acceptOp("="))
+            syntaxError();
+        target.defaultValue = expr();
+        if (!compound.isEmpty()) {
+            auto current = make(Expr::Kind::Variable, target.name);
+            current->castType = target.type;
+            auto e = make(Expr::Kind::Binary, compound);
+            e->args.push_back(std::move(current));
+            e->args.push_back(std::move(target.defaultValue));
+            target.defaultValue = std::move(e);
+        }
+        s.kind = Stmt::Kind::SetVariable;
+        s.definitions.push_back(std::move(target));
+    }
+
+    SqlType declaredType(const QString& variable) const {
+        const auto it = m_variables.constFind(variable.toLower());
+        if (it == m_variables.cend()) {
+            throw ado::Error(
+                QStringLiteral("Parse"),
+                QStringLiteral("Must declare the scalar variable \"%1\".").arg(variable));
+        }
+        return *it;
     }
 
     void setOption() {
@@ -612,6 +707,8 @@ class Parser {
         }
         do {
             SelectItem item;
+            if (at(Tok::Variable) && peek(1).isOp("="))
+                unsupported(QStringLiteral("SELECT that assigns variables"));
             // T-SQL's "alias = expression" and "'alias' = expression"
             if (peek().isName() && peek(1).isOp("=") && !isReserved(peek())) {
                 item.alias = name();
@@ -868,8 +965,12 @@ class Parser {
                 e->national = t.national;
                 return e;
             }
-            case Tok::Variable:
-                unsupported(QStringLiteral("variables (%1)").arg(t.text));
+            case Tok::Variable: {
+                ++m_pos;
+                auto e = make(Expr::Kind::Variable, t.text);
+                e->castType = declaredType(t.text);
+                return e;
+            }
             case Tok::LParen: {
                 ++m_pos;
                 if (atWord("select")) {
@@ -1012,7 +1113,9 @@ class Parser {
     std::vector<Token> m_tokens;
     std::size_t m_pos = 0;
     Batch& m_batch;
-    int m_depth = 0;  // of nested statements, queries and expressions
+    int m_depth = 0;                      // of nested statements, queries and expressions
+    QHash<QString, SqlType> m_variables;  // declared so far in the batch, by lower-case name
+    int m_loops = 0;                      // WHILE bodies being read
 };
 
 }  // namespace

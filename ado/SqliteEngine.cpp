@@ -316,6 +316,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             m_cookie = sqlite3_column_int(m_schemaVersion.get(), 0);
         sqlite3_reset(m_schemaVersion.get());
 
+        m_variables.clear();  // a batch's variables live as long as the batch
         // One plain statement is atomic in SQLite by itself; anything more runs under a
         // transaction, so that a failing batch leaves nothing behind.
         const bool single = batch->statements.size() == 1 && isPlain(*batch->statements.front());
@@ -360,21 +361,32 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             case sql::Stmt::Kind::CreateDatabase:
                 createDatabase(s.table.object);
                 return;
-            case sql::Stmt::Kind::If: {
-                sql::PreparedSlot& slot = prepare(s);
-                sqlite3_stmt* cond = slot.statements.front().get();
-                const int rc = sqlite3_step(cond);
-                if (rc != SQLITE_ROW) {
-                    sqlite3_reset(cond);
-                    fail(s);
-                }
-                const bool holds = sqlite3_column_int(cond, 0) != 0;
-                sqlite3_reset(cond);
-                if (holds) {
+            case sql::Stmt::Kind::If:
+                if (holds(s)) {
                     runStatement(*s.thenBranch, out);
                 } else if (s.elseBranch) {
                     runStatement(*s.elseBranch, out);
                 }
+                return;
+            case sql::Stmt::Kind::While:
+                while (holds(s)) {
+                    try {
+                        runStatement(*s.thenBranch, out);
+                    } catch (const LoopBreak&) {
+                        break;
+                    } catch (const LoopContinue&) {
+                        continue;
+                    }
+                }
+                return;
+            case sql::Stmt::Kind::Break:
+                throw LoopBreak{};
+            case sql::Stmt::Kind::Continue:
+                throw LoopContinue{};
+            case sql::Stmt::Kind::SetVariable: {
+                sql::PreparedSlot& slot = prepare(s);
+                m_variables.insert(s.definitions.front().name.toLower(),
+                                   firstValue(s, slot.statements.front().get()));
                 return;
             }
             default:
@@ -391,6 +403,69 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             ++m_ddl;
     }
 
+    // BREAK and CONTINUE leave the body of the innermost WHILE.
+    struct LoopBreak {};
+    struct LoopContinue {};
+
+    // The condition of an IF or a WHILE, evaluated now.
+    bool holds(const sql::Stmt& s) {
+        const sql::Scalar v = firstValue(s, prepare(s).statements.front().get());
+        return v.kind == sql::Scalar::Kind::Int && v.i != 0;
+    }
+
+    // The first column of the first row of a one-value query.
+    sql::Scalar firstValue(const sql::Stmt& s, sqlite3_stmt* query) {
+        bindVariables(query);
+        if (sqlite3_step(query) != SQLITE_ROW) {
+            sqlite3_reset(query);
+            fail(s);
+        }
+        sql::Scalar v;
+        switch (sqlite3_column_type(query, 0)) {
+            case SQLITE_INTEGER:
+                v = sql::Scalar::ofInt(sqlite3_column_int64(query, 0));
+                break;
+            case SQLITE_FLOAT:
+                v = sql::Scalar::ofReal(sqlite3_column_double(query, 0));
+                break;
+            case SQLITE_NULL:
+                break;
+            default:
+                v = sql::Scalar::ofText(
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, 0)),
+                                      sqlite3_column_bytes(query, 0)));
+        }
+        sqlite3_reset(query);
+        return v;
+    }
+
+    // The batch's variables for the parameters @name of a statement (NULL until set).
+    void bindVariables(sqlite3_stmt* stmt) const {
+        const int count = sqlite3_bind_parameter_count(stmt);
+        for (int i = 1; i <= count; ++i) {
+            const char* name = sqlite3_bind_parameter_name(stmt, i);
+            if (!name || name[0] != '@')
+                continue;
+            const sql::Scalar v = m_variables.value(QString::fromUtf8(name));
+            switch (v.kind) {
+                case sql::Scalar::Kind::Int:
+                    sqlite3_bind_int64(stmt, i, v.i);
+                    break;
+                case sql::Scalar::Kind::Real:
+                    sqlite3_bind_double(stmt, i, v.d);
+                    break;
+                case sql::Scalar::Kind::Text: {
+                    const QByteArray utf8 = v.t.toUtf8();
+                    sqlite3_bind_text(stmt, i, utf8.constData(), static_cast<int>(utf8.size()),
+                                      SQLITE_TRANSIENT);
+                    break;
+                }
+                default:
+                    sqlite3_bind_null(stmt, i);
+            }
+        }
+    }
+
     sql::PreparedSlot& prepare(const sql::Stmt& s) {
         if (!s.prepared)
             s.prepared = std::make_shared<sql::PreparedSlot>();
@@ -401,7 +476,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         slot.deferred.clear();
         sql::Translator translator(*this);
         QStringList statements;
-        if (s.kind == sql::Stmt::Kind::If) {
+        if (s.kind == sql::Stmt::Kind::If || s.kind == sql::Stmt::Kind::While) {
             statements << translator.condition(*s.condition);
             slot.resultTypes.clear();
             slot.resultNames.clear();
@@ -445,6 +520,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
 
     void step(const sql::Stmt& s, sqlite3_stmt* stmt, const sql::PreparedSlot& slot,
               ResultSet* out) {
+        bindVariables(stmt);
         const int columns = sqlite3_column_count(stmt);
         const bool keep = out && columns > 0;
         ResultSet result;
@@ -706,6 +782,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     std::unordered_map<QString, std::optional<sql::TableInfo>> m_tables;
     std::pair<int, std::uint64_t> m_tablesGeneration{-1, 0};
     BatchCache m_cache;
+    QHash<QString, sql::Scalar> m_variables;  // of the running batch, by lower-case @name
 };
 
 bool isDefaultServer(const QString& server) {

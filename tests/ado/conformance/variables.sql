@@ -1,0 +1,75 @@
+-- Local variables and control of flow in a batch (the reference of DECLARE, SET, WHILE, BREAK
+-- and CONTINUE): a variable holds NULL until set, takes its declared type, and lives as long as
+-- its batch.
+
+-- case: a declared variable is NULL until set
+declare @n int
+select @n
+-- rows:
+-- NULL
+
+-- case: a variable keeps the value converted to its type, text cut to its length
+declare @v varchar(3) = 'abcdef', @i int = '42', @d decimal(5, 2) = 1.005
+select @v, len(@v), @i + 1, @d
+-- rows:
+-- abc | 3 | 43 | 1.01
+
+-- case: a value that does not convert to the variable's type fails
+declare @i int = 'abc'
+-- error: Conversion failed when converting the varchar value 'abc' to data type int.
+
+-- case: WHILE runs its body while the condition holds
+declare @i int = 1
+while @i < 10 set @i = @i * 2
+select @i
+-- rows:
+-- 16
+
+-- case: BREAK leaves the loop and CONTINUE starts its next round
+declare @i int = 0, @s varchar(20) = ''
+while 1 = 1
+begin
+    set @i += 1
+    if @i = 2 continue
+    if @i > 5 break
+    set @s = @s + cast(@i as varchar(2))
+end
+select @i, @s
+-- rows:
+-- 6 | 1345
+
+-- case: variables in INSERT, WHERE and a subquery
+create table var_t (n int)
+go
+declare @i int = 0
+while @i < 5
+begin
+    insert into var_t values (@i)
+    set @i = @i + 1
+end
+declare @c int = (select count(*) from var_t where n >= @i - 3)
+select @c, sum(n) from var_t
+-- rows:
+-- 3 | 10
+
+-- case: IF on a variable
+declare @c int = (select count(*) from var_t)
+if @c > 3 select 'many' else select 'few'
+-- rows:
+-- many
+
+-- case: a date-time variable in date functions and CONVERT
+declare @d datetime = '2020-01-31'
+select dateadd(month, 1, @d), convert(varchar(10), @d, 103)
+-- rows:
+-- 2020-02-29 00:00:00.000 | 31/01/2020
+
+-- case: a variable of another batch does not exist
+declare @gone int = 1
+go
+select @gone
+-- error: Must declare the scalar variable "@gone".
+
+-- case: BREAK outside WHILE
+break
+-- error: Cannot use a BREAK statement outside the scope of a WHILE statement.
