@@ -131,6 +131,9 @@ struct Stmt {
         While,        // condition; thenBranch: the body
         Break,
         Continue,
+        BeginTransaction,
+        Commit,
+        Rollback,
     };
     Kind kind = Kind::Nop;
     QString source;  // the statement's text, for messages

@@ -34,15 +34,15 @@ constexpr const char* kOperation = "Parse";
 // Words that end an expression or a name list: never taken as an alias.
 bool isReserved(const Token& t) {
     static const QSet<QString> words = {
-        "select",    "from",    "where", "group",    "order", "having", "union",  "except",
-        "intersect", "inner",   "left",  "right",    "full",  "outer",  "cross",  "join",
-        "on",        "as",      "and",   "or",       "not",   "insert", "update", "delete",
-        "create",    "alter",   "drop",  "if",       "else",  "begin",  "end",    "set",
-        "values",    "into",    "with",  "truncate", "print", "return", "exec",   "execute",
-        "declare",   "use",     "when",  "then",     "case",  "is",     "null",   "in",
-        "like",      "between", "top",   "distinct", "by",    "asc",    "desc",   "collate",
-        "option",    "for",     "go",    "exists",   "all",   "escape", "while",  "break",
-        "continue"};
+        "select",    "from",    "where",    "group",    "order", "having",     "union",  "except",
+        "intersect", "inner",   "left",     "right",    "full",  "outer",      "cross",  "join",
+        "on",        "as",      "and",      "or",       "not",   "insert",     "update", "delete",
+        "create",    "alter",   "drop",     "if",       "else",  "begin",      "end",    "set",
+        "values",    "into",    "with",     "truncate", "print", "return",     "exec",   "execute",
+        "declare",   "use",     "when",     "then",     "case",  "is",         "null",   "in",
+        "like",      "between", "top",      "distinct", "by",    "asc",        "desc",   "collate",
+        "option",    "for",     "go",       "exists",   "all",   "escape",     "while",  "break",
+        "continue",  "commit",  "rollback", "save",     "tran",  "transaction"};
     return t.kind == Tok::Word && words.contains(t.text.toLower());
 }
 
@@ -216,6 +216,17 @@ class Parser {
             }
             if (accept("else"))
                 s->elseBranch = statementSkippingSemicolons();
+        } else if (atWord("begin") && (atWord("tran", 1) || atWord("transaction", 1))) {
+            m_pos += 2;
+            s->kind = Stmt::Kind::BeginTransaction;
+            transactionName();
+        } else if (accept("commit") || atWord("rollback")) {
+            s->kind = accept("rollback") ? Stmt::Kind::Rollback : Stmt::Kind::Commit;
+            if (!accept("tran") && !accept("transaction"))
+                accept("work");
+            transactionName();
+        } else if (atWord("save") && (atWord("tran", 1) || atWord("transaction", 1))) {
+            unsupported(QStringLiteral("SAVE TRANSACTION"));
         } else if (atWord("begin") && !atWord("tran", 1) && !atWord("transaction", 1)) {
             ++m_pos;
             s->kind = Stmt::Kind::Block;
@@ -260,6 +271,13 @@ class Parser {
             unsupported(QStringLiteral("the statement beginning '%1'").arg(peek().text));
         }
         return s;
+    }
+
+    // The optional name after BEGIN, COMMIT or ROLLBACK TRANSACTION: only the outermost
+    // transaction counts, so a name changes nothing.
+    void transactionName() {
+        if ((peek().isName() && !isReserved(peek())) || at(Tok::Variable))
+            ++m_pos;
     }
 
     StmtPtr statementSkippingSemicolons() {

@@ -317,6 +317,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         sqlite3_reset(m_schemaVersion.get());
 
         m_variables.clear();  // a batch's variables live as long as the batch
+        m_transactions = 0;
         // One plain statement is atomic in SQLite by itself; anything more runs under a
         // transaction, so that a failing batch leaves nothing behind.
         const bool single = batch->statements.size() == 1 && isPlain(*batch->statements.front());
@@ -328,6 +329,11 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         try {
             for (const auto& stmt : batch->statements)
                 runStatement(*stmt, out);
+            if (m_transactions > 0) {
+                throw Error(kOperation, QStringLiteral("A transaction left open at the end of a "
+                                                       "batch is not supported by the embedded "
+                                                       "engine."));
+            }
         } catch (...) {
             // Nothing to report when SQLite has already rolled back by itself.
             sqlite3_step(m_rollback.get());
@@ -383,6 +389,11 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
                 throw LoopBreak{};
             case sql::Stmt::Kind::Continue:
                 throw LoopContinue{};
+            case sql::Stmt::Kind::BeginTransaction:
+            case sql::Stmt::Kind::Commit:
+            case sql::Stmt::Kind::Rollback:
+                transaction(s.kind);
+                return;
             case sql::Stmt::Kind::SetVariable: {
                 sql::PreparedSlot& slot = prepare(s);
                 m_variables.insert(s.definitions.front().name.toLower(),
@@ -401,6 +412,35 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         }
         if (slot.changesSchema)
             ++m_ddl;
+    }
+
+    // BEGIN TRANSACTION, COMMIT and ROLLBACK inside the batch's own transaction: the outermost
+    // BEGIN sets a savepoint, which its COMMIT releases and any ROLLBACK returns to; inner
+    // ones only count, as @@TRANCOUNT does.
+    void transaction(sql::Stmt::Kind kind) {
+        const auto run = [this](const char* sql) {
+            if (sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+                throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
+        };
+        if (kind == sql::Stmt::Kind::BeginTransaction) {
+            if (m_transactions++ == 0)
+                run("SAVEPOINT oxta_transaction");
+            return;
+        }
+        const bool commit = kind == sql::Stmt::Kind::Commit;
+        if (m_transactions == 0) {
+            throw Error(kOperation,
+                        QStringLiteral("The %1 TRANSACTION request has no "
+                                       "corresponding BEGIN TRANSACTION.")
+                            .arg(commit ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK")));
+        }
+        if (commit && --m_transactions > 0)
+            return;
+        if (!commit) {
+            m_transactions = 0;
+            run("ROLLBACK TO oxta_transaction");
+        }
+        run("RELEASE oxta_transaction");
     }
 
     // BREAK and CONTINUE leave the body of the innermost WHILE.
@@ -783,6 +823,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     std::pair<int, std::uint64_t> m_tablesGeneration{-1, 0};
     BatchCache m_cache;
     QHash<QString, sql::Scalar> m_variables;  // of the running batch, by lower-case @name
+    int m_transactions = 0;                   // BEGIN TRANSACTION not yet committed
 };
 
 bool isDefaultServer(const QString& server) {

@@ -225,6 +225,16 @@ TEST_F(DialectTest, WhatTheEngineLacksIsRefusedNotGuessed) {
               "Decimal values of more than 15 significant digits are not supported by the "
               "embedded engine.");
     EXPECT_EQ(scalar("select count(*) from s").toInt(), 0);
+    // A transaction that would stay open after its batch: the batch leaves nothing behind.
+    EXPECT_EQ(error("insert into s values (1) begin tran insert into s values (2)"),
+              "A transaction left open at the end of a batch is not supported by the embedded "
+              "engine.");
+    EXPECT_EQ(scalar("select count(*) from s").toInt(), 0);
+    EXPECT_EQ(error("save tran x"), "SAVE TRANSACTION is not supported by the embedded engine.");
+    EXPECT_EQ(error("declare @t table (a int)"),
+              "DECLARE of TABLE variables is not supported by the embedded engine.");
+    EXPECT_EQ(error("declare @a int select @a = 1"),
+              "SELECT that assigns variables is not supported by the embedded engine.");
 }
 
 TEST_F(DialectTest, ControlFlowAndCatalogue) {
