@@ -122,6 +122,8 @@ struct Stmt {
         AlterAdd,
         AlterDrop,
         DropTable,
+        CreateView,  // table; columns: the names given (may be empty); select
+        DropView,
         CreateDatabase,
         CreateIndex,  // table; primaryKeyName: the index; columns; unique
         DropIndex,    // primaryKeyName: the index

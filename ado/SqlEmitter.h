@@ -64,6 +64,8 @@ class Emitter {
     void dropIndex(const Stmt& s, Translation& t);
     void dropTable(const Stmt& s, Translation& t);
     void setVariable(const Stmt& s, Translation& t);
+    void createView(const Stmt& s, Translation& t);
+    void dropView(const Stmt& s, Translation& t);
 
   private:
     // ---- names ----

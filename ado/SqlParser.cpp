@@ -169,6 +169,8 @@ class Parser {
                 if (accept("include"))
                     indexColumns();
                 skipIndexOptions();
+            } else if (accept("view")) {
+                createView(*s);
             } else if (accept("database")) {
                 s->kind = Stmt::Kind::CreateDatabase;
                 s->table.object = name();
@@ -186,8 +188,10 @@ class Parser {
             if (accept("on"))
                 s->table = objectName();
         } else if (accept("drop")) {
-            expect("table");
-            s->kind = Stmt::Kind::DropTable;
+            const Stmt::Kind kind = accept("view") ? Stmt::Kind::DropView : Stmt::Kind::DropTable;
+            if (kind == Stmt::Kind::DropTable)
+                expect("table");
+            s->kind = kind;
             if (atWord("if") && atWord("exists", 1)) {
                 m_pos += 2;
                 s->ifExists = true;
@@ -202,7 +206,7 @@ class Parser {
                 s->body.push_back(std::move(first));
                 while (accept(Tok::Comma)) {
                     auto next = std::make_unique<Stmt>();
-                    next->kind = Stmt::Kind::DropTable;
+                    next->kind = kind;
                     next->ifExists = ifExists;
                     next->table = objectName();
                     s->body.push_back(std::move(next));
@@ -271,6 +275,31 @@ class Parser {
             unsupported(QStringLiteral("the statement beginning '%1'").arg(peek().text));
         }
         return s;
+    }
+
+    // CREATE VIEW name [(columns)] AS select: alone in its batch, as SQL Server wants it.
+    void createView(Stmt& s) {
+        if (!m_batch.statements.empty() || m_depth > 1) {
+            throw ado::Error(QStringLiteral("Parse"),
+                             QStringLiteral("'CREATE VIEW' must be the first statement in a "
+                                            "query batch."));
+        }
+        s.kind = Stmt::Kind::CreateView;
+        s.table = objectName();
+        if (accept(Tok::LParen)) {
+            do {
+                s.columns << name();
+            } while (accept(Tok::Comma));
+            expect(Tok::RParen);
+        }
+        if (atWord("with"))
+            unsupported(QStringLiteral("CREATE VIEW ... WITH %1").arg(peek(1).text.toUpper()));
+        expect("as");
+        s.select = selectStatement();
+        while (accept(Tok::Semicolon)) {
+        }
+        if (!at(Tok::End))
+            syntaxError();
     }
 
     // The optional name after BEGIN, COMMIT or ROLLBACK TRANSACTION: only the outermost

@@ -52,6 +52,8 @@ const StatementRule kStatements[] = {
     {Stmt::Kind::DropIndex, &Emitter::dropIndex, true},
     {Stmt::Kind::DropTable, &Emitter::dropTable, true},
     {Stmt::Kind::SetVariable, &Emitter::setVariable, false},
+    {Stmt::Kind::CreateView, &Emitter::createView, true},
+    {Stmt::Kind::DropView, &Emitter::dropView, true},
 };
 
 }  // namespace
