@@ -7,7 +7,11 @@ using Base = SqlType::Base;
 
 QString Emitter::columnSql(const ColumnDef& c, const QString& pkName) {
     if (c.identity) {
+        // The seed is kept in the definition's text, where TRUNCATE TABLE finds it again.
         QString sql = quoteName(c.name) + QStringLiteral(" INTEGER");
+        if (c.identitySeed != 1)
+            sql += QStringLiteral(" /*") + kIdentitySeedMark + QString::number(c.identitySeed) +
+                   QStringLiteral(")*/");
         if (!pkName.isEmpty())
             sql += QStringLiteral(" CONSTRAINT ") + quoteName(pkName);
         return sql + QStringLiteral(" PRIMARY KEY AUTOINCREMENT NOT NULL");

@@ -186,10 +186,21 @@ void Emitter::deleteStatement(const Stmt& s, Translation& t) {
     const bool identity = std::any_of(info.columns.begin(), info.columns.end(),
                                       [](const ColumnInfo& c) { return c.identity; });
     if (s.truncate && identity) {
-        t.statements << QStringLiteral("DELETE FROM ") +
-                            quoteName(m_schema.schemaFor(s.table.database)) +
+        // The numbering restarts at the seed, which a table seeded other than 1 keeps in its
+        // definition.
+        const QString schema = quoteName(m_schema.schemaFor(s.table.database));
+        t.statements << QStringLiteral("DELETE FROM ") + schema +
                             QStringLiteral(".sqlite_sequence WHERE name = ") +
                             quoteText(info.name) + QStringLiteral(" COLLATE NOCASE");
+        const QString mark = quoteText(QStringLiteral("/*") + kIdentitySeedMark);
+        t.statements << QStringLiteral(
+                            "INSERT INTO %1.sqlite_sequence (name, seq) SELECT name, "
+                            "CAST(substr(sql, instr(sql, %2) + %3) AS INTEGER) - 1 "
+                            "FROM %1.sqlite_master WHERE type = 'table' AND name = "
+                            "%4 COLLATE NOCASE AND instr(sql, %2) > 0")
+                            .arg(schema, mark)
+                            .arg(kIdentitySeedMark.size() + 2)
+                            .arg(quoteText(info.name));
     }
 }
 

@@ -10,6 +10,9 @@ namespace sql {
 
 struct FunctionDef;
 
+// What precedes an identity column's seed in its table's definition, in a comment.
+inline constexpr QLatin1StringView kIdentitySeedMark{"identity_seed("};
+
 // The operation that translation errors name.
 inline constexpr const char* kOperation = "Translate";
 

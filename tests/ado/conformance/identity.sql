@@ -60,3 +60,14 @@ create table id_needs (n int not null)
 go
 insert into id_needs default values
 -- error: Cannot insert the value NULL into column 'n', table 'conformidad.dbo.id_needs'; column does not allow nulls. INSERT fails.
+
+-- case: TRUNCATE TABLE restarts at a seed other than 1
+insert into id_seed (v) values (9)
+go
+truncate table id_seed
+go
+insert into id_seed (v) values (10)
+go
+select id, v from id_seed
+-- rows:
+-- 100 | 10
