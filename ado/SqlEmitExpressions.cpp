@@ -468,7 +468,8 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                 translationError(QStringLiteral("The variable name %1 is not supported by the "
                                                 "embedded engine.")
                                      .arg(e.text));
-            return Typed{e.text.toLower(), e.castType, {}};
+            // SQLite's parameter $name: the form that placeholders never take.
+            return Typed{u'$' + e.text.mid(1).toLower(), e.castType, {}};
         }
         case Expr::Kind::Unary: {
             const Typed x = expr(*e.args[0], scope);

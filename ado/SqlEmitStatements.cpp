@@ -492,7 +492,7 @@ SelectOut Emitter::catalogView(const ObjectName& n) {
 }
 
 // SET @a = value: a query of the value converted to the variable's type, which the engine
-// keeps for the statements that name @a (bound as SQLite's parameter @a).
+// keeps for the statements that name @a (bound as SQLite's parameter $a).
 void Emitter::setVariable(const Stmt& s, Translation& t) {
     const ColumnDef& target = s.definitions.front();
     Scope scope;

@@ -479,14 +479,15 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         return v;
     }
 
-    // The batch's variables for the parameters @name of a statement (NULL until set).
+    // The batch's variables for the parameters $name of a statement, which stand for @name
+    // (NULL until set).
     void bindVariables(sqlite3_stmt* stmt) const {
         const int count = sqlite3_bind_parameter_count(stmt);
         for (int i = 1; i <= count; ++i) {
             const char* name = sqlite3_bind_parameter_name(stmt, i);
-            if (!name || name[0] != '@')
+            if (!name || name[0] != '$')
                 continue;
-            const sql::Scalar v = m_variables.value(QString::fromUtf8(name));
+            const sql::Scalar v = m_variables.value(u'@' + QString::fromUtf8(name + 1));
             switch (v.kind) {
                 case sql::Scalar::Kind::Int:
                     sqlite3_bind_int64(stmt, i, v.i);
