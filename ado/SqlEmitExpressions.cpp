@@ -459,7 +459,7 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                          {},
                          {}};
         case Expr::Kind::Variable: {
-            static const QRegularExpression plain(QStringLiteral("^@[A-Za-z_][A-Za-z0-9_]*$"));
+            static const QRegularExpression plain(QStringLiteral("^@@?[A-Za-z_][A-Za-z0-9_]*$"));
             if (!e.castType.known()) {
                 translationError(
                     QStringLiteral("Must declare the scalar variable \"%1\".").arg(e.text));
@@ -468,8 +468,9 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                 translationError(QStringLiteral("The variable name %1 is not supported by the "
                                                 "embedded engine.")
                                      .arg(e.text));
-            // SQLite's parameter $name: the form that placeholders never take.
-            return Typed{u'$' + e.text.mid(1).toLower(), e.castType, {}};
+            // SQLite's parameter $name: the form that placeholders never take; $_name for the
+            // session's @@name.
+            return Typed{u'$' + e.text.mid(1).toLower().replace(u'@', u'_'), e.castType, {}};
         }
         case Expr::Kind::Unary: {
             const Typed x = expr(*e.args[0], scope);

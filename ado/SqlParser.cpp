@@ -143,6 +143,8 @@ class Parser {
             update(*s);
         } else if (accept("delete")) {
             s->kind = Stmt::Kind::Delete;
+            if (atWord("top"))
+                unsupported(QStringLiteral("DELETE TOP"));
             accept("from");
             s->table = objectName();
             if (accept("where"))
@@ -376,6 +378,15 @@ class Parser {
     }
 
     SqlType declaredType(const QString& variable) const {
+        if (variable.startsWith(u"@@")) {
+            // The session's values that the engine keeps (the others are refused).
+            const QString v = variable.toLower();
+            if (v == u"@@rowcount" || v == u"@@trancount" || v == u"@@error")
+                return SqlType{SqlType::Base::Int};
+            if (v == u"@@identity")
+                return SqlType{SqlType::Base::Numeric, 0, 38, 0};
+            unsupported(variable.toUpper());
+        }
         const auto it = m_variables.constFind(variable.toLower());
         if (it == m_variables.cend()) {
             throw ado::Error(
@@ -431,8 +442,12 @@ class Parser {
 
     void insert(Stmt& s) {
         s.kind = Stmt::Kind::Insert;
+        if (atWord("top"))
+            unsupported(QStringLiteral("INSERT TOP"));
         accept("into");
         s.table = objectName();
+        if (atWord("output"))
+            unsupported(QStringLiteral("OUTPUT"));
         if (at(Tok::LParen) && !peek(1).is("select")) {
             ++m_pos;
             do {
@@ -440,6 +455,8 @@ class Parser {
             } while (accept(Tok::Comma));
             expect(Tok::RParen);
         }
+        if (atWord("output"))
+            unsupported(QStringLiteral("OUTPUT"));
         if (atWord("default") && atWord("values", 1)) {
             m_pos += 2;  // no VALUES rows and no SELECT: every column takes its default
             if (!s.columns.isEmpty())
@@ -465,6 +482,8 @@ class Parser {
 
     void update(Stmt& s) {
         s.kind = Stmt::Kind::Update;
+        if (atWord("top"))
+            unsupported(QStringLiteral("UPDATE TOP"));
         s.table = objectName();
         expect("set");
         do {
@@ -751,6 +770,8 @@ class Parser {
             }
             if (atWord("percent"))
                 unsupported(QStringLiteral("TOP ... PERCENT"));
+            if (atWord("with") && atWord("ties", 1))
+                unsupported(QStringLiteral("TOP ... WITH TIES"));
         }
         do {
             SelectItem item;
@@ -1123,6 +1144,12 @@ class Parser {
                     }
                 } while (accept(Tok::Comma));
                 expect(Tok::RParen);
+            }
+            if (atWord("over"))
+                unsupported(QStringLiteral("OVER (window functions)"));
+            if (e->text == u"scope_identity" && e->args.empty()) {
+                e = make(Expr::Kind::Variable, QStringLiteral("@@identity"));
+                e->castType = declaredType(e->text);
             }
             return e;
         }

@@ -316,8 +316,12 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             m_cookie = sqlite3_column_int(m_schemaVersion.get(), 0);
         sqlite3_reset(m_schemaVersion.get());
 
-        m_variables.clear();  // a batch's variables live as long as the batch
+        // A batch's variables live as long as the batch; @@ROWCOUNT, @@IDENTITY (kept as
+        // @_rowcount, @_identity) and their kind as long as the session.
+        m_variables.removeIf([](const auto& v) { return !v.key().startsWith(u"@_"); });
         m_transactions = 0;
+        setSessionValue("@_trancount", sql::Scalar::ofInt(0));
+        setSessionValue("@_error", sql::Scalar::ofInt(0));  // an error ends the batch here
         // One plain statement is atomic in SQLite by itself; anything more runs under a
         // transaction, so that a failing batch leaves nothing behind.
         const bool single = batch->statements.size() == 1 && isPlain(*batch->statements.front());
@@ -398,6 +402,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
                 sql::PreparedSlot& slot = prepare(s);
                 m_variables.insert(s.definitions.front().name.toLower(),
                                    firstValue(s, slot.statements.front().get()));
+                setSessionValue("@_rowcount", sql::Scalar::ofInt(1));
                 return;
             }
             default:
@@ -406,6 +411,14 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         sql::PreparedSlot& slot = prepare(s);
         for (const StmtHandle& h : slot.statements)
             step(s, h.get(), slot, out);
+        if (s.kind == sql::Stmt::Kind::Insert && sqlite3_changes(m_db.get()) > 0) {
+            const auto info = table(s.table.database, s.table.object);
+            if (info && std::any_of(info->columns.begin(), info->columns.end(),
+                                    [](const sql::ColumnInfo& c) { return c.identity; })) {
+                setSessionValue("@_identity",
+                                sql::Scalar::ofInt(sqlite3_last_insert_rowid(m_db.get())));
+            }
+        }
         for (const QString& text : slot.deferred) {
             const StmtHandle h = prepareText(s, text);
             step(s, h.get(), slot, out);
@@ -414,10 +427,21 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             ++m_ddl;
     }
 
+    void setSessionValue(const char* name, const sql::Scalar& value) {
+        m_variables.insert(QString::fromLatin1(name), value);
+    }
+
     // BEGIN TRANSACTION, COMMIT and ROLLBACK inside the batch's own transaction: the outermost
     // BEGIN sets a savepoint, which its COMMIT releases and any ROLLBACK returns to; inner
     // ones only count, as @@TRANCOUNT does.
     void transaction(sql::Stmt::Kind kind) {
+        struct Count {
+            SqliteEngine* self;
+            ~Count() {
+                self->setSessionValue("@_trancount", sql::Scalar::ofInt(self->m_transactions));
+                self->setSessionValue("@_rowcount", sql::Scalar::ofInt(0));
+            }
+        } count{this};
         const auto run = [this](const char* sql) {
             if (sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK)
                 throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
@@ -584,7 +608,9 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             }
         }
         int rc;
+        std::int64_t rows = 0;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            ++rows;
             if (!keep)
                 continue;
             std::vector<Value> row;
@@ -601,6 +627,15 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         sqlite3_reset(stmt);
         if (keep)
             *out = std::move(result);
+        // @@ROWCOUNT: the rows a query gave or a change touched; 0 after anything else.
+        const bool counts =
+            !s.truncate && slot.statements.front().get() == stmt &&
+            (s.kind == sql::Stmt::Kind::Select || s.kind == sql::Stmt::Kind::Insert ||
+             s.kind == sql::Stmt::Kind::Update || s.kind == sql::Stmt::Kind::Delete);
+        setSessionValue("@_rowcount",
+                        sql::Scalar::ofInt(!counts       ? 0
+                                           : columns > 0 ? rows
+                                                         : sqlite3_changes(m_db.get())));
     }
 
     // ---- databases of the folder ----

@@ -235,6 +235,18 @@ TEST_F(DialectTest, WhatTheEngineLacksIsRefusedNotGuessed) {
               "DECLARE of TABLE variables is not supported by the embedded engine.");
     EXPECT_EQ(error("declare @a int select @a = 1"),
               "SELECT that assigns variables is not supported by the embedded engine.");
+    // Clauses SQL Server has are named, not read as something else.
+    EXPECT_EQ(error("select @@version"), "@@VERSION is not supported by the embedded engine.");
+    EXPECT_EQ(error("select row_number() over (order by d) from s"),
+              "OVER (window functions) is not supported by the embedded engine.");
+    EXPECT_EQ(error("insert into s output inserted.d values (1)"),
+              "OUTPUT is not supported by the embedded engine.");
+    EXPECT_EQ(error("select top 1 with ties d from s order by d"),
+              "TOP ... WITH TIES is not supported by the embedded engine.");
+    EXPECT_EQ(error("delete top (1) from s"),
+              "DELETE TOP is not supported by the embedded engine.");
+    EXPECT_EQ(error("update top (1) s set d = 1"),
+              "UPDATE TOP is not supported by the embedded engine.");
 }
 
 TEST_F(DialectTest, ControlFlowAndCatalogue) {

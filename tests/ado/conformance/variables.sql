@@ -73,3 +73,37 @@ select @gone
 -- case: BREAK outside WHILE
 break
 -- error: Cannot use a BREAK statement outside the scope of a WHILE statement.
+
+-- case: @@ROWCOUNT counts the rows of the last query or change, SET counts 1
+create table var_rc (id int identity(1,1), n int)
+go
+insert into var_rc (n) values (1), (2), (3)
+declare @inserted int = @@rowcount
+declare @afterSet int = @@rowcount
+update var_rc set n = n + 1 where n > 1
+select @inserted, @afterSet, @@rowcount
+-- rows:
+-- 3 | 1 | 2
+
+-- case: the update-or-insert pattern of update scripts
+update var_rc set n = 0 where n > 100
+if @@rowcount = 0 insert into var_rc (n) values (9)
+select count(*) from var_rc
+-- rows:
+-- 4
+
+-- case: @@IDENTITY and SCOPE_IDENTITY() give the last identity inserted
+insert into var_rc (n) values (10), (11)
+select @@identity, scope_identity()
+-- rows:
+-- 6 | 6
+
+-- case: @@TRANCOUNT counts the open transactions; @@ERROR is 0 after a statement that ran
+begin tran
+begin tran
+declare @open int = @@trancount
+commit
+commit
+select @open, @@trancount, @@error
+-- rows:
+-- 2 | 0 | 0
