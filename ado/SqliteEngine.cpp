@@ -13,6 +13,7 @@
 #include <sqlite3.h>
 
 #include <cmath>
+#include <cstring>
 #include <list>
 #include <unordered_map>
 
@@ -58,6 +59,7 @@ struct PreparedSlot {
     // Statements of a definition after its first, prepared when their turn comes: they may
     // name what the first creates.
     QStringList deferred;
+    bool insertsIdentity = false;  // an INSERT into a table with an identity column
 };
 
 }  // namespace sql
@@ -316,12 +318,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             m_cookie = sqlite3_column_int(m_schemaVersion.get(), 0);
         sqlite3_reset(m_schemaVersion.get());
 
-        // A batch's variables live as long as the batch; @@ROWCOUNT, @@IDENTITY (kept as
-        // @_rowcount, @_identity) and their kind as long as the session.
-        m_variables.removeIf([](const auto& v) { return !v.key().startsWith(u"@_"); });
+        m_variables.clear();  // a batch's variables live as long as the batch
         m_transactions = 0;
-        setSessionValue("@_trancount", sql::Scalar::ofInt(0));
-        setSessionValue("@_error", sql::Scalar::ofInt(0));  // an error ends the batch here
         // One plain statement is atomic in SQLite by itself; anything more runs under a
         // transaction, so that a failing batch leaves nothing behind.
         const bool single = batch->statements.size() == 1 && isPlain(*batch->statements.front());
@@ -402,7 +400,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
                 sql::PreparedSlot& slot = prepare(s);
                 m_variables.insert(s.definitions.front().name.toLower(),
                                    firstValue(s, slot.statements.front().get()));
-                setSessionValue("@_rowcount", sql::Scalar::ofInt(1));
+                m_rowCount = 1;
                 return;
             }
             default:
@@ -411,14 +409,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         sql::PreparedSlot& slot = prepare(s);
         for (const StmtHandle& h : slot.statements)
             step(s, h.get(), slot, out);
-        if (s.kind == sql::Stmt::Kind::Insert && sqlite3_changes(m_db.get()) > 0) {
-            const auto info = table(s.table.database, s.table.object);
-            if (info && std::any_of(info->columns.begin(), info->columns.end(),
-                                    [](const sql::ColumnInfo& c) { return c.identity; })) {
-                setSessionValue("@_identity",
-                                sql::Scalar::ofInt(sqlite3_last_insert_rowid(m_db.get())));
-            }
-        }
+        if (slot.insertsIdentity && sqlite3_changes(m_db.get()) > 0)
+            m_identity = sqlite3_last_insert_rowid(m_db.get());
         for (const QString& text : slot.deferred) {
             const StmtHandle h = prepareText(s, text);
             step(s, h.get(), slot, out);
@@ -427,21 +419,22 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             ++m_ddl;
     }
 
-    void setSessionValue(const char* name, const sql::Scalar& value) {
-        m_variables.insert(QString::fromLatin1(name), value);
+    // @@name, bound as $_name.
+    sql::Scalar sessionValue(const char* name) const {
+        if (std::strcmp(name, "rowcount") == 0)
+            return sql::Scalar::ofInt(m_rowCount);
+        if (std::strcmp(name, "identity") == 0)
+            return m_identity ? sql::Scalar::ofInt(*m_identity) : sql::Scalar::null();
+        if (std::strcmp(name, "trancount") == 0)
+            return sql::Scalar::ofInt(m_transactions);
+        return sql::Scalar::ofInt(0);  // @@ERROR: an error ends the batch here
     }
 
     // BEGIN TRANSACTION, COMMIT and ROLLBACK inside the batch's own transaction: the outermost
     // BEGIN sets a savepoint, which its COMMIT releases and any ROLLBACK returns to; inner
     // ones only count, as @@TRANCOUNT does.
     void transaction(sql::Stmt::Kind kind) {
-        struct Count {
-            SqliteEngine* self;
-            ~Count() {
-                self->setSessionValue("@_trancount", sql::Scalar::ofInt(self->m_transactions));
-                self->setSessionValue("@_rowcount", sql::Scalar::ofInt(0));
-            }
-        } count{this};
+        m_rowCount = 0;
         const auto run = [this](const char* sql) {
             if (sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK)
                 throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
@@ -511,7 +504,9 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             const char* name = sqlite3_bind_parameter_name(stmt, i);
             if (!name || name[0] != '$')
                 continue;
-            const sql::Scalar v = m_variables.value(u'@' + QString::fromUtf8(name + 1));
+            const sql::Scalar v = name[1] == '_'
+                                      ? sessionValue(name + 2)
+                                      : m_variables.value(u'@' + QString::fromUtf8(name + 1));
             switch (v.kind) {
                 case sql::Scalar::Kind::Int:
                     sqlite3_bind_int64(stmt, i, v.i);
@@ -552,6 +547,13 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             slot.resultTypes = std::move(t.resultTypes);
             slot.resultNames = std::move(t.resultNames);
             slot.changesSchema = t.changesSchema;
+            slot.insertsIdentity = false;
+            if (s.kind == sql::Stmt::Kind::Insert) {
+                const auto info = table(s.table.database, s.table.object);
+                slot.insertsIdentity =
+                    info && std::any_of(info->columns.begin(), info->columns.end(),
+                                        [](const sql::ColumnInfo& c) { return c.identity; });
+            }
         }
         for (const QString& text : statements) {
             if (slot.changesSchema && !slot.statements.empty()) {
@@ -632,10 +634,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             !s.truncate && slot.statements.front().get() == stmt &&
             (s.kind == sql::Stmt::Kind::Select || s.kind == sql::Stmt::Kind::Insert ||
              s.kind == sql::Stmt::Kind::Update || s.kind == sql::Stmt::Kind::Delete);
-        setSessionValue("@_rowcount",
-                        sql::Scalar::ofInt(!counts       ? 0
-                                           : columns > 0 ? rows
-                                                         : sqlite3_changes(m_db.get())));
+        m_rowCount = !counts ? 0 : columns > 0 ? rows : sqlite3_changes(m_db.get());
     }
 
     // ---- databases of the folder ----
@@ -859,7 +858,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     std::pair<int, std::uint64_t> m_tablesGeneration{-1, 0};
     BatchCache m_cache;
     QHash<QString, sql::Scalar> m_variables;  // of the running batch, by lower-case @name
-    int m_transactions = 0;                   // BEGIN TRANSACTION not yet committed
+    int m_transactions = 0;
+    std::int64_t m_rowCount = 0;             // @@ROWCOUNT
+    std::optional<std::int64_t> m_identity;  // @@IDENTITY, for the session                   //
+                                             // BEGIN TRANSACTION not yet committed
 };
 
 bool isDefaultServer(const QString& server) {
