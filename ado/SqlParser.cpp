@@ -458,9 +458,9 @@ class Parser {
         if (atWord("output"))
             unsupported(QStringLiteral("OUTPUT"));
         if (atWord("default") && atWord("values", 1)) {
-            m_pos += 2;  // no VALUES rows and no SELECT: every column takes its default
             if (!s.columns.isEmpty())
                 syntaxError();
+            m_pos += 2;  // no VALUES rows and no SELECT: every column takes its default
         } else if (accept("values")) {
             do {
                 expect(Tok::LParen);

@@ -206,6 +206,20 @@ TEST_F(DialectTest, StatementsTheEngineCannotRunAreNamed) {
               "There is already an object named 't' in the database.");
 }
 
+TEST_F(DialectTest, DefaultValuesNeedADefaultOrNullForEveryColumn) {
+    exec("create table dv (id int identity(1,1), n int not null default 3, t varchar(5))");
+    exec("insert into dv default values");
+    const auto r = rows("select id, n, t from dv");
+    ASSERT_EQ(r.rows.size(), 1u);
+    EXPECT_EQ(r.rows[0][1], Value(3));
+    EXPECT_TRUE(r.rows[0][2].isNull());
+    exec("create table dv_needs (n int not null)");
+    EXPECT_EQ(error("insert into dv_needs default values"),
+              "Cannot insert the value NULL into column 'n', table 'nomina.dbo.dv_needs'; "
+              "column does not allow nulls. INSERT fails.");
+    EXPECT_EQ(error("insert into dv (n) default values"), "Incorrect syntax near 'default'.");
+}
+
 // What the engine lacks is refused by name instead of being answered some other way.
 TEST_F(DialectTest, WhatTheEngineLacksIsRefusedNotGuessed) {
     EXPECT_EQ(error("create table s (id int identity(-5, 1))"),

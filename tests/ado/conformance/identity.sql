@@ -55,12 +55,6 @@ select id, n, t, d from id_def
 -- 1 | 5 | NULL | 2020-01-02 00:00:00.000
 -- 2 | 5 | NULL | 2020-01-02 00:00:00.000
 
--- case: DEFAULT VALUES fails on a column that needs a value
-create table id_needs (n int not null)
-go
-insert into id_needs default values
--- error: Cannot insert the value NULL into column 'n', table 'conformidad.dbo.id_needs'; column does not allow nulls. INSERT fails.
-
 -- case: TRUNCATE TABLE restarts at a seed other than 1
 insert into id_seed (v) values (9)
 go
