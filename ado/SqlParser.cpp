@@ -329,6 +329,13 @@ class Parser {
             if (atWord("table") || atWord("cursor"))
                 unsupported(QStringLiteral("DECLARE of %1 variables").arg(peek().text.toUpper()));
             const SqlType type = typeName();
+            if (m_variables.contains(variable.toLower())) {
+                throw ado::Error(QStringLiteral("Parse"),
+                                 QStringLiteral("The variable name '%1' has already been "
+                                                "declared. Variable names must be unique within "
+                                                "a query batch or stored procedure.")
+                                     .arg(variable));
+            }
             m_variables.insert(variable.toLower(), type);
             if (acceptOp("=")) {
                 auto set = std::make_unique<Stmt>();

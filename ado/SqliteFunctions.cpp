@@ -169,12 +169,20 @@ void fnConvertFrom(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_null(ctx);
         return;
     }
+    if (sqlite3_value_type(argv[3]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);  // a NULL style gives NULL
+        return;
+    }
     const SqlType to = SqlType::parse(textOf(argv[1]));
     const SqlType from = SqlType::parse(textOf(argv[2]));
     const qint64 style = sqlite3_value_int64(argv[3]);
+    if (style < std::numeric_limits<int>::min() || style > std::numeric_limits<int>::max()) {
+        return resultError(
+            ctx,
+            QStringLiteral("Arithmetic overflow error converting expression to data type int."));
+    }
     try {
-        const Scalar source = styledSource(scalarOf(argv[0]), from, to,
-                                           static_cast<int>(std::clamp<qint64>(style, -1, 1000)));
+        const Scalar source = styledSource(scalarOf(argv[0]), from, to, static_cast<int>(style));
         resultScalar(ctx, sql::convertTo(source, to, true));
     } catch (const sql::ConversionError& e) {
         resultError(ctx, e.message());

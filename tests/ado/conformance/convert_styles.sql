@@ -91,3 +91,8 @@ select convert(varchar(30), cast('2020-03-04' as datetime), 300)
 select convert(varchar(10), 'abc', 103), convert(varchar(10), 12, 103)
 -- rows:
 -- abc | 12
+
+-- case: a NULL style gives NULL
+select convert(varchar(10), cast('2020-03-04' as datetime), null)
+-- rows:
+-- NULL

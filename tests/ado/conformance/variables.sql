@@ -107,3 +107,7 @@ commit
 select @open, @@trancount, @@error
 -- rows:
 -- 2 | 0 | 0
+
+-- case: a variable is declared once in a batch
+declare @x int = 1, @x int = 2
+-- error: The variable name '@x' has already been declared. Variable names must be unique within a query batch or stored procedure.
