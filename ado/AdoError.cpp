@@ -14,7 +14,7 @@ struct KnownMessage {
 
 // SQL Server's messages that the embedded engine gives, with the codes SQL Server's ODBC
 // driver reports for them.
-constexpr std::array<KnownMessage, 14> kKnownMessages = {{
+constexpr std::array<KnownMessage, 15> kKnownMessages = {{
     {u"Invalid object name", "42S02", 208},
     {u"Invalid column name", "42S22", 207},
     {u"The multi-part identifier", "42000", 4104},
@@ -28,6 +28,7 @@ constexpr std::array<KnownMessage, 14> kKnownMessages = {{
     {u"Divide by zero error", "22012", 8134},
     {u"Lock request time out period exceeded", "HYT00", 1222},
     {u"Cannot open database", "42000", 4060},
+    {u"Must declare the scalar variable", "42000", 137},
     {u"A network-related or instance-specific error", "08001", 53},
 }};
 

@@ -14,16 +14,22 @@ void Connection::Open() {
     try {
         m_engine = openEngine(settings);
     } catch (const Error& e) {
-        throw Error(QStringLiteral("Connection.Open"), e.description());
+        throw Error(QStringLiteral("Connection.Open"), e.description(), e.sqlState(),
+                    e.nativeError());
     }
 }
 
 void Connection::Execute(const QString& sql) {
+    Execute(sql, Parameters{});
+}
+
+void Connection::Execute(const QString& sql, const Parameters& parameters) {
     Engine& e = engine("Connection.Execute");
     try {
-        e.execute(sql);
+        e.execute(sql, parameters);
     } catch (const Error& err) {
-        throw Error(QStringLiteral("Connection.Execute"), err.description());
+        throw Error(QStringLiteral("Connection.Execute"), err.description(), err.sqlState(),
+                    err.nativeError());
     }
 }
 
@@ -43,13 +49,13 @@ Engine& Connection::engine(const char* operation) {
     return *m_engine;
 }
 
-void Recordset::Open(const QString& source, Connection* connection) {
+void Recordset::Open(const QString& source, Connection* connection, const Parameters& parameters) {
     if (connection)
         ActiveConnection = connection;
-    Open(source);
+    Open(source, parameters);
 }
 
-void Recordset::Open(const QString& source) {
+void Recordset::Open(const QString& source, const Parameters& parameters) {
     static const QString op = QStringLiteral("Recordset.Open");
     if (m_open)
         throw Error(op, QStringLiteral("Operation is not allowed when the object is open."));
@@ -59,9 +65,9 @@ void Recordset::Open(const QString& source) {
     }
     Engine& engine = ActiveConnection->engine("Recordset.Open");
     try {
-        m_result = engine.query(source);
+        m_result = engine.query(source, parameters);
     } catch (const Error& e) {
-        throw Error(op, e.description());
+        throw Error(op, e.description(), e.sqlState(), e.nativeError());
     }
     m_row = 0;
     m_open = true;

@@ -18,7 +18,8 @@ class Connection {
 
     void Open();                       // throws Error("Connection.Open", ...)
     void Execute(const QString& sql);  // throws Error("Connection.Execute", ...)
-    void Close();                      // throws Error("Connection.Close", ...) when not open
+    void Execute(const QString& sql, const Parameters& parameters);
+    void Close();  // throws Error("Connection.Close", ...) when not open
     bool isOpen() const { return m_engine != nullptr; }
 
     // The engine behind an open connection (for the recordset). Throws when closed.
@@ -40,9 +41,11 @@ class Recordset {
   public:
     Connection* ActiveConnection = nullptr;
 
-    void Open(const QString& source, Connection* connection);
-    void Open(const QString& source);  // on ActiveConnection
-    bool Eof() const;                  // ADO's EOF (a C macro name, hence the spelling)
+    void Open(const QString& source, Connection* connection,
+              const Parameters& parameters = Parameters{});
+    // On ActiveConnection.
+    void Open(const QString& source, const Parameters& parameters = Parameters{});
+    bool Eof() const;  // ADO's EOF (a C macro name, hence the spelling)
     void MoveFirst();
     void MoveNext();
     Field Fields(int i) const;  // throws Error("Recordset.Fields", ...) out of range or at EOF

@@ -38,16 +38,36 @@ struct ResultSet {
     std::vector<std::vector<Value>> rows;
 };
 
+// A value for a named parameter of a statement. The name is written as in the statement,
+// "@codigo" (the "@" may be left out), and matched without regard to letter case; a value
+// without a name goes to the next marker ? of the statement, in order. The value
+// travels apart from the statement's text, so nothing it holds can change the statement:
+// text compares as a quoted literal of the statement would, numbers as numbers, a NULL value
+// is NULL.
+struct Parameter {
+    QString name;
+    Value value;
+};
+using Parameters = std::vector<Parameter>;
+
 // One physical connection to a database, behind the ADO-style classes. Every failure is
 // thrown as ado::Error.
+//
+// With parameters, every variable that the batch names must have exactly one parameter and
+// every parameter must be named by the batch (such a batch cannot declare variables of its
+// own); a missing parameter fails as SQL Server's "Must declare the scalar variable", a
+// surplus or repeated one is refused before the batch runs.
 class Engine {
   public:
     virtual ~Engine() = default;
     // Runs a batch (one or more statements); any rows are discarded.
-    virtual void execute(const QString& sql) = 0;
+    virtual void execute(const QString& sql, const Parameters& parameters) = 0;
     // Runs a batch and returns the rows of the last statement that yields rows (an empty
     // result when none does).
-    virtual ResultSet query(const QString& sql) = 0;
+    virtual ResultSet query(const QString& sql, const Parameters& parameters) = 0;
+
+    void execute(const QString& sql) { execute(sql, Parameters{}); }
+    ResultSet query(const QString& sql) { return query(sql, Parameters{}); }
 };
 
 // Opens an engine for the given settings (embedded or ODBC). Throws ado::Error.

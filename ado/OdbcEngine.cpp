@@ -2,6 +2,8 @@
 
 #include "ado/AdoError.h"
 #include "ado/OdbcHandle.h"
+#include "ado/ParameterBinding.h"
+#include "ado/SqlTokenizer.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -9,6 +11,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
+#include <string>
 
 namespace ado {
 
@@ -76,27 +80,160 @@ Value decimalFromDouble(double value) {
     return QString::number(value, 'g', 17);
 }
 
+// One parameter's value in the buffers that SQLBindParameter points at; they live until the
+// batch has been walked to its end.
+struct BoundValue {
+    std::vector<SQLWCHAR> text;
+    std::string digits;
+    SQLBIGINT integer = 0;
+    SQL_TIMESTAMP_STRUCT timestamp = {};
+    SQLLEN indicator = 0;
+};
+
+// Text longer than this is sent as nvarchar(max).
+constexpr SQLULEN kLongestShortText = 4000;
+
+// A batch with parameters as ODBC takes it: every @name that has a parameter becomes a
+// marker "?", and the values follow in the order of the markers (a name mentioned twice is
+// bound twice). Names inside quoted literals, quoted names and comments are left alone.
+struct MarkedBatch {
+    QString text;
+    std::vector<Value> values;
+};
+
+MarkedBatch markParameters(const QString& sql, const Parameters& parameters,
+                           const char* operation) {
+    std::vector<sql::Token> variables;
+    QStringList names;
+    int markers = 0;
+    for (sql::Token& t : sql::tokenize(sql)) {
+        if (t.kind == sql::Tok::Variable && !t.text.startsWith(QStringLiteral("@@"))) {
+            names << (t.text == u"?" ? markerKey(++markers) : t.text);
+            variables.push_back(std::move(t));
+        }
+    }
+    const std::map<QString, Value> byKey =
+        checkParameters(parameters, names, QString::fromLatin1(operation));
+    MarkedBatch batch;
+    qsizetype copied = 0;
+    for (std::size_t i = 0; i < variables.size(); ++i) {
+        const sql::Token& t = variables[i];
+        batch.text += QStringView(sql).mid(copied, t.pos - copied);
+        batch.text += u'?';
+        copied = t.pos + t.text.size();
+        batch.values.push_back(byKey.at(names[qsizetype(i)].toLower()));
+    }
+    batch.text += QStringView(sql).mid(copied);
+    return batch;
+}
+
+// Binds one value to marker `number`: text as Unicode (its length given, so a NUL inside
+// stays), whole numbers as bigint, decimals as their digits at their scale, date-times as
+// timestamps to the millisecond.
+void bindValue(SQLHSTMT stmt, SQLUSMALLINT number, const Value& value, BoundValue& buffer,
+               const char* operation) {
+    SQLSMALLINT cType = SQL_C_CHAR;
+    SQLSMALLINT sqlType = SQL_VARCHAR;
+    SQLULEN size = 1;
+    SQLSMALLINT digits = 0;
+    SQLPOINTER data = nullptr;
+    SQLLEN length = 0;
+    switch (value.type()) {
+        case Value::Type::Null:
+            buffer.digits.assign(1, '\0');
+            data = buffer.digits.data();
+            buffer.indicator = SQL_NULL_DATA;
+            break;
+        case Value::Type::Integer:
+            cType = SQL_C_SBIGINT;
+            sqlType = SQL_BIGINT;
+            size = 19;
+            buffer.integer = value.toInt();
+            data = &buffer.integer;
+            break;
+        case Value::Type::Decimal: {
+            const Decimal d = value.toDecimal();
+            buffer.digits = d.toString().toStdString();
+            sqlType = SQL_DECIMAL;
+            // As precise as the digits, so the server types it as it types the literal.
+            size = SQLULEN(std::count_if(buffer.digits.begin(), buffer.digits.end(),
+                                         [](char c) { return c >= '0' && c <= '9'; }));
+            digits = SQLSMALLINT(d.scale);
+            data = buffer.digits.data();
+            length = SQLLEN(buffer.digits.size());
+            buffer.indicator = length;
+            break;
+        }
+        case Value::Type::Text: {
+            const QString text = value.toText();
+            buffer.text = toWide(text);
+            const SQLULEN characters = SQLULEN(text.size());
+            cType = SQL_C_WCHAR;
+            sqlType = characters > kLongestShortText ? SQL_WLONGVARCHAR : SQL_WVARCHAR;
+            size = std::max<SQLULEN>(characters, 1);
+            data = buffer.text.data();
+            length = SQLLEN(characters * sizeof(SQLWCHAR));
+            buffer.indicator = length;
+            break;
+        }
+        case Value::Type::DateTime: {
+            const QDateTime dt = value.toDateTime();
+            cType = SQL_C_TYPE_TIMESTAMP;
+            sqlType = SQL_TYPE_TIMESTAMP;
+            size = 23;
+            digits = 3;
+            data = &buffer.timestamp;
+            if (!dt.isValid()) {
+                buffer.indicator = SQL_NULL_DATA;
+                break;
+            }
+            const QDate date = dt.date();
+            const QTime time = dt.time();
+            buffer.timestamp.year = SQLSMALLINT(date.year());
+            buffer.timestamp.month = SQLUSMALLINT(date.month());
+            buffer.timestamp.day = SQLUSMALLINT(date.day());
+            buffer.timestamp.hour = SQLUSMALLINT(time.hour());
+            buffer.timestamp.minute = SQLUSMALLINT(time.minute());
+            buffer.timestamp.second = SQLUSMALLINT(time.second());
+            buffer.timestamp.fraction = SQLUINTEGER(time.msec()) * 1000000u;
+            break;
+        }
+    }
+    check(SQLBindParameter(stmt, number, SQL_PARAM_INPUT, cType, sqlType, size, digits, data,
+                           length, &buffer.indicator),
+          SQL_HANDLE_STMT, stmt, operation);
+}
+
 class OdbcEngine final : public Engine {
   public:
     explicit OdbcEngine(const QString& connectionString) : m_dbc(m_env) {
         m_dbc.connect(connectionString);
     }
 
-    void execute(const QString& sql) override { run(sql, "Connection.Execute", nullptr); }
+    void execute(const QString& sql, const Parameters& parameters) override {
+        run(sql, parameters, "Connection.Execute", nullptr);
+    }
 
-    ResultSet query(const QString& sql) override {
+    ResultSet query(const QString& sql, const Parameters& parameters) override {
         ResultSet result;
-        run(sql, "Recordset.Open", &result);
+        run(sql, parameters, "Recordset.Open", &result);
         return result;
     }
 
   private:
     // Runs a batch and walks every result it yields; `out` receives the rows of the last
-    // result that has columns.
-    void run(const QString& sql, const char* operation, ResultSet* out) {
+    // result that has columns. Without parameters the text goes to the server as it is.
+    void run(const QString& sql, const Parameters& parameters, const char* operation,
+             ResultSet* out) {
         const Statement statement(m_dbc, operation);
         const SQLHSTMT stmt = statement.get();
-        std::vector<SQLWCHAR> text = toWide(sql);
+        MarkedBatch batch{sql, {}};
+        if (!parameters.empty())
+            batch = markParameters(sql, parameters, operation);
+        std::vector<BoundValue> buffers(batch.values.size());
+        for (std::size_t i = 0; i < batch.values.size(); ++i)
+            bindValue(stmt, SQLUSMALLINT(i + 1), batch.values[i], buffers[i], operation);
+        std::vector<SQLWCHAR> text = toWide(batch.text);
         check(SQLExecDirectW(stmt, text.data(), SQL_NTS), SQL_HANDLE_STMT, stmt, operation);
         for (;;) {
             SQLSMALLINT columnCount = 0;

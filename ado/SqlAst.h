@@ -171,6 +171,7 @@ struct Batch {
     std::vector<StmtPtr> statements;
     QStringList databases;          // database parts of three-part names
     bool usesDatabaseList = false;  // reads sysdatabases
+    QStringList variables;          // @names as written and markers ?1, ?2..., once per mention
 };
 
 // Is `name` one of the server's catalogue views (sysobjects, syscolumns, sysindexes,

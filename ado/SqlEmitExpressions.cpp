@@ -154,8 +154,23 @@ std::optional<SqlType> Emitter::resolve(const Scope& scope, const QString& quali
     return std::nullopt;
 }
 
-// A quoted literal read as the type of the value it meets, as SQL Server converts it.
+// A quoted literal read as the type of the value it meets, as SQL Server converts it. A text
+// parameter meeting a number or a date-time is converted when the statement runs, failing as
+// SQL Server fails for text that is none.
 Typed Emitter::coerce(Typed literal, const SqlType& to) {
+    if (literal.textParameter) {
+        SqlType target;
+        if (to.isInteger()) {
+            target = SqlType{Base::BigInt};
+        } else if (to.base == Base::Numeric || to.base == Base::Float) {
+            target = SqlType{Base::Float};
+        } else if (to.isDateTime()) {
+            target = to;
+        } else {
+            return literal;
+        }
+        return Typed{helperCall(helper::kStore, literal.sql, quoteText(target.name())), target, {}};
+    }
     if (!literal.stringLiteral)
         return literal;
     const QString& text = *literal.stringLiteral;
@@ -422,6 +437,41 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
     translationError(QStringLiteral("Internal error: unknown function emission."));
 }
 
+// A variable is a parameter of the batch: SQLite's numbered placeholder, one per parameter
+// however often the statement names it.
+// A variable of the batch or a @@ value of the session: a placeholder like a parameter's,
+// keyed $name ($_name for @@name), which the engine binds from what it keeps.
+Typed Emitter::variable(const Expr& e) {
+    static const QRegularExpression plain(QStringLiteral("^@@?[A-Za-z_][A-Za-z0-9_]*$"));
+    if (!plain.match(e.text).hasMatch()) {
+        translationError(
+            QStringLiteral("The variable name %1 is not supported by the embedded engine.")
+                .arg(e.text));
+    }
+    const QString key = u'$' + e.text.mid(1).toLower().replace(u'@', u'_');
+    qsizetype index = m_parameters.indexOf(key);
+    if (index < 0) {
+        index = m_parameters.size();
+        m_parameters << key;
+    }
+    return Typed{u'?' + QString::number(index + 1), e.castType, {}};
+}
+
+Typed Emitter::parameter(const Expr& e) {
+    const QString key = e.text.toLower();
+    const auto found =
+        m_parameterTypes ? m_parameterTypes->find(key) : ParameterTypes::const_iterator{};
+    if (!m_parameterTypes || found == m_parameterTypes->end())
+        translationError(QStringLiteral("Must declare the scalar variable \"%1\".").arg(e.text));
+    qsizetype index = m_parameters.indexOf(key);
+    if (index < 0) {
+        index = m_parameters.size();
+        m_parameters << key;
+    }
+    const SqlType& type = found->second;
+    return Typed{u'?' + QString::number(index + 1), type, {}, type.isText()};
+}
+
 Typed Emitter::expr(const Expr& e, const Scope& scope) {
     const NestingGuard level(m_depth, kOperation);
     switch (e.kind) {
@@ -458,20 +508,8 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                                                : quoteName(e.qualifier) + QStringLiteral(".*"),
                          {},
                          {}};
-        case Expr::Kind::Variable: {
-            static const QRegularExpression plain(QStringLiteral("^@@?[A-Za-z_][A-Za-z0-9_]*$"));
-            if (!e.castType.known()) {
-                translationError(
-                    QStringLiteral("Must declare the scalar variable \"%1\".").arg(e.text));
-            }
-            if (!plain.match(e.text).hasMatch())
-                translationError(QStringLiteral("The variable name %1 is not supported by the "
-                                                "embedded engine.")
-                                     .arg(e.text));
-            // SQLite's parameter $name: the form that placeholders never take; $_name for the
-            // session's @@name.
-            return Typed{u'$' + e.text.mid(1).toLower().replace(u'@', u'_'), e.castType, {}};
-        }
+        case Expr::Kind::Variable:
+            return e.castType.known() ? variable(e) : parameter(e);
         case Expr::Kind::Unary: {
             const Typed x = expr(*e.args[0], scope);
             if (e.text == u"NOT")

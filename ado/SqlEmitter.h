@@ -28,6 +28,7 @@ struct Typed {
     QString sql;
     SqlType type;
     std::optional<QString> stringLiteral;  // the value of a quoted literal
+    bool textParameter = false;            // a parameter whose value is text
 };
 
 // A table, view or derived table that names may refer to.
@@ -50,10 +51,13 @@ struct SelectOut {
 
 class Emitter {
   public:
-    explicit Emitter(SchemaSource& schema) : m_schema(schema) {}
+    explicit Emitter(SchemaSource& schema, const ParameterTypes* parameterTypes = nullptr)
+        : m_schema(schema), m_parameterTypes(parameterTypes) {}
 
     Translation statement(const Stmt& s);
     QString condition(const Expr& e);
+    // Keys of the parameters met so far, in the order of their placeholders.
+    const QStringList& parameters() const { return m_parameters; }
 
     // ---- statements (one per kind of Stmt, listed in the table of SqlTranslator.cpp) ----
     void selectStatement(const Stmt& s, Translation& t);
@@ -89,6 +93,8 @@ class Emitter {
     Typed binary(const Expr& e, const Scope& scope);
     Typed applyOperator(const QString& op, Typed l, Typed r);
     Typed function(const Expr& e, const Scope& scope);
+    Typed parameter(const Expr& e);
+    Typed variable(const Expr& e);
     Typed call(const FunctionDef& f, bool distinct, std::vector<Typed> args);
     Typed comparison(const QString& op, Typed l, Typed r);
     static Typed plus(const Typed& l, const Typed& r);
@@ -98,6 +104,8 @@ class Emitter {
                                           const QString& name);
 
     SchemaSource& m_schema;
+    const ParameterTypes* m_parameterTypes;
+    QStringList m_parameters;
     int m_depth = 0;  // of nested queries and expressions
 };
 

@@ -1042,9 +1042,17 @@ class Parser {
             }
             case Tok::Variable: {
                 ++m_pos;
-                auto e = make(Expr::Kind::Variable, t.text);
-                e->castType = declaredType(t.text);
-                return e;
+                // Variables declared in the batch and the session's @@ values have a type here;
+                // any other @name is a parameter of the caller, and the markers ? are the
+                // positional parameters "?1", "?2", ... in order.
+                if (t.text.startsWith(u"@@") || m_variables.contains(t.text.toLower())) {
+                    auto e = make(Expr::Kind::Variable, t.text);
+                    e->castType = declaredType(t.text);
+                    return e;
+                }
+                m_batch.variables << (t.text == u"?" ? QStringLiteral("?%1").arg(++m_markers)
+                                                     : t.text);
+                return make(Expr::Kind::Variable, m_batch.variables.back());
             }
             case Tok::LParen: {
                 ++m_pos;
@@ -1195,6 +1203,7 @@ class Parser {
     std::size_t m_pos = 0;
     Batch& m_batch;
     int m_depth = 0;                      // of nested statements, queries and expressions
+    int m_markers = 0;                    // ? read so far
     QHash<QString, SqlType> m_variables;  // declared so far in the batch, by lower-case name
     int m_loops = 0;                      // WHILE bodies being read
 };

@@ -151,6 +151,9 @@ std::vector<Token> tokenize(const QString& text) {
                 case '~':
                     push(Tok::Op, QString(c), start);
                     break;
+                case '?':
+                    push(Tok::Variable, QString(c), start);
+                    break;
                 default:
                     fail(QStringLiteral("Incorrect syntax near '%1'.").arg(c));
             }

@@ -12,7 +12,7 @@ enum class Tok {
     QuotedId,  // [name] or "name" (text without the delimiters)
     Number,    // 12, 3.5, .5, 1e3
     String,    // 'text' or N'text' (text unescaped)
-    Variable,  // @name
+    Variable,  // @name, or ? (a parameter marker)
     Op,        // = <> != < > <= >= + - * / % ||
     LParen,
     RParen,

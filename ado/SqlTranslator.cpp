@@ -65,6 +65,7 @@ Translation Emitter::statement(const Stmt& s) {
         Translation t;
         (this->*rule.emit)(s, t);
         t.changesSchema = rule.changesSchema;
+        t.parameters = m_parameters;
         return t;
     }
     translationError(QStringLiteral("Internal error: statement kind not translatable."));
@@ -91,11 +92,15 @@ TableInfo Emitter::requireTable(const ObjectName& n, const QString& message) {
 }
 
 Translation Translator::translate(const Stmt& stmt) {
-    return Emitter(m_schema).statement(stmt);
+    return Emitter(m_schema, m_parameterTypes).statement(stmt);
 }
 
-QString Translator::condition(const Expr& condition) {
-    return Emitter(m_schema).condition(condition);
+QString Translator::condition(const Expr& condition, QStringList* parameters) {
+    Emitter emitter(m_schema, m_parameterTypes);
+    QString sql = emitter.condition(condition);
+    if (parameters)
+        *parameters = emitter.parameters();
+    return sql;
 }
 
 }  // namespace sql

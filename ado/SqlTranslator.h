@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -53,19 +54,31 @@ struct Translation {
     std::vector<SqlType> resultTypes;
     QStringList resultNames;
     bool changesSchema = false;
+    // The parameters that the statements take, by key ("@name" in lower case): the one at
+    // index i is SQLite's placeholder ?(i+1).
+    QStringList parameters;
 };
+
+// The types of a batch's parameters by key ("@name" in lower case). A variable becomes a
+// placeholder of its parameter's type: text compares through the collation as a quoted
+// literal does, a number is a number, a NULL value has no type.
+using ParameterTypes = std::map<QString, SqlType>;
 
 class Translator {
   public:
-    explicit Translator(SchemaSource& schema) : m_schema(schema) {}
+    explicit Translator(SchemaSource& schema, const ParameterTypes* parameters = nullptr)
+        : m_schema(schema), m_parameterTypes(parameters) {}
     // Every kind of statement except If, Block, CreateDatabase and Nop, which the engine runs
-    // itself. Throws ado::Error with SQL Server's message.
+    // itself. Throws ado::Error with SQL Server's message (a variable without a parameter:
+    // "Must declare the scalar variable").
     Translation translate(const Stmt& stmt);
-    // A query that yields 1 when the condition holds, else 0.
-    QString condition(const Expr& condition);
+    // A query that yields 1 when the condition holds, else 0; `parameters` receives the keys
+    // of its placeholders as Translation::parameters does.
+    QString condition(const Expr& condition, QStringList* parameters = nullptr);
 
   private:
     SchemaSource& m_schema;
+    const ParameterTypes* m_parameterTypes;
 };
 
 }  // namespace sql

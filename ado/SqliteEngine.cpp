@@ -1,6 +1,7 @@
 #include "ado/SqliteEngine.h"
 
 #include "ado/AdoError.h"
+#include "ado/ParameterBinding.h"
 #include "ado/SqlNesting.h"
 #include "ado/SqlParser.h"
 #include "ado/SqlTranslator.h"
@@ -15,6 +16,7 @@
 #include <cmath>
 #include <cstring>
 #include <list>
+#include <map>
 #include <unordered_map>
 
 namespace ado {
@@ -60,6 +62,8 @@ struct PreparedSlot {
     // name what the first creates.
     QStringList deferred;
     bool insertsIdentity = false;  // an INSERT into a table with an identity column
+    QString parameterSignature;    // the parameters' types that the translation assumed
+    QStringList parameters;        // by placeholder, of every statement
 };
 
 }  // namespace sql
@@ -195,6 +199,80 @@ Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type) {
     }
 }
 
+// A batch's parameters: their values by key, their types for the translator, and the types
+// in one text, which tells whether a prepared statement was translated for them.
+struct BoundParameters {
+    std::map<QString, Value> values;
+    sql::ParameterTypes types;
+    QString signature;
+
+    explicit BoundParameters(std::map<QString, Value> byKey) : values(std::move(byKey)) {
+        for (const auto& [key, value] : values) {
+            const SqlType type = typeOf(value);
+            types.emplace(key, type);
+            signature += key + u':' + type.name() + u';';
+        }
+    }
+
+    static SqlType typeOf(const Value& v) {
+        switch (v.type()) {
+            case Value::Type::Null:
+                return SqlType{};
+            case Value::Type::Integer:
+                return SqlType{SqlType::Base::BigInt};
+            case Value::Type::Decimal:
+                return SqlType{SqlType::Base::Numeric, 0, 38, v.toDecimal().scale};
+            case Value::Type::Text: {
+                SqlType text = SqlType::varchar(-1);
+                text.national = true;
+                return text;
+            }
+            case Value::Type::DateTime:
+                return SqlType::datetime();
+        }
+        return SqlType{};
+    }
+
+    // Binds the values to a statement's placeholders (`keys`: the parameter of each).
+    void bind(sqlite3_stmt* stmt, const QStringList& keys) const {
+        if (keys.isEmpty())
+            return;
+        const int count = sqlite3_bind_parameter_count(stmt);
+        for (int i = 1; i <= count && i <= keys.size(); ++i) {
+            if (keys[i - 1].startsWith(u'$'))
+                continue;  // a variable of the batch, which the engine binds
+            const Value& v = values.at(keys[i - 1]);
+            switch (v.type()) {
+                case Value::Type::Null:
+                    sqlite3_bind_null(stmt, i);
+                    break;
+                case Value::Type::Integer:
+                    sqlite3_bind_int64(stmt, i, v.toInt());
+                    break;
+                case Value::Type::Decimal:
+                    sqlite3_bind_double(stmt, i, v.toDouble());
+                    break;
+                case Value::Type::Text:
+                    bindText(stmt, i, v.toText());
+                    break;
+                case Value::Type::DateTime:
+                    if (v.toDateTime().isValid()) {
+                        bindText(stmt, i, sql::formatDateTime(v.toDateTime()));
+                    } else {
+                        sqlite3_bind_null(stmt, i);
+                    }
+                    break;
+            }
+        }
+    }
+
+    static void bindText(sqlite3_stmt* stmt, int i, const QString& text) {
+        const QByteArray utf8 = text.toUtf8();
+        sqlite3_bind_text64(stmt, i, utf8.constData(), sqlite3_uint64(utf8.size()),
+                            SQLITE_TRANSIENT, SQLITE_UTF8);
+    }
+};
+
 class SqliteEngine final : public Engine, private sql::SchemaSource {
   public:
     SqliteEngine(DbHandle db, QString folder, QString database)
@@ -229,10 +307,12 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     SqliteEngine(const SqliteEngine&) = delete;
     SqliteEngine& operator=(const SqliteEngine&) = delete;
 
-    void execute(const QString& sql) override { run(sql, nullptr); }
-    ResultSet query(const QString& sql) override {
+    void execute(const QString& sql, const Parameters& parameters) override {
+        run(sql, parameters, nullptr);
+    }
+    ResultSet query(const QString& sql, const Parameters& parameters) override {
         ResultSet result;
-        run(sql, &result);
+        run(sql, parameters, &result);
         return result;
     }
     void clearCache() { m_cache.clear(); }
@@ -298,12 +378,20 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     // ---- running batches ----
     std::pair<int, std::uint64_t> currentGeneration() const { return {m_cookie, m_ddl}; }
 
-    void run(const QString& text, ResultSet* out) {
+    void run(const QString& text, const Parameters& parameters, ResultSet* out) {
         std::shared_ptr<sql::Batch> batch = m_cache.find(text);
         if (!batch) {
             batch = std::make_shared<sql::Batch>(sql::parseBatch(text));
             m_cache.insert(text, batch);
         }
+        const BoundParameters bound(checkParameters(parameters, batch->variables, kOperation));
+        const BoundParameters* const previous = m_bound;
+        m_bound = &bound;
+        struct Unbind {
+            SqliteEngine* engine;
+            const BoundParameters* previous;
+            ~Unbind() { engine->m_bound = previous; }
+        } unbind{this, previous};
         // Other databases are attached for the batch only (SQLite allows but a few at once).
         struct Detach {
             SqliteEngine* engine;
@@ -398,8 +486,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
                 return;
             case sql::Stmt::Kind::SetVariable: {
                 sql::PreparedSlot& slot = prepare(s);
-                m_variables.insert(s.definitions.front().name.toLower(),
-                                   firstValue(s, slot.statements.front().get()));
+                m_variables.insert(s.definitions.front().name.toLower(), firstValue(s, slot));
                 m_rowCount = 1;
                 return;
             }
@@ -407,12 +494,15 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
                 break;
         }
         sql::PreparedSlot& slot = prepare(s);
-        for (const StmtHandle& h : slot.statements)
+        for (const StmtHandle& h : slot.statements) {
+            bind(h.get(), slot);
             step(s, h.get(), slot, out);
+        }
         if (slot.insertsIdentity && sqlite3_changes(m_db.get()) > 0)
             m_identity = sqlite3_last_insert_rowid(m_db.get());
         for (const QString& text : slot.deferred) {
             const StmtHandle h = prepareText(s, text);
+            bind(h.get(), slot);
             step(s, h.get(), slot, out);
         }
         if (slot.changesSchema)
@@ -420,12 +510,12 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     }
 
     // @@name, bound as $_name.
-    sql::Scalar sessionValue(const char* name) const {
-        if (std::strcmp(name, "rowcount") == 0)
+    sql::Scalar sessionValue(const QString& name) const {
+        if (name == u"rowcount")
             return sql::Scalar::ofInt(m_rowCount);
-        if (std::strcmp(name, "identity") == 0)
+        if (name == u"identity")
             return m_identity ? sql::Scalar::ofInt(*m_identity) : sql::Scalar::null();
-        if (std::strcmp(name, "trancount") == 0)
+        if (name == u"trancount")
             return sql::Scalar::ofInt(m_transactions);
         return sql::Scalar::ofInt(0);  // @@ERROR: an error ends the batch here
     }
@@ -466,13 +556,14 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
 
     // The condition of an IF or a WHILE, evaluated now.
     bool holds(const sql::Stmt& s) {
-        const sql::Scalar v = firstValue(s, prepare(s).statements.front().get());
+        const sql::Scalar v = firstValue(s, prepare(s));
         return v.kind == sql::Scalar::Kind::Int && v.i != 0;
     }
 
     // The first column of the first row of a one-value query.
-    sql::Scalar firstValue(const sql::Stmt& s, sqlite3_stmt* query) {
-        bindVariables(query);
+    sql::Scalar firstValue(const sql::Stmt& s, const sql::PreparedSlot& slot) {
+        sqlite3_stmt* query = slot.statements.front().get();
+        bind(query, slot);
         if (sqlite3_step(query) != SQLITE_ROW) {
             sqlite3_reset(query);
             fail(s);
@@ -496,32 +587,32 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         return v;
     }
 
-    // The batch's variables for the parameters $name of a statement, which stand for @name
-    // (NULL until set).
-    void bindVariables(sqlite3_stmt* stmt) const {
-        const int count = sqlite3_bind_parameter_count(stmt);
-        for (int i = 1; i <= count; ++i) {
-            const char* name = sqlite3_bind_parameter_name(stmt, i);
-            if (!name || name[0] != '$')
+    // Binds a statement's placeholders: the caller's parameters, and the batch's variables
+    // and the session's @@ values, whose keys are $name and $_name (NULL until set).
+    void bind(sqlite3_stmt* stmt, const sql::PreparedSlot& slot) const {
+        m_bound->bind(stmt, slot.parameters);
+        for (qsizetype i = 0; i < slot.parameters.size(); ++i) {
+            const QString& key = slot.parameters[i];
+            if (!key.startsWith(u'$'))
                 continue;
-            const sql::Scalar v = name[1] == '_'
-                                      ? sessionValue(name + 2)
-                                      : m_variables.value(u'@' + QString::fromUtf8(name + 1));
+            const int index = static_cast<int>(i + 1);
+            const sql::Scalar v = key.startsWith(u"$_") ? sessionValue(key.mid(2))
+                                                        : m_variables.value(u'@' + key.mid(1));
             switch (v.kind) {
                 case sql::Scalar::Kind::Int:
-                    sqlite3_bind_int64(stmt, i, v.i);
+                    sqlite3_bind_int64(stmt, index, v.i);
                     break;
                 case sql::Scalar::Kind::Real:
-                    sqlite3_bind_double(stmt, i, v.d);
+                    sqlite3_bind_double(stmt, index, v.d);
                     break;
                 case sql::Scalar::Kind::Text: {
                     const QByteArray utf8 = v.t.toUtf8();
-                    sqlite3_bind_text(stmt, i, utf8.constData(), static_cast<int>(utf8.size()),
+                    sqlite3_bind_text(stmt, index, utf8.constData(), static_cast<int>(utf8.size()),
                                       SQLITE_TRANSIENT);
                     break;
                 }
                 default:
-                    sqlite3_bind_null(stmt, i);
+                    sqlite3_bind_null(stmt, index);
             }
         }
     }
@@ -530,14 +621,15 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         if (!s.prepared)
             s.prepared = std::make_shared<sql::PreparedSlot>();
         sql::PreparedSlot& slot = *s.prepared;
-        if (slot.generation == currentGeneration() && !slot.statements.empty())
+        if (slot.generation == currentGeneration() && !slot.statements.empty() &&
+            slot.parameterSignature == m_bound->signature)
             return slot;
         slot.statements.clear();
         slot.deferred.clear();
-        sql::Translator translator(*this);
+        sql::Translator translator(*this, &m_bound->types);
         QStringList statements;
         if (s.kind == sql::Stmt::Kind::If || s.kind == sql::Stmt::Kind::While) {
-            statements << translator.condition(*s.condition);
+            statements << translator.condition(*s.condition, &slot.parameters);
             slot.resultTypes.clear();
             slot.resultNames.clear();
             slot.changesSchema = false;
@@ -547,6 +639,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             slot.resultTypes = std::move(t.resultTypes);
             slot.resultNames = std::move(t.resultNames);
             slot.changesSchema = t.changesSchema;
+            slot.parameters = std::move(t.parameters);
             slot.insertsIdentity = false;
             if (s.kind == sql::Stmt::Kind::Insert) {
                 const auto info = table(s.table.database, s.table.object);
@@ -568,6 +661,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             }
         }
         slot.generation = currentGeneration();
+        slot.parameterSignature = m_bound->signature;
         return slot;
     }
 
@@ -587,7 +681,6 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
 
     void step(const sql::Stmt& s, sqlite3_stmt* stmt, const sql::PreparedSlot& slot,
               ResultSet* out) {
-        bindVariables(stmt);
         const int columns = sqlite3_column_count(stmt);
         const bool keep = out && columns > 0;
         ResultSet result;
@@ -627,6 +720,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             throw Error(kOperation, message);
         }
         sqlite3_reset(stmt);
+        if (!slot.parameters.isEmpty())
+            sqlite3_clear_bindings(stmt);  // let go of the values' copies
         if (keep)
             *out = std::move(result);
         // @@ROWCOUNT: the rows a query gave or a change touched; 0 after anything else.
@@ -857,11 +952,11 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     std::unordered_map<QString, std::optional<sql::TableInfo>> m_tables;
     std::pair<int, std::uint64_t> m_tablesGeneration{-1, 0};
     BatchCache m_cache;
-    QHash<QString, sql::Scalar> m_variables;  // of the running batch, by lower-case @name
-    int m_transactions = 0;
-    std::int64_t m_rowCount = 0;             // @@ROWCOUNT
-    std::optional<std::int64_t> m_identity;  // @@IDENTITY, for the session                   //
-                                             // BEGIN TRANSACTION not yet committed
+    const BoundParameters* m_bound = nullptr;  // of the batch that runs
+    QHash<QString, sql::Scalar> m_variables;   // of the running batch, by lower-case @name
+    int m_transactions = 0;                    // BEGIN TRANSACTION not yet committed
+    std::int64_t m_rowCount = 0;               // @@ROWCOUNT
+    std::optional<std::int64_t> m_identity;    // @@IDENTITY, for the session
 };
 
 bool isDefaultServer(const QString& server) {

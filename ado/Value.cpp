@@ -83,6 +83,14 @@ std::int64_t Value::toInt() const {
     }
 }
 
+Decimal Value::toDecimal() const {
+    if (const auto* d = std::get_if<Decimal>(&m_data))
+        return *d;
+    if (const auto* i = std::get_if<std::int64_t>(&m_data))
+        return Decimal{*i, 0};
+    return Decimal{};
+}
+
 double Value::toDouble() const {
     switch (type()) {
         case Type::Integer:

@@ -40,7 +40,8 @@ class Value {
     // Conversions the forms need.
     std::int64_t toInt() const;  // numbers truncated, text parsed (blanks ignored), else 0
     double toDouble() const;
-    QString toText() const;  // as the value reads; NULL gives the empty text
+    Decimal toDecimal() const;  // a decimal as it is, a whole number at scale 0, else zero
+    QString toText() const;     // as the value reads; NULL gives the empty text
     QString trimmed() const { return toText().trimmed(); }
     // A whole number right-aligned in `width` characters (leading blanks), as the forms
     // format keys: Value(7).rightAligned(9) == "        7".

@@ -85,8 +85,37 @@ void direct(benchmark::State& state, const char* sql) {
     sqlite3_close_v2(db);
 }
 
+// Look-ups of a different plan each time: the key pasted into the text (a new statement to
+// parse and translate every time) or bound as a parameter (one statement, translated once).
+void lookupLiteral(benchmark::State& state) {
+    ado::Engine& engine = fixture().connection->engine("bench");
+    int key = 0;
+    for (auto _ : state) {
+        key = key % 1000 + 1;
+        benchmark::DoNotOptimize(
+            engine.query(QStringLiteral("select nombre from staffing where idStaffing = %1 and "
+                                        "nombre = 'Plan nuevo'")
+                             .arg(key)));
+    }
+}
+
+void lookupBound(benchmark::State& state) {
+    ado::Engine& engine = fixture().connection->engine("bench");
+    const QString sql =
+        QStringLiteral("select nombre from staffing where idStaffing = @plan and nombre = @nombre");
+    int key = 0;
+    for (auto _ : state) {
+        key = key % 1000 + 1;
+        benchmark::DoNotOptimize(
+            engine.query(sql, {{QStringLiteral("@plan"), key},
+                               {QStringLiteral("@nombre"), QStringLiteral("Plan nuevo")}}));
+    }
+}
+
 }  // namespace
 
+BENCHMARK(lookupLiteral);
+BENCHMARK(lookupBound);
 BENCHMARK_CAPTURE(embedded, point_select_warm, kPointSelect, true, false);
 BENCHMARK_CAPTURE(embedded, point_select_cold, kPointSelect, true, true);
 BENCHMARK_CAPTURE(direct, point_select, kDirectPointSelect);

@@ -31,6 +31,11 @@ QString Numero(const QString& clave) {
     return QString::number(clave.trimmed().toLongLong());
 }
 
+// The same key as a parameter's value.
+ado::Value NumeroLigado(const QString& clave) {
+    return ado::Value(static_cast<std::int64_t>(clave.trimmed().toLongLong()));
+}
+
 // The company key in a statement: the number it holds.
 QString Empresa(const Solicitud& s) {
     return Numero(s.empresa);
@@ -177,28 +182,44 @@ QString SqlInsertaFila(const QString& clave, const QString& empresa, const QStri
         .arg(v[6], v[7]);
 }
 
-QString SqlCargaConjunto(const Solicitud& s, const QString& clave, const QString& campo,
-                         const QString& tabla, const QStringList& numerosNomina) {
-    const QString empresa = Empresa(s);
+Sentencia SqlCargaConjunto(const Solicitud& s, const QString& clave, const QString& campo,
+                           const QString& tabla, const QStringList& numerosNomina) {
     // The employees counted and summed per cost centre and position, and the guaranteed
-    // salary per position, joined to every planned entry; no match gives 0.
-    QString sql =
+    // salary per position, joined to every planned entry; no match gives 0. The run's key
+    // and the request's keys travel as parameters: one text for every run, translated once.
+    Sentencia carga;
+    carga.sql =
         QStringLiteral(
-            "insert into staff_reporte select '%1', p.empresa, rtrim(isnull(p.centro,'')), "
-            "isnull(p.ocupacion,0), p.idstaffing, p.idgrupo, p.%2, isnull(r.n,0), "
-            "isnull(t.g,0), isnull(r.s,0) FROM %3 p "
+            "insert into staff_reporte select @clave, p.empresa, rtrim(isnull(p.centro,'')), "
+            "isnull(p.ocupacion,0), p.idstaffing, p.idgrupo, p.%1, isnull(r.n,0), "
+            "isnull(t.g,0), isnull(r.s,0) FROM %2 p "
             "left join (select ll.centro, ll.ocupacion, count(*) as n, "
-            "sum(isnull(e.sueldo,0)) as s from llaves ll, empleados e")
-            .arg(Entre(clave), campo, tabla) +
-        Empleados(empresa, CondicionNomina(numerosNomina)) +
+            "sum(isnull(e.sueldo,0)) as s from llaves ll, empleados e "
+            "where ll.empresa=@empresa and ll.empresa=e.empresa and ll.codigo=e.codigo "
+            "and e.borrado<>'S' and e.ultmov<>'B'")
+            .arg(campo, tabla) +
+        CondicionNomina(numerosNomina) +
         QStringLiteral(
             " group by ll.centro, ll.ocupacion) r on r.centro = p.centro and "
             "r.ocupacion = p.ocupacion "
             "left join (select ocupacion, round(isnull(garantia,0),0) as g "
-            "from tabulador where empresa=%1) t on t.ocupacion = p.ocupacion "
-            "where p.empresa= %1")
-            .arg(empresa);
-    return sql + Condicion(s, QStringLiteral("p"));
+            "from tabulador where empresa=@empresa) t on t.ocupacion = p.ocupacion "
+            "where p.empresa=@empresa");
+    carga.parametros = {{QStringLiteral("@clave"), clave},
+                        {QStringLiteral("@empresa"), NumeroLigado(s.empresa)}};
+    if (s.porStaffing) {
+        carga.sql += QStringLiteral(" and p.idstaffing=@staffing");
+        carga.parametros.push_back({QStringLiteral("@staffing"), NumeroLigado(s.staffing)});
+    }
+    if (s.porGrupo) {
+        carga.sql += QStringLiteral(" and p.idGrupo=@grupo");
+        carga.parametros.push_back({QStringLiteral("@grupo"), NumeroLigado(s.grupo)});
+    }
+    if (s.porCC) {
+        carga.sql += QStringLiteral(" and p.centro=@centro");
+        carga.parametros.push_back({QStringLiteral("@centro"), s.centro});
+    }
+    return carga;
 }
 
 QString SqlBorraTablaTemporal(const QString& clave) {
@@ -229,6 +250,12 @@ void CargaReporte::ejecuta(const QString& sql) {
     if (AlEnviar)
         AlEnviar();
     m_cn.Execute(sql);
+}
+
+void CargaReporte::ejecuta(const Sentencia& sentencia) {
+    if (AlEnviar)
+        AlEnviar();
+    m_cn.Execute(sentencia.sql, sentencia.parametros);
 }
 
 QStringList CargaReporte::numerosDelPlan() {

@@ -15,6 +15,7 @@
 //    sum and the guaranteed salary asked one by one, then one insert. Kept as the reference
 //    that the set-based loader is checked against.
 
+#include "ado/Engine.h"
 #include "ado/Value.h"
 
 #include <QString>
@@ -83,8 +84,13 @@ QString SqlSueldoReal(const QString& empresa, const QString& condicion, const QS
                       const QString& ocupacion);
 QString SqlSueldoOriginal(const QString& empresa, const QString& ocupacion);
 QString SqlInsertaFila(const QString& clave, const QString& empresa, const QStringList& valores);
-QString SqlCargaConjunto(const Solicitud& s, const QString& clave, const QString& campo,
-                         const QString& tabla, const QStringList& numerosNomina);
+// A statement whose values travel apart from its text, as parameters @name.
+struct Sentencia {
+    QString sql;
+    ado::Parameters parametros;
+};
+Sentencia SqlCargaConjunto(const Solicitud& s, const QString& clave, const QString& campo,
+                           const QString& tabla, const QStringList& numerosNomina);
 QString SqlBorraTablaTemporal(const QString& clave);
 
 // The source column and table of a comparative report: v<percentage> of staff_porcentaje,
@@ -119,6 +125,7 @@ class CargaReporte {
     QStringList numerosDelPlan();
     std::vector<std::vector<ado::Value>> consulta(const QString& sql);
     void ejecuta(const QString& sql);
+    void ejecuta(const Sentencia& sentencia);
 
     ado::Connection& m_cn;
     Solicitud m_s;

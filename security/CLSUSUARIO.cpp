@@ -2,6 +2,7 @@
 
 #include "ado/AdoError.h"
 #include "ado/SqlLiteral.h"
+#include "security/ConsultasSeguridad.h"
 #include "ui/Cp1252.h"
 #include "ui/Msg.h"
 
@@ -11,10 +12,6 @@
 #include <vector>
 
 namespace {
-
-QString L(const QString& text) {
-    return SqlLiteral(text);
-}
 
 void abre(ado::Recordset& rs, clsConexion& cnx, const QString& sql) {
     ado::Connection* const con = cnx.Conexion();
@@ -114,8 +111,7 @@ bool clsUsuario::hayFilas(clsConexion& cnx, const QString& sql) {
 // ---- accounts ----
 
 QString clsUsuario::Vigencia() {
-    const auto v =
-        primerValor(conexionNueva(), QStringLiteral(" Select dias_Vigencia from ctrl_usuarios"));
+    const auto v = primerValor(conexionNueva(), seguridad::DiasVigencia());
     return v ? v->trimmed() : QString();
 }
 
@@ -159,26 +155,16 @@ bool clsUsuario::escribePassword(Escritura tipo) {
                                      "días de vigencia; no se puede guardar la contraseña."));
         return false;
     }
-    const QString password = L(*cifrada);
-    const QString usuario = L(vUsuario);
     QString sql;
     switch (tipo) {
         case Escritura::Alta:
-            sql = QStringLiteral("Insert into usuarios values (") + usuario + u',' +
-                  L(vDescripcion) + u',' + password + QStringLiteral(", getdate() + ") + dias +
-                  u')';
+            sql = seguridad::AltaUsuario(vUsuario, vDescripcion, *cifrada, dias);
             break;
         case Escritura::Modificacion:
-            sql = QStringLiteral(" Update usuarios set  usuario=") + usuario +
-                  QStringLiteral(", descripcion=") + L(vDescripcion) +
-                  QStringLiteral(", password=") + password +
-                  QStringLiteral(", expiracion = getdate() + ") + dias +
-                  QStringLiteral(" where usuario=") + usuario;
+            sql = seguridad::ModificaUsuario(vUsuario, vDescripcion, *cifrada, dias);
             break;
         case Escritura::Cambio:
-            sql = QStringLiteral(" Update usuarios set  password=") + password +
-                  QStringLiteral(", expiracion= getdate() + ") + dias +
-                  QStringLiteral(" where usuario=") + usuario;
+            sql = seguridad::CambiaPassword(vUsuario, *cifrada, dias);
             break;
     }
     ejecuta(*retenida, sql);
@@ -200,16 +186,15 @@ void clsUsuario::Historial() {
     const auto cifrada = cifradaGuardable();
     if (!NombreValido(vUsuario) || !cifrada)
         return;  // no account of this name, or a password that is never stored
-    ejecuta(conexionRetenida(), QStringLiteral(" Insert into hpwd values(  ") + L(vUsuario) +
-                                    QStringLiteral(", getdate(), ") + L(*cifrada) + u')');
+    ejecuta(conexionRetenida(), seguridad::AgregaHistorial(vUsuario, *cifrada));
 }
 
 bool clsUsuario::Borrar() {
     if (!NombreValido(vUsuario))
         return false;  // names no account: nothing to delete
     clsConexion& cnx = conexionRetenida();
-    ejecuta(cnx, QStringLiteral("Delete from perfil_usuarios where usuario=") + L(vUsuario));
-    ejecuta(cnx, QStringLiteral("Delete from usuarios where usuario=") + L(vUsuario));
+    ejecuta(cnx, seguridad::BorraPerfilesDelUsuario(vUsuario));
+    ejecuta(cnx, seguridad::BorraUsuario(vUsuario));
     return true;
 }
 
@@ -228,19 +213,17 @@ std::unique_ptr<ado::Recordset> abiertoConFilas(clsConexion& cnx, const QString&
 std::unique_ptr<ado::Recordset> clsUsuario::obtenUsuarios() {
     if (!NombreValido(vUsuario))
         return nullptr;
-    return abiertoConFilas(conexionNueva(),
-                           QStringLiteral("Select * from usuarios where usuario=") + L(vUsuario));
+    return abiertoConFilas(conexionNueva(), seguridad::Usuario(vUsuario));
 }
 
 std::unique_ptr<ado::Recordset> clsUsuario::obtenTodos() {
-    return abiertoConFilas(conexionNueva(), QStringLiteral(" Select * from usuarios "));
+    return abiertoConFilas(conexionNueva(), seguridad::Usuarios());
 }
 
 bool clsUsuario::Existe() {
     if (!NombreValido(vUsuario))
         return false;
-    return hayFilas(conexionRetenida(),
-                    QStringLiteral(" Select usuario from usuarios where usuario=") + L(vUsuario));
+    return hayFilas(conexionRetenida(), seguridad::ExisteUsuario(vUsuario));
 }
 
 bool clsUsuario::Login() {
@@ -249,21 +232,18 @@ bool clsUsuario::Login() {
     if (!NombreValido(vUsuario) || !cifrada)
         return false;  // no account holds such a name or such a password
     const QString clave = *cifrada;
-    if (!hayFilas(cnx, QStringLiteral(" Select usuario from usuarios  where usuario=") +
-                           L(vUsuario) + QStringLiteral(" and password=") + L(clave)))
+    if (!hayFilas(cnx, seguridad::Acceso(vUsuario, clave)))
         return false;
     // The database compares text without regard to letter case; a password must match
     // exactly, as the change-password form checks it.
-    const auto guardada = primerValor(
-        cnx, QStringLiteral(" Select password from Usuarios  where usuario=") + L(vUsuario));
+    const auto guardada = primerValor(cnx, seguridad::PasswordGuardado(vUsuario));
     return guardada && guardada->toText() == clave;
 }
 
 // ---- password policy ----
 
 RespuestaPolitica clsUsuario::ValidaLongPWD() {
-    const auto v = primerValor(conexionNueva(),
-                               QStringLiteral(" Select longitud_password from ctrl_usuarios "));
+    const auto v = primerValor(conexionNueva(), seguridad::LongitudPassword());
     if (!v)
         return std::nullopt;
     return vPwd.size() >= v->toInt();
@@ -274,8 +254,7 @@ bool clsUsuario::esNumero(const QString& vCaracter) {
 }
 
 RespuestaPolitica clsUsuario::ValidaNumPWD() {
-    const auto v = primerValor(conexionNueva(),
-                               QStringLiteral(" Select requiere_numeros from ctrl_usuarios "));
+    const auto v = primerValor(conexionNueva(), seguridad::NumerosRequeridos());
     if (!v)
         return std::nullopt;
     std::int64_t digitos = 0;
@@ -290,15 +269,12 @@ bool clsUsuario::ValidaRotacionPWD() {
     const auto buscado = cifradaGuardable();
     if (!NombreValido(vUsuario) || !buscado)
         return false;  // no history holds it
-    const auto n =
-        primerValor(cnx, QStringLiteral(" Select rotacion_password from ctrl_usuarios "));
+    const auto n = primerValor(cnx, seguridad::RotacionPassword());
     const std::int64_t profundidad = n ? std::max<std::int64_t>(n->toInt(), 0) : 0;
 
     std::vector<QString> historial;  // oldest first
     ado::Recordset rs;
-    abre(rs, cnx,
-         QStringLiteral(" Select password from hpwd  where usuario=") + L(vUsuario) +
-             QStringLiteral(" order by fch_modifico"));
+    abre(rs, cnx, seguridad::HistorialPasswords(vUsuario));
     for (; !rs.Eof(); rs.MoveNext())
         historial.push_back(rs.Fields(0).Value.toText());
     rs.Close();
@@ -319,8 +295,7 @@ bool clsUsuario::ValidaPwdActual(const QString& pass) {
     const auto cifrada = cifradaGuardable(pass);
     if (!NombreValido(vUsuario) || !cifrada)
         return false;
-    const auto v = primerValor(
-        cnx, QStringLiteral(" Select password from Usuarios  where usuario=") + L(vUsuario));
+    const auto v = primerValor(cnx, seguridad::PasswordGuardado(vUsuario));
     if (!v)
         return false;
     return v->toText() == *cifrada;
@@ -329,9 +304,7 @@ bool clsUsuario::ValidaPwdActual(const QString& pass) {
 int clsUsuario::Expira() {
     if (!NombreValido(vUsuario))
         return 0;  // as for a user without a row
-    const auto v = primerValor(
-        conexionRetenida(),
-        QStringLiteral(" Select expiracion from Usuarios  where usuario=") + L(vUsuario));
+    const auto v = primerValor(conexionRetenida(), seguridad::Expiracion(vUsuario));
     if (!v || v->isNull())
         return 0;
     const QDate fecha = v->toDate();
@@ -341,8 +314,7 @@ int clsUsuario::Expira() {
 }
 
 int clsUsuario::DiasAntes() {
-    const auto v =
-        primerValor(conexionRetenida(), QStringLiteral("Select dias_aviso from ctrl_usuarios"));
+    const auto v = primerValor(conexionRetenida(), seguridad::DiasAviso());
     if (!v)
         return 0;
     return static_cast<int>(v->toInt());
@@ -393,14 +365,5 @@ bool clsUsuario::TienePermiso(const QString& sistema, const QString& funcion,
                               const QString& opcion) {
     if (!NombreValido(vUsuario))
         return false;
-    const QString sql =
-        QStringLiteral(
-            "select u.usuario, p.sistema, pu.idPerfil, p.descripcion,pf.funcion, pf.opcion from "
-            "usuarios u, perfil_usuarios pu, perfiles p, perfil_funcion pf  where "
-            "u.usuario=pu.usuario  and pf.idPerfil=pu.idPerfil  and pf.idPerfil=p.idPerfil  and "
-            "p.sistema=") +
-        L(sistema) + QStringLiteral(" and pf.opcion=") + L(opcion) +
-        QStringLiteral(" and pf.Funcion=") + L(funcion) + QStringLiteral(" and u.usuario=") +
-        L(vUsuario);
-    return hayFilas(conexionRetenida(), sql);
+    return hayFilas(conexionRetenida(), seguridad::Permiso(sistema, funcion, opcion, vUsuario));
 }

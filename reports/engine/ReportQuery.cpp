@@ -1,7 +1,7 @@
 #include "reports/engine/ReportQuery.h"
 
 #include "ado/AdoError.h"
-#include "ado/SqlLiteral.h"
+#include "ado/SqlTokenizer.h"
 #include "reports/engine/ReportError.h"
 
 #include <QDir>
@@ -15,10 +15,6 @@ namespace {
 
 QString fileName(const ReportDefinition& def) {
     return QDir::toNativeSeparators(def.path);
-}
-
-bool isNameChar(QChar c) {
-    return c.isLetterOrNumber() || c == u'_';
 }
 
 // A number parameter's value as a number, or nothing when it is not one.
@@ -65,7 +61,7 @@ void Parameters::set(const QString& name, const ado::Value& value) {
         stored = *number;
     } else if (!value.isNull()) {
         stored = ado::Value(value.toText());
-        // A NUL would end the statement early on the way to some drivers; no key holds one.
+        // No key holds a NUL, and some drivers end a bound text there.
         if (stored.toText().contains(QChar(0))) {
             throw ReportError(
                 QStringLiteral("El parámetro \"%1\" del reporte \"%2\" contiene un carácter nulo")
@@ -83,7 +79,7 @@ ado::Value Parameters::value(const QString& name) const {
     return m_values.value(name.toLower());
 }
 
-QString Parameters::sql(const QString& name) const {
+ado::Value Parameters::bound(const QString& name) const {
     const ParameterDef* def = m_def->parameter(name);
     if (!def) {
         throw ReportError(
@@ -95,59 +91,25 @@ QString Parameters::sql(const QString& name) const {
         throw ReportError(QStringLiteral("Falta el valor del parámetro \"%1\" del reporte \"%2\"")
                               .arg(def->name, fileName(*m_def)));
     }
-    const ado::Value v = value(name);
-    if (v.isNull())
-        return QStringLiteral("NULL");
-    if (def->type == ParameterType::Number)
-        return v.toText();  // checked to be a number when it was set
-    return SqlLiteral(v.toText());
+    return value(name);  // a number parameter was checked to be a number when it was set
 }
 
-QString BindParameters(const QString& sql, const Parameters& parameters) {
-    QString out;
-    out.reserve(sql.size() + 64);
-    const qsizetype n = sql.size();
-    qsizetype i = 0;
-    auto copyUntil = [&](qsizetype end) {
-        out += QStringView(sql).mid(i, end - i);
-        i = end;
-    };
-    while (i < n) {
-        const QChar c = sql.at(i);
-        if (c == u'\'') {  // a literal, with '' inside
-            qsizetype j = i + 1;
-            while (j < n) {
-                if (sql.at(j) == u'\'') {
-                    if (j + 1 < n && sql.at(j + 1) == u'\'') {
-                        j += 2;
-                        continue;
-                    }
-                    break;
-                }
-                ++j;
-            }
-            copyUntil(std::min(n, j + 1));
-        } else if (c == u'[') {
-            const qsizetype j = sql.indexOf(u']', i);
-            copyUntil(j < 0 ? n : j + 1);
-        } else if (c == u'-' && i + 1 < n && sql.at(i + 1) == u'-') {
-            const qsizetype j = sql.indexOf(u'\n', i);
-            copyUntil(j < 0 ? n : j);
-        } else if (c == u'/' && i + 1 < n && sql.at(i + 1) == u'*') {
-            const qsizetype j = sql.indexOf(QStringLiteral("*/"), i + 2);
-            copyUntil(j < 0 ? n : j + 2);
-        } else if (c == u'@' && i + 1 < n && isNameChar(sql.at(i + 1))) {
-            qsizetype j = i + 1;
-            while (j < n && isNameChar(sql.at(j)))
-                ++j;
-            out += parameters.sql(sql.mid(i + 1, j - i - 1));
-            i = j;
-        } else {
-            out += c;
-            ++i;
-        }
+BoundStatement BindParameters(const QString& sql, const Parameters& parameters) {
+    // The engines' own reading of the statement, so that every @name found here is one that
+    // they bind, and none inside a literal, a quoted name or a comment.
+    BoundStatement bound{sql, {}};
+    QStringList named;
+    for (const sql::Token& t : sql::tokenize(sql)) {
+        if (t.kind != sql::Tok::Variable || !t.text.startsWith(u'@') ||
+            t.text.startsWith(QStringLiteral("@@")))
+            continue;  // not a parameter of the definition (a marker ? stays the engine's)
+        const QString name = t.text.mid(1);
+        if (named.contains(name, Qt::CaseInsensitive))
+            continue;
+        named << name;
+        bound.parameters.push_back({t.text, parameters.bound(name)});
     }
-    return out;
+    return bound;
 }
 
 int SectionData::column(const QString& field) const {
@@ -157,17 +119,19 @@ int SectionData::column(const QString& field) const {
     return -1;
 }
 
-QString SectionStatement(const SectionDef& section, const Parameters& parameters,
-                         const QString& selection) {
-    QString sql = BindParameters(section.sql, parameters);
+BoundStatement SectionStatement(const SectionDef& section, const Parameters& parameters,
+                                const QString& selection) {
+    BoundStatement bound = BindParameters(section.sql, parameters);
     if (selection.trimmed().isEmpty() && section.orderBy.isEmpty())
-        return sql;
-    QString statement = QStringLiteral("select * from (\n") + sql + QStringLiteral("\n) as datos");
+        return bound;
+    QString statement =
+        QStringLiteral("select * from (\n") + bound.sql + QStringLiteral("\n) as datos");
     if (!selection.trimmed().isEmpty())
         statement += QStringLiteral("\nwhere (") + selection + QStringLiteral(")");
     if (!section.orderBy.isEmpty())
         statement += QStringLiteral("\norder by ") + section.orderBy;
-    return statement;
+    bound.sql = statement;
+    return bound;
 }
 
 ReportData ReadReport(const ReportDefinition& definition, const Parameters& parameters,
@@ -188,8 +152,8 @@ ReportData ReadReport(const ReportDefinition& definition, const Parameters& para
     ado::Engine& engine = connection.engine("Recordset.Open");
     ReportData data;
     if (!definition.headingSql.trimmed().isEmpty()) {
-        const ado::ResultSet heading =
-            engine.query(BindParameters(definition.headingSql, parameters));
+        const BoundStatement statement = BindParameters(definition.headingSql, parameters);
+        const ado::ResultSet heading = engine.query(statement.sql, statement.parameters);
         // No row (a comparative report of an empty run): its fields read as nothing.
         for (int i = 0; i < heading.columns.size(); ++i) {
             data.heading.insert(heading.columns.at(i).toLower(),
@@ -198,12 +162,13 @@ ReportData ReadReport(const ReportDefinition& definition, const Parameters& para
                                     : heading.rows.front().at(static_cast<std::size_t>(i)));
         }
     }
-    data.main.result =
-        engine.query(SectionStatement(definition.main, parameters, selections.value(QString())));
-    for (const SectionDef& sub : definition.subreports) {
-        data.subreports.push_back({engine.query(
-            SectionStatement(sub, parameters, selections.value(sub.name.toLower())))});
-    }
+    auto read = [&](const SectionDef& section, const QString& selection) {
+        const BoundStatement statement = SectionStatement(section, parameters, selection);
+        return engine.query(statement.sql, statement.parameters);
+    };
+    data.main.result = read(definition.main, selections.value(QString()));
+    for (const SectionDef& sub : definition.subreports)
+        data.subreports.push_back({read(sub, selections.value(sub.name.toLower()))});
     // A column that names no field of its data is a fault of the definition: say so rather
     // than print an empty column.
     auto checkColumns = [&](const SectionDef& section, const SectionData& rows) {

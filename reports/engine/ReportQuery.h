@@ -24,19 +24,26 @@ class Parameters {
     bool isSet(const QString& name) const;
     ado::Value value(const QString& name) const;  // NULL when not set
 
-    // The parameter as SQL: a number as a plain number, a text as a quoted literal. Throws
-    // when it was never given.
-    QString sql(const QString& name) const;
+    // The parameter's value for a statement that names it: a number as a number, a text as
+    // text. Throws when the definition lacks it or it was never given.
+    ado::Value bound(const QString& name) const;
 
   private:
     const ReportDefinition* m_def;
     QHash<QString, ado::Value> m_values;  // keyed by the lower-cased name
 };
 
-// Puts the parameters into a statement: every @name outside quotes, brackets and comments
-// becomes the value of parameter `name` as a SQL literal, so a text value can never change
-// the statement. Throws ReportError for an @name the definition does not declare.
-QString BindParameters(const QString& sql, const Parameters& parameters);
+// A statement as the definition writes it, with the values of the parameters that it names.
+struct BoundStatement {
+    QString sql;
+    ado::Parameters parameters;
+};
+
+// Gives a statement its parameters: every @name outside quotes, brackets and comments is
+// bound to the value of parameter `name`, which travels apart from the text, so a text value
+// can never change the statement. Throws ReportError for an @name the definition does not
+// declare or that was never given.
+BoundStatement BindParameters(const QString& sql, const Parameters& parameters);
 
 // One body's rows, with the column names of the data.
 struct SectionData {
@@ -56,8 +63,8 @@ struct ReportData {
 using Selections = QHash<QString, QString>;
 
 // The statement that reads one body: its query, narrowed by the selection, in its order.
-QString SectionStatement(const SectionDef& section, const Parameters& parameters,
-                         const QString& selection);
+BoundStatement SectionStatement(const SectionDef& section, const Parameters& parameters,
+                                const QString& selection);
 
 // Runs the heading query and every body's statement on the connection.
 ReportData ReadReport(const ReportDefinition& definition, const Parameters& parameters,

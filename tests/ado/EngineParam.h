@@ -47,10 +47,11 @@ class EngineContractTest : public TempDirTest, public ::testing::WithParamInterf
             db->Execute("drop table oxta_contract");
         TempDirTest::TearDown();
     }
-    std::vector<std::vector<ado::Value>> read(const QString& sql) {
+    std::vector<std::vector<ado::Value>> read(const QString& sql,
+                                              const ado::Parameters& parameters = {}) {
         std::vector<std::vector<ado::Value>> out;
         ado::Recordset rs;
-        rs.Open(sql, db.get());
+        rs.Open(sql, db.get(), parameters);
         for (; !rs.Eof(); rs.MoveNext()) {
             std::vector<ado::Value> row;
             for (int i = 0;; ++i) {

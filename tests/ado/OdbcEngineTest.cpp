@@ -1,4 +1,5 @@
 #include "ado/AdoError.h"
+#include "ado/Connection.h"
 #include "ado/OdbcEngine.h"
 #include "tests/support/TempDir.h"
 
@@ -208,6 +209,17 @@ TEST(OdbcConnect, RefusedServerGivesEveryDiagnosticRecord) {
         EXPECT_TRUE(e.description().contains(QStringLiteral("[08001]"))) << e.what();
         EXPECT_GE(e.description().count(u'\n'), 1) << "all diagnostic records: " << e.what();
         EXPECT_TRUE(e.sqlState().startsWith("08")) << "the first record's state: " << e.what();
+        EXPECT_TRUE(e.isConnectionFailure());
+    }
+    // Through the connection object the driver's code still tells a refused connection apart,
+    // though the driver's words are none the engine knows.
+    ado::Connection cn;
+    cn.Settings = s;
+    try {
+        cn.Open();
+        FAIL() << "connected";
+    } catch (const ado::Error& e) {
+        EXPECT_TRUE(e.sqlState().startsWith("08")) << e.what();
         EXPECT_TRUE(e.isConnectionFailure());
     }
 }

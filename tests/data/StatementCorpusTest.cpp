@@ -1,12 +1,18 @@
-// Statements in the wording of the account, catalogue, planning and report screens, run
-// unchanged on the embedded engine over a small payroll, with the results SQL Server gives.
-// As each folder gains its unit of named statements, its cases move onto it (the shell's are
-// in tests/app/test_consultas.cpp).
+// The statements of the account, catalogue, planning and report screens, taken from the
+// functions that the screens call, run on the embedded engine over a small payroll, with the
+// results SQL Server gives (the shell's are in tests/app/test_consultas.cpp). The queries
+// that only look at what the statements left behind are the test's own.
 #include "ProvisioningStatements.h"
+#include "catalogs/ConsultasCatalogos.h"
+#include "planning/ConsultasPlaneacion.h"
+#include "reports/ConsultasReportes.h"
+#include "security/ConsultasSeguridad.h"
 #include "tests/support/EmbeddedDb.h"
 #include "tests/support/PayrollRows.h"
 
 #include <QDateTime>
+
+using planeacion::Tabla;
 
 namespace {
 
@@ -28,106 +34,99 @@ class StatementCorpusTest : public EmbeddedDbTest {
     }
 };
 
+// The figures of an entry: `n` zeros, with `valores` at their positions.
+QStringList cifras(int n, std::initializer_list<std::pair<int, const char*>> valores = {}) {
+    QStringList out(n, QStringLiteral("0"));
+    for (const auto& [i, v] : valores)
+        out[i] = QString::fromLatin1(v);
+    return out;
+}
+
+QStringList uno_a(int n) {
+    QStringList out;
+    for (int i = 1; i <= n; ++i)
+        out << QString::number(i);
+    return out;
+}
+
 }  // namespace
 
 TEST_F(StatementCorpusTest, AccountStatementsKeepPasswordHistoryAndExpiry) {
-    const QString dias = scalar(" Select dias_Vigencia from ctrl_usuarios").toText();
+    const QString dias = scalar(seguridad::DiasVigencia()).toText();
     ASSERT_EQ(dias, "30");
-    exec("Insert into usuarios values ('ana','Ana Perez','jjm', getdate() + " + dias + ")");
-    exec(" Insert into hpwd values(  'ana', getdate(), 'jjm')");
-    const QDateTime expiry =
-        scalar(" Select expiracion from Usuarios  where usuario='ana'").toDateTime();
+    exec(seguridad::AltaUsuario("ana", "Ana Perez", "jjm", dias));
+    exec(seguridad::AgregaHistorial("ana", "jjm"));
+    const QDateTime expiry = scalar(seguridad::Expiracion("ana")).toDateTime();
     EXPECT_EQ(QDate::currentDate().daysTo(expiry.date()), 30);
-    EXPECT_FALSE(
-        rows(" Select usuario from usuarios  where usuario='ana' and password='jjm'").rows.empty());
-    EXPECT_TRUE(rows(" Select usuario from usuarios  where usuario='ana' and password='JJM'")
-                    .rows.empty() == false)
+    EXPECT_FALSE(rows(seguridad::Acceso("ana", "jjm")).rows.empty());
+    EXPECT_TRUE(rows(seguridad::Acceso("ana", "JJM")).rows.empty() == false)
         << "text compares ignore letter case, as SQL Server's default collation does";
 
-    exec(" Update usuarios set  password='kkn', expiracion= getdate() + " + dias +
-         " where usuario='ana'");
-    exec(" Insert into hpwd values(  'ana', getdate(), 'kkn')");
-    exec(
-        " Update usuarios set  usuario='ana', descripcion='Ana P.', password='kkn', expiracion = "
-        "getdate() + 30 where usuario='ana'");
-    EXPECT_EQ(texts(rows(" Select password from hpwd  where usuario='ana' order by fch_modifico")),
-              (QStringList{"jjm", "kkn"}));
-    EXPECT_EQ(scalar(" Select password from Usuarios  where usuario='ana'"), ado::Value("kkn"));
-    EXPECT_EQ(scalar(" Select longitud_password from ctrl_usuarios ").toInt(), 6);
-    EXPECT_EQ(scalar(" Select requiere_numeros from ctrl_usuarios ").toInt(), 1);
-    EXPECT_EQ(scalar(" Select rotacion_password from ctrl_usuarios ").toInt(), 2);
-    EXPECT_EQ(scalar("Select dias_aviso from ctrl_usuarios").toInt(), 5);
-    EXPECT_EQ(rows("Select * from usuarios where usuario='ana'").rows.front().size(), 4u);
-    EXPECT_EQ(rows(" Select * from usuarios ").rows.size(), 1u);
+    exec(seguridad::CambiaPassword("ana", "kkn", dias));
+    exec(seguridad::AgregaHistorial("ana", "kkn"));
+    exec(seguridad::ModificaUsuario("ana", "Ana P.", "kkn", "30"));
+    EXPECT_EQ(texts(rows(seguridad::HistorialPasswords("ana"))), (QStringList{"jjm", "kkn"}));
+    EXPECT_EQ(scalar(seguridad::PasswordGuardado("ana")), ado::Value("kkn"));
+    EXPECT_EQ(scalar(seguridad::LongitudPassword()).toInt(), 6);
+    EXPECT_EQ(scalar(seguridad::NumerosRequeridos()).toInt(), 1);
+    EXPECT_EQ(scalar(seguridad::RotacionPassword()).toInt(), 2);
+    EXPECT_EQ(scalar(seguridad::DiasAviso()).toInt(), 5);
+    EXPECT_EQ(rows(seguridad::Usuario("ana")).rows.front().size(), 4u);
+    EXPECT_EQ(rows(seguridad::Usuarios()).rows.size(), 1u);
 
     exec("insert into perfil_usuarios values (1,'ana')");
-    exec("Delete from perfil_usuarios where usuario='ana'");
-    exec("Delete from usuarios where usuario='ana'");
-    EXPECT_TRUE(rows(" Select usuario from usuarios where usuario='ana'").rows.empty());
+    exec(seguridad::BorraPerfilesDelUsuario("ana"));
+    exec(seguridad::BorraUsuario("ana"));
+    EXPECT_TRUE(rows(seguridad::ExisteUsuario("ana")).rows.empty());
+    EXPECT_EQ(scalar("select count(*) from perfil_usuarios where usuario='ana'").toInt(), 0);
     EXPECT_EQ(scalar("select count(*) from hpwd").toInt(), 2);
 }
 
 TEST_F(StatementCorpusTest, CataloguesOfGroupsAndPlans) {
-    exec("Insert into staff_grupo values('       5','Meseros')");
-    exec("Insert into staff_grupo values('       5','Cocina')");
-    auto groups = rows("select idgrupo, nombre from staff_grupo where empresa=       5");
+    exec(catalogos::InsertaGrupo("       5", "Meseros"));
+    exec(catalogos::InsertaGrupo("       5", "Cocina"));
+    auto groups = rows(catalogos::ListaGrupos("       5"));
     ASSERT_EQ(groups.rows.size(), 2u);
     EXPECT_EQ(groups.rows[1][0].rightAligned(9), "        2");  // numbered by the database
-    exec(" Update staff_grupo set nombre='Bar' where idgrupo=        2 and empresa=       5");
-    exec(" Delete from staff_grupo  where idgrupo=        1 and empresa=       5");
-    groups = rows("Select idgrupo, nombre from staff_grupo where empresa=       5");
+    exec(catalogos::ModificaGrupo("       5", "        2", "Bar"));
+    exec(catalogos::EliminaGrupo("       5", "        1"));
+    groups = rows(planeacion::SqlGrupos("       5"));
     ASSERT_EQ(groups.rows.size(), 1u);
     EXPECT_EQ(groups.rows[0][1], ado::Value("Bar"));
 
-    exec("Insert into staffing values(       5,'Temporada alta','S,Q,M')");
-    exec(" Update staffing set nombre='Alta', tiposNomina='S,Q' where idstaffing =1");
-    const auto plans =
-        rows(" select idstaffing, nombre, tiposnomina  from staffing where empresa=        5");
+    exec(catalogos::InsertaStaffing("       5", "Temporada alta", "S,Q,M"));
+    exec(catalogos::ModificaStaffing("1", "Alta", "S,Q"));
+    const auto plans = rows(catalogos::ListaStaffing("        5"));
     ASSERT_EQ(plans.rows.size(), 1u);
     EXPECT_EQ(plans.rows[0][2], ado::Value("S,Q"));
-    EXPECT_EQ(texts(rows("Select idstaffing, nombre from staffing where empresa=       5"), 1),
-              QStringList{"Alta"});
-    exec("Delete from staffing where idstaffing=1");
-    EXPECT_TRUE(rows("Select idstaffing, nombre from staffing where empresa=5").rows.empty());
+    EXPECT_EQ(texts(rows(planeacion::SqlStaffing("       5")), 1), QStringList{"Alta"});
+    exec(catalogos::EliminaStaffing("1"));
+    EXPECT_TRUE(rows(planeacion::SqlStaffing("5")).rows.empty());
     // Identities are not reused after a delete.
-    exec("Insert into staffing values(       5,'Otro','')");
+    exec(catalogos::InsertaStaffing("       5", "Otro", ""));
     EXPECT_EQ(scalar("select idStaffing from staffing").toInt(), 2);
 
-    const auto tab = rows("select ocupacion,actividad from tabulador where empresa=        5");
+    const auto tab = rows(catalogos::ListaPuestos("        5"));
     EXPECT_EQ(texts(tab, 1), (QStringList{"Recepcionista", "Cocinero", "Botones"}));
-    EXPECT_EQ(texts(rows("Select centro, nomdepto from centros where empresa=       5")),
+    EXPECT_EQ(texts(rows(planeacion::SqlCentros("       5"))),
               (QStringList{"COC", "REC"}));  // varchar: no padding, key order
 }
 
 TEST_F(StatementCorpusTest, PositionsByPercentageAreAddedChangedMovedAndDeleted) {
-    exec("Insert into staffing values(       5,'Plan','S,Q')");
-    exec("Insert into staff_grupo values('       5','Grupo')");
+    exec(catalogos::InsertaStaffing("       5", "Plan", "S,Q"));
+    exec(catalogos::InsertaGrupo("       5", "Grupo"));
     const QString empresa = "       5";
+    const planeacion::Eleccion rec{empresa, "1", "REC", "1"};
+    const planeacion::Eleccion coc{empresa, "1", "COC", "1"};
     auto cargaPuestos = [&](const QString& plan, const QString& centro, const QString& grupo) {
-        return rows(
-            " Select s.ocupacion, t.actividad,  s.v5,  s.v10, s.v15, s.v20, s.v25, s.v30, s.v35,  "
-            "s.v40, s.v45, s.v50, s.v55, s.v60, s.v65, s.v70,  s.v75, s.v80, s.v85, s.v90, "
-            "s.v95, s.v100  from staffing ss, staff_porcentaje s, tabulador t where ss.empresa=" +
-            empresa +
-            " and s.empresa=ss.empresa and t.empresa=s.empresa and "
-            "ss.idStaffing=s.idStaffing  and s.idStaffing='" +
-            plan + "' and s.ocupacion=t.ocupacion and s.centro='" + centro + "' and s.idgrupo='" +
-            grupo + "'");
+        return rows(planeacion::SqlPuestos(Tabla::Porcentaje, {empresa, plan, centro, grupo}));
     };
     auto existe = [&](const QString& puesto) {
-        return !rows(
-                    " Select ocupacion from staff_porcentaje where idStaffing='1' and centro='REC' "
-                    "and "
-                    "idgrupo='1' and empresa='" +
-                    empresa + "' and ocupacion=" + puesto)
-                    .rows.empty();
+        return !rows(planeacion::SqlExistePuesto(Tabla::Porcentaje, rec, puesto)).rows.empty();
     };
-    EXPECT_EQ(scalar(" select ACTIVIDAD from TABULADOR  where empresa= " + empresa +
-                     " and ocupacion=101"),
-              ado::Value("Recepcionista"));
+    EXPECT_EQ(scalar(planeacion::SqlActividad(empresa, "101")), ado::Value("Recepcionista"));
     EXPECT_FALSE(existe("101"));
-    exec("Insert into staff_porcentaje values (" + empresa +
-         ",'1','1','REC','101',1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20)");
+    exec(planeacion::SqlInsertaPuesto(Tabla::Porcentaje, rec, "101", uno_a(20)));
     EXPECT_TRUE(existe("101"));
     auto grid = cargaPuestos("1", "REC", "1");
     ASSERT_EQ(grid.rows.size(), 1u);
@@ -137,109 +136,78 @@ TEST_F(StatementCorpusTest, PositionsByPercentageAreAddedChangedMovedAndDeleted)
     // The key held padded in char(15) still matches the trimmed text and the grid's text.
     EXPECT_EQ(cargaPuestos("1", "rec ", "1").rows.size(), 1u);
 
-    exec(
-        " Update staff_porcentaje set   v5=' 3', v10='0', v15='0', v20='0', v25='0', v30='0', "
-        "v35='7', "
-        "v40='0', v45='0', v50='0', v55='0', v60='0', v65='0', v70='0', v75='0', v80='0', v85='0', "
-        "v90='0', v95='0', v100='9' where idstaffing='1' and idgrupo='1' and centro='REC' and "
-        "ocupacion='101' and empresa=" +
-        empresa);
+    // The first figure goes in as " 3", as the grid gives it.
+    exec(planeacion::SqlActualizaPuesto(Tabla::Porcentaje, rec, "101",
+                                        cifras(20, {{0, "3"}, {6, "7"}, {19, "9"}})));
     grid = cargaPuestos("1", "REC", "1");
     EXPECT_EQ(grid.rows[0][2], ado::Value(3));
     EXPECT_EQ(grid.rows[0][8], ado::Value(7));
 
     // Transfer to another centre, then a transfer that collides with an existing entry.
-    exec(" Update staff_porcentaje set  idstaffing=1, idgrupo=1, centro='COC' where empresa=" +
-         empresa + " and idstaffing= 1 and idgrupo=1 and centro='REC' and ocupacion=101");
+    exec(planeacion::SqlCambiaPuesto(Tabla::Porcentaje, coc, rec, "101"));
     EXPECT_TRUE(cargaPuestos("1", "REC", "1").rows.empty());
     EXPECT_EQ(cargaPuestos("1", "COC", "1").rows.size(), 1u);
-    exec("Insert into staff_porcentaje values (" + empresa +
-         ",'1','1','REC','101',0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0)");
-    EXPECT_EQ(
-        error(" Update staff_porcentaje set  idstaffing=1, idgrupo=1, centro='COC' where empresa=" +
-              empresa + " and idstaffing= 1 and idgrupo=1 and centro='REC' and ocupacion=101"),
-        "Violation of PRIMARY KEY constraint 'PK_staff_porcentaje'. Cannot insert duplicate key "
-        "in object 'dbo.staff_porcentaje'.");
+    exec(planeacion::SqlInsertaPuesto(Tabla::Porcentaje, rec, "101", cifras(20)));
+    EXPECT_EQ(error(planeacion::SqlCambiaPuesto(Tabla::Porcentaje, coc, rec, "101")),
+              "Violation of PRIMARY KEY constraint 'PK_staff_porcentaje'. Cannot insert duplicate "
+              "key in object 'dbo.staff_porcentaje'.");
 
-    exec(
-        " delete from staff_porcentaje  where idstaffing=1 and centro= 'COC' and ocupacion= 101 "
-        "and "
-        "empresa= " +
-        empresa + " and idgrupo=1");
+    exec(planeacion::SqlEliminaPuesto(Tabla::Porcentaje, coc, "101"));
     EXPECT_TRUE(cargaPuestos("1", "COC", "1").rows.empty());
     EXPECT_EQ(scalar("select count(*) from staff_porcentaje").toInt(), 1);
 }
 
 TEST_F(StatementCorpusTest, PositionsByMonth) {
-    exec("Insert into staffing values(       5,'Plan','S')");
-    exec("Insert into staff_mes values (       5,'1','1','REC','101',1,2,3,4,5,6,7,8,9,10,11,12)");
-    const QString carga =
-        " Select s.ocupacion, t.actividad,  s.enero, s.febrero, s.marzo, s.abril, s.mayo, s.junio, "
-        "s.julio,  s.agosto, s.septiembre, s.octubre, s.noviembre, s.diciembre from staffing ss, "
-        "staff_mes s, tabulador t where ss.empresa=       5 and s.empresa=ss.empresa and "
-        "t.empresa=s.empresa and ss.idStaffing=s.idStaffing  and s.idStaffing='1' and "
-        "s.ocupacion=t.ocupacion and s.centro='REC' and s.idgrupo='1'";
+    const planeacion::Eleccion rec{"       5", "1", "REC", "1"};
+    exec(catalogos::InsertaStaffing("       5", "Plan", "S"));
+    exec(planeacion::SqlInsertaPuesto(Tabla::Mes, rec, "101", uno_a(12)));
+    const QString carga = planeacion::SqlPuestos(Tabla::Mes, rec);
     ASSERT_EQ(rows(carga).rows.size(), 1u);
-    EXPECT_FALSE(rows(" Select ocupacion from staff_mes where idStaffing='1' and centro='REC' and "
-                      "idgrupo='1' and empresa='       5' and ocupacion=101")
-                     .rows.empty());
-    exec(
-        " Update staff_mes set   enero=' 4', febrero='2', marzo='3', abril='4', mayo='5', "
-        "junio='6', "
-        "julio='7', agosto='8', septiembre='9', octubre='10', noviembre='11', diciembre='12' where "
-        "idstaffing='1' and idgrupo='1' and centro='REC' and ocupacion='101' and empresa=       5");
+    EXPECT_FALSE(rows(planeacion::SqlExistePuesto(Tabla::Mes, rec, "101")).rows.empty());
+    QStringList meses = uno_a(12);
+    meses[0] = "4";
+    exec(planeacion::SqlActualizaPuesto(Tabla::Mes, rec, "101", meses));
     EXPECT_EQ(rows(carga).rows[0][2], ado::Value(4));
-    exec(
-        " delete from staff_MES  where idstaffing=1 and centro= 'REC' and ocupacion= 101 and "
-        "empresa= "
-        "      5 and idgrupo=1");
+    exec(planeacion::SqlEliminaPuesto(Tabla::Mes, rec, "101"));
     EXPECT_TRUE(rows(carga).rows.empty());
 }
 
 TEST_F(StatementCorpusTest, ComparativeReportFillsAndEmptiesTheWorkTable) {
-    exec("Insert into staffing values(       5,'Plan','S,Q,M')");
-    exec(
-        "Insert into staff_porcentaje values (       "
-        "5,'1','1','REC','101',0,0,0,0,0,0,4,0,0,0,0,0,0,0,0,0,0,0,0,0)");
-    exec(
-        "Insert into staff_porcentaje values (       "
-        "5,'1','1','COC','102',0,0,0,0,0,0,2,0,0,0,0,0,0,0,0,0,0,0,0,0)");
-    exec("Insert into staff_mes values (       5,'1','1','REC','101',1,2,3,4,5,6,7,8,9,10,11,12)");
+    const QString empresa = "       5";
+    exec(catalogos::InsertaStaffing(empresa, "Plan", "S,Q,M"));
+    exec(planeacion::SqlInsertaPuesto(Tabla::Porcentaje, {empresa, "1", "REC", "1"}, "101",
+                                      cifras(20, {{6, "4"}})));
+    exec(planeacion::SqlInsertaPuesto(Tabla::Porcentaje, {empresa, "1", "COC", "1"}, "102",
+                                      cifras(20, {{6, "2"}})));
+    exec(planeacion::SqlInsertaPuesto(Tabla::Mes, {empresa, "1", "REC", "1"}, "101", uno_a(12)));
 
-    const QString tipos =
-        scalar(" select tiposnomina from staffing where empresa=       5 and idstaffing=1")
-            .toText();
+    const QString tipos = scalar(reportes::SqlTiposNomina(empresa, "1")).toText();
     ASSERT_EQ(tipos, "S,Q,M");
-    const QString condicion = " and ll.tiponom in (1,4,5)";
+    const QStringList numeros = reportes::NumerosNomina(tipos);
+    ASSERT_EQ(numeros, (QStringList{"1", "4", "5"}));
+    const QString condicion = reportes::CondicionNomina(numeros);
     const QString clave = QString::number(123.45, 'f', 2).rightJustified(13);
 
-    const auto source = rows(
-        " SELECT isnull(centro,''), isnull(ocupacion,0), v35, idstaffing, idgrupo FROM "
-        "staff_porcentaje where empresa=        5 and idstaffing=1 and idGrupo=1");
+    reportes::Solicitud plan;
+    plan.empresa = empresa;
+    plan.porStaffing = plan.porGrupo = true;
+    plan.staffing = plan.grupo = "1";
+    const auto source = rows(reportes::SqlFuente(plan, "v35", "staff_porcentaje"));
     ASSERT_EQ(source.rows.size(), 2u);
-    EXPECT_EQ(
-        rows(" SELECT isnull(centro,''), isnull(ocupacion,0), Marzo, idstaffing, idgrupo FROM "
-             "staff_mes where empresa=        5 and centro='REC'")
-            .rows[0][2],
-        ado::Value(3));
+    reportes::Solicitud centro;
+    centro.empresa = empresa;
+    centro.porCC = true;
+    centro.centro = "REC";
+    EXPECT_EQ(rows(reportes::SqlFuente(centro, "Marzo", "staff_mes")).rows[0][2], ado::Value(3));
 
     for (const auto& row : source.rows) {
         const QString centro = row[0].toText();
         const QString ocupacion = row[1].rightAligned(10);
-        const auto real = scalar(
-            " SELECT isnull(count(OCUPACION),0) FROM LLAVES ll, empleados e where "
-            "ll.empresa=       5 and ll.empresa=e.empresa and ll.codigo=e.codigo and "
-            "e.borrado<>'S' and e.ultmov<>'B'" +
-            condicion + " and ll.centro='" + centro + "' and ll.ocupacion=" + row[1].toText());
-        const auto sueldo = scalar(
-            " SELECT sum(isnull(e.sueldo,0)) FROM empleados e, llaves ll where "
-            "ll.empresa=       5 and ll.empresa=e.empresa and ll.codigo=e.codigo and "
-            "e.borrado<>'S' and e.ultmov<>'B'" +
-            condicion + " and ll.centro='" + centro + "' and ll.ocupacion=" + row[1].toText());
-        const auto garantia = scalar(
-            " SELECT isnull(garantia,0) FROM tabulador where empresa=       5 and "
-            "ocupacion=" +
-            ocupacion);
+        const auto real =
+            scalar(reportes::SqlObtenReal(empresa, condicion, centro, row[1].toText()));
+        const auto sueldo =
+            scalar(reportes::SqlSueldoReal(empresa, condicion, centro, row[1].toText()));
+        const auto garantia = scalar(reportes::SqlSueldoOriginal(empresa, ocupacion));
         if (row[1].toInt() == 101) {
             EXPECT_EQ(real.toInt(), 2);  // employee 3 is deleted
             EXPECT_EQ(sueldo.toText(), "18100.25");
@@ -250,10 +218,10 @@ TEST_F(StatementCorpusTest, ComparativeReportFillsAndEmptiesTheWorkTable) {
             EXPECT_EQ(garantia.toInt(), 0);  // no guaranteed salary
         }
         const QString sueldoReal = sueldo.isNull() ? QString("0") : sueldo.trimmed();
-        exec("insert into staff_reporte values ('" + clave + "','       5','" + centro.trimmed() +
-             "','" + ocupacion + "','" + row[3].rightAligned(10) + "','" + row[4].rightAligned(10) +
-             "','" + row[2].rightAligned(10) + "','" + real.rightAligned(9) + "'," +
-             garantia.rightAligned(9) + "," + sueldoReal + ")");
+        exec(reportes::SqlInsertaFila(
+            clave, empresa,
+            {centro.trimmed(), ocupacion, row[3].rightAligned(10), row[4].rightAligned(10),
+             row[2].rightAligned(10), real.rightAligned(9), garantia.rightAligned(9), sueldoReal}));
     }
     const auto report = rows(
         "select centro, plazas, real, sueldoOriginal, sueldoReal from staff_reporte "
@@ -263,6 +231,6 @@ TEST_F(StatementCorpusTest, ComparativeReportFillsAndEmptiesTheWorkTable) {
     EXPECT_EQ(report.rows[1][0], ado::Value("REC"));
     EXPECT_EQ(report.rows[1][1], ado::Value(4));
     EXPECT_EQ(report.rows[1][3], ado::Value(ado::Decimal{800100, 2}));
-    exec(" delete from staff_reporte where clave='" + clave + "'");
+    exec(reportes::SqlBorraTablaTemporal(clave));
     EXPECT_EQ(scalar("select count(*) from staff_reporte").toInt(), 0);
 }

@@ -5,6 +5,7 @@
 #include "reports/engine/ReportError.h"
 #include "reports/engine/ReportLayout.h"
 #include "tests/reports/ReportTestSupport.h"
+#include "tests/support/CadenasHostiles.h"
 
 #include <QFile>
 
@@ -36,21 +37,45 @@ report::ReportDefinition Minima(const QString& sql) {
 
 }  // namespace
 
-TEST(ParametrosTest, ValuesReachSqlAsLiteralsOnly) {
+namespace {
+
+// The parameters of a bound statement as "name=value" texts, values typed: n:12, t:'x'.
+QStringList Ligados(const report::BoundStatement& s) {
+    QStringList out;
+    for (const ado::Parameter& p : s.parameters) {
+        const ado::Value& v = p.value;
+        out << p.name + u'=' +
+                   (v.isNull()                           ? QStringLiteral("NULL")
+                    : v.type() == ado::Value::Type::Text ? u'\'' + v.toText() + u'\''
+                                                         : v.toText());
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(ParametrosTest, ValuesTravelApartFromTheStatement) {
     const auto def = Minima(QStringLiteral("x"));
     report::Parameters p(def);
     p.set(QStringLiteral("N"), QStringLiteral("  12 "));  // names ignore letter case
     p.set(QStringLiteral("t"), QStringLiteral("O'Hara' or '1'='1"));
-    EXPECT_EQ(report::BindParameters(QStringLiteral("a = @n and b = @t"), p),
-              QStringLiteral("a = 12 and b = 'O''Hara'' or ''1''=''1'"));
+    const QString sql = QStringLiteral("a = @n and b = @t and c = @N");
+    const report::BoundStatement s = report::BindParameters(sql, p);
+    EXPECT_EQ(s.sql, sql);  // the text stays as written
+    EXPECT_EQ(Ligados(s),
+              (QStringList{QStringLiteral("@n=12"), QStringLiteral("@t='O'Hara' or '1'='1'")}));
     // Inside literals, bracketed names and comments an @ is just a character.
-    EXPECT_EQ(
-        report::BindParameters(QStringLiteral("'@t' + 'it''s @n' [@n] -- @t\n/* @n */ @n"), p),
-        QStringLiteral("'@t' + 'it''s @n' [@n] -- @t\n/* @n */ 12"));
+    const QString quoted = QStringLiteral("'@t' + 'it''s @n' [@n] -- @t\n/* @t */ @n");
+    EXPECT_EQ(Ligados(report::BindParameters(quoted, p)), QStringList{QStringLiteral("@n=12")});
     p.set(QStringLiteral("n"), QStringLiteral("-3.25"));
-    EXPECT_EQ(report::BindParameters(QStringLiteral("@n"), p), QStringLiteral("-3.25"));
+    EXPECT_EQ(report::BindParameters(QStringLiteral("@n"), p).parameters.front().value,
+              ado::Value(ado::Decimal{-325, 2}));
     p.set(QStringLiteral("n"), ado::Value(ado::Decimal{150, 1}));
-    EXPECT_EQ(report::BindParameters(QStringLiteral("@n"), p), QStringLiteral("15.0"));
+    EXPECT_EQ(Ligados(report::BindParameters(QStringLiteral("@n"), p)),
+              QStringList{QStringLiteral("@n=15.0")});
+    p.set(QStringLiteral("t"), ado::Value());
+    EXPECT_EQ(Ligados(report::BindParameters(QStringLiteral("@t"), p)),
+              QStringList{QStringLiteral("@t=NULL")});
 }
 
 TEST(ParametrosTest, MistakesAreErrorsNamingFileAndParameter) {
@@ -129,9 +154,13 @@ TEST_F(ReportesTest, ATextParameterCannotWidenTheReport) {
             {{"empresa", 1}, {"cc", "x' or '1'='1"}, {"staffing", 0}, {"grupo", 0}, {"porc", 50}});
     EXPECT_TRUE(r.data().main.result.rows.empty());
     // Awkward texts are values like any other: no error, no row.
-    for (const QString& raro :
-         {QString(5000, u'x'), QStringLiteral("日本語 € \u2603"), QStringLiteral("a\r\nb"),
-          QStringLiteral("x\\'; drop table centros; --")}) {
+    QStringList raros = {QString(5000, u'x'), QStringLiteral("日本語 € \u2603"),
+                         QStringLiteral("a\r\nb"), QStringLiteral("x\\'; drop table centros; --")};
+    for (const prueba::Hostil& h : prueba::CadenasHostiles()) {
+        if (!h.texto.contains(QChar(0)))  // refused before any statement (see above)
+            raros << h.texto;
+    }
+    for (const QString& raro : std::as_const(raros)) {
         const report::Report t =
             Lee(QStringLiteral("rptPorcentaje.rpt"),
                 {{"empresa", 1}, {"cc", raro}, {"staffing", 0}, {"grupo", 0}, {"porc", 50}});
