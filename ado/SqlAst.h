@@ -33,7 +33,7 @@ struct Expr {
         Null,
         Column,    // qualifier (may be empty), text: column name
         Star,      // qualifier (may be empty)
-        Variable,  // text: @name
+        Variable,  // text: @name; castType: its declared type (unknown: not declared)
         Unary,     // text: "-", "+", "~", "NOT"; args[0]
         Binary,    // text: operator ("=", "AND", "+", ...); args[0], args[1]
         Function,  // text: name; args; distinct for count(distinct x)
@@ -122,17 +122,27 @@ struct Stmt {
         AlterAdd,
         AlterDrop,
         DropTable,
+        CreateView,  // table; columns: the names given (may be empty); select
+        DropView,
         CreateDatabase,
         CreateIndex,  // table; primaryKeyName: the index; columns; unique
         DropIndex,    // primaryKeyName: the index
         If,
         Block,
+        SetVariable,  // definitions[0]: the variable (@name), its type and the new value
+        While,        // condition; thenBranch: the body
+        Break,
+        Continue,
+        BeginTransaction,
+        Commit,
+        Rollback,
     };
     Kind kind = Kind::Nop;
     QString source;  // the statement's text, for messages
     ObjectName table;
     SelectPtr select;  // SELECT, INSERT ... SELECT
-    // INSERT: target columns (empty: all, by position) and VALUES rows. ALTER DROP: columns.
+    // INSERT: target columns (empty: all, by position) and VALUES rows (none and no select:
+    // DEFAULT VALUES). ALTER DROP: columns.
     QStringList columns;
     std::vector<std::vector<ExprPtr>> rows;
     // UPDATE

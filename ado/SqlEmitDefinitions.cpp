@@ -7,12 +7,18 @@ using Base = SqlType::Base;
 
 QString Emitter::columnSql(const ColumnDef& c, const QString& pkName) {
     if (c.identity) {
+        // The seed is kept in the definition's text, where TRUNCATE TABLE finds it again.
         QString sql = quoteName(c.name) + QStringLiteral(" INTEGER");
+        if (c.identitySeed != 1)
+            sql += QStringLiteral(" /*") + kIdentitySeedMark + QString::number(c.identitySeed) +
+                   QStringLiteral(")*/");
         if (!pkName.isEmpty())
             sql += QStringLiteral(" CONSTRAINT ") + quoteName(pkName);
         return sql + QStringLiteral(" PRIMARY KEY AUTOINCREMENT NOT NULL");
     }
-    QString sql = quoteName(c.name) + u' ' + c.type.name();
+    // SQLite takes only numbers in a declared type: (max) is kept as (-1).
+    QString sql = quoteName(c.name) + u' ' +
+                  c.type.name().replace(QStringLiteral("(max)"), QStringLiteral("(-1)"));
     if (c.type.isText())
         sql += collateClause();
     if (c.nullable == false || c.primaryKey)
@@ -152,6 +158,47 @@ void Emitter::dropTable(const Stmt& s, Translation& t) {
                      QStringLiteral("Cannot drop the table '%1', because it does not exist or you "
                                     "do not have permission."));
     t.statements << QStringLiteral("DROP TABLE IF EXISTS ") + tableName(s.table);
+}
+
+// CREATE VIEW: SQLite's view of the translated query. Every column needs a name, from the
+// query or from the list after the view's name.
+void Emitter::createView(const Stmt& s, Translation& t) {
+    if (m_schema.table(s.table.database, s.table.object)) {
+        translationError(QStringLiteral("There is already an object named '%1' in the database.")
+                             .arg(s.table.object));
+    }
+    const SelectOut query = select(*s.select, nullptr);
+    if (!s.columns.isEmpty() && query.complete &&
+        static_cast<qsizetype>(query.columns.size()) != s.columns.size()) {
+        translationError(
+            QStringLiteral("Create View or Function failed because the number of "
+                           "column names specified does not match the number of "
+                           "columns in the query."));
+    }
+    if (s.columns.isEmpty()) {
+        for (std::size_t i = 0; i < query.columns.size(); ++i) {
+            if (query.columns[i].name.isEmpty()) {
+                translationError(QStringLiteral("Create View or Function failed because no "
+                                                "column name was specified for column %1.")
+                                     .arg(i + 1));
+            }
+        }
+    }
+    QStringList names;
+    for (const QString& c : s.columns)
+        names << quoteName(c);
+    t.statements << QStringLiteral("CREATE VIEW ") + tableName(s.table) +
+                        (names.isEmpty() ? QString()
+                                         : u'(' + names.join(QStringLiteral(", ")) + u')') +
+                        QStringLiteral(" AS ") + query.sql;
+}
+
+void Emitter::dropView(const Stmt& s, Translation& t) {
+    if (!s.ifExists)
+        requireTable(s.table,
+                     QStringLiteral("Cannot drop the view '%1', because it does not exist or you "
+                                    "do not have permission."));
+    t.statements << QStringLiteral("DROP VIEW IF EXISTS ") + tableName(s.table);
 }
 
 }  // namespace sql

@@ -3,6 +3,8 @@
 #include "ado/SqlFunctions.h"
 #include "ado/SqlNesting.h"
 
+#include <QRegularExpression>
+
 // Expressions, operators and calls of SQL Server's functions.
 namespace sql {
 
@@ -46,10 +48,23 @@ QString helperCall(const char* helperName, const QString& a, const QString& b) {
     return QLatin1String(helperName) + u'(' + a + QStringLiteral(", ") + b + u')';
 }
 
-// A whole-number result as SQL Server gives it: an error, not a wider number, when it leaves
-// the range of its type.
+// CAST and CONVERT of x to `to`. Date-times and decimals become text their own way (style 0
+// for date-times when no style is given), and a style also says how text reads as a date-time.
+QString converted(const Typed& x, const SqlType& to, const QString& style = {}) {
+    const bool styled =
+        !style.isEmpty() || (to.isText() && (x.type.isDateTime() ||
+                                             (x.type.base == Base::Numeric && x.type.scale > 0)));
+    if (!styled)
+        return helperCall(helper::kConvert, x.sql, quoteText(to.name()));
+    return QStringLiteral("%1(%2, %3, %4, %5)")
+        .arg(QLatin1String(helper::kConvertFrom), x.sql, quoteText(to.name()),
+             quoteText(x.type.name()), style.isEmpty() ? QStringLiteral("0") : style);
+}
+
+// A whole-number or float result as SQL Server gives it: an error, not a wider number or an
+// infinity, when it leaves the range of its type.
 QString checkedWhole(const QString& sql, const SqlType& type) {
-    if (!type.isInteger())
+    if (!type.isInteger() && type.base != Base::Float)
         return sql;
     return helperCall(helper::kCheckRange, sql, quoteText(type.name()));
 }
@@ -195,9 +210,30 @@ bool Emitter::textual(const Typed& t) {
     return t.type.isText() || t.stringLiteral.has_value();
 }
 
+// Text that meets a number or a date-time is converted to the other's type, which ranks
+// higher (an error for text that is none, as SQL Server raises it); quoted literals are
+// converted while translating, by coerce.
+Typed promoteText(Typed t, const SqlType& other) {
+    if (!t.type.isText() || t.stringLiteral || !(other.isNumber() || other.isDateTime()))
+        return t;
+    return Typed{helperCall(helper::kConvert, t.sql, quoteText(other.name())), other, {}};
+}
+
+// The type of highest precedence among numbers: float, then decimal, then whole numbers.
+SqlType widerNumber(const SqlType& a, const SqlType& b) {
+    const auto rank = [](const SqlType& t) {
+        return t.base == Base::Float ? 3 : t.base == Base::Numeric ? 2 : t.isNumber() ? 1 : 0;
+    };
+    if (rank(b) > rank(a) || (rank(a) == 1 && b.base == Base::BigInt))
+        return b;
+    return a;
+}
+
 Typed Emitter::comparison(const QString& op, Typed l, Typed r) {
     l = coerce(std::move(l), r.type);
     r = coerce(std::move(r), l.type);
+    l = promoteText(std::move(l), r.type);
+    r = promoteText(std::move(r), l.type);
     QString sqlOp = op;
     if (op == u"!=")
         sqlOp = QStringLiteral("<>");
@@ -362,6 +398,13 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
                          a[0].type.known() ? a[0].type : a[1].type,
                          {}};
         }
+        case Emit::Concat: {
+            QStringList parts;
+            for (const Typed& x : a) {
+                parts << QStringLiteral("ifnull(%1, '')").arg(converted(x, SqlType::varchar()));
+            }
+            return Typed{u'(' + parts.join(QStringLiteral(" || ")) + u')', type, {}};
+        }
         case Emit::Count:
             return Typed{QStringLiteral("count(") + distinctWord + a[0].sql + u')', type, {}};
         case Emit::Aggregate: {
@@ -384,6 +427,8 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
                     sql = u'(' + sql + QStringLiteral(" / count(") + distinctWord + a[0].sql +
                           QStringLiteral("))");
             }
+            if (sumOrAvg && t.base == Base::Float)
+                sql = checkedWhole(sql, t);
             return Typed{sql, t, {}};
         }
         case Emit::CurrentDatabase:
@@ -394,6 +439,24 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
 
 // A variable is a parameter of the batch: SQLite's numbered placeholder, one per parameter
 // however often the statement names it.
+// A variable of the batch or a @@ value of the session: a placeholder like a parameter's,
+// keyed $name ($_name for @@name), which the engine binds from what it keeps.
+Typed Emitter::variable(const Expr& e) {
+    static const QRegularExpression plain(QStringLiteral("^@@?[A-Za-z_][A-Za-z0-9_]*$"));
+    if (!plain.match(e.text).hasMatch()) {
+        translationError(
+            QStringLiteral("The variable name %1 is not supported by the embedded engine.")
+                .arg(e.text));
+    }
+    const QString key = u'$' + e.text.mid(1).toLower().replace(u'@', u'_');
+    qsizetype index = m_parameters.indexOf(key);
+    if (index < 0) {
+        index = m_parameters.size();
+        m_parameters << key;
+    }
+    return Typed{u'?' + QString::number(index + 1), e.castType, {}};
+}
+
 Typed Emitter::parameter(const Expr& e) {
     const QString key = e.text.toLower();
     const auto found =
@@ -412,8 +475,20 @@ Typed Emitter::parameter(const Expr& e) {
 Typed Emitter::expr(const Expr& e, const Scope& scope) {
     const NestingGuard level(m_depth, kOperation);
     switch (e.kind) {
-        case Expr::Kind::Number:
-            return Typed{e.text, numberLiteralType(e.text), {}};
+        case Expr::Kind::Number: {
+            const SqlType type = numberLiteralType(e.text);
+            // Decimals are kept as doubles, exact to 15 figures with their scale; whole
+            // numbers as 64 bits.
+            bool whole = false;
+            e.text.toLongLong(&whole);
+            if (type.base == Base::Numeric && !whole &&
+                (type.precision > 15 || significantDigits(e.text) > 15)) {
+                translationError(
+                    QStringLiteral("Decimal values of more than 15 significant digits are not "
+                                   "supported by the embedded engine."));
+            }
+            return Typed{e.text, type, {}};
+        }
         case Expr::Kind::String: {
             SqlType type = SqlType::varchar(static_cast<int>(e.text.size()));
             type.national = e.national;
@@ -434,7 +509,7 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                          {},
                          {}};
         case Expr::Kind::Variable:
-            return parameter(e);
+            return e.castType.known() ? variable(e) : parameter(e);
         case Expr::Kind::Unary: {
             const Typed x = expr(*e.args[0], scope);
             if (e.text == u"NOT")
@@ -490,11 +565,18 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
             return Typed{QStringLiteral("EXISTS (") + inner.sql + u')', SqlType{Base::Int}, {}};
         }
         case Expr::Kind::InList: {
-            const Typed l = expr(*e.args[0], scope);
+            Typed l = expr(*e.args[0], scope);
+            std::vector<Typed> list;
+            SqlType number;
+            for (std::size_t i = 1; i < e.args.size(); ++i) {
+                list.push_back(coerce(expr(*e.args[i], scope), l.type));
+                if (!list.back().stringLiteral && list.back().type.isNumber())
+                    number = widerNumber(number, list.back().type);
+            }
+            l = promoteText(std::move(l), number);
             QStringList items;
             bool text = textual(l);
-            for (std::size_t i = 1; i < e.args.size(); ++i) {
-                const Typed item = coerce(expr(*e.args[i], scope), l.type);
+            for (const Typed& item : list) {
                 text = text || (item.stringLiteral.has_value() && !l.type.isNumber());
                 items << item.sql;
             }
@@ -514,9 +596,10 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                          {}};
         }
         case Expr::Kind::Between: {
-            const Typed x = expr(*e.args[0], scope);
+            Typed x = expr(*e.args[0], scope);
             const Typed lo = coerce(expr(*e.args[1], scope), x.type);
             const Typed hi = coerce(expr(*e.args[2], scope), x.type);
+            x = promoteText(std::move(x), lo.stringLiteral ? hi.type : lo.type);
             const bool text = textual(x) || textual(lo);
             return Typed{
                 u'(' + x.sql + (text ? collateClause() : QString()) +
@@ -545,8 +628,8 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
         }
         case Expr::Kind::Cast: {
             const Typed x = expr(*e.args[0], scope);
-            return Typed{
-                helperCall(helper::kConvert, x.sql, quoteText(e.castType.name())), e.castType, {}};
+            const QString style = e.args.size() > 1 ? expr(*e.args[1], scope).sql : QString();
+            return Typed{converted(x, e.castType, style), e.castType, {}};
         }
     }
     translationError(QStringLiteral("Internal error: unknown expression."));

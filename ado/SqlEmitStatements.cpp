@@ -89,6 +89,11 @@ void Emitter::insertStatement(const Stmt& s, Translation& t) {
         t.statements << sql;
         return;
     }
+    if (s.rows.empty()) {  // DEFAULT VALUES
+        t.statements << QStringLiteral("INSERT INTO ") + tableName(s.table) +
+                            QStringLiteral(" DEFAULT VALUES");
+        return;
+    }
     QStringList rows;
     Scope scope;
     for (const auto& row : s.rows) {
@@ -181,10 +186,21 @@ void Emitter::deleteStatement(const Stmt& s, Translation& t) {
     const bool identity = std::any_of(info.columns.begin(), info.columns.end(),
                                       [](const ColumnInfo& c) { return c.identity; });
     if (s.truncate && identity) {
-        t.statements << QStringLiteral("DELETE FROM ") +
-                            quoteName(m_schema.schemaFor(s.table.database)) +
+        // The numbering restarts at the seed, which a table seeded other than 1 keeps in its
+        // definition.
+        const QString schema = quoteName(m_schema.schemaFor(s.table.database));
+        t.statements << QStringLiteral("DELETE FROM ") + schema +
                             QStringLiteral(".sqlite_sequence WHERE name = ") +
                             quoteText(info.name) + QStringLiteral(" COLLATE NOCASE");
+        const QString mark = quoteText(QStringLiteral("/*") + kIdentitySeedMark);
+        t.statements << QStringLiteral(
+                            "INSERT INTO %1.sqlite_sequence (name, seq) SELECT name, "
+                            "CAST(substr(sql, instr(sql, %2) + %3) AS INTEGER) - 1 "
+                            "FROM %1.sqlite_master WHERE type = 'table' AND name = "
+                            "%4 COLLATE NOCASE AND instr(sql, %2) > 0")
+                            .arg(schema, mark)
+                            .arg(kIdentitySeedMark.size() + 2)
+                            .arg(quoteText(info.name));
     }
 }
 
@@ -473,6 +489,16 @@ SelectOut Emitter::catalogView(const ObjectName& n) {
         out.columns = {{"name", name}, {"dbid", id}, {"database_id", id}};
     }
     return out;
+}
+
+// SET @a = value: a query of the value converted to the variable's type, which the engine
+// keeps for the statements that name @a (bound as SQLite's parameter $a).
+void Emitter::setVariable(const Stmt& s, Translation& t) {
+    const ColumnDef& target = s.definitions.front();
+    Scope scope;
+    const Typed value = expr(*target.defaultValue, scope);
+    t.statements << QStringLiteral("SELECT ") + QLatin1String(helper::kConvert) + u'(' + value.sql +
+                        QStringLiteral(", ") + quoteText(target.type.name()) + u')';
 }
 
 }  // namespace sql

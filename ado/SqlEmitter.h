@@ -10,6 +10,9 @@ namespace sql {
 
 struct FunctionDef;
 
+// What precedes an identity column's seed in its table's definition, in a comment.
+inline constexpr QLatin1StringView kIdentitySeedMark{"identity_seed("};
+
 // The operation that translation errors name.
 inline constexpr const char* kOperation = "Translate";
 
@@ -67,6 +70,9 @@ class Emitter {
     void createIndex(const Stmt& s, Translation& t);
     void dropIndex(const Stmt& s, Translation& t);
     void dropTable(const Stmt& s, Translation& t);
+    void setVariable(const Stmt& s, Translation& t);
+    void createView(const Stmt& s, Translation& t);
+    void dropView(const Stmt& s, Translation& t);
 
   private:
     // ---- names ----
@@ -88,6 +94,7 @@ class Emitter {
     Typed applyOperator(const QString& op, Typed l, Typed r);
     Typed function(const Expr& e, const Scope& scope);
     Typed parameter(const Expr& e);
+    Typed variable(const Expr& e);
     Typed call(const FunctionDef& f, bool distinct, std::vector<Typed> args);
     Typed comparison(const QString& op, Typed l, Typed r);
     static Typed plus(const Typed& l, const Typed& r);

@@ -20,8 +20,11 @@ inline constexpr const char* kCollation = "SQLSERVER";
 
 // What translated statements call for operators and conversions (not SQL Server functions).
 namespace helper {
-inline constexpr const char* kStore = "__cv";          // (value, 'type'): stored as that type
-inline constexpr const char* kConvert = "__convert";   // (value, 'type'): CAST and CONVERT
+inline constexpr const char* kStore = "__cv";         // (value, 'type'): stored as that type
+inline constexpr const char* kConvert = "__convert";  // (value, 'type'): CAST and CONVERT
+// (value, 'type', 'source type', style): CONVERT with a style, and CAST of what the source
+// type writes its own way (date-times, decimals)
+inline constexpr const char* kConvertFrom = "__convertfrom";
 inline constexpr const char* kPlus = "__plus";         // (a, b): + of operands of unknown type
 inline constexpr const char* kAddDays = "__dtadd";     // (datetime, days)
 inline constexpr const char* kBitXor = "__bitxor";     // (a, b): a ^ b
@@ -41,6 +44,7 @@ enum class Emit {
     Alias,            // the function named target, with `leading` put before the arguments
     IsNull,           // ifnull, the replacement read as the first argument's type
     Count,            // count([DISTINCT] x) and count(*)
+    Concat,           // the arguments as text, NULL as empty, joined
     Aggregate,        // sum, avg, min, max: [DISTINCT], SQL Server's result types
     CurrentDatabase,  // the name of the current database
 };

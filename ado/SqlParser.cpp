@@ -5,6 +5,7 @@
 #include "ado/SqlNesting.h"
 #include "ado/SqlTokenizer.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace sql {
@@ -33,14 +34,15 @@ constexpr const char* kOperation = "Parse";
 // Words that end an expression or a name list: never taken as an alias.
 bool isReserved(const Token& t) {
     static const QSet<QString> words = {
-        "select",    "from",    "where", "group",    "order", "having", "union",  "except",
-        "intersect", "inner",   "left",  "right",    "full",  "outer",  "cross",  "join",
-        "on",        "as",      "and",   "or",       "not",   "insert", "update", "delete",
-        "create",    "alter",   "drop",  "if",       "else",  "begin",  "end",    "set",
-        "values",    "into",    "with",  "truncate", "print", "return", "exec",   "execute",
-        "declare",   "use",     "when",  "then",     "case",  "is",     "null",   "in",
-        "like",      "between", "top",   "distinct", "by",    "asc",    "desc",   "collate",
-        "option",    "for",     "go",    "exists",   "all",   "escape"};
+        "select",    "from",    "where",    "group",    "order", "having",     "union",  "except",
+        "intersect", "inner",   "left",     "right",    "full",  "outer",      "cross",  "join",
+        "on",        "as",      "and",      "or",       "not",   "insert",     "update", "delete",
+        "create",    "alter",   "drop",     "if",       "else",  "begin",      "end",    "set",
+        "values",    "into",    "with",     "truncate", "print", "return",     "exec",   "execute",
+        "declare",   "use",     "when",     "then",     "case",  "is",         "null",   "in",
+        "like",      "between", "top",      "distinct", "by",    "asc",        "desc",   "collate",
+        "option",    "for",     "go",       "exists",   "all",   "escape",     "while",  "break",
+        "continue",  "commit",  "rollback", "save",     "tran",  "transaction"};
     return t.kind == Tok::Word && words.contains(t.text.toLower());
 }
 
@@ -141,6 +143,8 @@ class Parser {
             update(*s);
         } else if (accept("delete")) {
             s->kind = Stmt::Kind::Delete;
+            if (atWord("top"))
+                unsupported(QStringLiteral("DELETE TOP"));
             accept("from");
             s->table = objectName();
             if (accept("where"))
@@ -167,6 +171,8 @@ class Parser {
                 if (accept("include"))
                     indexColumns();
                 skipIndexOptions();
+            } else if (accept("view")) {
+                createView(*s);
             } else if (accept("database")) {
                 s->kind = Stmt::Kind::CreateDatabase;
                 s->table.object = name();
@@ -184,13 +190,30 @@ class Parser {
             if (accept("on"))
                 s->table = objectName();
         } else if (accept("drop")) {
-            expect("table");
-            s->kind = Stmt::Kind::DropTable;
+            const Stmt::Kind kind = accept("view") ? Stmt::Kind::DropView : Stmt::Kind::DropTable;
+            if (kind == Stmt::Kind::DropTable)
+                expect("table");
+            s->kind = kind;
             if (atWord("if") && atWord("exists", 1)) {
                 m_pos += 2;
                 s->ifExists = true;
             }
             s->table = objectName();
+            if (at(Tok::Comma)) {
+                // DROP TABLE a, b: one drop after the other
+                auto first = std::make_unique<Stmt>(std::move(*s));
+                s = std::make_unique<Stmt>();
+                s->kind = Stmt::Kind::Block;
+                const bool ifExists = first->ifExists;
+                s->body.push_back(std::move(first));
+                while (accept(Tok::Comma)) {
+                    auto next = std::make_unique<Stmt>();
+                    next->kind = kind;
+                    next->ifExists = ifExists;
+                    next->table = objectName();
+                    s->body.push_back(std::move(next));
+                }
+            }
         } else if (accept("if")) {
             s->kind = Stmt::Kind::If;
             s->condition = expr();
@@ -199,6 +222,17 @@ class Parser {
             }
             if (accept("else"))
                 s->elseBranch = statementSkippingSemicolons();
+        } else if (atWord("begin") && (atWord("tran", 1) || atWord("transaction", 1))) {
+            m_pos += 2;
+            s->kind = Stmt::Kind::BeginTransaction;
+            transactionName();
+        } else if (accept("commit") || atWord("rollback")) {
+            s->kind = accept("rollback") ? Stmt::Kind::Rollback : Stmt::Kind::Commit;
+            if (!accept("tran") && !accept("transaction"))
+                accept("work");
+            transactionName();
+        } else if (atWord("save") && (atWord("tran", 1) || atWord("transaction", 1))) {
+            unsupported(QStringLiteral("SAVE TRANSACTION"));
         } else if (atWord("begin") && !atWord("tran", 1) && !atWord("transaction", 1)) {
             ++m_pos;
             s->kind = Stmt::Kind::Block;
@@ -210,8 +244,31 @@ class Parser {
                 s->body.push_back(statement());
             }
             ++m_pos;
+        } else if (accept("declare")) {
+            declare(*s);
         } else if (accept("set")) {
-            setOption();
+            if (at(Tok::Variable))
+                setVariable(*s);
+            else
+                setOption();
+        } else if (accept("while")) {
+            s->kind = Stmt::Kind::While;
+            s->condition = expr();
+            ++m_loops;
+            s->thenBranch = statementSkippingSemicolons();
+            --m_loops;
+        } else if (atWord("break") || atWord("continue")) {
+            const bool leaves = accept("break");
+            if (!leaves)
+                ++m_pos;
+            if (m_loops == 0) {
+                throw ado::Error(
+                    QStringLiteral("Parse"),
+                    QStringLiteral("Cannot use a %1 statement outside the scope of "
+                                   "a WHILE statement.")
+                        .arg(leaves ? QStringLiteral("BREAK") : QStringLiteral("CONTINUE")));
+            }
+            s->kind = leaves ? Stmt::Kind::Break : Stmt::Kind::Continue;
         } else if (accept("print")) {
             expr();  // PRINT shows a message; there is nobody to show it to
         } else if (at(Tok::End)) {
@@ -222,10 +279,128 @@ class Parser {
         return s;
     }
 
+    // CREATE VIEW name [(columns)] AS select: alone in its batch, as SQL Server wants it.
+    void createView(Stmt& s) {
+        if (!m_batch.statements.empty() || m_depth > 1) {
+            throw ado::Error(QStringLiteral("Parse"),
+                             QStringLiteral("'CREATE VIEW' must be the first statement in a "
+                                            "query batch."));
+        }
+        s.kind = Stmt::Kind::CreateView;
+        s.table = objectName();
+        if (accept(Tok::LParen)) {
+            do {
+                s.columns << name();
+            } while (accept(Tok::Comma));
+            expect(Tok::RParen);
+        }
+        if (atWord("with"))
+            unsupported(QStringLiteral("CREATE VIEW ... WITH %1").arg(peek(1).text.toUpper()));
+        expect("as");
+        s.select = selectStatement();
+        while (accept(Tok::Semicolon)) {
+        }
+        if (!at(Tok::End))
+            syntaxError();
+    }
+
+    // The optional name after BEGIN, COMMIT or ROLLBACK TRANSACTION: only the outermost
+    // transaction counts, so a name changes nothing.
+    void transactionName() {
+        if ((peek().isName() && !isReserved(peek())) || at(Tok::Variable))
+            ++m_pos;
+    }
+
     StmtPtr statementSkippingSemicolons() {
         while (accept(Tok::Semicolon)) {
         }
         return statement();
+    }
+
+    // DECLARE @a type [= value], ...: the variables hold NULL until a value is given; one
+    // with a value is set where the DECLARE stands.
+    void declare(Stmt& s) {
+        std::vector<StmtPtr> sets;
+        do {
+            if (!at(Tok::Variable))
+                syntaxError();
+            const QString variable = m_tokens[m_pos++].text;
+            accept("as");
+            if (atWord("table") || atWord("cursor"))
+                unsupported(QStringLiteral("DECLARE of %1 variables").arg(peek().text.toUpper()));
+            const SqlType type = typeName();
+            if (m_variables.contains(variable.toLower())) {
+                throw ado::Error(QStringLiteral("Parse"),
+                                 QStringLiteral("The variable name '%1' has already been "
+                                                "declared. Variable names must be unique within "
+                                                "a query batch or stored procedure.")
+                                     .arg(variable));
+            }
+            m_variables.insert(variable.toLower(), type);
+            if (acceptOp("=")) {
+                auto set = std::make_unique<Stmt>();
+                set->kind = Stmt::Kind::SetVariable;
+                ColumnDef target;
+                target.name = variable;
+                target.type = type;
+                target.defaultValue = expr();
+                set->definitions.push_back(std::move(target));
+                sets.push_back(std::move(set));
+            }
+        } while (accept(Tok::Comma));
+        if (sets.size() == 1) {
+            s = std::move(*sets.front());
+        } else if (!sets.empty()) {
+            s.kind = Stmt::Kind::Block;
+            s.body = std::move(sets);
+        }
+    }
+
+    // SET @a = value, and SET @a += value (likewise -, *, /, %).
+    void setVariable(Stmt& s) {
+        const Token& t = m_tokens[m_pos++];
+        ColumnDef target;
+        target.name = t.text;
+        target.type = declaredType(t.text);
+        QString compound;
+        for (const char* op : {"+", "-", "*", "/", "%"}) {
+            if (peek().isOp(op) && peek(1).isOp("=")) {
+                compound = QString::fromLatin1(op);
+                ++m_pos;
+            }
+        }
+        if (!acceptOp("="))
+            syntaxError();
+        target.defaultValue = expr();
+        if (!compound.isEmpty()) {
+            auto current = make(Expr::Kind::Variable, target.name);
+            current->castType = target.type;
+            auto e = make(Expr::Kind::Binary, compound);
+            e->args.push_back(std::move(current));
+            e->args.push_back(std::move(target.defaultValue));
+            target.defaultValue = std::move(e);
+        }
+        s.kind = Stmt::Kind::SetVariable;
+        s.definitions.push_back(std::move(target));
+    }
+
+    SqlType declaredType(const QString& variable) const {
+        if (variable.startsWith(u"@@")) {
+            // The session's values that the engine keeps (the others are refused).
+            const QString v = variable.toLower();
+            if (v == u"@@rowcount" || v == u"@@trancount" || v == u"@@error")
+                return SqlType{SqlType::Base::Int};
+            if (v == u"@@identity")
+                return SqlType{SqlType::Base::Numeric, 0, 38, 0};
+            unsupported(variable.toUpper());
+        }
+        const auto it = m_variables.constFind(variable.toLower());
+        if (it == m_variables.cend()) {
+            throw ado::Error(
+                QStringLiteral("Parse"),
+                QStringLiteral("Must declare the scalar variable \"%1\".").arg(variable));
+        }
+        return *it;
     }
 
     void setOption() {
@@ -274,8 +449,12 @@ class Parser {
 
     void insert(Stmt& s) {
         s.kind = Stmt::Kind::Insert;
+        if (atWord("top"))
+            unsupported(QStringLiteral("INSERT TOP"));
         accept("into");
         s.table = objectName();
+        if (atWord("output"))
+            unsupported(QStringLiteral("OUTPUT"));
         if (at(Tok::LParen) && !peek(1).is("select")) {
             ++m_pos;
             do {
@@ -283,7 +462,13 @@ class Parser {
             } while (accept(Tok::Comma));
             expect(Tok::RParen);
         }
-        if (accept("values")) {
+        if (atWord("output"))
+            unsupported(QStringLiteral("OUTPUT"));
+        if (atWord("default") && atWord("values", 1)) {
+            if (!s.columns.isEmpty())
+                syntaxError();
+            m_pos += 2;  // no VALUES rows and no SELECT: every column takes its default
+        } else if (accept("values")) {
             do {
                 expect(Tok::LParen);
                 std::vector<ExprPtr> row;
@@ -304,6 +489,8 @@ class Parser {
 
     void update(Stmt& s) {
         s.kind = Stmt::Kind::Update;
+        if (atWord("top"))
+            unsupported(QStringLiteral("UPDATE TOP"));
         s.table = objectName();
         expect("set");
         do {
@@ -320,8 +507,12 @@ class Parser {
             s.where = expr();
     }
 
-    SqlType typeName() {
+    // A type as declared; `converting` for CAST and CONVERT, where text types without a length
+    // hold 30 characters instead of 1.
+    SqlType typeName(bool converting = false) {
         const QString base = name();
+        if (base.compare(u"double", Qt::CaseInsensitive) == 0)
+            expect("precision");
         int a1 = -2;
         int a2 = -2;
         if (accept(Tok::LParen)) {
@@ -339,7 +530,12 @@ class Parser {
             }
             expect(Tok::RParen);
         }
-        const auto t = SqlType::fromName(base, a1, a2);
+        auto t = SqlType::fromName(base, a1, a2);
+        if (t && converting && a1 == -2 &&
+            (t->base == SqlType::Base::Char || t->base == SqlType::Base::VarChar) &&
+            base.compare(u"sysname", Qt::CaseInsensitive) != 0) {
+            t->length = 30;
+        }
         if (!t) {
             throw ado::Error(QStringLiteral("Parse"),
                              QStringLiteral("Column, parameter, or variable: cannot find data type "
@@ -384,6 +580,22 @@ class Parser {
         return cols;
     }
 
+    // An optionally signed whole number, as IDENTITY's seed.
+    std::int64_t signedWholeNumber() {
+        const bool negative = acceptOp("-");
+        if (!negative)
+            acceptOp("+");
+        if (!at(Tok::Number))
+            syntaxError();
+        bool ok = false;
+        const QString digits = m_tokens[m_pos].text;
+        const std::int64_t n = (negative ? u'-' + digits : digits).toLongLong(&ok);
+        if (!ok)
+            syntaxError();
+        ++m_pos;
+        return n;
+    }
+
     ColumnDef columnDefinition() {
         ColumnDef c;
         c.name = name();
@@ -395,9 +607,9 @@ class Parser {
             if (accept("identity")) {
                 c.identity = true;
                 if (accept(Tok::LParen)) {
-                    if (!at(Tok::Number))
-                        syntaxError();
-                    c.identitySeed = m_tokens[m_pos++].text.toLongLong();
+                    c.identitySeed = signedWholeNumber();
+                    if (c.identitySeed < 1)
+                        unsupported(QStringLiteral("an IDENTITY seed below 1"));
                     expect(Tok::Comma);
                     if (!at(Tok::Number) || m_tokens[m_pos].text != u"1") {
                         unsupported(QStringLiteral("an IDENTITY increment other than 1"));
@@ -565,9 +777,13 @@ class Parser {
             }
             if (atWord("percent"))
                 unsupported(QStringLiteral("TOP ... PERCENT"));
+            if (atWord("with") && atWord("ties", 1))
+                unsupported(QStringLiteral("TOP ... WITH TIES"));
         }
         do {
             SelectItem item;
+            if (at(Tok::Variable) && peek(1).isOp("="))
+                unsupported(QStringLiteral("SELECT that assigns variables"));
             // T-SQL's "alias = expression" and "'alias' = expression"
             if (peek().isName() && peek(1).isOp("=") && !isReserved(peek())) {
                 item.alias = name();
@@ -824,14 +1040,20 @@ class Parser {
                 e->national = t.national;
                 return e;
             }
-            case Tok::Variable:
-                if (t.text.startsWith(QStringLiteral("@@")))
-                    unsupported(QStringLiteral("variables (%1)").arg(t.text));
+            case Tok::Variable: {
                 ++m_pos;
-                // The markers ? are the positional parameters "?1", "?2", ... in order.
+                // Variables declared in the batch and the session's @@ values have a type here;
+                // any other @name is a parameter of the caller, and the markers ? are the
+                // positional parameters "?1", "?2", ... in order.
+                if (t.text.startsWith(u"@@") || m_variables.contains(t.text.toLower())) {
+                    auto e = make(Expr::Kind::Variable, t.text);
+                    e->castType = declaredType(t.text);
+                    return e;
+                }
                 m_batch.variables << (t.text == u"?" ? QStringLiteral("?%1").arg(++m_markers)
                                                      : t.text);
                 return make(Expr::Kind::Variable, m_batch.variables.back());
+            }
             case Tok::LParen: {
                 ++m_pos;
                 if (atWord("select")) {
@@ -882,18 +1104,18 @@ class Parser {
                 auto e = make(Expr::Kind::Cast);
                 e->args.push_back(expr());
                 expect("as");
-                e->castType = typeName();
+                e->castType = typeName(true);
                 expect(Tok::RParen);
                 return e;
             }
             if (t.is("convert") && peek(1).kind == Tok::LParen) {
                 m_pos += 2;
                 auto e = make(Expr::Kind::Cast);
-                e->castType = typeName();
+                e->castType = typeName(true);
                 expect(Tok::Comma);
                 e->args.push_back(expr());
                 if (accept(Tok::Comma))
-                    expr();  // style: dates are always ISO here
+                    e->args.push_back(expr());  // the style
                 expect(Tok::RParen);
                 return e;
             }
@@ -938,6 +1160,12 @@ class Parser {
                 } while (accept(Tok::Comma));
                 expect(Tok::RParen);
             }
+            if (atWord("over"))
+                unsupported(QStringLiteral("OVER (window functions)"));
+            if (e->text == u"scope_identity" && e->args.empty()) {
+                e = make(Expr::Kind::Variable, QStringLiteral("@@identity"));
+                e->castType = declaredType(e->text);
+            }
             return e;
         }
         auto e = make(Expr::Kind::Column, parts.last());
@@ -974,8 +1202,10 @@ class Parser {
     std::vector<Token> m_tokens;
     std::size_t m_pos = 0;
     Batch& m_batch;
-    int m_depth = 0;  // of nested statements, queries and expressions
-    int m_markers = 0;
+    int m_depth = 0;                      // of nested statements, queries and expressions
+    int m_markers = 0;                    // ? read so far
+    QHash<QString, SqlType> m_variables;  // declared so far in the batch, by lower-case name
+    int m_loops = 0;                      // WHILE bodies being read
 };
 
 }  // namespace

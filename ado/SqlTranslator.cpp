@@ -32,8 +32,8 @@ const QString& collateClause() {
 
 namespace {
 
-// How each kind of statement is translated. The engine runs If, Block, CreateDatabase and Nop
-// itself.
+// How each kind of statement is translated. The engine runs If, While, Break, Continue,
+// Block, CreateDatabase and Nop itself.
 struct StatementRule {
     Stmt::Kind kind;
     void (Emitter::*emit)(const Stmt&, Translation&);
@@ -51,6 +51,9 @@ const StatementRule kStatements[] = {
     {Stmt::Kind::CreateIndex, &Emitter::createIndex, true},
     {Stmt::Kind::DropIndex, &Emitter::dropIndex, true},
     {Stmt::Kind::DropTable, &Emitter::dropTable, true},
+    {Stmt::Kind::SetVariable, &Emitter::setVariable, false},
+    {Stmt::Kind::CreateView, &Emitter::createView, true},
+    {Stmt::Kind::DropView, &Emitter::dropView, true},
 };
 
 }  // namespace

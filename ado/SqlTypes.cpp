@@ -142,6 +142,16 @@ Scalar toInteger(const Scalar& v, const SqlType& to) {
     return Scalar::ofInt(n);
 }
 
+// Decimals are doubles here: whole numbers below 2^53 and 15 significant figures are exact.
+constexpr double kExactLimit = 9007199254740992.0;
+constexpr int kExactDigits = 15;
+
+[[noreturn]] void tooManyDigits() {
+    throw ConversionError(QStringLiteral(
+        "Decimal values of more than 15 significant digits are not supported by the embedded "
+        "engine."));
+}
+
 Scalar toNumeric(const Scalar& v, const SqlType& to) {
     Scalar number = v;
     if (v.kind == Scalar::Kind::Text) {
@@ -157,15 +167,26 @@ Scalar toNumeric(const Scalar& v, const SqlType& to) {
         return number.kind == Scalar::Kind::Int ? Scalar::ofReal(static_cast<double>(number.i))
                                                 : number;
     }
+    if (v.kind == Scalar::Kind::Text && number.kind == Scalar::Kind::Real &&
+        significantDigits(v.t) > kExactDigits)
+        tooManyDigits();
     const double limit = pow10(to.precision - to.scale);
     if (number.kind == Scalar::Kind::Int) {
         if (std::fabs(static_cast<double>(number.i)) >= limit)
             overflow(to);
-        return to.scale == 0 ? number : Scalar::ofReal(static_cast<double>(number.i));
+        if (to.scale == 0)
+            return number;
+        if (!(std::fabs(static_cast<double>(number.i)) * pow10(to.scale) < kExactLimit))
+            tooManyDigits();
+        return Scalar::ofReal(static_cast<double>(number.i));
     }
     const double rounded = roundDecimal(number.d, to.scale);
     if (!(std::fabs(rounded) < limit))
         overflow(to);
+    // Decimals are kept as doubles: one whose figures a double does not hold exactly is refused
+    // rather than stored with figures of its own.
+    if (!(std::fabs(rounded) * pow10(to.scale) < kExactLimit))
+        tooManyDigits();
     // A whole number beyond 64 bits stays a float: the result reader shows it in full.
     if (to.scale == 0 && std::fabs(rounded) < 9.2e18)
         return Scalar::ofInt(static_cast<std::int64_t>(rounded));
@@ -326,7 +347,7 @@ std::optional<SqlType> SqlType::fromName(const QString& rawName, int arg1, int a
 
 SqlType SqlType::parse(const QString& declared) {
     static const QRegularExpression re(
-        QStringLiteral("^\\s*(\\w+)\\s*(?:\\(\\s*(\\d+|max)\\s*(?:,\\s*(\\d+)\\s*)?\\))?\\s*$"),
+        QStringLiteral("^\\s*(\\w+)\\s*(?:\\(\\s*(-1|\\d+|max)\\s*(?:,\\s*(\\d+)\\s*)?\\))?\\s*$"),
         QRegularExpression::CaseInsensitiveOption);
     const auto m = re.match(declared);
     if (!m.hasMatch())
@@ -401,6 +422,27 @@ std::optional<QDateTime> parseDateTime(const QString& text) {
             return dt.addMSecs(m.captured(2).leftJustified(3, u'0').toInt());
     }
     return std::nullopt;
+}
+
+int significantDigits(QStringView number) {
+    qsizetype first = -1;
+    qsizetype last = -1;
+    int count = 0;
+    for (qsizetype i = 0; i < number.size(); ++i) {
+        const QChar c = number[i];
+        if (c == u'e' || c == u'E')
+            break;
+        if (!c.isDigit())
+            continue;
+        if (first < 0 && c == u'0')
+            continue;
+        if (first < 0)
+            first = i;
+        ++count;
+        if (c != u'0')
+            last = count;
+    }
+    return first < 0 ? 0 : static_cast<int>(last);
 }
 
 std::optional<Scalar> parseNumber(const QString& text) {

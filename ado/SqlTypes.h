@@ -105,5 +105,8 @@ std::optional<QDateTime> addDays(const QDateTime& base, double days);
 // A number read as SQL Server reads text where a number is expected (blanks around it
 // ignored); nullopt when it is not a number.
 std::optional<Scalar> parseNumber(const QString& text);
+// The figures of a number written in text from its first to its last that is not zero
+// ("0012.3400" has 4).
+int significantDigits(QStringView number);
 
 }  // namespace sql

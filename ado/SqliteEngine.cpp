@@ -14,6 +14,7 @@
 #include <sqlite3.h>
 
 #include <cmath>
+#include <cstring>
 #include <list>
 #include <map>
 #include <unordered_map>
@@ -57,8 +58,12 @@ struct PreparedSlot {
     std::vector<SqlType> resultTypes;
     QStringList resultNames;
     bool changesSchema = false;
-    QString parameterSignature;  // the parameters' types that the translation assumed
-    QStringList parameters;      // by placeholder, of every statement
+    // Statements of a definition after its first, prepared when their turn comes: they may
+    // name what the first creates.
+    QStringList deferred;
+    bool insertsIdentity = false;  // an INSERT into a table with an identity column
+    QString parameterSignature;    // the parameters' types that the translation assumed
+    QStringList parameters;        // by placeholder, of every statement
 };
 
 }  // namespace sql
@@ -234,6 +239,8 @@ struct BoundParameters {
             return;
         const int count = sqlite3_bind_parameter_count(stmt);
         for (int i = 1; i <= count && i <= keys.size(); ++i) {
+            if (keys[i - 1].startsWith(u'$'))
+                continue;  // a variable of the batch, which the engine binds
             const Value& v = values.at(keys[i - 1]);
             switch (v.type()) {
                 case Value::Type::Null:
@@ -399,6 +406,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             m_cookie = sqlite3_column_int(m_schemaVersion.get(), 0);
         sqlite3_reset(m_schemaVersion.get());
 
+        m_variables.clear();  // a batch's variables live as long as the batch
+        m_transactions = 0;
         // One plain statement is atomic in SQLite by itself; anything more runs under a
         // transaction, so that a failing batch leaves nothing behind.
         const bool single = batch->statements.size() == 1 && isPlain(*batch->statements.front());
@@ -410,6 +419,11 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         try {
             for (const auto& stmt : batch->statements)
                 runStatement(*stmt, out);
+            if (m_transactions > 0) {
+                throw Error(kOperation, QStringLiteral("A transaction left open at the end of a "
+                                                       "batch is not supported by the embedded "
+                                                       "engine."));
+            }
         } catch (...) {
             // Nothing to report when SQLite has already rolled back by itself.
             sqlite3_step(m_rollback.get());
@@ -443,22 +457,37 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             case sql::Stmt::Kind::CreateDatabase:
                 createDatabase(s.table.object);
                 return;
-            case sql::Stmt::Kind::If: {
-                sql::PreparedSlot& slot = prepare(s);
-                sqlite3_stmt* cond = slot.statements.front().get();
-                m_bound->bind(cond, slot.parameters);
-                const int rc = sqlite3_step(cond);
-                if (rc != SQLITE_ROW) {
-                    sqlite3_reset(cond);
-                    fail(s);
-                }
-                const bool holds = sqlite3_column_int(cond, 0) != 0;
-                sqlite3_reset(cond);
-                if (holds) {
+            case sql::Stmt::Kind::If:
+                if (holds(s)) {
                     runStatement(*s.thenBranch, out);
                 } else if (s.elseBranch) {
                     runStatement(*s.elseBranch, out);
                 }
+                return;
+            case sql::Stmt::Kind::While:
+                while (holds(s)) {
+                    try {
+                        runStatement(*s.thenBranch, out);
+                    } catch (const LoopBreak&) {
+                        break;
+                    } catch (const LoopContinue&) {
+                        continue;
+                    }
+                }
+                return;
+            case sql::Stmt::Kind::Break:
+                throw LoopBreak{};
+            case sql::Stmt::Kind::Continue:
+                throw LoopContinue{};
+            case sql::Stmt::Kind::BeginTransaction:
+            case sql::Stmt::Kind::Commit:
+            case sql::Stmt::Kind::Rollback:
+                transaction(s.kind);
+                return;
+            case sql::Stmt::Kind::SetVariable: {
+                sql::PreparedSlot& slot = prepare(s);
+                m_variables.insert(s.definitions.front().name.toLower(), firstValue(s, slot));
+                m_rowCount = 1;
                 return;
             }
             default:
@@ -466,11 +495,126 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         }
         sql::PreparedSlot& slot = prepare(s);
         for (const StmtHandle& h : slot.statements) {
-            m_bound->bind(h.get(), slot.parameters);
+            bind(h.get(), slot);
+            step(s, h.get(), slot, out);
+        }
+        if (slot.insertsIdentity && sqlite3_changes(m_db.get()) > 0)
+            m_identity = sqlite3_last_insert_rowid(m_db.get());
+        for (const QString& text : slot.deferred) {
+            const StmtHandle h = prepareText(s, text);
+            bind(h.get(), slot);
             step(s, h.get(), slot, out);
         }
         if (slot.changesSchema)
             ++m_ddl;
+    }
+
+    // @@name, bound as $_name.
+    sql::Scalar sessionValue(const QString& name) const {
+        if (name == u"rowcount")
+            return sql::Scalar::ofInt(m_rowCount);
+        if (name == u"identity")
+            return m_identity ? sql::Scalar::ofInt(*m_identity) : sql::Scalar::null();
+        if (name == u"trancount")
+            return sql::Scalar::ofInt(m_transactions);
+        return sql::Scalar::ofInt(0);  // @@ERROR: an error ends the batch here
+    }
+
+    // BEGIN TRANSACTION, COMMIT and ROLLBACK inside the batch's own transaction: the outermost
+    // BEGIN sets a savepoint, which its COMMIT releases and any ROLLBACK returns to; inner
+    // ones only count, as @@TRANCOUNT does.
+    void transaction(sql::Stmt::Kind kind) {
+        m_rowCount = 0;
+        const auto run = [this](const char* sql) {
+            if (sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+                throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
+        };
+        if (kind == sql::Stmt::Kind::BeginTransaction) {
+            if (m_transactions++ == 0)
+                run("SAVEPOINT oxta_transaction");
+            return;
+        }
+        const bool commit = kind == sql::Stmt::Kind::Commit;
+        if (m_transactions == 0) {
+            throw Error(kOperation,
+                        QStringLiteral("The %1 TRANSACTION request has no "
+                                       "corresponding BEGIN TRANSACTION.")
+                            .arg(commit ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK")));
+        }
+        if (commit && --m_transactions > 0)
+            return;
+        if (!commit) {
+            m_transactions = 0;
+            run("ROLLBACK TO oxta_transaction");
+        }
+        run("RELEASE oxta_transaction");
+    }
+
+    // BREAK and CONTINUE leave the body of the innermost WHILE.
+    struct LoopBreak {};
+    struct LoopContinue {};
+
+    // The condition of an IF or a WHILE, evaluated now.
+    bool holds(const sql::Stmt& s) {
+        const sql::Scalar v = firstValue(s, prepare(s));
+        return v.kind == sql::Scalar::Kind::Int && v.i != 0;
+    }
+
+    // The first column of the first row of a one-value query.
+    sql::Scalar firstValue(const sql::Stmt& s, const sql::PreparedSlot& slot) {
+        sqlite3_stmt* query = slot.statements.front().get();
+        bind(query, slot);
+        if (sqlite3_step(query) != SQLITE_ROW) {
+            sqlite3_reset(query);
+            fail(s);
+        }
+        sql::Scalar v;
+        switch (sqlite3_column_type(query, 0)) {
+            case SQLITE_INTEGER:
+                v = sql::Scalar::ofInt(sqlite3_column_int64(query, 0));
+                break;
+            case SQLITE_FLOAT:
+                v = sql::Scalar::ofReal(sqlite3_column_double(query, 0));
+                break;
+            case SQLITE_NULL:
+                break;
+            default:
+                v = sql::Scalar::ofText(
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, 0)),
+                                      sqlite3_column_bytes(query, 0)));
+        }
+        sqlite3_reset(query);
+        return v;
+    }
+
+    // Binds a statement's placeholders: the caller's parameters, and the batch's variables
+    // and the session's @@ values, whose keys are $name and $_name (NULL until set).
+    void bind(sqlite3_stmt* stmt, const sql::PreparedSlot& slot) const {
+        m_bound->bind(stmt, slot.parameters);
+        for (qsizetype i = 0; i < slot.parameters.size(); ++i) {
+            const QString& key = slot.parameters[i];
+            if (!key.startsWith(u'$'))
+                continue;
+            const int index = static_cast<int>(i + 1);
+            const sql::Scalar v = key.startsWith(u"$_") ? sessionValue(key.mid(2))
+                                                        : m_variables.value(u'@' + key.mid(1));
+            switch (v.kind) {
+                case sql::Scalar::Kind::Int:
+                    sqlite3_bind_int64(stmt, index, v.i);
+                    break;
+                case sql::Scalar::Kind::Real:
+                    sqlite3_bind_double(stmt, index, v.d);
+                    break;
+                case sql::Scalar::Kind::Text: {
+                    const QByteArray utf8 = v.t.toUtf8();
+                    sqlite3_bind_text(stmt, index, utf8.constData(), static_cast<int>(utf8.size()),
+                                      SQLITE_TRANSIENT);
+                    break;
+                }
+                default:
+                    sqlite3_bind_null(stmt, index);
+            }
+        }
     }
 
     sql::PreparedSlot& prepare(const sql::Stmt& s) {
@@ -481,9 +625,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             slot.parameterSignature == m_bound->signature)
             return slot;
         slot.statements.clear();
+        slot.deferred.clear();
         sql::Translator translator(*this, &m_bound->types);
         QStringList statements;
-        if (s.kind == sql::Stmt::Kind::If) {
+        if (s.kind == sql::Stmt::Kind::If || s.kind == sql::Stmt::Kind::While) {
             statements << translator.condition(*s.condition, &slot.parameters);
             slot.resultTypes.clear();
             slot.resultNames.clear();
@@ -495,24 +640,43 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             slot.resultNames = std::move(t.resultNames);
             slot.changesSchema = t.changesSchema;
             slot.parameters = std::move(t.parameters);
-        }
-        static const bool trace = qEnvironmentVariableIsSet("OXTA_SQL_TRACE");
-        for (const QString& text : statements) {
-            if (trace)
-                qInfo("sqlite: %s", qPrintable(text));
-            sqlite3_stmt* raw = nullptr;
-            const QByteArray utf8 = text.toUtf8();
-            if (sqlite3_prepare_v2(m_db.get(), utf8.constData(), static_cast<int>(utf8.size()),
-                                   &raw, nullptr) != SQLITE_OK) {
-                sqlite3_finalize(raw);
-                slot.statements.clear();
-                fail(s);
+            slot.insertsIdentity = false;
+            if (s.kind == sql::Stmt::Kind::Insert) {
+                const auto info = table(s.table.database, s.table.object);
+                slot.insertsIdentity =
+                    info && std::any_of(info->columns.begin(), info->columns.end(),
+                                        [](const sql::ColumnInfo& c) { return c.identity; });
             }
-            slot.statements.emplace_back(raw);
+        }
+        for (const QString& text : statements) {
+            if (slot.changesSchema && !slot.statements.empty()) {
+                slot.deferred << text;
+                continue;
+            }
+            try {
+                slot.statements.push_back(prepareText(s, text));
+            } catch (...) {
+                slot.statements.clear();
+                throw;
+            }
         }
         slot.generation = currentGeneration();
         slot.parameterSignature = m_bound->signature;
         return slot;
+    }
+
+    StmtHandle prepareText(const sql::Stmt& s, const QString& text) {
+        static const bool trace = qEnvironmentVariableIsSet("OXTA_SQL_TRACE");
+        if (trace)
+            qInfo("sqlite: %s", qPrintable(text));
+        sqlite3_stmt* raw = nullptr;
+        const QByteArray utf8 = text.toUtf8();
+        if (sqlite3_prepare_v2(m_db.get(), utf8.constData(), static_cast<int>(utf8.size()), &raw,
+                               nullptr) != SQLITE_OK) {
+            sqlite3_finalize(raw);
+            fail(s);
+        }
+        return StmtHandle(raw);
     }
 
     void step(const sql::Stmt& s, sqlite3_stmt* stmt, const sql::PreparedSlot& slot,
@@ -539,7 +703,9 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             }
         }
         int rc;
+        std::int64_t rows = 0;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            ++rows;
             if (!keep)
                 continue;
             std::vector<Value> row;
@@ -558,6 +724,12 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             sqlite3_clear_bindings(stmt);  // let go of the values' copies
         if (keep)
             *out = std::move(result);
+        // @@ROWCOUNT: the rows a query gave or a change touched; 0 after anything else.
+        const bool counts =
+            !s.truncate && slot.statements.front().get() == stmt &&
+            (s.kind == sql::Stmt::Kind::Select || s.kind == sql::Stmt::Kind::Insert ||
+             s.kind == sql::Stmt::Kind::Update || s.kind == sql::Stmt::Kind::Delete);
+        m_rowCount = !counts ? 0 : columns > 0 ? rows : sqlite3_changes(m_db.get());
     }
 
     // ---- databases of the folder ----
@@ -781,6 +953,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     std::pair<int, std::uint64_t> m_tablesGeneration{-1, 0};
     BatchCache m_cache;
     const BoundParameters* m_bound = nullptr;  // of the batch that runs
+    QHash<QString, sql::Scalar> m_variables;   // of the running batch, by lower-case @name
+    int m_transactions = 0;                    // BEGIN TRANSACTION not yet committed
+    std::int64_t m_rowCount = 0;               // @@ROWCOUNT
+    std::optional<std::int64_t> m_identity;    // @@IDENTITY, for the session
 };
 
 bool isDefaultServer(const QString& server) {

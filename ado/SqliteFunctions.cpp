@@ -1,5 +1,6 @@
 #include "ado/SqliteFunctions.h"
 
+#include "ado/SqlDateStyles.h"
 #include "ado/SqlTypes.h"
 
 #include <QDateTime>
@@ -134,6 +135,60 @@ void convertFunction(sqlite3_context* ctx, sqlite3_value** argv, bool explicitCa
     }
 }
 
+// The source's own text of a value: a date-time in a CONVERT style, a decimal with its scale.
+Scalar styledSource(const Scalar& v, const SqlType& from, const SqlType& to, int style) {
+    if (to.isText() && from.isDateTime() && v.kind == Scalar::Kind::Text) {
+        const auto dt = sql::parseDateTime(v.t);
+        return dt ? Scalar::ofText(
+                        sql::formatDateTimeStyle(*dt, style, from.base == SqlType::Base::Date))
+                  : v;
+    }
+    if (to.isText() && from.base == SqlType::Base::Numeric && v.kind != Scalar::Kind::Text) {
+        const double d = v.kind == Scalar::Kind::Int ? static_cast<double>(v.i) : v.d;
+        return Scalar::ofText(QString::number(d, 'f', from.scale));
+    }
+    if (to.isDateTime() && v.kind == Scalar::Kind::Text) {
+        const auto dt = sql::parseDateTimeStyle(v.t, style);
+        if (!dt) {
+            throw sql::ConversionError(QStringLiteral(
+                "Conversion failed when converting date and/or time from character string."));
+        }
+        return Scalar::ofText(sql::formatDateTime(*dt));
+    }
+    if (style != 0 && to.isText() && from.base == SqlType::Base::Float) {
+        throw sql::ConversionError(
+            QStringLiteral("CONVERT style %1 of a float is not supported by the embedded engine.")
+                .arg(style));
+    }
+    return v;
+}
+
+// __convertfrom(value, 'type', 'source type', style)
+void fnConvertFrom(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    if (sqlite3_value_type(argv[3]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);  // a NULL style gives NULL
+        return;
+    }
+    const SqlType to = SqlType::parse(textOf(argv[1]));
+    const SqlType from = SqlType::parse(textOf(argv[2]));
+    const qint64 style = sqlite3_value_int64(argv[3]);
+    if (style < std::numeric_limits<int>::min() || style > std::numeric_limits<int>::max()) {
+        return resultError(
+            ctx,
+            QStringLiteral("Arithmetic overflow error converting expression to data type int."));
+    }
+    try {
+        const Scalar source = styledSource(scalarOf(argv[0]), from, to, static_cast<int>(style));
+        resultScalar(ctx, sql::convertTo(source, to, true));
+    } catch (const sql::ConversionError& e) {
+        resultError(ctx, e.message());
+    }
+}
+
 void fnCv(sqlite3_context* ctx, int, sqlite3_value** argv) {
     convertFunction(ctx, argv, false);
 }
@@ -193,6 +248,15 @@ void fnCheckRange(sqlite3_context* ctx, int, sqlite3_value** argv) {
         return;
     }
     const QString type = textOf(argv[1]);
+    if (type == u"float") {
+        if (!std::isfinite(sqlite3_value_double(argv[0]))) {
+            return resultError(
+                ctx, QStringLiteral("Arithmetic overflow error converting expression to data "
+                                    "type float."));
+        }
+        sqlite3_result_value(ctx, argv[0]);
+        return;
+    }
     double lo = -9223372036854775808.0;
     double hi = 9223372036854775807.0;
     if (type == u"int") {
@@ -477,44 +541,162 @@ void dateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, r);
 }
 
+}  // namespace native
+
+namespace {
+
+// The week of the year as SQL Server counts it with Sunday as the first day of the week: the
+// week of January 1 is week 1, and each Sunday starts the next.
+int weekOfYear(const QDate& d) {
+    const QDate first(d.year(), 1, 1);
+    const QDate firstSunday = first.addDays(-(first.dayOfWeek() % 7));
+    return static_cast<int>(firstSunday.daysTo(d) / 7) + 1;
+}
+
+// The number that DATEPART gives for `part` (a name of datePartName); nullopt for none.
+std::optional<qint64> datePartValue(const QString& part, const QDateTime& dt) {
+    if (part == u"year")
+        return dt.date().year();
+    if (part == u"quarter")
+        return (dt.date().month() - 1) / 3 + 1;
+    if (part == u"month")
+        return dt.date().month();
+    if (part == u"day")
+        return dt.date().day();
+    if (part == u"dayofyear")
+        return dt.date().dayOfYear();
+    if (part == u"weekday")
+        return dt.date().dayOfWeek() % 7 + 1;  // Sunday is 1
+    if (part == u"week")
+        return weekOfYear(dt.date());
+    if (part == u"hour")
+        return dt.time().hour();
+    if (part == u"minute")
+        return dt.time().minute();
+    if (part == u"second")
+        return dt.time().second();
+    if (part == u"millisecond")
+        return dt.time().msec();
+    return std::nullopt;
+}
+
+// DATEPART and DATENAME: the part of argv[1] named by argv[0], or the error for an unknown
+// part (nullopt then, the error set).
+std::optional<std::pair<QString, qint64>> datePartOf(sqlite3_context* ctx, sqlite3_value** argv) {
+    const QString part = datePartName(argv[0]);
+    const auto dt = dateArg(ctx, argv[1]);
+    if (!dt)
+        return std::nullopt;
+    const auto r = datePartValue(part, *dt);
+    if (!r) {
+        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
+                             .arg(textOf(argv[0]), calledName(ctx)));
+        return std::nullopt;
+    }
+    return std::pair{part, *r};
+}
+
+// us_english names, the language of a server's default login.
+const char* const kMonthNames[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
+const char* const kDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                 "Thursday", "Friday", "Saturday"};
+
+}  // namespace
+
+namespace native {
+
 void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv)) {
         sqlite3_result_null(ctx);
         return;
     }
-    const QString part = datePartName(argv[0]);
-    const auto dt = dateArg(ctx, argv[1]);
-    if (!dt)
-        return;
-    qint64 r = 0;
-    if (part == u"year")
-        r = dt->date().year();
-    else if (part == u"quarter")
-        r = (dt->date().month() - 1) / 3 + 1;
-    else if (part == u"month")
-        r = dt->date().month();
-    else if (part == u"day")
-        r = dt->date().day();
-    else if (part == u"dayofyear")
-        r = dt->date().dayOfYear();
-    else if (part == u"weekday")
-        r = dt->date().dayOfWeek() % 7 + 1;  // Sunday is 1
-    else if (part == u"week")
-        r = dt->date().weekNumber();
-    else if (part == u"hour")
-        r = dt->time().hour();
-    else if (part == u"minute")
-        r = dt->time().minute();
-    else if (part == u"second")
-        r = dt->time().second();
-    else if (part == u"millisecond")
-        r = dt->time().msec();
-    else {
-        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
-                             .arg(textOf(argv[0]), calledName(ctx)));
+    if (const auto r = datePartOf(ctx, argv))
+        sqlite3_result_int64(ctx, r->second);
+}
+
+// DATENAME: the month and the weekday by name, every other part as its number.
+void dateName(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
         return;
     }
-    sqlite3_result_int64(ctx, r);
+    const auto r = datePartOf(ctx, argv);
+    if (!r)
+        return;
+    if (r->first == u"month")
+        resultText(ctx, QString::fromLatin1(kMonthNames[r->second - 1]));
+    else if (r->first == u"weekday")
+        resultText(ctx, QString::fromLatin1(kDayNames[r->second - 1]));
+    else
+        resultText(ctx, QString::number(r->second));
+}
+
+// DATEFROMPARTS(year, month, day): a date, or SQL Server's error for a day that does not exist.
+void dateFromParts(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const qint64 y = sqlite3_value_int64(argv[0]);
+    const qint64 m = sqlite3_value_int64(argv[1]);
+    const qint64 d = sqlite3_value_int64(argv[2]);
+    const QDate date = y >= 1 && y <= 9999 && m >= 1 && m <= 12 && d >= 1 && d <= 31
+                           ? QDate(static_cast<int>(y), static_cast<int>(m), static_cast<int>(d))
+                           : QDate();
+    if (!date.isValid() || date.year() < 1753) {
+        // Dates before 1753 exist in SQL Server's date type but not in what this engine keeps.
+        return resultError(ctx, date.isValid()
+                                    ? QStringLiteral("Dates before 1753 are not supported by the "
+                                                     "embedded engine.")
+                                    : QStringLiteral("Cannot construct data type date, some of "
+                                                     "the arguments have values which are not "
+                                                     "valid."));
+    }
+    resultText(ctx, sql::formatDateTime(QDateTime(date, QTime(0, 0))));
+}
+
+// ISDATE(text): 1 when the text converts to a datetime.
+void isDate(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) != SQLITE_TEXT) {
+        sqlite3_result_int(ctx, 0);
+        return;
+    }
+    try {
+        sql::convertTo(scalarOf(argv[0]), SqlType::datetime());
+        sqlite3_result_int(ctx, 1);
+    } catch (const sql::ConversionError&) {
+        sqlite3_result_int(ctx, 0);
+    }
+}
+
+// STUFF(text, start, length, insert): NULL for a start outside the text or a negative length.
+void stuff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc - 1, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    QString text = textOf(argv[0]);
+    const qint64 start = sqlite3_value_int64(argv[1]);
+    const qint64 length = sqlite3_value_int64(argv[2]);
+    if (start < 1 || start > text.size() || length < 0) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QString insert = sqlite3_value_type(argv[3]) == SQLITE_NULL ? QString() : textOf(argv[3]);
+    text.replace(start - 1, std::min<qint64>(length, text.size() - start + 1), insert);
+    resultText(ctx, text);
+}
+
+void reverse(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    QString text = textOf(argv[0]);
+    std::reverse(text.begin(), text.end());
+    resultText(ctx, text);
 }
 
 void left(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -891,6 +1073,44 @@ void objectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 namespace {
 
+// Where a character sorts in the collation, letter case aside: punctuation and symbols
+// first, then the digits, then the letters, each accented letter right after its base letter
+// (so that [0-a] takes the digits and a, and [a-c] takes á).
+int collationKey(QChar c) {
+    QChar base = c;
+    int accent = 0;
+    if (c.decompositionTag() == QChar::Canonical) {
+        const QString parts = c.decomposition();
+        base = parts.front();
+        accent = 1 + (parts.size() > 1 ? parts[1].unicode() % 64 : 0);
+    }
+    base = base.toLower();
+    if (base >= u'a' && base <= u'z')
+        return 20000 + (base.unicode() - u'a') * 100 + accent;
+    if (base >= u'0' && base <= u'9')
+        return 10000 + (base.unicode() - u'0') * 100;
+    return c.unicode() < 10000 ? c.unicode() : 30000 + c.unicode();
+}
+
+// A LIKE range [first-last] as a regular expression's class body: the characters of the
+// Latin alphabets that sort between its ends in the collation; other characters by their
+// code points.
+QString rangeClass(QChar first, QChar last) {
+    const int low = collationKey(first);
+    const int high = collationKey(last);
+    QString body;
+    for (char16_t u = 0x20; u < 0x250; ++u) {
+        const int key = collationKey(QChar(u));
+        if (key >= low && key <= high)
+            body += QRegularExpression::escape(QString(QChar(u)));
+    }
+    if (last.unicode() >= 0x250 && first <= last) {
+        body += QRegularExpression::escape(QString(std::max(first, QChar(0x250)))) + u'-' +
+                QRegularExpression::escape(QString(last));
+    }
+    return body;
+}
+
 // LIKE as SQL Server reads it: % and _, character sets [a-c] and [^a-c], letter case ignored
 // (beyond ASCII too), trailing blanks of the value ignored, an optional escape character.
 QRegularExpression likeRegex(const QString& pattern, QChar escape) {
@@ -914,8 +1134,18 @@ QRegularExpression likeRegex(const QString& pattern, QChar escape) {
             if (negated)
                 set.remove(0, 1);
             QString body;
-            for (const QChar m : set) {
-                body += (m == u'-') ? QString(m) : QRegularExpression::escape(QString(m));
+            for (qsizetype k = 0; k < set.size(); ++k) {
+                if (k + 2 < set.size() && set[k + 1] == u'-') {
+                    body += rangeClass(set[k], set[k + 2]);
+                    k += 2;
+                } else {
+                    body += QRegularExpression::escape(QString(set[k]));
+                }
+            }
+            if (body.isEmpty()) {
+                re += negated ? QStringLiteral(".") : QStringLiteral("(?!)");
+                i = close;
+                continue;
             }
             re += (negated ? QStringLiteral("[^") : QStringLiteral("[")) + body + u']';
             i = close;
@@ -949,13 +1179,47 @@ void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
                             [](void* p) { delete static_cast<QRegularExpression*>(p); });
         cached = &local;
     }
-    QString value = textOf(argv[1]);
+    // Trailing blanks of the value do not count, but a pattern may name them (as it does the
+    // blanks that pad a char(n) column).
+    const QString value = textOf(argv[1]);
     qsizetype end = value.size();
     while (end > 0 && value[end - 1] == u' ')
         --end;
-    value.truncate(end);
-    sqlite3_result_int(ctx, cached->match(value).hasMatch() ? 1 : 0);
+    const bool matches = cached->match(QStringView(value).left(end)).hasMatch() ||
+                         (end < value.size() && cached->match(value).hasMatch());
+    sqlite3_result_int(ctx, matches ? 1 : 0);
 }
+
+}  // namespace
+
+namespace native {
+
+// PATINDEX(pattern, text): where the first match of a LIKE pattern starts, 0 for none. A
+// pattern without a leading % matches at the start only.
+void patIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    QString pattern = textOf(argv[0]);
+    const QString text = textOf(argv[1]);
+    qsizetype lead = 0;
+    while (lead < pattern.size() && pattern[lead] == u'%')
+        ++lead;
+    const QRegularExpression re = likeRegex(pattern.mid(lead), QChar());
+    const qsizetype last = lead > 0 ? text.size() : 0;
+    for (qsizetype i = 0; i <= last; ++i) {
+        if (re.match(QStringView(text).mid(i)).hasMatch()) {
+            sqlite3_result_int64(ctx, i + 1);
+            return;
+        }
+    }
+    sqlite3_result_int64(ctx, 0);
+}
+
+}  // namespace native
+
+namespace {
 
 // Registers fn under `name` for each count of arguments from minArgs to maxArgs, with `data`
 // for sqlite3_user_data.
@@ -985,6 +1249,7 @@ struct Helper {
 const Helper kHelpers[] = {
     {sql::helper::kStore, 2, 2, fnCv},
     {sql::helper::kConvert, 2, 2, fnConvert},
+    {sql::helper::kConvertFrom, 4, 4, fnConvertFrom},
     {sql::helper::kPlus, 2, 2, fnPlus},
     {sql::helper::kAddDays, 2, 2, fnDtAdd},
     {sql::helper::kBitXor, 2, 2, fnBitXor},

@@ -37,6 +37,12 @@ void replace(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void substring(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void round(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void dataLength(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void dateName(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void dateFromParts(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void isDate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void stuff(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void reverse(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void patIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 }  // namespace native
 
 }  // namespace ado

@@ -206,6 +206,63 @@ TEST_F(DialectTest, StatementsTheEngineCannotRunAreNamed) {
               "There is already an object named 't' in the database.");
 }
 
+TEST_F(DialectTest, DefaultValuesNeedADefaultOrNullForEveryColumn) {
+    exec("create table dv (id int identity(1,1), n int not null default 3, t varchar(5))");
+    exec("insert into dv default values");
+    const auto r = rows("select id, n, t from dv");
+    ASSERT_EQ(r.rows.size(), 1u);
+    EXPECT_EQ(r.rows[0][1], Value(3));
+    EXPECT_TRUE(r.rows[0][2].isNull());
+    exec("create table dv_needs (n int not null)");
+    EXPECT_EQ(error("insert into dv_needs default values"),
+              "Cannot insert the value NULL into column 'n', table 'nomina.dbo.dv_needs'; "
+              "column does not allow nulls. INSERT fails.");
+    EXPECT_EQ(error("insert into dv (n) default values"), "Incorrect syntax near 'default'.");
+}
+
+// What the engine lacks is refused by name instead of being answered some other way.
+TEST_F(DialectTest, WhatTheEngineLacksIsRefusedNotGuessed) {
+    EXPECT_EQ(error("create table s (id int identity(-5, 1))"),
+              "An IDENTITY seed below 1 is not supported by the embedded engine.");
+    EXPECT_EQ(error("create table s (id int identity(0, 1))"),
+              "An IDENTITY seed below 1 is not supported by the embedded engine.");
+    EXPECT_EQ(error("create table s (id int identity(1, 2))"),
+              "An IDENTITY increment other than 1 is not supported by the embedded engine.");
+    EXPECT_EQ(error("select convert(varchar(30), cast('2020-01-01' as date), 120)"),
+              "CONVERT of a date value with style 120 is not supported by the embedded engine.");
+    EXPECT_EQ(error("select convert(varchar(30), cast(1.5 as float), 2)"),
+              "CONVERT style 2 of a float is not supported by the embedded engine.");
+    EXPECT_EQ(error("select convert(varchar(30), getdate(), 130)"),
+              "CONVERT style 130 is not supported by the embedded engine.");
+    exec("create table s (d decimal(38, 2))");
+    EXPECT_EQ(error("insert into s values ('12345678901234567.89')"),
+              "Decimal values of more than 15 significant digits are not supported by the "
+              "embedded engine.");
+    EXPECT_EQ(scalar("select count(*) from s").toInt(), 0);
+    // A transaction that would stay open after its batch: the batch leaves nothing behind.
+    EXPECT_EQ(error("insert into s values (1) begin tran insert into s values (2)"),
+              "A transaction left open at the end of a batch is not supported by the embedded "
+              "engine.");
+    EXPECT_EQ(scalar("select count(*) from s").toInt(), 0);
+    EXPECT_EQ(error("save tran x"), "SAVE TRANSACTION is not supported by the embedded engine.");
+    EXPECT_EQ(error("declare @t table (a int)"),
+              "DECLARE of TABLE variables is not supported by the embedded engine.");
+    EXPECT_EQ(error("declare @a int select @a = 1"),
+              "SELECT that assigns variables is not supported by the embedded engine.");
+    // Clauses SQL Server has are named, not read as something else.
+    EXPECT_EQ(error("select @@version"), "@@VERSION is not supported by the embedded engine.");
+    EXPECT_EQ(error("select row_number() over (order by d) from s"),
+              "OVER (window functions) is not supported by the embedded engine.");
+    EXPECT_EQ(error("insert into s output inserted.d values (1)"),
+              "OUTPUT is not supported by the embedded engine.");
+    EXPECT_EQ(error("select top 1 with ties d from s order by d"),
+              "TOP ... WITH TIES is not supported by the embedded engine.");
+    EXPECT_EQ(error("delete top (1) from s"),
+              "DELETE TOP is not supported by the embedded engine.");
+    EXPECT_EQ(error("update top (1) s set d = 1"),
+              "UPDATE TOP is not supported by the embedded engine.");
+}
+
 TEST_F(DialectTest, ControlFlowAndCatalogue) {
     exec(
         "if object_id('dbo.t') is not null insert into t (i) values (1) else insert into t (i) "

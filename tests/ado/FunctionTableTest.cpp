@@ -150,8 +150,8 @@ TEST_F(FunctionTableTest, WrongCallsGiveSqlServersMessages) {
     EXPECT_EQ(fails("select soundex('a')"),
               "'soundex' is not a recognized built-in function name.");
     // A date part word is read as such only where the function takes one.
-    EXPECT_EQ(fails("select datename(month, getdate())"),
-              "'datename' is not a recognized built-in function name.");
+    EXPECT_EQ(fails("select datetrunc(month, getdate())"),
+              "'datetrunc' is not a recognized built-in function name.");
 }
 
 TEST_F(FunctionTableTest, TextFunctionsStayWithinSqlServersLimits) {

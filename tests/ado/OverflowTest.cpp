@@ -18,14 +18,24 @@ const char* const kDateAddOverflow = "Adding a value to a 'datetime' column caus
 
 }  // namespace
 
-TEST_F(OverflowTest, DecimalsBeyondSixtyFourBitsKeepTheirValue) {
-    // Long literals keep the figures a double carries instead of wrapping to negative.
-    EXPECT_EQ(text("select 1.00000000000000000000001"), "1.000000000000000000");
-    EXPECT_EQ(text("select 12345678901.123456789").substr(0, 18), "12345678901.123456");
-    EXPECT_GT(scalar("select 12345678901.123456789").toDouble(), 1.2e10);
-    // Whole numbers past 64 bits show in full, as SQL Server's 38-digit numerics do.
-    EXPECT_EQ(text("select cast(1e30 as numeric(38,0))"), "1000000000000000019884624838656");
-    EXPECT_EQ(text("select cast(-1e30 as numeric(38,0))"), "-1000000000000000019884624838656");
+TEST_F(OverflowTest, DecimalsBeyondWhatADoubleHoldsAreRefusedNotChanged) {
+    // Decimals are doubles here: more figures than a double holds exactly are refused instead
+    // of coming back with other figures (SQL Server keeps all 38).
+    const std::string refused =
+        "Decimal values of more than 15 significant digits are not supported by the embedded "
+        "engine.";
+    EXPECT_EQ(fails("select 1.00000000000000000000001"), refused);
+    EXPECT_EQ(fails("select 12345678901.123456789"), refused);
+    EXPECT_EQ(fails("select cast('12345678901234567.89' as decimal(38,2))"), refused);
+    EXPECT_EQ(fails("select cast(1e30 as numeric(38,0))"), refused);
+    EXPECT_EQ(fails("select cast(2147483647 as decimal(38,25))"), refused);
+    // Up to 15 figures, and whole numbers of 64 bits, keep their value.
+    EXPECT_EQ(text("select 1234567890123.45"), "1234567890123.45");
+    EXPECT_EQ(text("select cast(123456789012345 as decimal(15,0))"), "123456789012345");
+    EXPECT_EQ(text("select cast('1234567890123456789' as decimal(19,0))"), "1234567890123456789");
+    EXPECT_EQ(fails("select 0.100000000000000000000"), refused);  // its scale, 21, is lost
+    EXPECT_EQ(text("select 0.100000000000000"), "0.100000000000000");
+    // Past 64 bits a whole number shows in full, as SQL Server's 38-digit numerics do.
     EXPECT_EQ(text("select 9223372036854775807 + 1"), "9223372036854775808");
     EXPECT_EQ(text("select cast(12345.678 as numeric(10,2))"), "12345.68");
     // The declared precision still holds.

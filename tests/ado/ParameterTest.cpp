@@ -157,6 +157,26 @@ TEST_F(OdbcParameterTest, MissingAndSurplusParametersAreRefusedBeforeTheDriver) 
     EXPECT_TRUE(engine->query(QStringLiteral("select * from t")).rows.empty());
 }
 
+// Variables declared in the batch and the caller's parameters share the statements' markers
+// without taking each other's values, in conditions, loops and queries.
+TEST_F(EmbeddedParameterTest, BatchVariablesAndParametersKeepTheirOwnValues) {
+    const QString sql = QStringLiteral(
+        "declare @n int = 0, @hasta int = @limite\n"
+        "while @n < @hasta set @n = @n + @paso\n"
+        "if @n >= @limite select @n, @limite, ?, @@rowcount");
+    const auto r = query(sql, {{"@limite", 7}, {"@paso", 3}, {"", "x"}});
+    ASSERT_EQ(r.rows.size(), 1u);
+    EXPECT_EQ(r.rows[0][0], Value(9));
+    EXPECT_EQ(r.rows[0][1], Value(7));
+    EXPECT_EQ(r.rows[0][2], Value("x"));
+    EXPECT_EQ(r.rows[0][3], Value(1));
+    // The same batch again with other values: nothing of the first run is left over.
+    const auto again = query(sql, {{"@limite", 2}, {"@paso", 5}, {"", "y"}});
+    ASSERT_EQ(again.rows.size(), 1u);
+    EXPECT_EQ(again.rows[0][0], Value(5));
+    EXPECT_EQ(again.rows[0][2], Value("y"));
+}
+
 // ---- Markers ? on both engines ----------------------------------------------------------
 
 TEST_F(EmbeddedParameterTest, UnnamedValuesGoToTheMarkersInOrder) {

@@ -53,3 +53,29 @@ select datepart(minute, cast('2020-01-01 10:30:29.998' as smalldatetime)),
 -- case: smalldatetime ends in 2079
 select cast('2079-06-07' as smalldatetime)
 -- error: The conversion of a varchar data type to a smalldatetime data type resulted in an out-of-range value.
+
+-- case: DATEPART(week) counts from the week of January 1, a new week each Sunday
+select datepart(week, '2020-01-04'), datepart(week, '2020-01-05'), datepart(wk, '2020-12-31'),
+       datepart(week, '2021-01-01'), datepart(week, '2017-01-01')
+-- rows:
+-- 1 | 2 | 53 | 1 | 1
+
+-- case: DATENAME gives month and weekday names, numbers for other parts
+select datename(month, '2020-02-03'), datename(weekday, '2020-02-03'), datename(year, '2020-02-03'),
+       datename(day, '2020-02-03'), datename(dw, '2020-02-09')
+-- rows:
+-- February | Monday | 2020 | 3 | Sunday
+
+-- case: DATEFROMPARTS builds a date; NULL arguments give NULL
+select convert(char(8), datefromparts(2020, 2, 29), 112), datefromparts(2020, null, 1)
+-- rows:
+-- 20200229 | NULL
+
+-- case: DATEFROMPARTS refuses a day that does not exist
+select datefromparts(2021, 2, 29)
+-- error: Cannot construct data type date, some of the arguments have values which are not valid.
+
+-- case: ISDATE tells whether text converts to a datetime
+select isdate('2020-02-29'), isdate('2021-02-29'), isdate('abc'), isdate(null), isdate('1752-01-01')
+-- rows:
+-- 1 | 0 | 0 | 0 | 0

@@ -32,3 +32,36 @@ go
 select count(*) from id_plain
 -- rows:
 -- 0
+
+-- case: a seed other than 1 is the first number, in a new table of a new batch
+create table id_seed (id int identity(100, 1), v int)
+insert into id_seed (v) values (7)
+insert into id_seed (v) values (8)
+select id, v from id_seed
+-- rows:
+-- 100 | 7
+-- 101 | 8
+
+-- case: INSERT ... DEFAULT VALUES takes every default and the next identity
+create table id_def (id int identity(1,1), n int default 5, t varchar(5) null,
+                     d datetime default '2020-01-02')
+go
+insert into id_def default values
+go
+insert into id_def default values
+go
+select id, n, t, d from id_def
+-- rows:
+-- 1 | 5 | NULL | 2020-01-02 00:00:00.000
+-- 2 | 5 | NULL | 2020-01-02 00:00:00.000
+
+-- case: TRUNCATE TABLE restarts at a seed other than 1
+insert into id_seed (v) values (9)
+go
+truncate table id_seed
+go
+insert into id_seed (v) values (10)
+go
+select id, v from id_seed
+-- rows:
+-- 100 | 10

@@ -23,3 +23,12 @@ go
 select v from sl_t where 'a' = v
 -- rows:
 -- a
+
+-- case: COUNT_BIG counts as COUNT does
+create table cb_t (n int)
+go
+insert into cb_t values (1), (null), (3)
+go
+select count_big(*), count_big(n), count_big(distinct n) from cb_t
+-- rows:
+-- 3 | 2 | 2

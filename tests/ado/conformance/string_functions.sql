@@ -43,3 +43,29 @@ go
 select datalength(v), datalength(w), len(v) from sf_t
 -- rows:
 -- 4 | 10 | 2
+
+-- case: STUFF deletes and inserts; a start outside the text or a negative length gives NULL
+select stuff('abcdef', 2, 3, 'ijklmn'), stuff('abc', 2, 10, ''), stuff('abc', 4, 1, 'x'),
+       stuff('abc', 0, 1, 'x'), stuff('abc', 1, -1, 'x')
+-- rows:
+-- aijklmnef | a | NULL | NULL | NULL
+
+-- case: CONCAT takes NULL as empty and converts numbers
+select concat('a', 1, null, 'b'), concat(null, null), concat(12, 3.50)
+-- rows:
+-- a1b | '' | 123.50
+
+-- case: CONCAT needs two arguments
+select concat('a')
+-- error: The concat function requires 2 argument(s).
+
+-- case: REVERSE
+select reverse('abc'), reverse(''), reverse(null)
+-- rows:
+-- cba | '' | NULL
+
+-- case: PATINDEX finds the first match of a LIKE pattern, ignoring letter case
+select patindex('%ter%', 'interesting'), patindex('%[0-9]%', 'ab12'), patindex('int%', 'INTeresting'),
+       patindex('x%', 'ab'), patindex('%b', 'abc'), patindex('%c', 'abc')
+-- rows:
+-- 3 | 3 | 1 | 0 | 0 | 3
