@@ -261,6 +261,13 @@ TEST_F(DialectTest, WhatTheEngineLacksIsRefusedNotGuessed) {
               "DELETE TOP is not supported by the embedded engine.");
     EXPECT_EQ(error("update top (1) s set d = 1"),
               "UPDATE TOP is not supported by the embedded engine.");
+    // datetime2 would be kept as datetime: rounded to 1/300 s and shown with three digits.
+    EXPECT_EQ(error("select cast('2024-01-01 10:00:00.001' as datetime2)"),
+              "The datetime2 type is not supported by the embedded engine.");
+    EXPECT_EQ(error("create table s2 (d datetime2(7))"),
+              "The datetime2 type is not supported by the embedded engine.");
+    EXPECT_EQ(error("declare @d datetime2 set @d = getdate()"),
+              "The datetime2 type is not supported by the embedded engine.");
 }
 
 TEST_F(DialectTest, ControlFlowAndCatalogue) {
