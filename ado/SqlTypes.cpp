@@ -361,6 +361,18 @@ SqlType SqlType::parse(const QString& declared) {
     return fromName(m.captured(1), a1, a2).value_or(SqlType{});
 }
 
+bool keepsWholeNumber(std::int64_t n, const SqlType& to) {
+    if (!to.isInteger())
+        return false;
+    const auto [lo, hi] = integerRange(to.base);
+    return n >= lo && n <= hi;
+}
+
+bool keepsText(qsizetype utf8Bytes, const SqlType& to) {
+    return (to.base == Base::VarChar || to.base == Base::Text) &&
+           (to.length < 0 || utf8Bytes <= to.length);
+}
+
 Scalar convertTo(const Scalar& value, const SqlType& to, bool explicitCast) {
     if (value.kind == Scalar::Kind::Null)
         return value;

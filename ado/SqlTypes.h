@@ -91,6 +91,11 @@ class ConversionError : public std::runtime_error {
 // Converts a value for storage in a column of type `to` (explicit: a CAST/CONVERT, which
 // truncates text instead of failing). Throws ConversionError.
 Scalar convertTo(const Scalar& value, const SqlType& to, bool explicitCast = false);
+// Cases in which convertTo gives the value back as it is, told without building it: a whole
+// number within the integer type's range, and a text of at most that many UTF-8 bytes for a
+// varchar or text type (never more characters than bytes, so nothing is cut or padded).
+bool keepsWholeNumber(std::int64_t n, const SqlType& to);
+bool keepsText(qsizetype utf8Bytes, const SqlType& to);
 
 // Date-times are stored as text "yyyy-MM-dd HH:mm:ss.zzz".
 // "yyyy-MM-dd HH:mm:ss.zzz", the time rounded as datetime keeps it: to 1/300 of a second

@@ -128,6 +128,13 @@ void convertFunction(sqlite3_context* ctx, sqlite3_value** argv, bool explicitCa
                             [](void* p) { delete static_cast<SqlType*>(p); });
         type = &local;
     }
+    // Most stored values need no conversion: handed back without going through text.
+    const int storage = sqlite3_value_type(argv[0]);
+    if ((storage == SQLITE_INTEGER && sql::keepsWholeNumber(sqlite3_value_int64(argv[0]), *type)) ||
+        (storage == SQLITE_TEXT && sql::keepsText(sqlite3_value_bytes(argv[0]), *type))) {
+        sqlite3_result_value(ctx, argv[0]);
+        return;
+    }
     try {
         resultScalar(ctx, sql::convertTo(scalarOf(argv[0]), *type, explicitCast));
     } catch (const sql::ConversionError& e) {

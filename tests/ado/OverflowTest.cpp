@@ -70,3 +70,27 @@ TEST_F(OverflowTest, DateArithmeticStaysInsideTheDatetimeRange) {
           "select cast('2020-01-01' as datetime) - 1e7", "select cast(1e30 as datetime)"})
         EXPECT_EQ(fails(sql), kDateTimeOverflow) << sql;
 }
+
+// Stored values are converted only when they need it: at the very edge of a column's type they
+// are kept as they are, one step beyond it they fail as SQL Server fails.
+TEST_F(OverflowTest, StoredValuesAtTheEdgesOfTheirColumns) {
+    exec("create table e (s smallint, t tinyint, b bit, v varchar(3), m varchar(max))");
+    exec("insert into e values (32767, 255, 1, 'abc', 'x')");
+    exec("insert into e values (-32768, 0, 0, 'ñáé', '')");
+    EXPECT_EQ(scalar("select sum(cast(s as int)) from e").toInt(), -1);
+    EXPECT_EQ(scalar("select max(v) from e where t = 0").toText(), "ñáé");  // 6 bytes, 3 letters
+    EXPECT_EQ(error("insert into e (s) values (32768)"),
+              "Arithmetic overflow error converting expression to data type smallint.");
+    EXPECT_EQ(error("insert into e (t) values (-1)"),
+              "Arithmetic overflow error converting expression to data type tinyint.");
+    EXPECT_EQ(error("insert into e (v) values ('abcd')"),
+              "String or binary data would be truncated.");
+    EXPECT_EQ(error("insert into e (v) values ('ñáéí')"),
+              "String or binary data would be truncated.");
+    EXPECT_EQ(scalar("select count(*) from e").toInt(), 2);
+    // The same through INSERT ... SELECT, where every value passes the conversion.
+    exec("insert into e (s, v) select s, v from e");
+    EXPECT_EQ(scalar("select count(*) from e where v = 'abc'").toInt(), 2);
+    EXPECT_EQ(error("insert into e (s) select s + 1 from e where s = 32767"),
+              "Arithmetic overflow error converting expression to data type smallint.");
+}
