@@ -2,6 +2,7 @@
 // same statements sent to SQLite directly.
 #include "ado/Connection.h"
 #include "ado/SqliteEngine.h"
+#include "bench/support/BenchDatabase.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -29,17 +30,7 @@ struct Fixture {
     std::unique_ptr<ado::Connection> connection;
 
     Fixture() {
-        ado::ConnectionSettings s;
-        s.motor = ado::ConnectionSettings::Motor::Sqlite;
-        s.server = dir.path();
-        ado::Connection master;
-        master.Settings = s;
-        master.Open();
-        master.Execute("CREATE DATABASE bench");
-        s.database = "bench";
-        connection = std::make_unique<ado::Connection>();
-        connection->Settings = s;
-        connection->Open();
+        connection = bench::CreateDatabase(dir.path());
         connection->Execute(
             "CREATE TABLE [dbo].[staffing]([idStaffing] [bigint] IDENTITY(1,1) NOT NULL,[empresa] "
             "[numeric](3, 0) NULL,[nombre] [varchar](150) NULL,[tiposNomina] [varchar](50) NULL,"

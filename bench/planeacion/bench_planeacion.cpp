@@ -2,7 +2,7 @@
 // reload of the grid (query and SetArray) and one keystroke in the filter bar's name box
 // (filtering and repainting the shown form).
 #include "ado/Connection.h"
-#include "ado/SqlScript.h"
+#include "bench/support/BenchDatabase.h"
 #include "data/clsConexion.h"
 #include "planning/frmPuestos.h"
 #include "security/CLSUSUARIO.h"
@@ -30,22 +30,9 @@ struct Base {
 
     Base() {
         QDir::setCurrent(dir.path());
-        QDir().mkpath("bases");
-        EscribeIni("CONFIG", "MOTOR", "SQLITE");
-        EscribeIni("CONFIG", "SERVER", QDir("bases").absolutePath());
-        EscribeIni("CONFIG", "BD", "master");
-        {
-            clsConexion master;
-            master.Conexion();
-            master.Ejecuta("CREATE DATABASE bench");
-        }
-        EscribeIni("CONFIG", "BD", "bench");
+        bench::ConfigureDatabaseWithSchema(QStringLiteral("bases"));
         clsConexion cnx;
         cnx.Conexion();
-        QFile schema(QStringLiteral(OXTA_SOURCE_DIR "/sql/schema.sql"));
-        schema.open(QIODevice::ReadOnly);
-        for (const QString& lote : sql::splitBatches(QString::fromUtf8(schema.readAll())))
-            cnx.Ejecuta(lote);
         cnx.Ejecuta(
             "insert into empresas (empresa, nombre_empresa) values (1, 'Hotel')\n"
             "insert into staffing (empresa, nombre, tiposNomina) values (1, 'Base', 'Q')\n"
@@ -119,17 +106,17 @@ void TeclaEnElFiltro(benchmark::State& state) {
         QApplication::processEvents();
     }
     state.counters["teclas"] = benchmark::Counter(2.0 * static_cast<double>(state.iterations()));
-    state.counters["ms_por_tecla"] = benchmark::Counter(
-        2.0 * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ms_por_tecla"] =
+        benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(TeclaEnElFiltro)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -2,7 +2,7 @@
 // out and writing the PDF (and, beside it, CSV and XLSX), for the report of places at one
 // percentage and for a comparative report with its chart.
 #include "ado/Connection.h"
-#include "ado/SqlScript.h"
+#include "bench/support/BenchDatabase.h"
 #include "reports/engine/Report.h"
 #include "reports/engine/ReportLayout.h"
 
@@ -26,21 +26,8 @@ struct Fixture {
     std::unique_ptr<ado::Connection> connection;
 
     Fixture() {
-        ado::ConnectionSettings s;
-        s.motor = ado::ConnectionSettings::Motor::Sqlite;
-        s.server = dir.path();
-        ado::Connection master;
-        master.Settings = s;
-        master.Open();
-        master.Execute("CREATE DATABASE bench");
-        s.database = "bench";
-        connection = std::make_unique<ado::Connection>();
-        connection->Settings = s;
-        connection->Open();
-        QFile schema(QStringLiteral(OXTA_SOURCE_DIR "/sql/schema.sql"));
-        schema.open(QIODevice::ReadOnly);
-        for (const QString& batch : sql::splitBatches(QString::fromUtf8(schema.readAll())))
-            connection->Execute(batch);
+        connection = bench::CreateDatabase(dir.path());
+        bench::RunSchema(*connection);
         QStringList sql = {
             "insert into empresas (empresa, nombre_empresa) values (1, 'Hotel')",
             "insert into staffing (empresa, nombre, tiposNomina) values (1, 'Plan', 'S')",

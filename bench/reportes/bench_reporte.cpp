@@ -8,7 +8,7 @@
 //            statements_set_based=B identical=yes|no
 
 #include "ado/Connection.h"
-#include "ado/SqlScript.h"
+#include "bench/support/BenchDatabase.h"
 #include "data/clsConexion.h"
 #include "reports/ConsultasReportes.h"
 #include "tests/reports/NominaSintetica.h"
@@ -63,22 +63,9 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     dir.setAutoRemove(qEnvironmentVariableIsEmpty("OXTA_BENCH_KEEP"));  // to look at it later
     QDir::setCurrent(dir.path());
-    QDir().mkpath("bases");
-    EscribeIni("CONFIG", "MOTOR", "SQLITE");
-    EscribeIni("CONFIG", "SERVER", QDir("bases").absolutePath());
-    EscribeIni("CONFIG", "BD", "master");
-    {
-        clsConexion master;
-        master.Conexion();
-        master.Ejecuta("CREATE DATABASE bench");
-    }
-    EscribeIni("CONFIG", "BD", "bench");
+    bench::ConfigureDatabaseWithSchema(QStringLiteral("bases"));
     clsConexion cnx;
     ado::Connection& cn = *cnx.Conexion();
-    QFile esquema(QStringLiteral(OXTA_SOURCE_DIR "/sql/schema.sql"));
-    esquema.open(QIODevice::ReadOnly);
-    for (const QString& lote : sql::splitBatches(QString::fromUtf8(esquema.readAll())))
-        cn.Execute(lote);
     QElapsedTimer reloj;
     reloj.start();
     prueba::GeneraNomina([&cn](const QString& sql) { cn.Execute(sql); }, nPlazas, nEmpleados, {1});
