@@ -17,7 +17,10 @@ SqlType numberLiteralType(const QString& text) {
     if (text.contains(u'e') || text.contains(u'E'))
         return SqlType{Base::Float};
     // A literal that is not an int is a numeric of exactly its figures: 748.58 is numeric(5,2).
+    // The sign of a negative literal is no figure: -9.61 is numeric(3,2) as 9.61 is.
     QString whole = dot < 0 ? text : text.left(dot);
+    if (whole.startsWith(u'-') || whole.startsWith(u'+'))
+        whole.remove(0, 1);
     while (whole.startsWith(u'0'))
         whole.remove(0, 1);
     const int scale = dot < 0 ? 0 : static_cast<int>(text.size() - dot - 1);

@@ -17,10 +17,14 @@ double pow10(int n) {
 }
 
 // Rounds half away from zero at `scale` decimals, on the value's shortest decimal form, so
-// that 1.005 (stored as 1.00499999...) rounds as the literal reads, to 1.01.
+// that 1.005 (stored as 1.00499999...) rounds as the literal reads, to 1.01. Only a value next
+// to a half needs that form: elsewhere the double rounds to the same whole number.
 double roundDecimal(double d, int scale) {
-    const double shifted = QString::number(d * pow10(scale), 'g', 15).toDouble();
-    return std::round(shifted) / pow10(scale);
+    const double unit = pow10(scale);
+    if (clearOfHalf(d * unit))
+        return std::round(d * unit) / unit;
+    const double shifted = QString::number(d * unit, 'g', 15).toDouble();
+    return std::round(shifted) / unit;
 }
 
 QString typeWord(const SqlType& t) {
@@ -359,6 +363,13 @@ SqlType SqlType::parse(const QString& declared) {
     if (m.hasCaptured(3))
         a2 = m.captured(3).toInt();
     return fromName(m.captured(1), a1, a2).value_or(SqlType{});
+}
+
+bool clearOfHalf(double scaled) {
+    // Below 10^13 a double and its 15 significant figures differ by less than 0.05, so
+    // anything further than 0.1 from a half rounds alike either way.
+    const double magnitude = std::fabs(scaled);
+    return magnitude < 1e13 && std::fabs(magnitude - std::floor(magnitude) - 0.5) > 0.1;
 }
 
 bool keepsWholeNumber(std::int64_t n, const SqlType& to) {

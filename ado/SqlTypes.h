@@ -95,6 +95,10 @@ Scalar convertTo(const Scalar& value, const SqlType& to, bool explicitCast = fal
 // number within the integer type's range, and a text of at most that many UTF-8 bytes for a
 // varchar or text type (never more characters than bytes, so nothing is cut or padded).
 bool keepsWholeNumber(std::int64_t n, const SqlType& to);
+// A number already shifted to its rounding place (1234.567 at two places: 123456.7) that is far
+// enough from a half for its double and its decimal form to round to the same whole number, so
+// rounding needs no decimal text.
+bool clearOfHalf(double scaled);
 bool keepsText(qsizetype utf8Bytes, const SqlType& to);
 
 // Date-times are stored as text "yyyy-MM-dd HH:mm:ss.zzz".

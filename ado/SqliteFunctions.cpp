@@ -77,6 +77,18 @@ QString calledName(sqlite3_context* ctx) {
     return f ? QString::fromLatin1(f->name) : QString();
 }
 
+// The SQL Server type named by a constant argument ('numeric(12,2)'): parsed once per
+// statement and kept by SQLite beside the argument. `local` holds it for this call where
+// SQLite declines to keep it.
+const SqlType& typeArgument(sqlite3_context* ctx, sqlite3_value** argv, int index, SqlType& local) {
+    if (const auto* kept = static_cast<const SqlType*>(sqlite3_get_auxdata(ctx, index)))
+        return *kept;
+    local = SqlType::parse(textOf(argv[index]));
+    sqlite3_set_auxdata(ctx, index, new SqlType(local),
+                        [](void* p) { delete static_cast<SqlType*>(p); });
+    return local;
+}
+
 bool anyNull(int argc, sqlite3_value** argv) {
     for (int i = 0; i < argc; ++i) {
         if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
@@ -119,24 +131,17 @@ void convertFunction(sqlite3_context* ctx, sqlite3_value** argv, bool explicitCa
         sqlite3_result_null(ctx);
         return;
     }
-    // Keep the parsed type alive for this call even when SQLite drops the auxdata.
     SqlType local;
-    const SqlType* type = static_cast<SqlType*>(sqlite3_get_auxdata(ctx, 1));
-    if (!type) {
-        local = SqlType::parse(textOf(argv[1]));
-        sqlite3_set_auxdata(ctx, 1, new SqlType(local),
-                            [](void* p) { delete static_cast<SqlType*>(p); });
-        type = &local;
-    }
+    const SqlType& type = typeArgument(ctx, argv, 1, local);
     // Most stored values need no conversion: handed back without going through text.
     const int storage = sqlite3_value_type(argv[0]);
-    if ((storage == SQLITE_INTEGER && sql::keepsWholeNumber(sqlite3_value_int64(argv[0]), *type)) ||
-        (storage == SQLITE_TEXT && sql::keepsText(sqlite3_value_bytes(argv[0]), *type))) {
+    if ((storage == SQLITE_INTEGER && sql::keepsWholeNumber(sqlite3_value_int64(argv[0]), type)) ||
+        (storage == SQLITE_TEXT && sql::keepsText(sqlite3_value_bytes(argv[0]), type))) {
         sqlite3_result_value(ctx, argv[0]);
         return;
     }
     try {
-        resultScalar(ctx, sql::convertTo(scalarOf(argv[0]), *type, explicitCast));
+        resultScalar(ctx, sql::convertTo(scalarOf(argv[0]), type, explicitCast));
     } catch (const sql::ConversionError& e) {
         resultError(ctx, e.message());
     }
@@ -180,8 +185,10 @@ void fnConvertFrom(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_null(ctx);  // a NULL style gives NULL
         return;
     }
-    const SqlType to = SqlType::parse(textOf(argv[1]));
-    const SqlType from = SqlType::parse(textOf(argv[2]));
+    SqlType localTo;
+    SqlType localFrom;
+    const SqlType& to = typeArgument(ctx, argv, 1, localTo);
+    const SqlType& from = typeArgument(ctx, argv, 2, localFrom);
     const qint64 style = sqlite3_value_int64(argv[3]);
     if (style < std::numeric_limits<int>::min() || style > std::numeric_limits<int>::max()) {
         return resultError(
@@ -891,7 +898,8 @@ void round(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
             return;
         }
     }
-    const sql::SqlType type = sql::SqlType::parse(textOf(argv[argc - 1]));
+    sql::SqlType local;
+    const sql::SqlType& type = typeArgument(ctx, argv, argc - 1, local);
     const int places =
         static_cast<int>(std::clamp<sqlite3_int64>(sqlite3_value_int64(argv[1]), -40, 40));
     const bool truncate = argc > 3 && sqlite3_value_int64(argv[2]) != 0;
@@ -934,7 +942,10 @@ void round(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         sqlite3_result_double(ctx, (truncate ? std::trunc(scaled) : std::round(scaled)) / unit);
         return;
     }
-    const double r = roundDecimalText(faithfulDecimal(v), places, truncate, v < 0);
+    const double unit = std::pow(10.0, places);
+    const bool plain = !truncate && places >= 0 && places <= 15 && sql::clearOfHalf(v * unit);
+    const double r = plain ? std::round(v * unit) / unit
+                           : roundDecimalText(faithfulDecimal(v), places, truncate, v < 0);
     if (type.base == sql::SqlType::Base::Numeric && r != 0 &&
         std::fabs(r) >= std::pow(10.0, type.precision - type.scale))
         return overflow(QStringLiteral("numeric"));
@@ -949,7 +960,8 @@ void dataLength(sqlite3_context* ctx, int, sqlite3_value** argv) {
         return;
     }
     using Base = sql::SqlType::Base;
-    const sql::SqlType type = sql::SqlType::parse(textOf(argv[1]));
+    sql::SqlType local;
+    const sql::SqlType& type = typeArgument(ctx, argv, 1, local);
     sqlite3_int64 bytes = 0;
     switch (type.base) {
         case Base::Bit:

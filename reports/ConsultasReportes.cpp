@@ -184,26 +184,27 @@ QString SqlInsertaFila(const QString& clave, const QString& empresa, const QStri
 
 Sentencia SqlCargaConjunto(const Solicitud& s, const QString& clave, const QString& campo,
                            const QString& tabla, const QStringList& numerosNomina) {
-    // The employees counted and summed per cost centre and position, and the guaranteed
-    // salary per position, joined to every planned entry; no match gives 0. The run's key
-    // and the request's keys travel as parameters: one text for every run, translated once.
+    // Every planned entry with the employees of its cost centre and position (counted and
+    // summed) and its guaranteed salary; no match gives 0. The entries lead the joins, so
+    // only the payroll keys of planned places are read (through the key of llaves), not the
+    // whole company's payroll. Grouping by the entry's key keeps one row per entry (its
+    // places and guaranteed salary are one value within the group, taken with max, and the
+    // salary is rounded once per entry). The run's key and the request's keys travel as parameters:
+    // one text for every run, translated once.
     Sentencia carga;
     carga.sql =
         QStringLiteral(
             "insert into staff_reporte select @clave, p.empresa, rtrim(isnull(p.centro,'')), "
-            "isnull(p.ocupacion,0), p.idstaffing, p.idgrupo, p.%1, isnull(r.n,0), "
-            "isnull(t.g,0), isnull(r.s,0) FROM %2 p "
-            "left join (select ll.centro, ll.ocupacion, count(*) as n, "
-            "sum(isnull(e.sueldo,0)) as s from llaves ll, empleados e "
-            "where ll.empresa=@empresa and ll.empresa=e.empresa and ll.codigo=e.codigo "
-            "and e.borrado<>'S' and e.ultmov<>'B'")
+            "isnull(p.ocupacion,0), p.idstaffing, p.idgrupo, max(p.%1), count(e.codigo), "
+            "isnull(round(max(t.garantia),0),0), sum(isnull(e.sueldo,0)) FROM %2 p "
+            "left join llaves ll on ll.empresa=p.empresa and ll.centro=p.centro "
+            "and ll.ocupacion=p.ocupacion")
             .arg(campo, tabla) +
         CondicionNomina(numerosNomina) +
         QStringLiteral(
-            " group by ll.centro, ll.ocupacion) r on r.centro = p.centro and "
-            "r.ocupacion = p.ocupacion "
-            "left join (select ocupacion, round(isnull(garantia,0),0) as g "
-            "from tabulador where empresa=@empresa) t on t.ocupacion = p.ocupacion "
+            " left join empleados e on e.empresa=ll.empresa and e.codigo=ll.codigo "
+            "and e.borrado<>'S' and e.ultmov<>'B' "
+            "left join tabulador t on t.empresa=p.empresa and t.ocupacion=p.ocupacion "
             "where p.empresa=@empresa");
     carga.parametros = {{QStringLiteral("@clave"), clave},
                         {QStringLiteral("@empresa"), NumeroLigado(s.empresa)}};
@@ -219,6 +220,8 @@ Sentencia SqlCargaConjunto(const Solicitud& s, const QString& clave, const QStri
         carga.sql += QStringLiteral(" and p.centro=@centro");
         carga.parametros.push_back({QStringLiteral("@centro"), s.centro});
     }
+    carga.sql +=
+        QStringLiteral(" group by p.empresa, p.idstaffing, p.idgrupo, p.centro, p.ocupacion");
     return carga;
 }
 
