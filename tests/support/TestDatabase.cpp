@@ -87,10 +87,14 @@ QString templateFile(TestData data) {
             return {};
         try {
             const QString built = build(data, work.path());
-            // Older templates of this program and kind are out of date.
+            // Older templates of this program and kind are out of date. The current one may
+            // have been put in place meanwhile by a parallel process, which others are copying
+            // already: it stays, and this build is dropped (rename never replaces a file).
             for (const QString& old :
-                 cache.entryList({prefix + QStringLiteral("*.sqlite")}, QDir::Files))
-                QFile::remove(cache.filePath(old));
+                 cache.entryList({prefix + QStringLiteral("*.sqlite")}, QDir::Files)) {
+                if (cache.filePath(old) != path)
+                    QFile::remove(cache.filePath(old));
+            }
             if (!QFile::rename(built, path) && !QFileInfo::exists(path))
                 return {};
         } catch (const ado::Error& e) {
