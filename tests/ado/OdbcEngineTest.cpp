@@ -1,7 +1,7 @@
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
 #include "ado/OdbcEngine.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/SqliteOdbcDb.h"
 
 #include <QDateTime>
 
@@ -93,15 +93,7 @@ TEST(OdbcDecimal, RefusesWhatIsNoNumberOrDoesNotFit) {
 
 // ---- A real driver: unixODBC with the SQLite3 driver ------------------------------------
 
-class OdbcSqliteTest : public TempDirTest {
-  protected:
-    void SetUp() override {
-        TempDirTest::SetUp();
-        engine = ado::openOdbcEngineWithString(QStringLiteral("DRIVER={SQLite3};Database=") +
-                                               file(QStringLiteral("odbc.db")));
-    }
-    std::unique_ptr<ado::Engine> engine;
-};
+class OdbcSqliteTest : public SqliteOdbcTest {};
 
 TEST_F(OdbcSqliteTest, ExecuteThenWalkTheRowsInOrder) {
     engine->execute(QStringLiteral("create table centros (centro varchar(15), personas int)"));

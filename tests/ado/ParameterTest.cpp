@@ -1,9 +1,9 @@
 // Parameters on each engine beyond the common contract: the embedded engine's prepared
 // statements kept per parameter types, and the markers that the ODBC engine writes in place
 // of @names (checked through the SQLite3 ODBC driver).
-#include "ado/OdbcEngine.h"
 #include "tests/support/CadenasHostiles.h"
 #include "tests/support/EmbeddedDb.h"
+#include "tests/support/SqliteOdbcDb.h"
 
 #include <gtest/gtest.h>
 
@@ -94,17 +94,14 @@ TEST_F(EmbeddedParameterTest, AVariableWithoutParametersFailsAsSqlServerDoes) {
 
 // ---- ODBC: markers in place of @names --------------------------------------------------
 
-class OdbcParameterTest : public TempDirTest {
+class OdbcParameterTest : public SqliteOdbcTest {
   protected:
     void SetUp() override {
-        TempDirTest::SetUp();
-        engine = ado::openOdbcEngineWithString(QStringLiteral("DRIVER={SQLite3};Database=") +
-                                               file(QStringLiteral("odbc.db")));
+        SqliteOdbcTest::SetUp();
         engine->execute(
             QStringLiteral("create table t (id int, v text, d numeric(12,2), "
                            "m timestamp)"));
     }
-    std::unique_ptr<ado::Engine> engine;
 };
 
 TEST_F(OdbcParameterTest, ValuesTravelApartFromTheText) {
