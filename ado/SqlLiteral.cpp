@@ -35,7 +35,7 @@ QString SqlLiteral(QStringView text) {
 
 bool IsWholeNumber(QStringView key) {
     bool ok = false;
-    key.trimmed().toLongLong(&ok);
+    (void)key.trimmed().toLongLong(&ok);
     return ok;
 }
 
