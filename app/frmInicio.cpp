@@ -49,6 +49,9 @@ const QString kEstiloArea = QStringLiteral(
     "QAbstractButton:hover { background: rgba(255, 255, 255, 56);"
     " border: 2px solid rgba(255, 255, 255, 190); border-radius: 16px; }"
     "QAbstractButton:pressed { background: rgba(0, 40, 90, 60); }"
+    // The area that has the keyboard (Tab moves it, Enter or Space opens it).
+    "QAbstractButton:focus { background: rgba(255, 255, 255, 40);"
+    " border: 3px dashed rgba(255, 196, 0, 235); border-radius: 16px; }"
     "QAbstractButton:disabled { background: rgba(90, 90, 90, 110); border-radius: 16px; }");
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include "ui/Cp1252.h"
 #include "ado/SqlLiteral.h"
 #include "tests/support/BaseDePrueba.h"
-#include "ui/TestSeam.h"
+#include "ui/ScriptedMessages.h"
 
 #include <QStringDecoder>
 
