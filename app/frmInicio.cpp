@@ -1,6 +1,7 @@
 #include "app/frmInicio.h"
 
 #include "ado/Connection.h"
+#include "ado/SqlLiteral.h"
 #include "app/BusEmpresa.h"
 #include "app/ConsultasApp.h"
 #include "app/ScriptActualizacion.h"
@@ -19,7 +20,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPalette>
-#include <QRegularExpression>
 
 #include <stdexcept>
 
@@ -194,10 +194,8 @@ bool TInicio::VerificaLetra(const QString& letra) {
 }
 
 QString TInicio::obtenNombreEmpresa() {
-    // The key goes into the statement as it stands; anything but a whole number names no
-    // company (and must never become statement text).
-    static const QRegularExpression kClave(QStringLiteral("^\\s*-?\\d+\\s*$"));
-    if (!kClave.match(Empresa).hasMatch())
+    // Anything but a whole number names no company (and never becomes statement text).
+    if (!IsWholeNumber(Empresa))
         return {};
     ado::Recordset rs;
     rs.Open(consultas::NombreDeEmpresa(Empresa), CNX->Conexion());

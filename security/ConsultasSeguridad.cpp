@@ -49,8 +49,7 @@ QString ModificaUsuario(const QString& usuario, const QString& descripcion, cons
 QString CambiaPassword(const QString& usuario, const QString& cifrada, const QString& dias) {
     return QStringLiteral(" Update usuarios set  password=") + L(cifrada) +
            QStringLiteral(", expiracion= getdate() + ") + SqlWholeNumber(dias) +
-           QStringLiteral(" where usuario=") +
-           L(usuario);
+           QStringLiteral(" where usuario=") + L(usuario);
 }
 
 QString AgregaHistorial(const QString& usuario, const QString& cifrada) {

@@ -486,7 +486,6 @@ TEST_F(ControlsTest, EnterPressesTheFocusedButton) {
     } casos[] = {{Qt::Key_Return, Qt::NoModifier, true, 1},
                  {Qt::Key_Enter, Qt::KeypadModifier, true, 1},
                  {Qt::Key_Return, Qt::ControlModifier, true, 0},
-                 {Qt::Key_A, Qt::NoModifier, true, 0},
                  {Qt::Key_Return, Qt::NoModifier, false, 0}};
     for (QWidget* boton : {static_cast<QWidget*>(imagen), static_cast<QWidget*>(simple)}) {
         for (const auto& c : casos) {

@@ -160,32 +160,18 @@ TEST_F(NucleoTest, DeleteCountsTheEntriesLeftBehindAndSaysWhenTheRowIsGone) {
     EXPECT_EQ(Grupos(), (QStringList{"Recepción", "Lavandería"}));
 }
 
-TEST_F(NucleoTest, PayrollTypesAreArmedInTheFixedOrderAndAPlanWithoutThemIsAskedFor) {
-    const struct {
-        std::array<bool, 6> marcados;
-        const char* tipos;
-    } casos[] = {{{true, false, false, false, true, false}, "S,M"},
-                 {{true, true, true, true, true, true}, "S,D,C,Q,M,E"},
-                 {{false, false, false, false, false, true}, "E"},
-                 {{}, ""}};
+// A plan without payroll types is asked for (a group never is), only once its name passes,
+// and No sends nothing.
+TEST_F(NucleoTest, APlanWithoutPayrollTypesIsAskedForFirst) {
     catalogos::CatalogoStaffing planes(cnx, empresa);
     catalogos::CatalogoGrupos grupos(cnx, empresa);
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.tipos);
-        const QString tipos = catalogos::ArmaTipos(c.marcados);
-        EXPECT_EQ(tipos, c.tipos);
-        for (std::size_t i = 0; i < 6; ++i)
-            EXPECT_EQ(catalogos::TieneTipo(tipos, QLatin1Char(catalogos::kLetrasTipos[i])),
-                      c.marcados[i]);
-        EXPECT_EQ(planes.PreguntaAntesDeGuardar({"Plan", tipos}).isEmpty(), !tipos.isEmpty());
-        EXPECT_EQ(grupos.PreguntaAntesDeGuardar({"Grupo", tipos}), "");
-    }
     const QString pregunta =
         "El plan no tiene tipos de nómina: los reportes comparativos no contarán empleados. "
         "¿Guardar así?";
     EXPECT_EQ(planes.PreguntaAntesDeGuardar({"Plan", ""}), pregunta);
+    EXPECT_EQ(planes.PreguntaAntesDeGuardar({"Plan", "E"}), "");
+    EXPECT_EQ(grupos.PreguntaAntesDeGuardar({"Grupo", ""}), "");
 
-    // Asked only once the name passes, and No sends nothing.
     ui::ScriptedMessages msgs;
     EXPECT_EQ(planes.Inserta({"", ""}).mensaje, "Escriba el nombre del staffing.");
     msgs.answer(false).answer(true);

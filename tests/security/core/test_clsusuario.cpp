@@ -1,7 +1,7 @@
-#include "security/CLSUSUARIO.h"
-#include "ui/Cp1252.h"
 #include "ado/SqlLiteral.h"
+#include "security/CLSUSUARIO.h"
 #include "tests/support/BaseDePrueba.h"
+#include "ui/Cp1252.h"
 #include "ui/ScriptedMessages.h"
 
 #include <QStringDecoder>
