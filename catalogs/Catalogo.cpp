@@ -197,6 +197,9 @@ void TCatalogo::Elimina() {
         return;
     }
     MsgInfo(m_forma.eliminado);
+    // The row being modified is gone: nothing is left for the panel to save.
+    if (m_edicion.tipo() == catalogos::Edicion::Tipo::Modificar && m_edicion.clave() == clave)
+        MuestraPanel(false);
     Carga();
 }
 

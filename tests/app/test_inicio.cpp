@@ -8,6 +8,8 @@
 #include "tests/app/test_empresa_base.h"
 #include "ui/TestSeam.h"
 
+#include <QApplication>
+
 using namespace staffing;
 
 namespace {

@@ -118,6 +118,18 @@ TEST_F(GruposTest, SaveActsOnTheRowFixedByModificarAndRepeatsItsKind) {
     EXPECT_EQ(Columna("select nombre from staff_grupo order by idgrupo"),
               (QStringList{"Renombrado", "Dos"}));
     EXPECT_EQ(f->tipoMov, "Modificar");
+
+    // Deleting the row being modified closes the panel; deleting another row keeps it.
+    Concede({"B3"});
+    const auto g = Grupos();
+    g->arraygrupo->GoTo(1);
+    g->btnModificar->Click();
+    for (const int fila : {2, 1}) {
+        g->arraygrupo->GoTo(fila);
+        msgs.answer(true);
+        g->brnEliminar->Click();
+        EXPECT_EQ(g->PanelVisible(), fila == 2);
+    }
 }
 
 // Enter presses Guardar while the panel shows; with the panel hidden it must not repeat the
