@@ -144,23 +144,25 @@ QString PerfilAdministrador() {
 }
 
 QString AsignaPerfilAdministrador(const QString& idperfil) {
-    return QStringLiteral("insert into perfil_usuarios values (%1,'Administrador')").arg(idperfil);
+    return QStringLiteral("insert into perfil_usuarios values (%1,'Administrador')")
+        .arg(SqlWholeNumber(idperfil));
 }
 
 QString PermisosDelPerfilAdministrador(const QString& idperfil) {
     return QStringLiteral(
                "insert into perfil_funcion  Select opciones.Funcion,opciones.Opcion,%1 From "
                "Opciones  Where opciones.sistema = 'ST'")
-        .arg(idperfil);
+        .arg(SqlWholeNumber(idperfil));
 }
 
 QString OpcionesDeFuncion(const QString& letra) {
     return QStringLiteral(" Select opcion from opciones where sistema='ST' and funcion='%1'")
-        .arg(letra);
+        .arg(SqlInsideQuotes(letra));
 }
 
 QString NombreDeEmpresa(const QString& empresa) {
-    return QStringLiteral("Select nombre_empresa from empresas where empresa=") + empresa;
+    return QStringLiteral("Select nombre_empresa from empresas where empresa=") +
+           SqlWholeNumber(empresa);
 }
 
 }  // namespace consultas

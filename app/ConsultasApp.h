@@ -49,16 +49,17 @@ QString BaseTieneCapaLugar(const QString& base);
 
 // The registration of the system in the security tables (first use of the chooser): whether
 // it is there; the system, its functions and options and the administrator's profile, in
-// order; then that profile's key and its user and permissions (`idperfil` right-aligned to 7
-// characters, as the chooser formats it).
+// order; then that profile's key and its user and permissions (`idperfil` a whole number,
+// right-aligned to 7 characters as the chooser formats it; pasted as plain digits).
 QString SistemaRegistrado();
 QStringList RegistroDelSistema();
 QString PerfilAdministrador();
 QString AsignaPerfilAdministrador(const QString& idperfil);
 QString PermisosDelPerfilAdministrador(const QString& idperfil);
 
-// The main window: the options of function `letra`; the name of company `empresa` (a whole
-// number, pasted as it stands).
+// The main window: the options of function `letra` (inside quotes, doubled); the name of
+// company `empresa` (a whole number, pasted as plain digits). A key that is not a whole
+// number throws ado::Error before any statement is built (SqlWholeNumber).
 QString OpcionesDeFuncion(const QString& letra);
 QString NombreDeEmpresa(const QString& empresa);
 

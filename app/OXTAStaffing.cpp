@@ -5,6 +5,7 @@
 #include "ui/Application.h"
 #include "ui/DisplayProbe.h"
 #include "ui/ErrorReport.h"
+#include "ui/MsgBoxes.h"
 #include "ui/Resources.h"
 #include "ui/StartupTrace.h"
 
@@ -164,6 +165,7 @@ TLogin* Inicia(const QStringList& argumentos) {
     app.oIcon = ui::BitmapIcon(QStringLiteral("_1229"));
     QApplication::setApplicationName(app.cTitle);
     QApplication::setWindowIcon(app.oIcon);
+    ui::InstallMessageBoxes();
 
     AppData().AddData(QStringLiteral("UsuarioGet"),
                       argumentos.size() > 1 ? argumentos.at(1) : QString());

@@ -1,6 +1,7 @@
 #include "app/frmInicio.h"
 
 #include "ado/Connection.h"
+#include "ado/SqlLiteral.h"
 #include "app/BusEmpresa.h"
 #include "app/ConsultasApp.h"
 #include "app/ScriptActualizacion.h"
@@ -19,7 +20,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPalette>
-#include <QRegularExpression>
 
 #include <stdexcept>
 
@@ -49,6 +49,9 @@ const QString kEstiloArea = QStringLiteral(
     "QAbstractButton:hover { background: rgba(255, 255, 255, 56);"
     " border: 2px solid rgba(255, 255, 255, 190); border-radius: 16px; }"
     "QAbstractButton:pressed { background: rgba(0, 40, 90, 60); }"
+    // The area that has the keyboard (Tab moves it, Enter or Space opens it).
+    "QAbstractButton:focus { background: rgba(255, 255, 255, 40);"
+    " border: 3px dashed rgba(255, 196, 0, 235); border-radius: 16px; }"
     "QAbstractButton:disabled { background: rgba(90, 90, 90, 110); border-radius: 16px; }");
 
 }  // namespace
@@ -191,10 +194,8 @@ bool TInicio::VerificaLetra(const QString& letra) {
 }
 
 QString TInicio::obtenNombreEmpresa() {
-    // The key goes into the statement as it stands; anything but a whole number names no
-    // company (and must never become statement text).
-    static const QRegularExpression kClave(QStringLiteral("^\\s*-?\\d+\\s*$"));
-    if (!kClave.match(Empresa).hasMatch())
+    // Anything but a whole number names no company (and never becomes statement text).
+    if (!IsWholeNumber(Empresa))
         return {};
     ado::Recordset rs;
     rs.Open(consultas::NombreDeEmpresa(Empresa), CNX->Conexion());

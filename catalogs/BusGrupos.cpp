@@ -1,7 +1,5 @@
 #include "catalogs/BusGrupos.h"
 
-#include "catalogs/ConsultasCatalogos.h"
-
 namespace {
 
 FormaCatalogo FormaGrupos() {
@@ -52,18 +50,6 @@ void TCatGrupo::arraygrupoDblClick(TControl*, int, int, int) {
     Elige();
 }
 
-QString TCatGrupo::Consulta() const {
-    return catalogos::ListaGrupos(Empresa);
-}
-
-QString TCatGrupo::Inserta() const {
-    return catalogos::InsertaGrupo(Empresa, Nombre());
-}
-
-QString TCatGrupo::Modifica(const QString& clave) const {
-    return catalogos::ModificaGrupo(Empresa, clave, Nombre());
-}
-
-QString TCatGrupo::Borra(const QString& clave) const {
-    return catalogos::EliminaGrupo(Empresa, clave);
+std::unique_ptr<catalogos::Catalogo> TCatGrupo::Nucleo() const {
+    return std::make_unique<catalogos::CatalogoGrupos>(CNX, Empresa);
 }

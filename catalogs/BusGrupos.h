@@ -22,8 +22,5 @@ class TCatGrupo : public TCatalogo {
 
   protected:
     void CreateForm() override;
-    QString Consulta() const override;
-    QString Inserta() const override;
-    QString Modifica(const QString& clave) const override;
-    QString Borra(const QString& clave) const override;
+    std::unique_ptr<catalogos::Catalogo> Nucleo() const override;
 };

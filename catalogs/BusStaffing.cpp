@@ -1,7 +1,5 @@
 #include "catalogs/BusStaffing.h"
 
-#include "catalogs/ConsultasCatalogos.h"
-
 namespace {
 
 FormaCatalogo FormaStaffing() {
@@ -76,16 +74,15 @@ void TCatStaffing::btEliminarClick(TControl*) {
 }
 
 QString TCatStaffing::armatipos() const {
-    QString tipos;
-    for (const Tipo& t : Tipos())
-        if (t.casilla->lChecked())
-            tipos += t.letra + QLatin1Char(',');
-    tipos.chop(1);  // the last comma; nothing when no box is ticked
-    return tipos;
+    std::array<bool, 6> marcados{};
+    const auto tipos = Tipos();
+    for (std::size_t i = 0; i < tipos.size(); ++i)
+        marcados[i] = tipos[i].casilla->lChecked();
+    return catalogos::ArmaTipos(marcados);
 }
 
 bool TCatStaffing::ValidaTipo(const QString& tipo) const {
-    return arrayPlantillas->GetValue(3).contains(tipo);
+    return !tipo.isEmpty() && catalogos::TieneTipo(arrayPlantillas->GetValue(3), tipo.at(0));
 }
 
 void TCatStaffing::LimpiaDatos() {
@@ -102,18 +99,10 @@ void TCatStaffing::TomaEleccion(const TArrayBrowse::Row& fila) {
     vtipos = fila.value(2);
 }
 
-QString TCatStaffing::Consulta() const {
-    return catalogos::ListaStaffing(Empresa);
+std::unique_ptr<catalogos::Catalogo> TCatStaffing::Nucleo() const {
+    return std::make_unique<catalogos::CatalogoStaffing>(CNX, Empresa);
 }
 
-QString TCatStaffing::Inserta() const {
-    return catalogos::InsertaStaffing(Empresa, Nombre(), armatipos());
-}
-
-QString TCatStaffing::Modifica(const QString& clave) const {
-    return catalogos::ModificaStaffing(clave, Nombre(), armatipos());
-}
-
-QString TCatStaffing::Borra(const QString& clave) const {
-    return catalogos::EliminaStaffing(clave);
+catalogos::Datos TCatStaffing::DatosDelPanel() const {
+    return {Nombre(), armatipos()};
 }

@@ -34,10 +34,8 @@ class TCatStaffing : public TCatalogo {
 
   protected:
     void CreateForm() override;
-    QString Consulta() const override;
-    QString Inserta() const override;
-    QString Modifica(const QString& clave) const override;
-    QString Borra(const QString& clave) const override;
+    std::unique_ptr<catalogos::Catalogo> Nucleo() const override;
+    catalogos::Datos DatosDelPanel() const override;
     void CreaDatos(QWidget* panel, int top) override;
     void LimpiaDatos() override;
     void LlenaDatos() override;

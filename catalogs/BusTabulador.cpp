@@ -6,6 +6,8 @@
 #include "ui/Msg.h"
 #include "ui/TIni.h"
 
+#include <QKeyEvent>
+
 #include <exception>
 #include <stdexcept>
 
@@ -77,6 +79,16 @@ void TCatTabulador::arrayPlantillasDblClick(TControl*, int, int, int) {
     vCodigo = arrayPlantillas->GetValue(1);
     vNombre = arrayPlantillas->GetValue(2);
     Close();
+}
+
+void TCatTabulador::keyPressEvent(QKeyEvent* event) {
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter) {
+        arrayPlantillasDblClick(arrayPlantillas, 0, 0, arrayPlantillas->Bookmark());
+        return;
+    }
+    TForm::keyPressEvent(event);
 }
 
 void TCatTabulador::btnSalirClick(TControl*) {

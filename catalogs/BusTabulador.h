@@ -11,7 +11,8 @@ class clsConexion;
 
 // Look-up of the positions of the company's tabulator, read-only. The opener sets CNX,
 // shows the form modally and reads vCodigo and vNombre after it closes: the code (trimmed)
-// and name of the position chosen by double-click, or "0" and the empty text after Salir.
+// and name of the position chosen by double-click or Enter, or "0" and the empty text after
+// Salir.
 // The company is always the one stored in config.ini (VARIABLES/Empresa), whatever the
 // opener put in Empresa.
 class TCatTabulador : public TForm {
@@ -37,4 +38,7 @@ class TCatTabulador : public TForm {
 
   protected:
     void CreateForm() override;
+    // Enter in the list or its filter bar chooses the current row, as a double-click does
+    // (on the focused Salir it presses Salir).
+    void keyPressEvent(QKeyEvent* event) override;
 };

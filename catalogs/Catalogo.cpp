@@ -1,9 +1,6 @@
 #include "catalogs/Catalogo.h"
 
-#include "ado/Connection.h"
-#include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
-#include "ui/Cp1252.h"
 #include "ui/Msg.h"
 
 #include <utility>
@@ -133,18 +130,7 @@ void TCatalogo::AplicaPermisos() {
 }
 
 void TCatalogo::Carga() {
-    TArrayBrowse::Rows filas;
-    ado::Recordset rs;
-    rs.Open(Consulta(), CNX->Conexion());
-    const int columnas = static_cast<int>(m_forma.columnas.size());
-    for (; !rs.Eof(); rs.MoveNext()) {
-        TArrayBrowse::Row fila{rs.Fields(0).Value.rightAligned(9)};
-        for (int i = 1; i < columnas; ++i)
-            fila << rs.Fields(i).Value.trimmed();
-        filas.append(fila);
-    }
-    rs.Close();
-    m_lista->SetArray(filas);
+    m_lista->SetArray(Nucleo()->Lista());
 }
 
 bool TCatalogo::HayFila() const {
@@ -152,21 +138,12 @@ bool TCatalogo::HayFila() const {
 }
 
 QString TCatalogo::Nombre() const {
-    QString nombre = txtNombre->Value();
-    for (QChar& c : nombre)
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char(' ');
-    return nombre;
-}
-
-void TCatalogo::Ejecuta(const QString& sql) {
-    // Ejecuta works on the connection opened before; a failed one reaches the error report.
-    CNX->Conexion();
-    CNX->Ejecuta(sql);
+    return catalogos::UnaLinea(txtNombre->Value());
 }
 
 void TCatalogo::btnNuevoClick(TControl*) {
-    tipoMov = QStringLiteral("Insertar");
+    m_edicion.Nuevo();
+    tipoMov = m_edicion.tipoMov();
     MuestraPanel(true);
     txtNombre->Value(QString());
     m_clave->Value(QString());
@@ -177,41 +154,27 @@ void TCatalogo::btnNuevoClick(TControl*) {
 void TCatalogo::btnModificarClick(TControl*) {
     if (!HayFila())
         return;
-    tipoMov = QStringLiteral("Modificar");
+    m_edicion.Modifica(m_lista->GetValue(1));
+    tipoMov = m_edicion.tipoMov();
     MuestraPanel(true);
-    m_clave->Value(m_lista->GetValue(1));
+    m_clave->Value(m_edicion.clave());
     txtNombre->Value(m_lista->GetValue(2));
     LlenaDatos();
     txtNombre->SetFocus();
 }
 
-bool TCatalogo::NombreGuardable() {
-    // The family's text columns hold Windows-1252: anything beyond it would be stored as
-    // another character (a question mark on SQL Server).
-    const QString nombre = Nombre();
-    qsizetype fallo = -1;
-    cp1252::encode(nombre, &fallo);
-    if (fallo < 0)
-        return true;
-    const qsizetype largo = nombre.at(fallo).isHighSurrogate() ? 2 : 1;
-    MsgInfo(QStringLiteral("El nombre no puede guardarse: el carácter «%1» no es válido.")
-                .arg(nombre.mid(fallo, largo)));
-    return false;
+void TCatalogo::Informa(const catalogos::Resultado& r) {
+    if (!r.mensaje.isEmpty())
+        MsgInfo(r.mensaje);
+    if (r.recarga)
+        Carga();
 }
 
 void TCatalogo::btnGuardarClick(TControl*) {
-    const bool guarda =
-        tipoMov == QLatin1String("Insertar") || tipoMov == QLatin1String("Modificar");
-    if (guarda && !NombreGuardable())
-        return;  // the panel stays as typed
-    if (tipoMov == QLatin1String("Insertar")) {
-        Ejecuta(Inserta());
-    } else if (tipoMov == QLatin1String("Modificar")) {
-        // The row current at the moment of saving is the one renamed; with none in sight
-        // there is nothing to rename, and the panel stays as typed.
-        if (!HayFila())
-            return;
-        Ejecuta(Modifica(m_lista->GetValue(1)));
+    const catalogos::Resultado r = Nucleo()->Guarda(m_edicion, DatosDelPanel());
+    if (!r.hecho && (r.cancelado || !r.mensaje.isEmpty())) {
+        Informa(r);  // refused or not confirmed: the panel stays as typed
+        return;
     }
     MuestraPanel(false);
     Carga();
@@ -220,10 +183,23 @@ void TCatalogo::btnGuardarClick(TControl*) {
 void TCatalogo::Elimina() {
     if (!HayFila())
         return;
+    // The row the user sees selected, fixed before any box is shown.
+    const QString clave = m_lista->GetValue(1);
+    const auto nucleo = Nucleo();
+    if (const QString aviso = nucleo->AvisoEntradas(nucleo->EntradasPlaneadas(clave));
+        !aviso.isEmpty())
+        MsgInfo(aviso);
     if (!MsgNoYes(m_forma.pregunta))
         return;
-    Ejecuta(Borra(m_lista->GetValue(1)));
+    const catalogos::Resultado r = nucleo->Elimina(clave);
+    if (!r.hecho) {
+        Informa(r);
+        return;
+    }
     MsgInfo(m_forma.eliminado);
+    // The row being modified is gone: nothing is left for the panel to save.
+    if (m_edicion.tipo() == catalogos::Edicion::Tipo::Modificar && m_edicion.clave() == clave)
+        MuestraPanel(false);
     Carga();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogs/NucleoCatalogo.h"
 #include "ui/Controls.h"
 #include "ui/TForm.h"
 
@@ -41,8 +42,11 @@ struct FormaCatalogo {
 // "0" and the empty text after Salir. tipoMov ("Insertar" or "Modificar") says which
 // statement Guardar issues and keeps its value after a save.
 //
-// Modificar, Eliminar and a double-click do nothing while the list shows no row (empty, or
-// every row hidden by the filter bar), and so does Guardar of a modification.
+// The rules live in the catalogue core (NucleoCatalogo.h); this form reads its boxes, calls
+// the core and shows what it answers. Modificar fixes the row it was pressed on: the key
+// shown in the panel is the one Guardar renames, whatever row the list shows as current
+// afterwards, and the typing stays. Modificar, Eliminar and a double-click do nothing while
+// the list shows no row (empty, or every row hidden by the filter bar).
 class TCatalogo : public TForm {
     Q_OBJECT
   public:
@@ -93,18 +97,13 @@ class TCatalogo : public TForm {
     TBtnBmp* botonEliminar() const { return m_eliminar; }
     TEdit* cajaClave() const { return m_clave; }
 
-    // The name as typed, taken as one line: control characters (line breaks, tabs, NUL)
-    // become blanks; everything else, quotes included, is kept as it is.
+    // The name as typed, taken as one line (catalogos::UnaLinea).
     QString Nombre() const;
-    // False, after telling the user, when the name holds a character that the table's text
-    // column cannot store.
-    bool NombreGuardable();
 
-    // The statements of the catalogue; `clave` is the key of the list's current row.
-    virtual QString Consulta() const = 0;
-    virtual QString Inserta() const = 0;
-    virtual QString Modifica(const QString& clave) const = 0;
-    virtual QString Borra(const QString& clave) const = 0;
+    // The catalogue's core, over this form's connection and company.
+    virtual std::unique_ptr<catalogos::Catalogo> Nucleo() const = 0;
+    // What the panel holds, as the core takes it.
+    virtual catalogos::Datos DatosDelPanel() const { return {Nombre(), {}}; }
     // The catalogue's own part of the panel (below Nombre, from `top`), filled for a new
     // row, filled from the current row; and what the form hands back besides key and name,
     // from the row chosen (an empty row after Salir).
@@ -114,9 +113,12 @@ class TCatalogo : public TForm {
     virtual void TomaEleccion(const TArrayBrowse::Row& /*fila*/) {}
 
   private:
-    void Ejecuta(const QString& sql);
+    // Shows why nothing was done, when there is something to say; reloads the list when the
+    // row turned out to be gone.
+    void Informa(const catalogos::Resultado& r);
 
     const FormaCatalogo m_forma;
+    catalogos::Edicion m_edicion;
     TArrayBrowse* m_lista = nullptr;
     TBtnBmp* m_eliminar = nullptr;
     TEdit* m_clave = nullptr;

@@ -72,6 +72,13 @@ void clsConexion::Ejecuta(const QString& sql) {
     oOdbc->Execute(sql);
 }
 
+int clsConexion::EjecutaFilas(const QString& sql) {
+    Ejecuta(sql);
+    ado::Recordset rs;
+    rs.Open(QStringLiteral("select @@rowcount"), oOdbc.get());
+    return rs.Eof() ? 0 : static_cast<int>(rs.Fields(0).Value.toInt());
+}
+
 void clsConexion::ActualizaDB(const QString& sql) {
     Ejecuta(sql);
 }

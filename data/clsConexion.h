@@ -19,6 +19,10 @@ class clsConexion {
     // connects by itself (throws ado::Error when there is no connection).
     void Ejecuta(const QString& sql);
     void ActualizaDB(const QString& sql);
+    // As Ejecuta, answering how many rows the statement wrote (the server's @@ROWCOUNT,
+    // read on the same connection right after it): how a caller tells a save that wrote
+    // nothing from one that did.
+    int EjecutaFilas(const QString& sql);
     bool Desconectar();
 
     // The two connection-string templates, values inserted as read.

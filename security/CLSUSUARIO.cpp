@@ -7,7 +7,6 @@
 #include "ui/Msg.h"
 
 #include <QDate>
-#include <QRegularExpression>
 
 #include <vector>
 
@@ -146,8 +145,7 @@ bool clsUsuario::escribePassword(Escritura tipo) {
     }
     const std::shared_ptr<clsConexion> retenida = CNX ? CNX : std::make_shared<clsConexion>();
     const QString dias = Vigencia();
-    static const QRegularExpression kNumero(QStringLiteral("^[-+]?[0-9]+(\\.[0-9]+)?$"));
-    if (!kNumero.match(dias).hasMatch()) {
+    if (!IsWholeNumber(dias)) {
         MsgInfo(dias.isEmpty()
                     ? QStringLiteral("No hay una política de contraseñas (ctrl_usuarios); no se "
                                      "puede guardar la contraseña.")

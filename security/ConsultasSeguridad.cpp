@@ -35,21 +35,21 @@ QString DiasAviso() {
 QString AltaUsuario(const QString& usuario, const QString& descripcion, const QString& cifrada,
                     const QString& dias) {
     return QStringLiteral("Insert into usuarios values (") + L(usuario) + u',' + L(descripcion) +
-           u',' + L(cifrada) + QStringLiteral(", getdate() + ") + dias + u')';
+           u',' + L(cifrada) + QStringLiteral(", getdate() + ") + SqlWholeNumber(dias) + u')';
 }
 
 QString ModificaUsuario(const QString& usuario, const QString& descripcion, const QString& cifrada,
                         const QString& dias) {
     return QStringLiteral(" Update usuarios set  usuario=") + L(usuario) +
            QStringLiteral(", descripcion=") + L(descripcion) + QStringLiteral(", password=") +
-           L(cifrada) + QStringLiteral(", expiracion = getdate() + ") + dias +
+           L(cifrada) + QStringLiteral(", expiracion = getdate() + ") + SqlWholeNumber(dias) +
            QStringLiteral(" where usuario=") + L(usuario);
 }
 
 QString CambiaPassword(const QString& usuario, const QString& cifrada, const QString& dias) {
     return QStringLiteral(" Update usuarios set  password=") + L(cifrada) +
-           QStringLiteral(", expiracion= getdate() + ") + dias + QStringLiteral(" where usuario=") +
-           L(usuario);
+           QStringLiteral(", expiracion= getdate() + ") + SqlWholeNumber(dias) +
+           QStringLiteral(" where usuario=") + L(usuario);
 }
 
 QString AgregaHistorial(const QString& usuario, const QString& cifrada) {

@@ -7,8 +7,8 @@
 //
 // User names, descriptions, scrambled passwords and the permission's system, function and
 // option go in as literals (SqlLiteral), so a quote is data; the caller has checked that
-// they hold no NUL. `dias` is the policy's days of validity as the database gave it, checked
-// by the caller to be a number.
+// they hold no NUL. `dias` is the policy's days of validity as the database gave it: a whole
+// number, pasted as plain digits (SqlWholeNumber, which throws ado::Error otherwise).
 namespace seguridad {
 
 // The password policy.

@@ -1,6 +1,7 @@
 #include "security/frmCambioPwd.h"
 
 #include "security/CLSUSUARIO.h"
+#include "security/ReglasPassword.h"
 #include "ui/Application.h"
 #include "ui/Msg.h"
 
@@ -121,30 +122,12 @@ bool TCambioPwd::ConfirmaPassword() {
 
 bool TCambioPwd::ValidaPassworD() {
     // Every rule sees exactly the text that is stored: the box trimmed.
-    const QString nuevo = txtNuevo->Value().trimmed();
-    objUsuario->SetPwd(nuevo);
-    if (!clsUsuario::CaracteresPermitidos(nuevo)) {
-        MsgInfo(QStringLiteral("La contraseña contiene caracteres no permitidos."));
-        return false;
-    }
-    if (nuevo.size() > clsUsuario::kLargoPassword) {
-        MsgInfo(QStringLiteral("La contraseña no puede tener más de %1 caracteres.")
-                    .arg(clsUsuario::kLargoPassword));
-        return false;
-    }
-    if (Rechaza(objUsuario->ValidaLongPWD())) {
-        MsgInfo(QStringLiteral("La longitud del password no es correcta."));
-        return false;
-    }
-    if (objUsuario->ValidaRotacionPWD()) {
-        MsgInfo(QStringLiteral("Ese password fue utilizado recientemente."));
-        return false;
-    }
-    if (Rechaza(objUsuario->ValidaNumPWD())) {
-        MsgInfo(QStringLiteral("El password no trae la cantidad de numeros requeridos."));
-        return false;
-    }
-    return true;
+    const QString rechazo =
+        seguridad::RevisaPasswordNuevo(*objUsuario, txtNuevo->Value().trimmed());
+    if (rechazo.isEmpty())
+        return true;
+    MsgInfo(rechazo);
+    return false;
 }
 
 void TCambioPwd::txtAnteriorExit(TControl*, TControl*) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QRegularExpressionValidator>
@@ -394,6 +395,16 @@ void TEdit::focusOutEvent(QFocusEvent* event) {
 
 // ---- TBtnBmp ----
 
+namespace {
+
+// Enter or Return without modifiers (the keypad's Enter included).
+bool EsEnter(const QKeyEvent* event) {
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+           (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+}  // namespace
+
 TBtnBmp::TBtnBmp(QWidget* parent) : QToolButton(parent) {
     setToolButtonStyle(Qt::ToolButtonTextOnly);
     setFocusPolicy(Qt::StrongFocus);
@@ -465,6 +476,22 @@ void TBtnBmp::arrange() {
 }
 
 // ---- TButton ----
+
+void TBtnBmp::keyPressEvent(QKeyEvent* event) {
+    if (EsEnter(event) && isEnabled()) {
+        click();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
+}
+
+void TButton::keyPressEvent(QKeyEvent* event) {
+    if (EsEnter(event) && isEnabled()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
 
 TButton::TButton(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(false);

@@ -2,7 +2,12 @@
 
 #include <QString>
 
-// Modal message boxes over the active window. The caption defaults to Application().cTitle.
+#include <functional>
+
+// Modal message boxes over the active window. The caption defaults to the application
+// title. This interface needs Qt Core only: the database layer, the cores of the application
+// folders and the command-line tools call it without any widget code; the boxes themselves
+// are a service that the program installs at start-up (ui/MsgBoxes.h).
 void MsgInfo(const QString& text, const QString& caption = {});
 void MsgStop(const QString& text, const QString& caption = {});
 // Yes/No question, No is the default button; true when the user chose Yes.
@@ -12,8 +17,8 @@ namespace ui {
 
 enum class MsgKind { Info, Stop, NoYes };
 
-// The service behind the three functions. The default shows real message boxes; tests
-// (ScriptedMessages in ui/TestSeam.h) and command-line tools install their own.
+// The service behind the three functions: the real boxes (ui/MsgBoxes.h), a recorder for
+// tests (ScriptedMessages in ui/ScriptedMessages.h) or the console for command-line tools.
 class MessageService {
   public:
     virtual ~MessageService() = default;
@@ -21,10 +26,16 @@ class MessageService {
     virtual bool show(MsgKind kind, const QString& text, const QString& caption) = 0;
 };
 
-// Installs a service (nullptr: back to the real message boxes). Not owned.
+// Installs a service that takes precedence over the program's own (nullptr: back to the
+// program's own). Not owned.
 void SetMessageService(MessageService* service);
-// The service installed now, nullptr when the real message boxes are in use.
+// The service installed now by SetMessageService, nullptr when the program's own is in use.
 MessageService* CurrentMessageService();
+
+// The program's own service, installed once at start-up (the real boxes), and the source of
+// the caption of a box given none. Until it is installed every box goes to the console.
+void SetProgramMessageService(MessageService* service);
+void SetDefaultCaption(std::function<QString()> caption);
 
 // For command-line tools: every box is printed as "<caption>: <text>" to stderr and every
 // question is answered No.

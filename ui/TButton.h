@@ -28,6 +28,8 @@ class TBtnBmp : public QToolButton, public TControl {
   protected:
     explicit TBtnBmp(QWidget* parent);
     void resizeEvent(QResizeEvent* event) override;
+    // Enter on the focused button presses it, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
     void boundsChanged() override { arrange(); }
 
   private:
@@ -46,4 +48,6 @@ class TButton : public QPushButton, public TControl {
 
   protected:
     explicit TButton(QWidget* parent);
+    // Enter on the focused button presses it, as Space does (not the form's default button).
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -8,6 +8,8 @@
 #include "tests/app/test_empresa_base.h"
 #include "ui/TestSeam.h"
 
+#include <QApplication>
+
 using namespace staffing;
 
 namespace {
@@ -160,4 +162,29 @@ TEST_F(InicioTest, FunctionAreasOpenTheirFormsWithTheWindowsMembers) {
     EXPECT_EQ(modal.captions(), (QStringList{"Staffing", "Grupos", "Tipo de Staffing"}));
     EXPECT_EQ(recibidos, QStringList(3, "       3"));
     EXPECT_EQ(f->Empresa, "       3");
+}
+
+// The area that has the keyboard is marked on the picture: the same area looks different with
+// and without the focus, and Tab moves the mark.
+TEST_F(InicioTest, TheFocusedAreaIsMarked) {
+    Concede(m_perfil, "A", "A1");
+    Concede(m_perfil, "B", "B1");
+    TInicio* const f = Abre();
+    f->activateWindow();
+    QApplication::setActiveWindow(f);
+    const auto imagen = [&](TBtnBmp* area) {
+        return f->oImage1->widget()->grab(area->widget()->geometry()).toImage();
+    };
+    f->btnA->widget()->setFocus();
+    QApplication::processEvents();
+    const QImage bConFoco = [&] {
+        f->btnB->widget()->setFocus();
+        QApplication::processEvents();
+        return imagen(f->btnB);
+    }();
+    const QImage aSinFoco = imagen(f->btnA);
+    f->btnA->widget()->setFocus();
+    QApplication::processEvents();
+    EXPECT_NE(imagen(f->btnB), bConFoco);
+    EXPECT_NE(imagen(f->btnA), aSinFoco);
 }

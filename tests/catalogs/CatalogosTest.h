@@ -45,8 +45,13 @@ class CatalogoTest : public prueba::BaseUsuariosTest {
     // The company key as the company chooser hands it on (right-aligned in 8 characters).
     const QString empresa = QStringLiteral("       1");
 
+    // The rows the database starts with: the schema alone, or the demo company's too.
+    virtual TestData Base() const { return TestData::Schema; }
+
     void SetUp() override {
         prueba::BaseUsuariosTest::SetUp();
+        if (Base() != TestData::Schema)
+            prueba::CopiaBase(prueba::kBase, Base());
         ui::SetErrorWindowHook([this](const QString& log) { errores.push_back(log); });
         EscribeIni(QStringLiteral("VARIABLES"), QStringLiteral("Empresa"), QStringLiteral("1"));
         cnx = std::make_shared<clsConexion>();

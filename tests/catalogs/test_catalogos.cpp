@@ -90,27 +90,46 @@ TEST_F(GruposTest, CreatesRenamesAndDeletesKeepingQuotesAndTheListShape) {
     EXPECT_FALSE(msgs.unexpectedQuestion());
 }
 
-// tipoMov outlives a save, so a second Guardar repeats its kind of statement; Modificar
-// renames the row current when Guardar is pressed; an empty name is a name.
-TEST_F(GruposTest, SaveActsOnTheRowCurrentAtSavingAndRepeatsItsKind) {
+// tipoMov outlives a save, so a second Guardar repeats its kind of statement (a second insert
+// of the same name is a taken name); Modificar fixes the row it was pressed on, and the
+// typing and the key survive choosing another row.
+TEST_F(GruposTest, SaveActsOnTheRowFixedByModificarAndRepeatsItsKind) {
     Concede({"B1", "B2"});
+    ui::ScriptedMessages msgs;
     const auto f = Grupos();
     f->btnNuevo->Click();
-    f->btnGuardar->Click();  // empty name
+    f->txtNombre->Value("Uno");
+    f->btnGuardar->Click();
     f->btnGuardar->Click();  // a second one: the panel is hidden but tipoMov stays
-    EXPECT_EQ(Columna("select nombre from staff_grupo"), (QStringList{"", ""}));
-
-    Ejecuta({"update staff_grupo set nombre = 'Uno' where idgrupo = 1",
-             "update staff_grupo set nombre = 'Dos' where idgrupo = 2"});
-    f->Carga();
-    f->arraygrupo->GoTo(1);
-    f->btnModificar->Click();
-    f->arraygrupo->GoTo(2);
-    f->txtNombre->Value("Renombrado");
+    EXPECT_EQ(msgs.texts(),
+              QStringList{"Ya existe un grupo llamado «Uno» en esta empresa; no se guardó."});
+    f->txtNombre->Value("Dos");
     f->btnGuardar->Click();
     EXPECT_EQ(Columna("select nombre from staff_grupo order by idgrupo"),
-              (QStringList{"Uno", "Renombrado"}));
+              (QStringList{"Uno", "Dos"}));
+
+    f->arraygrupo->GoTo(1);
+    f->btnModificar->Click();
+    f->txtNombre->Value("Renombrado");
+    f->arraygrupo->GoTo(2);
+    EXPECT_EQ(f->txtIdgrupo->Value(), "        1");
+    EXPECT_EQ(f->txtNombre->Value(), "Renombrado");
+    f->btnGuardar->Click();
+    EXPECT_EQ(Columna("select nombre from staff_grupo order by idgrupo"),
+              (QStringList{"Renombrado", "Dos"}));
     EXPECT_EQ(f->tipoMov, "Modificar");
+
+    // Deleting the row being modified closes the panel; deleting another row keeps it.
+    Concede({"B3"});
+    const auto g = Grupos();
+    g->arraygrupo->GoTo(1);
+    g->btnModificar->Click();
+    for (const int fila : {2, 1}) {
+        g->arraygrupo->GoTo(fila);
+        msgs.answer(true);
+        g->brnEliminar->Click();
+        EXPECT_EQ(g->PanelVisible(), fila == 2);
+    }
 }
 
 // Enter presses Guardar while the panel shows; with the panel hidden it must not repeat the
@@ -152,14 +171,15 @@ TEST_F(GruposTest, ButtonsAndDoubleClickDoNothingWithoutARowInSight) {
         EXPECT_EQ(f->tipoMov, "");
         EXPECT_EQ(f->vCodigo, "");
     }
-    // Modificar, then the filter hides the row: Guardar has nothing to rename.
+    // Modificar, then the filter hides the row: Guardar still renames the row it was
+    // pressed on, whose key the panel shows.
     const auto f = Grupos();
     f->btnModificar->Click();
     f->arraygrupo->SetFilter(2, "no existe");
     f->txtNombre->Value("Otro");
     f->btnGuardar->Click();
-    EXPECT_TRUE(f->PanelVisible());
-    EXPECT_EQ(Columna("select nombre from staff_grupo"), QStringList{"Recepción"});
+    EXPECT_FALSE(f->PanelVisible());
+    EXPECT_EQ(Columna("select nombre from staff_grupo"), QStringList{"Otro"});
 }
 
 TEST_F(GruposTest, WithoutPermissionsTheListStillBrowsesAndChooses) {
@@ -205,13 +225,17 @@ TEST_F(StaffingTest, DeletedPlanKeepsItsEntriesAndItsKeyIsNotReused) {
     msgs.answer(true);
     f->btEliminar->Click();
     EXPECT_EQ(msgs.texts(),
-              (QStringList{"Seguro que desea eliminar el staffing", "Staffing Eliminado"}));
+              (QStringList{"El staffing tiene 1 entrada planeada (por porcentaje y por mes). Si "
+                           "lo elimina, las formas de planeación ya no las mostrarán, aunque se "
+                           "conservan en la base de datos.",
+                           "Seguro que desea eliminar el staffing", "Staffing Eliminado"}));
     EXPECT_EQ(f->nWidth(), 442);
     EXPECT_EQ(Nombres(f->arrayPlantillas), QStringList{"Plantilla base"});
     EXPECT_EQ(Numero("select count(*) from staff_porcentaje where idStaffing = 2"), 1);
 
     f->btnNuevo->Click();
     f->txtNombre->Value("Plan 2027 - Hospital");
+    f->chkMensual->Click();
     f->btnGuardar->Click();
     EXPECT_EQ(Columna("select idStaffing from staffing order by idStaffing"),
               (QStringList{"1", "3"}));
@@ -221,6 +245,8 @@ TEST_F(StaffingTest, DeletedPlanKeepsItsEntriesAndItsKeyIsNotReused) {
 // the boxes of the stored text.
 TEST_F(StaffingTest, PayrollTypesAreStoredInTheFixedOrderAndTickedBackExactly) {
     Concede({"A1", "A2"});
+    ui::ScriptedMessages msgs;
+    msgs.answer(true);  // the plan without payroll types, saved all the same
     const auto f = Abre<TCatStaffing>();
     EXPECT_EQ(f->cText(), "Staffing");
     EXPECT_EQ(f->nWidth(), 442);
@@ -313,6 +339,7 @@ TEST_F(StaffingTest, TypedNamesAreStoredAsOneLineOfTheirOwnText) {
         for (TCatalogo* f : std::initializer_list<TCatalogo*>{plan.get(), grupo.get()}) {
             f->btnNuevo->Click();
             f->txtNombre->Value(c.tecleado);
+            plan->chkSemanal->lChecked(true);  // a plan with a payroll type asks nothing
             f->btnGuardar->Click();
         }
         EXPECT_EQ(Nombres(plan->arrayPlantillas), QStringList{c.guardado.left(150)});
@@ -331,4 +358,134 @@ TEST_F(StaffingTest, TypedNamesAreStoredAsOneLineOfTheirOwnText) {
                                         "válido."));
     EXPECT_EQ(Numero("select count(*) from staffing") + Numero("select count(*) from staff_grupo"),
               2);
+}
+
+namespace {
+
+// The catalogues over the demo company (hotel, company 1), as a planner finds them.
+class CatalogosDemoTest : public StaffingTest {
+  protected:
+    TestData Base() const override { return TestData::Demo; }
+    void SetUp() override {
+        StaffingTest::SetUp();
+        Concede({"A1", "A2", "A3", "B1", "B2", "B3"});
+    }
+    static QString NombreDe(const char* tabla, const char* columna, const QString& clave) {
+        return prueba::Valor(QStringLiteral("select nombre from %1 where %2 = %3")
+                                 .arg(tabla, columna, clave.trimmed()))
+            .toText();
+    }
+};
+
+}  // namespace
+
+// Modificar on one row, then a click on another row before Guardar: the row Modificar was
+// pressed on is renamed (with its payroll types), the other row is untouched, and the panel
+// kept its key and the typing throughout.
+TEST_F(CatalogosDemoTest, ModificarKeepsItsRowWhenAnotherRowIsClickedBeforeSaving) {
+    ui::ScriptedMessages msgs;
+    const auto plan = Abre<TCatStaffing>();
+    ASSERT_GE(plan->arrayPlantillas->nLen(), 4);
+    plan->arrayPlantillas->GoTo(4);
+    const QString editado = plan->arrayPlantillas->GetValue(1);
+    plan->btnModificar->Click();
+    plan->txtNombre->Value("Eventos 2027");
+    plan->chkEspecial->Click();
+    plan->arrayPlantillas->GoTo(3);
+    const QString otro = plan->arrayPlantillas->GetValue(1);
+    const QString nombreOtro = NombreDe("staffing", "idStaffing", otro);
+    const QString tiposOtro = plan->arrayPlantillas->GetValue(3);
+    EXPECT_EQ(plan->txtIdStaffing->Value(), editado);
+    EXPECT_EQ(plan->txtNombre->Value(), "Eventos 2027");
+    plan->btnGuardar->Click();
+    EXPECT_EQ(NombreDe("staffing", "idStaffing", editado), "Eventos 2027");
+    EXPECT_EQ(
+        prueba::Valor("select tiposNomina from staffing where idStaffing = " + editado.trimmed())
+            .toText(),
+        "S,M,E");
+    EXPECT_EQ(NombreDe("staffing", "idStaffing", otro), nombreOtro);
+    EXPECT_EQ(prueba::Valor("select tiposNomina from staffing where idStaffing = " + otro.trimmed())
+                  .toText(),
+              tiposOtro);
+
+    const auto grupo = Abre<TCatGrupo>([](TCatGrupo& f) { f.muestra = "Todo"; });
+    grupo->arraygrupo->GoTo(2);
+    const QString grupoEditado = grupo->arraygrupo->GetValue(1);
+    grupo->btnModificar->Click();
+    grupo->txtNombre->Value("Alimentos, Bebidas y Eventos");
+    grupo->arraygrupo->GoTo(1);
+    const QString grupoOtro = grupo->arraygrupo->GetValue(1);
+    grupo->btnGuardar->Click();
+    EXPECT_EQ(NombreDe("staff_grupo", "idgrupo", grupoEditado), "Alimentos, Bebidas y Eventos");
+    EXPECT_EQ(NombreDe("staff_grupo", "idgrupo", grupoOtro), "Operación");
+    EXPECT_EQ(msgs.count(), 0);
+}
+
+// Empty names and a name the company already uses are refused and said so, the panel keeping
+// the typing; a plan without payroll types is asked for first (No keeps the panel); deleting a
+// group or plan that holds planned entries tells how many before the usual confirmation, and
+// the entries stay.
+TEST_F(CatalogosDemoTest, RefusesEmptyAndTakenNamesAsksForPlansWithoutTypesAndCountsEntries) {
+    ui::ScriptedMessages msgs;
+    const auto grupo = Abre<TCatGrupo>([](TCatGrupo& f) { f.muestra = "Todo"; });
+    const int grupos = grupo->arraygrupo->nLen();
+    const struct {
+        const char* nombre;
+        const char* mensaje;
+    } rechazos[] = {
+        {"", "Escriba el nombre del grupo."},
+        {"   ", "Escriba el nombre del grupo."},
+        {" cocina d'autor",
+         "Ya existe un grupo llamado «Cocina d'Autor» en esta empresa; no se "
+         "guardó."},
+    };
+    for (const auto& r : rechazos) {
+        SCOPED_TRACE(r.nombre);
+        msgs.clear();
+        grupo->btnNuevo->Click();
+        grupo->txtNombre->Value(r.nombre);
+        grupo->btnGuardar->Click();
+        EXPECT_EQ(msgs.texts(), QStringList{QString::fromUtf8(r.mensaje)});
+        EXPECT_TRUE(grupo->PanelVisible());
+        EXPECT_EQ(grupo->txtNombre->Value(), QString::fromUtf8(r.nombre).trimmed().isEmpty()
+                                                 ? QString()
+                                                 : QString::fromUtf8(r.nombre));
+    }
+    EXPECT_EQ(Numero("select count(*) from staff_grupo where empresa = 1"), grupos);
+
+    const auto plan = Abre<TCatStaffing>();
+    msgs.clear();
+    msgs.answer(false);
+    plan->btnNuevo->Click();
+    plan->txtNombre->Value("Plan sin tipos");
+    plan->btnGuardar->Click();
+    EXPECT_TRUE(plan->PanelVisible());
+    EXPECT_EQ(Numero("select count(*) from staffing where nombre = 'Plan sin tipos'"), 0);
+    msgs.answer(true);
+    plan->btnGuardar->Click();
+    EXPECT_FALSE(plan->PanelVisible());
+    EXPECT_EQ(Numero("select count(*) from staffing where nombre = 'Plan sin tipos'"), 1);
+    EXPECT_EQ(msgs.texts(),
+              QStringList(2,
+                          "El plan no tiene tipos de nómina: los reportes comparativos no "
+                          "contarán empleados. ¿Guardar así?"));
+
+    // The first plan holds entries by percentage and by month.
+    plan->arrayPlantillas->GoTo(1);
+    const QString clave = plan->arrayPlantillas->GetValue(1).trimmed();
+    const int entradas =
+        Numero("select count(*) from staff_porcentaje where empresa = 1 and idStaffing = " +
+               clave) +
+        Numero("select count(*) from staff_mes where empresa = 1 and idStaffing = " + clave);
+    ASSERT_GT(entradas, 1);
+    msgs.clear();
+    msgs.answer(true);
+    plan->btEliminar->Click();
+    EXPECT_EQ(msgs.texts().mid(1),
+              (QStringList{"Seguro que desea eliminar el staffing", "Staffing Eliminado"}));
+    EXPECT_EQ(Numero("select count(*) from staffing where idStaffing = " + clave), 0);
+    EXPECT_EQ(Numero("select count(*) from staff_porcentaje where idStaffing = " + clave) +
+                  Numero("select count(*) from staff_mes where idStaffing = " + clave),
+              entradas);
+    EXPECT_FALSE(msgs.unexpectedQuestion());
 }

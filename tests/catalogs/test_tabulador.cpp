@@ -5,6 +5,11 @@
 #include "tests/catalogs/CatalogosTest.h"
 #include "ui/TestSeam.h"
 
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+
 using namespace catalogos_prueba;
 
 namespace {
@@ -88,6 +93,42 @@ TEST_F(TabuladorTest, FilterHidingEveryRowLeavesNothingToChoose) {
     f->arrayPlantillasDblClick(f->arrayPlantillas, 0, 1, 1);
     EXPECT_FALSE(f->IsClosed());
     EXPECT_EQ(f->vCodigo, "");
+}
+
+// Enter chooses the current row from the list and from the filter bar, as a double-click
+// does; on the focused Salir it leaves; with no row in sight it chooses nothing.
+TEST_F(TabuladorTest, EnterChoosesTheCurrentRowOrPressesTheFocusedSalir) {
+    EscribeIni("VARIABLES", "Empresa", "2");
+    const auto enter = [](QWidget* w) {
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    const struct {
+        const char* donde;
+        const char* filtro;
+        const char* codigo;  // nullptr: the look-up stays open
+    } casos[] = {{"lista", "", "12345"},
+                 {"filtro", "enfer", "7"},
+                 {"filtro", "no existe", nullptr},
+                 {"salir", "", "0"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.donde) + " " + c.filtro);
+        const auto f = Busca();
+        f->Show();
+        f->arrayPlantillas->GoTo(2);
+        if (*c.filtro)
+            f->arrayPlantillas->SetFilter(2, c.filtro);
+        QWidget* destino = f->arrayPlantillas;
+        if (QString(c.donde) == "salir")
+            destino = f->btnSalir;
+        else if (QString(c.donde) == "filtro")
+            destino = f->arrayPlantillas->horizontalHeader()->findChild<QLineEdit*>();
+        ASSERT_NE(destino, nullptr);
+        destino->setFocus();
+        enter(destino);
+        EXPECT_EQ(f->IsClosed(), c.codigo != nullptr);
+        EXPECT_EQ(f->vCodigo, c.codigo ? c.codigo : "");
+    }
 }
 
 // Aceptar runs the branch of the chosen option once and closes the chooser; Salir runs

@@ -3,6 +3,7 @@
 #include "ui/TForm.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QValidator>
 
 #include <gtest/gtest.h>
@@ -464,4 +465,37 @@ TEST_F(ControlsTest, AnExitHandlerMayKeepTheFocusInItsBox) {
     EXPECT_TRUE(first->hasFocus());
     EXPECT_FALSE(second->hasFocus());
     EXPECT_EQ(exits, 1);
+}
+
+// Enter on a focused button presses that button (both kinds), once, and only when enabled;
+// other keys keep their meaning.
+TEST_F(ControlsTest, EnterPressesTheFocusedButton) {
+    int pulsados = 0;
+    auto* imagen = TBtnBmp::Make(window.get(), {0, 0, 120, 40}, "Guardar", "angulo2",
+                                 [&](TControl*) { ++pulsados; });
+    auto* simple = TButton::New(window.get());
+    simple->SetBounds(0, 50, 120, 30);
+    simple->OnClick = [&](TControl*) { ++pulsados; };
+    simple->Create();
+    showAndActivate();
+    const struct {
+        Qt::Key tecla;
+        Qt::KeyboardModifiers modificadores;
+        bool habilitado;
+        int pulsa;
+    } casos[] = {{Qt::Key_Return, Qt::NoModifier, true, 1},
+                 {Qt::Key_Enter, Qt::KeypadModifier, true, 1},
+                 {Qt::Key_Return, Qt::ControlModifier, true, 0},
+                 {Qt::Key_Return, Qt::NoModifier, false, 0}};
+    for (QWidget* boton : {static_cast<QWidget*>(imagen), static_cast<QWidget*>(simple)}) {
+        for (const auto& c : casos) {
+            SCOPED_TRACE(std::to_string(c.tecla) + (c.habilitado ? "" : " disabled"));
+            boton->setEnabled(c.habilitado);
+            boton->setFocus();
+            pulsados = 0;
+            QKeyEvent e(QEvent::KeyPress, c.tecla, c.modificadores);
+            QApplication::sendEvent(boton, &e);
+            EXPECT_EQ(pulsados, c.pulsa);
+        }
+    }
 }

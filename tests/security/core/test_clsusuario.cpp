@@ -1,8 +1,8 @@
-#include "security/CLSUSUARIO.h"
-#include "ui/Cp1252.h"
 #include "ado/SqlLiteral.h"
+#include "security/CLSUSUARIO.h"
 #include "tests/support/BaseDePrueba.h"
-#include "ui/TestSeam.h"
+#include "ui/Cp1252.h"
+#include "ui/ScriptedMessages.h"
 
 #include <QStringDecoder>
 

@@ -1,7 +1,7 @@
 #include "tests/support/EmbeddedDb.h"
 #include "data/clsConexion.h"
 #include "ui/TIni.h"
-#include "ui/TestSeam.h"
+#include "ui/ScriptedMessages.h"
 
 using ado::Value;
 

@@ -1,4 +1,4 @@
-#include "ui/TestSeam.h"
+#include "ui/ScriptedMessages.h"
 
 #include <cstdio>
 

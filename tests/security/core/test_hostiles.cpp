@@ -4,7 +4,7 @@
 #include "security/CLSUSUARIO.h"
 #include "tests/support/BaseDePrueba.h"
 #include "tests/support/CadenasHostiles.h"
-#include "ui/TestSeam.h"
+#include "ui/ScriptedMessages.h"
 
 #include <exception>
 
