@@ -194,6 +194,7 @@ TEST_F(DemoPlaneacionTest, AnEditStaysWithItsChoiceAndNothingIsClaimedThatWasNot
     ASSERT_GT(fila, 0);
     Clic(f->arrayStaffing, fila);
     f->txt50->Value("8");
+    Foto(*f, "planeacion_cargado");
 
     // Another plan while the panel holds typing: asked first; No keeps list and typing.
     msgs.clear();
