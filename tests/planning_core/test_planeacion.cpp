@@ -41,18 +41,6 @@ TEST_P(PlaneacionTest, WritesClaimSuccessOnlyForARowWritten) {
          [&](auto& p) { return p.Agrega(adm, "102", Cifras(k, 99999)); },
          m::kGuardado,
          {"1 1 ADM01 101 1 1", "1 1 ADM01 102 99999 99999", kSembradas[1]}},
-        {"same entry again",
-         [&](auto& p) { return p.Agrega(adm, "101", Cifras(k, 3)); },
-         m::kYaAgregado,
-         {kSembradas[0], kSembradas[1]}},
-        {"code outside the tabulator",
-         [&](auto& p) { return p.Agrega(adm, "555", Cifras(k, 3)); },
-         m::kNoExiste,
-         {kSembradas[0], kSembradas[1]}},
-        {"no code",
-         [&](auto& p) { return p.Agrega(adm, "", Cifras(k, 3)); },
-         m::kNoExiste,
-         {kSembradas[0], kSembradas[1]}},
         {"no centre chosen",
          [&](auto& p) { return p.Agrega(Eleccion("1", "", "1"), "102", Cifras(k, 3)); },
          m::kFaltaEleccion,
@@ -118,19 +106,6 @@ TEST_P(PlaneacionTest, WritesClaimSuccessOnlyForARowWritten) {
                                c.mensaje == m::kMovido);
         EXPECT_EQ(Filas(GetParam()), c.filas);
     }
-}
-
-TEST_P(PlaneacionTest, EntriesOfAChoiceCarryTheTabulatorNameAndTheirFigures) {
-    Siembra();
-    exec("insert into " + planeacion::TablaDe(GetParam()) +
-         " select empresa, idStaffing, idgrupo, centro, 999, " +
-         planeacion::ColumnasDe(GetParam()).join(", ") + " from " +
-         planeacion::TablaDe(GetParam()));  // codes missing from the tabulator are not listed
-    const auto entradas = Nucleo(GetParam()).Entradas(Eleccion("1", "ADM01", "1"));
-    ASSERT_EQ(entradas.size(), 1);
-    EXPECT_EQ(entradas.at(0).puesto, "101");
-    EXPECT_EQ(entradas.at(0).nombre, "Gerente");
-    EXPECT_EQ(entradas.at(0).cifras, Cifras(n(), 1));
 }
 
 TEST_P(PlaneacionTest, TypedCodesAndFiguresNeverBecomeStatementText) {
