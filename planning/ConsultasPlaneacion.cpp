@@ -1,5 +1,7 @@
 #include "planning/ConsultasPlaneacion.h"
 
+#include "ado/SqlLiteral.h"
+
 namespace planeacion {
 
 namespace {
@@ -33,12 +35,16 @@ QString TablaBorrado(Tabla tabla) {
     return tabla == Tabla::Porcentaje ? TablaDe(tabla) : QStringLiteral("staff_MES");
 }
 
-}  // namespace
-
-QString Entre(const QString& texto) {
-    QString s = texto;
-    return s.replace(QLatin1Char('\''), QStringLiteral("''"));
+// A key pasted bare or between quotes: checked to be a whole number (ado::Error otherwise).
+QString N(const QString& clave) {
+    return SqlWholeNumber(clave);
 }
+// A cost-centre code between the quotes of a template.
+QString T(const QString& texto) {
+    return SqlInsideQuotes(texto);
+}
+
+}  // namespace
 
 QString TablaDe(Tabla tabla) {
     return tabla == Tabla::Porcentaje ? QStringLiteral("staff_porcentaje")
@@ -50,49 +56,50 @@ const QStringList& ColumnasDe(Tabla tabla) {
 }
 
 QString SqlStaffing(const QString& empresa) {
-    return QStringLiteral("Select idstaffing, nombre from staffing where empresa=") + empresa;
+    return QStringLiteral("Select idstaffing, nombre from staffing where empresa=") + N(empresa);
 }
 
 QString SqlCentros(const QString& empresa) {
-    return QStringLiteral("Select centro, nomdepto from centros where empresa=") + empresa;
+    return QStringLiteral("Select centro, nomdepto from centros where empresa=") + N(empresa);
 }
 
 QString SqlGrupos(const QString& empresa) {
-    return QStringLiteral("Select idgrupo, nombre from staff_grupo where empresa=") + empresa;
+    return QStringLiteral("Select idgrupo, nombre from staff_grupo where empresa=") + N(empresa);
 }
 
 QString SqlPuestos(Tabla tabla, const Eleccion& e) {
     return QStringLiteral(" Select s.ocupacion, t.actividad, ") + ColumnasConsulta(tabla) +
            QStringLiteral("from staffing ss, ") + TablaDe(tabla) +
-           QStringLiteral(" s, tabulador t where ss.empresa=") + e.empresa +
+           QStringLiteral(" s, tabulador t where ss.empresa=") + N(e.empresa) +
            QStringLiteral(
                " and s.empresa=ss.empresa and t.empresa=s.empresa and "
                "ss.idStaffing=s.idStaffing  and s.idStaffing='") +
-           Entre(e.staffing) + QStringLiteral("' and s.ocupacion=t.ocupacion and s.centro='") +
-           Entre(e.centro) + QStringLiteral("' and s.idgrupo='") + Entre(e.grupo) +
-           QStringLiteral("'");
+           N(e.staffing) + QStringLiteral("' and s.ocupacion=t.ocupacion and s.centro='") +
+           T(e.centro) + QStringLiteral("' and s.idgrupo='") + N(e.grupo) + QStringLiteral("'");
 }
 
 QString SqlActividad(const QString& empresa, const QString& puesto) {
-    return QStringLiteral(" select ACTIVIDAD from TABULADOR  where empresa= ") + empresa +
-           QStringLiteral(" and ocupacion=") + puesto;
+    return QStringLiteral(" select ACTIVIDAD from TABULADOR  where empresa= ") + N(empresa) +
+           QStringLiteral(" and ocupacion=") + N(puesto);
 }
 
 QString SqlExistePuesto(Tabla tabla, const Eleccion& e, const QString& puesto) {
     return QStringLiteral(" Select ocupacion from ") + TablaDe(tabla) +
-           QStringLiteral(" where idStaffing='") + Entre(e.staffing) +
-           QStringLiteral("' and centro='") + Entre(e.centro) + QStringLiteral("' and idgrupo='") +
-           Entre(e.grupo) + QStringLiteral("' and empresa='") + Entre(e.empresa) +
-           QStringLiteral("' and ocupacion=") + puesto;
+           QStringLiteral(" where idStaffing='") + N(e.staffing) +
+           QStringLiteral("' and centro='") + T(e.centro) + QStringLiteral("' and idgrupo='") +
+           N(e.grupo) + QStringLiteral("' and empresa='") + N(e.empresa) +
+           QStringLiteral("' and ocupacion=") + N(puesto);
 }
 
 QString SqlInsertaPuesto(Tabla tabla, const Eleccion& e, const QString& puesto,
                          const QStringList& cifras) {
+    QStringList valores;
+    for (const QString& cifra : cifras)
+        valores << N(cifra);
     return QStringLiteral("Insert into ") + TablaDe(tabla) + QStringLiteral(" values (") +
-           e.empresa + QStringLiteral(",'") + Entre(e.staffing) + QStringLiteral("','") +
-           Entre(e.grupo) + QStringLiteral("','") + Entre(e.centro) + QStringLiteral("','") +
-           Entre(puesto) + QStringLiteral("',") + cifras.join(QLatin1Char(',')) +
-           QStringLiteral(")");
+           N(e.empresa) + QStringLiteral(",'") + N(e.staffing) + QStringLiteral("','") +
+           N(e.grupo) + QStringLiteral("','") + T(e.centro) + QStringLiteral("','") + N(puesto) +
+           QStringLiteral("',") + valores.join(QLatin1Char(',')) + QStringLiteral(")");
 }
 
 QString SqlActualizaPuesto(Tabla tabla, const Eleccion& e, const QString& puesto,
@@ -101,31 +108,35 @@ QString SqlActualizaPuesto(Tabla tabla, const Eleccion& e, const QString& puesto
     QStringList asignaciones;
     for (qsizetype i = 0; i < columnas.size(); ++i) {
         // The first figure carries a blank inside its quotes; the server reads it as a number.
-        const QString valor = (i == 0 ? QStringLiteral(" ") : QString()) + Entre(cifras.value(i));
+        const QString valor = (i == 0 ? QStringLiteral(" ") : QString()) + N(cifras.value(i));
         asignaciones << columnas.at(i) + QStringLiteral("='") + valor + QLatin1Char('\'');
     }
     return QStringLiteral(" Update ") + TablaDe(tabla) + QStringLiteral(" set   ") +
            asignaciones.join(QStringLiteral(", ")) + QStringLiteral(" where idstaffing='") +
-           Entre(e.staffing) + QStringLiteral("' and idgrupo='") + Entre(e.grupo) +
-           QStringLiteral("' and centro='") + Entre(e.centro) +
-           QStringLiteral("' and ocupacion='") + Entre(puesto) + QStringLiteral("' and empresa=") +
-           e.empresa;
+           N(e.staffing) + QStringLiteral("' and idgrupo='") + N(e.grupo) +
+           QStringLiteral("' and centro='") + T(e.centro) + QStringLiteral("' and ocupacion='") +
+           N(puesto) + QStringLiteral("' and empresa=") + N(e.empresa);
 }
 
 QString SqlEliminaPuesto(Tabla tabla, const Eleccion& e, const QString& puesto) {
     return QStringLiteral(" delete from ") + TablaBorrado(tabla) +
-           QStringLiteral("  where idstaffing=") + e.staffing + QStringLiteral(" and centro= '") +
-           Entre(e.centro) + QStringLiteral("' and ocupacion= ") + puesto +
-           QStringLiteral(" and empresa= ") + e.empresa + QStringLiteral(" and idgrupo=") + e.grupo;
+           QStringLiteral("  where idstaffing=") + N(e.staffing) +
+           QStringLiteral(" and centro= '") + T(e.centro) + QStringLiteral("' and ocupacion= ") +
+           N(puesto) + QStringLiteral(" and empresa= ") + N(e.empresa) +
+           QStringLiteral(" and idgrupo=") + N(e.grupo);
 }
 
 QString SqlCambiaPuesto(Tabla tabla, const Eleccion& a, const Eleccion& de, const QString& puesto) {
     return QStringLiteral(" Update ") + TablaDe(tabla) + QStringLiteral(" set  idstaffing=") +
-           a.staffing + QStringLiteral(", idgrupo=") + a.grupo + QStringLiteral(", centro='") +
-           Entre(a.centro) + QStringLiteral("' where empresa=") + de.empresa +
-           QStringLiteral(" and idstaffing= ") + de.staffing + QStringLiteral(" and idgrupo=") +
-           de.grupo + QStringLiteral(" and centro='") + Entre(de.centro) +
-           QStringLiteral("' and ocupacion=") + puesto;
+           N(a.staffing) + QStringLiteral(", idgrupo=") + N(a.grupo) +
+           QStringLiteral(", centro='") + T(a.centro) + QStringLiteral("' where empresa=") +
+           N(de.empresa) + QStringLiteral(" and idstaffing= ") + N(de.staffing) +
+           QStringLiteral(" and idgrupo=") + N(de.grupo) + QStringLiteral(" and centro='") +
+           T(de.centro) + QStringLiteral("' and ocupacion=") + N(puesto);
+}
+
+QString SqlFilasAfectadas() {
+    return QStringLiteral(" select @@ROWCOUNT");
 }
 
 }  // namespace planeacion

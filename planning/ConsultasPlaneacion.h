@@ -5,9 +5,10 @@
 // position, and the transfer of an entry.
 //
 // Keys reach these functions as the program holds them: the company key as formatted
-// (leading blanks), plan and group keys and position codes as digits. A cost-centre code
-// comes from the payroll and may hold a quote; where a template puts it between quotes, the
-// quote is doubled (Entre), so the code stays data.
+// (leading blanks), plan and group keys, position codes and figures as digits. Each is checked
+// here to be a whole number (SqlWholeNumber: anything else throws ado::Error before a statement
+// exists); a cost-centre code comes from the payroll and may hold a quote, so it goes between
+// the template's quotes through SqlInsideQuotes and stays data.
 
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,10 @@ struct Eleccion {
     QString staffing;
     QString centro;
     QString grupo;
+
+    // Plan, centre and group all chosen.
+    bool Completa() const { return !staffing.isEmpty() && !centro.isEmpty() && !grupo.isEmpty(); }
+    friend bool operator==(const Eleccion&, const Eleccion&) = default;
 };
 
 // Position code, name, then the figures, of every entry of the choice.
@@ -46,8 +51,7 @@ QString SqlActualizaPuesto(Tabla tabla, const Eleccion& e, const QString& puesto
 QString SqlEliminaPuesto(Tabla tabla, const Eleccion& e, const QString& puesto);
 // Moves the entry `puesto` of choice `de` to choice `a` (same company).
 QString SqlCambiaPuesto(Tabla tabla, const Eleccion& a, const Eleccion& de, const QString& puesto);
-
-// A text that goes between the quotes of a template: every quote doubled.
-QString Entre(const QString& texto);
+// Run in the same batch right after a change: how many rows it touched.
+QString SqlFilasAfectadas();
 
 }  // namespace planeacion

@@ -168,8 +168,20 @@ void SelectoresPlaneacion::CargaGrupos() {
     carga(cmbGrupo, planeacion::SqlGrupos(Empresa), true);
 }
 
-void SelectoresPlaneacion::cambia(TComboBox* lista, TEdit* clave, TEdit* nombre) {
+void SelectoresPlaneacion::cambia(TComboBox* lista, TEdit* clave, TEdit* nombre, QString& valor,
+                                  int& indice) {
+    if (m_revirtiendo)
+        return;
+    if (!AceptaCambio()) {
+        // Back to the item accepted before; the list announces it, and that is ignored here.
+        m_revirtiendo = true;
+        lista->setCurrentIndex(indice);
+        m_revirtiendo = false;
+        return;
+    }
+    indice = lista->currentIndex();
     const PartesItem partes = PartesElegidas(lista);
+    valor = partes.clave;
     clave->Value(partes.clave);
     // The name box shows the name as it follows the hyphen, its leading blank included
     // (Value would keep it too, but drops trailing blanks: the text is set as it stands).
@@ -178,20 +190,23 @@ void SelectoresPlaneacion::cambia(TComboBox* lista, TEdit* clave, TEdit* nombre)
 }
 
 void SelectoresPlaneacion::cmbStaffingChange(TControl*, int, int) {
-    cambia(cmbStaffing, txtidStaffing, txtNombreStaffing);
+    cambia(cmbStaffing, txtidStaffing, txtNombreStaffing, m_staffing, m_iStaffing);
 }
 
 void SelectoresPlaneacion::cmbCentroCostosChange(TControl*, int, int) {
-    cambia(cmbCentroCostos, txtidCC, txtNombreCC);
+    cambia(cmbCentroCostos, txtidCC, txtNombreCC, m_centro, m_iCentro);
 }
 
 void SelectoresPlaneacion::cmbGrupoChange(TControl*, int, int) {
-    cambia(cmbGrupo, txtidGRupo, txtNombreGrupo);
+    cambia(cmbGrupo, txtidGRupo, txtNombreGrupo, m_grupo, m_iGrupo);
+}
+
+planeacion::Eleccion SelectoresPlaneacion::EleccionActual() const {
+    return {Empresa, m_staffing, m_centro, m_grupo};
 }
 
 bool SelectoresPlaneacion::SeleccionCompleta() const {
-    return !txtidStaffing->Value().isEmpty() && !txtidGRupo->Value().isEmpty() &&
-           !txtidCC->Value().isEmpty();
+    return EleccionActual().Completa();
 }
 
 void SelectoresPlaneacion::Preselecciona(const QString& staffing, const QString& cc,
@@ -207,7 +222,7 @@ void SelectoresPlaneacion::Preselecciona(const QString& staffing, const QString&
 }
 
 void SelectoresPlaneacion::casilla(const TCheckBox* chk, TGroupBox* marco, TEdit* clave,
-                                   TEdit* nombre) {
+                                   TEdit* nombre, QString& valor) {
     const bool marcada = chk->lChecked();
     marco->lEnabled(marcada);
     clave->lEnabled(!marcada);
@@ -215,17 +230,18 @@ void SelectoresPlaneacion::casilla(const TCheckBox* chk, TGroupBox* marco, TEdit
     if (!marcada) {
         clave->Value(QString());
         nombre->Value(QString());
+        valor.clear();
     }
 }
 
 void SelectoresPlaneacion::chkStaffingChange(TControl*) {
-    casilla(chkStaffing, oGroupBox4, txtidStaffing, txtNombreStaffing);
+    casilla(chkStaffing, oGroupBox4, txtidStaffing, txtNombreStaffing, m_staffing);
 }
 
 void SelectoresPlaneacion::chkCCCChange(TControl*) {
-    casilla(chkCC, oGroupBox1, txtidCC, txtNombreCC);
+    casilla(chkCC, oGroupBox1, txtidCC, txtNombreCC, m_centro);
 }
 
 void SelectoresPlaneacion::chkGrupoChange(TControl*) {
-    casilla(chkGrupo, oGroupBox5, txtidGRupo, txtNombreGrupo);
+    casilla(chkGrupo, oGroupBox5, txtidGRupo, txtNombreGrupo, m_grupo);
 }

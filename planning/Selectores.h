@@ -13,6 +13,7 @@
 // holds a hyphen ("ADM-01") still gives its whole code, never a part that names another
 // centre or none.
 
+#include "planning/ConsultasPlaneacion.h"
 #include "ui/Controls.h"
 
 #include <QPoint>
@@ -96,7 +97,10 @@ class SelectoresPlaneacion {
     void chkCCCChange(TControl* sender = nullptr);
     void chkGrupoChange(TControl* sender = nullptr);
 
-    // True when the three key boxes hold a key.
+    // The choice the lists show, as a value: the company and the three keys taken when an
+    // item was chosen (the key boxes show the same keys; nothing reads them back).
+    planeacion::Eleccion EleccionActual() const;
+    // True when plan, centre and group are all chosen.
     bool SeleccionCompleta() const;
 
   protected:
@@ -131,6 +135,9 @@ class SelectoresPlaneacion {
     // ignored): the plan text as given, the other two trimmed. Raises no change event.
     void Preselecciona(const QString& staffing, const QString& cc, const QString& grupo);
 
+    // Asked before a change of any of the three lists takes effect; on false the list goes
+    // back to the item it showed and nothing else changes. Accepts by default.
+    virtual bool AceptaCambio() { return true; }
     // What follows a change of any of the three lists; nothing by default.
     virtual void SeleccionCambiada() {}
 
@@ -147,6 +154,12 @@ class SelectoresPlaneacion {
                                  const QString& nombreLista);
     void creaMarcos(QWidget* parent, Estilo estilo, QPoint plan, QPoint centro, QPoint grupo);
     void carga(TComboBox* lista, const QString& sql, bool claveNumerica);
-    void cambia(TComboBox* lista, TEdit* clave, TEdit* nombre);
-    static void casilla(const TCheckBox* chk, TGroupBox* marco, TEdit* clave, TEdit* nombre);
+    void cambia(TComboBox* lista, TEdit* clave, TEdit* nombre, QString& valor, int& indice);
+    static void casilla(const TCheckBox* chk, TGroupBox* marco, TEdit* clave, TEdit* nombre,
+                        QString& valor);
+
+    // The keys of the choice and the item each list showed when it was last accepted.
+    QString m_staffing, m_centro, m_grupo;
+    int m_iStaffing = -1, m_iCentro = -1, m_iGrupo = -1;
+    bool m_revirtiendo = false;
 };

@@ -16,11 +16,15 @@ void TCambio::CreateForm() {
                    {kMargen, kMargen + 2 * kPaso});
 
     const int topBotones = kMargen + 3 * kPaso;
-    btnGuardar = TBtnBmp::Make(this, {SelectoresPlaneacion::kAnchoMarco + kMargen - 212, topBotones, 104, 34}, QStringLiteral("Guardar"), QStringLiteral("graficas22"),
-                              Bind(this, &TCambio::btnGuardarClick));
+    btnGuardar = TBtnBmp::Make(
+        this, {SelectoresPlaneacion::kAnchoMarco + kMargen - 212, topBotones, 104, 34},
+        QStringLiteral("Guardar"), QStringLiteral("graficas22"),
+        Bind(this, &TCambio::btnGuardarClick));
 
-    btnSalir = TBtnBmp::Make(this, {SelectoresPlaneacion::kAnchoMarco + kMargen - 104, topBotones, 104, 34}, QStringLiteral("Salir"), QStringLiteral("puertasalida"),
-                              Bind(this, &TCambio::btnSalirClick));
+    btnSalir = TBtnBmp::Make(
+        this, {SelectoresPlaneacion::kAnchoMarco + kMargen - 104, topBotones, 104, 34},
+        QStringLiteral("Salir"), QStringLiteral("puertasalida"),
+        Bind(this, &TCambio::btnSalirClick));
 
     Center();
     OnInitialize = Bind(this, &TCambio::FormInitialize);
@@ -51,15 +55,16 @@ void TCambio::btnGuardarClick(TControl*) {
     // Without a target in each of the three lists (or without an entry) there is no move.
     if (cmbStaffing->cText().isEmpty() || cmbCentroCostos->cText().isEmpty() ||
         cmbGrupo->cText().isEmpty() || !SeleccionCompleta() || puesto.trimmed().isEmpty()) {
-        MsgInfo(
-            QStringLiteral("Debe indicar un staffing, centro de costos y grupo para el puesto."));
+        MsgInfo(planeacion::mensajes::kFaltaEleccion);
         return;
     }
-    const planeacion::Eleccion destino{Empresa, txtidStaffing->Value(), txtidCC->Value(),
-                                       txtidGRupo->Value()};
-    CNX->Ejecuta(planeacion::SqlCambiaPuesto(tabla, destino, m_origen, puesto));
-    MsgInfo(QStringLiteral("Datos Guardados"));
-    Close();
+    const planeacion::Resultado r =
+        planeacion::Planeacion(CNX->Conexion(), tabla).Mueve(m_origen, EleccionActual(), puesto);
+    MsgInfo(r.mensaje);
+    // Refused (the target holds the position, or is where the entry is): the planner may
+    // choose another target or leave.
+    if (r)
+        Close();
 }
 
 void TCambio::btnSalirClick(TControl*) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "planning/ConsultasPlaneacion.h"
+#include "planning/Planeacion.h"
 #include "planning/Selectores.h"
 #include "ui/Controls.h"
 #include "ui/TForm.h"

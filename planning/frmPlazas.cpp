@@ -7,10 +7,9 @@
 #include "security/CLSUSUARIO.h"
 #include "ui/Msg.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QRegularExpression>
-#include <QStyle>
+#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -38,15 +37,7 @@ constexpr int kAnchoClave = 56;
 
 const QString kSistema = QStringLiteral("ST");
 const QString kFuncion = QStringLiteral("C");
-const QString kFaltaEleccion =
-    QStringLiteral("Debe indicar un staffing, centro de costos y grupo para el puesto.");
-const QString kNoExiste = QStringLiteral("El puesto no existe");
-
-// Digits, perhaps with blanks around: a position code or a figure that may go into SQL.
-bool SoloDigitos(const QString& texto) {
-    static const QRegularExpression kDigitos(QStringLiteral("^\\s*\\d+\\s*$"));
-    return kDigitos.match(texto).hasMatch();
-}
+const QString kEligeFila = QStringLiteral("Seleccione en la lista el puesto que desea eliminar.");
 
 // Blanks and percent signs so that each sign stands centred over one of `centros` (pixels from
 // the left edge of the text, in the label's font).
@@ -88,7 +79,8 @@ TLabel* Rotulo(QWidget* parent, const QRect& r, const QString& texto) {
 
 }  // namespace
 
-TPlazas::TPlazas(TForm* parent, const FamiliaCifras& familia) : TForm(parent), m_familia(familia) {}
+TPlazas::TPlazas(TForm* parent, const FamiliaCifras& familia)
+    : TForm(parent), m_familia(familia), m_edicion(static_cast<int>(familia.cajas.size())) {}
 
 void TPlazas::CreateForm() {
     TForm::CreateForm();
@@ -98,8 +90,7 @@ void TPlazas::CreateForm() {
     nBorderStyle = 1;
     lModal = true;
     nFormType = 2;
-    lParentIcon = false;
-    SetIcon(QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton));
+    lParentIcon = true;  // the program's icon
     SetClientSize(kAncho, kAlto);
 
     const int filas = nCifras() <= kMaxPorFila ? 1 : 2;
@@ -173,8 +164,12 @@ void TPlazas::creaPanel() {
         auto* caja = TEdit::New(panel);
         caja->widget()->setObjectName(m_familia.cajas.at(i));
         caja->SetBounds(x, y + 16, kAnchoCaja, 22);
+        // Up to five digits typed (0 to 99,999 places); no length limit, so a wider figure
+        // stored by another program shows whole (and is refused until corrected).
         caja->lNumeric(true);
-        caja->nMaxLength(10);  // an int column: no stored figure is ever cut short
+        static const QRegularExpression kPlazas(
+            QStringLiteral(" *[0-9]{0,%1}").arg(planeacion::kDigitosPlazas));
+        caja->setValidator(new QRegularExpressionValidator(kPlazas, caja));
         caja->nAlignment(2);
         caja->lAutoSelect(true);
         caja->Value(QStringLiteral("0"));
@@ -227,6 +222,7 @@ void TPlazas::creaRejilla() {
     arrayStaffing->lAutoOrder(true);
     arrayStaffing->OnChange = Bind(this, &TPlazas::arrayStaffingChange);
     arrayStaffing->OnDblClick = Bind(this, &TPlazas::arrayStaffingDblClick);
+    arrayStaffing->OnClick = Bind(this, &TPlazas::arrayStaffingClick);
     arrayStaffing->Create();
 
     if (!m_familia.filaPorcentajes)
@@ -267,6 +263,8 @@ void TPlazas::FormInitialize(TForm*) {
     CargaStaffing();
     CargaDepartamento();
     CargaGrupos();
+    m_edicion.Vacia();
+    muestraEdicion();
 }
 
 void TPlazas::Permisos() {
@@ -275,97 +273,108 @@ void TPlazas::Permisos() {
     btnEliminar->lEnabled(objUsuario->TienePermiso(kSistema, kFuncion, QStringLiteral("C3")));
 }
 
+planeacion::Planeacion TPlazas::nucleo() const {
+    return planeacion::Planeacion(CNX->Conexion(), m_familia.tabla);
+}
+
+bool TPlazas::AceptaCambio() {
+    // The panel's entry belongs to the choice it was started under: leaving that choice
+    // drops it, so typing not saved is not dropped unasked.
+    if (!m_edicion.TieneCambios(txtidPuesto->Value(), textosCifras()))
+        return true;
+    return MsgNoYes(planeacion::mensajes::kCambiosSinGuardar);
+}
+
 void TPlazas::SeleccionCambiada() {
+    m_edicion.Vacia();
+    muestraEdicion();
     if (SeleccionCompleta())
         CargaPuestos();
 }
 
-planeacion::Eleccion TPlazas::eleccion() const {
-    return {Empresa, txtidStaffing->Value(), txtidCC->Value(), txtidGRupo->Value()};
-}
-
 QStringList TPlazas::textosCifras() const {
-    // A box left empty without leaving it (Enter, a click elsewhere) counts as 0, as its exit
-    // would have made it; a figure loaded from the table is a whole number and stays as read.
-    static const QRegularExpression kEntero(QStringLiteral("^-?\\d+$"));
     QStringList textos;
-    for (int i = 0; i < nCifras(); ++i) {
-        const QString t = cifras.at(static_cast<std::size_t>(i))->Value().trimmed();
-        textos << (kEntero.match(t).hasMatch() ? t : QStringLiteral("0"));
-    }
+    for (int i = 0; i < nCifras(); ++i)
+        textos << cifras.at(static_cast<std::size_t>(i))->Value();
     return textos;
 }
 
+void TPlazas::muestraEdicion(const QString& nombre) {
+    using Estado = planeacion::EdicionPuesto::Estado;
+    const Estado estado = m_edicion.estado();
+    grpDatos->lEnabled(estado != Estado::Vacia);
+    // The code of a loaded entry is its key: a new position starts with "Agregar".
+    txtidPuesto->setReadOnly(estado == Estado::Cargada);
+    btnBusPuesto->lEnabled(estado != Estado::Cargada);
+    txtId->Value(m_edicion.clave());
+    txtidPuesto->Value(m_edicion.puestoInicial());
+    txtNombrePuesto->Value(nombre);
+    const QStringList& valores = m_edicion.cifrasIniciales();
+    for (int i = 0; i < nCifras(); ++i)
+        cifras.at(static_cast<std::size_t>(i))->Value(valores.value(i, QStringLiteral("0")));
+}
+
 void TPlazas::CargaPuestos() {
-    ado::Recordset rs;
-    rs.Open(planeacion::SqlPuestos(m_familia.tabla, eleccion()), CNX->Conexion());
-    if (rs.Eof()) {
+    const planeacion::Eleccion eleccion = EleccionActual();
+    const QList<planeacion::Entrada> entradas = nucleo().Entradas(eleccion);
+    m_eleccionRejilla = eleccion;
+    TArrayBrowse::Rows filas;
+    bool sigue = false;  // the loaded entry is still one of the rows
+    for (const planeacion::Entrada& x : entradas) {
+        filas << (TArrayBrowse::Row{x.puesto, x.nombre} + x.cifras);
+        sigue = sigue || x.puesto == m_edicion.clave();
+    }
+    if (m_edicion.estado() == planeacion::EdicionPuesto::Estado::Cargada && !sigue) {
+        m_edicion.Vacia();
+        muestraEdicion();
+    }
+    if (filas.isEmpty()) {
         MsgInfo(QStringLiteral("No se han registrado puestos"));
         arrayStaffing->SetArray({});
         return;
     }
-    const int columnas = 2 + nCifras();
-    TArrayBrowse::Rows filas;
-    for (; !rs.Eof(); rs.MoveNext()) {
-        TArrayBrowse::Row fila;
-        fila.reserve(columnas);
-        for (int i = 0; i < columnas; ++i)
-            fila << rs.Fields(i).Value.trimmed();
-        filas << std::move(fila);
-    }
-    rs.Close();
     arrayStaffing->SetArray(filas);
     arrayStaffing->Refresh();
 }
 
 void TPlazas::arrayStaffingChange(TControl*) {
-    if (arrayStaffing->nLen() == 0) {
-        grpDatos->lEnabled(false);
+    if (arrayStaffing->nLen() == 0 || arrayStaffing->Bookmark() == 0) {
+        m_edicion.Vacia();
+        muestraEdicion();
         return;
     }
-    grpDatos->lEnabled(true);
-    txtId->Value(arrayStaffing->GetValue(1));
-    txtidPuesto->Value(arrayStaffing->GetValue(1));
-    txtNombrePuesto->Value(arrayStaffing->GetValue(2));
+    planeacion::Entrada x{arrayStaffing->GetValue(1), arrayStaffing->GetValue(2), {}};
     for (int i = 0; i < nCifras(); ++i)
-        cifras.at(static_cast<std::size_t>(i))->Value(arrayStaffing->GetValue(3 + i));
+        x.cifras << arrayStaffing->GetValue(3 + i);
+    m_edicion.Carga(m_eleccionRejilla, x);
+    muestraEdicion(x.nombre);
+}
+
+void TPlazas::arrayStaffingClick(TControl*) {
+    const bool mostrada = m_edicion.estado() == planeacion::EdicionPuesto::Estado::Cargada &&
+                          m_edicion.clave() == arrayStaffing->GetValue(1) &&
+                          m_edicion.eleccion() == m_eleccionRejilla;
+    if (!mostrada && arrayStaffing->Bookmark() > 0)
+        arrayStaffingChange(arrayStaffing);
 }
 
 void TPlazas::btnNuevoClick(TControl*) {
-    grpDatos->lEnabled(true);
-    txtId->Value(QString());
-    txtidPuesto->Value(QString());
-    txtNombrePuesto->Value(QString());
-    for (int i = 0; i < nCifras(); ++i)
-        cifras.at(static_cast<std::size_t>(i))->Value(QStringLiteral("0"));
+    m_edicion.Nueva(EleccionActual());
+    muestraEdicion();
     if (isVisible())
         txtidPuesto->SetFocus();
-}
-
-bool TPlazas::buscaPuesto(QString* nombre) {
-    const QString codigo = txtidPuesto->Value();
-    if (!SoloDigitos(codigo))
-        return false;
-    ado::Recordset rs;
-    rs.Open(planeacion::SqlActividad(Empresa, codigo), CNX->Conexion());
-    if (rs.Eof())
-        return false;
-    if (nombre)
-        *nombre = rs.Fields(0).Value.toText();
-    rs.Close();
-    return true;
 }
 
 void TPlazas::txtidPuestoExit(TControl*, TControl*) {
     txtNombrePuesto->Value(QString());
     if (txtidPuesto->Value().trimmed().isEmpty())
         return;
-    QString nombre;
-    if (buscaPuesto(&nombre)) {
-        txtNombrePuesto->Value(nombre);
+    if (const auto nombre = nucleo().NombrePuesto(Empresa, txtidPuesto->Value())) {
+        txtNombrePuesto->Value(*nombre);
     } else {
-        MsgInfo(kNoExiste);
-        txtidPuesto->Value(QString());
+        MsgInfo(planeacion::mensajes::kNoExiste);
+        if (!txtidPuesto->isReadOnly())
+            txtidPuesto->Value(QString());
     }
     Permisos();
 }
@@ -377,39 +386,22 @@ void TPlazas::CifraExit(TControl* sender, TControl*) {
 }
 
 bool TPlazas::existePuesto() {
-    ado::Recordset rs;
-    rs.Open(planeacion::SqlExistePuesto(m_familia.tabla, eleccion(), txtidPuesto->Value()),
-            CNX->Conexion());
-    const bool existe = !rs.Eof();
-    rs.Close();
-    return existe;
+    return nucleo().Existe(EleccionActual(), txtidPuesto->Value());
 }
 
 void TPlazas::btnGuardarClick(TControl*) {
-    // Only a position of the tabulator is stored: the grid, which joins the tabulator, could
-    // never show any other.
-    if (!buscaPuesto(nullptr)) {
-        MsgInfo(kNoExiste);
-        txtidPuesto->Value(QString());
-        return;
-    }
-    const bool nuevo = txtId->Value().isEmpty();
-    if (nuevo && existePuesto()) {
-        MsgInfo(QStringLiteral("El puesto ya ha sido agregado para ese centro de costos."));
-        return;
-    }
-    if (cmbStaffing->cText().isEmpty() || cmbCentroCostos->cText().isEmpty() ||
-        cmbGrupo->cText().isEmpty()) {
-        MsgInfo(kFaltaEleccion);
-        return;
-    }
+    const bool nuevo = m_edicion.nueva();
     const int fila = arrayStaffing->Bookmark();
-    const QString puesto = txtidPuesto->Value();
-    CNX->Ejecuta(
-        nuevo
-            ? planeacion::SqlInsertaPuesto(m_familia.tabla, eleccion(), puesto, textosCifras())
-            : planeacion::SqlActualizaPuesto(m_familia.tabla, eleccion(), puesto, textosCifras()));
-    MsgInfo(QStringLiteral("Datos guardados"));
+    const planeacion::Resultado r =
+        m_edicion.Guarda(nucleo(), EleccionActual(), txtidPuesto->Value(), textosCifras());
+    if (!r) {
+        MsgInfo(r.mensaje);
+        // A code that names no position of the tabulator is not kept.
+        if (nuevo && r.mensaje == planeacion::mensajes::kNoExiste)
+            txtidPuesto->Value(QString());
+        return;
+    }
+    MsgInfo(r.mensaje);
     CargaPuestos();
     arrayStaffing->GoTo(fila);
     if (m_familia.nuevoTrasGuardar)
@@ -417,23 +409,25 @@ void TPlazas::btnGuardarClick(TControl*) {
 }
 
 void TPlazas::btnEliminarClick(TControl*) {
-    if (!SeleccionCompleta()) {
-        MsgInfo(kFaltaEleccion);
+    // The row the planner sees selected, of the choice the grid was loaded under.
+    if (arrayStaffing->Bookmark() == 0) {
+        MsgInfo(kEligeFila);
         return;
     }
-    if (!SoloDigitos(txtidPuesto->Value())) {
-        MsgInfo(kNoExiste);
-        return;
-    }
+    const QString puesto = arrayStaffing->GetValue(1);
     if (!MsgNoYes(QStringLiteral("¿Seguro que desea eliminar el Puesto ") +
-                  txtNombrePuesto->Value() + QStringLiteral("?")))
+                  arrayStaffing->GetValue(2) + QStringLiteral("?")))
         return;
-    CNX->Ejecuta(planeacion::SqlEliminaPuesto(m_familia.tabla, eleccion(), txtidPuesto->Value()));
+    const planeacion::Resultado r = m_edicion.Elimina(nucleo(), m_eleccionRejilla, puesto);
+    if (r)
+        muestraEdicion();  // empty: nothing left to save
     CargaPuestos();
-    MsgInfo(QStringLiteral("Puesto Eliminado"));
+    MsgInfo(r.mensaje);
 }
 
 void TPlazas::btnBusPuestoClick(TControl*) {
+    if (txtidPuesto->isReadOnly())
+        return;
     const auto busqueda = TForm::NewModal<TCatTabulador>(this, [this](TCatTabulador& f) {
         f.CNX = CNX;
         f.Empresa = Empresa;

@@ -5,8 +5,14 @@
 // its figures. The percentage form (TPuestos) and the month form (TMes) differ only in their
 // family of figures (twenty occupancy levels or twelve months), the table the entries live
 // in, and whether the panel is emptied after a save.
+//
+// The form is an adapter over the planning core: the entries and their writes are
+// planeacion::Planeacion's, the state of the panel is planeacion::EdicionPuesto's (which
+// entry, under which choice, new or loaded, changed or not). The form shows that state, reads
+// the boxes into it and shows the core's answer.
 
-#include "planning/ConsultasPlaneacion.h"
+#include "planning/EdicionPuesto.h"
+#include "planning/Planeacion.h"
 #include "planning/Selectores.h"
 #include "ui/Controls.h"
 #include "ui/TForm.h"
@@ -77,6 +83,10 @@ class TPlazas : public TForm, public SelectoresPlaneacion {
     void arrayStaffingChange(TControl* sender = nullptr);
     void arrayStaffingDblClick(TControl* sender = nullptr, int keyState = 0, int column = 0,
                                int row = 0);
+    // A click on the row the grid highlights loads it when the panel shows something else.
+    void arrayStaffingClick(TControl* sender = nullptr);
+
+    const planeacion::EdicionPuesto& Edicion() const { return m_edicion; }
 
     // Leaving a figure box: an empty box becomes 0. One rule under the name of each box's
     // position in the family (the month form's boxes use the first twelve).
@@ -105,17 +115,20 @@ class TPlazas : public TForm, public SelectoresPlaneacion {
   protected:
     TPlazas(TForm* parent, const FamiliaCifras& familia);
     void CreateForm() override;
+    bool AceptaCambio() override;
     void SeleccionCambiada() override;
 
   private:
     void creaPanel();
     void creaRejilla();
     void creaPie();
-    planeacion::Eleccion eleccion() const;
+    planeacion::Planeacion nucleo() const;
     QStringList textosCifras() const;
-    // The code box holds a position of the company's tabulator; gives its name, or nothing.
-    bool buscaPuesto(QString* nombre);
+    // Shows the state of the edit in the panel.
+    void muestraEdicion(const QString& nombre = {});
 
     const FamiliaCifras& m_familia;
-    int m_ahorro = 0;  // height the edit block leaves to the grid
+    planeacion::EdicionPuesto m_edicion;
+    planeacion::Eleccion m_eleccionRejilla;  // the choice whose entries the grid holds
+    int m_ahorro = 0;                        // height the edit block leaves to the grid
 };

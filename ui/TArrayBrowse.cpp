@@ -97,8 +97,12 @@ TArrayBrowse::TArrayBrowse(QWidget* parent)
             [this] { m_header->placeEditors(); });
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { cellDoubleClicked(index); });
-    connect(this, &QAbstractItemView::clicked, this,
-            [this] { ui::Fire(OnClick, static_cast<TControl*>(this)); });
+    connect(this, &QAbstractItemView::clicked, this, [this] {
+        // The row highlighted by SetArray was never announced: a click on it is its choice.
+        if (m_unannounced)
+            notifyChange(true);
+        ui::Fire(OnClick, static_cast<TControl*>(this));
+    });
 }
 
 TArrayBrowse::~TArrayBrowse() = default;
@@ -165,6 +169,7 @@ void TArrayBrowse::SetArray(const Rows& rows, const QStringList& headers, bool a
     selectSource(rows.isEmpty() ? -1 : 0);
     scrollToTop();
     m_lastBookmark = Bookmark();
+    m_unannounced = m_lastBookmark > 0;
     m_silent = false;
     viewport()->update();
 }
@@ -326,6 +331,7 @@ void TArrayBrowse::notifyChange(bool always) {
     m_lastBookmark = now;
     if (now == 0 || (!always && !changed))
         return;
+    m_unannounced = false;
     ui::Fire(OnChange, static_cast<TControl*>(this));
 }
 

@@ -61,7 +61,8 @@ class TArrayBrowse : public QTableView, public TControl {
     QWidget* widget() const override;
     ~TArrayBrowse() override;
 
-    // Replaces the rows and moves the selection to the first row, raising no OnChange. The
+    // Replaces the rows and moves the selection to the first row, raising no OnChange (a
+    // click on that highlighted row, or a move, raises it later). The
     // filter texts and the ordering by header are cleared, so the rows show as loaded.
     // Column n takes the n-th header when headers are given. `autoColumns`: a browse
     // without predefined columns builds one per element of the first row and orders by
@@ -132,6 +133,7 @@ class TArrayBrowse : public QTableView, public TControl {
     bool m_autoOrder = false;
     bool m_silent = false;
     int m_lastBookmark = 0;
+    bool m_unannounced = false;  // the selected row came from SetArray, without OnChange
     int m_orderColumn = -1;
     Qt::SortOrder m_order = Qt::AscendingOrder;
 };

@@ -1,5 +1,5 @@
 // The transfer dialog on its own: preselection from the opener's texts, the refusals, the
-// move and the database's refusal of a target that already holds the position.
+// move and the refusal of a target that already holds the position.
 #include "planning/frmCambio.h"
 #include "tests/planning/PlaneacionPrueba.h"
 #include "ui/TestSeam.h"
@@ -66,12 +66,12 @@ TEST_F(CambioTest, GuardarMovesTheEntryOrRefusesWithoutChangingAnything) {
     EXPECT_EQ(msgs.texts(),
               QStringList{"Debe indicar un staffing, centro de costos y grupo para el puesto."});
 
-    // The same choice again rewrites the entry with its own keys.
+    // The same choice again moves nothing, says so, and leaves the dialog open.
     msgs.clear();
     f = Cambio("1 - Base", "ADM01 - Administración", "1 - Operación");
     f->btnGuardar->Click();
-    EXPECT_TRUE(f->IsClosed());
-    EXPECT_EQ(msgs.texts(), QStringList{"Datos Guardados"});
+    EXPECT_FALSE(f->IsClosed());
+    EXPECT_EQ(msgs.texts(), QStringList{planeacion::mensajes::kMismoDestino});
     EXPECT_EQ(Porcentajes(), (QStringList{"1 1 ADM01 101 1", "1 2 ADM01 101 2"}));
 
     // Salir changes nothing.
@@ -80,15 +80,14 @@ TEST_F(CambioTest, GuardarMovesTheEntryOrRefusesWithoutChangingAnything) {
     f->btnSalir->Click();
     EXPECT_EQ(Porcentajes(), (QStringList{"1 1 ADM01 101 1", "1 2 ADM01 101 2"}));
 
-    // A target that already holds the position: the database refuses, the error reaches the
-    // error window, no success is claimed and both entries stay.
+    // A target that already holds the position: refused in Spanish before any statement, no
+    // success claimed, both entries stay, and another target can still be chosen.
     msgs.clear();
     f = Cambio("1 - Base", "ADM01 - Administración", "1 - Operación");
     Elige(f->cmbGrupo, "2 -");
     f->btnGuardar->Click();
-    EXPECT_EQ(errores.size(), 1u);
-    errores.clear();
-    EXPECT_TRUE(msgs.texts().isEmpty());
+    EXPECT_EQ(msgs.texts(), QStringList{"El puesto ya existe en el destino; no se movió."});
+    EXPECT_FALSE(f->IsClosed());
     EXPECT_EQ(Porcentajes(), (QStringList{"1 1 ADM01 101 1", "1 2 ADM01 101 2"}));
 
     // Another centre: moved with its figures.

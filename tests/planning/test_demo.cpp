@@ -8,13 +8,17 @@
 #include "catalogs/BusTabulador.h"
 #include "catalogs/frmTipoStaff.h"
 #include "planning/frmCambio.h"
+#include "planning/frmMes.h"
 #include "planning/frmPlazas.h"
+#include "planning/frmPuestos.h"
 #include "tests/planning/PlaneacionPrueba.h"
 #include "ui/Application.h"
 #include "ui/TestSeam.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMouseEvent>
 
 using namespace plan;
 
@@ -140,4 +144,112 @@ TEST_F(DemoPlaneacionTest, PlannerWorksByPercentageAndByMonthFromTheMainWindow) 
     EXPECT_GT(Cuenta(meses), 0);
     EXPECT_FALSE(msgs.unexpectedQuestion());
     EXPECT_EQ(msgs.count(ui::MsgKind::Info), 2 * 4);  // three saves and one deletion per form
+}
+
+namespace {
+
+// A planning form opened as the chooser opens it, for the administrator of the demo, once the
+// company chooser has given the administrator the planning profile.
+template <class F>
+std::unique_ptr<F> AbreDemo() {
+    auto* empresa = TForm::New<TEmpresa>();
+    empresa->Show();
+    empresa->btnAceptar->Click();
+    auto usuario = std::make_shared<clsUsuario>();
+    usuario->SetUsuario(QStringLiteral("Administrador"));
+    usuario->CNX = std::make_shared<clsConexion>();
+    return TForm::NewModal<F>(nullptr, [&](F& f) {
+        f.CNX = usuario->CNX;
+        f.Empresa = kEmpresa;
+        f.NombreEmpresa = QStringLiteral("Hotel");
+        f.objUsuario = usuario;
+    });
+}
+
+// A left click on the cell of row `fila` (1-based) as the planner makes it.
+void Clic(TArrayBrowse* grid, int fila) {
+    const QPoint at = grid->visualRect(grid->model()->index(fila - 1, 1)).center();
+    for (const QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(t, at, grid->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(grid->viewport(), &e);
+    }
+}
+
+}  // namespace
+
+// The reproductions of misfiled edits, replayed on the demo through the real forms.
+TEST_F(DemoPlaneacionTest, AnEditStaysWithItsChoiceAndNothingIsClaimedThatWasNotWritten) {
+    namespace m = planeacion::mensajes;
+    const QString v50 =
+        "select v50 from staff_porcentaje where centro = '1300' and ocupacion "
+        "= 133 and idgrupo = 2 and idStaffing = ";
+    const int plan1 = Cuenta(v50 + "1"), plan2 = Cuenta(v50 + "2");
+    ui::ScriptedMessages msgs;
+    auto f = AbreDemo<TPuestos>();
+    f->show();
+    EligeTodo(*f, "2 - ", "1300", "2 - ");
+    const int fila = FilaDe(f->arrayStaffing, "133");
+    ASSERT_GT(fila, 0);
+    Clic(f->arrayStaffing, fila);
+    f->txt50->Value("8");
+    Foto(*f, "planeacion_cargado");
+
+    // Another plan while the panel holds typing: asked first; No keeps list and typing.
+    msgs.clear();
+    msgs.answer(false);
+    Elige(f->cmbStaffing, "1 - ");
+    EXPECT_EQ(msgs.texts(), QStringList{m::kCambiosSinGuardar});
+    EXPECT_TRUE(f->cmbStaffing->cText().startsWith("2 - "));
+    EXPECT_EQ(f->txt50->Value(), "8");
+    // Yes: plan 1's grid, an empty panel, and "Guardar" writes nothing anywhere.
+    msgs.answer(true);
+    Elige(f->cmbStaffing, "1 - ");
+    EXPECT_FALSE(f->grpDatos->lEnabled());
+    msgs.clear();
+    f->btnGuardar->Click();
+    EXPECT_EQ(msgs.texts(), QStringList{m::kNadaQueGuardar});
+    EXPECT_EQ(Cuenta(v50 + "1"), plan1);
+    EXPECT_EQ(Cuenta(v50 + "2"), plan2);
+
+    // The first row, highlighted by the load, is loaded by a click and deleted by Eliminar.
+    const QString primero = f->arrayStaffing->GetValue(1);
+    Clic(f->arrayStaffing, 1);
+    EXPECT_EQ(f->txtidPuesto->Value(), primero);
+    msgs.clear();
+    msgs.answer(true);
+    f->btnEliminar->Click();
+    EXPECT_EQ(msgs.texts().last(), m::kEliminado);
+    EXPECT_EQ(Cuenta("select count(*) from staff_porcentaje where idStaffing = 1 and idgrupo = 2 "
+                     "and centro = '1300' and ocupacion = " +
+                     primero),
+              0);
+}
+
+TEST_F(DemoPlaneacionTest, MonthFormSavesANewEntryAndNeverClaimsAnotherCodeTypedOverIt) {
+    ui::ScriptedMessages msgs;
+    auto f = AbreDemo<TMes>();
+    EligeTodo(*f, "1 - ", "1300", "2 - ");
+    const QString cuenta =
+        "select count(*) from staff_mes where idStaffing = 1 and idgrupo = 2 and centro = '1300' "
+        "and ocupacion = ";
+    ASSERT_EQ(Cuenta(cuenta + "136"), 0);
+    f->btnNuevo->Click();
+    f->txtidPuesto->Value("135");
+    f->txtidPuestoExit();
+    f->txtEne->Value("4");
+    msgs.clear();
+    f->btnGuardar->Click();
+    EXPECT_EQ(msgs.texts(), QStringList{"Datos guardados"});
+    EXPECT_EQ(Cuenta(cuenta + "135"), 1);
+    // The panel now holds a loaded entry: its code cannot be typed over, and a code set
+    // anyway is refused with nothing stored.
+    EXPECT_TRUE(f->txtidPuesto->isReadOnly());
+    f->txtidPuesto->Value("136");
+    f->txtEne->Value("9");
+    msgs.clear();
+    f->btnGuardar->Click();
+    EXPECT_EQ(msgs.texts(), QStringList{planeacion::mensajes::kClaveCambiada});
+    EXPECT_EQ(Cuenta(cuenta + "136"), 0);
 }

@@ -130,25 +130,27 @@ TEST_F(PuestosTest, SavesThatWouldMisfileOrDuplicateAreRefused) {
     }
 }
 
-TEST_F(PuestosTest, EditingALoadedEntryUpdatesTheEntryNamedByTheCodeBox) {
+TEST_F(PuestosTest, EditingALoadedEntryUpdatesThatEntryAndItsCodeStaysItsKey) {
     Entrada("staff_porcentaje", 1, 1, kAdm, 101, Veinte(1));
     Entrada("staff_porcentaje", 1, 1, kAdm, 102, Veinte(30));
     ui::ScriptedMessages msgs;
     auto f = Abre<TPuestos>();
     EligeTodo(*f, "1 -", "ADM01", "1 -");
     f->arrayStaffing->GoTo(2);
+    EXPECT_TRUE(f->txtidPuesto->isReadOnly());
+    EXPECT_FALSE(f->btnBusPuesto->lEnabled());
     f->txt35->Value("4");
     f->btnGuardar->Click();
     EXPECT_EQ(Porcentajes(), (QStringList{"1 1 ADM01 101 1 7 20", "1 1 ADM01 102 30 4 49"}));
     EXPECT_EQ(f->arrayStaffing->Bookmark(), 2);
 
-    // The code box, not the marker, names the entry written.
+    // Another code in the box (the box refuses typing; set from code here) writes nothing.
     f->arrayStaffing->GoTo(2);
     f->txtidPuesto->Value("101");
     f->txt100->Value("0");
     f->btnGuardar->Click();
-    EXPECT_EQ(Porcentajes(), (QStringList{"1 1 ADM01 101 30 4 0", "1 1 ADM01 102 30 4 49"}));
-    EXPECT_EQ(msgs.texts(), (QStringList{"Datos guardados", "Datos guardados"}));
+    EXPECT_EQ(Porcentajes(), (QStringList{"1 1 ADM01 101 1 7 20", "1 1 ADM01 102 30 4 49"}));
+    EXPECT_EQ(msgs.texts(), (QStringList{"Datos guardados", planeacion::mensajes::kClaveCambiada}));
 }
 
 TEST_F(PuestosTest, DeletingAsksFirstAndReportsAfterReloading) {
@@ -168,8 +170,15 @@ TEST_F(PuestosTest, DeletingAsksFirstAndReportsAfterReloading) {
                                          "¿Seguro que desea eliminar el Puesto Gerente?",
                                          "No se han registrado puestos", "Puesto Eliminado"}));
     EXPECT_EQ(Porcentajes(), QStringList{"1 2 ADM01 101 2 8 21"});
-    EXPECT_EQ(f->txtId->Value(), "101") << "the panel keeps the deleted entry";
+    EXPECT_EQ(f->txtId->Value(), "") << "the panel no longer holds the deleted entry";
+    EXPECT_FALSE(f->grpDatos->lEnabled());
     EXPECT_FALSE(msgs.unexpectedQuestion());
+
+    // "Guardar" then stores nothing and says so.
+    msgs.clear();
+    f->btnGuardar->Click();
+    EXPECT_EQ(msgs.texts(), QStringList{planeacion::mensajes::kNadaQueGuardar});
+    EXPECT_EQ(Porcentajes(), QStringList{"1 2 ADM01 101 2 8 21"});
 }
 
 TEST_F(PuestosTest, PermissionsGuardTheButtonsAndTheDoubleClick) {
@@ -281,14 +290,16 @@ TEST_F(PuestosTest, MagnifierFillsCodeAndNameAndItsSalirLeavesACodeThatCannotBeS
     EXPECT_TRUE(Porcentajes().isEmpty());
 }
 
-TEST_F(PuestosTest, BoxesThatReachSqlTakeDigitsOnlyAndStoredFiguresSurviveAResave) {
+TEST_F(PuestosTest, BoxesThatReachSqlTakeDigitsOnlyAndStoredFiguresBeyondTheRuleAreNamed) {
     Entrada("staff_porcentaje", 1, 1, kAdm, 101,
             "1234567, -3, " + Veinte(1).section(',', 2));  // written by another program
     ui::ScriptedMessages msgs;
     auto f = Abre<TPuestos>();
     EligeTodo(*f, "1 -", "ADM01", "1 -");
     f->arrayStaffing->GoTo(1);
-    for (TEdit* caja : {f->txtidPuesto, f->txt50}) {
+    EXPECT_EQ(f->txt5->Value(), "1234567") << "a stored figure shows whole";
+    const auto tecleaHostiles = [](TEdit* caja, int cabe) {
+        SCOPED_TRACE(caja->objectName().toStdString());
         const QString antes = caja->Value();
         for (const QString& hostil :
              {QStringLiteral("1' or '1'='1"), QStringLiteral("1\n2"), QStringLiteral("2\u00002"),
@@ -297,13 +308,23 @@ TEST_F(PuestosTest, BoxesThatReachSqlTakeDigitsOnlyAndStoredFiguresSurviveAResav
             caja->insert(hostil);
             EXPECT_EQ(caja->Value(), antes) << hostil.toStdString();
         }
+        // 5,000 digits typed one by one: the box keeps what its column holds.
         caja->clear();
-        caja->insert(QString(5000, QLatin1Char('7')));
-        EXPECT_EQ(caja->Value().size(), 10);
-    }
-    f->txtidPuesto->Value("101");
-    f->txt50->Value("3");
+        for (int i = 0; i < 5000; ++i)
+            caja->insert(QStringLiteral("7"));
+        EXPECT_EQ(caja->Value().size(), cabe);
+    };
+    tecleaHostiles(f->txt50, 5);  // 0 to 99,999 places
     f->btnGuardar->Click();
-    EXPECT_EQ(Filas("select v5, v10, v50 from staff_porcentaje", 3), QStringList{"1234567 -3 3"});
-    EXPECT_EQ(msgs.texts(), QStringList{"Datos guardados"});
+    EXPECT_EQ(msgs.texts(), QStringList{planeacion::mensajes::kCifraFuera.arg("1234567, -3")});
+    EXPECT_EQ(Filas("select v5, v10, v50 from staff_porcentaje", 3), QStringList{"1234567 -3 10"});
+
+    f->txt5->Value("5");
+    f->txt10->Value("0");
+    f->btnGuardar->Click();
+    EXPECT_EQ(Filas("select v5, v10, v50 from staff_porcentaje", 3), QStringList{"5 0 77777"});
+    EXPECT_EQ(msgs.texts().last(), "Datos guardados");
+
+    f->btnNuevo->Click();
+    tecleaHostiles(f->txtidPuesto, 10);
 }

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,50 @@ TEST_F(BrowseTest, TheUsersChoiceOfARowRaisesChangeOnce) {
     EXPECT_EQ(browse->Bookmark(), 4);
     browse->setCurrentIndex(browse->model()->index(3, 2));  // another cell of the same row
     EXPECT_EQ(changes, 1);
+}
+
+// A press and release of the left button on the cell of row `row` (0-based, as shown).
+void Clic(TArrayBrowse* browse, int row) {
+    const QPoint at = browse->visualRect(browse->model()->index(row, 1)).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, at, browse->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(browse->viewport(), &e);
+    }
+}
+
+TEST_F(BrowseTest, AClickOnTheRowHighlightedByLoadingChoosesIt) {
+    int clicks = 0;
+    browse->OnClick = [&](TControl*) { ++clicks; };
+    window->show();
+    const struct {
+        const char* caso;
+        Rows rows;
+        int fila;  // clicked, 0-based
+        int changes;
+    } casos[] = {
+        {"the highlighted first row", sample(), 0, 1},
+        {"a single row", {{"1", "uno", "1"}}, 0, 1},
+        {"another row", sample(), 2, 1},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        browse->SetArray(c.rows);
+        changes = clicks = 0;
+        Clic(browse, c.fila);
+        EXPECT_EQ(changes, c.changes);
+        EXPECT_EQ(browse->Bookmark(), c.fila + 1);
+        Clic(browse, c.fila);  // chosen already: announced once
+        EXPECT_EQ(changes, c.changes);
+        EXPECT_EQ(clicks, 2);
+    }
+    // After GoTo the row is announced: a click on it adds nothing.
+    browse->SetArray(sample());
+    browse->GoTo(1);
+    changes = 0;
+    Clic(browse, 0);
+    EXPECT_EQ(changes, 0);
 }
 
 TEST_F(BrowseTest, FilterBarKeepsRowsContainingTheTextIgnoringCase) {
