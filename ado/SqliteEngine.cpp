@@ -170,8 +170,9 @@ Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type) {
         return Value(text());
     if (type.isDateTime()) {
         if (storage == SQLITE_TEXT) {
+            // Handed over in local time, as the program's own date-times are.
             if (const auto dt = sql::parseDateTime(text()))
-                return Value(*dt);
+                return Value(QDateTime(dt->date(), dt->time()));
         }
         return Value(text());
     }
