@@ -110,3 +110,33 @@ TEST_F(DateTimeZoneTest, ClockTimesSkippedByDaylightSavingStillExist) {
     for (const auto& c : cases)
         EXPECT_EQ(scalar(QString::fromUtf8(c.query)).toText().toStdString(), c.value) << c.query;
 }
+
+// Literals of INSERT rows are bound to shared prepared statements: every kind of literal keeps
+// its value, whichever row it stands in and whatever the rows before it held.
+TEST_F(DateTimeZoneTest, InsertedLiteralsKeepTheirValuesInSharedStatements) {
+    exec("create table t (n int null, b bigint null, d numeric(12,2) null, s varchar(10) null)");
+    exec(
+        "insert into t values (1, 9223372036854775807, 12.345, 'O''B'), "
+        "(-5, -9223372036854775807, -0.005, NULL), (NULL, 0, 7, '')");
+    exec("insert into t values (2, 3, 1.5, 'x')");
+    exec("insert into t values (NULL, NULL, NULL, NULL)");
+    exec("insert into t values (3, 4, 2.25, 'y')");
+    const char* const expected[] = {
+        "1|9223372036854775807|12.35|O'B",
+        "-5|-9223372036854775807|-0.01|NULL",
+        "NULL|0|7.00|",
+        "2|3|1.50|x",
+        "NULL|NULL|NULL|NULL",
+        "3|4|2.25|y",
+    };
+    const auto r = rows("select n, b, d, s from t");
+    ASSERT_EQ(r.rows.size(), std::size(expected));
+    for (std::size_t i = 0; i < r.rows.size(); ++i) {
+        QStringList row;
+        for (const ado::Value& v : r.rows[i])
+            row << (v.isNull() ? QStringLiteral("NULL") : v.toText());
+        EXPECT_EQ(row.join(u'|').toStdString(), expected[i]);
+    }
+    EXPECT_EQ(error("insert into t values ('abc', 1, 1, 'a')").toStdString(),
+              "Conversion failed when converting the varchar value 'abc' to data type int.");
+}
