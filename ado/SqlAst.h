@@ -108,9 +108,6 @@ struct ColumnDef {
     QString constraintName;  // of an inline PRIMARY KEY
 };
 
-// Where the engine keeps the translation of a statement (opaque to the parser).
-struct PreparedSlot;
-
 struct Stmt {
     enum class Kind {
         Nop,  // SET options and the like
@@ -162,8 +159,6 @@ struct Stmt {
     StmtPtr thenBranch;
     StmtPtr elseBranch;
     std::vector<StmtPtr> body;  // BEGIN ... END
-
-    mutable std::shared_ptr<PreparedSlot> prepared;
 };
 
 // A parsed batch: its statements and the other databases that it names.

@@ -159,11 +159,11 @@ std::optional<QDateTime> parseDateTimeStyle(const QString& text, int style) {
     if (time.count(u':') == 1)
         time += QStringLiteral(":00");
     if (time.isEmpty())
-        return QDateTime(date, QTime(0, 0));
+        return dateTimeOf(date);
     const auto at = parseDateTime(QStringLiteral("2000-01-01 ") + time.rightJustified(8, u'0'));
     if (!at)
         return std::nullopt;
-    return QDateTime(date, at->time());
+    return dateTimeOf(date, at->time());
 }
 
 }  // namespace sql

@@ -5,6 +5,9 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <limits>
+
 // Expressions, operators and calls of SQL Server's functions.
 namespace sql {
 
@@ -473,6 +476,54 @@ Typed Emitter::parameter(const Expr& e) {
     }
     const SqlType& type = found->second;
     return Typed{u'?' + QString::number(index + 1), type, {}, type.isText()};
+}
+
+// A value of an INSERT row: a literal number (negated or not), text or NULL becomes a
+// placeholder bound to its value, so that rows of other values share the prepared statement;
+// anything else, and a text holding NUL (which SQLite's reading of a quoted literal would cut
+// short), is written out.
+QString Emitter::boundLiteral(const Expr& e, const Scope& scope) {
+    constexpr qsizetype kMostPlaceholders = 30000;  // SQLite takes at most 32,766
+    const bool negated =
+        e.kind == Expr::Kind::Unary && e.text == u"-" && e.args.front()->kind == Expr::Kind::Number;
+    const Expr& x = negated ? *e.args.front() : e;
+    BoundLiteral literal;
+    bool bound = false;
+    if (m_parameters.size() >= kMostPlaceholders) {
+        // written out
+    } else if (x.kind == Expr::Kind::Number) {
+        bool whole = false;
+        const qlonglong v = x.text.toLongLong(&whole);
+        if (whole) {
+            literal.whole = negated ? -v : v;  // SQLite's own literal of 64 bits, as written
+            bound = true;
+        } else {
+            // A decimal passes the checks of its figures first; its double is the nearest to
+            // them (SQLite's reading of the literal is off by one unit in the last place for
+            // about one in 10,000 decimals).
+            expr(e, scope);
+            bool ok = false;
+            const double d = x.text.toDouble(&ok);
+            literal.real = negated ? -d : d;
+            bound = ok && x.text.count(u'.') == 1 &&
+                    std::all_of(x.text.begin(), x.text.end(),
+                                [](QChar c) { return c == u'.' || (c >= u'0' && c <= u'9'); });
+        }
+    } else if (x.kind == Expr::Kind::String) {
+        literal.text = x.text;
+        bound = !x.text.contains(QChar(0));
+    } else {
+        literal.null = true;
+        bound = x.kind == Expr::Kind::Null;
+    }
+    if (!bound)
+        return expr(e, scope).sql;
+    m_parameters << u'#' + QString::number(m_literals.size());
+    m_literals.push_back(std::move(literal));
+    // A bare "?" takes the number after the highest before it, which is this one's: an INSERT
+    // row is written in the order it is read. (SQLite looks a numbered one up in a list, which
+    // would make thousands of them cost the square of their count.)
+    return QStringLiteral("?");
 }
 
 Typed Emitter::expr(const Expr& e, const Scope& scope) {

@@ -94,18 +94,27 @@ void Emitter::insertStatement(const Stmt& s, Translation& t) {
                             QStringLiteral(" DEFAULT VALUES");
         return;
     }
-    QStringList rows;
+    // Each value as store() writes it; the end of the call, with the column's type, is the same
+    // in every row.
+    const QString call = QLatin1String(helper::kStore) + u'(';
+    std::vector<QString> typeEnds;
+    for (const ColumnInfo* c : targets)
+        typeEnds.push_back(QStringLiteral(", '") + c->type.name() + QStringLiteral("')"));
+    sql += QStringLiteral("VALUES ");
     Scope scope;
-    for (const auto& row : s.rows) {
+    for (std::size_t r = 0; r < s.rows.size(); ++r) {
+        const auto& row = s.rows[r];
         if (row.size() != targets.size())
             translationError(mismatch);
-        QStringList values;
+        sql += r == 0 ? QStringLiteral("(") : QStringLiteral(", (");
         for (std::size_t i = 0; i < row.size(); ++i) {
-            values << store(expr(*row[i], scope).sql, targets[i]->type);
+            if (i > 0)
+                sql += QStringLiteral(", ");
+            sql += call + boundLiteral(*row[i], scope) + typeEnds[i];
         }
-        rows << u'(' + values.join(QStringLiteral(", ")) + u')';
+        sql += u')';
     }
-    t.statements << sql + QStringLiteral("VALUES ") + rows.join(QStringLiteral(", "));
+    t.statements << sql;
 }
 
 // UPDATE t SET ... [FROM ...] [WHERE ...]. As in T-SQL, the target may be named by an entry of

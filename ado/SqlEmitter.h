@@ -94,6 +94,7 @@ class Emitter {
     Typed applyOperator(const QString& op, Typed l, Typed r);
     Typed function(const Expr& e, const Scope& scope);
     Typed parameter(const Expr& e);
+    QString boundLiteral(const Expr& e, const Scope& scope);
     Typed variable(const Expr& e);
     Typed call(const FunctionDef& f, bool distinct, std::vector<Typed> args);
     Typed comparison(const QString& op, Typed l, Typed r);
@@ -106,6 +107,7 @@ class Emitter {
     SchemaSource& m_schema;
     const ParameterTypes* m_parameterTypes;
     QStringList m_parameters;
+    std::vector<BoundLiteral> m_literals;
     int m_depth = 0;  // of nested queries and expressions
 };
 

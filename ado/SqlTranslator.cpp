@@ -66,6 +66,7 @@ Translation Emitter::statement(const Stmt& s) {
         (this->*rule.emit)(s, t);
         t.changesSchema = rule.changesSchema;
         t.parameters = m_parameters;
+        t.literals = std::move(m_literals);
         return t;
     }
     translationError(QStringLiteral("Internal error: statement kind not translatable."));

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <vector>
@@ -48,15 +49,27 @@ class SchemaSource {
     virtual QString currentDatabase() const = 0;
 };
 
+// A literal of the statement bound to its placeholder instead of written into the SQLite text,
+// so that statements that differ only in such values share one prepared statement: NULL, a
+// whole number, a decimal (the double nearest its figures; those have at most 15 significant
+// ones here) or a text.
+struct BoundLiteral {
+    bool null = false;
+    std::optional<std::int64_t> whole;
+    std::optional<double> real;
+    QString text;
+};
+
 struct Translation {
     QStringList statements;  // SQLite statements, run in order
     // Per result column of a query: the SQL Server type and name where known.
     std::vector<SqlType> resultTypes;
     QStringList resultNames;
     bool changesSchema = false;
-    // The parameters that the statements take, by key ("@name" in lower case): the one at
-    // index i is SQLite's placeholder ?(i+1).
+    // The parameters that the statements take, by key ("@name" in lower case; "#n" for
+    // literals[n]): the one at index i is SQLite's placeholder ?(i+1).
     QStringList parameters;
+    std::vector<BoundLiteral> literals;
 };
 
 // The types of a batch's parameters by key ("@name" in lower case). A variable becomes a

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace sql {
@@ -231,7 +232,7 @@ Scalar toDateTime(const Scalar& v) {
         case Scalar::Kind::Real: {
             // SQL Server counts days from 1900-01-01.
             const double days = v.kind == Scalar::Kind::Int ? static_cast<double>(v.i) : v.d;
-            const auto dt = addDays(QDateTime(QDate(1900, 1, 1), QTime(0, 0)), days);
+            const auto dt = addDays(dateTimeOf(QDate(1900, 1, 1)), days);
             if (!dt) {
                 throw ConversionError(QStringLiteral(
                     "Arithmetic overflow error converting expression to data type datetime."));
@@ -274,7 +275,7 @@ Scalar toDateTimeType(const Scalar& v, const SqlType& to) {
         dt = dt->addMSecs(-(t.second() * 1000 + t.msec()));
         if (t.second() * 1000 + t.msec() >= 29999)
             dt = dt->addSecs(60);
-        if (dt->date() < QDate(1900, 1, 1) || *dt > QDateTime(QDate(2079, 6, 6), QTime(23, 59))) {
+        if (dt->date() < QDate(1900, 1, 1) || *dt > dateTimeOf(QDate(2079, 6, 6), QTime(23, 59))) {
             throw ConversionError(
                 QStringLiteral("The conversion of a varchar data type to a smalldatetime data "
                                "type resulted in an out-of-range value."));
@@ -414,37 +415,127 @@ std::optional<QDateTime> addDays(const QDateTime& base, double days) {
     return r;
 }
 
-QString formatDateTime(const QDateTime& dt) {
-    const QTime time = dt.time();
-    const int ticks = static_cast<int>(std::lround(time.msec() * 0.3));  // of 1/300 s
-    const QDateTime whole = dt.addMSecs(-time.msec());
-    return whole.addMSecs(std::lround(ticks * 10.0 / 3.0))
-        .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+QDateTime dateTimeOf(const QDate& date, const QTime& time) {
+    return QDateTime(date, time, Qt::UTC);
 }
 
+QString formatDateTime(const QDateTime& dt) {
+    QDate date = dt.date();
+    const QTime time = dt.time();
+    const int ticks = static_cast<int>(std::lround(time.msec() * 0.3));  // of 1/300 s
+    int ms = static_cast<int>(std::lround(ticks * 10.0 / 3.0));
+    int seconds = time.hour() * 3600 + time.minute() * 60 + time.second();
+    if (ms == 1000) {
+        ms = 0;
+        if (++seconds == 86400) {
+            seconds = 0;
+            date = date.addDays(1);
+        }
+    }
+    char text[40];
+    const int n = std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d",
+                                date.year(), date.month(), date.day(), seconds / 3600,
+                                seconds / 60 % 60, seconds % 60, ms);
+    return QString::fromLatin1(text, n);
+}
+
+namespace {
+
+// Reads a date-time field by field: figures, separators, the end.
+class FieldReader {
+  public:
+    explicit FieldReader(QStringView text) : m_text(text) {}
+
+    // Between `least` and `most` figures (as many as there are); false and nothing read when
+    // fewer than `least` stand here.
+    bool number(int least, int most, int& value, int* figures = nullptr) {
+        int n = 0;
+        int v = 0;
+        while (n < most && m_at + n < m_text.size() && m_text[m_at + n] >= u'0' &&
+               m_text[m_at + n] <= u'9') {
+            v = v * 10 + (m_text[m_at + n].unicode() - u'0');
+            ++n;
+        }
+        if (n < least)
+            return false;
+        m_at += n;
+        value = v;
+        if (figures)
+            *figures = n;
+        return true;
+    }
+    bool take(char16_t c) {
+        if (m_at < m_text.size() && m_text[m_at] == c) {
+            ++m_at;
+            return true;
+        }
+        return false;
+    }
+    bool atEnd() const { return m_at == m_text.size(); }
+    bool next(char16_t c) const { return m_at < m_text.size() && m_text[m_at] == c; }
+
+  private:
+    QStringView m_text;
+    qsizetype m_at = 0;
+};
+
+struct Clock {
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    int msec = 0;
+};
+
+// "HH:mm:ss" (two figures each), the seconds optional when `minutesSuffice`, and a fraction
+// of one to three figures when `fraction`.
+bool readClock(FieldReader& r, Clock& c, bool minutesSuffice, bool fraction) {
+    if (!r.number(2, 2, c.hour) || !r.take(u':') || !r.number(2, 2, c.minute))
+        return false;
+    if (!r.take(u':'))
+        return minutesSuffice;
+    if (!r.number(2, 2, c.second))
+        return false;
+    if (!r.take(u'.'))
+        return true;
+    int figures = 0;
+    if (!fraction || !r.number(1, 3, c.msec, &figures))
+        return false;
+    for (; figures < 3; ++figures)
+        c.msec *= 10;
+    return true;
+}
+
+}  // namespace
+
 std::optional<QDateTime> parseDateTime(const QString& text) {
-    const QString t = text.trimmed();
-    static const char* formats[] = {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss",
-                                    "yyyy-MM-dd HH:mm",        "yyyy-MM-ddTHH:mm:ss.zzz",
-                                    "yyyy-MM-ddTHH:mm:ss",     "yyyy-MM-dd",
-                                    "yyyyMMdd HH:mm:ss",       "yyyyMMdd",
-                                    "M/d/yyyy HH:mm:ss",       "M/d/yyyy"};
-    for (const char* f : formats) {
-        QDateTime dt = QDateTime::fromString(t, QString::fromLatin1(f));
-        if (dt.isValid())
-            return dt;
+    const QStringView t = QStringView(text).trimmed();
+    FieldReader r(t);
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    Clock clock;
+    bool ok = false;
+    if (t.contains(u'/')) {  // M/d/yyyy[ HH:mm:ss]
+        ok = r.number(1, 2, month) && r.take(u'/') && r.number(1, 2, day) && r.take(u'/') &&
+             r.number(4, 4, year) &&
+             (r.atEnd() || (r.take(u' ') && readClock(r, clock, false, false)));
+    } else if (r.number(4, 4, year)) {
+        if (r.take(u'-')) {  // yyyy-MM-dd[ HH:mm[:ss[.f]]] or yyyy-MM-ddTHH:mm:ss[.f]
+            ok = r.number(2, 2, month) && r.take(u'-') && r.number(2, 2, day);
+            if (ok && !r.atEnd()) {
+                const bool spaced = r.take(u' ');
+                ok = (spaced || r.take(u'T')) && readClock(r, clock, spaced, true);
+            }
+        } else {  // yyyyMMdd[ HH:mm:ss]
+            ok = r.number(2, 2, month) && r.number(2, 2, day) &&
+                 (r.atEnd() || (r.take(u' ') && readClock(r, clock, false, false)));
+        }
     }
-    // Fractions of a second with one or two figures, as SQL Server accepts them.
-    static const QRegularExpression frac(
-        QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}[ T]\\d{2}:\\d{2}:\\d{2})\\.(\\d{1,3})$"));
-    const auto m = frac.match(t);
-    if (m.hasMatch()) {
-        QDateTime dt = QDateTime::fromString(m.captured(1).replace(u'T', u' '),
-                                             QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        if (dt.isValid())
-            return dt.addMSecs(m.captured(2).leftJustified(3, u'0').toInt());
-    }
-    return std::nullopt;
+    if (!ok || !r.atEnd() || !QDate::isValid(year, month, day) ||
+        !QTime::isValid(clock.hour, clock.minute, clock.second, clock.msec))
+        return std::nullopt;
+    return dateTimeOf(QDate(year, month, day),
+                      QTime(clock.hour, clock.minute, clock.second, clock.msec));
 }
 
 int significantDigits(QStringView number) {

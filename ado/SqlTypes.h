@@ -104,8 +104,16 @@ bool keepsText(qsizetype utf8Bytes, const SqlType& to);
 // Date-times are stored as text "yyyy-MM-dd HH:mm:ss.zzz".
 // "yyyy-MM-dd HH:mm:ss.zzz", the time rounded as datetime keeps it: to 1/300 of a second
 // (.000, .003, .007).
+// Only the fields of `dt` are read, whatever its time spec.
 QString formatDateTime(const QDateTime& dt);
+// Reads the fixed forms "yyyy-MM-dd[ HH:mm[:ss[.f]]]", "yyyy-MM-ddTHH:mm:ss[.f]",
+// "yyyyMMdd[ HH:mm:ss]" and "M/d/yyyy[ HH:mm:ss]" (f: one to three figures of a second),
+// blanks around them ignored. The result is a wall-clock value in UTC (see dateTimeOf): no
+// time zone is consulted, so every valid clock time exists, daylight saving or not.
 std::optional<QDateTime> parseDateTime(const QString& text);
+// A wall-clock date-time as the engine computes with them: in UTC, where adding days, months
+// or milliseconds is plain arithmetic.
+QDateTime dateTimeOf(const QDate& date, const QTime& time = QTime(0, 0));
 // Whether a date-time lies in SQL Server's datetime range (1753-01-01 to 9999-12-31).
 bool inDateTimeRange(const QDateTime& dt);
 // `base` moved by `days` (fractions as time of day); nullopt when the result leaves the

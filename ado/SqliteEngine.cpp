@@ -48,26 +48,6 @@ DbHandle openDatabase(const QString& path, int flags, QString& error) {
 }  // namespace
 }  // namespace ado
 
-namespace sql {
-
-// A statement's translation and its prepared SQLite statements, valid for one state of the
-// schema.
-struct PreparedSlot {
-    std::pair<int, std::uint64_t> generation{-1, 0};
-    std::vector<ado::StmtHandle> statements;
-    std::vector<SqlType> resultTypes;
-    QStringList resultNames;
-    bool changesSchema = false;
-    // Statements of a definition after its first, prepared when their turn comes: they may
-    // name what the first creates.
-    QStringList deferred;
-    bool insertsIdentity = false;  // an INSERT into a table with an identity column
-    QString parameterSignature;    // the parameters' types that the translation assumed
-    QStringList parameters;        // by placeholder, of every statement
-};
-
-}  // namespace sql
-
 namespace ado {
 namespace {
 
@@ -80,23 +60,52 @@ bool validDatabaseName(const QString& name) {
     return re.match(name).hasMatch() && !name.contains(QStringLiteral(".."));
 }
 
-// Parsed batches by their text, the least recently used dropped first.
-class BatchCache {
+using SharedStmt = std::shared_ptr<sqlite3_stmt>;
+
+// A statement's translation and its prepared SQLite statements, valid for one state of the
+// schema and one set of parameter types.
+struct PreparedSlot {
+    std::pair<int, std::uint64_t> generation{-1, 0};
+    std::vector<SharedStmt> statements;
+    std::vector<SqlType> resultTypes;
+    QStringList resultNames;
+    bool changesSchema = false;
+    // Statements of a definition after its first, prepared when their turn comes: they may
+    // name what the first creates.
+    QStringList deferred;
+    bool insertsIdentity = false;             // an INSERT into a table with an identity column
+    QString parameterSignature;               // the parameters' types that the translation assumed
+    QStringList parameters;                   // by placeholder, of every statement
+    std::vector<sql::BoundLiteral> literals;  // the values of the "#n" placeholders
+};
+
+// A parsed batch and the translations of its statements (and IF/WHILE conditions), found by
+// the statement.
+struct CachedBatch {
+    sql::Batch batch;
+    std::unordered_map<const sql::Stmt*, PreparedSlot> slots;
+};
+
+// Items by their text, the least recently used dropped first.
+template <typename Item>
+class LruCache {
   public:
-    std::shared_ptr<sql::Batch> find(const QString& key) {
+    explicit LruCache(std::size_t capacity) : m_capacity(capacity) {}
+    Item* find(const QString& key) {
         const auto it = m_index.find(key);
         if (it == m_index.end())
             return nullptr;
         m_items.splice(m_items.begin(), m_items, it->second);
-        return it->second->second;
+        return &it->second->second;
     }
-    void insert(const QString& key, std::shared_ptr<sql::Batch> batch) {
-        m_items.emplace_front(key, std::move(batch));
+    Item& insert(const QString& key, Item item) {
+        m_items.emplace_front(key, std::move(item));
         m_index[key] = m_items.begin();
-        if (m_items.size() > kCapacity) {
+        if (m_items.size() > m_capacity) {
             m_index.erase(m_items.back().first);
             m_items.pop_back();
         }
+        return m_items.front().second;
     }
     void clear() {
         m_index.clear();
@@ -104,9 +113,9 @@ class BatchCache {
     }
 
   private:
-    static constexpr std::size_t kCapacity = 256;
-    std::list<std::pair<QString, std::shared_ptr<sql::Batch>>> m_items;
-    std::unordered_map<QString, decltype(m_items)::iterator> m_index;
+    std::size_t m_capacity;
+    std::list<std::pair<QString, Item>> m_items;
+    std::unordered_map<QString, typename decltype(m_items)::iterator> m_index;
 };
 
 // Largest magnitude a 64-bit unscaled value takes without overflow, with a margin for the
@@ -170,8 +179,9 @@ Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type) {
         return Value(text());
     if (type.isDateTime()) {
         if (storage == SQLITE_TEXT) {
+            // Handed over in local time, as the program's own date-times are.
             if (const auto dt = sql::parseDateTime(text()))
-                return Value(*dt);
+                return Value(QDateTime(dt->date(), dt->time()));
         }
         return Value(text());
     }
@@ -239,8 +249,8 @@ struct BoundParameters {
             return;
         const int count = sqlite3_bind_parameter_count(stmt);
         for (int i = 1; i <= count && i <= keys.size(); ++i) {
-            if (keys[i - 1].startsWith(u'$'))
-                continue;  // a variable of the batch, which the engine binds
+            if (keys[i - 1].startsWith(u'$') || keys[i - 1].startsWith(u'#'))
+                continue;  // a variable of the batch or a literal, which the engine binds
             const Value& v = values.at(keys[i - 1]);
             switch (v.type()) {
                 case Value::Type::Null:
@@ -315,7 +325,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         run(sql, parameters, &result);
         return result;
     }
-    void clearCache() { m_cache.clear(); }
+    void clearCache() {
+        m_cache.clear();
+        m_statements.clear();
+    }
 
   private:
     // ---- schema for the translator ----
@@ -379,11 +392,22 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     std::pair<int, std::uint64_t> currentGeneration() const { return {m_cookie, m_ddl}; }
 
     void run(const QString& text, const Parameters& parameters, ResultSet* out) {
-        std::shared_ptr<sql::Batch> batch = m_cache.find(text);
-        if (!batch) {
-            batch = std::make_shared<sql::Batch>(sql::parseBatch(text));
-            m_cache.insert(text, batch);
+        std::shared_ptr<CachedBatch> cached;
+        if (auto* found = m_cache.find(text)) {
+            cached = *found;
+        } else {
+            cached = std::make_shared<CachedBatch>();
+            cached->batch = sql::parseBatch(text);
+            m_cache.insert(text, cached);
         }
+        const sql::Batch* const batch = &cached->batch;
+        CachedBatch* const previousBatch = m_running;
+        m_running = cached.get();
+        struct Leave {
+            SqliteEngine* engine;
+            CachedBatch* previous;
+            ~Leave() { engine->m_running = previous; }
+        } leave{this, previousBatch};
         const BoundParameters bound(checkParameters(parameters, batch->variables, kOperation));
         const BoundParameters* const previous = m_bound;
         m_bound = &bound;
@@ -485,7 +509,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
                 transaction(s.kind);
                 return;
             case sql::Stmt::Kind::SetVariable: {
-                sql::PreparedSlot& slot = prepare(s);
+                PreparedSlot& slot = prepare(s);
                 m_variables.insert(s.definitions.front().name.toLower(), firstValue(s, slot));
                 m_rowCount = 1;
                 return;
@@ -493,8 +517,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             default:
                 break;
         }
-        sql::PreparedSlot& slot = prepare(s);
-        for (const StmtHandle& h : slot.statements) {
+        PreparedSlot& slot = prepare(s);
+        for (const SharedStmt& h : slot.statements) {
             bind(h.get(), slot);
             step(s, h.get(), slot, out);
         }
@@ -561,7 +585,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     }
 
     // The first column of the first row of a one-value query.
-    sql::Scalar firstValue(const sql::Stmt& s, const sql::PreparedSlot& slot) {
+    sql::Scalar firstValue(const sql::Stmt& s, const PreparedSlot& slot) {
         sqlite3_stmt* query = slot.statements.front().get();
         bind(query, slot);
         if (sqlite3_step(query) != SQLITE_ROW) {
@@ -589,13 +613,26 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
 
     // Binds a statement's placeholders: the caller's parameters, and the batch's variables
     // and the session's @@ values, whose keys are $name and $_name (NULL until set).
-    void bind(sqlite3_stmt* stmt, const sql::PreparedSlot& slot) const {
+    void bind(sqlite3_stmt* stmt, const PreparedSlot& slot) const {
         m_bound->bind(stmt, slot.parameters);
         for (qsizetype i = 0; i < slot.parameters.size(); ++i) {
             const QString& key = slot.parameters[i];
+            const int index = static_cast<int>(i + 1);
+            if (key.startsWith(u'#')) {
+                const sql::BoundLiteral& literal = slot.literals.at(key.mid(1).toUInt());
+                if (literal.null) {
+                    sqlite3_bind_null(stmt, index);
+                } else if (literal.whole) {
+                    sqlite3_bind_int64(stmt, index, *literal.whole);
+                } else if (literal.real) {
+                    sqlite3_bind_double(stmt, index, *literal.real);
+                } else {
+                    BoundParameters::bindText(stmt, index, literal.text);
+                }
+                continue;
+            }
             if (!key.startsWith(u'$'))
                 continue;
-            const int index = static_cast<int>(i + 1);
             const sql::Scalar v = key.startsWith(u"$_") ? sessionValue(key.mid(2))
                                                         : m_variables.value(u'@' + key.mid(1));
             switch (v.kind) {
@@ -617,10 +654,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         }
     }
 
-    sql::PreparedSlot& prepare(const sql::Stmt& s) {
-        if (!s.prepared)
-            s.prepared = std::make_shared<sql::PreparedSlot>();
-        sql::PreparedSlot& slot = *s.prepared;
+    PreparedSlot& prepare(const sql::Stmt& s) {
+        PreparedSlot& slot = m_running->slots[&s];
         if (slot.generation == currentGeneration() && !slot.statements.empty() &&
             slot.parameterSignature == m_bound->signature)
             return slot;
@@ -640,6 +675,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             slot.resultNames = std::move(t.resultNames);
             slot.changesSchema = t.changesSchema;
             slot.parameters = std::move(t.parameters);
+            slot.literals = std::move(t.literals);
             slot.insertsIdentity = false;
             if (s.kind == sql::Stmt::Kind::Insert) {
                 const auto info = table(s.table.database, s.table.object);
@@ -654,15 +690,42 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
                 continue;
             }
             try {
-                slot.statements.push_back(prepareText(s, text));
+                slot.statements.push_back(slot.changesSchema ? SharedStmt(prepareText(s, text))
+                                                             : shared(s, text));
             } catch (...) {
                 slot.statements.clear();
                 throw;
             }
         }
+        for (const SharedStmt& h : slot.statements)
+            checkPlaceholders(h.get(), slot.parameters);
         slot.generation = currentGeneration();
         slot.parameterSignature = m_bound->signature;
         return slot;
+    }
+
+    // The literals' bare "?" placeholders stand where the translation put their keys.
+    static void checkPlaceholders(sqlite3_stmt* stmt, const QStringList& keys) {
+        const int count = sqlite3_bind_parameter_count(stmt);
+        for (int i = 1; i <= count; ++i) {
+            const bool bare = sqlite3_bind_parameter_name(stmt, i) == nullptr;
+            if (i > keys.size() || bare != keys[i - 1].startsWith(u'#')) {
+                throw Error(kOperation,
+                            QStringLiteral("Internal error: placeholders out of order."));
+            }
+        }
+    }
+
+    // A prepared statement that every statement of the same SQLite text shares (they differ
+    // only in what is bound), kept as long as the schema stays as it is.
+    SharedStmt shared(const sql::Stmt& s, const QString& text) {
+        if (m_statementsGeneration != currentGeneration()) {
+            m_statements.clear();
+            m_statementsGeneration = currentGeneration();
+        }
+        if (const SharedStmt* found = m_statements.find(text))
+            return *found;
+        return m_statements.insert(text, SharedStmt(prepareText(s, text)));
     }
 
     StmtHandle prepareText(const sql::Stmt& s, const QString& text) {
@@ -679,8 +742,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         return StmtHandle(raw);
     }
 
-    void step(const sql::Stmt& s, sqlite3_stmt* stmt, const sql::PreparedSlot& slot,
-              ResultSet* out) {
+    void step(const sql::Stmt& s, sqlite3_stmt* stmt, const PreparedSlot& slot, ResultSet* out) {
         const int columns = sqlite3_column_count(stmt);
         const bool keep = out && columns > 0;
         ResultSet result;
@@ -951,7 +1013,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     StmtHandle m_rollback;
     std::unordered_map<QString, std::optional<sql::TableInfo>> m_tables;
     std::pair<int, std::uint64_t> m_tablesGeneration{-1, 0};
-    BatchCache m_cache;
+    LruCache<std::shared_ptr<CachedBatch>> m_cache{256};
+    CachedBatch* m_running = nullptr;  // the batch that runs, whose slots prepare() fills
+    LruCache<SharedStmt> m_statements{256};
+    std::pair<int, std::uint64_t> m_statementsGeneration{-1, 0};
     const BoundParameters* m_bound = nullptr;  // of the batch that runs
     QHash<QString, sql::Scalar> m_variables;   // of the running batch, by lower-case @name
     int m_transactions = 0;                    // BEGIN TRANSACTION not yet committed

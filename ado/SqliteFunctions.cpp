@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <string>
+#include <unordered_map>
 
 namespace ado {
 
@@ -77,16 +79,23 @@ QString calledName(sqlite3_context* ctx) {
     return f ? QString::fromLatin1(f->name) : QString();
 }
 
-// The SQL Server type named by a constant argument ('numeric(12,2)'): parsed once per
-// statement and kept by SQLite beside the argument. `local` holds it for this call where
-// SQLite declines to keep it.
-const SqlType& typeArgument(sqlite3_context* ctx, sqlite3_value** argv, int index, SqlType& local) {
-    if (const auto* kept = static_cast<const SqlType*>(sqlite3_get_auxdata(ctx, index)))
-        return *kept;
-    local = SqlType::parse(textOf(argv[index]));
-    sqlite3_set_auxdata(ctx, index, new SqlType(local),
-                        [](void* p) { delete static_cast<SqlType*>(p); });
-    return local;
+// The SQL Server type named by a constant argument ('numeric(12,2)'), parsed once per process
+// and type text. (Not kept with sqlite3_set_auxdata: SQLite keeps those in one list per
+// statement and scans it on every call, so an INSERT of many rows, each with its own
+// constant, would take time growing with the square of its rows.) A statement names few
+// types; the table is emptied should hostile text ever fill it.
+SqlType typeArgument(sqlite3_value** argv, int index) {
+    thread_local std::unordered_map<std::string, SqlType> parsed;
+    constexpr std::size_t kMostTypes = 4096;
+    const char* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[index]));
+    std::string key(text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(argv[index])));
+    if (const auto it = parsed.find(key); it != parsed.end())
+        return it->second;
+    const SqlType type = SqlType::parse(QString::fromStdString(key));
+    if (parsed.size() >= kMostTypes)
+        parsed.clear();
+    parsed.emplace(std::move(key), type);
+    return type;
 }
 
 bool anyNull(int argc, sqlite3_value** argv) {
@@ -131,8 +140,7 @@ void convertFunction(sqlite3_context* ctx, sqlite3_value** argv, bool explicitCa
         sqlite3_result_null(ctx);
         return;
     }
-    SqlType local;
-    const SqlType& type = typeArgument(ctx, argv, 1, local);
+    const SqlType type = typeArgument(argv, 1);
     // Most stored values need no conversion: handed back without going through text.
     const int storage = sqlite3_value_type(argv[0]);
     if ((storage == SQLITE_INTEGER && sql::keepsWholeNumber(sqlite3_value_int64(argv[0]), type)) ||
@@ -185,10 +193,8 @@ void fnConvertFrom(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_null(ctx);  // a NULL style gives NULL
         return;
     }
-    SqlType localTo;
-    SqlType localFrom;
-    const SqlType& to = typeArgument(ctx, argv, 1, localTo);
-    const SqlType& from = typeArgument(ctx, argv, 2, localFrom);
+    const SqlType to = typeArgument(argv, 1);
+    const SqlType from = typeArgument(argv, 2);
     const qint64 style = sqlite3_value_int64(argv[3]);
     if (style < std::numeric_limits<int>::min() || style > std::numeric_limits<int>::max()) {
         return resultError(
@@ -668,7 +674,7 @@ void dateFromParts(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
                                                      "the arguments have values which are not "
                                                      "valid."));
     }
-    resultText(ctx, sql::formatDateTime(QDateTime(date, QTime(0, 0))));
+    resultText(ctx, sql::formatDateTime(sql::dateTimeOf(date)));
 }
 
 // ISDATE(text): 1 when the text converts to a datetime.
@@ -898,8 +904,7 @@ void round(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
             return;
         }
     }
-    sql::SqlType local;
-    const sql::SqlType& type = typeArgument(ctx, argv, argc - 1, local);
+    const sql::SqlType type = typeArgument(argv, argc - 1);
     const int places =
         static_cast<int>(std::clamp<sqlite3_int64>(sqlite3_value_int64(argv[1]), -40, 40));
     const bool truncate = argc > 3 && sqlite3_value_int64(argv[2]) != 0;
@@ -960,8 +965,7 @@ void dataLength(sqlite3_context* ctx, int, sqlite3_value** argv) {
         return;
     }
     using Base = sql::SqlType::Base;
-    sql::SqlType local;
-    const sql::SqlType& type = typeArgument(ctx, argv, 1, local);
+    const sql::SqlType type = typeArgument(argv, 1);
     sqlite3_int64 bytes = 0;
     switch (type.base) {
         case Base::Bit:
