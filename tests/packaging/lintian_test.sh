@@ -7,7 +7,7 @@ command -v lintian >/dev/null || exit 77 # lintian not installed: skipped
 shopt -s nullglob
 debs=("$1"/oxta-staffing_*.deb)
 [ "${#debs[@]}" -eq 1 ] || { echo "FAIL: expected one package in $1, found ${#debs[@]}" >&2; exit 1; }
-out="$(lintian --display-info --no-tag-display-limit "${debs[0]}" 2>&1)"
+out="$(lintian --display-info --tag-display-limit 0 "${debs[0]}" 2>&1)"
 status=$?
 [ -n "$out" ] && echo "$out"
 if grep -q '^[EW]: ' <<<"$out"; then
