@@ -33,14 +33,11 @@ help_options() { # program
         tr -s ' ,' '\n\n' | grep -E '^--?[A-Za-z]' | sort -u
 }
 
-find_program() { # name
+find_program() { # name: the first of the program folders that holds it
     local d
-    for d in "${programs[@]}"; do
-        [ -x "$d/$1" ] && { echo "$d/$1"; return 0; }
-    done
+    for d in "${programs[@]}"; do [ -x "$d/$1" ] && echo "$d/$1" && return 0; done
     return 1
 }
-
 programs=("$@")
 shopt -s nullglob
 all=("$pages"/*.1)
@@ -59,17 +56,16 @@ for page in "${all[@]}"; do
     section "$page" FILES | grep -q 'config\.ini' || fail "$name: FILES does not name config.ini"
 
     # Every page of this package it points at exists.
-    for ref in $(section "$page" "SEE ALSO" | sed -n 's/^\.BR \([^ ]*\) (1),\{0,1\}$/\1/p'); do
-        case "$ref" in OXTAStaffing | oxta-*) [ -f "$pages/$ref.1" ] || fail "$name: SEE ALSO $ref(1), which has no page" ;; esac
+    for ref in $(section "$page" "SEE ALSO" | sed -n 's/^\.BR \(OXTAStaffing\|oxta-[^ ]*\) (1),\{0,1\}$/\1/p'); do
+        [ -f "$pages/$ref.1" ] || fail "$name: SEE ALSO $ref(1), which has no page"
     done
 
     program="$(find_program "$name")" || { fail "$name: no program of that name"; continue; }
+    documented="$(page_options "$page")"
     if section "$page" OPTIONS | tr '\n' ' ' | grep -q 'has no options of its own'; then
-        documented="$(page_options "$page")"
         [ -z "$documented" ] || fail "$name: says it has no options, yet lists: $documented"
         continue
     fi
-    documented="$(page_options "$page")"
     shown="$(help_options "$program")"
     [ -n "$shown" ] || { fail "$name: --help shows no option"; continue; }
     if [ "$documented" != "$shown" ]; then

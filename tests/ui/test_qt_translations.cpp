@@ -9,40 +9,22 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
-#include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QString Tr(const char* context, const char* text) {
-    return QCoreApplication::translate(context, text);
-}
-
-// Buttons and labels as they appear, without the mnemonic marks.
-QString Shown(QString text) {
-    return text.remove(QLatin1Char('&'));
-}
-
-}  // namespace
-
 // Runs before any catalogue is installed in this process.
 TEST(QtTranslationsTest, FolderWithoutTheCatalogueLeavesQtInEnglish) {
     const QTemporaryDir empty;
-    ASSERT_TRUE(empty.isValid());
     EXPECT_FALSE(ui::InstallQtTranslations(empty.path()));
-    EXPECT_EQ(Tr("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 }
 
 TEST(QtTranslationsTest, DialogsAndStandardButtonsSpeakSpanish) {
-    ASSERT_TRUE(QFile::exists(ui::QtTranslationsFolder() + QStringLiteral("/qtbase_es.qm")))
-        << "Qt's Spanish catalogue is missing from " << qPrintable(ui::QtTranslationsFolder())
+    ASSERT_TRUE(ui::InstallQtTranslations())
+        << "no qtbase_es.qm in " << qPrintable(ui::QtTranslationsFolder())
         << " (Debian package qt6-translations-l10n)";
-    ASSERT_TRUE(ui::InstallQtTranslations());
     EXPECT_TRUE(ui::InstallQtTranslations()) << "a second call loads nothing more";
-
     struct Case {
         const char *context, *text, *spanish;
     };
@@ -50,23 +32,21 @@ TEST(QtTranslationsTest, DialogsAndStandardButtonsSpeakSpanish) {
     // (Qt's catalogue is in the Spanish of Spain: "fichero", not "archivo").
     for (const Case& c :
          {Case{"QPlatformTheme", "Cancel", "Cancelar"}, Case{"QPlatformTheme", "Save", "Guardar"},
-          Case{"QPlatformTheme", "OK", "Aceptar"}, Case{"QPlatformTheme", "&Yes", "&Sí"},
-          Case{"QFileDialog", "Look in:", "Ver en:"},
+          Case{"QPlatformTheme", "&Yes", "&Sí"}, Case{"QFileDialog", "Look in:", "Ver en:"},
           Case{"QFileDialog", "Files of type:", "Ficheros de tipo:"},
           Case{"QPrintDialog", "Print", "Imprimir"}})
-        EXPECT_EQ(Tr(c.context, c.text).toStdString(), c.spanish) << c.context << " / " << c.text;
+        EXPECT_EQ(QCoreApplication::translate(c.context, c.text).toStdString(), c.spanish)
+            << c.context << " / " << c.text;
 }
 
 // The export's file dialog as Qt draws it (the widget dialog, not the desktop's).
 TEST(QtTranslationsTest, SaveAsDialogOfTheExportIsSpanish) {
     ASSERT_TRUE(ui::InstallQtTranslations());
     const QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
     for (const char* name : {"Puestos.pdf", "Comparar Ocupacion Actual.pdf"}) {
         QFile f(folder.filePath(QString::fromLatin1(name)));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-
     QFileDialog dialog(nullptr, QStringLiteral("Guardar como PDF"), folder.path(),
                        QStringLiteral("Documento PDF (*.pdf)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -76,18 +56,11 @@ TEST(QtTranslationsTest, SaveAsDialogOfTheExportIsSpanish) {
     dialog.show();
     QCoreApplication::processEvents();
 
-    const auto* const buttons = dialog.findChild<QDialogButtonBox*>();
-    ASSERT_NE(buttons, nullptr);
     QStringList texts;
-    for (const QAbstractButton* b : buttons->buttons())
-        texts << Shown(b->text());
-    EXPECT_TRUE(texts.contains(QStringLiteral("Guardar"))) << qPrintable(texts.join(u','));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Cancelar"))) << qPrintable(texts.join(u','));
-    QStringList labels;
-    for (const QLabel* l : dialog.findChildren<QLabel*>())
-        labels << Shown(l->text());
-    EXPECT_TRUE(labels.contains(QStringLiteral("Nombre de fichero:")))
-        << qPrintable(labels.join(u','));
+    for (const QAbstractButton* b : dialog.findChild<QDialogButtonBox*>()->buttons())
+        texts << b->text().remove(u'&');
+    texts.sort();
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Cancelar"), QStringLiteral("Guardar")}));
 
     const QString shots = qEnvironmentVariable("OXTA_SCREENSHOTS");
     if (!shots.isEmpty())
