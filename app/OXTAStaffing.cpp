@@ -6,6 +6,7 @@
 #include "ui/DisplayProbe.h"
 #include "ui/ErrorReport.h"
 #include "ui/MsgBoxes.h"
+#include "ui/QtTranslations.h"
 #include "ui/Resources.h"
 #include "ui/StartupTrace.h"
 
@@ -194,6 +195,9 @@ int OXTAStaffingMain(int argc, char** argv) {
     qunsetenv(kIntentoPantalla);
     EntregaRetenidos();
     ui::startup::Mark("application object");
+    // The dialogs Qt draws (Guardar como, Imprimir) and its standard buttons speak Spanish as
+    // the forms do; without Qt's catalogue they stay in English and the program goes on.
+    ui::InstallQtTranslations();
     ui::startup::WatchWindows();
     QStringList argumentos;
     for (int i = 0; i < argc; ++i)

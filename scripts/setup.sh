@@ -20,6 +20,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libboost-stacktrace-dev
     qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev poppler-utils
     xvfb xauth fonts-dejavu-core
+    qt6-translations-l10n
+    lintian groff-base man-db file
 )
 
 # One query for the whole list; packages dpkg has never heard of are simply not printed.
