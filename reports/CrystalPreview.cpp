@@ -3,6 +3,7 @@
 #include "reports/ReportPageView.h"
 #include "reports/engine/ReportError.h"
 #include "reports/engine/ReportPainter.h"
+#include "ui/ErrorReport.h"
 #include "ui/Msg.h"
 
 #include <QDir>
@@ -44,11 +45,34 @@ QString nombreSugerido(const QString& title, const QString& extension) {
 
 }  // namespace
 
+namespace {
+// An unhandled report error reaches the error window with its own text; registered once,
+// by the first viewer.
+void registerErrorDescription() {
+    static const bool registered = [] {
+        ui::AddErrorDescriberFor<report::ReportError>([](const report::ReportError& e) {
+            return ui::ErrorInfo{
+                QStringLiteral("Reportes"), {}, e.text(), QStringLiteral("Reporte"), {}};
+        });
+        return true;
+    }();
+    (void)registered;
+}
+}  // namespace
+
 TCrystalPreview::TCrystalPreview(TForm* parent) : TForm(parent) {
+    registerErrorDescription();
     cText(QStringLiteral("OXTA"));
     nBorderStyle = 2;  // resizable
+    // Beside the forms: the reports form (or any function form) open modally does not block
+    // it, and it outlives the form that opened it.
+    lIndependent = true;
     PideArchivo = [this](const QString& caption, const QString& suggested, const QString& filter) {
-        return QFileDialog::getSaveFileName(this, caption, suggested, filter);
+        // Modal over this viewer only, so the other windows stay usable meanwhile.
+        QFileDialog dialog(this, caption, suggested, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setWindowModality(Qt::WindowModal);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
 }
 
@@ -130,8 +154,11 @@ report::Report& TCrystalPreview::reporte(const char* operation) const {
 }
 
 void TCrystalPreview::Crea() {
-    auto opened = std::make_unique<report::Report>(cReport);
-    opened->logOn();
+    auto opened = std::make_unique<report::Report>(report::FindDefinition(cReport));
+    if (CNX)
+        opened->logOn(CNX);
+    else
+        opened->logOn();
     m_report = std::move(opened);
 }
 
@@ -280,6 +307,7 @@ void TCrystalPreview::btnImprimirClick(TControl*) {
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Imprimir"));
     dialog.setMinMax(1, nPaginas());
+    dialog.setWindowModality(Qt::WindowModal);
     if (dialog.exec() == QDialog::Accepted)
         Imprime(printer);
 }

@@ -25,6 +25,8 @@ class ReportPageView;
 //     v->Show(1);                        // has read all the data when it returns
 //
 // Several viewers may be open at once; each holds its own report.
+class clsConexion;
+
 class TCrystalPreview : public TForm {
     Q_OBJECT
   public:
@@ -32,9 +34,13 @@ class TCrystalPreview : public TForm {
     ~TCrystalPreview() override;
 
     QString cReport;
+    // The connection the report reads through (the opener's CNX). When none is given, Crea
+    // opens one of the viewer's own from config.ini.
+    std::shared_ptr<clsConexion> CNX;
 
-    // Opens the definition of cReport and logs on to the database of config.ini. Throws
-    // report::ReportError naming the file when it is missing or the log-on fails.
+    // Opens the definition of cReport and logs on: through CNX, else to the database of
+    // config.ini. Throws report::ReportError naming the file when it is missing or the
+    // log-on fails.
     void Crea();
     // Sets a parameter of the report; throws when the report has none of that name.
     void Parametro(const QString& nombre, const ado::Value& parametro);

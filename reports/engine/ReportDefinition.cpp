@@ -2,6 +2,7 @@
 
 #include "reports/engine/ReportError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -192,6 +193,19 @@ ReportDefinition ParseDefinition(const QByteArray& json, const QString& path) {
         def.subreports.push_back(sub);
     }
     return def;
+}
+
+QString FindDefinition(const QString& path) {
+    const QString relative = QDir::fromNativeSeparators(path);
+    if (QDir::isAbsolutePath(relative) || QFileInfo::exists(relative))
+        return path;
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    for (const QString& base : {exeDir + QStringLiteral("/../share/oxta-staffing"), exeDir}) {
+        const QString candidate = QDir::cleanPath(base + QLatin1Char('/') + relative);
+        if (!exeDir.isEmpty() && QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return path;
 }
 
 ReportDefinition LoadDefinition(const QString& path) {

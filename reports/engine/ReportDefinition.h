@@ -91,6 +91,12 @@ struct ReportDefinition {
     const SectionDef* subreport(const QString& name) const;
 };
 
+// Where a definition named relative to the working directory ("reportes/rptPorcentaje.rpt")
+// is read from: the working directory first, then the installed share folder
+// (<exe dir>/../share/oxta-staffing/), then beside the executable (a build tree). An absolute
+// path, or one found nowhere, is returned as given (the error then names it).
+QString FindDefinition(const QString& path);
+
 // Reads a definition file. Throws ReportError naming the file when it is missing, unreadable
 // or malformed.
 ReportDefinition LoadDefinition(const QString& path);
