@@ -356,17 +356,18 @@ QString PreparaCorrida(ado::Connection& cn, const Solicitud& s, Corrida& corrida
     corrida.archivo = Archivo(s.reporte);
     corrida.parametros.clear();
     const ado::Value porc(static_cast<int>(s.porcentaje.trimmed().toInt()));
+    // The filters as every report names them in its heading (and the direct ones read by).
+    const auto numero = [](bool marcado, const QString& clave) {
+        return ado::Value(static_cast<std::int64_t>(marcado ? clave.trimmed().toLongLong() : 0));
+    };
+    const std::vector<std::pair<QString, ado::Value>> filtros = {
+        {QStringLiteral("empresa"), numero(true, s.empresa)},
+        {QStringLiteral("cc"), s.porCC ? ado::Value(s.centro) : ado::Value("TODOS")},
+        {QStringLiteral("staffing"), numero(s.porStaffing, s.staffing)},
+        {QStringLiteral("grupo"), numero(s.porGrupo, s.grupo)},
+    };
     if (!EsComparativo(s.reporte)) {
-        corrida.parametros = {
-            {QStringLiteral("empresa"),
-             ado::Value(static_cast<std::int64_t>(s.empresa.trimmed().toLongLong()))},
-            {QStringLiteral("cc"), s.porCC ? ado::Value(s.centro) : ado::Value("TODOS")},
-            {QStringLiteral("staffing"),
-             ado::Value(
-                 static_cast<std::int64_t>(s.porStaffing ? s.staffing.trimmed().toLongLong() : 0))},
-            {QStringLiteral("grupo"), ado::Value(static_cast<std::int64_t>(
-                                          s.porGrupo ? s.grupo.trimmed().toLongLong() : 0))},
-        };
+        corrida.parametros = filtros;
         if (s.reporte.trimmed() == kPorcentaje)
             corrida.parametros.emplace_back(QStringLiteral("porc"), porc);
         return {};
@@ -379,6 +380,7 @@ QString PreparaCorrida(ado::Connection& cn, const Solicitud& s, Corrida& corrida
         corrida.parametros.emplace_back(QStringLiteral("porc"), porc);
     else
         corrida.parametros.emplace_back(QStringLiteral("mes"), ado::Value(MesComoLista(s.mes)));
+    corrida.parametros.insert(corrida.parametros.end(), filtros.begin(), filtros.end());
     return {};
 }
 

@@ -65,6 +65,13 @@ class Reader {
             p.type = ParameterType::Text;
         else
             fail(QStringLiteral("tipo \"%1\" del parámetro %2").arg(type, p.name));
+        const QJsonValue d = o.value(QLatin1String("default"));
+        if (d.isDouble() && p.type == ParameterType::Number)
+            p.defaultValue = ado::Value(static_cast<std::int64_t>(d.toInteger()));
+        else if (d.isString() && p.type == ParameterType::Text)
+            p.defaultValue = ado::Value(d.toString());
+        else if (!d.isUndefined())
+            fail(QStringLiteral("valor por omisión del parámetro %1").arg(p.name));
         return p;
     }
 

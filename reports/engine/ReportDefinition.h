@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ado/Value.h"
+
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
@@ -31,6 +33,9 @@ enum class ParameterType { Number, Text };
 struct ParameterDef {
     QString name;
     ParameterType type = ParameterType::Text;
+    // "default": the value used when the caller gives none; without it the parameter must
+    // be given.
+    std::optional<ado::Value> defaultValue;
 };
 
 enum class Align { Left, Center, Right };
