@@ -130,7 +130,11 @@ void TCrystalPreview::CreateForm() {
                     &TCrystalPreview::btnPdfClick);
     btnExcel = button(QStringLiteral("Excel"), QStringLiteral("Exportar los datos a Excel (XLSX)"),
                       &TCrystalPreview::btnExcelClick);
-    btnCsv = button(QStringLiteral("CSV"), QStringLiteral("Exportar los datos a CSV"),
+    btnCsvExcel = button(QStringLiteral("CSV Excel"),
+                         QStringLiteral("Exportar a CSV para Excel (encabezados del reporte)"),
+                         &TCrystalPreview::btnCsvExcelClick);
+    btnCsv = button(QStringLiteral("CSV"),
+                    QStringLiteral("Exportar los datos a CSV (nombres de campo, para programas)"),
                     &TCrystalPreview::btnCsvClick);
     layout->addWidget(bar);
 
@@ -223,7 +227,7 @@ void TCrystalPreview::actualizaPagina() {
     btnAnterior->lEnabled(actual > 1);
     btnSiguiente->lEnabled(actual < total);
     btnUltima->lEnabled(actual < total);
-    for (TButton* b : {btnImprimir, btnPdf, btnExcel, btnCsv})
+    for (TButton* b : {btnImprimir, btnPdf, btnExcel, btnCsvExcel, btnCsv})
         b->lEnabled(total > 0);
 }
 
@@ -341,6 +345,15 @@ void TCrystalPreview::btnExcelClick(TControl*) {
 void TCrystalPreview::btnCsvClick(TControl*) {
     exporta(QStringLiteral("Exportar a CSV"), QStringLiteral("csv"),
             QStringLiteral("Valores separados por comas (*.csv)"), &TCrystalPreview::ExportaCsv);
+}
+
+void TCrystalPreview::btnCsvExcelClick(TControl*) {
+    exporta(QStringLiteral("Exportar a CSV para Excel"), QStringLiteral("csv"),
+            QStringLiteral("CSV para Excel (*.csv)"), &TCrystalPreview::ExportaCsvExcel);
+}
+
+void TCrystalPreview::ExportaCsvExcel(const QString& archivo) {
+    reporte("ExportaCsvExcel").writeCsvExcel(archivo);
 }
 
 void TCrystalPreview::ExportaPdf(const QString& archivo) {

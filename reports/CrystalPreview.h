@@ -64,7 +64,8 @@ class TCrystalPreview : public TForm {
     // Exports without asking (the buttons ask for the file name first).
     void ExportaPdf(const QString& archivo);
     void ExportaExcel(const QString& archivo);
-    void ExportaCsv(const QString& archivo);
+    void ExportaCsv(const QString& archivo);       // field names, plain numbers (for programs)
+    void ExportaCsvExcel(const QString& archivo);  // printed headings, UTF-8 with BOM
     void Imprime(QPrinter& printer);
 
     // Asks for the name of a file to write (caption, suggested name, filter); an empty
@@ -81,6 +82,7 @@ class TCrystalPreview : public TForm {
     TButton* btnPdf = nullptr;
     TButton* btnExcel = nullptr;
     TButton* btnCsv = nullptr;
+    TButton* btnCsvExcel = nullptr;
     QScrollArea* oPreview = nullptr;
     ReportPageView* oPagina = nullptr;
 
@@ -97,6 +99,7 @@ class TCrystalPreview : public TForm {
     void btnPdfClick(TControl*);
     void btnExcelClick(TControl*);
     void btnCsvClick(TControl*);
+    void btnCsvExcelClick(TControl*);
     void cmbZoomChange(TControl*, int, int);
     void exporta(const QString& caption, const QString& extension, const QString& filter,
                  void (TCrystalPreview::*write)(const QString&));

@@ -92,17 +92,12 @@ void Report::writeCsv(const QString& path) const {
     WriteCsv(data().main, path);
 }
 
+void Report::writeCsvExcel(const QString& path) const {
+    WriteCsvExcel(m_definition->main, data().main, path);
+}
+
 void Report::writeXlsx(const QString& path) const {
-    const ReportData& d = data();
-    const QString sheet = FillTemplate(m_definition->title, [&](const QString& name) {
-        const auto h = d.heading.find(name.toLower());
-        if (h != d.heading.end())
-            return std::optional<ado::Value>(h.value());
-        if (m_definition->parameter(name))
-            return std::optional<ado::Value>(m_parameters.value(name));
-        return std::optional<ado::Value>();
-    });
-    WriteXlsx(m_definition->main, d.main, sheet, path);
+    WriteXlsx(*m_definition, m_parameters, data(), path);
 }
 
 void Report::release() {

@@ -68,7 +68,10 @@ class Report {
     QImage pageImage(int page, double dpi);
 
     void writePdf(const QString& path);
+    // CSV is the machine format: field names, plain numbers (see ReportWriters.h).
     void writeCsv(const QString& path) const;
+    // CSV for Excel, and the XLSX workbook as printed, for people.
+    void writeCsvExcel(const QString& path) const;
     void writeXlsx(const QString& path) const;
 
     // Drops the data and the connection.
