@@ -2,6 +2,7 @@
 
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
+#include "ado/SqlLiteral.h"
 
 #include <QHash>
 #include <QUuid>
@@ -349,6 +350,46 @@ QString MesComoLista(const QString& mes) {
     return mes;
 }
 }  // namespace
+
+QString SqlExisteEmpresa(const QString& empresa) {
+    return QStringLiteral("select count(*) from empresas where empresa=%1")
+        .arg(SqlWholeNumber(empresa));
+}
+
+QString SqlExisteStaffing(const QString& empresa, const QString& staffing) {
+    return QStringLiteral("select count(*) from staffing where empresa=%1 and idstaffing=%2")
+        .arg(SqlWholeNumber(empresa), SqlWholeNumber(staffing));
+}
+
+QString SqlExisteCentro(const QString& empresa, const QString& centro) {
+    return QStringLiteral("select count(*) from centros where empresa=%1 and centro=%2")
+        .arg(SqlWholeNumber(empresa), SqlLiteral(centro));
+}
+
+QString SqlExisteGrupo(const QString& empresa, const QString& grupo) {
+    return QStringLiteral("select count(*) from staff_grupo where empresa=%1 and idgrupo=%2")
+        .arg(SqlWholeNumber(empresa), SqlWholeNumber(grupo));
+}
+
+QString VerificaFiltros(ado::Connection& cn, const Solicitud& s) {
+    const auto existe = [&cn](const QString& sql) {
+        const auto filas = cn.engine("Recordset.Open").query(sql).rows;
+        return !filas.empty() && filas.front().front().toInt() > 0;
+    };
+    const QString empresa = s.empresa.trimmed();
+    if (!existe(SqlExisteEmpresa(empresa)))
+        return QStringLiteral("No existe la empresa %1").arg(empresa);
+    if (s.porStaffing && !existe(SqlExisteStaffing(empresa, s.staffing)))
+        return QStringLiteral("No existe el staffing %1 de la empresa %2")
+            .arg(s.staffing.trimmed(), empresa);
+    if (s.porCC && !existe(SqlExisteCentro(empresa, s.centro)))
+        return QStringLiteral("No existe el centro de costos %1 de la empresa %2")
+            .arg(s.centro, empresa);
+    if (s.porGrupo && !existe(SqlExisteGrupo(empresa, s.grupo)))
+        return QStringLiteral("No existe el grupo %1 de la empresa %2")
+            .arg(s.grupo.trimmed(), empresa);
+    return {};
+}
 
 QString PreparaCorrida(ado::Connection& cn, const Solicitud& s, Corrida& corrida) {
     if (const QString mensaje = Valida(s); !mensaje.isEmpty())
