@@ -20,18 +20,6 @@ const QString kOcupacionDin = QStringLiteral("Comparar Ocupacion Actual $");
 const QString kMesDiferencia = QStringLiteral("Comparativo por Mes con Diferencia");
 const QString kMes = QStringLiteral("Comparativo por Mes");
 
-// A text between the quotes of a template: quotes doubled.
-QString Entre(const QString& texto) {
-    QString t = texto;
-    return t.replace(QLatin1Char('\''), QStringLiteral("''"));
-}
-
-// A plan or group key as a number in the statement (the selectors give digits; anything
-// else matches nothing instead of reaching the SQL).
-QString Numero(const QString& clave) {
-    return QString::number(clave.trimmed().toLongLong());
-}
-
 // The same key as a parameter's value.
 ado::Value NumeroLigado(const QString& clave) {
     return ado::Value(static_cast<std::int64_t>(clave.trimmed().toLongLong()));
@@ -39,7 +27,7 @@ ado::Value NumeroLigado(const QString& clave) {
 
 // The company key in a statement: the number it holds.
 QString Empresa(const Solicitud& s) {
-    return Numero(s.empresa);
+    return SqlWholeNumber(s.empresa);
 }
 
 // The filter of the checked boxes, as the source query and the loader append it; `tabla`
@@ -48,11 +36,12 @@ QString Condicion(const Solicitud& s, const QString& tabla = {}) {
     const QString p = tabla.isEmpty() ? QString() : tabla + QLatin1Char('.');
     QString c;
     if (s.porStaffing)
-        c += QStringLiteral(" and ") + p + QStringLiteral("idstaffing=") + Numero(s.staffing);
+        c += QStringLiteral(" and ") + p + QStringLiteral("idstaffing=") +
+             SqlWholeNumber(s.staffing);
     if (s.porGrupo)
-        c += QStringLiteral(" and ") + p + QStringLiteral("idGrupo=") + Numero(s.grupo);
+        c += QStringLiteral(" and ") + p + QStringLiteral("idGrupo=") + SqlWholeNumber(s.grupo);
     if (s.porCC)
-        c += QStringLiteral(" and ") + p + QStringLiteral("centro='") + Entre(s.centro) +
+        c += QStringLiteral(" and ") + p + QStringLiteral("centro='") + SqlInsideQuotes(s.centro) +
              QLatin1Char('\'');
     return c;
 }
@@ -132,7 +121,7 @@ QString CondicionNomina(const QStringList& numeros) {
 
 QString SqlTiposNomina(const QString& empresa, const QString& staffing) {
     return QStringLiteral(" select tiposnomina from staffing where empresa=%1 and idstaffing=%2")
-        .arg(Numero(empresa), Numero(staffing));
+        .arg(SqlWholeNumber(empresa), SqlWholeNumber(staffing));
 }
 
 QString SqlFuente(const Solicitud& s, const QString& campo, const QString& tabla) {
@@ -148,7 +137,7 @@ QString Empleados(const QString& empresa, const QString& condicion) {
     return QStringLiteral(
                " where ll.empresa=%1 and ll.empresa=e.empresa and ll.codigo=e.codigo "
                "and e.borrado<>'S' and e.ultmov<>'B'")
-               .arg(Numero(empresa)) +
+               .arg(SqlWholeNumber(empresa)) +
            condicion;
 }
 }  // namespace
@@ -157,21 +146,23 @@ QString SqlObtenReal(const QString& empresa, const QString& condicion, const QSt
                      const QString& ocupacion) {
     return QStringLiteral(" SELECT isnull(count(OCUPACION),0) FROM LLAVES ll, empleados e") +
            Empleados(empresa, condicion) +
-           QStringLiteral(" and ll.centro='%1' and ll.ocupacion=%2").arg(Entre(centro), ocupacion);
+           QStringLiteral(" and ll.centro='%1' and ll.ocupacion=%2")
+               .arg(SqlInsideQuotes(centro), SqlWholeNumber(ocupacion));
 }
 
 QString SqlSueldoReal(const QString& empresa, const QString& condicion, const QString& centro,
                       const QString& ocupacion) {
     return QStringLiteral(" SELECT sum(isnull(e.sueldo,0)) FROM empleados e, llaves ll") +
            Empleados(empresa, condicion) +
-           QStringLiteral(" and ll.centro='%1' and ll.ocupacion=%2").arg(Entre(centro), ocupacion);
+           QStringLiteral(" and ll.centro='%1' and ll.ocupacion=%2")
+               .arg(SqlInsideQuotes(centro), SqlWholeNumber(ocupacion));
 }
 
 QString SqlSueldoOriginal(const QString& empresa, const QString& ocupacion) {
     return QStringLiteral(
                " SELECT isnull(garantia,0) FROM tabulador where empresa=%1 and "
                "ocupacion=%2")
-        .arg(Numero(empresa), ocupacion.trimmed());
+        .arg(SqlWholeNumber(empresa), SqlWholeNumber(ocupacion));
 }
 
 QString SqlInsertaFila(const QString& clave, const QString& empresa, const QStringList& v) {
@@ -179,7 +170,7 @@ QString SqlInsertaFila(const QString& clave, const QString& empresa, const QStri
     return QStringLiteral(
                "insert into staff_reporte values ('%1','%2','%3','%4','%5','%6','%7',"
                "'%8',%9,%10)")
-        .arg(Entre(clave), empresa, Entre(v[0]), v[1], v[2], v[3], v[4], v[5])
+        .arg(SqlInsideQuotes(clave), empresa, SqlInsideQuotes(v[0]), v[1], v[2], v[3], v[4], v[5])
         .arg(v[6], v[7]);
 }
 
@@ -227,7 +218,8 @@ Sentencia SqlCargaConjunto(const Solicitud& s, const QString& clave, const QStri
 }
 
 QString SqlBorraTablaTemporal(const QString& clave) {
-    return QStringLiteral(" delete from staff_reporte where clave='%1'").arg(Entre(clave));
+    return QStringLiteral(" delete from staff_reporte where clave='%1'")
+        .arg(SqlInsideQuotes(clave));
 }
 
 Fuente FuenteDe(const Solicitud& s) {
