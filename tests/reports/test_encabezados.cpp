@@ -4,8 +4,10 @@
 // Each report runs as the form and oxta-report run it (the same request, rules and
 // parameters), from a request to its laid-out pages.
 
+#include "ado/AdoError.h"
 #include "reports/ConsultasReportes.h"
 #include "tests/reports/ReportTestSupport.h"
+#include "tests/support/CadenasHostiles.h"
 
 using namespace prueba;
 
@@ -129,4 +131,36 @@ TEST_F(EncabezadosTest, PlacesAddUpPerPlanAndNeverAcrossPlans) {
     EXPECT_FALSE(todo.contains(QStringLiteral("Total general")));
     EXPECT_FALSE(todo.contains(QStringLiteral("93")));
     EXPECT_TRUE(todo.join(QLatin1Char('\n')).contains(QStringLiteral("Staffing: Todos")));
+}
+
+TEST_F(EncabezadosTest, HostileFilterTextsNameNothingAndChangeNothing) {
+    clsConexion cnx;
+    ado::Connection* cn = cnx.Conexion();
+    ASSERT_NE(cn, nullptr);
+    for (const Hostil& h : CadenasHostiles()) {
+        SCOPED_TRACE(Muestra(h.texto));
+        reportes::Solicitud s;
+        s.reporte = QStringLiteral("Puestos");
+        s.empresa = QStringLiteral("1");
+        s.porCC = true;
+        s.centro = h.texto;
+        try {
+            EXPECT_EQ(
+                reportes::VerificaFiltros(*cn, s),
+                QStringLiteral("No existe el centro de costos %1 de la empresa 1").arg(h.texto));
+        } catch (const ado::Error&) {
+            EXPECT_TRUE(h.texto.contains(QChar(u'\0'))) << "only a NUL is refused";
+        }
+    }
+    // Keys beyond the columns name nothing either.
+    reportes::Solicitud s;
+    s.empresa = QStringLiteral("1000");
+    EXPECT_EQ(reportes::VerificaFiltros(*cn, s), QStringLiteral("No existe la empresa 1000"));
+    s.empresa = QStringLiteral("1");
+    s.porStaffing = true;
+    s.staffing = QStringLiteral("9223372036854775807");
+    EXPECT_EQ(reportes::VerificaFiltros(*cn, s),
+              QStringLiteral("No existe el staffing 9223372036854775807 de la empresa 1"));
+    EXPECT_EQ(Valor("select count(*) from staffing").toInt(), 3);
+    EXPECT_EQ(Valor("select count(*) from centros").toInt(), 2);
 }
