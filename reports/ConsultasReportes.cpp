@@ -2,6 +2,7 @@
 
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
+#include "ado/SqlLiteral.h"
 
 #include <QHash>
 #include <QUuid>
@@ -19,18 +20,6 @@ const QString kOcupacionDin = QStringLiteral("Comparar Ocupacion Actual $");
 const QString kMesDiferencia = QStringLiteral("Comparativo por Mes con Diferencia");
 const QString kMes = QStringLiteral("Comparativo por Mes");
 
-// A text between the quotes of a template: quotes doubled.
-QString Entre(const QString& texto) {
-    QString t = texto;
-    return t.replace(QLatin1Char('\''), QStringLiteral("''"));
-}
-
-// A plan or group key as a number in the statement (the selectors give digits; anything
-// else matches nothing instead of reaching the SQL).
-QString Numero(const QString& clave) {
-    return QString::number(clave.trimmed().toLongLong());
-}
-
 // The same key as a parameter's value.
 ado::Value NumeroLigado(const QString& clave) {
     return ado::Value(static_cast<std::int64_t>(clave.trimmed().toLongLong()));
@@ -38,7 +27,7 @@ ado::Value NumeroLigado(const QString& clave) {
 
 // The company key in a statement: the number it holds.
 QString Empresa(const Solicitud& s) {
-    return Numero(s.empresa);
+    return SqlWholeNumber(s.empresa);
 }
 
 // The filter of the checked boxes, as the source query and the loader append it; `tabla`
@@ -47,11 +36,12 @@ QString Condicion(const Solicitud& s, const QString& tabla = {}) {
     const QString p = tabla.isEmpty() ? QString() : tabla + QLatin1Char('.');
     QString c;
     if (s.porStaffing)
-        c += QStringLiteral(" and ") + p + QStringLiteral("idstaffing=") + Numero(s.staffing);
+        c += QStringLiteral(" and ") + p + QStringLiteral("idstaffing=") +
+             SqlWholeNumber(s.staffing);
     if (s.porGrupo)
-        c += QStringLiteral(" and ") + p + QStringLiteral("idGrupo=") + Numero(s.grupo);
+        c += QStringLiteral(" and ") + p + QStringLiteral("idGrupo=") + SqlWholeNumber(s.grupo);
     if (s.porCC)
-        c += QStringLiteral(" and ") + p + QStringLiteral("centro='") + Entre(s.centro) +
+        c += QStringLiteral(" and ") + p + QStringLiteral("centro='") + SqlInsideQuotes(s.centro) +
              QLatin1Char('\'');
     return c;
 }
@@ -131,7 +121,7 @@ QString CondicionNomina(const QStringList& numeros) {
 
 QString SqlTiposNomina(const QString& empresa, const QString& staffing) {
     return QStringLiteral(" select tiposnomina from staffing where empresa=%1 and idstaffing=%2")
-        .arg(Numero(empresa), Numero(staffing));
+        .arg(SqlWholeNumber(empresa), SqlWholeNumber(staffing));
 }
 
 QString SqlFuente(const Solicitud& s, const QString& campo, const QString& tabla) {
@@ -147,7 +137,7 @@ QString Empleados(const QString& empresa, const QString& condicion) {
     return QStringLiteral(
                " where ll.empresa=%1 and ll.empresa=e.empresa and ll.codigo=e.codigo "
                "and e.borrado<>'S' and e.ultmov<>'B'")
-               .arg(Numero(empresa)) +
+               .arg(SqlWholeNumber(empresa)) +
            condicion;
 }
 }  // namespace
@@ -156,21 +146,23 @@ QString SqlObtenReal(const QString& empresa, const QString& condicion, const QSt
                      const QString& ocupacion) {
     return QStringLiteral(" SELECT isnull(count(OCUPACION),0) FROM LLAVES ll, empleados e") +
            Empleados(empresa, condicion) +
-           QStringLiteral(" and ll.centro='%1' and ll.ocupacion=%2").arg(Entre(centro), ocupacion);
+           QStringLiteral(" and ll.centro='%1' and ll.ocupacion=%2")
+               .arg(SqlInsideQuotes(centro), SqlWholeNumber(ocupacion));
 }
 
 QString SqlSueldoReal(const QString& empresa, const QString& condicion, const QString& centro,
                       const QString& ocupacion) {
     return QStringLiteral(" SELECT sum(isnull(e.sueldo,0)) FROM empleados e, llaves ll") +
            Empleados(empresa, condicion) +
-           QStringLiteral(" and ll.centro='%1' and ll.ocupacion=%2").arg(Entre(centro), ocupacion);
+           QStringLiteral(" and ll.centro='%1' and ll.ocupacion=%2")
+               .arg(SqlInsideQuotes(centro), SqlWholeNumber(ocupacion));
 }
 
 QString SqlSueldoOriginal(const QString& empresa, const QString& ocupacion) {
     return QStringLiteral(
                " SELECT isnull(garantia,0) FROM tabulador where empresa=%1 and "
                "ocupacion=%2")
-        .arg(Numero(empresa), ocupacion.trimmed());
+        .arg(SqlWholeNumber(empresa), SqlWholeNumber(ocupacion));
 }
 
 QString SqlInsertaFila(const QString& clave, const QString& empresa, const QStringList& v) {
@@ -178,7 +170,7 @@ QString SqlInsertaFila(const QString& clave, const QString& empresa, const QStri
     return QStringLiteral(
                "insert into staff_reporte values ('%1','%2','%3','%4','%5','%6','%7',"
                "'%8',%9,%10)")
-        .arg(Entre(clave), empresa, Entre(v[0]), v[1], v[2], v[3], v[4], v[5])
+        .arg(SqlInsideQuotes(clave), empresa, SqlInsideQuotes(v[0]), v[1], v[2], v[3], v[4], v[5])
         .arg(v[6], v[7]);
 }
 
@@ -226,7 +218,8 @@ Sentencia SqlCargaConjunto(const Solicitud& s, const QString& clave, const QStri
 }
 
 QString SqlBorraTablaTemporal(const QString& clave) {
-    return QStringLiteral(" delete from staff_reporte where clave='%1'").arg(Entre(clave));
+    return QStringLiteral(" delete from staff_reporte where clave='%1'")
+        .arg(SqlInsideQuotes(clave));
 }
 
 Fuente FuenteDe(const Solicitud& s) {
@@ -350,23 +343,64 @@ QString MesComoLista(const QString& mes) {
 }
 }  // namespace
 
+QString SqlExisteEmpresa(const QString& empresa) {
+    return QStringLiteral("select count(*) from empresas where empresa=%1")
+        .arg(SqlWholeNumber(empresa));
+}
+
+QString SqlExisteStaffing(const QString& empresa, const QString& staffing) {
+    return QStringLiteral("select count(*) from staffing where empresa=%1 and idstaffing=%2")
+        .arg(SqlWholeNumber(empresa), SqlWholeNumber(staffing));
+}
+
+QString SqlExisteCentro(const QString& empresa, const QString& centro) {
+    return QStringLiteral("select count(*) from centros where empresa=%1 and centro=%2")
+        .arg(SqlWholeNumber(empresa), SqlLiteral(centro));
+}
+
+QString SqlExisteGrupo(const QString& empresa, const QString& grupo) {
+    return QStringLiteral("select count(*) from staff_grupo where empresa=%1 and idgrupo=%2")
+        .arg(SqlWholeNumber(empresa), SqlWholeNumber(grupo));
+}
+
+QString VerificaFiltros(ado::Connection& cn, const Solicitud& s) {
+    const auto existe = [&cn](const QString& sql) {
+        const auto filas = cn.engine("Recordset.Open").query(sql).rows;
+        return !filas.empty() && filas.front().front().toInt() > 0;
+    };
+    const QString empresa = s.empresa.trimmed();
+    if (!existe(SqlExisteEmpresa(empresa)))
+        return QStringLiteral("No existe la empresa %1").arg(empresa);
+    if (s.porStaffing && !existe(SqlExisteStaffing(empresa, s.staffing)))
+        return QStringLiteral("No existe el staffing %1 de la empresa %2")
+            .arg(s.staffing.trimmed(), empresa);
+    if (s.porCC && !existe(SqlExisteCentro(empresa, s.centro)))
+        return QStringLiteral("No existe el centro de costos %1 de la empresa %2")
+            .arg(s.centro, empresa);
+    if (s.porGrupo && !existe(SqlExisteGrupo(empresa, s.grupo)))
+        return QStringLiteral("No existe el grupo %1 de la empresa %2")
+            .arg(s.grupo.trimmed(), empresa);
+    return {};
+}
+
 QString PreparaCorrida(ado::Connection& cn, const Solicitud& s, Corrida& corrida) {
     if (const QString mensaje = Valida(s); !mensaje.isEmpty())
         return mensaje;
     corrida.archivo = Archivo(s.reporte);
     corrida.parametros.clear();
     const ado::Value porc(static_cast<int>(s.porcentaje.trimmed().toInt()));
+    // The filters as every report names them in its heading (and the direct ones read by).
+    const auto numero = [](bool marcado, const QString& clave) {
+        return ado::Value(static_cast<std::int64_t>(marcado ? clave.trimmed().toLongLong() : 0));
+    };
+    const std::vector<std::pair<QString, ado::Value>> filtros = {
+        {QStringLiteral("empresa"), numero(true, s.empresa)},
+        {QStringLiteral("cc"), s.porCC ? ado::Value(s.centro) : ado::Value("TODOS")},
+        {QStringLiteral("staffing"), numero(s.porStaffing, s.staffing)},
+        {QStringLiteral("grupo"), numero(s.porGrupo, s.grupo)},
+    };
     if (!EsComparativo(s.reporte)) {
-        corrida.parametros = {
-            {QStringLiteral("empresa"),
-             ado::Value(static_cast<std::int64_t>(s.empresa.trimmed().toLongLong()))},
-            {QStringLiteral("cc"), s.porCC ? ado::Value(s.centro) : ado::Value("TODOS")},
-            {QStringLiteral("staffing"),
-             ado::Value(
-                 static_cast<std::int64_t>(s.porStaffing ? s.staffing.trimmed().toLongLong() : 0))},
-            {QStringLiteral("grupo"), ado::Value(static_cast<std::int64_t>(
-                                          s.porGrupo ? s.grupo.trimmed().toLongLong() : 0))},
-        };
+        corrida.parametros = filtros;
         if (s.reporte.trimmed() == kPorcentaje)
             corrida.parametros.emplace_back(QStringLiteral("porc"), porc);
         return {};
@@ -379,6 +413,7 @@ QString PreparaCorrida(ado::Connection& cn, const Solicitud& s, Corrida& corrida
         corrida.parametros.emplace_back(QStringLiteral("porc"), porc);
     else
         corrida.parametros.emplace_back(QStringLiteral("mes"), ado::Value(MesComoLista(s.mes)));
+    corrida.parametros.insert(corrida.parametros.end(), filtros.begin(), filtros.end());
     return {};
 }
 

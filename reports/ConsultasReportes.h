@@ -154,6 +154,16 @@ struct Corrida {
     std::unique_ptr<TablaTemporal> datos;
 };
 
+// The first filter of `s` that names nothing in the database (the company, then the plan,
+// the cost centre and the group whose boxes are checked), as the message a caller without
+// lists (oxta-report) shows: "No existe el staffing 99 de la empresa 1". Empty when all
+// exist. The keys must be whole numbers (Valida and the caller check that first).
+QString VerificaFiltros(ado::Connection& cn, const Solicitud& s);
+QString SqlExisteEmpresa(const QString& empresa);
+QString SqlExisteStaffing(const QString& empresa, const QString& staffing);
+QString SqlExisteCentro(const QString& empresa, const QString& centro);
+QString SqlExisteGrupo(const QString& empresa, const QString& grupo);
+
 // Checks the request (Valida) and, when it may run, fills `corrida`, loading the work table
 // for a comparative report. Returns the message of a broken rule (nothing loaded), or an empty
 // text. Database errors are thrown; rows already written go with `corrida`.

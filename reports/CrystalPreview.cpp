@@ -3,6 +3,7 @@
 #include "reports/ReportPageView.h"
 #include "reports/engine/ReportError.h"
 #include "reports/engine/ReportPainter.h"
+#include "ui/ErrorReport.h"
 #include "ui/Msg.h"
 
 #include <QDir>
@@ -44,11 +45,34 @@ QString nombreSugerido(const QString& title, const QString& extension) {
 
 }  // namespace
 
+namespace {
+// An unhandled report error reaches the error window with its own text; registered once,
+// by the first viewer.
+void registerErrorDescription() {
+    static const bool registered = [] {
+        ui::AddErrorDescriberFor<report::ReportError>([](const report::ReportError& e) {
+            return ui::ErrorInfo{
+                QStringLiteral("Reportes"), {}, e.text(), QStringLiteral("Reporte"), {}};
+        });
+        return true;
+    }();
+    (void)registered;
+}
+}  // namespace
+
 TCrystalPreview::TCrystalPreview(TForm* parent) : TForm(parent) {
+    registerErrorDescription();
     cText(QStringLiteral("OXTA"));
     nBorderStyle = 2;  // resizable
+    // Beside the forms: the reports form (or any function form) open modally does not block
+    // it, and it outlives the form that opened it.
+    lIndependent = true;
     PideArchivo = [this](const QString& caption, const QString& suggested, const QString& filter) {
-        return QFileDialog::getSaveFileName(this, caption, suggested, filter);
+        // Modal over this viewer only, so the other windows stay usable meanwhile.
+        QFileDialog dialog(this, caption, suggested, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setWindowModality(Qt::WindowModal);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
 }
 
@@ -106,7 +130,11 @@ void TCrystalPreview::CreateForm() {
                     &TCrystalPreview::btnPdfClick);
     btnExcel = button(QStringLiteral("Excel"), QStringLiteral("Exportar los datos a Excel (XLSX)"),
                       &TCrystalPreview::btnExcelClick);
-    btnCsv = button(QStringLiteral("CSV"), QStringLiteral("Exportar los datos a CSV"),
+    btnCsvExcel = button(QStringLiteral("CSV Excel"),
+                         QStringLiteral("Exportar a CSV para Excel (encabezados del reporte)"),
+                         &TCrystalPreview::btnCsvExcelClick);
+    btnCsv = button(QStringLiteral("CSV"),
+                    QStringLiteral("Exportar los datos a CSV (nombres de campo, para programas)"),
                     &TCrystalPreview::btnCsvClick);
     layout->addWidget(bar);
 
@@ -130,8 +158,11 @@ report::Report& TCrystalPreview::reporte(const char* operation) const {
 }
 
 void TCrystalPreview::Crea() {
-    auto opened = std::make_unique<report::Report>(cReport);
-    opened->logOn();
+    auto opened = std::make_unique<report::Report>(report::FindDefinition(cReport));
+    if (CNX)
+        opened->logOn(CNX);
+    else
+        opened->logOn();
     m_report = std::move(opened);
 }
 
@@ -196,7 +227,7 @@ void TCrystalPreview::actualizaPagina() {
     btnAnterior->lEnabled(actual > 1);
     btnSiguiente->lEnabled(actual < total);
     btnUltima->lEnabled(actual < total);
-    for (TButton* b : {btnImprimir, btnPdf, btnExcel, btnCsv})
+    for (TButton* b : {btnImprimir, btnPdf, btnExcel, btnCsvExcel, btnCsv})
         b->lEnabled(total > 0);
 }
 
@@ -280,6 +311,7 @@ void TCrystalPreview::btnImprimirClick(TControl*) {
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Imprimir"));
     dialog.setMinMax(1, nPaginas());
+    dialog.setWindowModality(Qt::WindowModal);
     if (dialog.exec() == QDialog::Accepted)
         Imprime(printer);
 }
@@ -313,6 +345,15 @@ void TCrystalPreview::btnExcelClick(TControl*) {
 void TCrystalPreview::btnCsvClick(TControl*) {
     exporta(QStringLiteral("Exportar a CSV"), QStringLiteral("csv"),
             QStringLiteral("Valores separados por comas (*.csv)"), &TCrystalPreview::ExportaCsv);
+}
+
+void TCrystalPreview::btnCsvExcelClick(TControl*) {
+    exporta(QStringLiteral("Exportar a CSV para Excel"), QStringLiteral("csv"),
+            QStringLiteral("CSV para Excel (*.csv)"), &TCrystalPreview::ExportaCsvExcel);
+}
+
+void TCrystalPreview::ExportaCsvExcel(const QString& archivo) {
+    reporte("ExportaCsvExcel").writeCsvExcel(archivo);
 }
 
 void TCrystalPreview::ExportaPdf(const QString& archivo) {

@@ -25,6 +25,8 @@ class ReportPageView;
 //     v->Show(1);                        // has read all the data when it returns
 //
 // Several viewers may be open at once; each holds its own report.
+class clsConexion;
+
 class TCrystalPreview : public TForm {
     Q_OBJECT
   public:
@@ -32,9 +34,13 @@ class TCrystalPreview : public TForm {
     ~TCrystalPreview() override;
 
     QString cReport;
+    // The connection the report reads through (the opener's CNX). When none is given, Crea
+    // opens one of the viewer's own from config.ini.
+    std::shared_ptr<clsConexion> CNX;
 
-    // Opens the definition of cReport and logs on to the database of config.ini. Throws
-    // report::ReportError naming the file when it is missing or the log-on fails.
+    // Opens the definition of cReport and logs on: through CNX, else to the database of
+    // config.ini. Throws report::ReportError naming the file when it is missing or the
+    // log-on fails.
     void Crea();
     // Sets a parameter of the report; throws when the report has none of that name.
     void Parametro(const QString& nombre, const ado::Value& parametro);
@@ -58,7 +64,8 @@ class TCrystalPreview : public TForm {
     // Exports without asking (the buttons ask for the file name first).
     void ExportaPdf(const QString& archivo);
     void ExportaExcel(const QString& archivo);
-    void ExportaCsv(const QString& archivo);
+    void ExportaCsv(const QString& archivo);       // field names, plain numbers (for programs)
+    void ExportaCsvExcel(const QString& archivo);  // printed headings, UTF-8 with BOM
     void Imprime(QPrinter& printer);
 
     // Asks for the name of a file to write (caption, suggested name, filter); an empty
@@ -75,6 +82,7 @@ class TCrystalPreview : public TForm {
     TButton* btnPdf = nullptr;
     TButton* btnExcel = nullptr;
     TButton* btnCsv = nullptr;
+    TButton* btnCsvExcel = nullptr;
     QScrollArea* oPreview = nullptr;
     ReportPageView* oPagina = nullptr;
 
@@ -91,6 +99,7 @@ class TCrystalPreview : public TForm {
     void btnPdfClick(TControl*);
     void btnExcelClick(TControl*);
     void btnCsvClick(TControl*);
+    void btnCsvExcelClick(TControl*);
     void cmbZoomChange(TControl*, int, int);
     void exporta(const QString& caption, const QString& extension, const QString& filter,
                  void (TCrystalPreview::*write)(const QString&));

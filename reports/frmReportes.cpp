@@ -163,6 +163,7 @@ void TReportes::imprime(const QString& reporte) {
     }
     auto* visor = TForm::New<TCrystalPreview>(this);
     visor->cReport = corrida.archivo;
+    visor->CNX = CNX;  // one connection: the report reads through the form's
     visor->Crea();
     for (const auto& [nombre, valor] : corrida.parametros)
         visor->Parametro(nombre, valor);

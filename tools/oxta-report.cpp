@@ -2,13 +2,15 @@
 // without a display, with the same checks, statements and parameters as the form.
 //
 //   oxta-report [-c config.ini] [--empresa N] --reporte "<list text>" [--staffing N]
-//               [--cc CODE] [--grupo N] [--porcentaje P] [--mes Mes] -o FILE.pdf|.csv|.xlsx
+//               [--cc CODE] [--grupo N] [--porcentaje P] [--mes Mes] [--csv-excel]
+//               -o FILE.pdf|.csv|.xlsx
 //
-// The company defaults to [VARIABLES] Empresa of the settings file; --staffing, --cc and
-// --grupo stand for checking the box and choosing that item. A broken rule prints the form's
-// message on stderr and exits 1, as does a database or report error; wrong arguments exit 2.
-// Report definitions are read from reportes/ of the working directory, else from reportes/
-// beside the executable.
+// Without --empresa the company is [VARIABLES] Empresa of the settings file, and the program
+// says so on stderr; --staffing, --cc and --grupo stand for checking the box and choosing
+// that item. A company, plan, centre or group that does not exist, or a broken rule, prints
+// its message on stderr and exits 1 before anything is written, as does a database or
+// report error; wrong arguments exit 2. Report definitions are read from reportes/ of the
+// working directory, else from the installed share folder, else from beside the executable.
 
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
@@ -33,12 +35,6 @@ QTextStream& err() {
     return s;
 }
 
-QString Definicion(const QString& archivo) {
-    if (QFileInfo::exists(archivo))
-        return archivo;
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + archivo;
-}
-
 // Under cron there is no session: give Qt a private runtime folder, so that a weekly job's
 // standard error holds only the report's own messages.
 void CarpetaDeSesion() {
@@ -60,14 +56,23 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);  // charts are drawn through a graphics scene
     QCoreApplication::setApplicationName(QStringLiteral("oxta-report"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes an OXTAStaffing report to a PDF, CSV or XLSX file."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes an OXTAStaffing report to a PDF, CSV or XLSX file, without a display.\n"
+        "A company, plan, cost centre or group that does not exist, a broken rule of the\n"
+        "reports form, or a database or report error: message on standard error, exit 1,\n"
+        "nothing written. Wrong arguments: exit 2. Success: exit 0.\n"
+        "Report definitions: reportes/ of the working directory, else\n"
+        "<exe dir>/../share/oxta-staffing/reportes (/usr/share/oxta-staffing/reportes when\n"
+        "installed), else reportes/ beside the executable."));
     parser.addHelpOption();
     const QCommandLineOption config(QStringList{"c"},
                                     QStringLiteral("Settings file (default: config.ini)."),
                                     QStringLiteral("file"), QStringLiteral("config.ini"));
-    const QCommandLineOption empresa(QStringList{"empresa"}, QStringLiteral("Company key."),
-                                     QStringLiteral("N"));
+    const QCommandLineOption empresa(
+        QStringList{"empresa"},
+        QStringLiteral("Company key (default: [VARIABLES] Empresa of the settings file, which "
+                       "the program's \"Empresa\" button rewrites; named on stderr when used)."),
+        QStringLiteral("N"));
     const QCommandLineOption reporte(
         QStringList{"reporte"},
         QStringLiteral("Report: ") + reportes::ListaReportes().join(QStringLiteral(" | ")),
@@ -83,10 +88,18 @@ int main(int argc, char** argv) {
                                         QStringLiteral("P"), QStringLiteral("5"));
     const QCommandLineOption mes(QStringList{"mes"}, QStringLiteral("Month (default Enero)."),
                                  QStringLiteral("Mes"), QStringLiteral("Enero"));
-    const QCommandLineOption salida(QStringList{"o"},
-                                    QStringLiteral("Output file (.pdf, .csv or .xlsx)."),
-                                    QStringLiteral("file"));
-    parser.addOptions({config, empresa, reporte, staffing, cc, grupo, porcentaje, mes, salida});
+    const QCommandLineOption csvExcel(
+        QStringList{"csv-excel"},
+        QStringLiteral("With -o FILE.csv: a CSV for Excel (UTF-8 with byte order mark, comma, "
+                       "the printed headings) instead of the machine CSV (field names, plain "
+                       "numbers)."));
+    const QCommandLineOption salida(
+        QStringList{"o"},
+        QStringLiteral("Output file: .pdf (the printed pages), .csv (the data) or .xlsx (the "
+                       "printed columns with subtotals as formulas)."),
+        QStringLiteral("file"));
+    parser.addOptions(
+        {config, empresa, reporte, staffing, cc, grupo, porcentaje, mes, csvExcel, salida});
     parser.process(app);
 
     const QString archivo = parser.value(salida);
@@ -124,6 +137,16 @@ int main(int argc, char** argv) {
               << '\n';
         return 2;
     }
+    bool empresaNumero = false;
+    s.empresa.trimmed().toLongLong(&empresaNumero);
+    if (!empresaNumero) {
+        err() << "oxta-report: the company must be a number, not \"" << s.empresa << "\"\n";
+        return 2;
+    }
+    if (!parser.isSet(empresa)) {
+        err() << "oxta-report: empresa " << s.empresa.trimmed() << " (from [VARIABLES] Empresa of "
+              << ini.path() << ")\n";
+    }
 
     ado::Connection connection;
     connection.Settings = ado::settingsFromConfig(
@@ -136,19 +159,30 @@ int main(int argc, char** argv) {
     }
 
     try {
+        // The form's rules first, then the filters: nothing is loaded or written for a filter
+        // that names nothing.
+        QString falta = reportes::Valida(s);
+        if (falta.isEmpty())
+            falta = reportes::VerificaFiltros(connection, s);
+        if (!falta.isEmpty()) {
+            err() << falta << '\n';
+            return 1;
+        }
         reportes::Corrida corrida;  // the run's rows go with it, also on an error
         const QString mensaje = reportes::PreparaCorrida(connection, s, corrida);
         if (!mensaje.isEmpty()) {
             err() << mensaje << '\n';
             return 1;
         }
-        report::Report r(Definicion(corrida.archivo));
+        report::Report r(report::FindDefinition(corrida.archivo));
         for (const auto& [nombre, valor] : corrida.parametros)
             r.setParameter(nombre, valor);
         r.read(connection);
         corrida.datos.reset();  // read: the work table is no longer needed
         if (extension == QLatin1String("pdf"))
             r.writePdf(archivo);
+        else if (extension == QLatin1String("csv") && parser.isSet(csvExcel))
+            r.writeCsvExcel(archivo);
         else if (extension == QLatin1String("csv"))
             r.writeCsv(archivo);
         else

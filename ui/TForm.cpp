@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 
 TForm::TForm(TForm* parent) : QWidget(parent, Qt::Window), m_opener(parent) {
     oFont = MakeFont(QStringLiteral("MS Sans Serif"), 8);
@@ -165,12 +166,19 @@ void TForm::applyFrame() {
         setWindowIcon(Application().oIcon);
 }
 
-void TForm::present() {
+void TForm::present(TForm* modalOver) {
     applyFrame();
     if (m_centre)
         Center();
     else if (!m_placed && !m_everShown)
         centreOnOpener();
+    if (modalOver && !parentWidget()) {
+        // A parentless form has no transient parent of its own; Qt reads it when the form is
+        // shown to decide which windows the form blocks.
+        create();
+        if (windowHandle() && modalOver->windowHandle())
+            windowHandle()->setTransientParent(modalOver->windowHandle());
+    }
     m_everShown = true;
     Application().formShown(this);
     QWidget::show();
@@ -211,14 +219,28 @@ void TForm::ShowModal() {
             Close();
         return;
     }
-    setWindowModality(Qt::ApplicationModal);
-    present();
+    // Modal over its opener only: the opener and the windows that opened it wait, while an
+    // independent window (a report viewer opened earlier, or from this very form) stays
+    // usable. Qt blocks a window-modal form's parents, following the transient parents.
+    TForm* const opener = modalOpener();
+    setWindowModality(opener ? Qt::WindowModal : Qt::ApplicationModal);
+    present(opener);
     if (m_closed)
         return;
     QEventLoop loop;
     connect(this, &TForm::closed, &loop, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+TForm* TForm::modalOpener() const {
+    if (auto* parent = qobject_cast<TForm*>(parentWidget() ? parentWidget()->window() : nullptr))
+        return parent->isVisible() ? parent : nullptr;
+    const std::vector<TForm*>& open = Application().OpenForms();
+    for (auto it = open.rbegin(); it != open.rend(); ++it)
+        if (*it != this && !(*it)->lIndependent && (*it)->isVisible())
+            return *it;
+    return nullptr;
 }
 
 void TForm::Close() {

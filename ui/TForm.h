@@ -85,7 +85,10 @@ class TForm : public QWidget {
     bool lAutoScroll = false;
     bool lParentIcon = true;  // true: the application's icon
     bool lSysMenu = true;     // false: no system menu and no close box
-    QFont oFont;              // "MS Sans Serif" 8 (mapped to the platform's UI font)
+    // An independent window (the report viewer) lives beside the function forms: a modal
+    // form never takes it as the window it blocks, so it stays usable while one is open.
+    bool lIndependent = false;
+    QFont oFont;  // "MS Sans Serif" 8 (mapped to the platform's UI font)
 
     std::function<void(TForm*)> OnInitialize;
     std::function<void(TForm*)> OnClose;
@@ -102,6 +105,10 @@ class TForm : public QWidget {
     void SetDefaultButton(QAbstractButton* button);
 
     void Show();
+    // Modal over the window that opened it: the opener (its parent, else the newest open
+    // form that is not independent) and that window's own openers are blocked until this
+    // form closes; independent windows are not. With no opener on screen, modal over the
+    // whole application.
     void ShowModal();
     void Close();
     bool IsClosed() const { return m_closed; }
@@ -123,9 +130,10 @@ class TForm : public QWidget {
   private:
     void construct();
     void applyFrame();
-    void present();
+    void present(TForm* modalOver = nullptr);
     void centreOnOpener();
     void finishClose();
+    TForm* modalOpener() const;
 
     QPointer<QAbstractButton> m_defaultButton;
     QPointer<QWidget> m_opener;  // the parent given at construction, kept after Show unparents

@@ -4,7 +4,6 @@
 #include "reports/engine/ReportError.h"
 #include "reports/engine/ReportPainter.h"
 #include "reports/engine/ReportWriters.h"
-#include "ui/ErrorReport.h"
 #include "ui/TIni.h"
 
 #include <QDir>
@@ -12,26 +11,8 @@
 
 namespace report {
 
-namespace {
-
-// An unhandled report error reaches the error window with its own text; registered once,
-// by the first report opened.
-void registerErrorDescription() {
-    static const bool registered = [] {
-        ui::AddErrorDescriberFor<ReportError>([](const ReportError& e) {
-            return ui::ErrorInfo{
-                QStringLiteral("Reportes"), {}, e.text(), QStringLiteral("Reporte"), {}};
-        });
-        return true;
-    }();
-    (void)registered;
-}
-
-}  // namespace
-
 Report::Report(const QString& path)
-    : m_definition(
-          (registerErrorDescription(), std::make_unique<ReportDefinition>(LoadDefinition(path)))),
+    : m_definition(std::make_unique<ReportDefinition>(LoadDefinition(path))),
       m_parameters(*m_definition) {}
 
 Report::~Report() = default;
@@ -60,8 +41,11 @@ void Report::openSubreport(const QString& name) {
 }
 
 void Report::logOn() {
-    auto connection = std::make_unique<clsConexion>();
-    if (!connection->Conexion()) {
+    logOn(std::make_shared<clsConexion>());
+}
+
+void Report::logOn(std::shared_ptr<clsConexion> connection) {
+    if (!connection || !connection->Conexion()) {
         throw ReportError(
             QStringLiteral("El reporte \"%1\" no pudo conectarse a la base de datos \"%2\"")
                 .arg(QDir::toNativeSeparators(m_definition->path),
@@ -108,17 +92,12 @@ void Report::writeCsv(const QString& path) const {
     WriteCsv(data().main, path);
 }
 
+void Report::writeCsvExcel(const QString& path) const {
+    WriteCsvExcel(m_definition->main, data().main, path);
+}
+
 void Report::writeXlsx(const QString& path) const {
-    const ReportData& d = data();
-    const QString sheet = FillTemplate(m_definition->title, [&](const QString& name) {
-        const auto h = d.heading.find(name.toLower());
-        if (h != d.heading.end())
-            return std::optional<ado::Value>(h.value());
-        if (m_definition->parameter(name))
-            return std::optional<ado::Value>(m_parameters.value(name));
-        return std::optional<ado::Value>();
-    });
-    WriteXlsx(m_definition->main, d.main, sheet, path);
+    WriteXlsx(*m_definition, m_parameters, data(), path);
 }
 
 void Report::release() {

@@ -48,10 +48,13 @@ class Report {
     // name the definition lacks.
     void openSubreport(const QString& name);
 
-    // Connects to the database of config.ini's [CONFIG] through the program's connection
-    // object (embedded engine or SQL Server, SQL login or integrated security). Throws when
-    // the connection fails. read() logs on by itself when this was not called.
+    // Connects to the database of config.ini's [CONFIG] through a connection object of its
+    // own (embedded engine or SQL Server, SQL login or integrated security). Throws when the
+    // connection fails. read() logs on by itself when this was not called.
     void logOn();
+    // Reads through the caller's connection object instead (the form's CNX): no second
+    // connection is opened. Throws when that object cannot connect.
+    void logOn(std::shared_ptr<clsConexion> connection);
     // Reads the heading and every body's rows at once; afterwards the report no longer
     // needs the database.
     void read();
@@ -65,7 +68,10 @@ class Report {
     QImage pageImage(int page, double dpi);
 
     void writePdf(const QString& path);
+    // CSV is the machine format: field names, plain numbers (see ReportWriters.h).
     void writeCsv(const QString& path) const;
+    // CSV for Excel, and the XLSX workbook as printed, for people.
+    void writeCsvExcel(const QString& path) const;
     void writeXlsx(const QString& path) const;
 
     // Drops the data and the connection.
@@ -76,7 +82,7 @@ class Report {
     Parameters m_parameters;
     Selections m_selections;
     QString m_target;  // the body that setSelection narrows ("" = main)
-    std::unique_ptr<clsConexion> m_connection;
+    std::shared_ptr<clsConexion> m_connection;
     std::optional<ReportData> m_data;
     std::optional<Document> m_document;
     QDateTime m_readAt;

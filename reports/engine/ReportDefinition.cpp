@@ -2,6 +2,7 @@
 
 #include "reports/engine/ReportError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,6 +65,13 @@ class Reader {
             p.type = ParameterType::Text;
         else
             fail(QStringLiteral("tipo \"%1\" del parámetro %2").arg(type, p.name));
+        const QJsonValue d = o.value(QLatin1String("default"));
+        if (d.isDouble() && p.type == ParameterType::Number)
+            p.defaultValue = ado::Value(static_cast<std::int64_t>(d.toInteger()));
+        else if (d.isString() && p.type == ParameterType::Text)
+            p.defaultValue = ado::Value(d.toString());
+        else if (!d.isUndefined())
+            fail(QStringLiteral("valor por omisión del parámetro %1").arg(p.name));
         return p;
     }
 
@@ -192,6 +200,19 @@ ReportDefinition ParseDefinition(const QByteArray& json, const QString& path) {
         def.subreports.push_back(sub);
     }
     return def;
+}
+
+QString FindDefinition(const QString& path) {
+    const QString relative = QDir::fromNativeSeparators(path);
+    if (QDir::isAbsolutePath(relative) || QFileInfo::exists(relative))
+        return path;
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    for (const QString& base : {exeDir + QStringLiteral("/../share/oxta-staffing"), exeDir}) {
+        const QString candidate = QDir::cleanPath(base + QLatin1Char('/') + relative);
+        if (!exeDir.isEmpty() && QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return path;
 }
 
 ReportDefinition LoadDefinition(const QString& path) {

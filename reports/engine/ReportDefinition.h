@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ado/Value.h"
+
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
@@ -31,6 +33,9 @@ enum class ParameterType { Number, Text };
 struct ParameterDef {
     QString name;
     ParameterType type = ParameterType::Text;
+    // "default": the value used when the caller gives none; without it the parameter must
+    // be given.
+    std::optional<ado::Value> defaultValue;
 };
 
 enum class Align { Left, Center, Right };
@@ -90,6 +95,12 @@ struct ReportDefinition {
     const ParameterDef* parameter(const QString& name) const;  // letter case ignored
     const SectionDef* subreport(const QString& name) const;
 };
+
+// Where a definition named relative to the working directory ("reportes/rptPorcentaje.rpt")
+// is read from: the working directory first, then the installed share folder
+// (<exe dir>/../share/oxta-staffing/), then beside the executable (a build tree). An absolute
+// path, or one found nowhere, is returned as given (the error then names it).
+QString FindDefinition(const QString& path);
 
 // Reads a definition file. Throws ReportError naming the file when it is missing, unreadable
 // or malformed.

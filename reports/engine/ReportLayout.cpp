@@ -60,23 +60,8 @@ class Layouter {
   private:
     // ---- texts ----
 
-    std::optional<ado::Value> lookup(const QString& name, const SectionData* rows, int row) const {
-        if (rows && row >= 0) {
-            const int c = rows->column(name);
-            if (c >= 0)
-                return rows->result
-                    .rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)];
-        }
-        const auto h = m_data.heading.find(name.toLower());
-        if (h != m_data.heading.end())
-            return h.value();
-        if (m_def.parameter(name))
-            return m_params.value(name);
-        return std::nullopt;
-    }
-
     QString fill(const QString& text, const SectionData* rows, int row) const {
-        return FillTemplate(text, [&](const QString& name) { return lookup(name, rows, row); });
+        return FillReportText(text, m_def, m_params, m_data, rows, row);
     }
 
     // ---- drawing primitives ----
@@ -133,14 +118,11 @@ class Layouter {
     }
 
     void pageHeading() {
-        const QString company = fill(QStringLiteral("{empresa}"), nullptr, -1);
-        const bool hasCompany = company != u"{empresa}" && !company.isEmpty();
         const QString stamp =
             QStringLiteral("Fecha: ") + m_printedAt.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
         const double stampWidth = 2200;
-        text({kMargin, m_y, width() - stampWidth, 170},
-             hasCompany ? company : QStringLiteral("OXTAStaffing"), FontRole::Company, Align::Left,
-             kAccent);
+        text({kMargin, m_y, width() - stampWidth, 170}, CompanyLine(m_def, m_params, m_data),
+             FontRole::Company, Align::Left, kAccent);
         text({m_right - stampWidth, m_y + 30, stampWidth, 120}, stamp, FontRole::Subtitle,
              Align::Right, kMuted);
         m_y += 185;
@@ -479,6 +461,32 @@ QStringList Document::texts(int page) const {
         if (item.kind == Item::Kind::Text)
             out << item.text;
     return out;
+}
+
+QString FillReportText(const QString& text, const ReportDefinition& definition,
+                       const Parameters& parameters, const ReportData& data,
+                       const SectionData* rows, int row) {
+    return FillTemplate(text, [&](const QString& name) -> std::optional<ado::Value> {
+        if (rows && row >= 0) {
+            const int c = rows->column(name);
+            if (c >= 0)
+                return rows->result
+                    .rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)];
+        }
+        const auto h = data.heading.find(name.toLower());
+        if (h != data.heading.end())
+            return h.value();
+        if (definition.parameter(name))
+            return parameters.value(name);
+        return std::nullopt;
+    });
+}
+
+QString CompanyLine(const ReportDefinition& definition, const Parameters& parameters,
+                    const ReportData& data) {
+    const QString company =
+        FillReportText(QStringLiteral("{empresa}"), definition, parameters, data);
+    return company != u"{empresa}" && !company.isEmpty() ? company : QStringLiteral("OXTAStaffing");
 }
 
 QString FormatNumber(double value, const QString& format) {

@@ -73,6 +73,15 @@ struct Document {
 Document LayOut(const ReportDefinition& definition, const Parameters& parameters,
                 const ReportData& data, const QDateTime& printedAt);
 
+// A {name} text of a report filled as its pages fill it: from the row `row` of `rows` when
+// given (group lines), then the heading row, then the parameters.
+QString FillReportText(const QString& text, const ReportDefinition& definition,
+                       const Parameters& parameters, const ReportData& data,
+                       const SectionData* rows = nullptr, int row = -1);
+// The company line at the top of every page: the heading's `empresa`, else "OXTAStaffing".
+QString CompanyLine(const ReportDefinition& definition, const Parameters& parameters,
+                    const ReportData& data);
+
 // Numbers as a column's format asks: "#,##0" (thousands grouped, no decimals), "0.00",
 // "$#,##0.00" (a prefix before the first digit); an empty format gives the number as read.
 QString FormatNumber(double value, const QString& format);

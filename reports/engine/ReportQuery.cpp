@@ -72,11 +72,18 @@ void Parameters::set(const QString& name, const ado::Value& value) {
 }
 
 bool Parameters::isSet(const QString& name) const {
-    return m_values.contains(name.toLower());
+    if (m_values.contains(name.toLower()))
+        return true;
+    const ParameterDef* def = m_def->parameter(name);
+    return def && def->defaultValue;
 }
 
 ado::Value Parameters::value(const QString& name) const {
-    return m_values.value(name.toLower());
+    const auto it = m_values.find(name.toLower());
+    if (it != m_values.end())
+        return it.value();
+    const ParameterDef* def = m_def->parameter(name);
+    return def && def->defaultValue ? *def->defaultValue : ado::Value();
 }
 
 ado::Value Parameters::bound(const QString& name) const {

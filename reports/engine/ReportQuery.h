@@ -21,8 +21,8 @@ class Parameters {
     // Throws ReportError naming the file and the parameter when the definition lacks it, or
     // when a number parameter receives a text that is not a number.
     void set(const QString& name, const ado::Value& value);
-    bool isSet(const QString& name) const;
-    ado::Value value(const QString& name) const;  // NULL when not set
+    bool isSet(const QString& name) const;        // given, or with a default
+    ado::Value value(const QString& name) const;  // the default, or NULL, when not given
 
     // The parameter's value for a statement that names it: a number as a number, a text as
     // text. Throws when the definition lacks it or it was never given.

@@ -19,9 +19,21 @@ void WritePdf(const Document& document, const QString& path);
 QByteArray CsvText(const SectionData& data);
 void WriteCsv(const SectionData& data, const QString& path);
 
-// The rows of a body as one XLSX sheet: bold header row with the field names, frozen,
-// numbers as numbers with the format of their report column, widths that fit.
-void WriteXlsx(const SectionDef& section, const SectionData& data, const QString& sheetName,
-               const QString& path);
+// The same rows for people opening the file in Excel: UTF-8 with a byte order mark (Excel
+// reads UTF-8 only with one), comma-separated as Excel expects under Mexican (es-MX)
+// regional settings, CRLF; the printed columns under their printed headings, in order, then
+// the further data fields under their names; numbers plain ("1234.5"), as Excel reads them
+// there.
+QByteArray CsvExcelText(const SectionDef& section, const SectionData& data);
+void WriteCsvExcel(const SectionDef& section, const SectionData& data, const QString& path);
+
+// The main body as one XLSX sheet, as printed: the company, the title and the filter lines
+// above; a header row with the printed headings of the printed columns in order, then the
+// further data fields under their names, frozen and with a filter; the rows with numbers as
+// numbers in their column's format; one subtotal row per group that prints a footer and the
+// grand total where the report prints one, as SUBTOTAL formulas over the rows above, so a
+// changed figure recomputes.
+void WriteXlsx(const ReportDefinition& definition, const Parameters& parameters,
+               const ReportData& data, const QString& path);
 
 }  // namespace report

@@ -152,4 +152,16 @@ inline QHash<QString, QString> CeldasXlsx(const QString& archivo) {
     return celdas;
 }
 
+// The formulas of the first sheet by reference ("D7" -> "SUBTOTAL(9,D6:D6)").
+inline QHash<QString, QString> FormulasXlsx(const QString& archivo) {
+    QHash<QString, QString> formulas;
+    const QString hoja = ParteXlsx(archivo, QStringLiteral("xl/worksheets/sheet1.xml"));
+    static const QRegularExpression f(QStringLiteral("<c r=\"([A-Z]+[0-9]+)\"[^>]*><f>(.*?)</f>"));
+    for (auto it = f.globalMatch(hoja); it.hasNext();) {
+        const auto m = it.next();
+        formulas.insert(m.captured(1), m.captured(2));
+    }
+    return formulas;
+}
+
 }  // namespace prueba

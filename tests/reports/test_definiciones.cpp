@@ -37,15 +37,16 @@ const std::vector<Caso> kCasos = {
      "v100",
      22,
      {"Hotel Prueba, S.A.", "Puestos por staffing", "Staffing: Todos", "Staffing 1 - Plan A",
-      "Centro de costos 100 - Cocina", "Cocinero", "Total general", "Página 1 de 1"}},
+      "Centro de costos 100 - Cocina", "Cocinero", "Total del staffing Plan A",
+      "Total del staffing Plan B", "Página 1 de 1"}},
     {"rptPorcentaje.rpt",
      {{"empresa", 1}, {"cc", "TODOS"}, {"staffing", 0}, {"grupo", 0}, {"porc", 50}},
      {"centro", "idstaffing", "idgrupo", "ocupacion", "plazas"},
      3,
      "plazas",
      15,
-     {"Puestos al 50 % de ocupación", "Total Cocina", "13", "Total Recepción", "Total general",
-      "15"}},
+     {"Puestos al 50 % de ocupación", "Total Cocina", "13", "Total Recepción",
+      "Total del staffing Plan A", "Total del staffing Plan B"}},
     // Filtered to one centre and one plan: a quoted key reaches SQL as a value.
     {"rptPorcentaje.rpt",
      {{"empresa", 1}, {"cc", "100"}, {"staffing", 1}, {"grupo", 1}, {"porc", 100}},
@@ -53,8 +54,8 @@ const std::vector<Caso> kCasos = {
      2,
      "plazas",
      20,
-     {"Staffing: 1 - Plan A", "Centro de costos: 100 - Cocina", "Grupo: 1 - Operación",
-      "Puestos al 100 % de ocupación"}},
+     {"Staffing: 1 - Plan A (nóminas S,Q)", "Centro de costos: 100 - Cocina",
+      "Grupo: 1 - Operación", "Puestos al 100 % de ocupación", "Ocupación: 100 %"}},
     {"rptPuestosComparativo.rpt",
      {{"CVE", "K1"}, {"porc", 35}},
      kComparativo,
@@ -112,20 +113,31 @@ TEST_P(DefinicionesTest, WritesTheKnownFiguresToPdfCsvAndXlsx) {
     EXPECT_EQ(static_cast<int>(csv.size()) - 1, caso.filas);
     EXPECT_DOUBLE_EQ(Suma(csv, QString::fromLatin1(caso.campoSumado)), caso.suma);
 
+    // The XLSX: the summed field under its printed heading (or its name) in the header row
+    // below the company, the title and the filter lines; its detail cells add up.
     r.writeXlsx(file("r.xlsx"));
     const auto celdas = CeldasXlsx(file("r.xlsx"));
-    const int columna =
-        static_cast<int>(csv.front().indexOf(QString::fromLatin1(caso.campoSumado)));
-    const QString letra =
-        columna < 26 ? QString(QChar(u'A' + columna))
-                     : QString(QChar(u'A' + columna / 26 - 1)) + QChar(u'A' + columna % 26);
-    EXPECT_EQ(celdas.value(letra + QStringLiteral("1")), QString::fromLatin1(caso.campoSumado));
+    const auto formulas = FormulasXlsx(file("r.xlsx"));
+    QString encabezado = QString::fromLatin1(caso.campoSumado);
+    for (const report::ColumnDef& c : r.definition().main.columns)
+        if (c.field == encabezado)
+            encabezado = c.header;
+    const int filaEncabezado = 4 + static_cast<int>(r.definition().headingLines.size());
+    QString letra;
+    for (QChar c = u'A'; c <= u'Z' && letra.isEmpty(); c = QChar(c.unicode() + 1))
+        for (const QString& l : {QString(c), QStringLiteral("A") + c})
+            if (celdas.value(l + QString::number(filaEncabezado)) == encabezado)
+                letra = l;
+    ASSERT_FALSE(letra.isEmpty()) << encabezado.toStdString();
     double suma = 0;
-    for (int fila = 2; fila <= caso.filas + 1; ++fila)
-        suma += celdas.value(letra + QString::number(fila)).toDouble();
+    for (int fila = filaEncabezado + 1; fila <= filaEncabezado + 3 * caso.filas + 2; ++fila) {
+        const QString celda = letra + QString::number(fila);
+        if (!formulas.contains(celda))
+            suma += celdas.value(celda).toDouble();
+    }
     EXPECT_DOUBLE_EQ(suma, caso.suma);
     EXPECT_TRUE(ParteXlsx(file("r.xlsx"), QStringLiteral("xl/worksheets/sheet1.xml"))
-                    .contains(QStringLiteral("ySplit=\"1\"")))
+                    .contains(QStringLiteral("ySplit=\"%1\"").arg(filaEncabezado)))
         << "header row frozen";
 
     r.writePdf(file("r.pdf"));
@@ -171,4 +183,58 @@ TEST_F(ReportesTest, ARunWithoutRowsShowsItsHeadingsAndSinDatos) {
     QFile csv(file("vacio.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_EQ(LeeCsv(csv.readAll()).size(), 1u) << "the header row alone";
+}
+
+TEST_F(ReportesTest, ExcelGetsThePrintedReportWithTotalsThatRecompute) {
+    report::Report r = Lee(QStringLiteral("rptPuestosComparativoDin.rpt"),
+                           {{"CVE", "K1"}, {"porc", 35}, {"empresa", 1}, {"staffing", 1}});
+    r.writeXlsx(file("din.xlsx"));
+    const auto celdas = CeldasXlsx(file("din.xlsx"));
+    const auto formulas = FormulasXlsx(file("din.xlsx"));
+    const QString hoja = ParteXlsx(file("din.xlsx"), QStringLiteral("xl/worksheets/sheet1.xml"));
+
+    // The printed heading, then the printed columns in order, then the further fields.
+    EXPECT_EQ(celdas.value("A1"), QStringLiteral("Hotel Prueba, S.A."));
+    EXPECT_EQ(celdas.value("A2"),
+              QStringLiteral("Comparativo de ocupación actual al 35 % (sueldos)"));
+    EXPECT_TRUE(
+        celdas.value("A3").startsWith(QStringLiteral("Staffing: 1 - Plan A (nóminas S,Q)")));
+    QStringList encabezados;
+    for (const char* c : {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K"})
+        encabezados << celdas.value(QString::fromLatin1(c) + "5");
+    EXPECT_EQ(encabezados, (QStringList{"Puesto", "Nombre del puesto", "Grupo", "Plazas planeadas",
+                                        "Empleados actuales", "Diferencia", "Sueldo garantizado",
+                                        "Sueldo planeado (garantía × plazas)", "Sueldo actual",
+                                        "Diferencia $", "centro"}));
+    EXPECT_TRUE(hoja.contains(QStringLiteral("ySplit=\"5\""))) << "frozen under the headings";
+    EXPECT_TRUE(hoja.contains(QStringLiteral("<autoFilter ref=\"A5:")));
+
+    // Kitchen row, its subtotal, reception row, its subtotal, the grand total.
+    EXPECT_EQ(celdas.value("B6"), QStringLiteral("Cocinero"));
+    EXPECT_EQ(celdas.value("A7"), QStringLiteral("Total Cocina"));
+    EXPECT_EQ(celdas.value("B8"), QStringLiteral("Recepcionista"));
+    EXPECT_EQ(celdas.value("A9"), QStringLiteral("Total Recepción"));
+    EXPECT_EQ(celdas.value("A10"), QStringLiteral("Total general"));
+    const std::vector<std::pair<const char*, const char*>> esperadas = {
+        {"D7", "SUBTOTAL(9,D6:D6)"},  {"D9", "SUBTOTAL(9,D8:D8)"}, {"D10", "SUBTOTAL(9,D6:D9)"},
+        {"H10", "SUBTOTAL(9,H6:H9)"}, {"J9", "SUBTOTAL(9,J8:J8)"},
+    };
+    for (const auto& [celda, formula] : esperadas)
+        EXPECT_EQ(formulas.value(celda), QString::fromLatin1(formula)) << celda;
+    EXPECT_FALSE(formulas.contains("G10")) << "a column the report does not total";
+    EXPECT_EQ(celdas.value("D10"), QStringLiteral("7")) << "the value shown before recomputing";
+    EXPECT_EQ(celdas.value("H10").toDouble(), 58002.50);
+    EXPECT_TRUE(ParteXlsx(file("din.xlsx"), QStringLiteral("xl/styles.xml"))
+                    .contains(QStringLiteral("formatCode=\"$#,##0.00\"")));
+
+    // The CSV for Excel: byte order mark, printed headings, the same figures plain.
+    r.writeCsvExcel(file("din.csv"));
+    QFile csv(file("din.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QByteArray bytes = csv.readAll();
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const auto filas = LeeCsv(bytes.mid(3));
+    ASSERT_EQ(filas.size(), 3u);
+    EXPECT_EQ(filas[0].mid(0, 11), encabezados);
+    EXPECT_EQ(filas[1].value(7), QStringLiteral("40002.50"));
 }

@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 
 using namespace prueba;
 
@@ -313,6 +315,92 @@ TEST_F(OxtaReportTest, WritesTheComparisonAndLeavesNoRows) {
     EXPECT_TRUE(cocinero);
     EXPECT_EQ(Valor("select count(*) from staff_reporte where clave not in ('K1', 'K2')").toInt(),
               0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(OxtaReportTest, FiltersThatNameNothingStopItBeforeAnythingIsWritten) {
+    EscribeIni("VARIABLES", "Empresa", "1");
+    const struct {
+        QStringList argumentos;
+        const char* mensaje;
+    } casos[] = {
+        {{"--empresa", "7"}, "No existe la empresa 7"},
+        {{"--empresa", "1", "--staffing", "99"}, "No existe el staffing 99 de la empresa 1"},
+        {{"--empresa", "1", "--staffing", "3"}, "No existe el staffing 3 de la empresa 1"},
+        {{"--empresa", "1", "--cc", "NOEXISTE"},
+         "No existe el centro de costos NOEXISTE de la empresa 1"},
+        {{"--empresa", "1", "--cc", "O'B\"; drop table staffing --"},
+         "No existe el centro de costos O'B\"; drop table staffing -- de la empresa 1"},
+        {{"--empresa", "1", "--grupo", "15"}, "No existe el grupo 15 de la empresa 1"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.mensaje);
+        for (const char* reporte : {"Puestos", "Comparativo por Mes"}) {
+            QStringList args = c.argumentos;
+            if (!args.contains("--staffing"))
+                args << "--staffing"
+                     << "1";
+            const Resultado r = Corre(args + QStringList{"--reporte", reporte, "-o", "f.xlsx"});
+            EXPECT_EQ(r.estado, 1);
+            EXPECT_EQ(r.error.trimmed(), QString::fromUtf8(c.mensaje));
+            EXPECT_FALSE(QFile::exists("f.xlsx"));
+        }
+    }
+    EXPECT_EQ(Valor("select count(*) from staffing").toInt(), 3);
+    // Without --empresa it says which company it used; with it, nothing on stderr.
+    Resultado r = Corre({"--reporte", "Puestos", "-o", "p.pdf"});
+    EXPECT_EQ(r.estado, 0);
+    EXPECT_TRUE(r.error.contains("empresa 1 (from [VARIABLES] Empresa")) << r.error.toStdString();
+    r = Corre({"--empresa", "1", "--reporte", "Puestos", "--csv-excel", "-o", "p.csv"});
+    EXPECT_EQ(r.estado, 0);
+    EXPECT_EQ(r.error, QString()) << r.error.toStdString();
+    QFile csv("p.csv");
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readAll().startsWith("\xEF\xBB\xBFPuesto,Nombre del puesto"));
+}
+
+// The README's weekly job, as written there, with a stand-in for mail that keeps what it was
+// given: it passes --empresa, makes its output folder, and mails the comparison.
+TEST_F(OxtaReportTest, TheReadmesWeeklyJobRuns) {
+    QFile readme(QStringLiteral(OXTA_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString texto = QString::fromUtf8(readme.readAll());
+    const auto inicio = texto.indexOf("    #!/bin/sh\n    # /srv/oxta/comparativo-semanal.sh");
+    ASSERT_GE(inicio, 0);
+    const auto fin = texto.indexOf("\n\n", inicio);
+    QString guion = texto.mid(inicio, fin - inicio);
+    guion.replace(QRegularExpression("^    ", QRegularExpression::MultilineOption), "");
+    guion.replace("cd /srv/oxta", "cd " + QDir::currentPath());
+    EXPECT_TRUE(guion.contains("--empresa")) << guion.toStdString();
+    QDir().mkpath("bin");
+    QFile::link(QStringLiteral(OXTA_BINARY_DIR "/tools/oxta-report"), "bin/oxta-report");
+    QFile mail("bin/mail");
+    ASSERT_TRUE(mail.open(QIODevice::WriteOnly));
+    mail.write("#!/bin/sh\necho \"$@\" > \"$OLDPWD_TEST/mail.args\"\n");
+    mail.close();
+    mail.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile job("semanal.sh");
+    ASSERT_TRUE(job.open(QIODevice::WriteOnly));
+    job.write(guion.toUtf8());
+    job.close();
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PATH", QDir::currentPath() + "/bin:" + env.value("PATH"));
+    env.insert("OLDPWD_TEST", QDir::currentPath());
+    p.setProcessEnvironment(env);
+    p.start("sh", {"semanal.sh"});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    QFile args("mail.args");
+    ASSERT_TRUE(args.open(QIODevice::ReadOnly));
+    const QString enviado = QString::fromUtf8(args.readAll());
+    EXPECT_TRUE(enviado.contains("Comparativo semanal")) << enviado.toStdString();
+    const auto m = QRegularExpression("-A (\\S+\\.pdf)").match(enviado);
+    ASSERT_TRUE(m.hasMatch()) << enviado.toStdString();
+    EXPECT_GT(PaginasPdf(m.captured(1)), 0);
 }
 
 }  // namespace

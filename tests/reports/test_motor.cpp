@@ -244,7 +244,7 @@ TEST_F(ReportesTest, LongReportsBreakIntoNumberedPagesWithTheirHeadings) {
             EXPECT_LE(item.rect.bottom(), doc.pageSize.height()) << "page " << p + 1;
     }
     const QStringList ultima = doc.texts(paginas - 1);
-    EXPECT_TRUE(ultima.contains(QStringLiteral("Total general")));
+    EXPECT_TRUE(ultima.contains(QStringLiteral("Total del staffing Plan A")));
     // 2000 rows of i % 7 plus the fixture's plan A at 50 % (10 + 3).
     int esperado = 13;
     for (int i = 0; i < 2000; ++i)
