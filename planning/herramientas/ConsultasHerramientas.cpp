@@ -11,9 +11,6 @@ QString TablaSql(Tabla t) {
                                   : QStringLiteral("staff_mes");
 }
 
-// Rows of one INSERT at most (SQL Server takes up to 1,000 rows in a VALUES list).
-constexpr std::size_t kFilasPorInsert = 1000;
-
 QString Valores(const QString& empresa, const QString& staffing, const Entrada& e) {
     QString s = QLatin1Char('(') + empresa + QLatin1Char(',') + staffing + QLatin1Char(',') +
                 QString::number(e.clave.grupo) + QLatin1Char(',') + SqlLiteral(e.clave.centro) +
@@ -86,23 +83,11 @@ QString LoteImportacion(const QString& empresa, const QString& staffing, const V
     const QString e = SqlWholeNumber(empresa);
     const QString s = SqlWholeNumber(staffing);
     QString lote = Inicio();
-    for (Tabla t : {Tabla::Porcentaje, Tabla::Mes}) {
-        QStringList filas;
-        const auto vacia = [&] {
-            if (filas.isEmpty())
-                return;
-            lote += QStringLiteral("insert into ") + TablaSql(t) + QStringLiteral(" values ") +
-                    filas.join(QStringLiteral(",\n")) + QLatin1Char('\n');
-            filas.clear();
-        };
-        for (const FilaNueva& f : v.agregar) {
-            if (f.tabla != t)
-                continue;
-            filas << Valores(e, s, f.entrada);
-            if (static_cast<std::size_t>(filas.size()) == kFilasPorInsert)
-                vacia();
-        }
-        vacia();
+    // One row a statement: the embedded engine reads a long VALUES list far slower than as
+    // many single-row inserts in the same batch.
+    for (const FilaNueva& f : v.agregar) {
+        lote += QStringLiteral("insert into ") + TablaSql(f.tabla) + QStringLiteral(" values ") +
+                Valores(e, s, f.entrada) + QLatin1Char('\n');
     }
     for (const CambioEntrada& c : v.cambiar) {
         QStringList asignaciones;
