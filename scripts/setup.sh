@@ -80,7 +80,9 @@ if ((${#targets[@]})) && up_to_date; then
 fi
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 fi
 # Stamped with the time the build began: a file changed while it ran counts as newer.
 touch "$stamp.new"

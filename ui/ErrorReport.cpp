@@ -106,11 +106,28 @@ const void* ThrownObject(const std::exception_ptr& error) {
     return nullptr;
 }
 
+// The reports before the newest are kept as Error.log.1 (the one just replaced) to
+// Error.log.5, so the first fault of a chain is not lost to the next one.
+constexpr int kKeptLogs = 5;
+
+QString KeptLog(int n) {
+    return QStringLiteral("Error.log.%1").arg(n);
+}
+
+void KeepEarlierLog() {
+    QFile::remove(KeptLog(kKeptLogs));
+    for (int n = kKeptLogs - 1; n >= 1; --n)
+        QFile::rename(KeptLog(n), KeptLog(n + 1));
+    QFile::rename(QStringLiteral("Error.log"), KeptLog(1));
+}
+
 bool WriteLog(const QString& text) {
     QSaveFile f(QStringLiteral("Error.log"));
     if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     f.write(text.toUtf8());
+    if (QFile::exists(QStringLiteral("Error.log")))
+        KeepEarlierLog();
     return f.commit();
 }
 

@@ -11,7 +11,8 @@
 namespace ui {
 
 // Reports an error that no handler caught: writes "Error.log" in the current directory
-// (replacing an earlier one) and shows the error window. The program goes on afterwards.
+// (the earlier one becomes Error.log.1, and so on up to Error.log.5) and shows the error
+// window. The program goes on afterwards.
 void ReportUnhandledError(std::exception_ptr error);
 
 // Runs `fn`; any exception that escapes it is reported as above. Every event handler and

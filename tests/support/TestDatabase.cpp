@@ -13,7 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <map>
+
+#include <unistd.h>
 
 namespace {
 
@@ -67,15 +71,37 @@ QString fingerprint(TestData data) {
     return QString::fromLatin1(hash.result().toHex().left(16));
 }
 
+// Puts a finished template at `path` unless one is there already, atomically: a hard link
+// either creates the name with the whole file behind it or fails because the name exists. It
+// never truncates or rewrites a file that another process may be copying (a rename onto an
+// existing name may fall back to copying over it).
+bool publish(const QString& built, const QString& path) {
+    const QByteArray from = QFile::encodeName(built);
+    const QByteArray to = QFile::encodeName(path);
+    if (::link(from.constData(), to.constData()) == 0 || errno == EEXIST)
+        return true;
+    ADD_FAILURE() << "test database: cannot publish " << path.toStdString() << ": "
+                  << std::strerror(errno);
+    return false;
+}
+
+// Where the templates are kept: the build tree, or the folder OXTA_TEST_TEMPLATES names (the
+// race test gives each round an empty one).
+QDir templateCache() {
+    const QString chosen = qEnvironmentVariable("OXTA_TEST_TEMPLATES");
+    return QDir(chosen.isEmpty() ? QStringLiteral(OXTA_BINARY_DIR "/tests/testdb") : chosen);
+}
+
 // The template of each kind. Every test case runs in a process of its own, so the template
 // is kept in the build tree and built once per test program and scripts; a process that finds
-// it copies it. It is built in a folder of its own and renamed into place, so parallel test
-// processes never see half a file.
+// it copies it. Processes that find it missing at the same moment each build one in a folder
+// of their own; the first to publish it wins and the others drop theirs, so a template, once
+// in place, is never written again.
 QString templateFile(TestData data) {
     static std::map<TestData, QString> known;
     if (const auto it = known.find(data); it != known.end())
         return it->second;
-    const QDir cache(QStringLiteral(OXTA_BINARY_DIR "/tests/testdb"));
+    const QDir cache = templateCache();
     if (!cache.mkpath(QStringLiteral(".")))
         return {};
     const QString prefix = QFileInfo(QCoreApplication::applicationFilePath()).fileName() +
@@ -87,15 +113,14 @@ QString templateFile(TestData data) {
             return {};
         try {
             const QString built = build(data, work.path());
-            // Older templates of this program and kind are out of date. The current one may
-            // have been put in place meanwhile by a parallel process, which others are copying
-            // already: it stays, and this build is dropped (rename never replaces a file).
+            // Older templates of this program and kind are out of date. Removing a name
+            // leaves a copy that is under way intact (it holds the file open).
             for (const QString& old :
                  cache.entryList({prefix + QStringLiteral("*.sqlite")}, QDir::Files)) {
                 if (cache.filePath(old) != path)
                     QFile::remove(cache.filePath(old));
             }
-            if (!QFile::rename(built, path) && !QFileInfo::exists(path))
+            if (!publish(built, path))
                 return {};
         } catch (const ado::Error& e) {
             ADD_FAILURE() << "test database: " << e.what();

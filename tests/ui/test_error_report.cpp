@@ -99,6 +99,22 @@ TEST_F(ErrorReportTest, ASecondErrorReplacesTheLog) {
     EXPECT_EQ(m_shown.size(), 2);
 }
 
+TEST_F(ErrorReportTest, ReplacedReportsAreKeptNewestFirstUpToFive) {
+    for (int i = 1; i <= 7; ++i) {
+        const QByteArray what = "failure " + QByteArray::number(i);
+        ui::Guarded([&what] { Handler(what.constData()); });
+    }
+    EXPECT_TRUE(log().contains("failure 7"));
+    for (int kept = 1; kept <= 5; ++kept) {
+        QFile f(file(QStringLiteral("Error.log.%1").arg(kept)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << kept;
+        const QString text = QString::fromUtf8(f.readAll());
+        EXPECT_TRUE(text.contains(QStringLiteral("failure %1\n").arg(7 - kept))) << kept;
+        EXPECT_EQ(text.count("Exe: "), 1);
+    }
+    EXPECT_FALSE(QFile::exists(file("Error.log.6")));
+}
+
 TEST_F(ErrorReportTest, RegisteredDescribersNameSubsystemAndOperation) {
     ui::AddErrorDescriberFor<PayrollError>([](const PayrollError&) {
         return ui::ErrorInfo{"ADO", "80040E37", "Invalid object name", "Recordset.Open",
