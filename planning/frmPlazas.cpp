@@ -1,5 +1,7 @@
 #include "planning/frmPlazas.h"
 
+#include "planning/herramientas/Completar.h"
+
 #include "ado/Connection.h"
 #include "catalogs/BusTabulador.h"
 #include "data/clsConexion.h"
@@ -182,6 +184,9 @@ void TPlazas::creaPanel() {
     btnGuardar = Boton(enPuesto, {kAnchoPanel + 20, kAltoPuesto - m_ahorro - 60, 104, 34},
                        QStringLiteral("Guardar"), QStringLiteral("angulo2"));
     btnGuardar->OnClick = Bind(this, &TPlazas::btnGuardarClick);
+    btnCompletar = Boton(enPuesto, {kAnchoPanel + 20, kAltoPuesto - m_ahorro - 100, 104, 34},
+                         QStringLiteral("Completar"), QStringLiteral("editar"));
+    btnCompletar->OnClick = Bind(this, &TPlazas::btnCompletarClick);
 
     txtId = TEdit::New(enPuesto);
     txtId->SetBounds(kAnchoPanel + 20, 62, 60, 22);
@@ -387,6 +392,15 @@ void TPlazas::CifraExit(TControl* sender, TControl*) {
 
 bool TPlazas::existePuesto() {
     return nucleo().Existe(EleccionActual(), txtidPuesto->Value());
+}
+
+void TPlazas::btnCompletarClick(TControl*) {
+    const planeacion::CifrasTecleadas tecleadas = planeacion::LeeTecleadas(textosCifras());
+    const std::vector<int> llenas = m_familia.tabla == planeacion::Tabla::Porcentaje
+                                        ? planeacion::CompletaPorcentaje(tecleadas)
+                                        : planeacion::CompletaMes(tecleadas);
+    for (int i = 0; i < nCifras(); ++i)
+        cifras.at(static_cast<std::size_t>(i))->Value(llenas.at(static_cast<std::size_t>(i)));
 }
 
 void TPlazas::btnGuardarClick(TControl*) {

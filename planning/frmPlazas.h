@@ -56,6 +56,7 @@ class TPlazas : public TForm, public SelectoresPlaneacion {
     TBtnBmp* btnBusPuesto = nullptr;
     TEdit* txtNombrePuesto = nullptr;
     std::array<TEdit*, kMaxCifras> cifras{};  // the figure boxes in use come first
+    TBtnBmp* btnCompletar = nullptr;          // fills the empty boxes from the typed ones
     TBtnBmp* btnGuardar = nullptr;
     TEdit* txtId = nullptr;  // hidden: code of the entry loaded into the panel
     TLabel* oLabel1235 = nullptr;
@@ -76,6 +77,10 @@ class TPlazas : public TForm, public SelectoresPlaneacion {
     bool existePuesto();
     void btnNuevoClick(TControl* sender = nullptr);
     void btnGuardarClick(TControl* sender = nullptr);
+    // "Completar": the boxes left at 0 take figures from the typed ones (percentage: a straight
+    // line between typed levels rounded up, the first and last typed figures beyond them;
+    // month: each typed month carried into the months after it). Nothing is saved.
+    void btnCompletarClick(TControl* sender = nullptr);
     void btnEliminarClick(TControl* sender = nullptr);
     void btnBusPuestoClick(TControl* sender = nullptr);
     void btnSalirClick(TControl* sender = nullptr);

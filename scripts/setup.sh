@@ -18,7 +18,7 @@ packages=(
     libsqlite3-dev sqlite3
     unixodbc unixodbc-dev odbcinst libsqliteodbc tdsodbc
     libgtest-dev libgmock-dev libbenchmark-dev libboost-stacktrace-dev
-    qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev poppler-utils
+    qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev libzip-dev poppler-utils
     xvfb xauth fonts-dejavu-core
     qt6-translations-l10n
     lintian groff-base man-db file

@@ -1,0 +1,136 @@
+// oxta-plan run as a planner would, on the demo database: copy, export, preview, apply, the
+// refusals and errors, and an import killed while it writes.
+#include "planning/herramientas/OperacionesPlan.h"
+#include "tests/planning_tools/PlanDemo.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+
+using namespace planeacion;
+using namespace plantools;
+
+namespace {
+
+class OxtaPlanTest : public PlanDemoTest {
+  protected:
+    struct Salida {
+        int codigo;
+        QStringList lineas;
+        QString error;
+    };
+    static Salida Corre(const QStringList& args) {
+        QProcess p;
+        p.start(OXTA_BINARY_DIR "/tools/oxta-plan",
+                QStringList{"-c", "config.ini", "--empresa", "1"} + args);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        return {p.exitCode(),
+                QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+};
+
+TEST_F(OxtaPlanTest, CopiaExportaYVuelveAImportar) {
+    const Salida copia = Corre({"copiar", "--staffing", "1", "--nombre", "Plan 2027"});
+    ASSERT_EQ(copia.codigo, 0) << copia.error.toStdString();
+    ASSERT_EQ(copia.lineas.size(), 1);
+    const QString plan = copia.lineas[0];
+    EXPECT_EQ(prueba::Valor("select tiposNomina from staffing where nombre='Plan 2027' and "
+                            "idstaffing=" +
+                            plan)
+                  .toText(),
+              prueba::Valor("select tiposNomina from staffing where idstaffing=1").toText());
+    ASSERT_EQ(Corre({"exportar", "--staffing", plan, "-o", "plan.csv", "--mes"}).codigo, 0);
+    const std::size_t meses = LeeEntradas(*cnx, kEmpresa, plan).mes.size();
+
+    QFile f("plan.csv");
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("1000,,3,,999999,,1,2,3,4,5,6,7,8,9,10,11,12\r\n");
+    f.close();
+    const QStringList antes = Tablas();
+    const Salida vista = Corre({"importar", "--staffing", plan, "plan.csv"});
+    EXPECT_EQ(vista.codigo, 0);
+    EXPECT_EQ(vista.lineas.last(),
+              QString("agregados=0 cambiados=0 sin_cambio=%1 rechazados=1").arg(meses));
+    EXPECT_TRUE(vista.lineas.first().startsWith(
+        QString("rechazar Mes línea %1: puesto desconocido: '999999'").arg(meses + 2)));
+    const Salida negada =
+        Corre({"importar", "--staffing", plan, "plan.csv", "--aplicar", "--eliminar-ausentes"});
+    EXPECT_EQ(negada.codigo, 1);
+    EXPECT_TRUE(negada.error.contains("filas rechazadas; no se escribió nada"));
+    EXPECT_EQ(Tablas(), antes);
+    EXPECT_EQ(Corre({"importar", "--staffing", plan, "plan.csv", "--aplicar", "--solo-validas"})
+                  .lineas.last(),
+              "aplicado");
+    EXPECT_EQ(Tablas(), antes);
+}
+
+TEST_F(OxtaPlanTest, LosErroresVanAErrorEstandarConCodigoUno) {
+    struct Caso {
+        QStringList args;
+        const char* mensaje;
+    };
+    const std::vector<Caso> casos = {
+        {{"exportar", "--staffing", "3", "-o", "x.xlsx"},
+         "El staffing 3 no existe en la empresa 1"},
+        {{"--empresa", "9", "importar", "--staffing", "1", "x.csv"}, "La empresa 9 no existe"},
+        {{"importar", "--staffing", "1", "no-esta.xlsx"}, "no-esta.xlsx: no existe"},
+        {{"copiar", "--staffing", "1", "--nombre", "a\nb"}, "caracteres de control"},
+        {{"copiar", "--staffing", "1", "--nombre", "x", "--tipos", "Z"}, "Tipos de nómina"},
+        {{"exportar", "--staffing", "1", "-o", "no/hay/carpeta.xlsx"}, "No se pudo escribir"},
+    };
+    for (const Caso& c : casos) {
+        const Salida s = Corre(c.args);
+        EXPECT_EQ(s.codigo, 1) << c.mensaje;
+        EXPECT_TRUE(s.lineas.isEmpty()) << c.mensaje;
+        EXPECT_TRUE(s.error.contains(QString::fromUtf8(c.mensaje))) << s.error.toStdString();
+    }
+}
+
+TEST_F(OxtaPlanTest, UnaImportacionMatadaAMitadNoDejaNadaEscrito) {
+    // Every centre, group and position of the company in both tables: thousands of rows in
+    // one batch, killed as soon as the preview is printed, while the batch runs.
+    const Catalogos c = LeeCatalogos(*cnx, kEmpresa);
+    EntradasPlan grande;
+    for (const auto& centro : c.centros) {
+        for (const auto& grupo : c.grupos) {
+            for (const auto& puesto : c.puestos) {
+                const ClaveEntrada k{centro.clave, grupo.clave.toLongLong(),
+                                     puesto.clave.toLongLong()};
+                grande.porcentaje.push_back({k, std::vector<int>(20, 9)});
+                grande.mes.push_back({k, std::vector<int>(12, 9)});
+            }
+        }
+    }
+    EscribeLibro("grande.xlsx", grande, c);
+    const QStringList antes = Tablas();
+    QProcess p;
+    p.start(OXTA_BINARY_DIR "/tools/oxta-plan",
+            {"-c", "config.ini", "--empresa", "1", "importar", "--staffing", "2", "grande.xlsx",
+             "--aplicar", "--eliminar-ausentes"});
+    ASSERT_TRUE(p.waitForStarted());
+    QByteArray salida;
+    while (!salida.contains("agregados=") && p.state() == QProcess::Running) {
+        p.waitForReadyRead(50);
+        salida += p.readAllStandardOutput();
+    }
+    // The batch is writing once the database's write-ahead log grows.
+    const QString wal = QStringLiteral("bases/nomina.sqlite-wal");
+    const qint64 inicio = QFileInfo(wal).size();
+    while (QFileInfo(wal).size() <= inicio + 64 * 1024 && p.state() == QProcess::Running)
+        QThread::usleep(200);
+    ASSERT_EQ(p.state(), QProcess::Running) << "finished before it could be killed";
+    p.kill();
+    p.waitForFinished();
+    EXPECT_FALSE(p.readAllStandardOutput().contains("aplicado"));
+    EXPECT_EQ(Tablas(), antes);  // read through a new connection: the batch was rolled back
+    // The same import left to finish writes it all.
+    p.start(OXTA_BINARY_DIR "/tools/oxta-plan",
+            {"-c", "config.ini", "--empresa", "1", "importar", "--staffing", "2", "grande.xlsx",
+             "--aplicar", "--eliminar-ausentes"});
+    ASSERT_TRUE(p.waitForFinished(120000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(LeeEntradas(*cnx, kEmpresa, "2").porcentaje.size(), grande.porcentaje.size());
+}
+
+}  // namespace
