@@ -107,6 +107,33 @@ std::vector<std::pair<QString, Totales>> Presupuesto::SubtotalesPorCentro() cons
     return subtotales;
 }
 
+const QStringList& CamposLargos() {
+    static const QStringList campos = {"centro", "ocupacion", "mes",  "porcentaje",
+                                       "plazas", "costo",     "real", "sueldoReal"};
+    return campos;
+}
+
+QString Importe(qint64 centavos) {
+    const qint64 absoluto = centavos < 0 ? -centavos : centavos;
+    return QStringLiteral("%1%2.%3")
+        .arg(centavos < 0 ? QStringLiteral("-") : QString())
+        .arg(absoluto / 100)
+        .arg(absoluto % 100, 2, 10, QLatin1Char('0'));
+}
+
+std::vector<FilaLarga> FilasLargas(const Presupuesto& p) {
+    std::vector<FilaLarga> filas;
+    filas.reserve(p.filas.size() * kMeses);
+    for (const FilaPresupuesto& f : p.filas)
+        for (int m = 0; m < kMeses; ++m) {
+            const auto& d = p.pronostico[static_cast<std::size_t>(m)];
+            filas.push_back({f.centro, f.ocupacion, m + 1, d ? DecimalPorcentaje(*d) : QString(),
+                             f.plazas[static_cast<std::size_t>(m)], Importe(f.Costo(m)), f.real,
+                             Importe(f.sueldoReal)});
+        }
+    return filas;
+}
+
 // ---- reading ----
 
 std::vector<std::vector<ado::Value>> LectorPlan::Consulta(const QString& sql) {

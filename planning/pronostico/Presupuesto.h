@@ -17,6 +17,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -94,6 +95,24 @@ struct Presupuesto {
     // One subtotal per cost centre, in the order of the rows.
     std::vector<std::pair<QString, Totales>> SubtotalesPorCentro() const;
 };
+
+// One row of the budget's long form (its CSV): one cost centre, position and month. `porcentaje`
+// is the forecast as the files write it ("62.5"), empty without one; money as "1234.50".
+struct FilaLarga {
+    QString centro;
+    qint64 ocupacion = 0;
+    int mes = 0;  // 1 .. 12
+    QString porcentaje;
+    int plazas = 0;
+    QString costo;
+    int real = 0;
+    QString sueldoReal;
+};
+// The field names of the long form, in the order of FilaLarga.
+const QStringList& CamposLargos();
+std::vector<FilaLarga> FilasLargas(const Presupuesto& p);
+// Cents as a plain decimal number: 123450 -> "1234.50".
+QString Importe(qint64 centavos);
 
 // "Plantilla actual al 08/12/2026".
 QString TituloPlantilla(const QDate& fecha);

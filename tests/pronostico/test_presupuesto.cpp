@@ -93,6 +93,22 @@ TEST_F(PresupuestoDemoTest, SubtotalsAddUpToTheTotalsAndTodayIsCountedAsTheRepor
     EXPECT_GT(conEmpleados, 3);
 }
 
+TEST_F(PresupuestoDemoTest, LongFormHasARowPerCentrePositionAndMonth) {
+    const Presupuesto p = Calcula();
+    const std::vector<FilaLarga> filas = FilasLargas(p);
+    ASSERT_EQ(filas.size(), p.filas.size() * kMeses);
+    const auto camarista = std::find_if(filas.begin(), filas.end(), [](const FilaLarga& f) {
+        return f.centro == "1200" && f.ocupacion == 122;
+    });
+    ASSERT_NE(camarista, filas.end());
+    EXPECT_EQ(camarista[0].porcentaje, "17.0");
+    EXPECT_EQ(camarista[0].costo, "86000.00");
+    EXPECT_EQ(camarista[4].mes, 5);
+    EXPECT_EQ(camarista[4].porcentaje, "");  // sin pronóstico
+    EXPECT_EQ(camarista[4].costo, "0.00");
+    EXPECT_EQ(Importe(-5), "-0.05");
+}
+
 TEST_F(PresupuestoDemoTest, DeletedPlanAndMissingForecastAreRefused) {
     LectorPlan lector(*db);
     Presupuesto p;
