@@ -4,6 +4,7 @@
 #include "app/ConsultasApp.h"
 #include "app/frmInicio.h"
 #include "app/frmLogin.h"
+#include "data/EsquemaPronostico.h"
 #include "data/EsquemaStaffing.h"
 #include "data/clsConexion.h"
 #include "security/CLSUSUARIO.h"
@@ -77,6 +78,7 @@ void TEmpresa::FormInitialize(TForm*) {
     CNX->Ejecuta(CreaTabla4());
     CNX->Ejecuta(ActualizaTabla1());
     CNX->Ejecuta(ActualizaTabla2());
+    CNX->Ejecuta(esquema::CreaTablaPronostico());
     if (!ExisteSistema())
         InsertaUsuario();
 }

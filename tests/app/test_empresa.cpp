@@ -91,7 +91,8 @@ TEST_F(EmpresaTest, FirstOpeningProvisionsTheDatabaseAndLaterOnesChangeNothing) 
     Lista();
     EXPECT_EQ(Cuenta("select (select count(*) from staff_porcentaje) + (select count(*) from "
                      "staffing) + (select count(*) from staff_grupo) + (select count(*) from "
-                     "staff_reporte where sueldoOriginal + sueldoReal > 0)"),
+                     "staff_reporte where sueldoOriginal + sueldoReal > 0) + (select count(*) from "
+                     "staff_pronostico)"),
               0);
     EXPECT_EQ(prueba::Columna("select opcion from opciones where sistema='ST' order by opcion"),
               (QStringList{"A1", "A2", "A3", "B1", "B2", "B3", "C1", "C2", "C3", "C4", "D1"}));

@@ -1,0 +1,83 @@
+// The staffing budget of one plan and year on a generated embedded payroll: percentage
+// entries x twelve forecast months against today's employees, and the preview of the month
+// plan drawn from it. Figures for the README.
+//
+//   oxta_bench_presupuesto [--plazas 5000] [--empleados 100000] [--rondas 5]
+//
+// Last line: entries=N rows=R employees=E budget_s=X (best of the rounds) statements=S
+//            month_plan_preview_s=Y
+
+#include "ado/Connection.h"
+#include "bench/support/BenchDatabase.h"
+#include "data/EsquemaPronostico.h"
+#include "planning/pronostico/PlanMensual.h"
+#include "tests/reports/NominaSintetica.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption plazas(QStringList{"plazas"}, "Percentage entries.", "N", "5000");
+    const QCommandLineOption empleados(QStringList{"empleados"}, "Employees.", "N", "100000");
+    const QCommandLineOption rondas(QStringList{"rondas"}, "Rounds timed.", "N", "5");
+    parser.addOptions({plazas, empleados, rondas});
+    parser.process(app);
+
+    QTemporaryDir dir;
+    const auto cn = bench::CreateDatabase(dir.path());
+    bench::RunSchema(*cn);
+    cn->Execute(esquema::CreaTablaPronostico());
+    QElapsedTimer reloj;
+    reloj.start();
+    prueba::GeneraNomina([&cn](const QString& sql) { cn->Execute(sql); },
+                         parser.value(plazas).toInt(), parser.value(empleados).toInt(), {1});
+    std::fprintf(stderr, "payroll generated in %.1f s\n", reloj.elapsed() / 1000.0);
+
+    const QString empresa = QStringLiteral("       1");
+    pronostico::Meses meses{};
+    const int porcentajes[] = {170, 620, 1000, 0, 455, 500, 800, 855, 550, 600, 400, 900};
+    for (int m = 0; m < pronostico::kMeses; ++m)
+        meses[static_cast<std::size_t>(m)] = porcentajes[m];
+    pronostico::AlmacenPronostico(*cn).Guarda(empresa, QStringLiteral("1"), 2027, meses);
+    const pronostico::SolicitudPresupuesto s{empresa, QStringLiteral("1"), 2027,
+                                             pronostico::Regla::Interpolado};
+
+    pronostico::LectorPlan lector(*cn);
+    int sentencias = 0;
+    lector.AlEnviar = [&sentencias] { ++sentencias; };
+    double mejor = 1e9;
+    pronostico::Presupuesto p;
+    for (int r = 0; r < std::max(1, parser.value(rondas).toInt()); ++r) {
+        sentencias = 0;
+        reloj.restart();
+        if (const QString error = pronostico::CalculaPresupuesto(lector, s, p); !error.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 1;
+        }
+        mejor = std::min(mejor, reloj.nsecsElapsed() / 1e9);
+    }
+    const int sentenciasPresupuesto = sentencias;
+
+    reloj.restart();
+    pronostico::VistaPlanMensual vista;
+    pronostico::PreparaPlanMensual(lector, s, vista);
+    const double vistaPlan = reloj.nsecsElapsed() / 1e9;
+
+    const auto entradas =
+        cn->engine("bench").query(QStringLiteral("select count(*) from staff_porcentaje where "
+                                                 "idstaffing=1"));
+    std::printf(
+        "entries=%lld rows=%zu employees=%d budget_s=%.3f statements=%d "
+        "month_plan_preview_s=%.3f\n",
+        static_cast<long long>(entradas.rows.at(0).at(0).toInt()), p.filas.size(), p.Total().real,
+        mejor, sentenciasPresupuesto, vistaPlan);
+    return 0;
+}
