@@ -88,6 +88,11 @@ TEST_F(OxtaPlanTest, LosErroresVanAErrorEstandarConCodigoUno) {
 }
 
 TEST_F(OxtaPlanTest, UnaImportacionMatadaAMitadNoDejaNadaEscrito) {
+#if defined(__SANITIZE_ADDRESS__)
+    // Under the sanitizers the kill cannot be placed inside the batch: the write-ahead log's
+    // growth, which says the batch is writing, may come only with its commit.
+    GTEST_SKIP() << "kill timing is not meaningful under the sanitizers";
+#endif
     // Every centre, group and position of the company in both tables: thousands of rows in
     // one batch, killed as soon as the preview is printed, while the batch runs.
     const Catalogos c = LeeCatalogos(*cnx, kEmpresa);
