@@ -75,6 +75,15 @@ QStringList NumerosNomina(const QString& tiposNomina);
 // The condition on ll.tiponom for a list of numbers. An empty list matches nobody.
 QString CondicionNomina(const QStringList& numeros);
 
+// How every comparison counts today's payroll of a planned entry: the joins that bring, for
+// the entries under alias `entradas` (columns empresa, centro, ocupacion), the assignments
+// (llaves ll) of the plan's payroll types and their employees (empleados e) that are neither
+// deleted (borrado 'S') nor gone (ultmov 'B'); an entry without any keeps its row. Counted
+// with kCuentaEmpleados and summed with kSumaSueldos (a NULL salary as 0).
+QString SqlEmpleadosActuales(const QString& entradas, const QStringList& numerosNomina);
+inline const QString kCuentaEmpleados = QStringLiteral("count(e.codigo)");
+inline const QString kSumaSueldos = QStringLiteral("sum(isnull(e.sueldo,0))");
+
 // The statements.
 QString SqlTiposNomina(const QString& empresa, const QString& staffing);
 QString SqlFuente(const Solicitud& s, const QString& campo, const QString& tabla);

@@ -204,9 +204,9 @@ QString CalculaPresupuesto(LectorPlan& lector, const SolicitudPresupuesto& s, Pr
     }
 
     // The payroll types and the counting rules of the comparative reports.
-    const QString condicion = reportes::CondicionNomina(reportes::NumerosNomina(tipos));
+    const QStringList numeros = reportes::NumerosNomina(tipos);
     p.plantillaAl = QDate::currentDate();
-    for (const auto& r : lector.Consulta(SqlPlantillaActual(s.empresa, s.staffing, condicion))) {
+    for (const auto& r : lector.Consulta(SqlPlantillaActual(s.empresa, s.staffing, numeros))) {
         const auto f = filas.find({r.at(0).toText().trimmed(), r.at(1).toInt()});
         if (f == filas.end())
             continue;
