@@ -54,6 +54,9 @@ struct Solicitud {
     QString grupo;     // key of the chosen group
     QString porcentaje = QStringLiteral("5");
     QString mes = QStringLiteral("Enero");
+    // The staffing budget only: its year and the name of its rule, as typed or chosen.
+    QString anio;
+    QString regla;
 };
 
 // The filter checks, in order; the message of the first one broken, or an empty text.

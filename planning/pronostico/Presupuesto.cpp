@@ -189,6 +189,9 @@ QString CalculaPresupuesto(LectorPlan& lector, const SolicitudPresupuesto& s, Pr
     using Clave = std::pair<QString, qint64>;  // cost centre (trimmed), position
     std::map<Clave, FilaPresupuesto> filas;
     for (const EntradaPorcentaje& e : lector.Entradas(s.empresa, s.staffing)) {
+        if ((!s.centro.isEmpty() && e.centro != s.centro) ||
+            (!s.grupo.isEmpty() && QString::number(e.grupo) != s.grupo))
+            continue;
         const auto [donde, nueva] = filas.try_emplace({e.centro, e.ocupacion});
         FilaPresupuesto& f = donde->second;
         if (nueva) {
