@@ -47,8 +47,11 @@ int main(int argc, char** argv) {
     for (int m = 0; m < pronostico::kMeses; ++m)
         meses[static_cast<std::size_t>(m)] = porcentajes[m];
     pronostico::AlmacenPronostico(*cn).Guarda(empresa, QStringLiteral("1"), 2027, meses);
-    const pronostico::SolicitudPresupuesto s{empresa, QStringLiteral("1"), 2027,
-                                             pronostico::Regla::Interpolado};
+    pronostico::SolicitudPresupuesto s;
+    s.empresa = empresa;
+    s.staffing = QStringLiteral("1");
+    s.anio = 2027;
+    s.regla = pronostico::Regla::Interpolado;
 
     pronostico::LectorPlan lector(*cn);
     int sentencias = 0;

@@ -12,6 +12,7 @@
 #include "tests/reports/ReportTestSupport.h"
 #include "tests/support/CadenasHostiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 
@@ -99,11 +100,12 @@ TEST_F(ReportePresupuestoTest, DemoWalkFromTheForecastToTheReportAndTheMonthPlan
                    "and centro='1200' and ocupacion=122"));
     LectorPlan lector(*db);
     Presupuesto p;
-    ASSERT_EQ(CalculaPresupuesto(lector, SolicitudPresupuesto{kEmpresa, "1", 2027}, p), "");
-    for (const FilaPresupuesto& f : p.filas)
+    ASSERT_EQ(CalculaPresupuesto(lector, Solicitud("1", 2027), p), "");
+    for (const FilaPresupuesto& f : p.filas) {
         if (f.centro == "1200" && f.ocupacion == 122)
             EXPECT_EQ(Campo(d, "promedio", {{"centro", "1200"}, {"ocupacion", "122"}}).toText(),
                       QString::number(p.Promedio(f), 'f', 1).replace('.', ','));
+    }
     // March at 100 %: the whole plan's cost of the month, from every entry and the tabulator.
     EXPECT_DOUBLE_EQ(Campo(r.data().subreports.at(0), "costo", {{"mes", "3"}}).toDouble(),
                      Mano("select sum(p.v100 * t.garantia) from staff_porcentaje p join tabulador "
@@ -115,6 +117,14 @@ TEST_F(ReportePresupuestoTest, DemoWalkFromTheForecastToTheReportAndTheMonthPlan
     EXPECT_TRUE(paginas.contains(TituloPlantilla(QDate::currentDate()))) << paginas.toStdString();
     EXPECT_TRUE(paginas.contains(DescripcionRegla(Regla::Superior)));
     EXPECT_GE(r.document().charts.size(), 2u);
+    if (const QString carpeta = qEnvironmentVariable("OXTA_SCREENSHOTS"); !carpeta.isEmpty()) {
+        // The README's pictures: the first page and the page of the first chart.
+        r.pageImage(0, 80).save(QDir(carpeta).filePath("pronostico_presupuesto.png"));
+        for (int i = 0; i < r.pageCount(); ++i)
+            for (const report::Item& item : r.document().pages[static_cast<std::size_t>(i)].items)
+                if (item.kind == report::Item::Kind::Chart && item.chart == 0)
+                    r.pageImage(i, 80).save(QDir(carpeta).filePath("pronostico_grafica.png"));
+    }
     r.writeXlsx("presupuesto.xlsx");
     const auto formulas = FormulasXlsx("presupuesto.xlsx");
     EXPECT_TRUE(std::any_of(formulas.begin(), formulas.end(),

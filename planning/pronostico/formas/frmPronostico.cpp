@@ -279,8 +279,11 @@ void TPronostico::btnGenerarClick(TControl*) {
     if (!cn)
         return;
     pronostico::LectorPlan lector(*cn);
-    const pronostico::SolicitudPresupuesto s{Empresa, EleccionActual().staffing, anio,
-                                             ReglaElegida()};
+    pronostico::SolicitudPresupuesto s;
+    s.empresa = Empresa;
+    s.staffing = EleccionActual().staffing;
+    s.anio = anio;
+    s.regla = ReglaElegida();
     pronostico::VistaPlanMensual vista;
     if (const QString m = pronostico::PreparaPlanMensual(lector, s, vista); !m.isEmpty()) {
         MsgInfo(m);
