@@ -104,6 +104,8 @@ TEST_F(FormaPronosticoTest, PlannerTypesImportsSavesAndGeneratesTheMonthPlan) {
             f->btnImportar->Click();
             EXPECT_EQ(f->txtMeses[1]->text(), "62,5");
             Teclea(f->txtMeses[8], "55", *f);
+            f->btnGenerar->Click();  // from the stored forecast, which lacks September
+            EXPECT_TRUE(msgs.contains("Guarde el pronóstico antes de generar el plan mensual"));
             f->btnGuardar->Click();
             f->optInterpolado->Click();
             if (const QString carpeta = qEnvironmentVariable("OXTA_SCREENSHOTS");

@@ -275,9 +275,16 @@ void TPronostico::btnGenerarClick(TControl*) {
     int anio = 0;
     if (!m_escritura || !eleccionValida(anio))
         return;
+    const std::optional<pronostico::Meses> cajas = MesesDeCajas();
     ado::Connection* cn = CNX->Conexion();
-    if (!cn)
+    if (!cajas || !cn)
         return;
+    // The month plan comes from the stored forecast: what the boxes show must be it.
+    if (*cajas !=
+        pronostico::AlmacenPronostico(*cn).Lee(Empresa, EleccionActual().staffing, anio)) {
+        MsgInfo(QStringLiteral("Guarde el pronóstico antes de generar el plan mensual"));
+        return;
+    }
     pronostico::LectorPlan lector(*cn);
     pronostico::SolicitudPresupuesto s;
     s.empresa = Empresa;
