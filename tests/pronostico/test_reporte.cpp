@@ -169,6 +169,18 @@ TEST_F(ReportePresupuestoTest, RefusalsWriteNothingAndAMonthWithoutForecastCosts
         EXPECT_FALSE(PreparaReporte(*db, Pide("1", h.texto, h.texto), corrida).isEmpty())
             << Muestra(h.texto);
     }
+    // Hostile cells of an import file, as month and as figure: every row refused.
+    QString texto;
+    for (const Hostil& h : CadenasHostiles())
+        texto += QStringLiteral("\"%1\",\"%1\"\r\n").arg(QString(h.texto).replace('"', "\"\""));
+    QFile archivo("hostil.csv");
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly) && archivo.write(texto.toUtf8()) > 0);
+    archivo.close();
+    const auto leidas = LeeArchivoPronostico("hostil.csv");
+    EXPECT_EQ(leidas.size(), CadenasHostiles().size());
+    const VistaImportacion hostil = PreparaImportacion(leidas, {});
+    EXPECT_EQ(hostil.errores.size(), static_cast<qsizetype>(leidas.size()));
+    EXPECT_TRUE(hostil.cambios.empty());
     // A deleted plan: its forecast stays, its budget cannot be asked for.
     report::Report r = Lee(Pide("1", "2027", "Interpolado"));
     const report::SectionData& totales = r.data().subreports.at(0);
