@@ -51,8 +51,8 @@ TEST_F(DemoReportesFormTest, EveryReportOpensFromTheMainWindowAndExports) {
 
     // The budget of plan 1 for the year the form offers (next year): three months forecast.
     const QString anio = QString::number(QDate::currentDate().year() + 1);
-    prueba::Ejecuta({"insert into staff_pronostico values (1, 1, " + anio +
-                     ", 1, 17), (1, 1, " + anio + ", 2, 62.5), (1, 1, " + anio + ", 7, 90)"});
+    prueba::Ejecuta({"insert into staff_pronostico values (1, 1, " + anio + ", 1, 17), (1, 1, " +
+                     anio + ", 2, 62.5), (1, 1, " + anio + ", 7, 90)"});
     std::vector<TCrystalPreview*> visores;
     ui::ModalRunnerScope modal([&](TForm& form) {
         auto* f = dynamic_cast<TReportes*>(&form);
