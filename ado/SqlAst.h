@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ado/SqlOperators.h"
 #include "ado/SqlTypes.h"
 
 #include <QString>
@@ -34,8 +35,8 @@ struct Expr {
         Column,    // qualifier (may be empty), text: column name
         Star,      // qualifier (may be empty)
         Variable,  // text: @name; castType: its declared type (unknown: not declared)
-        Unary,     // text: "-", "+", "~", "NOT"; args[0]
-        Binary,    // text: operator ("=", "AND", "+", ...); args[0], args[1]
+        Unary,     // op: Negate, Plus, BitNot or Not; args[0]
+        Binary,    // op; args[0], args[1]
         Function,  // text: name; args; distinct for count(distinct x)
         Case,      // hasOperand: args[0] is the operand; then WHEN/THEN pairs; hasElse: last
         Subquery,  // select
@@ -48,6 +49,7 @@ struct Expr {
         Cast,      // CAST/CONVERT: args[0] to castType
     };
     Kind kind = Kind::Null;
+    Op op = Op::Or;  // Unary, Binary
     QString text;
     QString qualifier;
     bool negated = false;

@@ -112,20 +112,30 @@ struct RunStep {
 
 // Agrees with applyOperator and plus: a run is only formed where they would write
 // "(l op r)" (a - b of numbers is written a + (-b), so sums and differences make one run).
-RunStep runStep(const QString& op, const SqlType& l, const SqlType& r) {
-    if (op == u"AND")
-        return {QLatin1String(" AND "), true};
-    if (op == u"OR")
-        return {QLatin1String(" OR "), true};
-    if (op == u"||" || (op == u"+" && l.isText() && r.isText()))
-        return {QLatin1String(" || "), true};
-    if ((op == u"+" || op == u"-") && l.isNumber() && r.isNumber())
-        return {QLatin1String(" + "), true};
-    if (op == u"*")
-        return {QLatin1String("*"), false};
-    if (op == u"&" || op == u"|")
-        return {QLatin1String("&"), false};
-    return {};
+RunStep runStep(Op op, const SqlType& l, const SqlType& r) {
+    switch (op) {
+        case Op::And:
+            return {QLatin1String(" AND "), true};
+        case Op::Or:
+            return {QLatin1String(" OR "), true};
+        case Op::Concat:
+            return {QLatin1String(" || "), true};
+        case Op::Add:
+            if (l.isText() && r.isText())
+                return {QLatin1String(" || "), true};
+            [[fallthrough]];
+        case Op::Subtract:
+            if (l.isNumber() && r.isNumber())
+                return {QLatin1String(" + "), true};
+            return {};
+        case Op::Multiply:
+            return {QLatin1String("*"), false};
+        case Op::BitAnd:
+        case Op::BitOr:
+            return {QLatin1String("&"), false};
+        default:
+            return {};
+    }
 }
 
 // Operands in a run this long or shorter are written "(a OP b OP c)"; a longer run is written
@@ -235,18 +245,12 @@ SqlType widerNumber(const SqlType& a, const SqlType& b) {
     return a;
 }
 
-Typed Emitter::comparison(const QString& op, Typed l, Typed r) {
+Typed Emitter::comparison(Op op, Typed l, Typed r) {
     l = coerce(std::move(l), r.type);
     r = coerce(std::move(r), l.type);
     l = promoteText(std::move(l), r.type);
     r = promoteText(std::move(r), l.type);
-    QString sqlOp = op;
-    if (op == u"!=")
-        sqlOp = QStringLiteral("<>");
-    if (op == u"!<")
-        sqlOp = QStringLiteral(">=");
-    if (op == u"!>")
-        sqlOp = QStringLiteral("<=");
+    const QLatin1StringView sqlOp(operatorDef(op).sqlite);
     QString right = r.sql;
     if (textual(l) || textual(r))
         right += collateClause();
@@ -295,7 +299,7 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
         run.clear();
     };
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        const QString& op = (*it)->text;
+        const Op op = (*it)->op;
         Typed r = expr(*(*it)->args[1], scope);
         const RunStep step = runStep(op, acc.type, r.type);
         if (step.kind.isEmpty()) {
@@ -310,8 +314,8 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
             runKind = step;
         }
         if (!step.regroupable)
-            run << u' ' + op + u' ' + r.sql;
-        else if (op == u"-")
+            run << u' ' + QLatin1StringView(operatorDef(op).sqlite) + u' ' + r.sql;
+        else if (op == Op::Subtract)
             run << QStringLiteral("(- %1)").arg(r.sql);
         else
             run << r.sql;
@@ -321,29 +325,32 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
     return acc;
 }
 
-Typed Emitter::applyOperator(const QString& op, Typed l, Typed r) {
-    if (op == u"AND" || op == u"OR")
-        return Typed{u'(' + l.sql + u' ' + op + u' ' + r.sql + u')', SqlType{Base::Int}, {}};
-    if (op == u"=" || op == u"<>" || op == u"!=" || op == u"<" || op == u">" || op == u"<=" ||
-        op == u">=" || op == u"!<" || op == u"!>")
+Typed Emitter::applyOperator(Op op, Typed l, Typed r) {
+    const OperatorDef& def = operatorDef(op);
+    if (def.kind == OpClass::Logical) {
+        return Typed{u'(' + l.sql + u' ' + QLatin1StringView(def.sqlite) + u' ' + r.sql + u')',
+                     SqlType{Base::Int},
+                     {}};
+    }
+    if (def.kind == OpClass::Comparison)
         return comparison(op, std::move(l), std::move(r));
-    if (op == u"+")
+    if (def.kind == OpClass::Concat)
+        return Typed{u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')', SqlType::varchar(), {}};
+    if (op == Op::Add)
         return plus(l, r);
-    if (op == u"-" && l.type.isDateTime()) {
+    if (op == Op::Subtract && l.type.isDateTime()) {
         return Typed{
             helperCall(helper::kAddDays, l.sql, QStringLiteral("-(%1)").arg(r.sql)), l.type, {}};
     }
-    if (op == u"^")
+    if (op == Op::BitXor)
         return Typed{helperCall(helper::kBitXor, l.sql, r.sql), SqlType{Base::Int}, {}};
-    if (op == u"||")
-        return Typed{u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')', SqlType::varchar(), {}};
     const SqlType type = arithmeticType(l.type, r.type);
-    if (op == u"/")
+    if (op == Op::Divide)
         return Typed{checkedWhole(divideCall(helper::kDivide, l, r, type), type), type, {}};
-    if (op == u"%")
+    if (op == Op::Modulo)
         return Typed{divideCall(helper::kModulo, l, r, type), type, {}};
-    QString sql = u'(' + l.sql + u' ' + op + u' ' + r.sql + u')';
-    if (op == u"-" || op == u"*")
+    QString sql = u'(' + l.sql + u' ' + QLatin1StringView(def.sqlite) + u' ' + r.sql + u')';
+    if (op == Op::Subtract || op == Op::Multiply)
         sql = checkedWhole(sql, type);
     return Typed{sql, type, {}};
 }
@@ -484,8 +491,8 @@ Typed Emitter::parameter(const Expr& e) {
 // short), is written out.
 QString Emitter::boundLiteral(const Expr& e, const Scope& scope) {
     constexpr qsizetype kMostPlaceholders = 30000;  // SQLite takes at most 32,766
-    const bool negated =
-        e.kind == Expr::Kind::Unary && e.text == u"-" && e.args.front()->kind == Expr::Kind::Number;
+    const bool negated = e.kind == Expr::Kind::Unary && e.op == Op::Negate &&
+                         e.args.front()->kind == Expr::Kind::Number;
     const Expr& x = negated ? *e.args.front() : e;
     BoundLiteral literal;
     bool bound = false;
@@ -566,15 +573,16 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
             return e.castType.known() ? variable(e) : parameter(e);
         case Expr::Kind::Unary: {
             const Typed x = expr(*e.args[0], scope);
-            if (e.text == u"NOT")
-                return Typed{QStringLiteral("(NOT ") + x.sql + u')', SqlType{Base::Int}, {}};
-            if (x.stringLiteral && e.text == u"-") {
+            const QLatin1StringView written(operatorDef(e.op).sqlite);
+            if (e.op == Op::Not)
+                return Typed{u'(' + written + u' ' + x.sql + u')', SqlType{Base::Int}, {}};
+            if (x.stringLiteral && e.op == Op::Negate) {
                 return Typed{QStringLiteral("(-%1)").arg(
                                  helperCall(helper::kStore, x.sql, QStringLiteral("'float'"))),
                              SqlType{Base::Float},
                              {}};
             }
-            return Typed{u'(' + e.text + u' ' + x.sql + u')', x.type, {}};  // "- -1" is no comment
+            return Typed{u'(' + written + u' ' + x.sql + u')', x.type, {}};  // "- -1" is no comment
         }
         case Expr::Kind::Binary:
             return binary(e, scope);

@@ -91,13 +91,13 @@ class Emitter {
     // ---- expressions ----
     Typed expr(const Expr& e, const Scope& scope);
     Typed binary(const Expr& e, const Scope& scope);
-    Typed applyOperator(const QString& op, Typed l, Typed r);
+    Typed applyOperator(Op op, Typed l, Typed r);
     Typed function(const Expr& e, const Scope& scope);
     Typed parameter(const Expr& e);
     QString boundLiteral(const Expr& e, const Scope& scope);
     Typed variable(const Expr& e);
     Typed call(const FunctionDef& f, bool distinct, std::vector<Typed> args);
-    Typed comparison(const QString& op, Typed l, Typed r);
+    Typed comparison(Op op, Typed l, Typed r);
     static Typed plus(const Typed& l, const Typed& r);
     static Typed coerce(Typed literal, const SqlType& to);
     static bool textual(const Typed& t);

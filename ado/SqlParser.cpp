@@ -3,6 +3,7 @@
 #include "ado/AdoError.h"
 #include "ado/SqlFunctions.h"
 #include "ado/SqlNesting.h"
+#include "ado/SqlOperators.h"
 #include "ado/SqlTokenizer.h"
 
 #include <QHash>
@@ -132,151 +133,229 @@ class Parser {
         return s;
     }
 
+    // How a statement is read, by the keyword it begins with (that keyword not yet read).
+    using StatementReader = void (Parser::*)(Stmt&);
+    struct StatementRule {
+        const char* keyword;
+        StatementReader read;
+    };
+
+    StatementReader readerFor(const Token& t) const {
+        static const QHash<QString, StatementReader> readers = [] {
+            static constexpr StatementRule rules[] = {
+                {"select", &Parser::selectStatementOf},
+                {"insert", &Parser::insert},
+                {"update", &Parser::update},
+                {"delete", &Parser::deleteStatement},
+                {"truncate", &Parser::truncateStatement},
+                {"create", &Parser::createStatement},
+                {"alter", &Parser::alterTable},
+                {"drop", &Parser::dropStatement},
+                {"if", &Parser::ifStatement},
+                {"begin", &Parser::beginStatement},
+                {"commit", &Parser::endTransaction},
+                {"rollback", &Parser::endTransaction},
+                {"save", &Parser::saveTransaction},
+                {"declare", &Parser::declare},
+                {"set", &Parser::setStatement},
+                {"while", &Parser::whileStatement},
+                {"break", &Parser::leaveLoop},
+                {"continue", &Parser::leaveLoop},
+                {"print", &Parser::print},
+            };
+            QHash<QString, StatementReader> byKeyword;
+            for (const StatementRule& r : rules)
+                byKeyword.insert(QString::fromLatin1(r.keyword), r.read);
+            return byKeyword;
+        }();
+        if (t.kind == Tok::LParen && peek(1).is("select"))
+            return &Parser::selectStatementOf;
+        if (t.kind != Tok::Word)
+            return nullptr;
+        return readers.value(t.text.toLower());
+    }
+
     StmtPtr statementBody() {
         auto s = std::make_unique<Stmt>();
-        if (atWord("select") || (at(Tok::LParen) && peek(1).is("select"))) {
-            s->kind = Stmt::Kind::Select;
-            s->select = selectStatement();
-        } else if (accept("insert")) {
-            insert(*s);
-        } else if (accept("update")) {
-            update(*s);
-        } else if (accept("delete")) {
-            s->kind = Stmt::Kind::Delete;
-            if (atWord("top"))
-                unsupported(QStringLiteral("DELETE TOP"));
-            accept("from");
-            s->table = objectName();
-            if (accept("where"))
-                s->where = expr();
-        } else if (accept("truncate")) {
-            expect("table");
-            s->kind = Stmt::Kind::Delete;
-            s->truncate = true;
-            s->table = objectName();
-        } else if (accept("create")) {
-            if (accept("table")) {
-                createTable(*s);
-            } else if (atWord("index") || atWord("unique") || atWord("clustered") ||
-                       atWord("nonclustered")) {
-                s->kind = Stmt::Kind::CreateIndex;
-                s->unique = accept("unique");
-                if (!accept("clustered"))
-                    accept("nonclustered");
-                expect("index");
-                s->primaryKeyName = name();
-                expect("on");
-                s->table = objectName();
-                s->columns = indexColumns();
-                if (accept("include"))
-                    indexColumns();
-                skipIndexOptions();
-            } else if (accept("view")) {
-                createView(*s);
-            } else if (accept("database")) {
-                s->kind = Stmt::Kind::CreateDatabase;
-                s->table.object = name();
-            } else {
-                unsupported(QStringLiteral("CREATE %1").arg(peek().text));
-            }
-        } else if (accept("alter")) {
-            alterTable(*s);
-        } else if (atWord("drop") && atWord("index", 1)) {
-            m_pos += 2;
-            s->kind = Stmt::Kind::DropIndex;
-            // DROP INDEX table.index or DROP INDEX index ON table
-            const ObjectName n = objectName();
-            s->primaryKeyName = n.object;
-            if (accept("on"))
-                s->table = objectName();
-        } else if (accept("drop")) {
-            const Stmt::Kind kind = accept("view") ? Stmt::Kind::DropView : Stmt::Kind::DropTable;
-            if (kind == Stmt::Kind::DropTable)
-                expect("table");
-            s->kind = kind;
-            if (atWord("if") && atWord("exists", 1)) {
-                m_pos += 2;
-                s->ifExists = true;
-            }
-            s->table = objectName();
-            if (at(Tok::Comma)) {
-                // DROP TABLE a, b: one drop after the other
-                auto first = std::make_unique<Stmt>(std::move(*s));
-                s = std::make_unique<Stmt>();
-                s->kind = Stmt::Kind::Block;
-                const bool ifExists = first->ifExists;
-                s->body.push_back(std::move(first));
-                while (accept(Tok::Comma)) {
-                    auto next = std::make_unique<Stmt>();
-                    next->kind = kind;
-                    next->ifExists = ifExists;
-                    next->table = objectName();
-                    s->body.push_back(std::move(next));
-                }
-            }
-        } else if (accept("if")) {
-            s->kind = Stmt::Kind::If;
-            s->condition = expr();
-            s->thenBranch = statementSkippingSemicolons();
-            while (accept(Tok::Semicolon)) {
-            }
-            if (accept("else"))
-                s->elseBranch = statementSkippingSemicolons();
-        } else if (atWord("begin") && (atWord("tran", 1) || atWord("transaction", 1))) {
-            m_pos += 2;
-            s->kind = Stmt::Kind::BeginTransaction;
-            transactionName();
-        } else if (accept("commit") || atWord("rollback")) {
-            s->kind = accept("rollback") ? Stmt::Kind::Rollback : Stmt::Kind::Commit;
-            if (!accept("tran") && !accept("transaction"))
-                accept("work");
-            transactionName();
-        } else if (atWord("save") && (atWord("tran", 1) || atWord("transaction", 1))) {
-            unsupported(QStringLiteral("SAVE TRANSACTION"));
-        } else if (atWord("begin") && !atWord("tran", 1) && !atWord("transaction", 1)) {
-            ++m_pos;
-            s->kind = Stmt::Kind::Block;
-            while (!atWord("end")) {
-                if (at(Tok::End))
-                    syntaxError();
-                if (accept(Tok::Semicolon))
-                    continue;
-                s->body.push_back(statement());
-            }
-            ++m_pos;
-        } else if (accept("declare")) {
-            declare(*s);
-        } else if (accept("set")) {
-            if (at(Tok::Variable))
-                setVariable(*s);
-            else
-                setOption();
-        } else if (accept("while")) {
-            s->kind = Stmt::Kind::While;
-            s->condition = expr();
-            ++m_loops;
-            s->thenBranch = statementSkippingSemicolons();
-            --m_loops;
-        } else if (atWord("break") || atWord("continue")) {
-            const bool leaves = accept("break");
-            if (!leaves)
-                ++m_pos;
-            if (m_loops == 0) {
-                throw ado::Error(
-                    QStringLiteral("Parse"),
-                    QStringLiteral("Cannot use a %1 statement outside the scope of "
-                                   "a WHILE statement.")
-                        .arg(leaves ? QStringLiteral("BREAK") : QStringLiteral("CONTINUE")));
-            }
-            s->kind = leaves ? Stmt::Kind::Break : Stmt::Kind::Continue;
-        } else if (accept("print")) {
-            expr();  // PRINT shows a message; there is nobody to show it to
+        const StatementReader read = readerFor(peek());
+        if (read) {
+            (this->*read)(*s);
         } else if (at(Tok::End)) {
             syntaxError();
         } else {
             unsupported(QStringLiteral("the statement beginning '%1'").arg(peek().text));
         }
         return s;
+    }
+
+    void selectStatementOf(Stmt& s) {
+        s.kind = Stmt::Kind::Select;
+        s.select = selectStatement();
+    }
+
+    void deleteStatement(Stmt& s) {
+        expect("delete");
+        s.kind = Stmt::Kind::Delete;
+        if (atWord("top"))
+            unsupported(QStringLiteral("DELETE TOP"));
+        accept("from");
+        s.table = objectName();
+        if (accept("where"))
+            s.where = expr();
+    }
+
+    void truncateStatement(Stmt& s) {
+        expect("truncate");
+        expect("table");
+        s.kind = Stmt::Kind::Delete;
+        s.truncate = true;
+        s.table = objectName();
+    }
+
+    void createStatement(Stmt& s) {
+        expect("create");
+        if (accept("table")) {
+            createTable(s);
+        } else if (atWord("index") || atWord("unique") || atWord("clustered") ||
+                   atWord("nonclustered")) {
+            s.kind = Stmt::Kind::CreateIndex;
+            s.unique = accept("unique");
+            if (!accept("clustered"))
+                accept("nonclustered");
+            expect("index");
+            s.primaryKeyName = name();
+            expect("on");
+            s.table = objectName();
+            s.columns = indexColumns();
+            if (accept("include"))
+                indexColumns();
+            skipIndexOptions();
+        } else if (accept("view")) {
+            createView(s);
+        } else if (accept("database")) {
+            s.kind = Stmt::Kind::CreateDatabase;
+            s.table.object = name();
+        } else {
+            unsupported(QStringLiteral("CREATE %1").arg(peek().text));
+        }
+    }
+
+    void dropStatement(Stmt& s) {
+        expect("drop");
+        if (accept("index")) {
+            s.kind = Stmt::Kind::DropIndex;
+            // DROP INDEX table.index or DROP INDEX index ON table
+            const ObjectName n = objectName();
+            s.primaryKeyName = n.object;
+            if (accept("on"))
+                s.table = objectName();
+            return;
+        }
+        const Stmt::Kind kind = accept("view") ? Stmt::Kind::DropView : Stmt::Kind::DropTable;
+        if (kind == Stmt::Kind::DropTable)
+            expect("table");
+        s.kind = kind;
+        if (atWord("if") && atWord("exists", 1)) {
+            m_pos += 2;
+            s.ifExists = true;
+        }
+        s.table = objectName();
+        if (at(Tok::Comma)) {
+            // DROP TABLE a, b: one drop after the other
+            auto first = std::make_unique<Stmt>(std::move(s));
+            s = Stmt();
+            s.kind = Stmt::Kind::Block;
+            const bool ifExists = first->ifExists;
+            s.body.push_back(std::move(first));
+            while (accept(Tok::Comma)) {
+                auto next = std::make_unique<Stmt>();
+                next->kind = kind;
+                next->ifExists = ifExists;
+                next->table = objectName();
+                s.body.push_back(std::move(next));
+            }
+        }
+    }
+
+    void ifStatement(Stmt& s) {
+        expect("if");
+        s.kind = Stmt::Kind::If;
+        s.condition = expr();
+        s.thenBranch = statementSkippingSemicolons();
+        while (accept(Tok::Semicolon)) {
+        }
+        if (accept("else"))
+            s.elseBranch = statementSkippingSemicolons();
+    }
+
+    // BEGIN TRANSACTION, or BEGIN ... END.
+    void beginStatement(Stmt& s) {
+        expect("begin");
+        if (accept("tran") || accept("transaction")) {
+            s.kind = Stmt::Kind::BeginTransaction;
+            transactionName();
+            return;
+        }
+        s.kind = Stmt::Kind::Block;
+        while (!atWord("end")) {
+            if (at(Tok::End))
+                syntaxError();
+            if (accept(Tok::Semicolon))
+                continue;
+            s.body.push_back(statement());
+        }
+        ++m_pos;
+    }
+
+    void endTransaction(Stmt& s) {
+        s.kind = accept("rollback") ? Stmt::Kind::Rollback : Stmt::Kind::Commit;
+        if (s.kind == Stmt::Kind::Commit)
+            expect("commit");
+        if (!accept("tran") && !accept("transaction"))
+            accept("work");
+        transactionName();
+    }
+
+    void saveTransaction(Stmt&) {
+        if (atWord("tran", 1) || atWord("transaction", 1))
+            unsupported(QStringLiteral("SAVE TRANSACTION"));
+        unsupported(QStringLiteral("the statement beginning '%1'").arg(peek().text));
+    }
+
+    void setStatement(Stmt& s) {
+        expect("set");
+        if (at(Tok::Variable))
+            setVariable(s);
+        else
+            setOption();
+    }
+
+    void whileStatement(Stmt& s) {
+        expect("while");
+        s.kind = Stmt::Kind::While;
+        s.condition = expr();
+        ++m_loops;
+        s.thenBranch = statementSkippingSemicolons();
+        --m_loops;
+    }
+
+    void leaveLoop(Stmt& s) {
+        const bool leaves = accept("break");
+        if (!leaves)
+            expect("continue");
+        if (m_loops == 0) {
+            throw ado::Error(
+                QStringLiteral("Parse"),
+                QStringLiteral("Cannot use a %1 statement outside the scope of "
+                               "a WHILE statement.")
+                    .arg(leaves ? QStringLiteral("BREAK") : QStringLiteral("CONTINUE")));
+        }
+        s.kind = leaves ? Stmt::Kind::Break : Stmt::Kind::Continue;
+    }
+
+    void print(Stmt&) {
+        expect("print");
+        expr();  // PRINT shows a message; there is nobody to show it to
     }
 
     // CREATE VIEW name [(columns)] AS select: alone in its batch, as SQL Server wants it.
@@ -320,6 +399,7 @@ class Parser {
     // DECLARE @a type [= value], ...: the variables hold NULL until a value is given; one
     // with a value is set where the DECLARE stands.
     void declare(Stmt& s) {
+        expect("declare");
         std::vector<StmtPtr> sets;
         do {
             if (!at(Tok::Variable))
@@ -362,23 +442,22 @@ class Parser {
         ColumnDef target;
         target.name = t.text;
         target.type = declaredType(t.text);
-        QString compound;
-        for (const char* op : {"+", "-", "*", "/", "%"}) {
-            if (peek().isOp(op) && peek(1).isOp("=")) {
-                compound = QString::fromLatin1(op);
-                ++m_pos;
-            }
+        // An arithmetic operator written before the = (+=, -=, *=, /=, %=).
+        const OperatorDef* compound = nullptr;
+        if (at(Tok::Op) && peek(1).isOp("=")) {
+            compound = findOperator(peek().text, false);
+            if (!compound || compound->kind != OpClass::Arithmetic)
+                syntaxError();
+            ++m_pos;
         }
         if (!acceptOp("="))
             syntaxError();
         target.defaultValue = expr();
-        if (!compound.isEmpty()) {
+        if (compound) {
             auto current = make(Expr::Kind::Variable, target.name);
             current->castType = target.type;
-            auto e = make(Expr::Kind::Binary, compound);
-            e->args.push_back(std::move(current));
-            e->args.push_back(std::move(target.defaultValue));
-            target.defaultValue = std::move(e);
+            target.defaultValue =
+                binary(compound->op, std::move(current), std::move(target.defaultValue));
         }
         s.kind = Stmt::Kind::SetVariable;
         s.definitions.push_back(std::move(target));
@@ -448,6 +527,7 @@ class Parser {
     }
 
     void insert(Stmt& s) {
+        expect("insert");
         s.kind = Stmt::Kind::Insert;
         if (atWord("top"))
             unsupported(QStringLiteral("INSERT TOP"));
@@ -488,6 +568,7 @@ class Parser {
     }
 
     void update(Stmt& s) {
+        expect("update");
         s.kind = Stmt::Kind::Update;
         if (atWord("top"))
             unsupported(QStringLiteral("UPDATE TOP"));
@@ -696,6 +777,7 @@ class Parser {
     }
 
     void alterTable(Stmt& s) {
+        expect("alter");
         expect("table");
         s.table = objectName();
         if (accept("add")) {
@@ -894,8 +976,9 @@ class Parser {
         e->text = std::move(text);
         return e;
     }
-    static ExprPtr binary(QString op, ExprPtr l, ExprPtr r) {
-        auto e = make(Expr::Kind::Binary, std::move(op));
+    static ExprPtr binary(Op op, ExprPtr l, ExprPtr r) {
+        auto e = make(Expr::Kind::Binary);
+        e->op = op;
         e->args.push_back(std::move(l));
         e->args.push_back(std::move(r));
         return e;
@@ -906,36 +989,55 @@ class Parser {
         return orExpr();
     }
 
-    ExprPtr orExpr() {
-        ExprPtr e = andExpr();
-        while (accept("or"))
-            e = binary(QStringLiteral("OR"), std::move(e), andExpr());
+    // The binary operator of the table at that level where the next token is one.
+    const OperatorDef* binaryOperatorAt(int level) const {
+        const Token& t = peek();
+        if (t.kind != Tok::Op && t.kind != Tok::Word)
+            return nullptr;
+        const OperatorDef* d = findOperator(t.text, false);
+        return d && d->precedence == level ? d : nullptr;
+    }
+
+    // Operands of the next level joined by the operators of this one, from left to right.
+    ExprPtr binaryLevel(int level) {
+        ExprPtr e = operandOf(level);
+        while (const OperatorDef* d = binaryOperatorAt(level)) {
+            ++m_pos;
+            e = binary(d->op, std::move(e), operandOf(level));
+        }
         return e;
     }
-    ExprPtr andExpr() {
-        ExprPtr e = notExpr();
-        while (accept("and"))
-            e = binary(QStringLiteral("AND"), std::move(e), notExpr());
-        return e;
+    ExprPtr operandOf(int level) {
+        switch (level + 1) {
+            case kAndLevel:
+                return binaryLevel(kAndLevel);
+            case kNotLevel:
+                return notExpr();
+            case kMultiplicativeLevel:
+                return binaryLevel(kMultiplicativeLevel);
+            default:
+                return unary();
+        }
     }
+
+    ExprPtr orExpr() { return binaryLevel(kOrLevel); }
     ExprPtr notExpr() {
         if (accept("not")) {
             const NestingGuard level(m_depth, kOperation);
-            auto e = make(Expr::Kind::Unary, QStringLiteral("NOT"));
+            auto e = make(Expr::Kind::Unary);
+            e->op = Op::Not;
             e->args.push_back(notExpr());
             return e;
         }
         return comparison();
     }
+    ExprPtr additive() { return binaryLevel(kAdditiveLevel); }
     ExprPtr comparison() {
         ExprPtr left = additive();
         for (;;) {
-            const Token& t = peek();
-            if (t.kind == Tok::Op && (t.text == u"=" || t.text == u"<>" || t.text == u"!=" ||
-                                      t.text == u"<" || t.text == u">" || t.text == u"<=" ||
-                                      t.text == u">=" || t.text == u"!<" || t.text == u"!>")) {
+            if (const OperatorDef* d = binaryOperatorAt(kComparisonLevel)) {
                 ++m_pos;
-                left = binary(t.text, std::move(left), additive());
+                left = binary(d->op, std::move(left), additive());
                 continue;
             }
             if (accept("is")) {
@@ -990,42 +1092,19 @@ class Parser {
             }
         }
     }
-    ExprPtr additive() {
-        ExprPtr e = multiplicative();
-        for (;;) {
-            const Token& t = peek();
-            if (t.kind == Tok::Op && (t.text == u"+" || t.text == u"-" || t.text == u"&" ||
-                                      t.text == u"|" || t.text == u"^" || t.text == u"||")) {
-                ++m_pos;
-                e = binary(t.text, std::move(e), multiplicative());
-            } else {
-                return e;
-            }
-        }
-    }
-    ExprPtr multiplicative() {
-        ExprPtr e = unary();
-        for (;;) {
-            const Token& t = peek();
-            if (t.kind == Tok::Op && (t.text == u"*" || t.text == u"/" || t.text == u"%")) {
-                ++m_pos;
-                e = binary(t.text, std::move(e), unary());
-            } else {
-                return e;
-            }
-        }
-    }
     ExprPtr unary() {
         const Token& t = peek();
-        if (t.kind == Tok::Op && (t.text == u"-" || t.text == u"+" || t.text == u"~")) {
+        const OperatorDef* d = t.kind == Tok::Op ? findOperator(t.text, true) : nullptr;
+        if (d) {
             ++m_pos;
-            if (t.text == u"-" && at(Tok::Number)) {  // a negative literal stays a literal
+            if (d->op == Op::Negate && at(Tok::Number)) {  // a negative literal stays a literal
                 ExprPtr n = primary();
                 n->text.prepend(u'-');
                 return n;
             }
             const NestingGuard level(m_depth, kOperation);
-            auto e = make(Expr::Kind::Unary, t.text);
+            auto e = make(Expr::Kind::Unary);
+            e->op = d->op;
             e->args.push_back(unary());
             return e;
         }
