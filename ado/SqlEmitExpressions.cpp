@@ -282,7 +282,7 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
     const Expr* first = &e;
     while (first->kind == Expr::Kind::Binary) {
         chain.push_back(first);
-        first = first->args[0].get();
+        first = first->left.get();
     }
     Typed acc = expr(*first, scope);
     // The run being written: its first operand, then the others (with their operator when
@@ -300,7 +300,7 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
     };
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
         const Op op = (*it)->op;
-        Typed r = expr(*(*it)->args[1], scope);
+        Typed r = expr(*(*it)->right, scope);
         const RunStep step = runStep(op, acc.type, r.type);
         if (step.kind.isEmpty()) {
             flush();
@@ -467,7 +467,7 @@ Typed Emitter::variable(const Expr& e) {
         index = m_parameters.size();
         m_parameters << key;
     }
-    return Typed{u'?' + QString::number(index + 1), e.castType, {}};
+    return Typed{u'?' + QString::number(index + 1), e.declaredType, {}};
 }
 
 Typed Emitter::parameter(const Expr& e) {
@@ -491,9 +491,9 @@ Typed Emitter::parameter(const Expr& e) {
 // short), is written out.
 QString Emitter::boundLiteral(const Expr& e, const Scope& scope) {
     constexpr qsizetype kMostPlaceholders = 30000;  // SQLite takes at most 32,766
-    const bool negated = e.kind == Expr::Kind::Unary && e.op == Op::Negate &&
-                         e.args.front()->kind == Expr::Kind::Number;
-    const Expr& x = negated ? *e.args.front() : e;
+    const bool negated =
+        e.kind == Expr::Kind::Unary && e.op == Op::Negate && e.operand->kind == Expr::Kind::Number;
+    const Expr& x = negated ? *e.operand : e;
     BoundLiteral literal;
     bool bound = false;
     if (m_parameters.size() >= kMostPlaceholders) {
@@ -570,9 +570,9 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                          {},
                          {}};
         case Expr::Kind::Variable:
-            return e.castType.known() ? variable(e) : parameter(e);
+            return e.declaredType.known() ? variable(e) : parameter(e);
         case Expr::Kind::Unary: {
-            const Typed x = expr(*e.args[0], scope);
+            const Typed x = expr(*e.operand, scope);
             const QLatin1StringView written(operatorDef(e.op).sqlite);
             if (e.op == Op::Not)
                 return Typed{u'(' + written + u' ' + x.sql + u')', SqlType{Base::Int}, {}};
@@ -590,26 +590,23 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
             return function(e, scope);
         case Expr::Kind::Case: {
             QString sql = QStringLiteral("CASE");
-            std::size_t i = 0;
             Typed operand;
-            if (e.hasOperand) {
-                operand = expr(*e.args[0], scope);
+            if (e.operand) {
+                operand = expr(*e.operand, scope);
                 sql += u' ' + operand.sql + (operand.type.isText() ? collateClause() : QString());
-                i = 1;
             }
             SqlType type;
-            const std::size_t pairsEnd = e.args.size() - (e.hasElse ? 1 : 0);
-            for (; i < pairsEnd; i += 2) {
-                Typed when = expr(*e.args[i], scope);
-                if (e.hasOperand)
+            for (const WhenClause& w : e.whens) {
+                Typed when = expr(*w.when, scope);
+                if (e.operand)
                     when = coerce(std::move(when), operand.type);
-                const Typed then = expr(*e.args[i + 1], scope);
+                const Typed then = expr(*w.then, scope);
                 if (!type.known())
                     type = then.type;
                 sql += QStringLiteral(" WHEN ") + when.sql + QStringLiteral(" THEN ") + then.sql;
             }
-            if (e.hasElse) {
-                const Typed other = expr(*e.args.back(), scope);
+            if (e.elseValue) {
+                const Typed other = expr(*e.elseValue, scope);
                 if (!type.known())
                     type = other.type;
                 sql += QStringLiteral(" ELSE ") + other.sql;
@@ -627,11 +624,11 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
             return Typed{QStringLiteral("EXISTS (") + inner.sql + u')', SqlType{Base::Int}, {}};
         }
         case Expr::Kind::InList: {
-            Typed l = expr(*e.args[0], scope);
+            Typed l = expr(*e.operand, scope);
             std::vector<Typed> list;
             SqlType number;
-            for (std::size_t i = 1; i < e.args.size(); ++i) {
-                list.push_back(coerce(expr(*e.args[i], scope), l.type));
+            for (const ExprPtr& item : e.items) {
+                list.push_back(coerce(expr(*item, scope), l.type));
                 if (!list.back().stringLiteral && list.back().type.isNumber())
                     number = widerNumber(number, list.back().type);
             }
@@ -649,7 +646,7 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                          {}};
         }
         case Expr::Kind::InSelect: {
-            const Typed l = expr(*e.args[0], scope);
+            const Typed l = expr(*e.operand, scope);
             const SelectOut inner = select(*e.select, &scope);
             return Typed{u'(' + l.sql + (l.type.isText() ? collateClause() : QString()) +
                              (e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) +
@@ -658,9 +655,9 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                          {}};
         }
         case Expr::Kind::Between: {
-            Typed x = expr(*e.args[0], scope);
-            const Typed lo = coerce(expr(*e.args[1], scope), x.type);
-            const Typed hi = coerce(expr(*e.args[2], scope), x.type);
+            Typed x = expr(*e.operand, scope);
+            const Typed lo = coerce(expr(*e.low, scope), x.type);
+            const Typed hi = coerce(expr(*e.high, scope), x.type);
             x = promoteText(std::move(x), lo.stringLiteral ? hi.type : lo.type);
             const bool text = textual(x) || textual(lo);
             return Typed{
@@ -671,7 +668,7 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                 {}};
         }
         case Expr::Kind::IsNull: {
-            const Typed x = expr(*e.args[0], scope);
+            const Typed x = expr(*e.operand, scope);
             return Typed{
                 u'(' + x.sql +
                     (e.negated ? QStringLiteral(" IS NOT NULL)") : QStringLiteral(" IS NULL)")),
@@ -679,18 +676,18 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                 {}};
         }
         case Expr::Kind::Like: {
-            const Typed x = expr(*e.args[0], scope);
-            const Typed p = expr(*e.args[1], scope);
+            const Typed x = expr(*e.operand, scope);
+            const Typed p = expr(*e.pattern, scope);
             QString sql = u'(' + x.sql +
                           (e.negated ? QStringLiteral(" NOT LIKE ") : QStringLiteral(" LIKE ")) +
                           p.sql;
-            if (e.args.size() > 2)
-                sql += QStringLiteral(" ESCAPE ") + expr(*e.args[2], scope).sql;
+            if (e.escape)
+                sql += QStringLiteral(" ESCAPE ") + expr(*e.escape, scope).sql;
             return Typed{sql + u')', SqlType{Base::Int}, {}};
         }
         case Expr::Kind::Cast: {
-            const Typed x = expr(*e.args[0], scope);
-            const QString style = e.args.size() > 1 ? expr(*e.args[1], scope).sql : QString();
+            const Typed x = expr(*e.operand, scope);
+            const QString style = e.style ? expr(*e.style, scope).sql : QString();
             return Typed{converted(x, e.castType, style), e.castType, {}};
         }
     }

@@ -188,28 +188,27 @@ class Parser {
         return s;
     }
 
-    void selectStatementOf(Stmt& s) {
-        s.kind = Stmt::Kind::Select;
-        s.select = selectStatement();
-    }
+    void selectStatementOf(Stmt& s) { s.node = SelectStmt{selectStatement()}; }
 
     void deleteStatement(Stmt& s) {
         expect("delete");
-        s.kind = Stmt::Kind::Delete;
         if (atWord("top"))
             unsupported(QStringLiteral("DELETE TOP"));
         accept("from");
-        s.table = objectName();
+        DeleteStmt d;
+        d.table = objectName();
         if (accept("where"))
-            s.where = expr();
+            d.where = expr();
+        s.node = std::move(d);
     }
 
     void truncateStatement(Stmt& s) {
         expect("truncate");
         expect("table");
-        s.kind = Stmt::Kind::Delete;
-        s.truncate = true;
-        s.table = objectName();
+        DeleteStmt d;
+        d.truncate = true;
+        d.table = objectName();
+        s.node = std::move(d);
     }
 
     void createStatement(Stmt& s) {
@@ -218,23 +217,23 @@ class Parser {
             createTable(s);
         } else if (atWord("index") || atWord("unique") || atWord("clustered") ||
                    atWord("nonclustered")) {
-            s.kind = Stmt::Kind::CreateIndex;
-            s.unique = accept("unique");
+            CreateIndexStmt c;
+            c.unique = accept("unique");
             if (!accept("clustered"))
                 accept("nonclustered");
             expect("index");
-            s.primaryKeyName = name();
+            c.index = name();
             expect("on");
-            s.table = objectName();
-            s.columns = indexColumns();
+            c.table = objectName();
+            c.columns = indexColumns();
             if (accept("include"))
                 indexColumns();
             skipIndexOptions();
+            s.node = std::move(c);
         } else if (accept("view")) {
             createView(s);
         } else if (accept("database")) {
-            s.kind = Stmt::Kind::CreateDatabase;
-            s.table.object = name();
+            s.node = CreateDatabaseStmt{name()};
         } else {
             unsupported(QStringLiteral("CREATE %1").arg(peek().text));
         }
@@ -243,74 +242,74 @@ class Parser {
     void dropStatement(Stmt& s) {
         expect("drop");
         if (accept("index")) {
-            s.kind = Stmt::Kind::DropIndex;
             // DROP INDEX table.index or DROP INDEX index ON table
-            const ObjectName n = objectName();
-            s.primaryKeyName = n.object;
+            s.node = DropIndexStmt{objectName().object};
             if (accept("on"))
-                s.table = objectName();
+                objectName();
             return;
         }
-        const Stmt::Kind kind = accept("view") ? Stmt::Kind::DropView : Stmt::Kind::DropTable;
-        if (kind == Stmt::Kind::DropTable)
+        const bool view = accept("view");
+        if (!view)
             expect("table");
-        s.kind = kind;
+        bool ifExists = false;
         if (atWord("if") && atWord("exists", 1)) {
             m_pos += 2;
-            s.ifExists = true;
+            ifExists = true;
         }
-        s.table = objectName();
-        if (at(Tok::Comma)) {
-            // DROP TABLE a, b: one drop after the other
-            auto first = std::make_unique<Stmt>(std::move(s));
-            s = Stmt();
-            s.kind = Stmt::Kind::Block;
-            const bool ifExists = first->ifExists;
-            s.body.push_back(std::move(first));
-            while (accept(Tok::Comma)) {
-                auto next = std::make_unique<Stmt>();
-                next->kind = kind;
-                next->ifExists = ifExists;
-                next->table = objectName();
-                s.body.push_back(std::move(next));
-            }
-        }
+        // DROP TABLE a, b: one drop after the other
+        BlockStmt drops;
+        do {
+            auto one = std::make_unique<Stmt>();
+            if (view)
+                one->node = DropViewStmt{objectName(), ifExists};
+            else
+                one->node = DropTableStmt{objectName(), ifExists};
+            drops.statements.push_back(std::move(one));
+        } while (accept(Tok::Comma));
+        if (drops.statements.size() == 1)
+            s.node = std::move(drops.statements.front()->node);
+        else
+            s.node = std::move(drops);
     }
 
     void ifStatement(Stmt& s) {
         expect("if");
-        s.kind = Stmt::Kind::If;
-        s.condition = expr();
-        s.thenBranch = statementSkippingSemicolons();
+        IfStmt i;
+        i.condition = expr();
+        i.then = statementSkippingSemicolons();
         while (accept(Tok::Semicolon)) {
         }
         if (accept("else"))
-            s.elseBranch = statementSkippingSemicolons();
+            i.otherwise = statementSkippingSemicolons();
+        s.node = std::move(i);
     }
 
     // BEGIN TRANSACTION, or BEGIN ... END.
     void beginStatement(Stmt& s) {
         expect("begin");
         if (accept("tran") || accept("transaction")) {
-            s.kind = Stmt::Kind::BeginTransaction;
+            s.node = TransactionStmt{TransactionStmt::Action::Begin};
             transactionName();
             return;
         }
-        s.kind = Stmt::Kind::Block;
+        BlockStmt block;
         while (!atWord("end")) {
             if (at(Tok::End))
                 syntaxError();
             if (accept(Tok::Semicolon))
                 continue;
-            s.body.push_back(statement());
+            block.statements.push_back(statement());
         }
         ++m_pos;
+        s.node = std::move(block);
     }
 
     void endTransaction(Stmt& s) {
-        s.kind = accept("rollback") ? Stmt::Kind::Rollback : Stmt::Kind::Commit;
-        if (s.kind == Stmt::Kind::Commit)
+        const bool rollback = accept("rollback");
+        if (!rollback)
             expect("commit");
+        s.node = TransactionStmt{rollback ? TransactionStmt::Action::Rollback
+                                          : TransactionStmt::Action::Commit};
         if (!accept("tran") && !accept("transaction"))
             accept("work");
         transactionName();
@@ -332,11 +331,12 @@ class Parser {
 
     void whileStatement(Stmt& s) {
         expect("while");
-        s.kind = Stmt::Kind::While;
-        s.condition = expr();
+        WhileStmt w;
+        w.condition = expr();
         ++m_loops;
-        s.thenBranch = statementSkippingSemicolons();
+        w.body = statementSkippingSemicolons();
         --m_loops;
+        s.node = std::move(w);
     }
 
     void leaveLoop(Stmt& s) {
@@ -350,7 +350,10 @@ class Parser {
                                "a WHILE statement.")
                     .arg(leaves ? QStringLiteral("BREAK") : QStringLiteral("CONTINUE")));
         }
-        s.kind = leaves ? Stmt::Kind::Break : Stmt::Kind::Continue;
+        if (leaves)
+            s.node = BreakStmt{};
+        else
+            s.node = ContinueStmt{};
     }
 
     void print(Stmt&) {
@@ -365,22 +368,23 @@ class Parser {
                              QStringLiteral("'CREATE VIEW' must be the first statement in a "
                                             "query batch."));
         }
-        s.kind = Stmt::Kind::CreateView;
-        s.table = objectName();
+        CreateViewStmt v;
+        v.view = objectName();
         if (accept(Tok::LParen)) {
             do {
-                s.columns << name();
+                v.columns << name();
             } while (accept(Tok::Comma));
             expect(Tok::RParen);
         }
         if (atWord("with"))
             unsupported(QStringLiteral("CREATE VIEW ... WITH %1").arg(peek(1).text.toUpper()));
         expect("as");
-        s.select = selectStatement();
+        v.select = selectStatement();
         while (accept(Tok::Semicolon)) {
         }
         if (!at(Tok::End))
             syntaxError();
+        s.node = std::move(v);
     }
 
     // The optional name after BEGIN, COMMIT or ROLLBACK TRANSACTION: only the outermost
@@ -400,7 +404,7 @@ class Parser {
     // with a value is set where the DECLARE stands.
     void declare(Stmt& s) {
         expect("declare");
-        std::vector<StmtPtr> sets;
+        BlockStmt sets;
         do {
             if (!at(Tok::Variable))
                 syntaxError();
@@ -419,28 +423,21 @@ class Parser {
             m_variables.insert(variable.toLower(), type);
             if (acceptOp("=")) {
                 auto set = std::make_unique<Stmt>();
-                set->kind = Stmt::Kind::SetVariable;
-                ColumnDef target;
-                target.name = variable;
-                target.type = type;
-                target.defaultValue = expr();
-                set->definitions.push_back(std::move(target));
-                sets.push_back(std::move(set));
+                set->node = SetVariableStmt{variable, type, expr()};
+                sets.statements.push_back(std::move(set));
             }
         } while (accept(Tok::Comma));
-        if (sets.size() == 1) {
-            s = std::move(*sets.front());
-        } else if (!sets.empty()) {
-            s.kind = Stmt::Kind::Block;
-            s.body = std::move(sets);
-        }
+        if (sets.statements.size() == 1)
+            s.node = std::move(sets.statements.front()->node);
+        else if (!sets.statements.empty())
+            s.node = std::move(sets);
     }
 
     // SET @a = value, and SET @a += value (likewise -, *, /, %).
     void setVariable(Stmt& s) {
         const Token& t = m_tokens[m_pos++];
-        ColumnDef target;
-        target.name = t.text;
+        SetVariableStmt target;
+        target.variable = t.text;
         target.type = declaredType(t.text);
         // An arithmetic operator written before the = (+=, -=, *=, /=, %=).
         const OperatorDef* compound = nullptr;
@@ -452,15 +449,13 @@ class Parser {
         }
         if (!acceptOp("="))
             syntaxError();
-        target.defaultValue = expr();
+        target.value = expr();
         if (compound) {
-            auto current = make(Expr::Kind::Variable, target.name);
-            current->castType = target.type;
-            target.defaultValue =
-                binary(compound->op, std::move(current), std::move(target.defaultValue));
+            auto current = make(Expr::Kind::Variable, target.variable);
+            current->declaredType = target.type;
+            target.value = binary(compound->op, std::move(current), std::move(target.value));
         }
-        s.kind = Stmt::Kind::SetVariable;
-        s.definitions.push_back(std::move(target));
+        s.node = std::move(target);
     }
 
     SqlType declaredType(const QString& variable) const {
@@ -528,24 +523,24 @@ class Parser {
 
     void insert(Stmt& s) {
         expect("insert");
-        s.kind = Stmt::Kind::Insert;
+        InsertStmt ins;
         if (atWord("top"))
             unsupported(QStringLiteral("INSERT TOP"));
         accept("into");
-        s.table = objectName();
+        ins.table = objectName();
         if (atWord("output"))
             unsupported(QStringLiteral("OUTPUT"));
         if (at(Tok::LParen) && !peek(1).is("select")) {
             ++m_pos;
             do {
-                s.columns << name();
+                ins.columns << name();
             } while (accept(Tok::Comma));
             expect(Tok::RParen);
         }
         if (atWord("output"))
             unsupported(QStringLiteral("OUTPUT"));
         if (atWord("default") && atWord("values", 1)) {
-            if (!s.columns.isEmpty())
+            if (!ins.columns.isEmpty())
                 syntaxError();
             m_pos += 2;  // no VALUES rows and no SELECT: every column takes its default
         } else if (accept("values")) {
@@ -558,21 +553,22 @@ class Parser {
                     row.push_back(expr());
                 } while (accept(Tok::Comma));
                 expect(Tok::RParen);
-                s.rows.push_back(std::move(row));
+                ins.rows.push_back(std::move(row));
             } while (accept(Tok::Comma));
         } else if (atWord("select") || at(Tok::LParen)) {
-            s.select = selectStatement();
+            ins.select = selectStatement();
         } else {
             syntaxError();
         }
+        s.node = std::move(ins);
     }
 
     void update(Stmt& s) {
         expect("update");
-        s.kind = Stmt::Kind::Update;
+        UpdateStmt u;
         if (atWord("top"))
             unsupported(QStringLiteral("UPDATE TOP"));
-        s.table = objectName();
+        u.table = objectName();
         expect("set");
         do {
             QString column = name();
@@ -580,12 +576,13 @@ class Parser {
                 column = name();  // alias.column
             if (!acceptOp("="))
                 syntaxError();
-            s.sets.emplace_back(column, expr());
+            u.sets.push_back(Assignment{column, expr()});
         } while (accept(Tok::Comma));
         if (accept("from"))
-            s.from = fromList();
+            u.from = fromList();
         if (accept("where"))
-            s.where = expr();
+            u.where = expr();
+        s.node = std::move(u);
     }
 
     // A type as declared; `converting` for CAST and CONVERT, where text types without a length
@@ -731,7 +728,7 @@ class Parser {
     }
 
     // A table constraint after CONSTRAINT name, or an unnamed one; false when none follows.
-    bool tableConstraint(Stmt& s) {
+    bool tableConstraint(TableConstraints& c) {
         QString constraint;
         const std::size_t mark = m_pos;
         if (accept("constraint"))
@@ -740,15 +737,15 @@ class Parser {
             expect("key");
             if (!accept("clustered"))
                 accept("nonclustered");
-            s.primaryKeyName = constraint;
-            s.primaryKey = indexColumns();
+            c.primaryKeyName = constraint;
+            c.primaryKey = indexColumns();
             skipIndexOptions();
             return true;
         }
         if (accept("unique")) {
             if (!accept("clustered"))
                 accept("nonclustered");
-            s.uniques.push_back(indexColumns());
+            c.uniques.push_back(indexColumns());
             skipIndexOptions();
             return true;
         }
@@ -760,44 +757,48 @@ class Parser {
     }
 
     void createTable(Stmt& s) {
-        s.kind = Stmt::Kind::CreateTable;
-        s.table = objectName();
+        CreateTableStmt c;
+        c.table = objectName();
         expect(Tok::LParen);
         do {
             if (at(Tok::RParen))
                 break;  // a trailing comma
-            if (!tableConstraint(s))
-                s.definitions.push_back(columnDefinition());
+            if (!tableConstraint(c.constraints))
+                c.columns.push_back(columnDefinition());
         } while (accept(Tok::Comma));
         expect(Tok::RParen);
         while (atWord("on") || atWord("textimage_on")) {
             ++m_pos;
             name();
         }
+        s.node = std::move(c);
     }
 
     void alterTable(Stmt& s) {
         expect("alter");
         expect("table");
-        s.table = objectName();
+        const ObjectName table = objectName();
         if (accept("add")) {
-            s.kind = Stmt::Kind::AlterAdd;
+            AlterAddStmt add{table, {}};
+            TableConstraints constraints;
             do {
                 accept("column");
-                if (!tableConstraint(s))
-                    s.definitions.push_back(columnDefinition());
+                if (!tableConstraint(constraints))
+                    add.columns.push_back(columnDefinition());
             } while (accept(Tok::Comma));
-            if (!s.primaryKey.isEmpty() || !s.uniques.empty()) {
+            if (!constraints.primaryKey.isEmpty() || !constraints.uniques.empty()) {
                 unsupported(QStringLiteral("adding constraints to an existing table"));
             }
+            s.node = std::move(add);
         } else if (accept("drop")) {
-            s.kind = Stmt::Kind::AlterDrop;
             if (atWord("constraint"))
                 unsupported(QStringLiteral("ALTER TABLE DROP CONSTRAINT"));
             accept("column");
+            AlterDropStmt drop{table, {}};
             do {
-                s.columns << name();
+                drop.columns << name();
             } while (accept(Tok::Comma));
+            s.node = std::move(drop);
         } else {
             unsupported(QStringLiteral("ALTER TABLE %1").arg(peek().text));
         }
@@ -979,8 +980,8 @@ class Parser {
     static ExprPtr binary(Op op, ExprPtr l, ExprPtr r) {
         auto e = make(Expr::Kind::Binary);
         e->op = op;
-        e->args.push_back(std::move(l));
-        e->args.push_back(std::move(r));
+        e->left = std::move(l);
+        e->right = std::move(r);
         return e;
     }
 
@@ -1026,7 +1027,7 @@ class Parser {
             const NestingGuard level(m_depth, kOperation);
             auto e = make(Expr::Kind::Unary);
             e->op = Op::Not;
-            e->args.push_back(notExpr());
+            e->operand = notExpr();
             return e;
         }
         return comparison();
@@ -1044,7 +1045,7 @@ class Parser {
                 auto e = make(Expr::Kind::IsNull);
                 e->negated = accept("not");
                 expect("null");
-                e->args.push_back(std::move(left));
+                e->operand = std::move(left);
                 left = std::move(e);
                 continue;
             }
@@ -1057,13 +1058,13 @@ class Parser {
                 ExprPtr e;
                 if (atWord("select")) {
                     e = make(Expr::Kind::InSelect);
-                    e->args.push_back(std::move(left));
+                    e->operand = std::move(left);
                     e->select = selectStatement();
                 } else {
                     e = make(Expr::Kind::InList);
-                    e->args.push_back(std::move(left));
+                    e->operand = std::move(left);
                     do {
-                        e->args.push_back(expr());
+                        e->items.push_back(expr());
                     } while (accept(Tok::Comma));
                 }
                 expect(Tok::RParen);
@@ -1072,18 +1073,18 @@ class Parser {
             } else if (accept("between")) {
                 auto e = make(Expr::Kind::Between);
                 e->negated = negated;
-                e->args.push_back(std::move(left));
-                e->args.push_back(additive());
+                e->operand = std::move(left);
+                e->low = additive();
                 expect("and");
-                e->args.push_back(additive());
+                e->high = additive();
                 left = std::move(e);
             } else if (accept("like")) {
                 auto e = make(Expr::Kind::Like);
                 e->negated = negated;
-                e->args.push_back(std::move(left));
-                e->args.push_back(additive());
+                e->operand = std::move(left);
+                e->pattern = additive();
                 if (accept("escape"))
-                    e->args.push_back(additive());
+                    e->escape = additive();
                 left = std::move(e);
             } else {
                 if (negated)
@@ -1105,7 +1106,7 @@ class Parser {
             const NestingGuard level(m_depth, kOperation);
             auto e = make(Expr::Kind::Unary);
             e->op = d->op;
-            e->args.push_back(unary());
+            e->operand = unary();
             return e;
         }
         return primary();
@@ -1130,7 +1131,7 @@ class Parser {
                 // positional parameters "?1", "?2", ... in order.
                 if (t.text.startsWith(u"@@") || m_variables.contains(t.text.toLower())) {
                     auto e = make(Expr::Kind::Variable, t.text);
-                    e->castType = declaredType(t.text);
+                    e->declaredType = declaredType(t.text);
                     return e;
                 }
                 m_batch.variables << (t.text == u"?" ? QStringLiteral("?%1").arg(++m_markers)
@@ -1185,7 +1186,7 @@ class Parser {
             if (t.is("cast") && peek(1).kind == Tok::LParen) {
                 m_pos += 2;
                 auto e = make(Expr::Kind::Cast);
-                e->args.push_back(expr());
+                e->operand = expr();
                 expect("as");
                 e->castType = typeName(true);
                 expect(Tok::RParen);
@@ -1196,9 +1197,9 @@ class Parser {
                 auto e = make(Expr::Kind::Cast);
                 e->castType = typeName(true);
                 expect(Tok::Comma);
-                e->args.push_back(expr());
+                e->operand = expr();
                 if (accept(Tok::Comma))
-                    e->args.push_back(expr());  // the style
+                    e->style = expr();
                 expect(Tok::RParen);
                 return e;
             }
@@ -1247,7 +1248,7 @@ class Parser {
                 unsupported(QStringLiteral("OVER (window functions)"));
             if (e->text == u"scope_identity" && e->args.empty()) {
                 e = make(Expr::Kind::Variable, QStringLiteral("@@identity"));
-                e->castType = declaredType(e->text);
+                e->declaredType = declaredType(e->text);
             }
             return e;
         }
@@ -1264,19 +1265,17 @@ class Parser {
 
     ExprPtr caseExpr() {
         auto e = make(Expr::Kind::Case);
-        if (!atWord("when")) {
-            e->hasOperand = true;
-            e->args.push_back(expr());
-        }
+        if (!atWord("when"))
+            e->operand = expr();
         while (accept("when")) {
-            e->args.push_back(expr());
+            WhenClause w;
+            w.when = expr();
             expect("then");
-            e->args.push_back(expr());
+            w.then = expr();
+            e->whens.push_back(std::move(w));
         }
-        if (accept("else")) {
-            e->hasElse = true;
-            e->args.push_back(expr());
-        }
+        if (accept("else"))
+            e->elseValue = expr();
         expect("end");
         return e;
     }

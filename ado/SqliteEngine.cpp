@@ -458,9 +458,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     }
 
     static bool isPlain(const sql::Stmt& s) {
-        using K = sql::Stmt::Kind;
-        return s.kind == K::Select || s.kind == K::Insert || s.kind == K::Update ||
-               s.kind == K::Delete;
+        return s.is<sql::SelectStmt>() || s.is<sql::InsertStmt>() || s.is<sql::UpdateStmt>() ||
+               s.is<sql::DeleteStmt>();
     }
 
     void stepControl(sqlite3_stmt* stmt) {
@@ -471,51 +470,50 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     }
 
     void runStatement(const sql::Stmt& s, ResultSet* out) {
-        switch (s.kind) {
-            case sql::Stmt::Kind::Nop:
-                return;
-            case sql::Stmt::Kind::Block:
-                for (const auto& inner : s.body)
-                    runStatement(*inner, out);
-                return;
-            case sql::Stmt::Kind::CreateDatabase:
-                createDatabase(s.table.object);
-                return;
-            case sql::Stmt::Kind::If:
-                if (holds(s)) {
-                    runStatement(*s.thenBranch, out);
-                } else if (s.elseBranch) {
-                    runStatement(*s.elseBranch, out);
-                }
-                return;
-            case sql::Stmt::Kind::While:
-                while (holds(s)) {
-                    try {
-                        runStatement(*s.thenBranch, out);
-                    } catch (const LoopBreak&) {
-                        break;
-                    } catch (const LoopContinue&) {
-                        continue;
-                    }
-                }
-                return;
-            case sql::Stmt::Kind::Break:
-                throw LoopBreak{};
-            case sql::Stmt::Kind::Continue:
-                throw LoopContinue{};
-            case sql::Stmt::Kind::BeginTransaction:
-            case sql::Stmt::Kind::Commit:
-            case sql::Stmt::Kind::Rollback:
-                transaction(s.kind);
-                return;
-            case sql::Stmt::Kind::SetVariable: {
-                PreparedSlot& slot = prepare(s);
-                m_variables.insert(s.definitions.front().name.toLower(), firstValue(s, slot));
-                m_rowCount = 1;
-                return;
+        if (s.is<sql::NopStmt>())
+            return;
+        if (const auto* block = s.as<sql::BlockStmt>()) {
+            for (const auto& inner : block->statements)
+                runStatement(*inner, out);
+            return;
+        }
+        if (const auto* create = s.as<sql::CreateDatabaseStmt>()) {
+            createDatabase(create->name);
+            return;
+        }
+        if (const auto* i = s.as<sql::IfStmt>()) {
+            if (holds(s)) {
+                runStatement(*i->then, out);
+            } else if (i->otherwise) {
+                runStatement(*i->otherwise, out);
             }
-            default:
-                break;
+            return;
+        }
+        if (const auto* w = s.as<sql::WhileStmt>()) {
+            while (holds(s)) {
+                try {
+                    runStatement(*w->body, out);
+                } catch (const LoopBreak&) {
+                    break;
+                } catch (const LoopContinue&) {
+                    continue;
+                }
+            }
+            return;
+        }
+        if (s.is<sql::BreakStmt>())
+            throw LoopBreak{};
+        if (s.is<sql::ContinueStmt>())
+            throw LoopContinue{};
+        if (const auto* t = s.as<sql::TransactionStmt>()) {
+            transaction(t->action);
+            return;
+        }
+        if (const auto* set = s.as<sql::SetVariableStmt>()) {
+            PreparedSlot& slot = prepare(s);
+            m_variables.insert(set->variable.toLower(), firstValue(s, slot));
+            m_rowCount = 1;
+            return;
         }
         PreparedSlot& slot = prepare(s);
         for (const SharedStmt& h : slot.statements) {
@@ -547,18 +545,18 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     // BEGIN TRANSACTION, COMMIT and ROLLBACK inside the batch's own transaction: the outermost
     // BEGIN sets a savepoint, which its COMMIT releases and any ROLLBACK returns to; inner
     // ones only count, as @@TRANCOUNT does.
-    void transaction(sql::Stmt::Kind kind) {
+    void transaction(sql::TransactionStmt::Action action) {
         m_rowCount = 0;
         const auto run = [this](const char* sql) {
             if (sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK)
                 throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
         };
-        if (kind == sql::Stmt::Kind::BeginTransaction) {
+        if (action == sql::TransactionStmt::Action::Begin) {
             if (m_transactions++ == 0)
                 run("SAVEPOINT oxta_transaction");
             return;
         }
-        const bool commit = kind == sql::Stmt::Kind::Commit;
+        const bool commit = action == sql::TransactionStmt::Action::Commit;
         if (m_transactions == 0) {
             throw Error(kOperation,
                         QStringLiteral("The %1 TRANSACTION request has no "
@@ -663,8 +661,13 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         slot.deferred.clear();
         sql::Translator translator(*this, &m_bound->types);
         QStringList statements;
-        if (s.kind == sql::Stmt::Kind::If || s.kind == sql::Stmt::Kind::While) {
-            statements << translator.condition(*s.condition, &slot.parameters);
+        const sql::Expr* condition = nullptr;
+        if (const auto* i = s.as<sql::IfStmt>())
+            condition = i->condition.get();
+        if (const auto* w = s.as<sql::WhileStmt>())
+            condition = w->condition.get();
+        if (condition) {
+            statements << translator.condition(*condition, &slot.parameters);
             slot.resultTypes.clear();
             slot.resultNames.clear();
             slot.changesSchema = false;
@@ -677,8 +680,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             slot.parameters = std::move(t.parameters);
             slot.literals = std::move(t.literals);
             slot.insertsIdentity = false;
-            if (s.kind == sql::Stmt::Kind::Insert) {
-                const auto info = table(s.table.database, s.table.object);
+            if (const auto* insert = s.as<sql::InsertStmt>()) {
+                const auto info = table(insert->table.database, insert->table.object);
                 slot.insertsIdentity =
                     info && std::any_of(info->columns.begin(), info->columns.end(),
                                         [](const sql::ColumnInfo& c) { return c.identity; });
@@ -787,10 +790,9 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         if (keep)
             *out = std::move(result);
         // @@ROWCOUNT: the rows a query gave or a change touched; 0 after anything else.
+        const auto* del = s.as<sql::DeleteStmt>();
         const bool counts =
-            !s.truncate && slot.statements.front().get() == stmt &&
-            (s.kind == sql::Stmt::Kind::Select || s.kind == sql::Stmt::Kind::Insert ||
-             s.kind == sql::Stmt::Kind::Update || s.kind == sql::Stmt::Kind::Delete);
+            !(del && del->truncate) && slot.statements.front().get() == stmt && isPlain(s);
         m_rowCount = !counts ? 0 : columns > 0 ? rows : sqlite3_changes(m_db.get());
     }
 
@@ -967,8 +969,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
                        "Cannot insert the value NULL into column '%1', table '%2.dbo.%3'; "
                        "column does not allow nulls. %4 fails.")
                 .arg(m.captured(2), m_database, m.captured(1),
-                     s.kind == sql::Stmt::Kind::Update ? QStringLiteral("UPDATE")
-                                                       : QStringLiteral("INSERT"));
+                     s.is<sql::UpdateStmt>() ? QStringLiteral("UPDATE") : QStringLiteral("INSERT"));
         }
         if ((m = match("^table \"?([^\"]+)\"? already exists$")).hasMatch())
             return QStringLiteral("There is already an object named '%1' in the database.")
@@ -977,13 +978,13 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             return QStringLiteral(
                        "Column names in each table must be unique. Column name '%1' in "
                        "table '%2' is specified more than once.")
-                .arg(m.captured(1), s.table.object);
+                .arg(m.captured(1), subjectTable(s));
         }
         if (message.startsWith(u"Cannot add a NOT NULL column")) {
             return QStringLiteral(
                        "ALTER TABLE only allows columns to be added that can contain nulls, "
                        "or have a DEFAULT definition specified. Table '%1'.")
-                .arg(s.table.object);
+                .arg(subjectTable(s));
         }
         if ((m = match("^no such function: (\\w+)$")).hasMatch())
             return QStringLiteral("'%1' is not a recognized built-in function name.")
@@ -997,6 +998,11 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
             return QStringLiteral("Lock request time out period exceeded.");
         return message;
+    }
+
+    static QString subjectTable(const sql::Stmt& s) {
+        const sql::ObjectName* table = sql::tableOf(s);
+        return table ? table->object : QString();
     }
 
     [[noreturn]] void fail(const sql::Stmt& s) { throw Error(kOperation, describe(s)); }

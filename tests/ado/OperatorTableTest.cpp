@@ -45,7 +45,7 @@ const std::map<sql::Op, BindingCase> kCases = {
 const sql::Expr& parsedItem(const QString& expression) {
     static sql::Batch batch;
     batch = sql::parseBatch(QStringLiteral("SELECT ") + expression);
-    return *batch.statements.front()->select->items.front().expr;
+    return *batch.statements.front()->as<sql::SelectStmt>()->select->items.front().expr;
 }
 
 }  // namespace
