@@ -5,6 +5,7 @@
 #include "ado/SqlNesting.h"
 #include "ado/SqlParser.h"
 #include "ado/SqlTranslator.h"
+#include "ado/SqliteBatchRunner.h"
 #include "ado/SqliteFunctions.h"
 
 #include <QDir>
@@ -283,7 +284,7 @@ struct BoundParameters {
     }
 };
 
-class SqliteEngine final : public Engine, private sql::SchemaSource {
+class SqliteEngine final : public Engine, private sql::SchemaSource, private StatementHost {
   public:
     SqliteEngine(DbHandle db, QString folder, QString database)
         : m_db(std::move(db)), m_folder(std::move(folder)), m_database(std::move(database)) {
@@ -430,24 +431,16 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             m_cookie = sqlite3_column_int(m_schemaVersion.get(), 0);
         sqlite3_reset(m_schemaVersion.get());
 
-        m_variables.clear();  // a batch's variables live as long as the batch
-        m_transactions = 0;
         // One plain statement is atomic in SQLite by itself; anything more runs under a
         // transaction, so that a failing batch leaves nothing behind.
         const bool single = batch->statements.size() == 1 && isPlain(*batch->statements.front());
         if (single) {
-            runStatement(*batch->statements.front(), out);
+            m_runner.run(batch->statements, out);
             return;
         }
         stepControl(m_begin.get());
         try {
-            for (const auto& stmt : batch->statements)
-                runStatement(*stmt, out);
-            if (m_transactions > 0) {
-                throw Error(kOperation, QStringLiteral("A transaction left open at the end of a "
-                                                       "batch is not supported by the embedded "
-                                                       "engine."));
-            }
+            m_runner.run(batch->statements, out);
         } catch (...) {
             // Nothing to report when SQLite has already rolled back by itself.
             sqlite3_step(m_rollback.get());
@@ -469,117 +462,33 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
     }
 
-    void runStatement(const sql::Stmt& s, ResultSet* out) {
-        if (s.is<sql::NopStmt>())
-            return;
-        if (const auto* block = s.as<sql::BlockStmt>()) {
-            for (const auto& inner : block->statements)
-                runStatement(*inner, out);
-            return;
-        }
-        if (const auto* create = s.as<sql::CreateDatabaseStmt>()) {
-            createDatabase(create->name);
-            return;
-        }
-        if (const auto* i = s.as<sql::IfStmt>()) {
-            if (holds(s)) {
-                runStatement(*i->then, out);
-            } else if (i->otherwise) {
-                runStatement(*i->otherwise, out);
-            }
-            return;
-        }
-        if (const auto* w = s.as<sql::WhileStmt>()) {
-            while (holds(s)) {
-                try {
-                    runStatement(*w->body, out);
-                } catch (const LoopBreak&) {
-                    break;
-                } catch (const LoopContinue&) {
-                    continue;
-                }
-            }
-            return;
-        }
-        if (s.is<sql::BreakStmt>())
-            throw LoopBreak{};
-        if (s.is<sql::ContinueStmt>())
-            throw LoopContinue{};
-        if (const auto* t = s.as<sql::TransactionStmt>()) {
-            transaction(t->action);
-            return;
-        }
-        if (const auto* set = s.as<sql::SetVariableStmt>()) {
-            PreparedSlot& slot = prepare(s);
-            m_variables.insert(set->variable.toLower(), firstValue(s, slot));
-            m_rowCount = 1;
-            return;
-        }
+    // ---- what the batch runner asks of the engine ----
+    Outcome runTranslated(const sql::Stmt& s, ResultSet* out) override {
+        Outcome done;
         PreparedSlot& slot = prepare(s);
         for (const SharedStmt& h : slot.statements) {
             bind(h.get(), slot);
-            step(s, h.get(), slot, out);
+            done.rowCount = step(s, h.get(), slot, out);
         }
         if (slot.insertsIdentity && sqlite3_changes(m_db.get()) > 0)
-            m_identity = sqlite3_last_insert_rowid(m_db.get());
+            done.identity = sqlite3_last_insert_rowid(m_db.get());
         for (const QString& text : slot.deferred) {
             const StmtHandle h = prepareText(s, text);
             bind(h.get(), slot);
-            step(s, h.get(), slot, out);
+            done.rowCount = step(s, h.get(), slot, out);
         }
         if (slot.changesSchema)
             ++m_ddl;
+        return done;
     }
 
-    // @@name, bound as $_name.
-    sql::Scalar sessionValue(const QString& name) const {
-        if (name == u"rowcount")
-            return sql::Scalar::ofInt(m_rowCount);
-        if (name == u"identity")
-            return m_identity ? sql::Scalar::ofInt(*m_identity) : sql::Scalar::null();
-        if (name == u"trancount")
-            return sql::Scalar::ofInt(m_transactions);
-        return sql::Scalar::ofInt(0);  // @@ERROR: an error ends the batch here
-    }
+    sql::Scalar firstValue(const sql::Stmt& s) override { return firstValue(s, prepare(s)); }
 
-    // BEGIN TRANSACTION, COMMIT and ROLLBACK inside the batch's own transaction: the outermost
-    // BEGIN sets a savepoint, which its COMMIT releases and any ROLLBACK returns to; inner
-    // ones only count, as @@TRANCOUNT does.
-    void transaction(sql::TransactionStmt::Action action) {
-        m_rowCount = 0;
-        const auto run = [this](const char* sql) {
-            if (sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-                throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
-        };
-        if (action == sql::TransactionStmt::Action::Begin) {
-            if (m_transactions++ == 0)
-                run("SAVEPOINT oxta_transaction");
-            return;
-        }
-        const bool commit = action == sql::TransactionStmt::Action::Commit;
-        if (m_transactions == 0) {
-            throw Error(kOperation,
-                        QStringLiteral("The %1 TRANSACTION request has no "
-                                       "corresponding BEGIN TRANSACTION.")
-                            .arg(commit ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK")));
-        }
-        if (commit && --m_transactions > 0)
-            return;
-        if (!commit) {
-            m_transactions = 0;
-            run("ROLLBACK TO oxta_transaction");
-        }
-        run("RELEASE oxta_transaction");
-    }
+    void runCreateDatabase(const QString& name) override { createDatabase(name); }
 
-    // BREAK and CONTINUE leave the body of the innermost WHILE.
-    struct LoopBreak {};
-    struct LoopContinue {};
-
-    // The condition of an IF or a WHILE, evaluated now.
-    bool holds(const sql::Stmt& s) {
-        const sql::Scalar v = firstValue(s, prepare(s));
-        return v.kind == sql::Scalar::Kind::Int && v.i != 0;
+    void execute(const char* sqliteText) override {
+        if (sqlite3_exec(m_db.get(), sqliteText, nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
     }
 
     // The first column of the first row of a one-value query.
@@ -631,8 +540,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             }
             if (!key.startsWith(u'$'))
                 continue;
-            const sql::Scalar v = key.startsWith(u"$_") ? sessionValue(key.mid(2))
-                                                        : m_variables.value(u'@' + key.mid(1));
+            const sql::Scalar v = m_runner.boundValue(key);
             switch (v.kind) {
                 case sql::Scalar::Kind::Int:
                     sqlite3_bind_int64(stmt, index, v.i);
@@ -745,7 +653,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         return StmtHandle(raw);
     }
 
-    void step(const sql::Stmt& s, sqlite3_stmt* stmt, const PreparedSlot& slot, ResultSet* out) {
+    // Runs one prepared statement; its rows go to `out`. Gives what @@ROWCOUNT then holds: the
+    // rows a query gave or a change touched, 0 after anything else.
+    std::int64_t step(const sql::Stmt& s, sqlite3_stmt* stmt, const PreparedSlot& slot,
+                      ResultSet* out) {
         const int columns = sqlite3_column_count(stmt);
         const bool keep = out && columns > 0;
         ResultSet result;
@@ -789,11 +700,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             sqlite3_clear_bindings(stmt);  // let go of the values' copies
         if (keep)
             *out = std::move(result);
-        // @@ROWCOUNT: the rows a query gave or a change touched; 0 after anything else.
         const auto* del = s.as<sql::DeleteStmt>();
         const bool counts =
             !(del && del->truncate) && slot.statements.front().get() == stmt && isPlain(s);
-        m_rowCount = !counts ? 0 : columns > 0 ? rows : sqlite3_changes(m_db.get());
+        return !counts ? 0 : columns > 0 ? rows : sqlite3_changes(m_db.get());
     }
 
     // ---- databases of the folder ----
@@ -1024,10 +934,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     LruCache<SharedStmt> m_statements{256};
     std::pair<int, std::uint64_t> m_statementsGeneration{-1, 0};
     const BoundParameters* m_bound = nullptr;  // of the batch that runs
-    QHash<QString, sql::Scalar> m_variables;   // of the running batch, by lower-case @name
-    int m_transactions = 0;                    // BEGIN TRANSACTION not yet committed
-    std::int64_t m_rowCount = 0;               // @@ROWCOUNT
-    std::optional<std::int64_t> m_identity;    // @@IDENTITY, for the session
+    BatchRunner m_runner{*this};  // control of flow, savepoints, variables and @@ values
 };
 
 bool isDefaultServer(const QString& server) {
