@@ -46,9 +46,16 @@ constexpr bool inOrder() {
 static_assert(inOrder(), "the operator table follows the order of Op");
 
 bool isSymbol(const OperatorDef& d) {
-    const char c = d.text[0];
+    const char c = d.text.front();
     return !(c >= 'A' && c <= 'Z');
 }
+
+QLatin1StringView written(const OperatorDef& d) {
+    return QLatin1StringView(d.text.data(), static_cast<qsizetype>(d.text.size()));
+}
+
+// Tokens are cut at every character that is no part of a word: most are no operator.
+constexpr std::string_view kSymbolStarts = "=<>!+-*/%&|^~";
 
 }  // namespace
 
@@ -71,9 +78,12 @@ const OperatorDef* findOperator(QStringView text, bool unary) {
 }
 
 int operatorSymbolLength(QStringView rest) {
+    if (rest.isEmpty() || rest.front().unicode() > 0x7f ||
+        kSymbolStarts.find(static_cast<char>(rest.front().unicode())) == std::string_view::npos)
+        return 0;
     int longest = 0;
     for (const OperatorDef& d : kOperators) {
-        const QLatin1StringView symbol(d.text);
+        const QLatin1StringView symbol = written(d);
         if (isSymbol(d) && symbol.size() > longest && rest.startsWith(symbol))
             longest = static_cast<int>(symbol.size());
     }

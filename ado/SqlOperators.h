@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 // The operators of SQL Server's dialect, in one table that the tokenizer, the parser and the
 // emitter all read: how each is written, how tightly it binds and what kind of operation it is.
@@ -52,7 +53,7 @@ enum Precedence : int {
 
 struct OperatorDef {
     Op op;
-    const char* text;  // as written (keywords in capitals)
+    std::string_view text;  // as written (keywords in capitals)
     int precedence;
     OpClass kind;
     bool unary;

@@ -52,8 +52,9 @@ const sql::Expr& parsedItem(const QString& expression) {
 
 TEST_F(EmbeddedDbTest, EveryOperatorOfTheTableParsesAndBindsAsSqlServerBindsIt) {
     for (const sql::OperatorDef& d : sql::operators()) {
-        SCOPED_TRACE(d.text);
-        const QString text = QString::fromLatin1(d.text);
+        SCOPED_TRACE(std::string(d.text));
+        const QString text =
+            QString::fromLatin1(d.text.data(), static_cast<qsizetype>(d.text.size()));
         // As written in the table, and keywords in lower case, the operator is itself (in
         // parentheses, where "x = y" names no column).
         const QString written =
