@@ -8,7 +8,8 @@
 namespace {
 
 // An expression whose value depends on the operator binding more or less tightly than its
-// neighbour (or applying left to right), with the value SQL Server gives.
+// neighbours (or applying left to right), with the value SQL Server gives: & | ^ stand with
+// + and - and apply from left to right.
 struct BindingCase {
     const char* sql;
     const char* value;
@@ -29,9 +30,9 @@ const std::map<sql::Op, BindingCase> kCases = {
     {sql::Op::NotGreater, {"case when 3 !> 1 + 1 then 1 else 0 end", "0"}},
     {sql::Op::Add, {"2 + 3 * 4", "14"}},
     {sql::Op::Subtract, {"10 - 2 - 3", "5"}},
-    {sql::Op::BitAnd, {"5 & 3 + 1", "2"}},
-    {sql::Op::BitOr, {"5 | 2 - 1", "6"}},
-    {sql::Op::BitXor, {"6 ^ 3 + 1", "6"}},
+    {sql::Op::BitAnd, {"1 + 1 & 1 + 1", "1"}},
+    {sql::Op::BitOr, {"1 + 1 | 1 + 1", "4"}},
+    {sql::Op::BitXor, {"1 + 1 ^ 1 + 1", "4"}},
     {sql::Op::Concat, {"'a' || 'b' + 'c'", "abc"}},
     {sql::Op::Multiply, {"2 * 3 + 4", "10"}},
     {sql::Op::Divide, {"12 / 2 / 3", "2"}},
