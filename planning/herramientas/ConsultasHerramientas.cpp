@@ -11,7 +11,7 @@ QString TablaSql(Tabla t) {
                                   : QStringLiteral("staff_mes");
 }
 
-QString Valores(const QString& empresa, const QString& staffing, const Entrada& e) {
+QString Valores(const QString& empresa, const QString& staffing, const EntradaClave& e) {
     QString s = QLatin1Char('(') + empresa + QLatin1Char(',') + staffing + QLatin1Char(',') +
                 QString::number(e.clave.grupo) + QLatin1Char(',') + SqlLiteral(e.clave.centro) +
                 QLatin1Char(',') + QString::number(e.clave.puesto);

@@ -172,7 +172,7 @@ void RevisaHoja(const HojaLeida& hoja, const EntradasPlan& actuales, const Catal
             lineas[*f.clave] << f.linea;
     }
     std::map<ClaveEntrada, const std::vector<int>*> existentes;
-    for (const Entrada& e : actuales.De(hoja.tabla))
+    for (const EntradaClave& e : actuales.De(hoja.tabla))
         existentes[e.clave] = &e.cifras;
 
     for (FilaRevisada& f : filas) {
@@ -190,7 +190,7 @@ void RevisaHoja(const HojaLeida& hoja, const EntradasPlan& actuales, const Catal
             v.rechazados.push_back({hoja.tabla, f.linea, f.motivos.join(QStringLiteral("; "))});
             continue;
         }
-        FilaNueva fila{hoja.tabla, f.linea, Entrada{*f.clave, f.cifras}};
+        FilaNueva fila{hoja.tabla, f.linea, EntradaClave{*f.clave, f.cifras}};
         const auto e = existentes.find(*f.clave);
         if (e == existentes.end())
             v.agregar.push_back(std::move(fila));

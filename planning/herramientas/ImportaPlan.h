@@ -24,7 +24,7 @@ struct CambioEntrada {
 struct FilaNueva {
     Tabla tabla = Tabla::Porcentaje;
     int linea = 0;
-    Entrada entrada;
+    EntradaClave entrada;
 };
 
 struct Rechazo {

@@ -52,10 +52,10 @@ EntradasPlan LeeEntradas(ado::Connection& cnx, const QString& empresa, const QSt
     EntradasPlan entradas;
     for (Tabla t : {Tabla::Porcentaje, Tabla::Mes}) {
         const ado::ResultSet r = Consulta(cnx, SqlEntradasPlan(t, empresa, staffing));
-        std::vector<Entrada>& destino = entradas.De(t);
+        std::vector<EntradaClave>& destino = entradas.De(t);
         destino.reserve(r.rows.size());
         for (const auto& fila : r.rows) {
-            Entrada e{{fila.at(0).trimmed(), fila.at(1).toInt(), fila.at(2).toInt()}, {}};
+            EntradaClave e{{fila.at(0).trimmed(), fila.at(1).toInt(), fila.at(2).toInt()}, {}};
             e.cifras.reserve(fila.size() - 3);
             for (std::size_t i = 3; i < fila.size(); ++i)
                 e.cifras.push_back(static_cast<int>(fila[i].toInt()));

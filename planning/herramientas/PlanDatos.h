@@ -36,16 +36,16 @@ struct ClaveEntrada {
     }
 };
 
-struct Entrada {
+struct EntradaClave {
     ClaveEntrada clave;
     std::vector<int> cifras;
 };
 
 struct EntradasPlan {
-    std::vector<Entrada> porcentaje;
-    std::vector<Entrada> mes;
-    std::vector<Entrada>& De(Tabla t) { return t == Tabla::Porcentaje ? porcentaje : mes; }
-    const std::vector<Entrada>& De(Tabla t) const {
+    std::vector<EntradaClave> porcentaje;
+    std::vector<EntradaClave> mes;
+    std::vector<EntradaClave>& De(Tabla t) { return t == Tabla::Porcentaje ? porcentaje : mes; }
+    const std::vector<EntradaClave>& De(Tabla t) const {
         return t == Tabla::Porcentaje ? porcentaje : mes;
     }
 };
