@@ -228,7 +228,9 @@ void TPlazas::creaRejilla() {
     arrayStaffing->OnChange = Bind(this, &TPlazas::arrayStaffingChange);
     arrayStaffing->OnDblClick = Bind(this, &TPlazas::arrayStaffingDblClick);
     arrayStaffing->OnClick = Bind(this, &TPlazas::arrayStaffingClick);
+    arrayStaffing->OnRowsShown = [this](TControl*) { muestraTotales(); };
     arrayStaffing->Create();
+    muestraTotales();
 
     if (!m_familia.filaPorcentajes)
         return;
@@ -340,6 +342,19 @@ void TPlazas::CargaPuestos() {
     }
     arrayStaffing->SetArray(filas);
     arrayStaffing->Refresh();
+}
+
+void TPlazas::muestraTotales() {
+    const TArrayBrowse::Rows& filas = arrayStaffing->aArrayData();
+    QList<planeacion::Entrada> mostradas;
+    for (const int fila : arrayStaffing->VisibleRows()) {
+        const TArrayBrowse::Row& r = filas.at(fila - 1);
+        mostradas.append({r.value(0), r.value(1), r.mid(2)});
+    }
+    QStringList pie{QString(), QStringLiteral("Total")};
+    for (const qint64 total : planeacion::Totales(mostradas, nCifras()))
+        pie << QString::number(total);
+    arrayStaffing->SetFooter(pie);
 }
 
 void TPlazas::arrayStaffingChange(TControl*) {

@@ -131,6 +131,8 @@ class TPlazas : public TForm, public SelectoresPlaneacion {
     QStringList textosCifras() const;
     // Shows the state of the edit in the panel.
     void muestraEdicion(const QString& nombre = {});
+    // The totals row under the grid: the core's sums of the rows the filter bar shows.
+    void muestraTotales();
 
     const FamiliaCifras& m_familia;
     planeacion::EdicionPuesto m_edicion;
