@@ -230,8 +230,7 @@ QString Resumen(const VistaPrevia& v) {
         .arg(v.rechazados.size());
 }
 
-std::vector<FilaVista> FilasVistaPrevia(const VistaPrevia& v, bool conAusentes,
-                                        bool conSinCambio) {
+std::vector<FilaVista> FilasVistaPrevia(const VistaPrevia& v, bool conAusentes, bool conSinCambio) {
     std::vector<FilaVista> filas;
     for (const FilaNueva& f : v.agregar) {
         filas.push_back({NombreHoja(f.tabla), f.linea, QStringLiteral("agregar"),
@@ -260,8 +259,8 @@ std::vector<FilaVista> FilasVistaPrevia(const VistaPrevia& v, bool conAusentes,
         filas.push_back({NombreHoja(r.tabla), r.linea, QStringLiteral("rechazar"), {}, r.motivo});
     if (conAusentes) {
         for (const Ausente& a : v.ausentes)
-            filas.push_back({NombreHoja(a.tabla), 0, QStringLiteral("eliminar"),
-                             DescribeClave(a.clave), {}});
+            filas.push_back(
+                {NombreHoja(a.tabla), 0, QStringLiteral("eliminar"), DescribeClave(a.clave), {}});
     }
     return filas;
 }
@@ -269,10 +268,9 @@ std::vector<FilaVista> FilasVistaPrevia(const VistaPrevia& v, bool conAusentes,
 QStringList LineasVistaPrevia(const VistaPrevia& v, bool conAusentes) {
     QStringList lineas;
     for (const FilaVista& f : FilasVistaPrevia(v, conAusentes, false)) {
-        QStringList partes{f.linea > 0 ? QStringLiteral("%1 %2 línea %3")
-                                             .arg(f.accion, f.hoja)
-                                             .arg(f.linea)
-                                       : QStringLiteral("%1 %2").arg(f.accion, f.hoja)};
+        QStringList partes{f.linea > 0
+                               ? QStringLiteral("%1 %2 línea %3").arg(f.accion, f.hoja).arg(f.linea)
+                               : QStringLiteral("%1 %2").arg(f.accion, f.hoja)};
         if (!f.entrada.isEmpty())
             partes << f.entrada;
         if (!f.detalle.isEmpty() || f.accion == u"cambiar" || f.accion == u"agregar")

@@ -77,8 +77,7 @@ struct FilaVista {
 
 // The rows to add, change, (leave) and refuse, then the absent entries when they are to be
 // deleted.
-std::vector<FilaVista> FilasVistaPrevia(const VistaPrevia& v, bool conAusentes,
-                                        bool conSinCambio);
+std::vector<FilaVista> FilasVistaPrevia(const VistaPrevia& v, bool conAusentes, bool conSinCambio);
 
 // One line per added, changed and refused row (and absent entry when they are to be deleted),
 // then "agregados=A cambiados=C sin_cambio=U rechazados=R".
