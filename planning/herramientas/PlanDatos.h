@@ -19,8 +19,6 @@ inline constexpr int kCifraMaxima = 99999;
 int CifrasDe(Tabla tabla);  // 20 / 12
 // The figures' headings in a workbook or CSV file: "5" ... "100" / "Enero" ... "Diciembre".
 const QStringList& EncabezadosCifras(Tabla tabla);
-// The figure columns of the table: v5 ... v100 / enero ... diciembre.
-const QStringList& ColumnasCifras(Tabla tabla);
 QString NombreHoja(Tabla tabla);  // "Porcentaje" / "Mes"
 
 // Cost-centre codes are compared trimmed (the column is char(15)).
