@@ -9,6 +9,7 @@
 #include "ui/TestSeam.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QSet>
 
@@ -497,7 +498,8 @@ TEST_F(CatalogosDemoTest, RefusesEmptyAndTakenNamesAsksForPlansWithoutTypesAndCo
 // "Copiar" on the first plan: the dialog proposes its name and types; every hostile name is
 // either stored as the box holds it (one line) with copies of all the plan's entries, the new
 // plan selected in the list, or refused with a message and nothing written. A copy without
-// payroll types is asked first; without A1 the button is disabled.
+// payroll types is asked first; without A1 the button is disabled. With
+// OXTA_SCREENSHOTS=<folder> the catalogue and the dialog are saved there.
 TEST_F(CatalogosDemoTest, CopiarMakesTheWholePlanUnderEveryNameTheCatalogueTakes) {
     ui::ScriptedMessages msgs;
     const auto plan = Abre<TCatStaffing>();
@@ -517,6 +519,13 @@ TEST_F(CatalogosDemoTest, CopiarMakesTheWholePlanUnderEveryNameTheCatalogueTakes
         QString enCaja;
         ui::ModalRunnerScope modal([&](TForm& f) {
             auto& copia = dynamic_cast<TCopiaStaffing&>(f);
+            if (propuesta.isEmpty() && !qEnvironmentVariable("OXTA_SCREENSHOTS").isEmpty()) {
+                const QDir carpeta(qEnvironmentVariable("OXTA_SCREENSHOTS"));
+                plan->Show();
+                QCoreApplication::processEvents();
+                EXPECT_TRUE(plan->grab().save(carpeta.filePath("staffing_copiar.png")));
+                EXPECT_TRUE(copia.grab().save(carpeta.filePath("copiar_staffing.png")));
+            }
             propuesta = copia.txtNombre->Value() + '|' + copia.tipos.Tipos();
             copia.txtNombre->Value(h.texto);
             enCaja = catalogos::UnaLinea(copia.txtNombre->Value());
