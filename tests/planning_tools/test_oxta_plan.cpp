@@ -64,6 +64,60 @@ TEST_F(OxtaPlanTest, CopiaExportaYVuelveAImportar) {
     EXPECT_EQ(Tablas(), antes);
 }
 
+// The planner's walk on the command line: plan 1 copied as "Plan 2027" and exported to a
+// workbook; five figures changed, a row added and one broken with a spreadsheet library; the
+// preview names exactly those rows; applied with --solo-validas the database holds exactly
+// those changes; the same file again changes nothing.
+TEST_F(OxtaPlanTest, ElRecorridoDelPlaneadorPorLaLineaDeOrdenes) {
+    const QString plan =
+        Corre({"copiar", "--staffing", "1", "--nombre", "Plan 2027"}).lineas.value(0);
+    const Salida exportada = Corre({"exportar", "--staffing", plan, "-o", "plan.xlsx"});
+    ASSERT_EQ(exportada.codigo, 0) << exportada.error.toStdString();
+    const int total = exportada.lineas.value(0).section('=', 1).toInt();
+    int agregada = 0;
+    EditaLibro("plan.xlsx", [&](std::vector<std::vector<QStringList>>& hojas) {
+        auto& porcentaje = hojas[0];
+        for (int i = 1; i <= 5; ++i)
+            porcentaje[i][6 + i] = QString::number(porcentaje[i][6 + i].toInt() + 10);
+        hojas[1][1][8] = "dos";
+        QStringList nueva = porcentaje[1];
+        nueva[4] = prueba::Valor(
+                       "select min(ocupacion) from tabulador where empresa = 1 and "
+                       "ocupacion not in (select ocupacion from staff_porcentaje where "
+                       "idStaffing = " +
+                       plan + " and centro = '" + nueva[0] + "' and idgrupo = " + nueva[2] + ")")
+                       .toText();
+        porcentaje.push_back(nueva);
+        agregada = static_cast<int>(porcentaje.size());
+    });
+    const QStringList antes = Tablas();
+    const Salida vista = Corre({"importar", "--staffing", plan, "plan.xlsx"});
+    QStringList esperadas{QString("agregar Porcentaje línea %1").arg(agregada)};
+    for (int linea = 2; linea <= 6; ++linea)
+        esperadas << QString("cambiar Porcentaje línea %1").arg(linea);
+    esperadas << "rechazar Mes línea 2: cifra no válida en Marzo: 'dos'";
+    ASSERT_EQ(vista.lineas.size(), esperadas.size() + 1);
+    for (qsizetype i = 0; i < esperadas.size(); ++i)
+        EXPECT_TRUE(vista.lineas[i].startsWith(esperadas[i])) << vista.lineas[i].toStdString();
+    EXPECT_EQ(vista.lineas.last(),
+              QString("agregados=1 cambiados=5 sin_cambio=%1 rechazados=1").arg(total - 6));
+    EXPECT_EQ(Tablas(), antes);
+
+    EXPECT_EQ(Corre({"importar", "--staffing", plan, "plan.xlsx", "--aplicar", "--solo-validas"})
+                  .lineas.last(),
+              "aplicado");
+    const QStringList despues = Tablas();
+    QStringList nuevas;
+    for (const QString& f : despues) {
+        if (!antes.contains(f))
+            nuevas << f;
+    }
+    EXPECT_EQ(nuevas.size(), 6) << nuevas.join('\n').toStdString();
+    EXPECT_EQ(despues.size(), antes.size() + 1);
+    EXPECT_EQ(Corre({"importar", "--staffing", plan, "plan.xlsx"}).lineas.last(),
+              QString("agregados=0 cambiados=0 sin_cambio=%1 rechazados=1").arg(total));
+}
+
 TEST_F(OxtaPlanTest, LosErroresVanAErrorEstandarConCodigoUno) {
     struct Caso {
         QStringList args;
