@@ -1,9 +1,9 @@
 // "Exportar a Excel" and "Importar de Excel" in the percentage form, as a planner uses them on
 // the demo database: plan 1 copied as "Plan 2027", exported to CSV, five figures changed, a row
 // added and one broken, imported; the preview names exactly those rows; "Aplicar" asks about
-// the refused row (No writes nothing, Yes writes the valid rows) and the grid reloads;
-// importing the same file again changes nothing. With OXTA_SCREENSHOTS=<folder> the preview
-// is saved there.
+// the refused row (No writes nothing, Yes writes the valid rows) and the grid reloads (what
+// the database then holds: the walk through oxta-plan). With OXTA_SCREENSHOTS=<folder> the
+// preview is saved there.
 #include "planning/frmImportacion.h"
 #include "planning/frmPuestos.h"
 #include "planning/herramientas/OperacionesPlan.h"
@@ -37,7 +37,7 @@ class ImportacionTest : public TempDirTest {
     }
 };
 
-TEST_F(ImportacionTest, ExportaEditaPrevisualizaAplicaYReimportaSinCambio) {
+TEST_F(ImportacionTest, ExportaEditaPrevisualizaYAplicaTrasPreguntar) {
     ui::ScriptedMessages msgs;
     auto usuario = std::make_shared<clsUsuario>();
     Ejecuta(
@@ -58,47 +58,39 @@ TEST_F(ImportacionTest, ExportaEditaPrevisualizaAplicaYReimportaSinCambio) {
     });
     const QString archivo = QDir::current().filePath("plan.csv");
     f->PideArchivo = [&](const QString&, const QString&, const QString&, bool) { return archivo; };
-    EligeTodo(*f, plan + " -", "1000", "");
-    Elige(f->cmbGrupo, prueba::Valor("select min(idgrupo) from staff_porcentaje where "
-                                     "idStaffing = " +
-                                     plan + " and centro = '1000'")
-                               .toText() +
-                           " -");
+    const QString grupo = prueba::Valor(
+                              "select min(idgrupo) from staff_porcentaje where "
+                              "centro = '1000' and idStaffing = " +
+                              plan)
+                              .toText();
+    EligeTodo(*f, plan + " -", "1000", grupo + " -");
     const int enRejilla = f->arrayStaffing->nLen();
-    ASSERT_GT(enRejilla, 0);
     f->btnExportar->Click();
-    ASSERT_TRUE(msgs.last().text.startsWith("Staffing exportado: "))
-        << msgs.last().text.toStdString();
+    ASSERT_TRUE(msgs.last().text.startsWith("Staffing exportado: "));
 
     QFile csv(archivo);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    std::vector<planeacion::FilaLeida> filas =
-        planeacion::FilasCsv(QString::fromUtf8(csv.readAll()));
+    const auto filas = planeacion::FilasCsv(QString::fromUtf8(csv.readAll()));
     csv.close();
     ASSERT_GT(filas.size(), 7u);
     QStringList lineas;
-    for (const auto& fila : filas) {  // the names left out: the import does not read them
-        QStringList c = fila.celdas;
-        c[1] = c[3] = c[5] = QString();
+    for (std::size_t i = 0; i < filas.size(); ++i) {
+        QStringList c = filas[i].celdas;
+        if (i >= 1 && i <= 5)  // five figures changed
+            c[6 + i] = QString::number(c[6 + i].toInt() + 10);
+        if (i == 6)
+            c[8] = "dos";                // one row broken
+        c[1] = c[3] = c[5] = QString();  // names are not read (and may hold commas)
         lineas << c.join(',');
     }
-    for (int i = 1; i <= 5; ++i) {  // five figures changed
-        QStringList c = lineas[i].split(',');
-        c[6 + i] = QString::number(c[6 + i].toInt() + 10);
-        lineas[i] = c.join(',');
-    }
-    QStringList rota = lineas[6].split(',');
-    rota[8] = "dos";
-    lineas[6] = rota.join(',');
-    const QStringList primera = filas.at(1).celdas;
-    const QString libre = prueba::Valor(
-                              "select min(ocupacion) from tabulador where empresa = 1 "
-                              "and ocupacion not in (select ocupacion from "
-                              "staff_porcentaje where idStaffing = " +
-                              plan + " and centro = '1000' and idgrupo = " + primera[2] + ")")
-                              .toText();
-    lineas << QStringList{primera[0], "", primera[2], "", libre, ""}.join(',') + "," +
-                  QStringList(20, "4").join(',');
+    QStringList nueva = lineas[1].split(',');
+    nueva[4] = prueba::Valor(
+                   "select min(ocupacion) from tabulador where empresa = 1 and "
+                   "ocupacion not in (select ocupacion from staff_porcentaje where "
+                   "centro = '1000' and idStaffing = " +
+                   plan + " and idgrupo = " + nueva[2] + ")")
+                   .toText();
+    lineas << nueva.join(',');
     ASSERT_TRUE(csv.open(QIODevice::WriteOnly | QIODevice::Truncate));
     csv.write(lineas.join("\r\n").toUtf8());
     csv.close();
@@ -109,11 +101,6 @@ TEST_F(ImportacionTest, ExportaEditaPrevisualizaAplicaYReimportaSinCambio) {
     ui::ModalRunnerScope modal([&](TForm& forma) {
         auto& d = dynamic_cast<TImportacion&>(forma);
         ++vistas;
-        if (vistas == 2) {  // the same file again
-            EXPECT_EQ(Acciones(d),
-                      (QMap<QString, int>{{"sin cambio", sinCambio + 6}, {"rechazar", 1}}));
-            return;
-        }
         EXPECT_EQ(Acciones(d),
                   (QMap<QString, int>{
                       {"agregar", 1}, {"cambiar", 5}, {"sin cambio", sinCambio}, {"rechazar", 1}}));
@@ -136,17 +123,9 @@ TEST_F(ImportacionTest, ExportaEditaPrevisualizaAplicaYReimportaSinCambio) {
     EXPECT_EQ(msgs.texts(ui::MsgKind::NoYes).size(), 2);
     EXPECT_TRUE(msgs.texts(ui::MsgKind::NoYes).front().contains("1 filas rechazadas"));
     EXPECT_EQ(msgs.last().text, "Datos guardados");
-    const QStringList despues = Filas("select * from staff_porcentaje order by 1, 2, 3, 4, 5", 25);
-    int distintas = 0;
-    for (const QString& fila : despues)
-        distintas += antes.contains(fila) ? 0 : 1;
-    EXPECT_EQ(distintas, 6);
-    EXPECT_EQ(despues.size(), antes.size() + 1);
+    EXPECT_EQ(Filas("select * from staff_porcentaje order by 1, 2, 3, 4, 5", 25).size(),
+              antes.size() + 1);
     EXPECT_EQ(f->arrayStaffing->nLen(), enRejilla + 1);  // the grid was read again
-
-    f->btnImportar->Click();
-    EXPECT_EQ(vistas, 2);
-    EXPECT_EQ(Filas("select * from staff_porcentaje order by 1, 2, 3, 4, 5", 25), despues);
 }
 
 }  // namespace
