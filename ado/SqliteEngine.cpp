@@ -6,6 +6,7 @@
 #include "ado/SqlNesting.h"
 #include "ado/SqlParser.h"
 #include "ado/SqlTranslator.h"
+#include "ado/SqliteBatchRunner.h"
 #include "ado/SqliteFunctions.h"
 
 #include <QDir>
@@ -246,7 +247,7 @@ struct BoundParameters {
     }
 };
 
-class SqliteEngine final : public Engine, private sql::SchemaSource {
+class SqliteEngine final : public Engine, private sql::SchemaSource, private StatementHost {
   public:
     SqliteEngine(DbHandle db, QString folder, QString database)
         : m_db(std::move(db)), m_folder(std::move(folder)), m_database(std::move(database)) {
@@ -393,24 +394,16 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             m_cookie = sqlite3_column_int(m_schemaVersion.get(), 0);
         sqlite3_reset(m_schemaVersion.get());
 
-        m_variables.clear();  // a batch's variables live as long as the batch
-        m_transactions = 0;
         // One plain statement is atomic in SQLite by itself; anything more runs under a
         // transaction, so that a failing batch leaves nothing behind.
         const bool single = batch->statements.size() == 1 && isPlain(*batch->statements.front());
         if (single) {
-            runStatement(*batch->statements.front(), out);
+            m_runner.run(batch->statements, out);
             return;
         }
         stepControl(m_begin.get());
         try {
-            for (const auto& stmt : batch->statements)
-                runStatement(*stmt, out);
-            if (m_transactions > 0) {
-                throw Error(kOperation, QStringLiteral("A transaction left open at the end of a "
-                                                       "batch is not supported by the embedded "
-                                                       "engine."));
-            }
+            m_runner.run(batch->statements, out);
         } catch (...) {
             // Nothing to report when SQLite has already rolled back by itself.
             sqlite3_step(m_rollback.get());
@@ -421,9 +414,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     }
 
     static bool isPlain(const sql::Stmt& s) {
-        using K = sql::Stmt::Kind;
-        return s.kind == K::Select || s.kind == K::Insert || s.kind == K::Update ||
-               s.kind == K::Delete;
+        return s.is<sql::SelectStmt>() || s.is<sql::InsertStmt>() || s.is<sql::UpdateStmt>() ||
+               s.is<sql::DeleteStmt>();
     }
 
     void stepControl(sqlite3_stmt* stmt) {
@@ -433,118 +425,33 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
     }
 
-    void runStatement(const sql::Stmt& s, ResultSet* out) {
-        switch (s.kind) {
-            case sql::Stmt::Kind::Nop:
-                return;
-            case sql::Stmt::Kind::Block:
-                for (const auto& inner : s.body)
-                    runStatement(*inner, out);
-                return;
-            case sql::Stmt::Kind::CreateDatabase:
-                createDatabase(s.table.object);
-                return;
-            case sql::Stmt::Kind::If:
-                if (holds(s)) {
-                    runStatement(*s.thenBranch, out);
-                } else if (s.elseBranch) {
-                    runStatement(*s.elseBranch, out);
-                }
-                return;
-            case sql::Stmt::Kind::While:
-                while (holds(s)) {
-                    try {
-                        runStatement(*s.thenBranch, out);
-                    } catch (const LoopBreak&) {
-                        break;
-                    } catch (const LoopContinue&) {
-                        continue;
-                    }
-                }
-                return;
-            case sql::Stmt::Kind::Break:
-                throw LoopBreak{};
-            case sql::Stmt::Kind::Continue:
-                throw LoopContinue{};
-            case sql::Stmt::Kind::BeginTransaction:
-            case sql::Stmt::Kind::Commit:
-            case sql::Stmt::Kind::Rollback:
-                transaction(s.kind);
-                return;
-            case sql::Stmt::Kind::SetVariable: {
-                PreparedSlot& slot = prepare(s);
-                m_variables.insert(s.definitions.front().name.toLower(), firstValue(s, slot));
-                m_rowCount = 1;
-                return;
-            }
-            default:
-                break;
-        }
+    // ---- what the batch runner asks of the engine ----
+    Outcome runTranslated(const sql::Stmt& s, ResultSet* out) override {
+        Outcome done;
         PreparedSlot& slot = prepare(s);
         for (const SharedStmt& h : slot.statements) {
             bind(h.get(), slot);
-            step(s, h.get(), slot, out);
+            done.rowCount = step(s, h.get(), slot, out);
         }
         if (slot.insertsIdentity && sqlite3_changes(m_db.get()) > 0)
-            m_identity = sqlite3_last_insert_rowid(m_db.get());
+            done.identity = sqlite3_last_insert_rowid(m_db.get());
         for (const QString& text : slot.deferred) {
             const StmtHandle h = prepareText(s, text);
             bind(h.get(), slot);
-            step(s, h.get(), slot, out);
+            done.rowCount = step(s, h.get(), slot, out);
         }
         if (slot.changesSchema)
             ++m_ddl;
+        return done;
     }
 
-    // @@name, bound as $_name.
-    sql::Scalar sessionValue(const QString& name) const {
-        if (name == u"rowcount")
-            return sql::Scalar::ofInt(m_rowCount);
-        if (name == u"identity")
-            return m_identity ? sql::Scalar::ofInt(*m_identity) : sql::Scalar::null();
-        if (name == u"trancount")
-            return sql::Scalar::ofInt(m_transactions);
-        return sql::Scalar::ofInt(0);  // @@ERROR: an error ends the batch here
-    }
+    sql::Scalar firstValue(const sql::Stmt& s) override { return firstValue(s, prepare(s)); }
 
-    // BEGIN TRANSACTION, COMMIT and ROLLBACK inside the batch's own transaction: the outermost
-    // BEGIN sets a savepoint, which its COMMIT releases and any ROLLBACK returns to; inner
-    // ones only count, as @@TRANCOUNT does.
-    void transaction(sql::Stmt::Kind kind) {
-        m_rowCount = 0;
-        const auto run = [this](const char* sql) {
-            if (sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-                throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
-        };
-        if (kind == sql::Stmt::Kind::BeginTransaction) {
-            if (m_transactions++ == 0)
-                run("SAVEPOINT oxta_transaction");
-            return;
-        }
-        const bool commit = kind == sql::Stmt::Kind::Commit;
-        if (m_transactions == 0) {
-            throw Error(kOperation,
-                        QStringLiteral("The %1 TRANSACTION request has no "
-                                       "corresponding BEGIN TRANSACTION.")
-                            .arg(commit ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK")));
-        }
-        if (commit && --m_transactions > 0)
-            return;
-        if (!commit) {
-            m_transactions = 0;
-            run("ROLLBACK TO oxta_transaction");
-        }
-        run("RELEASE oxta_transaction");
-    }
+    void runCreateDatabase(const QString& name) override { createDatabase(name); }
 
-    // BREAK and CONTINUE leave the body of the innermost WHILE.
-    struct LoopBreak {};
-    struct LoopContinue {};
-
-    // The condition of an IF or a WHILE, evaluated now.
-    bool holds(const sql::Stmt& s) {
-        const sql::Scalar v = firstValue(s, prepare(s));
-        return v.kind == sql::Scalar::Kind::Int && v.i != 0;
+    void execute(const char* sqliteText) override {
+        if (sqlite3_exec(m_db.get(), sqliteText, nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw Error(kOperation, QString::fromUtf8(sqlite3_errmsg(m_db.get())));
     }
 
     // The first column of the first row of a one-value query.
@@ -596,8 +503,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             }
             if (!key.startsWith(u'$'))
                 continue;
-            const sql::Scalar v = key.startsWith(u"$_") ? sessionValue(key.mid(2))
-                                                        : m_variables.value(u'@' + key.mid(1));
+            const sql::Scalar v = m_runner.boundValue(key);
             switch (v.kind) {
                 case sql::Scalar::Kind::Int:
                     sqlite3_bind_int64(stmt, index, v.i);
@@ -626,8 +532,13 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         slot.deferred.clear();
         sql::Translator translator(*this, &m_bound->types);
         QStringList statements;
-        if (s.kind == sql::Stmt::Kind::If || s.kind == sql::Stmt::Kind::While) {
-            statements << translator.condition(*s.condition, &slot.parameters);
+        const sql::Expr* condition = nullptr;
+        if (const auto* i = s.as<sql::IfStmt>())
+            condition = i->condition.get();
+        if (const auto* w = s.as<sql::WhileStmt>())
+            condition = w->condition.get();
+        if (condition) {
+            statements << translator.condition(*condition, &slot.parameters);
             slot.resultTypes.clear();
             slot.resultNames.clear();
             slot.changesSchema = false;
@@ -640,8 +551,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             slot.parameters = std::move(t.parameters);
             slot.literals = std::move(t.literals);
             slot.insertsIdentity = false;
-            if (s.kind == sql::Stmt::Kind::Insert) {
-                const auto info = table(s.table.database, s.table.object);
+            if (const auto* insert = s.as<sql::InsertStmt>()) {
+                const auto info = table(insert->table.database, insert->table.object);
                 slot.insertsIdentity =
                     info && std::any_of(info->columns.begin(), info->columns.end(),
                                         [](const sql::ColumnInfo& c) { return c.identity; });
@@ -705,7 +616,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         return StmtHandle(raw);
     }
 
-    void step(const sql::Stmt& s, sqlite3_stmt* stmt, const PreparedSlot& slot, ResultSet* out) {
+    // Runs one prepared statement; its rows go to `out`. Gives what @@ROWCOUNT then holds: the
+    // rows a query gave or a change touched, 0 after anything else.
+    std::int64_t step(const sql::Stmt& s, sqlite3_stmt* stmt, const PreparedSlot& slot,
+                      ResultSet* out) {
         const int columns = sqlite3_column_count(stmt);
         const bool keep = out && columns > 0;
         ResultSet result;
@@ -749,12 +663,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             sqlite3_clear_bindings(stmt);  // let go of the values' copies
         if (keep)
             *out = std::move(result);
-        // @@ROWCOUNT: the rows a query gave or a change touched; 0 after anything else.
+        const auto* del = s.as<sql::DeleteStmt>();
         const bool counts =
-            !s.truncate && slot.statements.front().get() == stmt &&
-            (s.kind == sql::Stmt::Kind::Select || s.kind == sql::Stmt::Kind::Insert ||
-             s.kind == sql::Stmt::Kind::Update || s.kind == sql::Stmt::Kind::Delete);
-        m_rowCount = !counts ? 0 : columns > 0 ? rows : sqlite3_changes(m_db.get());
+            !(del && del->truncate) && slot.statements.front().get() == stmt && isPlain(s);
+        return !counts ? 0 : columns > 0 ? rows : sqlite3_changes(m_db.get());
     }
 
     // ---- databases of the folder ----
@@ -930,8 +842,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
                        "Cannot insert the value NULL into column '%1', table '%2.dbo.%3'; "
                        "column does not allow nulls. %4 fails.")
                 .arg(m.captured(2), m_database, m.captured(1),
-                     s.kind == sql::Stmt::Kind::Update ? QStringLiteral("UPDATE")
-                                                       : QStringLiteral("INSERT"));
+                     s.is<sql::UpdateStmt>() ? QStringLiteral("UPDATE") : QStringLiteral("INSERT"));
         }
         if ((m = match("^table \"?([^\"]+)\"? already exists$")).hasMatch())
             return QStringLiteral("There is already an object named '%1' in the database.")
@@ -940,13 +851,13 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             return QStringLiteral(
                        "Column names in each table must be unique. Column name '%1' in "
                        "table '%2' is specified more than once.")
-                .arg(m.captured(1), s.table.object);
+                .arg(m.captured(1), subjectTable(s));
         }
         if (message.startsWith(u"Cannot add a NOT NULL column")) {
             return QStringLiteral(
                        "ALTER TABLE only allows columns to be added that can contain nulls, "
                        "or have a DEFAULT definition specified. Table '%1'.")
-                .arg(s.table.object);
+                .arg(subjectTable(s));
         }
         if ((m = match("^no such function: (\\w+)$")).hasMatch())
             return QStringLiteral("'%1' is not a recognized built-in function name.")
@@ -960,6 +871,11 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
             return QStringLiteral("Lock request time out period exceeded.");
         return message;
+    }
+
+    static QString subjectTable(const sql::Stmt& s) {
+        const sql::ObjectName* table = sql::tableOf(s);
+        return table ? table->object : QString();
     }
 
     [[noreturn]] void fail(const sql::Stmt& s) { throw Error(kOperation, describe(s)); }
@@ -981,10 +897,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     LruCache<SharedStmt> m_statements{256};
     std::pair<int, std::uint64_t> m_statementsGeneration{-1, 0};
     const BoundParameters* m_bound = nullptr;  // of the batch that runs
-    QHash<QString, sql::Scalar> m_variables;   // of the running batch, by lower-case @name
-    int m_transactions = 0;                    // BEGIN TRANSACTION not yet committed
-    std::int64_t m_rowCount = 0;               // @@ROWCOUNT
-    std::optional<std::int64_t> m_identity;    // @@IDENTITY, for the session
+    BatchRunner m_runner{*this};  // control of flow, savepoints, variables and @@ values
 };
 
 bool isDefaultServer(const QString& server) {
