@@ -6,8 +6,8 @@ namespace sql {
 
 namespace {
 
-[[noreturn]] void fail(const QString& message) {
-    throw ado::Error(QStringLiteral("Parse"), message);
+[[noreturn]] void fail(ado::ServerError error, const QStringList& arguments = {}) {
+    ado::raise(QStringLiteral("Parse"), error, arguments);
 }
 
 bool isWordStart(QChar c) {
@@ -36,7 +36,7 @@ std::vector<Token> tokenize(const QString& text) {
         } else if (c == u'/' && i + 1 < n && text[i + 1] == u'*') {
             const qsizetype end = text.indexOf(QStringLiteral("*/"), i + 2);
             if (end < 0)
-                fail(QStringLiteral("Missing end comment mark '*/'."));
+                fail(ado::ServerError::MissingEndComment);
             i = end + 2;
         } else if (c == u'\'' || ((c == u'N' || c == u'n') && i + 1 < n && text[i + 1] == u'\'')) {
             const qsizetype start = i;
@@ -46,8 +46,7 @@ std::vector<Token> tokenize(const QString& text) {
             QString value;
             for (;;) {
                 if (i >= n) {
-                    fail(QStringLiteral("Unclosed quotation mark after the character string '%1'.")
-                             .arg(value));
+                    fail(ado::ServerError::UnclosedQuotation, {value});
                 }
                 if (text[i] == u'\'') {
                     if (i + 1 < n && text[i + 1] == u'\'') {
@@ -68,7 +67,7 @@ std::vector<Token> tokenize(const QString& text) {
             QString name;
             for (;;) {
                 if (i >= n)
-                    fail(QStringLiteral("Unclosed quotation mark before '%1'.").arg(name));
+                    fail(ado::ServerError::UnclosedName, {name});
                 if (text[i] == close) {
                     if (i + 1 < n && text[i + 1] == close) {
                         name += close;
@@ -155,7 +154,7 @@ std::vector<Token> tokenize(const QString& text) {
                     push(Tok::Variable, QString(c), start);
                     break;
                 default:
-                    fail(QStringLiteral("Incorrect syntax near '%1'.").arg(c));
+                    fail(ado::ServerError::IncorrectSyntax, {QString(c)});
             }
         }
     }

@@ -68,9 +68,16 @@ void resultScalar(sqlite3_context* ctx, const Scalar& s) {
     }
 }
 
-void resultError(sqlite3_context* ctx, const QString& message) {
-    const QByteArray utf8 = message.toUtf8();
+// Fails the call with one of SQL Server's errors, whose identity SQLite carries to the engine
+// as the extended result code.
+void resultError(sqlite3_context* ctx, ado::ServerError error, const QStringList& arguments = {}) {
+    const QByteArray utf8 = ado::serverErrorMessage(error, arguments).toUtf8();
     sqlite3_result_error(ctx, utf8.constData(), static_cast<int>(utf8.size()));
+    sqlite3_result_error_code(ctx, ado::sqliteCodeOf(error));
+}
+
+void resultError(sqlite3_context* ctx, const sql::ConversionError& e) {
+    resultError(ctx, e.error(), e.arguments());
 }
 
 // The SQL Server name of the function being run, from its entry in the function table.
@@ -151,7 +158,7 @@ void convertFunction(sqlite3_context* ctx, sqlite3_value** argv, bool explicitCa
     try {
         resultScalar(ctx, sql::convertTo(scalarOf(argv[0]), type, explicitCast));
     } catch (const sql::ConversionError& e) {
-        resultError(ctx, e.message());
+        resultError(ctx, e);
     }
 }
 
@@ -170,15 +177,13 @@ Scalar styledSource(const Scalar& v, const SqlType& from, const SqlType& to, int
     if (to.isDateTime() && v.kind == Scalar::Kind::Text) {
         const auto dt = sql::parseDateTimeStyle(v.t, style);
         if (!dt) {
-            throw sql::ConversionError(QStringLiteral(
-                "Conversion failed when converting date and/or time from character string."));
+            throw sql::ConversionError(ado::ServerError::DateConversionFailed);
         }
         return Scalar::ofText(sql::formatDateTime(*dt));
     }
     if (style != 0 && to.isText() && from.base == SqlType::Base::Float) {
-        throw sql::ConversionError(
-            QStringLiteral("CONVERT style %1 of a float is not supported by the embedded engine.")
-                .arg(style));
+        throw sql::ConversionError(ado::ServerError::NotSupported,
+                                   {QStringLiteral("CONVERT style %1 of a float").arg(style)});
     }
     return v;
 }
@@ -197,15 +202,13 @@ void fnConvertFrom(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const SqlType from = typeArgument(argv, 2);
     const qint64 style = sqlite3_value_int64(argv[3]);
     if (style < std::numeric_limits<int>::min() || style > std::numeric_limits<int>::max()) {
-        return resultError(
-            ctx,
-            QStringLiteral("Arithmetic overflow error converting expression to data type int."));
+        return resultError(ctx, ado::ServerError::ArithmeticOverflow, {QStringLiteral("int")});
     }
     try {
         const Scalar source = styledSource(scalarOf(argv[0]), from, to, static_cast<int>(style));
         resultScalar(ctx, sql::convertTo(source, to, true));
     } catch (const sql::ConversionError& e) {
-        resultError(ctx, e.message());
+        resultError(ctx, e);
     }
 }
 
@@ -232,11 +235,10 @@ void divideOrModulo(sqlite3_context* ctx, sqlite3_value** argv, bool modulo) {
         const sqlite3_int64 a = sqlite3_value_int64(argv[0]);
         const sqlite3_int64 b = sqlite3_value_int64(argv[1]);
         if (b == 0)
-            return resultError(ctx, QStringLiteral("Divide by zero error encountered."));
+            return resultError(ctx, ado::ServerError::DivideByZero);
         if (a == std::numeric_limits<sqlite3_int64>::min() && b == -1) {
-            return resultError(
-                ctx, QStringLiteral(
-                         "Arithmetic overflow error converting expression to data type bigint."));
+            return resultError(ctx, ado::ServerError::ArithmeticOverflow,
+                               {QStringLiteral("bigint")});
         }
         sqlite3_result_int64(ctx, modulo ? a % b : a / b);
         return;
@@ -244,7 +246,7 @@ void divideOrModulo(sqlite3_context* ctx, sqlite3_value** argv, bool modulo) {
     const double a = sqlite3_value_double(argv[0]);
     const double b = sqlite3_value_double(argv[1]);
     if (b == 0)
-        return resultError(ctx, QStringLiteral("Divide by zero error encountered."));
+        return resultError(ctx, ado::ServerError::DivideByZero);
     const double r = modulo ? std::fmod(a, b) : a / b;
     if (whole)
         sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(std::trunc(r)));
@@ -270,9 +272,7 @@ void fnCheckRange(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const QString type = textOf(argv[1]);
     if (type == u"float") {
         if (!std::isfinite(sqlite3_value_double(argv[0]))) {
-            return resultError(
-                ctx, QStringLiteral("Arithmetic overflow error converting expression to data "
-                                    "type float."));
+            return resultError(ctx, ado::ServerError::ArithmeticOverflow, {type});
         }
         sqlite3_result_value(ctx, argv[0]);
         return;
@@ -293,9 +293,7 @@ void fnCheckRange(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const double v = sqlite3_value_double(argv[0]);
     const bool inRange = exact ? (v >= lo && v <= hi) : (v >= lo && v < hi);
     if (!inRange) {
-        return resultError(
-            ctx, QStringLiteral("Arithmetic overflow error converting expression to data type %1.")
-                     .arg(type));
+        return resultError(ctx, ado::ServerError::ArithmeticOverflow, {type});
     }
     sqlite3_result_value(ctx, argv[0]);
 }
@@ -326,7 +324,7 @@ void fnPlus(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
             b = sql::convertTo(b,
                                target.base == SqlType::Base::Float ? target : SqlType::integer());
     } catch (const sql::ConversionError& e) {
-        resultError(ctx, e.message());
+        resultError(ctx, e);
         return;
     }
     if (a.kind == Scalar::Kind::Int && b.kind == Scalar::Kind::Int) {
@@ -343,7 +341,7 @@ std::optional<QDateTime> dateArg(sqlite3_context* ctx, sqlite3_value* v) {
         const Scalar s = sql::convertTo(scalarOf(v), SqlType::datetime());
         return sql::parseDateTime(s.t);
     } catch (const sql::ConversionError& e) {
-        resultError(ctx, e.message());
+        resultError(ctx, e);
         return std::nullopt;
     }
 }
@@ -388,8 +386,7 @@ void takeCharacters(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool f
     }
     const qint64 n = sqlite3_value_int64(argv[1]);
     if (n < 0) {
-        resultError(ctx, QStringLiteral("Invalid length parameter passed to the %1 function.")
-                             .arg(calledName(ctx)));
+        resultError(ctx, ado::ServerError::InvalidLength, {calledName(ctx)});
         return;
     }
     const QString s = textOf(argv[0]);
@@ -415,9 +412,7 @@ void fnDtAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return;
     const auto r = sql::addDays(*dt, numberArg(argv[1]));
     if (!r) {
-        resultError(ctx,
-                    QStringLiteral(
-                        "Arithmetic overflow error converting expression to data type datetime."));
+        resultError(ctx, ado::ServerError::ArithmeticOverflow, {QStringLiteral("datetime")});
         return;
     }
     resultText(ctx, sql::formatDateTime(*r));
@@ -478,8 +473,7 @@ void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     // (before any arithmetic on it, which then stays well inside 64 bits).
     const double number = std::trunc(numberArg(argv[1]));
     if (!(number >= -2147483648.0 && number <= 2147483647.0)) {
-        resultError(ctx, QStringLiteral(
-                             "Arithmetic overflow error converting expression to data type int."));
+        resultError(ctx, ado::ServerError::ArithmeticOverflow, {QStringLiteral("int")});
         return;
     }
     const qint64 n = static_cast<qint64>(number);
@@ -505,13 +499,11 @@ void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     else if (part == u"millisecond")
         r = dt->addMSecs(n);
     else {
-        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
-                             .arg(textOf(argv[0]), calledName(ctx)));
+        resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
         return;
     }
     if (!sql::inDateTimeRange(r)) {
-        resultError(ctx,
-                    QStringLiteral("Adding a value to a 'datetime' column caused an overflow."));
+        resultError(ctx, ado::ServerError::DateAddOverflow);
         return;
     }
     resultText(ctx, sql::formatDateTime(r));
@@ -554,8 +546,7 @@ void dateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     else if (part == u"millisecond")
         r = a->msecsTo(*b);
     else {
-        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
-                             .arg(textOf(argv[0]), calledName(ctx)));
+        resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
         return;
     }
     sqlite3_result_int64(ctx, r);
@@ -609,8 +600,7 @@ std::optional<std::pair<QString, qint64>> datePartOf(sqlite3_context* ctx, sqlit
         return std::nullopt;
     const auto r = datePartValue(part, *dt);
     if (!r) {
-        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
-                             .arg(textOf(argv[0]), calledName(ctx)));
+        resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
         return std::nullopt;
     }
     return std::pair{part, *r};
@@ -667,12 +657,8 @@ void dateFromParts(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
                            : QDate();
     if (!date.isValid() || date.year() < 1753) {
         // Dates before 1753 exist in SQL Server's date type but not in what this engine keeps.
-        return resultError(ctx, date.isValid()
-                                    ? QStringLiteral("Dates before 1753 are not supported by the "
-                                                     "embedded engine.")
-                                    : QStringLiteral("Cannot construct data type date, some of "
-                                                     "the arguments have values which are not "
-                                                     "valid."));
+        return resultError(ctx, date.isValid() ? ado::ServerError::DatesBefore1753
+                                               : ado::ServerError::InvalidDateParts);
     }
     resultText(ctx, sql::formatDateTime(sql::dateTimeOf(date)));
 }
@@ -827,8 +813,7 @@ void substring(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const sqlite3_int64 start = sqlite3_value_int64(argv[1]);
     const sqlite3_int64 length = sqlite3_value_int64(argv[2]);
     if (length < 0) {
-        return resultError(
-            ctx, QStringLiteral("Invalid length parameter passed to the substring function."));
+        return resultError(ctx, ado::ServerError::InvalidLength, {QStringLiteral("substring")});
     }
     const sqlite3_int64 first = std::max<sqlite3_int64>(start, 1);
     const sqlite3_int64 end = start > std::numeric_limits<sqlite3_int64>::max() - length
@@ -909,9 +894,7 @@ void round(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         static_cast<int>(std::clamp<sqlite3_int64>(sqlite3_value_int64(argv[1]), -40, 40));
     const bool truncate = argc > 3 && sqlite3_value_int64(argv[2]) != 0;
     const auto overflow = [&](const QString& word) {
-        resultError(ctx, QStringLiteral("Arithmetic overflow error converting expression to data "
-                                        "type %1.")
-                             .arg(word));
+        resultError(ctx, ado::ServerError::ArithmeticOverflow, {word});
     };
     if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER) {
         const sqlite3_int64 v = sqlite3_value_int64(argv[0]);
@@ -1189,9 +1172,7 @@ void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
     const QString escapeText = argc > 2 ? textOf(argv[2]) : QString();
     if (argc > 2 && escapeText.size() != 1) {
-        return resultError(ctx, QStringLiteral("The invalid escape character \"%1\" was specified "
-                                               "in a LIKE predicate.")
-                                    .arg(escapeText));
+        return resultError(ctx, ado::ServerError::InvalidEscape, {escapeText});
     }
     const QChar escape = escapeText.isEmpty() ? QChar() : escapeText.front();
     auto* cached = static_cast<QRegularExpression*>(sqlite3_get_auxdata(ctx, 0));
