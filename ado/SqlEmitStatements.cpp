@@ -93,6 +93,9 @@ void Emitter::insertStatement(const Stmt& s, Translation& t) {
     for (const ColumnInfo* c : targets)
         typeEnds.push_back(QStringLiteral(", '") + c->type.name() + QStringLiteral("')"));
     sql += QStringLiteral("VALUES ");
+    // Written and bound once: room for every row's text and literals from the start.
+    sql.reserve(sql.size() + qsizetype(s.rows.size() * targets.size()) * (call.size() + 24));
+    m_literals.reserve(m_literals.size() + s.rows.size() * targets.size());
     Scope scope;
     for (std::size_t r = 0; r < s.rows.size(); ++r) {
         const auto& row = s.rows[r];

@@ -22,6 +22,7 @@ bool isWordChar(QChar c) {
 std::vector<Token> tokenize(const QString& text) {
     std::vector<Token> out;
     const qsizetype n = text.size();
+    out.reserve(static_cast<std::size_t>(n / 4 + 8));  // a token every few characters
     qsizetype i = 0;
     auto push = [&](Tok kind, QString t, qsizetype pos) {
         out.push_back(Token{kind, std::move(t), static_cast<int>(pos)});
