@@ -1,5 +1,7 @@
 #include "ado/SqliteFunctions.h"
 
+#include "ado/SqliteFunctionSupport.h"
+
 #include "ado/SqlDateStyles.h"
 #include "ado/SqlTypes.h"
 
@@ -21,97 +23,12 @@ namespace ado {
 
 using sql::Scalar;
 using sql::SqlType;
+using namespace support;
 
 namespace {
 
 // The longest text that a function returns for a type other than varchar(max).
 constexpr qint64 kMaxTextLength = 8000;
-
-// ---- values between SQLite and Scalar ----
-Scalar scalarOf(sqlite3_value* v) {
-    switch (sqlite3_value_type(v)) {
-        case SQLITE_INTEGER:
-            return Scalar::ofInt(sqlite3_value_int64(v));
-        case SQLITE_FLOAT:
-            return Scalar::ofReal(sqlite3_value_double(v));
-        case SQLITE_NULL:
-            return Scalar::null();
-        default:
-            return Scalar::ofText(QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_value_text(v)), sqlite3_value_bytes(v)));
-    }
-}
-
-QString textOf(sqlite3_value* v) {
-    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(v)),
-                             sqlite3_value_bytes(v));
-}
-
-void resultText(sqlite3_context* ctx, const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    sqlite3_result_text(ctx, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
-}
-
-void resultScalar(sqlite3_context* ctx, const Scalar& s) {
-    switch (s.kind) {
-        case Scalar::Kind::Int:
-            sqlite3_result_int64(ctx, s.i);
-            break;
-        case Scalar::Kind::Real:
-            sqlite3_result_double(ctx, s.d);
-            break;
-        case Scalar::Kind::Text:
-            resultText(ctx, s.t);
-            break;
-        default:
-            sqlite3_result_null(ctx);
-    }
-}
-
-// Fails the call with one of SQL Server's errors, whose identity SQLite carries to the engine
-// as the extended result code.
-void resultError(sqlite3_context* ctx, ado::ServerError error, const QStringList& arguments = {}) {
-    const QByteArray utf8 = ado::serverErrorMessage(error, arguments).toUtf8();
-    sqlite3_result_error(ctx, utf8.constData(), static_cast<int>(utf8.size()));
-    sqlite3_result_error_code(ctx, ado::sqliteCodeOf(error));
-}
-
-void resultError(sqlite3_context* ctx, const sql::ConversionError& e) {
-    resultError(ctx, e.error(), e.arguments());
-}
-
-// The SQL Server name of the function being run, from its entry in the function table.
-QString calledName(sqlite3_context* ctx) {
-    const auto* f = static_cast<const sql::FunctionDef*>(sqlite3_user_data(ctx));
-    return f ? QString::fromLatin1(f->name) : QString();
-}
-
-// The SQL Server type named by a constant argument ('numeric(12,2)'), parsed once per process
-// and type text. (Not kept with sqlite3_set_auxdata: SQLite keeps those in one list per
-// statement and scans it on every call, so an INSERT of many rows, each with its own
-// constant, would take time growing with the square of its rows.) A statement names few
-// types; the table is emptied should hostile text ever fill it.
-SqlType typeArgument(sqlite3_value** argv, int index) {
-    thread_local std::unordered_map<std::string, SqlType> parsed;
-    constexpr std::size_t kMostTypes = 4096;
-    const char* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[index]));
-    std::string key(text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(argv[index])));
-    if (const auto it = parsed.find(key); it != parsed.end())
-        return it->second;
-    const SqlType type = SqlType::parse(QString::fromStdString(key));
-    if (parsed.size() >= kMostTypes)
-        parsed.clear();
-    parsed.emplace(std::move(key), type);
-    return type;
-}
-
-bool anyNull(int argc, sqlite3_value** argv) {
-    for (int i = 0; i < argc; ++i) {
-        if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
-            return true;
-    }
-    return false;
-}
 
 // ---- the collation: letter case and trailing blanks do not count ----
 int compareSqlServer(void*, int lenA, const void* a, int lenB, const void* b) {
@@ -1079,152 +996,6 @@ void objectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 namespace {
 
-// Where a character sorts in the collation, letter case aside: punctuation and symbols
-// first, then the digits, then the letters, each accented letter right after its base letter
-// (so that [0-a] takes the digits and a, and [a-c] takes á).
-int collationKey(QChar c) {
-    QChar base = c;
-    int accent = 0;
-    if (c.decompositionTag() == QChar::Canonical) {
-        const QString parts = c.decomposition();
-        base = parts.front();
-        accent = 1 + (parts.size() > 1 ? parts[1].unicode() % 64 : 0);
-    }
-    base = base.toLower();
-    if (base >= u'a' && base <= u'z')
-        return 20000 + (base.unicode() - u'a') * 100 + accent;
-    if (base >= u'0' && base <= u'9')
-        return 10000 + (base.unicode() - u'0') * 100;
-    return c.unicode() < 10000 ? c.unicode() : 30000 + c.unicode();
-}
-
-// A LIKE range [first-last] as a regular expression's class body: the characters of the
-// Latin alphabets that sort between its ends in the collation; other characters by their
-// code points.
-QString rangeClass(QChar first, QChar last) {
-    const int low = collationKey(first);
-    const int high = collationKey(last);
-    QString body;
-    for (char16_t u = 0x20; u < 0x250; ++u) {
-        const int key = collationKey(QChar(u));
-        if (key >= low && key <= high)
-            body += QRegularExpression::escape(QString(QChar(u)));
-    }
-    if (last.unicode() >= 0x250 && first <= last) {
-        body += QRegularExpression::escape(QString(std::max(first, QChar(0x250)))) + u'-' +
-                QRegularExpression::escape(QString(last));
-    }
-    return body;
-}
-
-// LIKE as SQL Server reads it: % and _, character sets [a-c] and [^a-c], letter case ignored
-// (beyond ASCII too), trailing blanks of the value ignored, an optional escape character.
-QRegularExpression likeRegex(const QString& pattern, QChar escape) {
-    QString re = QStringLiteral("^");
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
-        if (!escape.isNull() && c == escape && i + 1 < pattern.size()) {
-            re += QRegularExpression::escape(QString(pattern[++i]));
-        } else if (c == u'%') {
-            re += QStringLiteral(".*");
-        } else if (c == u'_') {
-            re += u'.';
-        } else if (c == u'[') {
-            const qsizetype close = pattern.indexOf(u']', i + 1);
-            if (close < 0) {
-                re += QStringLiteral("\\[");
-                continue;
-            }
-            QString set = pattern.mid(i + 1, close - i - 1);
-            const bool negated = set.startsWith(u'^');
-            if (negated)
-                set.remove(0, 1);
-            QString body;
-            for (qsizetype k = 0; k < set.size(); ++k) {
-                if (k + 2 < set.size() && set[k + 1] == u'-') {
-                    body += rangeClass(set[k], set[k + 2]);
-                    k += 2;
-                } else {
-                    body += QRegularExpression::escape(QString(set[k]));
-                }
-            }
-            if (body.isEmpty()) {
-                re += negated ? QStringLiteral(".") : QStringLiteral("(?!)");
-                i = close;
-                continue;
-            }
-            re += (negated ? QStringLiteral("[^") : QStringLiteral("[")) + body + u']';
-            i = close;
-        } else {
-            re += QRegularExpression::escape(QString(c));
-        }
-    }
-    return QRegularExpression(
-        re + QStringLiteral("$"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-}
-
-// like(pattern, value [, escape]): SQLite calls it for "value LIKE pattern".
-void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    const QString escapeText = argc > 2 ? textOf(argv[2]) : QString();
-    if (argc > 2 && escapeText.size() != 1) {
-        return resultError(ctx, ado::ServerError::InvalidEscape, {escapeText});
-    }
-    const QChar escape = escapeText.isEmpty() ? QChar() : escapeText.front();
-    auto* cached = static_cast<QRegularExpression*>(sqlite3_get_auxdata(ctx, 0));
-    QRegularExpression local;
-    if (!cached) {
-        local = likeRegex(textOf(argv[0]), escape);
-        sqlite3_set_auxdata(ctx, 0, new QRegularExpression(local),
-                            [](void* p) { delete static_cast<QRegularExpression*>(p); });
-        cached = &local;
-    }
-    // Trailing blanks of the value do not count, but a pattern may name them (as it does the
-    // blanks that pad a char(n) column).
-    const QString value = textOf(argv[1]);
-    qsizetype end = value.size();
-    while (end > 0 && value[end - 1] == u' ')
-        --end;
-    const bool matches = cached->match(QStringView(value).left(end)).hasMatch() ||
-                         (end < value.size() && cached->match(value).hasMatch());
-    sqlite3_result_int(ctx, matches ? 1 : 0);
-}
-
-}  // namespace
-
-namespace native {
-
-// PATINDEX(pattern, text): where the first match of a LIKE pattern starts, 0 for none. A
-// pattern without a leading % matches at the start only.
-void patIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    QString pattern = textOf(argv[0]);
-    const QString text = textOf(argv[1]);
-    qsizetype lead = 0;
-    while (lead < pattern.size() && pattern[lead] == u'%')
-        ++lead;
-    const QRegularExpression re = likeRegex(pattern.mid(lead), QChar());
-    const qsizetype last = lead > 0 ? text.size() : 0;
-    for (qsizetype i = 0; i <= last; ++i) {
-        if (re.match(QStringView(text).mid(i)).hasMatch()) {
-            sqlite3_result_int64(ctx, i + 1);
-            return;
-        }
-    }
-    sqlite3_result_int64(ctx, 0);
-}
-
-}  // namespace native
-
-namespace {
-
 // Registers fn under `name` for each count of arguments from minArgs to maxArgs, with `data`
 // for sqlite3_user_data.
 void add(sqlite3* db, const char* name, int minArgs, int maxArgs, sql::NativeFunction fn,
@@ -1261,7 +1032,7 @@ const Helper kHelpers[] = {
     {sql::helper::kModulo, 3, 3, fnModulo},
     {sql::helper::kCheckRange, 2, 2, fnCheckRange},
     {sql::helper::kObjectId, 1, 1, fnObjId},
-    {"like", 2, 3, fnLike},  // SQLite calls like() for the LIKE operator, with or without ESCAPE
+    {"like", 2, 3, native::like},  // SQLite calls it for the LIKE operator, with or without ESCAPE
 };
 
 }  // namespace
