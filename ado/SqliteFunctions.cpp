@@ -215,11 +215,7 @@ void fnCheckRange(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_value(ctx, argv[0]);
 }
 
-void fnPlus(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void fnPlus(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const int ta = sqlite3_value_type(argv[0]);
     const int tb = sqlite3_value_type(argv[1]);
     const bool textA = ta == SQLITE_TEXT || ta == SQLITE_BLOB;
@@ -273,11 +269,7 @@ double numberArg(sqlite3_value* v) {
     return sqlite3_value_double(v);
 }
 
-void roundTowards(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool up) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void roundTowards(sqlite3_context* ctx, int, sqlite3_value** argv, bool up) {
     if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER) {
         sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
         return;
@@ -286,21 +278,13 @@ void roundTowards(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool up)
     sqlite3_result_double(ctx, up ? std::ceil(d) : std::floor(d));
 }
 
-void changeCase(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool upper) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void changeCase(sqlite3_context* ctx, int, sqlite3_value** argv, bool upper) {
     const QString s = textOf(argv[0]);
     resultText(ctx, upper ? s.toUpper() : s.toLower());
 }
 
 // LEFT and RIGHT: the first or last n characters, all of them when there are fewer.
-void takeCharacters(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool first) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void takeCharacters(sqlite3_context* ctx, int, sqlite3_value** argv, bool first) {
     const qint64 n = sqlite3_value_int64(argv[1]);
     if (n < 0) {
         resultError(ctx, ado::ServerError::InvalidLength, {calledName(ctx)});
@@ -310,20 +294,12 @@ void takeCharacters(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool f
     resultText(ctx, first ? s.left(n) : s.right(n));
 }
 
-void fnBitXor(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void fnBitXor(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]) ^ sqlite3_value_int64(argv[1]));
 }
 
 // datetime + n: n days, fractions as time of day.
-void fnDtAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void fnDtAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const auto dt = dateArg(ctx, argv[0]);
     if (!dt)
         return;
@@ -377,11 +353,7 @@ QString datePartName(sqlite3_value* v) {
 
 namespace native {
 
-void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void dateAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const QString part = datePartName(argv[0]);
     const auto dt = dateArg(ctx, argv[2]);
     if (!dt)
@@ -427,11 +399,7 @@ void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 }
 
 // Boundaries crossed between two date-times, as SQL Server counts them.
-void dateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void dateDiff(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const QString part = datePartName(argv[0]);
     const auto a = dateArg(ctx, argv[1]);
     if (!a)
@@ -534,21 +502,13 @@ const char* const kDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
 
 namespace native {
 
-void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void datePart(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (const auto r = datePartOf(ctx, argv))
         sqlite3_result_int64(ctx, r->second);
 }
 
 // DATENAME: the month and the weekday by name, every other part as its number.
-void dateName(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void dateName(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const auto r = datePartOf(ctx, argv);
     if (!r)
         return;
@@ -561,11 +521,7 @@ void dateName(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 }
 
 // DATEFROMPARTS(year, month, day): a date, or SQL Server's error for a day that does not exist.
-void dateFromParts(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void dateFromParts(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const qint64 y = sqlite3_value_int64(argv[0]);
     const qint64 m = sqlite3_value_int64(argv[1]);
     const qint64 d = sqlite3_value_int64(argv[2]);
@@ -612,11 +568,7 @@ void stuff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     resultText(ctx, text);
 }
 
-void reverse(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void reverse(sqlite3_context* ctx, int, sqlite3_value** argv) {
     QString text = textOf(argv[0]);
     std::reverse(text.begin(), text.end());
     resultText(ctx, text);
@@ -631,10 +583,6 @@ void right(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 }
 
 void charIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     const qsizetype start = argc > 2 ? std::max<qsizetype>(1, sqlite3_value_int64(argv[2])) - 1 : 0;
     const qsizetype at = textOf(argv[1]).indexOf(textOf(argv[0]), start, Qt::CaseInsensitive);
     sqlite3_result_int64(ctx, at + 1);
@@ -642,8 +590,8 @@ void charIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 // REPLICATE(text, n): as for every text that is not varchar(max), the result stops at 8,000
 // characters (bytes of the single-byte code page).
-void replicate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv) || sqlite3_value_int64(argv[1]) < 0) {
+void replicate(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_int64(argv[1]) < 0) {
         sqlite3_result_null(ctx);
         return;
     }
@@ -661,10 +609,6 @@ void replicate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 // the decimals (at most 16) as fit beside the whole part; asterisks when the whole part does
 // not fit. A length outside 1..8000 or negative decimals give NULL.
 void str(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     const qint64 length = argc > 1 ? sqlite3_value_int64(argv[1]) : 10;
     const qint64 decimals = argc > 2 ? sqlite3_value_int64(argv[2]) : 0;
     if (length < 1 || length > kMaxTextLength || decimals < 0) {
@@ -707,11 +651,7 @@ void lower(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 // REPLACE(text, pattern, replacement): the pattern is found as the collation compares, letter
 // case ignored; an empty pattern replaces nothing.
-void replace(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void replace(sqlite3_context* ctx, int, sqlite3_value** argv) {
     QString text = textOf(argv[0]);
     const QString pattern = textOf(argv[1]);
     if (!pattern.isEmpty())
@@ -721,11 +661,7 @@ void replace(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 // SUBSTRING(text, start, length): the characters from `start` to `start + length - 1` that lie
 // within the text (a start below 1 takes fewer); a negative length is an error.
-void substring(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void substring(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const QString text = textOf(argv[0]);
     const sqlite3_int64 start = sqlite3_value_int64(argv[1]);
     const sqlite3_int64 length = sqlite3_value_int64(argv[2]);
@@ -916,11 +852,7 @@ QString objectNamePart(QString text) {
     return text;
 }
 
-void fnObjId(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void fnObjId(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_int64(ctx,
                          objectIdOf(reinterpret_cast<const char*>(sqlite3_value_text(argv[0]))));
 }
@@ -969,11 +901,7 @@ void objectId(sqlite3_context* ctx, int, sqlite3_value** argv) {
     }
 }
 
-void objectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void objectProperty(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const QByteArray type =
         objectTypeById(sqlite3_context_db_handle(ctx), sqlite3_value_int64(argv[0]));
     if (type.isEmpty()) {
@@ -1021,18 +949,29 @@ struct Helper {
     sql::NativeFunction fn;
 };
 
+// A helper whose NULL argument gives NULL, the check written once.
+template <sql::NativeFunction F>
+void nullIn(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    F(ctx, argc, argv);
+}
+
 const Helper kHelpers[] = {
     {sql::helper::kStore, 2, 2, fnCv},
     {sql::helper::kConvert, 2, 2, fnConvert},
     {sql::helper::kConvertFrom, 4, 4, fnConvertFrom},
-    {sql::helper::kPlus, 2, 2, fnPlus},
-    {sql::helper::kAddDays, 2, 2, fnDtAdd},
-    {sql::helper::kBitXor, 2, 2, fnBitXor},
+    {sql::helper::kPlus, 2, 2, nullIn<fnPlus>},
+    {sql::helper::kAddDays, 2, 2, nullIn<fnDtAdd>},
+    {sql::helper::kBitXor, 2, 2, nullIn<fnBitXor>},
     {sql::helper::kDivide, 3, 3, fnDivide},
     {sql::helper::kModulo, 3, 3, fnModulo},
     {sql::helper::kCheckRange, 2, 2, fnCheckRange},
-    {sql::helper::kObjectId, 1, 1, fnObjId},
-    {"like", 2, 3, native::like},  // SQLite calls it for the LIKE operator, with or without ESCAPE
+    {sql::helper::kObjectId, 1, 1, nullIn<fnObjId>},
+    {"like", 2, 3,
+     nullIn<native::like>},  // SQLite calls it for the LIKE operator, with or without ESCAPE
 };
 
 }  // namespace
@@ -1054,15 +993,30 @@ int extra(const sql::FunctionDef& f) {
     return f.emit == sql::Emit::TypedCall ? 1 : 0;
 }
 
+namespace {
+
+// A function whose NULL argument gives NULL: the check once, here, for every such function
+// (the function's own entry is its user data).
+void nullPropagating(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    static_cast<const sql::FunctionDef*>(sqlite3_user_data(ctx))->native(ctx, argc, argv);
+}
+
+}  // namespace
+
 void registerSqlServerFunctions(sqlite3* db) {
     sqlite3_create_collation_v2(db, sql::kCollation, SQLITE_UTF8, nullptr, compareSqlServer,
                                 nullptr);
     for (const Helper& h : kHelpers)
         add(db, h.name, h.minArgs, h.maxArgs, h.fn, true);
     for (const sql::FunctionDef& f : sql::functions()) {
-        if (f.native)
-            add(db, f.target, f.minArgs + extra(f), f.maxArgs + extra(f), f.native, f.deterministic,
-                &f);
+        if (f.native) {
+            add(db, f.target, f.minArgs + extra(f), f.maxArgs + extra(f),
+                f.nullIn ? nullPropagating : f.native, f.deterministic, &f);
+        }
     }
 }
 

@@ -123,10 +123,6 @@ namespace native {
 
 // like(pattern, value [, escape]): SQLite calls it for "value LIKE pattern".
 void like(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     const QString escapeText = argc > 2 ? textOf(argv[2]) : QString();
     if (argc > 2 && escapeText.size() != 1) {
         return resultError(ctx, ado::ServerError::InvalidEscape, {escapeText});
@@ -146,11 +142,7 @@ void like(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 // PATINDEX(pattern, text): where the first match of a LIKE pattern starts, 0 for none. A
 // pattern without a leading % matches at the start only.
-void patIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void patIndex(sqlite3_context* ctx, int, sqlite3_value** argv) {
     QString pattern = textOf(argv[0]);
     const QString text = textOf(argv[1]);
     qsizetype lead = 0;
