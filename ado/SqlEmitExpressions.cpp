@@ -1,5 +1,6 @@
 #include "ado/SqlEmitter.h"
 
+#include "ado/SqlDateParts.h"
 #include "ado/SqlFunctions.h"
 #include "ado/SqlNesting.h"
 
@@ -377,6 +378,15 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
                 type = x.type;
         }
     }
+    // A constant date part is read here, once, and handed over as its number.
+    if (f.datePartArgument && !a.empty() && a[0].stringLiteral) {
+        const auto part = parseDatePart(*a[0].stringLiteral);
+        if (!part) {
+            translationError(ado::ServerError::UnknownOption,
+                             {*a[0].stringLiteral, QString::fromLatin1(f.name)});
+        }
+        a[0] = Typed{QString::number(datePartCode(*part)), SqlType{Base::Int}, {}};
+    }
     const QString distinctWord = distinct ? QStringLiteral("DISTINCT ") : QString();
     switch (f.emit) {
         case Emit::Call:
@@ -390,7 +400,8 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
             return Typed{fillPattern(f.target, a), type, {}};
         case Emit::Alias: {
             if (f.leading)
-                a.insert(a.begin(), Typed{QLatin1String(f.leading), SqlType::varchar(), {}});
+                a.insert(a.begin(), Typed{QLatin1String(f.leading), SqlType::varchar(),
+                                          QString::fromLatin1(f.leading).chopped(1).mid(1)});
             return call(*findFunction(QString::fromLatin1(f.target)), distinct, std::move(a));
         }
         case Emit::IsNull: {

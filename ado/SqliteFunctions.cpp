@@ -2,6 +2,7 @@
 
 #include "ado/SqliteFunctionSupport.h"
 
+#include "ado/SqlDateParts.h"
 #include "ado/SqlDateStyles.h"
 #include "ado/SqlTypes.h"
 
@@ -323,30 +324,12 @@ void getDate(sqlite3_context* ctx, int, sqlite3_value**) {
 
 namespace {
 
-QString datePartName(sqlite3_value* v) {
-    const QString p = textOf(v).trimmed().toLower();
-    if (p == u"yy" || p == u"yyyy" || p == u"year")
-        return QStringLiteral("year");
-    if (p == u"mm" || p == u"m" || p == u"month")
-        return QStringLiteral("month");
-    if (p == u"dd" || p == u"d" || p == u"day" || p == u"dy" || p == u"y" || p == u"dayofyear")
-        return p == u"dy" || p == u"y" || p == u"dayofyear" ? QStringLiteral("dayofyear")
-                                                            : QStringLiteral("day");
-    if (p == u"wk" || p == u"ww" || p == u"week")
-        return QStringLiteral("week");
-    if (p == u"hh" || p == u"hour")
-        return QStringLiteral("hour");
-    if (p == u"mi" || p == u"n" || p == u"minute")
-        return QStringLiteral("minute");
-    if (p == u"ss" || p == u"s" || p == u"second")
-        return QStringLiteral("second");
-    if (p == u"ms" || p == u"millisecond")
-        return QStringLiteral("millisecond");
-    if (p == u"dw" || p == u"weekday")
-        return QStringLiteral("weekday");
-    if (p == u"qq" || p == u"q" || p == u"quarter")
-        return QStringLiteral("quarter");
-    return {};
+// The part that a call names: its number, as the translation gives a constant part, or a word
+// that only the run knows (a variable), read then.
+std::optional<sql::DatePart> datePartArg(sqlite3_value* v) {
+    if (sqlite3_value_type(v) == SQLITE_INTEGER)
+        return sql::datePartOfCode(sqlite3_value_int64(v));
+    return sql::parseDatePart(textOf(v));
 }
 
 }  // namespace
@@ -354,7 +337,11 @@ QString datePartName(sqlite3_value* v) {
 namespace native {
 
 void dateAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    const QString part = datePartName(argv[0]);
+    const auto part = datePartArg(argv[0]);
+    if (!part) {
+        resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
+        return;
+    }
     const auto dt = dateArg(ctx, argv[2]);
     if (!dt)
         return;
@@ -368,28 +355,39 @@ void dateAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const qint64 n = static_cast<qint64>(number);
     // Moves beyond the datetime range are caught before Qt's own limits are reached.
     constexpr qint64 kMaxMonths = 12 * 10000;
+    using P = sql::DatePart;
     QDateTime r;
-    if (part == u"year")
-        r = std::llabs(n) < 10000 ? dt->addYears(static_cast<int>(n)) : QDateTime();
-    else if (part == u"quarter")
-        r = std::llabs(3 * n) < kMaxMonths ? dt->addMonths(static_cast<int>(3 * n)) : QDateTime();
-    else if (part == u"month")
-        r = std::llabs(n) < kMaxMonths ? dt->addMonths(static_cast<int>(n)) : QDateTime();
-    else if (part == u"day" || part == u"dayofyear" || part == u"weekday")
-        r = dt->addDays(n);
-    else if (part == u"week")
-        r = dt->addDays(7 * n);
-    else if (part == u"hour")
-        r = dt->addSecs(3600 * n);
-    else if (part == u"minute")
-        r = dt->addSecs(60 * n);
-    else if (part == u"second")
-        r = dt->addSecs(n);
-    else if (part == u"millisecond")
-        r = dt->addMSecs(n);
-    else {
-        resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
-        return;
+    switch (*part) {
+        case P::Year:
+            r = std::llabs(n) < 10000 ? dt->addYears(static_cast<int>(n)) : QDateTime();
+            break;
+        case P::Quarter:
+            r = std::llabs(3 * n) < kMaxMonths ? dt->addMonths(static_cast<int>(3 * n))
+                                               : QDateTime();
+            break;
+        case P::Month:
+            r = std::llabs(n) < kMaxMonths ? dt->addMonths(static_cast<int>(n)) : QDateTime();
+            break;
+        case P::Day:
+        case P::DayOfYear:
+        case P::Weekday:
+            r = dt->addDays(n);
+            break;
+        case P::Week:
+            r = dt->addDays(7 * n);
+            break;
+        case P::Hour:
+            r = dt->addSecs(3600 * n);
+            break;
+        case P::Minute:
+            r = dt->addSecs(60 * n);
+            break;
+        case P::Second:
+            r = dt->addSecs(n);
+            break;
+        case P::Millisecond:
+            r = dt->addMSecs(n);
+            break;
     }
     if (!sql::inDateTimeRange(r)) {
         resultError(ctx, ado::ServerError::DateAddOverflow);
@@ -400,39 +398,54 @@ void dateAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
 
 // Boundaries crossed between two date-times, as SQL Server counts them.
 void dateDiff(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    const QString part = datePartName(argv[0]);
+    const auto part = datePartArg(argv[0]);
+    if (!part) {
+        resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
+        return;
+    }
     const auto a = dateArg(ctx, argv[1]);
     if (!a)
         return;
     const auto b = dateArg(ctx, argv[2]);
     if (!b)
         return;
+    using P = sql::DatePart;
     qint64 r = 0;
-    if (part == u"year")
-        r = b->date().year() - a->date().year();
-    else if (part == u"quarter")
-        r = (b->date().year() - a->date().year()) * 4 + (b->date().month() - 1) / 3 -
-            (a->date().month() - 1) / 3;
-    else if (part == u"month")
-        r = (b->date().year() - a->date().year()) * 12 + b->date().month() - a->date().month();
-    else if (part == u"day" || part == u"dayofyear" || part == u"weekday")
-        r = a->date().daysTo(b->date());
-    else if (part == u"week")
-        r = (a->date().addDays(-(a->date().dayOfWeek() % 7)))
-                .daysTo(b->date().addDays(-(b->date().dayOfWeek() % 7))) /
-            7;
-    else if (part == u"hour")
-        r = (a->date().daysTo(b->date()) * 24) + b->time().hour() - a->time().hour();
-    else if (part == u"minute")
-        r = (a->date().daysTo(b->date()) * 1440) + (b->time().hour() * 60 + b->time().minute()) -
-            (a->time().hour() * 60 + a->time().minute());
-    else if (part == u"second")
-        r = a->secsTo(*b);
-    else if (part == u"millisecond")
-        r = a->msecsTo(*b);
-    else {
-        resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
-        return;
+    switch (*part) {
+        case P::Year:
+            r = b->date().year() - a->date().year();
+            break;
+        case P::Quarter:
+            r = (b->date().year() - a->date().year()) * 4 + (b->date().month() - 1) / 3 -
+                (a->date().month() - 1) / 3;
+            break;
+        case P::Month:
+            r = (b->date().year() - a->date().year()) * 12 + b->date().month() - a->date().month();
+            break;
+        case P::Day:
+        case P::DayOfYear:
+        case P::Weekday:
+            r = a->date().daysTo(b->date());
+            break;
+        case P::Week:
+            r = (a->date().addDays(-(a->date().dayOfWeek() % 7)))
+                    .daysTo(b->date().addDays(-(b->date().dayOfWeek() % 7))) /
+                7;
+            break;
+        case P::Hour:
+            r = (a->date().daysTo(b->date()) * 24) + b->time().hour() - a->time().hour();
+            break;
+        case P::Minute:
+            r = (a->date().daysTo(b->date()) * 1440) +
+                (b->time().hour() * 60 + b->time().minute()) -
+                (a->time().hour() * 60 + a->time().minute());
+            break;
+        case P::Second:
+            r = a->secsTo(*b);
+            break;
+        case P::Millisecond:
+            r = a->msecsTo(*b);
+            break;
     }
     sqlite3_result_int64(ctx, r);
 }
@@ -449,46 +462,49 @@ int weekOfYear(const QDate& d) {
     return static_cast<int>(firstSunday.daysTo(d) / 7) + 1;
 }
 
-// The number that DATEPART gives for `part` (a name of datePartName); nullopt for none.
-std::optional<qint64> datePartValue(const QString& part, const QDateTime& dt) {
-    if (part == u"year")
-        return dt.date().year();
-    if (part == u"quarter")
-        return (dt.date().month() - 1) / 3 + 1;
-    if (part == u"month")
-        return dt.date().month();
-    if (part == u"day")
-        return dt.date().day();
-    if (part == u"dayofyear")
-        return dt.date().dayOfYear();
-    if (part == u"weekday")
-        return dt.date().dayOfWeek() % 7 + 1;  // Sunday is 1
-    if (part == u"week")
-        return weekOfYear(dt.date());
-    if (part == u"hour")
-        return dt.time().hour();
-    if (part == u"minute")
-        return dt.time().minute();
-    if (part == u"second")
-        return dt.time().second();
-    if (part == u"millisecond")
-        return dt.time().msec();
-    return std::nullopt;
+// The number that DATEPART gives for `part`.
+qint64 datePartValue(sql::DatePart part, const QDateTime& dt) {
+    using P = sql::DatePart;
+    switch (part) {
+        case P::Year:
+            return dt.date().year();
+        case P::Quarter:
+            return (dt.date().month() - 1) / 3 + 1;
+        case P::Month:
+            return dt.date().month();
+        case P::Day:
+            return dt.date().day();
+        case P::DayOfYear:
+            return dt.date().dayOfYear();
+        case P::Weekday:
+            return dt.date().dayOfWeek() % 7 + 1;  // Sunday is 1
+        case P::Week:
+            return weekOfYear(dt.date());
+        case P::Hour:
+            return dt.time().hour();
+        case P::Minute:
+            return dt.time().minute();
+        case P::Second:
+            return dt.time().second();
+        case P::Millisecond:
+            return dt.time().msec();
+    }
+    return 0;
 }
 
 // DATEPART and DATENAME: the part of argv[1] named by argv[0], or the error for an unknown
 // part (nullopt then, the error set).
-std::optional<std::pair<QString, qint64>> datePartOf(sqlite3_context* ctx, sqlite3_value** argv) {
-    const QString part = datePartName(argv[0]);
-    const auto dt = dateArg(ctx, argv[1]);
-    if (!dt)
-        return std::nullopt;
-    const auto r = datePartValue(part, *dt);
-    if (!r) {
+std::optional<std::pair<sql::DatePart, qint64>> datePartOf(sqlite3_context* ctx,
+                                                           sqlite3_value** argv) {
+    const auto part = datePartArg(argv[0]);
+    if (!part) {
         resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
         return std::nullopt;
     }
-    return std::pair{part, *r};
+    const auto dt = dateArg(ctx, argv[1]);
+    if (!dt)
+        return std::nullopt;
+    return std::pair{*part, datePartValue(*part, *dt)};
 }
 
 // us_english names, the language of a server's default login.
@@ -512,9 +528,9 @@ void dateName(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const auto r = datePartOf(ctx, argv);
     if (!r)
         return;
-    if (r->first == u"month")
+    if (r->first == sql::DatePart::Month)
         resultText(ctx, QString::fromLatin1(kMonthNames[r->second - 1]));
-    else if (r->first == u"weekday")
+    else if (r->first == sql::DatePart::Weekday)
         resultText(ctx, QString::fromLatin1(kDayNames[r->second - 1]));
     else
         resultText(ctx, QString::number(r->second));
