@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ado/SqlOperators.h"
 #include "ado/SqlTypes.h"
 
 #include <QString>
@@ -7,6 +8,7 @@
 
 #include <memory>
 #include <optional>
+#include <variant>
 #include <vector>
 
 // The statements of SQL Server's dialect that the embedded engine understands, as a tree.
@@ -26,40 +28,64 @@ struct ObjectName {
     QString object;
 };
 
+struct WhenClause {
+    ExprPtr when;  // a condition, or with CASE's operand the value it is compared with
+    ExprPtr then;
+};
+
+// One node of an expression. Each field serves the kinds noted beside it, and only them.
 struct Expr {
     enum class Kind {
-        Number,  // text: the literal
-        String,  // text: the value
+        Number,  // text: the literal as written (a negative one with its sign)
+        String,  // text: the value; national: written N'...'
         Null,
-        Column,    // qualifier (may be empty), text: column name
+        Column,    // qualifier (may be empty), text: the column's name
         Star,      // qualifier (may be empty)
-        Variable,  // text: @name; castType: its declared type (unknown: not declared)
-        Unary,     // text: "-", "+", "~", "NOT"; args[0]
-        Binary,    // text: operator ("=", "AND", "+", ...); args[0], args[1]
-        Function,  // text: name; args; distinct for count(distinct x)
-        Case,      // hasOperand: args[0] is the operand; then WHEN/THEN pairs; hasElse: last
+        Variable,  // text: @name, @@name or ?n; declaredType (unknown: a caller's parameter)
+        Unary,     // op: Negate, Plus, BitNot or Not; operand
+        Binary,    // op; left, right
+        Function,  // text: the name in lower case; args; distinct for count(distinct x)
+        Case,      // operand (null: a searched CASE); whens; elseValue (may be null)
         Subquery,  // select
-        Exists,    // select; negated
-        InList,    // args[0] IN (args[1..]); negated
-        InSelect,  // args[0] IN (select); negated
-        Between,   // args[0] BETWEEN args[1] AND args[2]; negated
-        IsNull,    // args[0] IS NULL; negated
-        Like,      // args[0] LIKE args[1] [ESCAPE args[2]]; negated
-        Cast,      // CAST/CONVERT: args[0] to castType
+        Exists,    // select
+        InList,    // operand IN (items); negated
+        InSelect,  // operand IN (select); negated
+        Between,   // operand BETWEEN low AND high; negated
+        IsNull,    // operand IS NULL; negated
+        Like,      // operand LIKE pattern [ESCAPE escape]; negated
+        Cast,      // CAST/CONVERT of operand to castType, with CONVERT's style (may be null)
     };
     Kind kind = Kind::Null;
+    Op op = Op::Or;
     QString text;
     QString qualifier;
     bool negated = false;
-    bool national = false;  // String: written N'...'
+    bool national = false;
     bool distinct = false;
-    bool hasOperand = false;
-    bool hasElse = false;
+    ExprPtr left;
+    ExprPtr right;
+    ExprPtr operand;
+    ExprPtr low;
+    ExprPtr high;
+    ExprPtr pattern;
+    ExprPtr escape;
+    ExprPtr style;
+    ExprPtr elseValue;
+    std::vector<WhenClause> whens;
     std::vector<ExprPtr> args;
+    std::vector<ExprPtr> items;
     SelectPtr select;
     SqlType castType;
+    SqlType declaredType;
 
+    Expr() = default;
+    Expr(Kind k, QString t = {}) : kind(k), text(std::move(t)) {}
     ~Expr();  // without recursion along long chains of operators
+    Expr(const Expr&) = delete;
+    Expr& operator=(const Expr&) = delete;
+    // Every sub-expression, moved out (the node keeps its select).
+    void takeChildren(std::vector<ExprPtr>& out);
+    bool hasChildren() const;
 };
 
 struct TableRef {
@@ -108,58 +134,122 @@ struct ColumnDef {
     QString constraintName;  // of an inline PRIMARY KEY
 };
 
-struct Stmt {
-    enum class Kind {
-        Nop,  // SET options and the like
-        Select,
-        Insert,
-        Update,
-        Delete,
-        CreateTable,
-        AlterAdd,
-        AlterDrop,
-        DropTable,
-        CreateView,  // table; columns: the names given (may be empty); select
-        DropView,
-        CreateDatabase,
-        CreateIndex,  // table; primaryKeyName: the index; columns; unique
-        DropIndex,    // primaryKeyName: the index
-        If,
-        Block,
-        SetVariable,  // definitions[0]: the variable (@name), its type and the new value
-        While,        // condition; thenBranch: the body
-        Break,
-        Continue,
-        BeginTransaction,
-        Commit,
-        Rollback,
-    };
-    Kind kind = Kind::Nop;
-    QString source;  // the statement's text, for messages
-    ObjectName table;
-    SelectPtr select;  // SELECT, INSERT ... SELECT
-    // INSERT: target columns (empty: all, by position) and VALUES rows (none and no select:
-    // DEFAULT VALUES). ALTER DROP: columns.
-    QStringList columns;
-    std::vector<std::vector<ExprPtr>> rows;
-    // UPDATE
-    std::vector<std::pair<QString, ExprPtr>> sets;
-    std::vector<TableRef> from;
-    ExprPtr where;
-    // CREATE TABLE / ALTER ADD
-    std::vector<ColumnDef> definitions;
-    QString primaryKeyName;
+struct Assignment {
+    QString column;
+    ExprPtr value;
+};
+
+// The table constraints of a definition, apart from the columns' own.
+struct TableConstraints {
+    QString primaryKeyName;  // empty: unnamed
     QStringList primaryKey;
     std::vector<QStringList> uniques;
-    bool ifExists = false;  // DROP TABLE IF EXISTS
-    bool truncate = false;  // TRUNCATE TABLE: a DELETE that restarts the identity
-    bool unique = false;    // CREATE UNIQUE INDEX
-    // IF
-    ExprPtr condition;
-    StmtPtr thenBranch;
-    StmtPtr elseBranch;
-    std::vector<StmtPtr> body;  // BEGIN ... END
 };
+
+// ---- one node per kind of statement ----
+struct NopStmt {};  // SET options, PRINT and the like
+struct SelectStmt {
+    SelectPtr select;
+};
+struct InsertStmt {
+    ObjectName table;
+    QStringList columns;                     // empty: all but the identity, by position
+    std::vector<std::vector<ExprPtr>> rows;  // VALUES; with no select either: DEFAULT VALUES
+    SelectPtr select;                        // INSERT ... SELECT
+};
+struct UpdateStmt {
+    ObjectName table;
+    std::vector<Assignment> sets;
+    std::vector<TableRef> from;
+    ExprPtr where;
+};
+struct DeleteStmt {
+    ObjectName table;
+    ExprPtr where;
+    bool truncate = false;  // TRUNCATE TABLE: every row, and the identity restarts
+};
+struct CreateTableStmt {
+    ObjectName table;
+    std::vector<ColumnDef> columns;
+    TableConstraints constraints;
+};
+struct AlterAddStmt {
+    ObjectName table;
+    std::vector<ColumnDef> columns;
+};
+struct AlterDropStmt {
+    ObjectName table;
+    QStringList columns;
+};
+struct DropTableStmt {
+    ObjectName table;
+    bool ifExists = false;
+};
+struct CreateViewStmt {
+    ObjectName view;
+    QStringList columns;  // the names given after the view's (may be empty)
+    SelectPtr select;
+};
+struct DropViewStmt {
+    ObjectName view;
+    bool ifExists = false;
+};
+struct CreateDatabaseStmt {
+    QString name;
+};
+struct CreateIndexStmt {
+    QString index;
+    ObjectName table;
+    QStringList columns;
+    bool unique = false;
+};
+struct DropIndexStmt {
+    QString index;
+};
+struct IfStmt {
+    ExprPtr condition;
+    StmtPtr then;
+    StmtPtr otherwise;  // ELSE (may be null)
+};
+struct WhileStmt {
+    ExprPtr condition;
+    StmtPtr body;
+};
+struct BlockStmt {  // BEGIN ... END, and the parts of DROP TABLE a, b or of one DECLARE
+    std::vector<StmtPtr> statements;
+};
+struct SetVariableStmt {  // SET @a = value, and DECLARE @a type = value
+    QString variable;     // @name as written
+    SqlType type;         // the variable's declared type
+    ExprPtr value;
+};
+struct BreakStmt {};
+struct ContinueStmt {};
+struct TransactionStmt {
+    enum class Action { Begin, Commit, Rollback };
+    Action action = Action::Begin;
+};
+
+struct Stmt {
+    QString source;  // the statement's text, for messages
+    std::variant<NopStmt, SelectStmt, InsertStmt, UpdateStmt, DeleteStmt, CreateTableStmt,
+                 AlterAddStmt, AlterDropStmt, DropTableStmt, CreateViewStmt, DropViewStmt,
+                 CreateDatabaseStmt, CreateIndexStmt, DropIndexStmt, IfStmt, WhileStmt, BlockStmt,
+                 SetVariableStmt, BreakStmt, ContinueStmt, TransactionStmt>
+        node;
+
+    template <typename Node>
+    const Node* as() const {
+        return std::get_if<Node>(&node);
+    }
+    template <typename Node>
+    bool is() const {
+        return std::holds_alternative<Node>(node);
+    }
+};
+
+// The table that a statement reads, changes or defines (null for the others).
+const ObjectName* tableOf(const Stmt& s);
 
 // A parsed batch: its statements and the other databases that it names.
 struct Batch {

@@ -36,10 +36,10 @@ QString Emitter::columnSql(const ColumnDef& c, const QString& pkName) {
     return sql;
 }
 
-void Emitter::createTable(const Stmt& s, Translation& t) {
-    QStringList pk = s.primaryKey;
-    QString pkName = s.primaryKeyName;
-    for (const ColumnDef& c : s.definitions) {
+void Emitter::emit(const CreateTableStmt& s, Translation& t) {
+    QStringList pk = s.constraints.primaryKey;
+    QString pkName = s.constraints.primaryKeyName;
+    for (const ColumnDef& c : s.columns) {
         if (c.primaryKey) {
             if (!pk.isEmpty())
                 translationError(ado::ServerError::MultiplePrimaryKeys, {s.table.object});
@@ -50,7 +50,7 @@ void Emitter::createTable(const Stmt& s, Translation& t) {
     if (!pk.isEmpty() && pkName.isEmpty())
         pkName = QStringLiteral("PK_") + s.table.object;
     const ColumnDef* identity = nullptr;
-    for (const ColumnDef& c : s.definitions) {
+    for (const ColumnDef& c : s.columns) {
         if (!c.identity)
             continue;
         if (identity)
@@ -64,14 +64,14 @@ void Emitter::createTable(const Stmt& s, Translation& t) {
         identity = &c;
     }
     QStringList parts;
-    for (const ColumnDef& c : s.definitions) {
+    for (const ColumnDef& c : s.columns) {
         parts << columnSql(c, c.identity ? pkName : QString());
     }
     // An inline PRIMARY KEY was emitted with its column; a table-level one (or an inline one
     // named by the column) is emitted here unless the identity column carries it.
     if (!pk.isEmpty() && !identity) {
         bool inlinePk = false;
-        for (const ColumnDef& c : s.definitions)
+        for (const ColumnDef& c : s.columns)
             inlinePk = inlinePk || c.primaryKey;
         if (!inlinePk) {
             QStringList cols;
@@ -81,7 +81,7 @@ void Emitter::createTable(const Stmt& s, Translation& t) {
                          QStringLiteral(" PRIMARY KEY (") + cols.join(QStringLiteral(", ")) + u')';
         }
     }
-    for (const QStringList& u : s.uniques) {
+    for (const QStringList& u : s.constraints.uniques) {
         QStringList cols;
         for (const QString& c : u)
             cols << quoteName(c);
@@ -103,9 +103,9 @@ void Emitter::createTable(const Stmt& s, Translation& t) {
     }
 }
 
-void Emitter::alterAdd(const Stmt& s, Translation& t) {
+void Emitter::emit(const AlterAddStmt& s, Translation& t) {
     requireTable(s.table);
-    for (const ColumnDef& c : s.definitions) {
+    for (const ColumnDef& c : s.columns) {
         if (c.identity)
             translationError(ado::ServerError::IdentityAdded);
         t.statements << QStringLiteral("ALTER TABLE ") + tableName(s.table) +
@@ -113,7 +113,7 @@ void Emitter::alterAdd(const Stmt& s, Translation& t) {
     }
 }
 
-void Emitter::alterDrop(const Stmt& s, Translation& t) {
+void Emitter::emit(const AlterDropStmt& s, Translation& t) {
     requireTable(s.table);
     for (const QString& c : s.columns) {
         t.statements << QStringLiteral("ALTER TABLE ") + tableName(s.table) +
@@ -121,12 +121,12 @@ void Emitter::alterDrop(const Stmt& s, Translation& t) {
     }
 }
 
-void Emitter::createIndex(const Stmt& s, Translation& t) {
+void Emitter::emit(const CreateIndexStmt& s, Translation& t) {
     requireTable(s.table);
     QStringList cols;
     for (const QString& c : s.columns)
         cols << quoteName(c);
-    QString index = quoteName(s.primaryKeyName);
+    QString index = quoteName(s.index);
     const QString schema = m_schema.schemaFor(s.table.database);
     if (schema != u"main")
         index = quoteName(schema) + u'.' + index;
@@ -136,11 +136,11 @@ void Emitter::createIndex(const Stmt& s, Translation& t) {
                         cols.join(QStringLiteral(", ")) + u')';
 }
 
-void Emitter::dropIndex(const Stmt& s, Translation& t) {
-    t.statements << QStringLiteral("DROP INDEX ") + quoteName(s.primaryKeyName);
+void Emitter::emit(const DropIndexStmt& s, Translation& t) {
+    t.statements << QStringLiteral("DROP INDEX ") + quoteName(s.index);
 }
 
-void Emitter::dropTable(const Stmt& s, Translation& t) {
+void Emitter::emit(const DropTableStmt& s, Translation& t) {
     if (!s.ifExists)
         requireTable(s.table, ado::ServerError::CannotDropTable);
     t.statements << QStringLiteral("DROP TABLE IF EXISTS ") + tableName(s.table);
@@ -148,9 +148,9 @@ void Emitter::dropTable(const Stmt& s, Translation& t) {
 
 // CREATE VIEW: SQLite's view of the translated query. Every column needs a name, from the
 // query or from the list after the view's name.
-void Emitter::createView(const Stmt& s, Translation& t) {
-    if (m_schema.table(s.table.database, s.table.object)) {
-        translationError(ado::ServerError::ObjectExists, {s.table.object});
+void Emitter::emit(const CreateViewStmt& s, Translation& t) {
+    if (m_schema.table(s.view.database, s.view.object)) {
+        translationError(ado::ServerError::ObjectExists, {s.view.object});
     }
     const SelectOut query = select(*s.select, nullptr);
     if (!s.columns.isEmpty() && query.complete &&
@@ -167,16 +167,16 @@ void Emitter::createView(const Stmt& s, Translation& t) {
     QStringList names;
     for (const QString& c : s.columns)
         names << quoteName(c);
-    t.statements << QStringLiteral("CREATE VIEW ") + tableName(s.table) +
+    t.statements << QStringLiteral("CREATE VIEW ") + tableName(s.view) +
                         (names.isEmpty() ? QString()
                                          : u'(' + names.join(QStringLiteral(", ")) + u')') +
                         QStringLiteral(" AS ") + query.sql;
 }
 
-void Emitter::dropView(const Stmt& s, Translation& t) {
+void Emitter::emit(const DropViewStmt& s, Translation& t) {
     if (!s.ifExists)
-        requireTable(s.table, ado::ServerError::CannotDropView);
-    t.statements << QStringLiteral("DROP VIEW IF EXISTS ") + tableName(s.table);
+        requireTable(s.view, ado::ServerError::CannotDropView);
+    t.statements << QStringLiteral("DROP VIEW IF EXISTS ") + tableName(s.view);
 }
 
 }  // namespace sql

@@ -113,20 +113,30 @@ struct RunStep {
 
 // Agrees with applyOperator and plus: a run is only formed where they would write
 // "(l op r)" (a - b of numbers is written a + (-b), so sums and differences make one run).
-RunStep runStep(const QString& op, const SqlType& l, const SqlType& r) {
-    if (op == u"AND")
-        return {QLatin1String(" AND "), true};
-    if (op == u"OR")
-        return {QLatin1String(" OR "), true};
-    if (op == u"||" || (op == u"+" && l.isText() && r.isText()))
-        return {QLatin1String(" || "), true};
-    if ((op == u"+" || op == u"-") && l.isNumber() && r.isNumber())
-        return {QLatin1String(" + "), true};
-    if (op == u"*")
-        return {QLatin1String("*"), false};
-    if (op == u"&" || op == u"|")
-        return {QLatin1String("&"), false};
-    return {};
+RunStep runStep(Op op, const SqlType& l, const SqlType& r) {
+    switch (op) {
+        case Op::And:
+            return {QLatin1String(" AND "), true};
+        case Op::Or:
+            return {QLatin1String(" OR "), true};
+        case Op::Concat:
+            return {QLatin1String(" || "), true};
+        case Op::Add:
+            if (l.isText() && r.isText())
+                return {QLatin1String(" || "), true};
+            [[fallthrough]];
+        case Op::Subtract:
+            if (l.isNumber() && r.isNumber())
+                return {QLatin1String(" + "), true};
+            return {};
+        case Op::Multiply:
+            return {QLatin1String("*"), false};
+        case Op::BitAnd:
+        case Op::BitOr:
+            return {QLatin1String("&"), false};
+        default:
+            return {};
+    }
 }
 
 // Operands in a run this long or shorter are written "(a OP b OP c)"; a longer run is written
@@ -233,18 +243,12 @@ SqlType widerNumber(const SqlType& a, const SqlType& b) {
     return a;
 }
 
-Typed Emitter::comparison(const QString& op, Typed l, Typed r) {
+Typed Emitter::comparison(Op op, Typed l, Typed r) {
     l = coerce(std::move(l), r.type);
     r = coerce(std::move(r), l.type);
     l = promoteText(std::move(l), r.type);
     r = promoteText(std::move(r), l.type);
-    QString sqlOp = op;
-    if (op == u"!=")
-        sqlOp = QStringLiteral("<>");
-    if (op == u"!<")
-        sqlOp = QStringLiteral(">=");
-    if (op == u"!>")
-        sqlOp = QStringLiteral("<=");
+    const QLatin1StringView sqlOp(operatorDef(op).sqlite);
     QString right = r.sql;
     if (textual(l) || textual(r))
         right += collateClause();
@@ -276,7 +280,7 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
     const Expr* first = &e;
     while (first->kind == Expr::Kind::Binary) {
         chain.push_back(first);
-        first = first->args[0].get();
+        first = first->left.get();
     }
     Typed acc = expr(*first, scope);
     // The run being written: its first operand, then the others (with their operator when
@@ -293,8 +297,8 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
         run.clear();
     };
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        const QString& op = (*it)->text;
-        Typed r = expr(*(*it)->args[1], scope);
+        const Op op = (*it)->op;
+        Typed r = expr(*(*it)->right, scope);
         const RunStep step = runStep(op, acc.type, r.type);
         if (step.kind.isEmpty()) {
             flush();
@@ -308,8 +312,8 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
             runKind = step;
         }
         if (!step.regroupable)
-            run << u' ' + op + u' ' + r.sql;
-        else if (op == u"-")
+            run << u' ' + QLatin1StringView(operatorDef(op).sqlite) + u' ' + r.sql;
+        else if (op == Op::Subtract)
             run << QStringLiteral("(- %1)").arg(r.sql);
         else
             run << r.sql;
@@ -319,29 +323,32 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
     return acc;
 }
 
-Typed Emitter::applyOperator(const QString& op, Typed l, Typed r) {
-    if (op == u"AND" || op == u"OR")
-        return Typed{u'(' + l.sql + u' ' + op + u' ' + r.sql + u')', SqlType{Base::Int}, {}};
-    if (op == u"=" || op == u"<>" || op == u"!=" || op == u"<" || op == u">" || op == u"<=" ||
-        op == u">=" || op == u"!<" || op == u"!>")
+Typed Emitter::applyOperator(Op op, Typed l, Typed r) {
+    const OperatorDef& def = operatorDef(op);
+    if (def.kind == OpClass::Logical) {
+        return Typed{u'(' + l.sql + u' ' + QLatin1StringView(def.sqlite) + u' ' + r.sql + u')',
+                     SqlType{Base::Int},
+                     {}};
+    }
+    if (def.kind == OpClass::Comparison)
         return comparison(op, std::move(l), std::move(r));
-    if (op == u"+")
+    if (def.kind == OpClass::Concat)
+        return Typed{u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')', SqlType::varchar(), {}};
+    if (op == Op::Add)
         return plus(l, r);
-    if (op == u"-" && l.type.isDateTime()) {
+    if (op == Op::Subtract && l.type.isDateTime()) {
         return Typed{
             helperCall(helper::kAddDays, l.sql, QStringLiteral("-(%1)").arg(r.sql)), l.type, {}};
     }
-    if (op == u"^")
+    if (op == Op::BitXor)
         return Typed{helperCall(helper::kBitXor, l.sql, r.sql), SqlType{Base::Int}, {}};
-    if (op == u"||")
-        return Typed{u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')', SqlType::varchar(), {}};
     const SqlType type = arithmeticType(l.type, r.type);
-    if (op == u"/")
+    if (op == Op::Divide)
         return Typed{checkedWhole(divideCall(helper::kDivide, l, r, type), type), type, {}};
-    if (op == u"%")
+    if (op == Op::Modulo)
         return Typed{divideCall(helper::kModulo, l, r, type), type, {}};
-    QString sql = u'(' + l.sql + u' ' + op + u' ' + r.sql + u')';
-    if (op == u"-" || op == u"*")
+    QString sql = u'(' + l.sql + u' ' + QLatin1StringView(def.sqlite) + u' ' + r.sql + u')';
+    if (op == Op::Subtract || op == Op::Multiply)
         sql = checkedWhole(sql, type);
     return Typed{sql, type, {}};
 }
@@ -466,7 +473,7 @@ Typed Emitter::variable(const Expr& e) {
         index = m_parameters.size();
         m_parameters << key;
     }
-    return Typed{u'?' + QString::number(index + 1), e.castType, {}};
+    return Typed{u'?' + QString::number(index + 1), e.declaredType, {}};
 }
 
 Typed Emitter::parameter(const Expr& e) {
@@ -491,8 +498,8 @@ Typed Emitter::parameter(const Expr& e) {
 QString Emitter::boundLiteral(const Expr& e, const Scope& scope) {
     constexpr qsizetype kMostPlaceholders = 30000;  // SQLite takes at most 32,766
     const bool negated =
-        e.kind == Expr::Kind::Unary && e.text == u"-" && e.args.front()->kind == Expr::Kind::Number;
-    const Expr& x = negated ? *e.args.front() : e;
+        e.kind == Expr::Kind::Unary && e.op == Op::Negate && e.operand->kind == Expr::Kind::Number;
+    const Expr& x = negated ? *e.operand : e;
     BoundLiteral literal;
     bool bound = false;
     if (m_parameters.size() >= kMostPlaceholders) {
@@ -567,18 +574,19 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                          {},
                          {}};
         case Expr::Kind::Variable:
-            return e.castType.known() ? variable(e) : parameter(e);
+            return e.declaredType.known() ? variable(e) : parameter(e);
         case Expr::Kind::Unary: {
-            const Typed x = expr(*e.args[0], scope);
-            if (e.text == u"NOT")
-                return Typed{QStringLiteral("(NOT ") + x.sql + u')', SqlType{Base::Int}, {}};
-            if (x.stringLiteral && e.text == u"-") {
+            const Typed x = expr(*e.operand, scope);
+            const QLatin1StringView written(operatorDef(e.op).sqlite);
+            if (e.op == Op::Not)
+                return Typed{u'(' + written + u' ' + x.sql + u')', SqlType{Base::Int}, {}};
+            if (x.stringLiteral && e.op == Op::Negate) {
                 return Typed{QStringLiteral("(-%1)").arg(
                                  helperCall(helper::kStore, x.sql, QStringLiteral("'float'"))),
                              SqlType{Base::Float},
                              {}};
             }
-            return Typed{u'(' + e.text + u' ' + x.sql + u')', x.type, {}};  // "- -1" is no comment
+            return Typed{u'(' + written + u' ' + x.sql + u')', x.type, {}};  // "- -1" is no comment
         }
         case Expr::Kind::Binary:
             return binary(e, scope);
@@ -586,26 +594,23 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
             return function(e, scope);
         case Expr::Kind::Case: {
             QString sql = QStringLiteral("CASE");
-            std::size_t i = 0;
             Typed operand;
-            if (e.hasOperand) {
-                operand = expr(*e.args[0], scope);
+            if (e.operand) {
+                operand = expr(*e.operand, scope);
                 sql += u' ' + operand.sql + (operand.type.isText() ? collateClause() : QString());
-                i = 1;
             }
             SqlType type;
-            const std::size_t pairsEnd = e.args.size() - (e.hasElse ? 1 : 0);
-            for (; i < pairsEnd; i += 2) {
-                Typed when = expr(*e.args[i], scope);
-                if (e.hasOperand)
+            for (const WhenClause& w : e.whens) {
+                Typed when = expr(*w.when, scope);
+                if (e.operand)
                     when = coerce(std::move(when), operand.type);
-                const Typed then = expr(*e.args[i + 1], scope);
+                const Typed then = expr(*w.then, scope);
                 if (!type.known())
                     type = then.type;
                 sql += QStringLiteral(" WHEN ") + when.sql + QStringLiteral(" THEN ") + then.sql;
             }
-            if (e.hasElse) {
-                const Typed other = expr(*e.args.back(), scope);
+            if (e.elseValue) {
+                const Typed other = expr(*e.elseValue, scope);
                 if (!type.known())
                     type = other.type;
                 sql += QStringLiteral(" ELSE ") + other.sql;
@@ -623,11 +628,11 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
             return Typed{QStringLiteral("EXISTS (") + inner.sql + u')', SqlType{Base::Int}, {}};
         }
         case Expr::Kind::InList: {
-            Typed l = expr(*e.args[0], scope);
+            Typed l = expr(*e.operand, scope);
             std::vector<Typed> list;
             SqlType number;
-            for (std::size_t i = 1; i < e.args.size(); ++i) {
-                list.push_back(coerce(expr(*e.args[i], scope), l.type));
+            for (const ExprPtr& item : e.items) {
+                list.push_back(coerce(expr(*item, scope), l.type));
                 if (!list.back().stringLiteral && list.back().type.isNumber())
                     number = widerNumber(number, list.back().type);
             }
@@ -645,7 +650,7 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                          {}};
         }
         case Expr::Kind::InSelect: {
-            const Typed l = expr(*e.args[0], scope);
+            const Typed l = expr(*e.operand, scope);
             const SelectOut inner = select(*e.select, &scope);
             return Typed{u'(' + l.sql + (l.type.isText() ? collateClause() : QString()) +
                              (e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (")) +
@@ -654,9 +659,9 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                          {}};
         }
         case Expr::Kind::Between: {
-            Typed x = expr(*e.args[0], scope);
-            const Typed lo = coerce(expr(*e.args[1], scope), x.type);
-            const Typed hi = coerce(expr(*e.args[2], scope), x.type);
+            Typed x = expr(*e.operand, scope);
+            const Typed lo = coerce(expr(*e.low, scope), x.type);
+            const Typed hi = coerce(expr(*e.high, scope), x.type);
             x = promoteText(std::move(x), lo.stringLiteral ? hi.type : lo.type);
             const bool text = textual(x) || textual(lo);
             return Typed{
@@ -667,7 +672,7 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                 {}};
         }
         case Expr::Kind::IsNull: {
-            const Typed x = expr(*e.args[0], scope);
+            const Typed x = expr(*e.operand, scope);
             return Typed{
                 u'(' + x.sql +
                     (e.negated ? QStringLiteral(" IS NOT NULL)") : QStringLiteral(" IS NULL)")),
@@ -675,18 +680,18 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                 {}};
         }
         case Expr::Kind::Like: {
-            const Typed x = expr(*e.args[0], scope);
-            const Typed p = expr(*e.args[1], scope);
+            const Typed x = expr(*e.operand, scope);
+            const Typed p = expr(*e.pattern, scope);
             QString sql = u'(' + x.sql +
                           (e.negated ? QStringLiteral(" NOT LIKE ") : QStringLiteral(" LIKE ")) +
                           p.sql;
-            if (e.args.size() > 2)
-                sql += QStringLiteral(" ESCAPE ") + expr(*e.args[2], scope).sql;
+            if (e.escape)
+                sql += QStringLiteral(" ESCAPE ") + expr(*e.escape, scope).sql;
             return Typed{sql + u')', SqlType{Base::Int}, {}};
         }
         case Expr::Kind::Cast: {
-            const Typed x = expr(*e.args[0], scope);
-            const QString style = e.args.size() > 1 ? expr(*e.args[1], scope).sql : QString();
+            const Typed x = expr(*e.operand, scope);
+            const QString style = e.style ? expr(*e.style, scope).sql : QString();
             return Typed{converted(x, e.castType, style), e.castType, {}};
         }
     }

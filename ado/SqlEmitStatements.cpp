@@ -20,7 +20,7 @@ QString store(const QString& sql, const SqlType& type) {
 
 }  // namespace
 
-void Emitter::selectStatement(const Stmt& s, Translation& t) {
+void Emitter::emit(const SelectStmt& s, Translation& t) {
     const SelectOut out = select(*s.select, nullptr);
     t.statements << out.sql;
     if (out.complete) {
@@ -31,7 +31,7 @@ void Emitter::selectStatement(const Stmt& s, Translation& t) {
     }
 }
 
-void Emitter::insertStatement(const Stmt& s, Translation& t) {
+void Emitter::emit(const InsertStmt& s, Translation& t) {
     const TableInfo info = requireTable(s.table);
     std::vector<const ColumnInfo*> targets;
     if (s.columns.isEmpty()) {
@@ -115,7 +115,7 @@ void Emitter::insertStatement(const Stmt& s, Translation& t) {
 // UPDATE t SET ... [FROM ...] [WHERE ...]. As in T-SQL, the target may be named by an entry of
 // the FROM list (UPDATE a SET ... FROM t a INNER JOIN u ON ...); the other entries and every ON
 // condition then join the WHERE clause.
-void Emitter::updateStatement(const Stmt& s, Translation& t) {
+void Emitter::emit(const UpdateStmt& s, Translation& t) {
     const TableRef* self = nullptr;
     for (const TableRef& ref : s.from) {
         if (ref.derived)
@@ -177,7 +177,7 @@ void Emitter::updateStatement(const Stmt& s, Translation& t) {
     t.statements << sql;
 }
 
-void Emitter::deleteStatement(const Stmt& s, Translation& t) {
+void Emitter::emit(const DeleteStmt& s, Translation& t) {
     Scope scope;
     const TableInfo info = requireTable(s.table);
     scope.sources.push_back(Source{info.name, info.columns, true});
@@ -494,12 +494,11 @@ SelectOut Emitter::catalogView(const ObjectName& n) {
 
 // SET @a = value: a query of the value converted to the variable's type, which the engine
 // keeps for the statements that name @a (bound as SQLite's parameter $a).
-void Emitter::setVariable(const Stmt& s, Translation& t) {
-    const ColumnDef& target = s.definitions.front();
+void Emitter::emit(const SetVariableStmt& s, Translation& t) {
     Scope scope;
-    const Typed value = expr(*target.defaultValue, scope);
+    const Typed value = expr(*s.value, scope);
     t.statements << QStringLiteral("SELECT ") + QLatin1String(helper::kConvert) + u'(' + value.sql +
-                        QStringLiteral(", ") + quoteText(target.type.name()) + u')';
+                        QStringLiteral(", ") + quoteText(s.type.name()) + u')';
 }
 
 }  // namespace sql

@@ -59,20 +59,21 @@ class Emitter {
     // Keys of the parameters met so far, in the order of their placeholders.
     const QStringList& parameters() const { return m_parameters; }
 
-    // ---- statements (one per kind of Stmt, listed in the table of SqlTranslator.cpp) ----
-    void selectStatement(const Stmt& s, Translation& t);
-    void insertStatement(const Stmt& s, Translation& t);
-    void updateStatement(const Stmt& s, Translation& t);
-    void deleteStatement(const Stmt& s, Translation& t);
-    void createTable(const Stmt& s, Translation& t);
-    void alterAdd(const Stmt& s, Translation& t);
-    void alterDrop(const Stmt& s, Translation& t);
-    void createIndex(const Stmt& s, Translation& t);
-    void dropIndex(const Stmt& s, Translation& t);
-    void dropTable(const Stmt& s, Translation& t);
-    void setVariable(const Stmt& s, Translation& t);
-    void createView(const Stmt& s, Translation& t);
-    void dropView(const Stmt& s, Translation& t);
+    // ---- statements: one per kind that becomes SQLite statements (the engine runs the
+    // others itself) ----
+    void emit(const SelectStmt& s, Translation& t);
+    void emit(const InsertStmt& s, Translation& t);
+    void emit(const UpdateStmt& s, Translation& t);
+    void emit(const DeleteStmt& s, Translation& t);
+    void emit(const CreateTableStmt& s, Translation& t);
+    void emit(const AlterAddStmt& s, Translation& t);
+    void emit(const AlterDropStmt& s, Translation& t);
+    void emit(const CreateIndexStmt& s, Translation& t);
+    void emit(const DropIndexStmt& s, Translation& t);
+    void emit(const DropTableStmt& s, Translation& t);
+    void emit(const SetVariableStmt& s, Translation& t);
+    void emit(const CreateViewStmt& s, Translation& t);
+    void emit(const DropViewStmt& s, Translation& t);
 
   private:
     // ---- names ----
@@ -91,13 +92,13 @@ class Emitter {
     // ---- expressions ----
     Typed expr(const Expr& e, const Scope& scope);
     Typed binary(const Expr& e, const Scope& scope);
-    Typed applyOperator(const QString& op, Typed l, Typed r);
+    Typed applyOperator(Op op, Typed l, Typed r);
     Typed function(const Expr& e, const Scope& scope);
     Typed parameter(const Expr& e);
     QString boundLiteral(const Expr& e, const Scope& scope);
     Typed variable(const Expr& e);
     Typed call(const FunctionDef& f, bool distinct, std::vector<Typed> args);
-    Typed comparison(const QString& op, Typed l, Typed r);
+    Typed comparison(Op op, Typed l, Typed r);
     static Typed plus(const Typed& l, const Typed& r);
     static Typed coerce(Typed literal, const SqlType& to);
     static bool textual(const Typed& t);

@@ -3,6 +3,7 @@
 #include "ado/AdoError.h"
 #include "ado/SqlFunctions.h"
 #include "ado/SqlNesting.h"
+#include "ado/SqlOperators.h"
 #include "ado/SqlTokenizer.h"
 
 #include <QHash>
@@ -128,142 +129,53 @@ class Parser {
         return s;
     }
 
+    // How a statement is read, by the keyword it begins with (that keyword not yet read).
+    using StatementReader = void (Parser::*)(Stmt&);
+    struct StatementRule {
+        const char* keyword;
+        StatementReader read;
+    };
+
+    StatementReader readerFor(const Token& t) const {
+        static const QHash<QString, StatementReader> readers = [] {
+            static constexpr StatementRule rules[] = {
+                {"select", &Parser::selectStatementOf},
+                {"insert", &Parser::insert},
+                {"update", &Parser::update},
+                {"delete", &Parser::deleteStatement},
+                {"truncate", &Parser::truncateStatement},
+                {"create", &Parser::createStatement},
+                {"alter", &Parser::alterTable},
+                {"drop", &Parser::dropStatement},
+                {"if", &Parser::ifStatement},
+                {"begin", &Parser::beginStatement},
+                {"commit", &Parser::endTransaction},
+                {"rollback", &Parser::endTransaction},
+                {"save", &Parser::saveTransaction},
+                {"declare", &Parser::declare},
+                {"set", &Parser::setStatement},
+                {"while", &Parser::whileStatement},
+                {"break", &Parser::leaveLoop},
+                {"continue", &Parser::leaveLoop},
+                {"print", &Parser::print},
+            };
+            QHash<QString, StatementReader> byKeyword;
+            for (const StatementRule& r : rules)
+                byKeyword.insert(QString::fromLatin1(r.keyword), r.read);
+            return byKeyword;
+        }();
+        if (t.kind == Tok::LParen && peek(1).is("select"))
+            return &Parser::selectStatementOf;
+        if (t.kind != Tok::Word)
+            return nullptr;
+        return readers.value(t.text.toLower());
+    }
+
     StmtPtr statementBody() {
         auto s = std::make_unique<Stmt>();
-        if (atWord("select") || (at(Tok::LParen) && peek(1).is("select"))) {
-            s->kind = Stmt::Kind::Select;
-            s->select = selectStatement();
-        } else if (accept("insert")) {
-            insert(*s);
-        } else if (accept("update")) {
-            update(*s);
-        } else if (accept("delete")) {
-            s->kind = Stmt::Kind::Delete;
-            if (atWord("top"))
-                unsupported(QStringLiteral("DELETE TOP"));
-            accept("from");
-            s->table = objectName();
-            if (accept("where"))
-                s->where = expr();
-        } else if (accept("truncate")) {
-            expect("table");
-            s->kind = Stmt::Kind::Delete;
-            s->truncate = true;
-            s->table = objectName();
-        } else if (accept("create")) {
-            if (accept("table")) {
-                createTable(*s);
-            } else if (atWord("index") || atWord("unique") || atWord("clustered") ||
-                       atWord("nonclustered")) {
-                s->kind = Stmt::Kind::CreateIndex;
-                s->unique = accept("unique");
-                if (!accept("clustered"))
-                    accept("nonclustered");
-                expect("index");
-                s->primaryKeyName = name();
-                expect("on");
-                s->table = objectName();
-                s->columns = indexColumns();
-                if (accept("include"))
-                    indexColumns();
-                skipIndexOptions();
-            } else if (accept("view")) {
-                createView(*s);
-            } else if (accept("database")) {
-                s->kind = Stmt::Kind::CreateDatabase;
-                s->table.object = name();
-            } else {
-                unsupported(QStringLiteral("CREATE %1").arg(peek().text));
-            }
-        } else if (accept("alter")) {
-            alterTable(*s);
-        } else if (atWord("drop") && atWord("index", 1)) {
-            m_pos += 2;
-            s->kind = Stmt::Kind::DropIndex;
-            // DROP INDEX table.index or DROP INDEX index ON table
-            const ObjectName n = objectName();
-            s->primaryKeyName = n.object;
-            if (accept("on"))
-                s->table = objectName();
-        } else if (accept("drop")) {
-            const Stmt::Kind kind = accept("view") ? Stmt::Kind::DropView : Stmt::Kind::DropTable;
-            if (kind == Stmt::Kind::DropTable)
-                expect("table");
-            s->kind = kind;
-            if (atWord("if") && atWord("exists", 1)) {
-                m_pos += 2;
-                s->ifExists = true;
-            }
-            s->table = objectName();
-            if (at(Tok::Comma)) {
-                // DROP TABLE a, b: one drop after the other
-                auto first = std::make_unique<Stmt>(std::move(*s));
-                s = std::make_unique<Stmt>();
-                s->kind = Stmt::Kind::Block;
-                const bool ifExists = first->ifExists;
-                s->body.push_back(std::move(first));
-                while (accept(Tok::Comma)) {
-                    auto next = std::make_unique<Stmt>();
-                    next->kind = kind;
-                    next->ifExists = ifExists;
-                    next->table = objectName();
-                    s->body.push_back(std::move(next));
-                }
-            }
-        } else if (accept("if")) {
-            s->kind = Stmt::Kind::If;
-            s->condition = expr();
-            s->thenBranch = statementSkippingSemicolons();
-            while (accept(Tok::Semicolon)) {
-            }
-            if (accept("else"))
-                s->elseBranch = statementSkippingSemicolons();
-        } else if (atWord("begin") && (atWord("tran", 1) || atWord("transaction", 1))) {
-            m_pos += 2;
-            s->kind = Stmt::Kind::BeginTransaction;
-            transactionName();
-        } else if (accept("commit") || atWord("rollback")) {
-            s->kind = accept("rollback") ? Stmt::Kind::Rollback : Stmt::Kind::Commit;
-            if (!accept("tran") && !accept("transaction"))
-                accept("work");
-            transactionName();
-        } else if (atWord("save") && (atWord("tran", 1) || atWord("transaction", 1))) {
-            unsupported(QStringLiteral("SAVE TRANSACTION"));
-        } else if (atWord("begin") && !atWord("tran", 1) && !atWord("transaction", 1)) {
-            ++m_pos;
-            s->kind = Stmt::Kind::Block;
-            while (!atWord("end")) {
-                if (at(Tok::End))
-                    syntaxError();
-                if (accept(Tok::Semicolon))
-                    continue;
-                s->body.push_back(statement());
-            }
-            ++m_pos;
-        } else if (accept("declare")) {
-            declare(*s);
-        } else if (accept("set")) {
-            if (at(Tok::Variable))
-                setVariable(*s);
-            else
-                setOption();
-        } else if (accept("while")) {
-            s->kind = Stmt::Kind::While;
-            s->condition = expr();
-            ++m_loops;
-            s->thenBranch = statementSkippingSemicolons();
-            --m_loops;
-        } else if (atWord("break") || atWord("continue")) {
-            const bool leaves = accept("break");
-            if (!leaves)
-                ++m_pos;
-            if (m_loops == 0) {
-                ado::raise(QStringLiteral("Parse"), ado::ServerError::OutsideWhile,
-                           {leaves ? QStringLiteral("BREAK") : QStringLiteral("CONTINUE")});
-            }
-            s->kind = leaves ? Stmt::Kind::Break : Stmt::Kind::Continue;
-        } else if (accept("print")) {
-            expr();  // PRINT shows a message; there is nobody to show it to
+        const StatementReader read = readerFor(peek());
+        if (read) {
+            (this->*read)(*s);
         } else if (at(Tok::End)) {
             syntaxError();
         } else {
@@ -272,27 +184,198 @@ class Parser {
         return s;
     }
 
+    void selectStatementOf(Stmt& s) { s.node = SelectStmt{selectStatement()}; }
+
+    void deleteStatement(Stmt& s) {
+        expect("delete");
+        if (atWord("top"))
+            unsupported(QStringLiteral("DELETE TOP"));
+        accept("from");
+        DeleteStmt d;
+        d.table = objectName();
+        if (accept("where"))
+            d.where = expr();
+        s.node = std::move(d);
+    }
+
+    void truncateStatement(Stmt& s) {
+        expect("truncate");
+        expect("table");
+        DeleteStmt d;
+        d.truncate = true;
+        d.table = objectName();
+        s.node = std::move(d);
+    }
+
+    void createStatement(Stmt& s) {
+        expect("create");
+        if (accept("table")) {
+            createTable(s);
+        } else if (atWord("index") || atWord("unique") || atWord("clustered") ||
+                   atWord("nonclustered")) {
+            CreateIndexStmt c;
+            c.unique = accept("unique");
+            if (!accept("clustered"))
+                accept("nonclustered");
+            expect("index");
+            c.index = name();
+            expect("on");
+            c.table = objectName();
+            c.columns = indexColumns();
+            if (accept("include"))
+                indexColumns();
+            skipIndexOptions();
+            s.node = std::move(c);
+        } else if (accept("view")) {
+            createView(s);
+        } else if (accept("database")) {
+            s.node = CreateDatabaseStmt{name()};
+        } else {
+            unsupported(QStringLiteral("CREATE %1").arg(peek().text));
+        }
+    }
+
+    void dropStatement(Stmt& s) {
+        expect("drop");
+        if (accept("index")) {
+            // DROP INDEX table.index or DROP INDEX index ON table
+            s.node = DropIndexStmt{objectName().object};
+            if (accept("on"))
+                objectName();
+            return;
+        }
+        const bool view = accept("view");
+        if (!view)
+            expect("table");
+        bool ifExists = false;
+        if (atWord("if") && atWord("exists", 1)) {
+            m_pos += 2;
+            ifExists = true;
+        }
+        // DROP TABLE a, b: one drop after the other
+        BlockStmt drops;
+        do {
+            auto one = std::make_unique<Stmt>();
+            if (view)
+                one->node = DropViewStmt{objectName(), ifExists};
+            else
+                one->node = DropTableStmt{objectName(), ifExists};
+            drops.statements.push_back(std::move(one));
+        } while (accept(Tok::Comma));
+        if (drops.statements.size() == 1)
+            s.node = std::move(drops.statements.front()->node);
+        else
+            s.node = std::move(drops);
+    }
+
+    void ifStatement(Stmt& s) {
+        expect("if");
+        IfStmt i;
+        i.condition = expr();
+        i.then = statementSkippingSemicolons();
+        while (accept(Tok::Semicolon)) {
+        }
+        if (accept("else"))
+            i.otherwise = statementSkippingSemicolons();
+        s.node = std::move(i);
+    }
+
+    // BEGIN TRANSACTION, or BEGIN ... END.
+    void beginStatement(Stmt& s) {
+        expect("begin");
+        if (accept("tran") || accept("transaction")) {
+            s.node = TransactionStmt{TransactionStmt::Action::Begin};
+            transactionName();
+            return;
+        }
+        BlockStmt block;
+        while (!atWord("end")) {
+            if (at(Tok::End))
+                syntaxError();
+            if (accept(Tok::Semicolon))
+                continue;
+            block.statements.push_back(statement());
+        }
+        ++m_pos;
+        s.node = std::move(block);
+    }
+
+    void endTransaction(Stmt& s) {
+        const bool rollback = accept("rollback");
+        if (!rollback)
+            expect("commit");
+        s.node = TransactionStmt{rollback ? TransactionStmt::Action::Rollback
+                                          : TransactionStmt::Action::Commit};
+        if (!accept("tran") && !accept("transaction"))
+            accept("work");
+        transactionName();
+    }
+
+    void saveTransaction(Stmt&) {
+        if (atWord("tran", 1) || atWord("transaction", 1))
+            unsupported(QStringLiteral("SAVE TRANSACTION"));
+        unsupported(QStringLiteral("the statement beginning '%1'").arg(peek().text));
+    }
+
+    void setStatement(Stmt& s) {
+        expect("set");
+        if (at(Tok::Variable))
+            setVariable(s);
+        else
+            setOption();
+    }
+
+    void whileStatement(Stmt& s) {
+        expect("while");
+        WhileStmt w;
+        w.condition = expr();
+        ++m_loops;
+        w.body = statementSkippingSemicolons();
+        --m_loops;
+        s.node = std::move(w);
+    }
+
+    void leaveLoop(Stmt& s) {
+        const bool leaves = accept("break");
+        if (!leaves)
+            expect("continue");
+        if (m_loops == 0) {
+            ado::raise(QStringLiteral("Parse"), ado::ServerError::OutsideWhile,
+                       {leaves ? QStringLiteral("BREAK") : QStringLiteral("CONTINUE")});
+        }
+        if (leaves)
+            s.node = BreakStmt{};
+        else
+            s.node = ContinueStmt{};
+    }
+
+    void print(Stmt&) {
+        expect("print");
+        expr();  // PRINT shows a message; there is nobody to show it to
+    }
+
     // CREATE VIEW name [(columns)] AS select: alone in its batch, as SQL Server wants it.
     void createView(Stmt& s) {
         if (!m_batch.statements.empty() || m_depth > 1) {
             ado::raise(QStringLiteral("Parse"), ado::ServerError::CreateViewNotFirst);
         }
-        s.kind = Stmt::Kind::CreateView;
-        s.table = objectName();
+        CreateViewStmt v;
+        v.view = objectName();
         if (accept(Tok::LParen)) {
             do {
-                s.columns << name();
+                v.columns << name();
             } while (accept(Tok::Comma));
             expect(Tok::RParen);
         }
         if (atWord("with"))
             unsupported(QStringLiteral("CREATE VIEW ... WITH %1").arg(peek(1).text.toUpper()));
         expect("as");
-        s.select = selectStatement();
+        v.select = selectStatement();
         while (accept(Tok::Semicolon)) {
         }
         if (!at(Tok::End))
             syntaxError();
+        s.node = std::move(v);
     }
 
     // The optional name after BEGIN, COMMIT or ROLLBACK TRANSACTION: only the outermost
@@ -311,7 +394,8 @@ class Parser {
     // DECLARE @a type [= value], ...: the variables hold NULL until a value is given; one
     // with a value is set where the DECLARE stands.
     void declare(Stmt& s) {
-        std::vector<StmtPtr> sets;
+        expect("declare");
+        BlockStmt sets;
         do {
             if (!at(Tok::Variable))
                 syntaxError();
@@ -327,49 +411,39 @@ class Parser {
             m_variables.insert(variable.toLower(), type);
             if (acceptOp("=")) {
                 auto set = std::make_unique<Stmt>();
-                set->kind = Stmt::Kind::SetVariable;
-                ColumnDef target;
-                target.name = variable;
-                target.type = type;
-                target.defaultValue = expr();
-                set->definitions.push_back(std::move(target));
-                sets.push_back(std::move(set));
+                set->node = SetVariableStmt{variable, type, expr()};
+                sets.statements.push_back(std::move(set));
             }
         } while (accept(Tok::Comma));
-        if (sets.size() == 1) {
-            s = std::move(*sets.front());
-        } else if (!sets.empty()) {
-            s.kind = Stmt::Kind::Block;
-            s.body = std::move(sets);
-        }
+        if (sets.statements.size() == 1)
+            s.node = std::move(sets.statements.front()->node);
+        else if (!sets.statements.empty())
+            s.node = std::move(sets);
     }
 
     // SET @a = value, and SET @a += value (likewise -, *, /, %).
     void setVariable(Stmt& s) {
         const Token& t = m_tokens[m_pos++];
-        ColumnDef target;
-        target.name = t.text;
+        SetVariableStmt target;
+        target.variable = t.text;
         target.type = declaredType(t.text);
-        QString compound;
-        for (const char* op : {"+", "-", "*", "/", "%"}) {
-            if (peek().isOp(op) && peek(1).isOp("=")) {
-                compound = QString::fromLatin1(op);
-                ++m_pos;
-            }
+        // An arithmetic operator written before the = (+=, -=, *=, /=, %=).
+        const OperatorDef* compound = nullptr;
+        if (at(Tok::Op) && peek(1).isOp("=")) {
+            compound = findOperator(peek().text, false);
+            if (!compound || compound->kind != OpClass::Arithmetic)
+                syntaxError();
+            ++m_pos;
         }
         if (!acceptOp("="))
             syntaxError();
-        target.defaultValue = expr();
-        if (!compound.isEmpty()) {
-            auto current = make(Expr::Kind::Variable, target.name);
-            current->castType = target.type;
-            auto e = make(Expr::Kind::Binary, compound);
-            e->args.push_back(std::move(current));
-            e->args.push_back(std::move(target.defaultValue));
-            target.defaultValue = std::move(e);
+        target.value = expr();
+        if (compound) {
+            auto current = make(Expr::Kind::Variable, target.variable);
+            current->declaredType = target.type;
+            target.value = binary(compound->op, std::move(current), std::move(target.value));
         }
-        s.kind = Stmt::Kind::SetVariable;
-        s.definitions.push_back(std::move(target));
+        s.node = std::move(target);
     }
 
     SqlType declaredType(const QString& variable) const {
@@ -434,24 +508,25 @@ class Parser {
     }
 
     void insert(Stmt& s) {
-        s.kind = Stmt::Kind::Insert;
+        expect("insert");
+        InsertStmt ins;
         if (atWord("top"))
             unsupported(QStringLiteral("INSERT TOP"));
         accept("into");
-        s.table = objectName();
+        ins.table = objectName();
         if (atWord("output"))
             unsupported(QStringLiteral("OUTPUT"));
         if (at(Tok::LParen) && !peek(1).is("select")) {
             ++m_pos;
             do {
-                s.columns << name();
+                ins.columns << name();
             } while (accept(Tok::Comma));
             expect(Tok::RParen);
         }
         if (atWord("output"))
             unsupported(QStringLiteral("OUTPUT"));
         if (atWord("default") && atWord("values", 1)) {
-            if (!s.columns.isEmpty())
+            if (!ins.columns.isEmpty())
                 syntaxError();
             m_pos += 2;  // no VALUES rows and no SELECT: every column takes its default
         } else if (accept("values")) {
@@ -464,20 +539,22 @@ class Parser {
                     row.push_back(expr());
                 } while (accept(Tok::Comma));
                 expect(Tok::RParen);
-                s.rows.push_back(std::move(row));
+                ins.rows.push_back(std::move(row));
             } while (accept(Tok::Comma));
         } else if (atWord("select") || at(Tok::LParen)) {
-            s.select = selectStatement();
+            ins.select = selectStatement();
         } else {
             syntaxError();
         }
+        s.node = std::move(ins);
     }
 
     void update(Stmt& s) {
-        s.kind = Stmt::Kind::Update;
+        expect("update");
+        UpdateStmt u;
         if (atWord("top"))
             unsupported(QStringLiteral("UPDATE TOP"));
-        s.table = objectName();
+        u.table = objectName();
         expect("set");
         do {
             QString column = name();
@@ -485,12 +562,13 @@ class Parser {
                 column = name();  // alias.column
             if (!acceptOp("="))
                 syntaxError();
-            s.sets.emplace_back(column, expr());
+            u.sets.push_back(Assignment{column, expr()});
         } while (accept(Tok::Comma));
         if (accept("from"))
-            s.from = fromList();
+            u.from = fromList();
         if (accept("where"))
-            s.where = expr();
+            u.where = expr();
+        s.node = std::move(u);
     }
 
     // A type as declared; `converting` for CAST and CONVERT, where text types without a length
@@ -633,7 +711,7 @@ class Parser {
     }
 
     // A table constraint after CONSTRAINT name, or an unnamed one; false when none follows.
-    bool tableConstraint(Stmt& s) {
+    bool tableConstraint(TableConstraints& c) {
         QString constraint;
         const std::size_t mark = m_pos;
         if (accept("constraint"))
@@ -642,15 +720,15 @@ class Parser {
             expect("key");
             if (!accept("clustered"))
                 accept("nonclustered");
-            s.primaryKeyName = constraint;
-            s.primaryKey = indexColumns();
+            c.primaryKeyName = constraint;
+            c.primaryKey = indexColumns();
             skipIndexOptions();
             return true;
         }
         if (accept("unique")) {
             if (!accept("clustered"))
                 accept("nonclustered");
-            s.uniques.push_back(indexColumns());
+            c.uniques.push_back(indexColumns());
             skipIndexOptions();
             return true;
         }
@@ -662,43 +740,48 @@ class Parser {
     }
 
     void createTable(Stmt& s) {
-        s.kind = Stmt::Kind::CreateTable;
-        s.table = objectName();
+        CreateTableStmt c;
+        c.table = objectName();
         expect(Tok::LParen);
         do {
             if (at(Tok::RParen))
                 break;  // a trailing comma
-            if (!tableConstraint(s))
-                s.definitions.push_back(columnDefinition());
+            if (!tableConstraint(c.constraints))
+                c.columns.push_back(columnDefinition());
         } while (accept(Tok::Comma));
         expect(Tok::RParen);
         while (atWord("on") || atWord("textimage_on")) {
             ++m_pos;
             name();
         }
+        s.node = std::move(c);
     }
 
     void alterTable(Stmt& s) {
+        expect("alter");
         expect("table");
-        s.table = objectName();
+        const ObjectName table = objectName();
         if (accept("add")) {
-            s.kind = Stmt::Kind::AlterAdd;
+            AlterAddStmt add{table, {}};
+            TableConstraints constraints;
             do {
                 accept("column");
-                if (!tableConstraint(s))
-                    s.definitions.push_back(columnDefinition());
+                if (!tableConstraint(constraints))
+                    add.columns.push_back(columnDefinition());
             } while (accept(Tok::Comma));
-            if (!s.primaryKey.isEmpty() || !s.uniques.empty()) {
+            if (!constraints.primaryKey.isEmpty() || !constraints.uniques.empty()) {
                 unsupported(QStringLiteral("adding constraints to an existing table"));
             }
+            s.node = std::move(add);
         } else if (accept("drop")) {
-            s.kind = Stmt::Kind::AlterDrop;
             if (atWord("constraint"))
                 unsupported(QStringLiteral("ALTER TABLE DROP CONSTRAINT"));
             accept("column");
+            AlterDropStmt drop{table, {}};
             do {
-                s.columns << name();
+                drop.columns << name();
             } while (accept(Tok::Comma));
+            s.node = std::move(drop);
         } else {
             unsupported(QStringLiteral("ALTER TABLE %1").arg(peek().text));
         }
@@ -877,10 +960,11 @@ class Parser {
         e->text = std::move(text);
         return e;
     }
-    static ExprPtr binary(QString op, ExprPtr l, ExprPtr r) {
-        auto e = make(Expr::Kind::Binary, std::move(op));
-        e->args.push_back(std::move(l));
-        e->args.push_back(std::move(r));
+    static ExprPtr binary(Op op, ExprPtr l, ExprPtr r) {
+        auto e = make(Expr::Kind::Binary);
+        e->op = op;
+        e->left = std::move(l);
+        e->right = std::move(r);
         return e;
     }
 
@@ -889,43 +973,62 @@ class Parser {
         return orExpr();
     }
 
-    ExprPtr orExpr() {
-        ExprPtr e = andExpr();
-        while (accept("or"))
-            e = binary(QStringLiteral("OR"), std::move(e), andExpr());
+    // The binary operator of the table at that level where the next token is one.
+    const OperatorDef* binaryOperatorAt(int level) const {
+        const Token& t = peek();
+        if (t.kind != Tok::Op && t.kind != Tok::Word)
+            return nullptr;
+        const OperatorDef* d = findOperator(t.text, false);
+        return d && d->precedence == level ? d : nullptr;
+    }
+
+    // Operands of the next level joined by the operators of this one, from left to right.
+    ExprPtr binaryLevel(int level) {
+        ExprPtr e = operandOf(level);
+        while (const OperatorDef* d = binaryOperatorAt(level)) {
+            ++m_pos;
+            e = binary(d->op, std::move(e), operandOf(level));
+        }
         return e;
     }
-    ExprPtr andExpr() {
-        ExprPtr e = notExpr();
-        while (accept("and"))
-            e = binary(QStringLiteral("AND"), std::move(e), notExpr());
-        return e;
+    ExprPtr operandOf(int level) {
+        switch (level + 1) {
+            case kAndLevel:
+                return binaryLevel(kAndLevel);
+            case kNotLevel:
+                return notExpr();
+            case kMultiplicativeLevel:
+                return binaryLevel(kMultiplicativeLevel);
+            default:
+                return unary();
+        }
     }
+
+    ExprPtr orExpr() { return binaryLevel(kOrLevel); }
     ExprPtr notExpr() {
         if (accept("not")) {
             const NestingGuard level(m_depth, kOperation);
-            auto e = make(Expr::Kind::Unary, QStringLiteral("NOT"));
-            e->args.push_back(notExpr());
+            auto e = make(Expr::Kind::Unary);
+            e->op = Op::Not;
+            e->operand = notExpr();
             return e;
         }
         return comparison();
     }
+    ExprPtr additive() { return binaryLevel(kAdditiveLevel); }
     ExprPtr comparison() {
         ExprPtr left = additive();
         for (;;) {
-            const Token& t = peek();
-            if (t.kind == Tok::Op && (t.text == u"=" || t.text == u"<>" || t.text == u"!=" ||
-                                      t.text == u"<" || t.text == u">" || t.text == u"<=" ||
-                                      t.text == u">=" || t.text == u"!<" || t.text == u"!>")) {
+            if (const OperatorDef* d = binaryOperatorAt(kComparisonLevel)) {
                 ++m_pos;
-                left = binary(t.text, std::move(left), additive());
+                left = binary(d->op, std::move(left), additive());
                 continue;
             }
             if (accept("is")) {
                 auto e = make(Expr::Kind::IsNull);
                 e->negated = accept("not");
                 expect("null");
-                e->args.push_back(std::move(left));
+                e->operand = std::move(left);
                 left = std::move(e);
                 continue;
             }
@@ -938,13 +1041,13 @@ class Parser {
                 ExprPtr e;
                 if (atWord("select")) {
                     e = make(Expr::Kind::InSelect);
-                    e->args.push_back(std::move(left));
+                    e->operand = std::move(left);
                     e->select = selectStatement();
                 } else {
                     e = make(Expr::Kind::InList);
-                    e->args.push_back(std::move(left));
+                    e->operand = std::move(left);
                     do {
-                        e->args.push_back(expr());
+                        e->items.push_back(expr());
                     } while (accept(Tok::Comma));
                 }
                 expect(Tok::RParen);
@@ -953,18 +1056,18 @@ class Parser {
             } else if (accept("between")) {
                 auto e = make(Expr::Kind::Between);
                 e->negated = negated;
-                e->args.push_back(std::move(left));
-                e->args.push_back(additive());
+                e->operand = std::move(left);
+                e->low = additive();
                 expect("and");
-                e->args.push_back(additive());
+                e->high = additive();
                 left = std::move(e);
             } else if (accept("like")) {
                 auto e = make(Expr::Kind::Like);
                 e->negated = negated;
-                e->args.push_back(std::move(left));
-                e->args.push_back(additive());
+                e->operand = std::move(left);
+                e->pattern = additive();
                 if (accept("escape"))
-                    e->args.push_back(additive());
+                    e->escape = additive();
                 left = std::move(e);
             } else {
                 if (negated)
@@ -973,43 +1076,20 @@ class Parser {
             }
         }
     }
-    ExprPtr additive() {
-        ExprPtr e = multiplicative();
-        for (;;) {
-            const Token& t = peek();
-            if (t.kind == Tok::Op && (t.text == u"+" || t.text == u"-" || t.text == u"&" ||
-                                      t.text == u"|" || t.text == u"^" || t.text == u"||")) {
-                ++m_pos;
-                e = binary(t.text, std::move(e), multiplicative());
-            } else {
-                return e;
-            }
-        }
-    }
-    ExprPtr multiplicative() {
-        ExprPtr e = unary();
-        for (;;) {
-            const Token& t = peek();
-            if (t.kind == Tok::Op && (t.text == u"*" || t.text == u"/" || t.text == u"%")) {
-                ++m_pos;
-                e = binary(t.text, std::move(e), unary());
-            } else {
-                return e;
-            }
-        }
-    }
     ExprPtr unary() {
         const Token& t = peek();
-        if (t.kind == Tok::Op && (t.text == u"-" || t.text == u"+" || t.text == u"~")) {
+        const OperatorDef* d = t.kind == Tok::Op ? findOperator(t.text, true) : nullptr;
+        if (d) {
             ++m_pos;
-            if (t.text == u"-" && at(Tok::Number)) {  // a negative literal stays a literal
+            if (d->op == Op::Negate && at(Tok::Number)) {  // a negative literal stays a literal
                 ExprPtr n = primary();
                 n->text.prepend(u'-');
                 return n;
             }
             const NestingGuard level(m_depth, kOperation);
-            auto e = make(Expr::Kind::Unary, t.text);
-            e->args.push_back(unary());
+            auto e = make(Expr::Kind::Unary);
+            e->op = d->op;
+            e->operand = unary();
             return e;
         }
         return primary();
@@ -1034,7 +1114,7 @@ class Parser {
                 // positional parameters "?1", "?2", ... in order.
                 if (t.text.startsWith(u"@@") || m_variables.contains(t.text.toLower())) {
                     auto e = make(Expr::Kind::Variable, t.text);
-                    e->castType = declaredType(t.text);
+                    e->declaredType = declaredType(t.text);
                     return e;
                 }
                 m_batch.variables << (t.text == u"?" ? QStringLiteral("?%1").arg(++m_markers)
@@ -1089,7 +1169,7 @@ class Parser {
             if (t.is("cast") && peek(1).kind == Tok::LParen) {
                 m_pos += 2;
                 auto e = make(Expr::Kind::Cast);
-                e->args.push_back(expr());
+                e->operand = expr();
                 expect("as");
                 e->castType = typeName(true);
                 expect(Tok::RParen);
@@ -1100,9 +1180,9 @@ class Parser {
                 auto e = make(Expr::Kind::Cast);
                 e->castType = typeName(true);
                 expect(Tok::Comma);
-                e->args.push_back(expr());
+                e->operand = expr();
                 if (accept(Tok::Comma))
-                    e->args.push_back(expr());  // the style
+                    e->style = expr();
                 expect(Tok::RParen);
                 return e;
             }
@@ -1151,7 +1231,7 @@ class Parser {
                 unsupported(QStringLiteral("OVER (window functions)"));
             if (e->text == u"scope_identity" && e->args.empty()) {
                 e = make(Expr::Kind::Variable, QStringLiteral("@@identity"));
-                e->castType = declaredType(e->text);
+                e->declaredType = declaredType(e->text);
             }
             return e;
         }
@@ -1168,19 +1248,17 @@ class Parser {
 
     ExprPtr caseExpr() {
         auto e = make(Expr::Kind::Case);
-        if (!atWord("when")) {
-            e->hasOperand = true;
-            e->args.push_back(expr());
-        }
+        if (!atWord("when"))
+            e->operand = expr();
         while (accept("when")) {
-            e->args.push_back(expr());
+            WhenClause w;
+            w.when = expr();
             expect("then");
-            e->args.push_back(expr());
+            w.then = expr();
+            e->whens.push_back(std::move(w));
         }
-        if (accept("else")) {
-            e->hasElse = true;
-            e->args.push_back(expr());
-        }
+        if (accept("else"))
+            e->elseValue = expr();
         expect("end");
         return e;
     }

@@ -1,5 +1,7 @@
 #include "ado/SqlTokenizer.h"
 
+#include "ado/SqlOperators.h"
+
 #include "ado/AdoError.h"
 
 namespace sql {
@@ -113,11 +115,9 @@ std::vector<Token> tokenize(const QString& text) {
             push(Tok::Word, text.mid(start, i - start), start);
         } else {
             const qsizetype start = i;
-            const QString two = text.mid(i, 2);
-            if (two == u"<>" || two == u"!=" || two == u"<=" || two == u">=" || two == u"||" ||
-                two == u"!<" || two == u"!>") {
-                i += 2;
-                push(Tok::Op, two, start);
+            if (const int length = operatorSymbolLength(QStringView(text).mid(i, 2))) {
+                i += length;
+                push(Tok::Op, text.mid(start, length), start);
                 continue;
             }
             ++i;
@@ -136,20 +136,6 @@ std::vector<Token> tokenize(const QString& text) {
                     break;
                 case ';':
                     push(Tok::Semicolon, QStringLiteral(";"), start);
-                    break;
-                case '=':
-                case '<':
-                case '>':
-                case '+':
-                case '-':
-                case '*':
-                case '/':
-                case '%':
-                case '&':
-                case '|':
-                case '^':
-                case '~':
-                    push(Tok::Op, QString(c), start);
                     break;
                 case '?':
                     push(Tok::Variable, QString(c), start);

@@ -32,45 +32,35 @@ const QString& collateClause() {
 
 namespace {
 
-// How each kind of statement is translated. The engine runs If, While, Break, Continue,
-// Block, CreateDatabase and Nop itself.
-struct StatementRule {
-    Stmt::Kind kind;
-    void (Emitter::*emit)(const Stmt&, Translation&);
-    bool changesSchema;
-};
-
-const StatementRule kStatements[] = {
-    {Stmt::Kind::Select, &Emitter::selectStatement, false},
-    {Stmt::Kind::Insert, &Emitter::insertStatement, false},
-    {Stmt::Kind::Update, &Emitter::updateStatement, false},
-    {Stmt::Kind::Delete, &Emitter::deleteStatement, false},
-    {Stmt::Kind::CreateTable, &Emitter::createTable, true},
-    {Stmt::Kind::AlterAdd, &Emitter::alterAdd, true},
-    {Stmt::Kind::AlterDrop, &Emitter::alterDrop, true},
-    {Stmt::Kind::CreateIndex, &Emitter::createIndex, true},
-    {Stmt::Kind::DropIndex, &Emitter::dropIndex, true},
-    {Stmt::Kind::DropTable, &Emitter::dropTable, true},
-    {Stmt::Kind::SetVariable, &Emitter::setVariable, false},
-    {Stmt::Kind::CreateView, &Emitter::createView, true},
-    {Stmt::Kind::DropView, &Emitter::dropView, true},
-};
+// The statements that change the schema, which makes every translation stale.
+template <typename Node>
+constexpr bool kChangesSchema =
+    std::is_same_v<Node, CreateTableStmt> || std::is_same_v<Node, AlterAddStmt> ||
+    std::is_same_v<Node, AlterDropStmt> || std::is_same_v<Node, CreateIndexStmt> ||
+    std::is_same_v<Node, DropIndexStmt> || std::is_same_v<Node, DropTableStmt> ||
+    std::is_same_v<Node, CreateViewStmt> || std::is_same_v<Node, DropViewStmt>;
 
 }  // namespace
 
+// Each kind of statement that has an emit() of its own; the engine runs If, While, Break,
+// Continue, Block, transactions, CreateDatabase and Nop itself.
 Translation Emitter::statement(const Stmt& s) {
-    for (const StatementRule& rule : kStatements) {
-        if (rule.kind != s.kind)
-            continue;
-        Translation t;
-        (this->*rule.emit)(s, t);
-        t.changesSchema = rule.changesSchema;
-        t.parameters = m_parameters;
-        t.literals = std::move(m_literals);
-        return t;
-    }
-    translationError(ado::ServerError::InternalError,
-                     {QStringLiteral("statement kind not translatable")});
+    Translation t;
+    std::visit(
+        [&](const auto& node) {
+            using Node = std::decay_t<decltype(node)>;
+            if constexpr (requires { this->emit(node, t); }) {
+                emit(node, t);
+                t.changesSchema = kChangesSchema<Node>;
+            } else {
+                translationError(ado::ServerError::InternalError,
+                                 {QStringLiteral("statement kind not translatable")});
+            }
+        },
+        s.node);
+    t.parameters = m_parameters;
+    t.literals = std::move(m_literals);
+    return t;
 }
 
 QString Emitter::condition(const Expr& e) {

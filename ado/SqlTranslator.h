@@ -81,8 +81,8 @@ class Translator {
   public:
     explicit Translator(SchemaSource& schema, const ParameterTypes* parameters = nullptr)
         : m_schema(schema), m_parameterTypes(parameters) {}
-    // Every kind of statement except If, Block, CreateDatabase and Nop, which the engine runs
-    // itself. Throws ado::Error with SQL Server's message (a variable without a parameter:
+    // Every kind of statement with an emit() of its own; the engine runs the others (If, While,
+    // Block, transactions, CreateDatabase, Nop, ...) itself. Throws ado::Error with SQL Server's message (a variable without a parameter:
     // "Must declare the scalar variable").
     Translation translate(const Stmt& stmt);
     // A query that yields 1 when the condition holds, else 0; `parameters` receives the keys

@@ -5,6 +5,7 @@
 #include "ado/SqlNesting.h"
 #include "ado/SqlParser.h"
 #include "ado/SqlTranslator.h"
+#include "ado/SqliteBatchRunner.h"
 #include "ado/SqliteErrors.h"
 #include "ado/SqliteFunctions.h"
 
@@ -284,7 +285,7 @@ struct BoundParameters {
     }
 };
 
-class SqliteEngine final : public Engine, private sql::SchemaSource {
+class SqliteEngine final : public Engine, private sql::SchemaSource, private StatementHost {
   public:
     SqliteEngine(DbHandle db, QString folder, QString database)
         : m_db(std::move(db)), m_folder(std::move(folder)), m_database(std::move(database)) {
@@ -436,23 +437,16 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             m_cookie = sqlite3_column_int(m_schemaVersion.get(), 0);
         sqlite3_reset(m_schemaVersion.get());
 
-        m_variables.clear();  // a batch's variables live as long as the batch
-        m_transactions = 0;
         // One plain statement is atomic in SQLite by itself; anything more runs under a
         // transaction, so that a failing batch leaves nothing behind.
         const bool single = batch->statements.size() == 1 && isPlain(*batch->statements.front());
         if (single) {
-            runStatement(*batch->statements.front(), out);
+            m_runner.run(batch->statements, out);
             return;
         }
         stepControl(m_begin.get());
         try {
-            for (const auto& stmt : batch->statements)
-                runStatement(*stmt, out);
-            if (m_transactions > 0) {
-                raise(kOperation, ServerError::NotSupported,
-                      {QStringLiteral("A transaction left open at the end of a batch")});
-            }
+            m_runner.run(batch->statements, out);
         } catch (...) {
             // Nothing to report when SQLite has already rolled back by itself.
             sqlite3_step(m_rollback.get());
@@ -463,9 +457,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     }
 
     static bool isPlain(const sql::Stmt& s) {
-        using K = sql::Stmt::Kind;
-        return s.kind == K::Select || s.kind == K::Insert || s.kind == K::Update ||
-               s.kind == K::Delete;
+        return s.is<sql::SelectStmt>() || s.is<sql::InsertStmt>() || s.is<sql::UpdateStmt>() ||
+               s.is<sql::DeleteStmt>();
     }
 
     void stepControl(sqlite3_stmt* stmt) {
@@ -475,116 +468,33 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             throw sqliteError(m_db.get(), kOperation, failure());
     }
 
-    void runStatement(const sql::Stmt& s, ResultSet* out) {
-        switch (s.kind) {
-            case sql::Stmt::Kind::Nop:
-                return;
-            case sql::Stmt::Kind::Block:
-                for (const auto& inner : s.body)
-                    runStatement(*inner, out);
-                return;
-            case sql::Stmt::Kind::CreateDatabase:
-                createDatabase(s.table.object);
-                return;
-            case sql::Stmt::Kind::If:
-                if (holds(s)) {
-                    runStatement(*s.thenBranch, out);
-                } else if (s.elseBranch) {
-                    runStatement(*s.elseBranch, out);
-                }
-                return;
-            case sql::Stmt::Kind::While:
-                while (holds(s)) {
-                    try {
-                        runStatement(*s.thenBranch, out);
-                    } catch (const LoopBreak&) {
-                        break;
-                    } catch (const LoopContinue&) {
-                        continue;
-                    }
-                }
-                return;
-            case sql::Stmt::Kind::Break:
-                throw LoopBreak{};
-            case sql::Stmt::Kind::Continue:
-                throw LoopContinue{};
-            case sql::Stmt::Kind::BeginTransaction:
-            case sql::Stmt::Kind::Commit:
-            case sql::Stmt::Kind::Rollback:
-                transaction(s.kind);
-                return;
-            case sql::Stmt::Kind::SetVariable: {
-                PreparedSlot& slot = prepare(s);
-                m_variables.insert(s.definitions.front().name.toLower(), firstValue(s, slot));
-                m_rowCount = 1;
-                return;
-            }
-            default:
-                break;
-        }
+    // ---- what the batch runner asks of the engine ----
+    Outcome runTranslated(const sql::Stmt& s, ResultSet* out) override {
+        Outcome done;
         PreparedSlot& slot = prepare(s);
         for (const SharedStmt& h : slot.statements) {
             bind(h.get(), slot);
-            step(s, h.get(), slot, out);
+            done.rowCount = step(s, h.get(), slot, out);
         }
         if (slot.insertsIdentity && sqlite3_changes(m_db.get()) > 0)
-            m_identity = sqlite3_last_insert_rowid(m_db.get());
+            done.identity = sqlite3_last_insert_rowid(m_db.get());
         for (const QString& text : slot.deferred) {
             const StmtHandle h = prepareText(s, text);
             bind(h.get(), slot);
-            step(s, h.get(), slot, out);
+            done.rowCount = step(s, h.get(), slot, out);
         }
         if (slot.changesSchema)
             ++m_ddl;
+        return done;
     }
 
-    // @@name, bound as $_name.
-    sql::Scalar sessionValue(const QString& name) const {
-        if (name == u"rowcount")
-            return sql::Scalar::ofInt(m_rowCount);
-        if (name == u"identity")
-            return m_identity ? sql::Scalar::ofInt(*m_identity) : sql::Scalar::null();
-        if (name == u"trancount")
-            return sql::Scalar::ofInt(m_transactions);
-        return sql::Scalar::ofInt(0);  // @@ERROR: an error ends the batch here
-    }
+    sql::Scalar firstValue(const sql::Stmt& s) override { return firstValue(s, prepare(s)); }
 
-    // BEGIN TRANSACTION, COMMIT and ROLLBACK inside the batch's own transaction: the outermost
-    // BEGIN sets a savepoint, which its COMMIT releases and any ROLLBACK returns to; inner
-    // ones only count, as @@TRANCOUNT does.
-    void transaction(sql::Stmt::Kind kind) {
-        m_rowCount = 0;
-        const auto run = [this](const char* sql) {
-            if (sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-                throw sqliteError(m_db.get(), kOperation, failure());
-        };
-        if (kind == sql::Stmt::Kind::BeginTransaction) {
-            if (m_transactions++ == 0)
-                run("SAVEPOINT oxta_transaction");
-            return;
-        }
-        const bool commit = kind == sql::Stmt::Kind::Commit;
-        if (m_transactions == 0) {
-            raise(kOperation,
-                  commit ? ServerError::CommitWithoutBegin : ServerError::RollbackWithoutBegin);
-        }
-        if (commit && --m_transactions > 0)
-            return;
-        if (!commit) {
-            m_transactions = 0;
-            run("ROLLBACK TO oxta_transaction");
-        }
-        run("RELEASE oxta_transaction");
-    }
+    void runCreateDatabase(const QString& name) override { createDatabase(name); }
 
-    // BREAK and CONTINUE leave the body of the innermost WHILE.
-    struct LoopBreak {};
-    struct LoopContinue {};
-
-    // The condition of an IF or a WHILE, evaluated now.
-    bool holds(const sql::Stmt& s) {
-        const sql::Scalar v = firstValue(s, prepare(s));
-        return v.kind == sql::Scalar::Kind::Int && v.i != 0;
+    void execute(const char* sqliteText) override {
+        if (sqlite3_exec(m_db.get(), sqliteText, nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw sqliteError(m_db.get(), kOperation, failure());
     }
 
     // The first column of the first row of a one-value query.
@@ -636,8 +546,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             }
             if (!key.startsWith(u'$'))
                 continue;
-            const sql::Scalar v = key.startsWith(u"$_") ? sessionValue(key.mid(2))
-                                                        : m_variables.value(u'@' + key.mid(1));
+            const sql::Scalar v = m_runner.boundValue(key);
             switch (v.kind) {
                 case sql::Scalar::Kind::Int:
                     sqlite3_bind_int64(stmt, index, v.i);
@@ -666,8 +575,13 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         slot.deferred.clear();
         sql::Translator translator(*this, &m_bound->types);
         QStringList statements;
-        if (s.kind == sql::Stmt::Kind::If || s.kind == sql::Stmt::Kind::While) {
-            statements << translator.condition(*s.condition, &slot.parameters);
+        const sql::Expr* condition = nullptr;
+        if (const auto* i = s.as<sql::IfStmt>())
+            condition = i->condition.get();
+        if (const auto* w = s.as<sql::WhileStmt>())
+            condition = w->condition.get();
+        if (condition) {
+            statements << translator.condition(*condition, &slot.parameters);
             slot.resultTypes.clear();
             slot.resultNames.clear();
             slot.changesSchema = false;
@@ -680,8 +594,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             slot.parameters = std::move(t.parameters);
             slot.literals = std::move(t.literals);
             slot.insertsIdentity = false;
-            if (s.kind == sql::Stmt::Kind::Insert) {
-                const auto info = table(s.table.database, s.table.object);
+            if (const auto* insert = s.as<sql::InsertStmt>()) {
+                const auto info = table(insert->table.database, insert->table.object);
                 slot.insertsIdentity =
                     info && std::any_of(info->columns.begin(), info->columns.end(),
                                         [](const sql::ColumnInfo& c) { return c.identity; });
@@ -745,7 +659,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
         return StmtHandle(raw);
     }
 
-    void step(const sql::Stmt& s, sqlite3_stmt* stmt, const PreparedSlot& slot, ResultSet* out) {
+    // Runs one prepared statement; its rows go to `out`. Gives what @@ROWCOUNT then holds: the
+    // rows a query gave or a change touched, 0 after anything else.
+    std::int64_t step(const sql::Stmt& s, sqlite3_stmt* stmt, const PreparedSlot& slot,
+                      ResultSet* out) {
         const int columns = sqlite3_column_count(stmt);
         const bool keep = out && columns > 0;
         ResultSet result;
@@ -789,12 +706,10 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
             sqlite3_clear_bindings(stmt);  // let go of the values' copies
         if (keep)
             *out = std::move(result);
-        // @@ROWCOUNT: the rows a query gave or a change touched; 0 after anything else.
+        const auto* del = s.as<sql::DeleteStmt>();
         const bool counts =
-            !s.truncate && slot.statements.front().get() == stmt &&
-            (s.kind == sql::Stmt::Kind::Select || s.kind == sql::Stmt::Kind::Insert ||
-             s.kind == sql::Stmt::Kind::Update || s.kind == sql::Stmt::Kind::Delete);
-        m_rowCount = !counts ? 0 : columns > 0 ? rows : sqlite3_changes(m_db.get());
+            !(del && del->truncate) && slot.statements.front().get() == stmt && isPlain(s);
+        return !counts ? 0 : columns > 0 ? rows : sqlite3_changes(m_db.get());
     }
 
     // ---- databases of the folder ----
@@ -887,11 +802,16 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     // What SQLite's complaint is about, for SQL Server's words.
     FailedStatement failure() const { return {m_database, QString(), false}; }
     FailedStatement failure(const sql::Stmt& s) const {
-        return {m_database, s.table.object, s.kind == sql::Stmt::Kind::Update};
+        return {m_database, subjectTable(s), std::holds_alternative<sql::UpdateStmt>(s.node)};
     }
 
     [[noreturn]] void fail(const sql::Stmt& s) {
         throw sqliteError(m_db.get(), kOperation, failure(s));
+    }
+
+    static QString subjectTable(const sql::Stmt& s) {
+        const sql::ObjectName* table = sql::tableOf(s);
+        return table ? table->object : QString();
     }
 
     DbHandle m_db;  // first member: every statement below is finalised before it closes
@@ -911,10 +831,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource {
     LruCache<SharedStmt> m_statements{256};
     std::pair<int, std::uint64_t> m_statementsGeneration{-1, 0};
     const BoundParameters* m_bound = nullptr;  // of the batch that runs
-    QHash<QString, sql::Scalar> m_variables;   // of the running batch, by lower-case @name
-    int m_transactions = 0;                    // BEGIN TRANSACTION not yet committed
-    std::int64_t m_rowCount = 0;               // @@ROWCOUNT
-    std::optional<std::int64_t> m_identity;    // @@IDENTITY, for the session
+    BatchRunner m_runner{*this};  // control of flow, savepoints, variables and @@ values
 };
 
 bool isDefaultServer(const QString& server) {

@@ -10,6 +10,7 @@
 #include "catalogs/frmTipoStaff.h"
 #include "data/clsConexion.h"
 #include "planning/AbrePlaneacion.h"
+#include "planning/pronostico/formas/frmPronostico.h"
 #include "reports/frmReportes.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Application.h"
@@ -232,7 +233,10 @@ void TInicio::btnGruposClick(TControl*) {
 }
 
 void TInicio::btnBClick(TControl*) {
-    AbreFuncion<TSeleccionaTipo>([](TSeleccionaTipo& f) { ConectaPlaneacion(f); });
+    AbreFuncion<TSeleccionaTipo>([](TSeleccionaTipo& f) {
+        ConectaPlaneacion(f);
+        ConectaPronostico(f);
+    });
 }
 
 void TInicio::btnCClick(TControl*) {

@@ -6,10 +6,10 @@ void TSeleccionaTipo::CreateForm() {
     nBorderStyle = 1;
     nFormType = 2;
     lModal = true;
-    SetClientSize(320, 190);
+    SetClientSize(320, 220);
 
     oGroupBox1 = TGroupBox::New(this);
-    oGroupBox1->SetBounds(12, 8, 296, 118);
+    oGroupBox1->SetBounds(12, 8, 296, 148);
     oGroupBox1->Create();
 
     oLabel1 = TLabel::New(oGroupBox1->widget());
@@ -30,20 +30,27 @@ void TSeleccionaTipo::CreateForm() {
     optMEs->cText(QStringLiteral("Mes"));
     optMEs->Create();
 
+    optPronostico = TRadio::New(oGroupBox1->widget());
+    optPronostico->SetBounds(32, 110, 200, 22);
+    optPronostico->cText(QStringLiteral("Pronóstico"));
+    optPronostico->Create();
+
     btnAceptar =
-        TBtnBmp::Make(this, {76, 138, 112, 40}, QStringLiteral("Aceptar"),
+        TBtnBmp::Make(this, {76, 168, 112, 40}, QStringLiteral("Aceptar"),
                       QStringLiteral("angulo2"), Bind(this, &TSeleccionaTipo::btnAceptarClick));
     SetDefaultButton(btnAceptar);
 
     btnSalir =
-        TBtnBmp::Make(this, {196, 138, 112, 40}, QStringLiteral("Salir"),
+        TBtnBmp::Make(this, {196, 168, 112, 40}, QStringLiteral("Salir"),
                       QStringLiteral("puertasalida"), Bind(this, &TSeleccionaTipo::btnSalirClick));
 
     Center();
 }
 
 void TSeleccionaTipo::btnAceptarClick(TControl*) {
-    const AbrePlaneacion& abre = optMEs->lChecked() ? AbreMes : AbrePorcentaje;
+    const AbrePlaneacion& abre = optPronostico->lChecked() ? AbrePronostico
+                                 : optMEs->lChecked()      ? AbreMes
+                                                           : AbrePorcentaje;
     if (abre)
         abre(*this);
     Close();

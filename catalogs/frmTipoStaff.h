@@ -11,10 +11,10 @@
 class clsConexion;
 class clsUsuario;
 
-// The choice between the two ways of planning positions: by occupancy percentage or by
-// month. Aceptar opens the chosen planning form modally, handing on CNX, Empresa,
-// NombreEmpresa and objUsuario unchanged, and closes the chooser when that form closes, so
-// the user returns to the main window; Salir opens nothing.
+// The choice between the two ways of planning positions, by occupancy percentage or by
+// month, and the occupancy forecast of a plan ("Pronóstico"). Aceptar opens the chosen planning
+// form modally, handing on CNX, Empresa, NombreEmpresa and objUsuario unchanged, and closes the
+// chooser when that form closes, so the user returns to the main window; Salir opens nothing.
 //
 // The planning forms open this folder's tabulator look-up, so the chooser does not know them:
 // whoever opens it hands in how each branch opens its form (planning/AbrePlaneacion.h). A
@@ -31,6 +31,7 @@ class TSeleccionaTipo : public TForm {
     TLabel* oLabel1 = nullptr;
     TRadio* optPorcentaje = nullptr;
     TRadio* optMEs = nullptr;
+    TRadio* optPronostico = nullptr;
     TBtnBmp* btnAceptar = nullptr;
     TBtnBmp* btnSalir = nullptr;
 
@@ -38,6 +39,7 @@ class TSeleccionaTipo : public TForm {
     using AbrePlaneacion = std::function<void(const TSeleccionaTipo&)>;
     AbrePlaneacion AbrePorcentaje;
     AbrePlaneacion AbreMes;
+    AbrePlaneacion AbrePronostico;
 
     void btnAceptarClick(TControl* sender);
     void btnSalirClick(TControl* sender);

@@ -6,12 +6,12 @@
 
 namespace {
 
-constexpr int kAnchoClave = 9;
+constexpr int kAnchoClaveNumerica = 9;
 
 }  // namespace
 
 QString ItemSelector(const ado::Value& clave, const ado::Value& nombre, bool claveNumerica) {
-    const QString textoClave = claveNumerica ? clave.rightAligned(kAnchoClave) : clave.trimmed();
+    const QString textoClave = claveNumerica ? clave.rightAligned(kAnchoClaveNumerica) : clave.trimmed();
     return textoClave + QStringLiteral(" - ") + nombre.toText();
 }
 

@@ -119,6 +119,17 @@ QString CondicionNomina(const QStringList& numeros) {
            QLatin1Char(')');
 }
 
+QString SqlEmpleadosActuales(const QString& entradas, const QStringList& numerosNomina) {
+    return QStringLiteral(
+               " left join llaves ll on ll.empresa=%1.empresa and ll.centro=%1.centro and "
+               "ll.ocupacion=%1.ocupacion")
+               .arg(entradas) +
+           CondicionNomina(numerosNomina) +
+           QStringLiteral(
+               " left join empleados e on e.empresa=ll.empresa and e.codigo=ll.codigo and "
+               "e.borrado<>'S' and e.ultmov<>'B'");
+}
+
 QString SqlTiposNomina(const QString& empresa, const QString& staffing) {
     return QStringLiteral(" select tiposnomina from staffing where empresa=%1 and idstaffing=%2")
         .arg(SqlWholeNumber(empresa), SqlWholeNumber(staffing));
@@ -187,16 +198,12 @@ Sentencia SqlCargaConjunto(const Solicitud& s, const QString& clave, const QStri
     carga.sql =
         QStringLiteral(
             "insert into staff_reporte select @clave, p.empresa, rtrim(isnull(p.centro,'')), "
-            "isnull(p.ocupacion,0), p.idstaffing, p.idgrupo, max(p.%1), count(e.codigo), "
-            "isnull(round(max(t.garantia),0),0), sum(isnull(e.sueldo,0)) FROM %2 p "
-            "left join llaves ll on ll.empresa=p.empresa and ll.centro=p.centro "
-            "and ll.ocupacion=p.ocupacion")
-            .arg(campo, tabla) +
-        CondicionNomina(numerosNomina) +
+            "isnull(p.ocupacion,0), p.idstaffing, p.idgrupo, max(p.%1), %3, "
+            "isnull(round(max(t.garantia),0),0), %4 FROM %2 p")
+            .arg(campo, tabla, kCuentaEmpleados, kSumaSueldos) +
+        SqlEmpleadosActuales(QStringLiteral("p"), numerosNomina) +
         QStringLiteral(
-            " left join empleados e on e.empresa=ll.empresa and e.codigo=ll.codigo "
-            "and e.borrado<>'S' and e.ultmov<>'B' "
-            "left join tabulador t on t.empresa=p.empresa and t.ocupacion=p.ocupacion "
+            " left join tabulador t on t.empresa=p.empresa and t.ocupacion=p.ocupacion "
             "where p.empresa=@empresa");
     carga.parametros = {{QStringLiteral("@clave"), clave},
                         {QStringLiteral("@empresa"), NumeroLigado(s.empresa)}};

@@ -54,6 +54,9 @@ struct Solicitud {
     QString grupo;     // key of the chosen group
     QString porcentaje = QStringLiteral("5");
     QString mes = QStringLiteral("Enero");
+    // The staffing budget only: its year and the name of its rule, as typed or chosen.
+    QString anio;
+    QString regla;
 };
 
 // The filter checks, in order; the message of the first one broken, or an empty text.
@@ -74,6 +77,15 @@ QString obtenTN(const QString& tipo);
 QStringList NumerosNomina(const QString& tiposNomina);
 // The condition on ll.tiponom for a list of numbers. An empty list matches nobody.
 QString CondicionNomina(const QStringList& numeros);
+
+// How every comparison counts today's payroll of a planned entry: the joins that bring, for
+// the entries under alias `entradas` (columns empresa, centro, ocupacion), the assignments
+// (llaves ll) of the plan's payroll types and their employees (empleados e) that are neither
+// deleted (borrado 'S') nor gone (ultmov 'B'); an entry without any keeps its row. Counted
+// with kCuentaEmpleados and summed with kSumaSueldos (a NULL salary as 0).
+QString SqlEmpleadosActuales(const QString& entradas, const QStringList& numerosNomina);
+inline const QString kCuentaEmpleados = QStringLiteral("count(e.codigo)");
+inline const QString kSumaSueldos = QStringLiteral("sum(isnull(e.sueldo,0))");
 
 // The statements.
 QString SqlTiposNomina(const QString& empresa, const QString& staffing);

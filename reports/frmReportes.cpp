@@ -1,9 +1,12 @@
 #include "reports/frmReportes.h"
 
 #include "data/clsConexion.h"
+#include "planning/pronostico/ReportePresupuesto.h"
 #include "reports/CrystalPreview.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Msg.h"
+
+#include <QDate>
 
 namespace {
 constexpr int kMargen = 12;
@@ -22,13 +25,13 @@ void TReportes::CreateForm() {
     SetClientSize(xMarcos + SelectoresPlaneacion::kAnchoMarco + kMargen, 3 * kPaso + 70);
 
     lstReportes = TListBox::New(this);
-    lstReportes->SetBounds(kMargen, kMargen + 22, kAnchoLista, 140);
-    lstReportes->aItems(reportes::ListaReportes());
+    lstReportes->SetBounds(kMargen, kMargen + 22, kAnchoLista, 160);
+    lstReportes->aItems(pronostico::ListaReportes());
     lstReportes->OnChange = Bind(this, &TReportes::lstReportesChange);
     lstReportes->Create();
 
     // The percentage and the month share one place under the list.
-    const int yValor = kMargen + 22 + 150;
+    const int yValor = kMargen + 22 + 170;
     const auto rotulo = [this, yValor](const QString& texto) {
         auto* l = TLabel::New(this);
         l->SetBounds(kMargen, yValor, 100, 20);
@@ -51,6 +54,20 @@ void TReportes::CreateForm() {
     cmbPorcentaje = lista(reportes::kPorcentajes);
     lblmes = rotulo(QStringLiteral("Mes"));
     cmbMEs = lista(reportes::kMeses);
+    // The budget's year and rule: the year where the percentage goes, the rule below it.
+    lblanio = rotulo(QStringLiteral("Año"));
+    txtAnio = TEdit::New(this);
+    txtAnio->SetBounds(kMargen + 100, yValor - 2, 70, 24);
+    txtAnio->nMaxLength(4);
+    txtAnio->lNumeric(true);
+    txtAnio->Value(QString::number(QDate::currentDate().year() + 1));
+    txtAnio->Create();
+    txtAnio->lVisible(false);
+    lblregla = rotulo(QStringLiteral("Regla"));
+    lblregla->SetBounds(kMargen, yValor + 30, 100, 20);
+    cmbRegla = lista({pronostico::NombreRegla(pronostico::Regla::Superior),
+                      pronostico::NombreRegla(pronostico::Regla::Interpolado)});
+    cmbRegla->SetBounds(kMargen + 100, yValor + 28, 140, 24);
 
     CreaSelectores(this, this, Estilo::Reportes, {xMarcos, kMargen + 24},
                    {xMarcos, kMargen + 24 + kPaso}, {xMarcos, kMargen + 24 + 2 * kPaso});
@@ -93,6 +110,9 @@ void TReportes::lstReportesChange(TControl*) {
     cmbPorcentaje->lVisible(porcentaje);
     lblmes->lVisible(mes);
     cmbMEs->lVisible(mes);
+    const bool presupuesto = pronostico::EsPresupuesto(r);
+    for (TControl* c : std::initializer_list<TControl*>{lblanio, txtAnio, lblregla, cmbRegla})
+        c->lVisible(presupuesto);
 }
 
 reportes::Solicitud TReportes::Solicitud() const {
@@ -107,6 +127,8 @@ reportes::Solicitud TReportes::Solicitud() const {
     s.grupo = txtidGRupo->Value();
     s.porcentaje = cmbPorcentaje->cText();
     s.mes = cmbMEs->cText();
+    s.anio = txtAnio->Value();
+    s.regla = cmbRegla->cText();
     return s;
 }
 
@@ -125,7 +147,7 @@ void TReportes::btnImprimeClick(TControl*) {
         ~Reactiva() { boton->lEnabled(true); }
     } reactiva{btnImprime};
     const QString r = lstReportes->cText().trimmed();
-    if (reportes::ListaReportes().contains(r))
+    if (pronostico::ListaReportes().contains(r))
         imprime(r);
 }
 
@@ -147,6 +169,9 @@ void TReportes::reporteMes() {
 void TReportes::reporteMesconDiferencia() {
     imprime(QStringLiteral("Comparativo por Mes con Diferencia"));
 }
+void TReportes::reportePresupuesto() {
+    imprime(pronostico::kReportePresupuesto);
+}
 
 // The report of the list: the same rules, statements and parameters as oxta-report.
 void TReportes::imprime(const QString& reporte) {
@@ -156,7 +181,7 @@ void TReportes::imprime(const QString& reporte) {
     reportes::Solicitud s = Solicitud();
     s.reporte = reporte;
     reportes::Corrida corrida;  // its rows go when it does, after the viewer has read them
-    const QString mensaje = reportes::PreparaCorrida(*cn, s, corrida);
+    const QString mensaje = pronostico::PreparaReporte(*cn, s, corrida);
     if (!mensaje.isEmpty()) {
         MsgInfo(mensaje);
         return;

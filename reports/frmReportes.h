@@ -12,11 +12,11 @@
 class clsUsuario;
 class TCrystalPreview;
 
-// The reports form: one of six reports, optionally narrowed to a plan, a cost centre and a
+// The reports form: one of seven reports, optionally narrowed to a plan, a cost centre and a
 // group (each behind its check box), at a percentage or in a month where the report needs
 // one. "Imprimir" opens the report in a viewer whose parent is this form; the comparative
 // reports first load their rows into the work table and delete them once the viewer has
-// read them.
+// read them. The seventh, the staffing budget, asks for a plan, a year and a rule.
 class TReportes : public TForm, public SelectoresPlaneacion {
     Q_OBJECT
   public:
@@ -28,6 +28,11 @@ class TReportes : public TForm, public SelectoresPlaneacion {
     TComboBox* cmbPorcentaje = nullptr;
     TLabel* lblmes = nullptr;
     TComboBox* cmbMEs = nullptr;
+    // The staffing budget's year and rule, shown for that report only.
+    TLabel* lblanio = nullptr;
+    TEdit* txtAnio = nullptr;
+    TLabel* lblregla = nullptr;
+    TComboBox* cmbRegla = nullptr;
     TBtnBmp* btnImprime = nullptr;
     TBtnBmp* btnSalir = nullptr;
 
@@ -44,6 +49,7 @@ class TReportes : public TForm, public SelectoresPlaneacion {
     void reporteOcupacionDin();
     void reporteMes();
     void reporteMesconDiferencia();
+    void reportePresupuesto();
     void permisos() {}
 
     // What the form's controls ask for.

@@ -2,8 +2,10 @@
 # Builds the project with AddressSanitizer + UndefinedBehaviorSanitizer in its own build
 # folder and runs the whole suite there (headless). Any sanitizer report fails the run.
 #   scripts/sanitize.sh [build-dir]        (default: build-asan)
-# -O1 and -g1 keep the build and the suite fast enough for CI while still giving file and
-# line in every report.
+# -O1 and -g1 keep the suite fast enough for CI while still giving file and line in every
+# report. The build is a unity build (eight sources per compilation): the sanitizers make each
+# compilation about twice as slow, and most of that time goes into the same Qt and GoogleTest
+# headers, parsed once per batch instead of once per file.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build-asan}"
@@ -12,7 +14,8 @@ flags="-O1 -g1 -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitiz
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=None -DOXTA_BUILD_BENCH=OFF "${launcher[@]}" \
-    -DCMAKE_CXX_FLAGS="$flags" \
+    -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=8 \
+    -DCMAKE_CXX_FLAGS="$flags -Wno-subobject-linkage" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 

@@ -1,9 +1,12 @@
-// oxta-report: writes one of the six reports of the reports form to a PDF, CSV or XLSX file,
+// oxta-report: writes one of the seven reports of the reports form to a PDF, CSV or XLSX file,
 // without a display, with the same checks, statements and parameters as the form.
 //
 //   oxta-report [-c config.ini] [--empresa N] --reporte "<list text>" [--staffing N]
-//               [--cc CODE] [--grupo N] [--porcentaje P] [--mes Mes] [--csv-excel]
-//               -o FILE.pdf|.csv|.xlsx
+//               [--cc CODE] [--grupo N] [--porcentaje P] [--mes Mes] [--anio YYYY]
+//               [--regla interpolado] [--csv-excel] -o FILE.pdf|.csv|.xlsx
+//
+// "Presupuesto por pronóstico" takes the plan, the year and the rule; a plan without a
+// forecast for that year is refused like a plan that does not exist.
 //
 // Without --empresa the company is [VARIABLES] Empresa of the settings file, and the program
 // says so on stderr; --staffing, --cc and --grupo stand for checking the box and choosing
@@ -14,6 +17,7 @@
 
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
+#include "planning/pronostico/ReportePresupuesto.h"
 #include "reports/ConsultasReportes.h"
 #include "reports/engine/Report.h"
 #include "reports/engine/ReportError.h"
@@ -75,7 +79,7 @@ int main(int argc, char** argv) {
         QStringLiteral("N"));
     const QCommandLineOption reporte(
         QStringList{"reporte"},
-        QStringLiteral("Report: ") + reportes::ListaReportes().join(QStringLiteral(" | ")),
+        QStringLiteral("Report: ") + pronostico::ListaReportes().join(QStringLiteral(" | ")),
         QStringLiteral("text"));
     const QCommandLineOption staffing(QStringList{"staffing"}, QStringLiteral("Only this plan."),
                                       QStringLiteral("N"));
@@ -88,6 +92,15 @@ int main(int argc, char** argv) {
                                         QStringLiteral("P"), QStringLiteral("5"));
     const QCommandLineOption mes(QStringList{"mes"}, QStringLiteral("Month (default Enero)."),
                                  QStringLiteral("Mes"), QStringLiteral("Enero"));
+    const QCommandLineOption anio(
+        QStringList{"anio"},
+        QStringLiteral("Year of \"Presupuesto por pronóstico\" (four digits)."),
+        QStringLiteral("YYYY"));
+    const QCommandLineOption regla(
+        QStringList{"regla"},
+        QStringLiteral("Rule of \"Presupuesto por pronóstico\": \"nivel superior\" (default) "
+                       "or \"interpolado\"."),
+        QStringLiteral("regla"));
     const QCommandLineOption csvExcel(
         QStringList{"csv-excel"},
         QStringLiteral("With -o FILE.csv: a CSV for Excel (UTF-8 with byte order mark, comma, "
@@ -98,8 +111,8 @@ int main(int argc, char** argv) {
         QStringLiteral("Output file: .pdf (the printed pages), .csv (the data) or .xlsx (the "
                        "printed columns with subtotals as formulas)."),
         QStringLiteral("file"));
-    parser.addOptions(
-        {config, empresa, reporte, staffing, cc, grupo, porcentaje, mes, csvExcel, salida});
+    parser.addOptions({config, empresa, reporte, staffing, cc, grupo, porcentaje, mes, anio, regla,
+                       csvExcel, salida});
     parser.process(app);
 
     const QString archivo = parser.value(salida);
@@ -124,6 +137,8 @@ int main(int argc, char** argv) {
     s.grupo = parser.value(grupo);
     s.porcentaje = parser.value(porcentaje);
     s.mes = parser.value(mes);
+    s.anio = parser.value(anio);
+    s.regla = parser.value(regla);
     for (const auto* numero : {&staffing, &grupo, &empresa}) {
         bool esNumero = false;
         parser.value(*numero).trimmed().toLongLong(&esNumero);
@@ -161,7 +176,8 @@ int main(int argc, char** argv) {
     try {
         // The form's rules first, then the filters: nothing is loaded or written for a filter
         // that names nothing.
-        QString falta = reportes::Valida(s);
+        QString falta = pronostico::EsPresupuesto(s.reporte) ? pronostico::ValidaPresupuesto(s)
+                                                             : reportes::Valida(s);
         if (falta.isEmpty())
             falta = reportes::VerificaFiltros(connection, s);
         if (!falta.isEmpty()) {
@@ -169,7 +185,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         reportes::Corrida corrida;  // the run's rows go with it, also on an error
-        const QString mensaje = reportes::PreparaCorrida(connection, s, corrida);
+        const QString mensaje = pronostico::PreparaReporte(connection, s, corrida);
         if (!mensaje.isEmpty()) {
             err() << mensaje << '\n';
             return 1;

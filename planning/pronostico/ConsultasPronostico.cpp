@@ -3,6 +3,7 @@
 #include "ado/AdoError.h"
 #include "ado/SqlLiteral.h"
 #include "planning/ConsultasPlaneacion.h"
+#include "reports/ConsultasReportes.h"
 
 #include <QStringList>
 
@@ -148,20 +149,16 @@ QString SqlEntradasPorcentaje(const QString& empresa, const QString& staffing) {
 }
 
 QString SqlPlantillaActual(const QString& empresa, const QString& staffing,
-                           const QString& condicionNomina) {
+                           const QStringList& numerosNomina) {
     // The plan's cost centres and positions lead the joins, so only their payroll keys are
     // read (through the key of llaves), not the company's whole payroll.
     return QStringLiteral(
-               "select p.centro, p.ocupacion, count(e.codigo), sum(isnull(e.sueldo,0)) from "
-               "(select distinct p.empresa, p.centro, p.ocupacion from staff_porcentaje p") +
-           DelPlan(empresa, staffing) +
-           QStringLiteral(
-               ") p left join llaves ll on ll.empresa=p.empresa and ll.centro=p.centro and "
-               "ll.ocupacion=p.ocupacion") +
-           condicionNomina +
-           QStringLiteral(
-               " left join empleados e on e.empresa=ll.empresa and e.codigo=ll.codigo and "
-               "e.borrado<>'S' and e.ultmov<>'B' group by p.centro, p.ocupacion");
+               "select p.centro, p.ocupacion, %1, %2 from (select distinct p.empresa, "
+               "p.centro, p.ocupacion from staff_porcentaje p")
+               .arg(reportes::kCuentaEmpleados, reportes::kSumaSueldos) +
+           DelPlan(empresa, staffing) + QStringLiteral(") p") +
+           reportes::SqlEmpleadosActuales(QStringLiteral("p"), numerosNomina) +
+           QStringLiteral(" group by p.centro, p.ocupacion");
 }
 
 QString SqlEntradasMes(const QString& empresa, const QString& staffing) {

@@ -38,11 +38,11 @@ QString SqlPlan(const QString& empresa, const QString& staffing);
 // and group.
 QString SqlEntradasPorcentaje(const QString& empresa, const QString& staffing);
 // Today's payroll in every cost centre and position that the plan's percentage entries name:
-// centro, ocupacion, the active employees and the sum of their salaries, under the counting
-// rules of the comparative reports (the plan's payroll types as `condicionNomina` gives
-// them, borrado and ultmov, a NULL salary as 0).
+// centro, ocupacion, the active employees and the sum of their salaries, counted as the
+// comparative reports count them (reportes::SqlEmpleadosActuales, with the numbers of the
+// plan's payroll types).
 QString SqlPlantillaActual(const QString& empresa, const QString& staffing,
-                           const QString& condicionNomina);
+                           const QStringList& numerosNomina);
 
 // One month entry of the plan: its key within the plan and its twelve figures.
 struct EntradaMes {

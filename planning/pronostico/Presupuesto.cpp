@@ -189,6 +189,9 @@ QString CalculaPresupuesto(LectorPlan& lector, const SolicitudPresupuesto& s, Pr
     using Clave = std::pair<QString, qint64>;  // cost centre (trimmed), position
     std::map<Clave, FilaPresupuesto> filas;
     for (const EntradaPorcentaje& e : lector.Entradas(s.empresa, s.staffing)) {
+        if ((!s.centro.isEmpty() && e.centro != s.centro) ||
+            (!s.grupo.isEmpty() && QString::number(e.grupo) != s.grupo))
+            continue;
         const auto [donde, nueva] = filas.try_emplace({e.centro, e.ocupacion});
         FilaPresupuesto& f = donde->second;
         if (nueva) {
@@ -204,9 +207,9 @@ QString CalculaPresupuesto(LectorPlan& lector, const SolicitudPresupuesto& s, Pr
     }
 
     // The payroll types and the counting rules of the comparative reports.
-    const QString condicion = reportes::CondicionNomina(reportes::NumerosNomina(tipos));
+    const QStringList numeros = reportes::NumerosNomina(tipos);
     p.plantillaAl = QDate::currentDate();
-    for (const auto& r : lector.Consulta(SqlPlantillaActual(s.empresa, s.staffing, condicion))) {
+    for (const auto& r : lector.Consulta(SqlPlantillaActual(s.empresa, s.staffing, numeros))) {
         const auto f = filas.find({r.at(0).toText().trimmed(), r.at(1).toInt()});
         if (f == filas.end())
             continue;

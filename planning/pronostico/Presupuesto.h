@@ -35,6 +35,9 @@ struct SolicitudPresupuesto {
     QString staffing;  // plan key, digits
     int anio = 0;
     Regla regla = Regla::Superior;
+    // Narrowed to the entries of one cost centre (code, trimmed) or group (key); empty: all.
+    QString centro;
+    QString grupo;
 };
 
 // One percentage entry of the plan as the budget and the month plan read it.

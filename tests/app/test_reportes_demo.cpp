@@ -12,6 +12,7 @@
 #include "ui/TestSeam.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,6 +49,10 @@ TEST_F(DemoReportesFormTest, EveryReportOpensFromTheMainWindowAndExports) {
     TInicio* const inicio = Application().FindForm<TInicio>();
     ASSERT_NE(inicio, nullptr);
 
+    // The budget of plan 1 for the year the form offers (next year): three months forecast.
+    const QString anio = QString::number(QDate::currentDate().year() + 1);
+    prueba::Ejecuta({"insert into staff_pronostico values (1, 1, " + anio + ", 1, 17), (1, 1, " +
+                     anio + ", 2, 62.5), (1, 1, " + anio + ", 7, 90)"});
     std::vector<TCrystalPreview*> visores;
     ui::ModalRunnerScope modal([&](TForm& form) {
         auto* f = dynamic_cast<TReportes*>(&form);
@@ -71,7 +76,7 @@ TEST_F(DemoReportesFormTest, EveryReportOpensFromTheMainWindowAndExports) {
         for (TForm* abierto : Application().OpenForms())
             if (auto* v = dynamic_cast<TCrystalPreview*>(abierto))
                 visores.push_back(v);
-        ASSERT_EQ(visores.size(), 6u);
+        ASSERT_EQ(visores.size(), 7u);
         for (std::size_t i = 0; i < visores.size(); ++i) {
             SCOPED_TRACE(i);
             EXPECT_GT(visores[i]->Reporte()->data().main.result.rows.size(), 3u);

@@ -29,7 +29,12 @@ class PronosticoTest : public EmbeddedDbTest {
     }
     pronostico::SolicitudPresupuesto Solicitud(const QString& staffing, int anio,
                                                pronostico::Regla r = pronostico::Regla::Superior) {
-        return {kEmpresa, staffing, anio, r};
+        pronostico::SolicitudPresupuesto s;
+        s.empresa = kEmpresa;
+        s.staffing = staffing;
+        s.anio = anio;
+        s.regla = r;
+        return s;
     }
 };
 

@@ -17,9 +17,9 @@
 
 namespace {
 
-class Display {
+class DisplayVariable {
   public:
-    explicit Display(std::optional<QByteArray> value) {
+    explicit DisplayVariable(std::optional<QByteArray> value) {
         if (qEnvironmentVariableIsSet("DISPLAY"))
             m_old = qgetenv("DISPLAY");
         if (value)
@@ -27,7 +27,7 @@ class Display {
         else
             qunsetenv("DISPLAY");
     }
-    ~Display() {
+    ~DisplayVariable() {
         if (m_old)
             qputenv("DISPLAY", *m_old);
         else
@@ -76,10 +76,10 @@ class DroppingServer {
 
 TEST(DisplayProbe, NoServerIsUnreachableAndNoDisplayIsNotTried) {
     {
-        Display d(QByteArray(":4097"));
+        DisplayVariable d(QByteArray(":4097"));
         EXPECT_EQ(ui::TryX11Display(), ui::X11Answer::Unreachable);
     }
-    Display none(std::nullopt);
+    DisplayVariable none(std::nullopt);
     EXPECT_EQ(ui::TryX11Display(), ui::X11Answer::NotTried);
 }
 
@@ -88,6 +88,6 @@ TEST(DisplayProbe, AServerThatDropsTheConnectionIsBusyForTheMoment) {
     DroppingServer server(kDisplay);
     if (!server.ok())
         GTEST_SKIP() << "display :" << kDisplay << " is in use";
-    Display d(":" + QByteArray::number(kDisplay));
+    DisplayVariable d(":" + QByteArray::number(kDisplay));
     EXPECT_EQ(ui::TryX11Display(), ui::X11Answer::BusyForTheMoment);
 }

@@ -38,6 +38,26 @@ select @i, @s
 -- rows:
 -- 6 | 1345
 
+-- case: BREAK and CONTINUE of an inner WHILE leave that loop only
+declare @i int = 0, @j int, @s varchar(40) = ''
+while @i < 3
+begin
+    set @i += 1
+    if @i = 2 continue
+    set @j = 0
+    while 1 = 1
+    begin
+        set @j += 1
+        if @j = 2 continue
+        if @j > 3 break
+        set @s = @s + cast(@i as varchar(1)) + cast(@j as varchar(1)) + ','
+    end
+    set @s = @s + '/'
+end
+select @i, @j, @s
+-- rows:
+-- 3 | 4 | 11,13,/31,33,/
+
 -- case: variables in INSERT, WHERE and a subquery
 create table var_t (n int)
 go
