@@ -1,5 +1,14 @@
 #include "catalogs/BusStaffing.h"
 
+#include "catalogs/frmCopiaStaffing.h"
+#include "data/clsConexion.h"
+#include "planning/herramientas/OperacionesPlan.h"
+#include "security/CLSUSUARIO.h"
+#include "ui/Msg.h"
+
+#include <QDir>
+#include <QFileDialog>
+
 namespace {
 
 FormaCatalogo FormaStaffing() {
@@ -17,40 +26,50 @@ FormaCatalogo FormaStaffing() {
 
 }  // namespace
 
-TCatStaffing::TCatStaffing(TForm* parent) : TCatalogo(parent, FormaStaffing()) {}
+TCatStaffing::TCatStaffing(TForm* parent) : TCatalogo(parent, FormaStaffing()) {
+    PideArchivo = [this](const QString& caption, const QString& sugerido, const QString& filtro) {
+        QFileDialog dialogo(this, caption, sugerido, filtro);
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        return dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
+    };
+}
 
 void TCatStaffing::CreateForm() {
     TCatalogo::CreateForm();
     arrayPlantillas = lista();
     btEliminar = botonEliminar();
     txtIdStaffing = cajaClave();
+    // A second row of buttons under the list for the planner's tools: the list gives up the
+    // height of one row, the first row moves up.
+    const QRect l = arrayPlantillas->geometry();
+    constexpr int kFila = 46;
+    arrayPlantillas->SetBounds(l.x(), l.y(), l.width(), l.height() - kFila);
+    for (TBtnBmp* b : {btnNuevo, btnModificar, btEliminar, btnSalir}) {
+        const QRect r = b->geometry();
+        b->SetBounds(r.x(), r.y() - kFila, r.width(), r.height());
+    }
+    const QRect n = btnNuevo->geometry();
+    const QRect m = btnModificar->geometry();
+    btnCopiar = TBtnBmp::Make(this, QRect(n.x(), n.y() + kFila, n.width(), n.height()),
+                              QStringLiteral("Copiar"), QStringLiteral("nuevo"),
+                              Bind(this, &TCatStaffing::btnCopiarClick),
+                              QStringLiteral("Crear un staffing nuevo con todos los puestos de "
+                                             "este"));
+    btnExportar = TBtnBmp::Make(
+        this, QRect(m.x(), m.y() + kFila, btnSalir->geometry().right() - m.x() + 1, n.height()),
+        QStringLiteral("Exportar a Excel"), QStringLiteral("graficas22"),
+        Bind(this, &TCatStaffing::btnExportarClick));
     OnInitialize = Bind(this, &TCatStaffing::FormInitialize);
 }
 
 void TCatStaffing::CreaDatos(QWidget* panel, int top) {
-    auto casilla = [&](int i, const char* texto) {
-        auto* c = TCheckBox::New(panel);
-        // Two columns of three: 1-3 on the left, 4-6 on the right.
-        c->SetBounds(80 + (i / 3) * 130, top + 8 + (i % 3) * 30, 124, 24);
-        c->cText(QString::fromUtf8(texto));
-        c->Create();
-        return c;
-    };
-    chkSemanal = casilla(0, "1.- Semanal");
-    chkDecenal = casilla(1, "2.- Decenal");
-    chkCatorcenal = casilla(2, "3.- Catorcenal");
-    chkQuincenal = casilla(3, "4.- Quincenal");
-    chkMensual = casilla(4, "5.- Mensual");
-    chkEspecial = casilla(5, "6.- Especial");
-}
-
-std::array<TCatStaffing::Tipo, 6> TCatStaffing::Tipos() const {
-    return {{{chkSemanal, QLatin1Char('S')},
-             {chkDecenal, QLatin1Char('D')},
-             {chkCatorcenal, QLatin1Char('C')},
-             {chkQuincenal, QLatin1Char('Q')},
-             {chkMensual, QLatin1Char('M')},
-             {chkEspecial, QLatin1Char('E')}}};
+    m_tipos.Crea(panel, 80, top + 8);
+    chkSemanal = m_tipos.casilla(0);
+    chkDecenal = m_tipos.casilla(1);
+    chkCatorcenal = m_tipos.casilla(2);
+    chkQuincenal = m_tipos.casilla(3);
+    chkMensual = m_tipos.casilla(4);
+    chkEspecial = m_tipos.casilla(5);
 }
 
 void TCatStaffing::FormInitialize(TForm*) {
@@ -63,6 +82,7 @@ void TCatStaffing::FormInitialize(TForm*) {
 
 void TCatStaffing::Permisos() {
     AplicaPermisos();
+    btnCopiar->lEnabled(btnNuevo->lEnabled());  // a copy is a new plan: option A1
 }
 
 void TCatStaffing::arrayPlantillasDblClick(TControl*, int, int, int) {
@@ -74,11 +94,7 @@ void TCatStaffing::btEliminarClick(TControl*) {
 }
 
 QString TCatStaffing::armatipos() const {
-    std::array<bool, 6> marcados{};
-    const auto tipos = Tipos();
-    for (std::size_t i = 0; i < tipos.size(); ++i)
-        marcados[i] = tipos[i].casilla->lChecked();
-    return catalogos::ArmaTipos(marcados);
+    return m_tipos.Tipos();
 }
 
 bool TCatStaffing::ValidaTipo(const QString& tipo) const {
@@ -86,13 +102,55 @@ bool TCatStaffing::ValidaTipo(const QString& tipo) const {
 }
 
 void TCatStaffing::LimpiaDatos() {
-    for (const Tipo& t : Tipos())
-        t.casilla->lChecked(false);
+    m_tipos.Marca(QString());
 }
 
 void TCatStaffing::LlenaDatos() {
-    for (const Tipo& t : Tipos())
-        t.casilla->lChecked(ValidaTipo(t.letra));
+    m_tipos.Marca(arrayPlantillas->GetValue(3));
+}
+
+void TCatStaffing::btnCopiarClick(TControl*) {
+    if (!HayFila() || !btnCopiar->lEnabled())
+        return;
+    const auto copia = TForm::NewModal<TCopiaStaffing>(this, [this](TCopiaStaffing& f) {
+        f.CNX = CNX;
+        f.Empresa = Empresa;
+        f.staffing = arrayPlantillas->GetValue(1);
+        f.nombreOrigen = arrayPlantillas->GetValue(2);
+        f.tiposOrigen = arrayPlantillas->GetValue(3);
+    });
+    copia->ShowModal();
+    if (copia->vClave <= 0)
+        return;
+    Carga();
+    const auto& filas = arrayPlantillas->aArrayData();
+    for (qsizetype i = 0; i < filas.size(); ++i) {
+        if (filas.at(i).value(0).trimmed() == QString::number(copia->vClave)) {
+            arrayPlantillas->GoTo(static_cast<int>(i) + 1);
+            break;
+        }
+    }
+}
+
+void TCatStaffing::btnExportarClick(TControl*) {
+    if (!HayFila())
+        return;
+    const QString clave = arrayPlantillas->GetValue(1);
+    const QString archivo =
+        PideArchivo(QStringLiteral("Exportar a Excel"),
+                    QDir::home().filePath(QStringLiteral("staffing_%1.xlsx").arg(clave.trimmed())),
+                    QStringLiteral("Libro de Excel (*.xlsx);;CSV (*.csv)"));
+    if (archivo.isEmpty())
+        return;
+    ado::Connection* const c = CNX->Conexion();
+    if (!c)
+        return;
+    try {
+        const int n = planeacion::ExportaPlan(*c, Empresa, clave, archivo);
+        MsgInfo(QStringLiteral("Staffing exportado: %1 entradas en %2").arg(n).arg(archivo));
+    } catch (const planeacion::ErrorPlan& e) {
+        MsgInfo(e.mensaje);
+    }
 }
 
 void TCatStaffing::TomaEleccion(const TArrayBrowse::Row& fila) {

@@ -6,7 +6,22 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace planeacion {
+
+QList<qint64> Totales(const QList<Entrada>& mostradas, int nCifras) {
+    QList<qint64> totales(std::max(nCifras, 0), 0);
+    for (const Entrada& e : mostradas) {
+        for (qsizetype i = 0; i < totales.size() && i < e.cifras.size(); ++i) {
+            bool ok = false;
+            const qint64 v = e.cifras.at(i).trimmed().toLongLong(&ok);
+            if (ok && v > 0)
+                totales[i] += v;
+        }
+    }
+    return totales;
+}
 
 namespace mensajes {
 const QString kGuardado = QStringLiteral("Datos guardados");

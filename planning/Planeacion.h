@@ -71,6 +71,11 @@ struct Entrada {
     QStringList cifras;
 };
 
+// The sum of each of the first `nCifras` figure columns over the entries shown (the rows the
+// grid's filter bar lets through): what the totals row under the grid reads. A figure that
+// is not a whole number of places (0 or more) adds nothing.
+QList<qint64> Totales(const QList<Entrada>& mostradas, int nCifras);
+
 // The entries of one table (percentage or month) on one connection.
 class Planeacion {
   public:

@@ -1,14 +1,18 @@
 #include "planning/frmPlazas.h"
 
 #include "planning/herramientas/Completar.h"
+#include "planning/herramientas/OperacionesPlan.h"
 
 #include "ado/Connection.h"
 #include "catalogs/BusTabulador.h"
 #include "data/clsConexion.h"
 #include "planning/frmCambio.h"
+#include "planning/frmImportacion.h"
 #include "security/CLSUSUARIO.h"
 #include "ui/Msg.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -40,6 +44,8 @@ constexpr int kAnchoClave = 56;
 const QString kSistema = QStringLiteral("ST");
 const QString kFuncion = QStringLiteral("C");
 const QString kEligeFila = QStringLiteral("Seleccione en la lista el puesto que desea eliminar.");
+const QString kEligePlan = QStringLiteral("Seleccione el staffing.");
+constexpr int kAnchoHerramienta = 150;
 
 // Blanks and percent signs so that each sign stands centred over one of `centros` (pixels from
 // the left edge of the text, in the label's font).
@@ -82,7 +88,15 @@ TLabel* Rotulo(QWidget* parent, const QRect& r, const QString& texto) {
 }  // namespace
 
 TPlazas::TPlazas(TForm* parent, const FamiliaCifras& familia)
-    : TForm(parent), m_familia(familia), m_edicion(static_cast<int>(familia.cajas.size())) {}
+    : TForm(parent), m_familia(familia), m_edicion(static_cast<int>(familia.cajas.size())) {
+    PideArchivo = [this](const QString& caption, const QString& sugerido, const QString& filtro,
+                         bool guardar) {
+        QFileDialog dialogo(this, caption, sugerido, filtro);
+        dialogo.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialogo.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        return dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
+    };
+}
 
 void TPlazas::CreateForm() {
     TForm::CreateForm();
@@ -198,11 +212,21 @@ void TPlazas::creaRejilla() {
     const int topAyuda = kTopPuesto + kAltoPuesto - m_ahorro + 4;
     const int topRejilla = topAyuda + 50;
     const int altoRejilla = kAltoRejilla + m_ahorro;
-    oLabel1235 = Rotulo(this, {kMargen, topAyuda, kAncho - 2 * kMargen, 32},
-                        QStringLiteral("-- Para MODIFICAR los porcentajes de un puesto, \r\n"
-                                       "seleccionarlo de la lista de abajo para cargar sus "
-                                       "valores, modificarlos y despues presionar el boton "
-                                       "Guardar.\r\n"));
+    oLabel1235 =
+        Rotulo(this, {kMargen, topAyuda, kAncho - 2 * kMargen - 2 * kAnchoHerramienta - 12, 32},
+               QStringLiteral("-- Para MODIFICAR los porcentajes de un puesto, \r\n"
+                              "seleccionarlo de la lista de abajo para cargar sus "
+                              "valores, modificarlos y despues presionar el boton "
+                              "Guardar.\r\n"));
+    // The planner's tools, right of the help line, over the grid.
+    btnExportar =
+        Boton(this, {kAncho - kMargen - 2 * kAnchoHerramienta - 6, topAyuda, kAnchoHerramienta, 30},
+              QStringLiteral("Exportar a Excel"), QStringLiteral("graficas22"));
+    btnExportar->OnClick = Bind(this, &TPlazas::btnExportarClick);
+    btnImportar =
+        Boton(this, {kAncho - kMargen - kAnchoHerramienta, topAyuda, kAnchoHerramienta, 30},
+              QStringLiteral("Importar de Excel"), QStringLiteral("refresh"));
+    btnImportar->OnClick = Bind(this, &TPlazas::btnImportarClick);
 
     oGroupBox3 = TGroupBox::New(this);
     oGroupBox3->SetBounds(kMargen, topRejilla, kAncho - 2 * kMargen, altoRejilla);
@@ -228,7 +252,9 @@ void TPlazas::creaRejilla() {
     arrayStaffing->OnChange = Bind(this, &TPlazas::arrayStaffingChange);
     arrayStaffing->OnDblClick = Bind(this, &TPlazas::arrayStaffingDblClick);
     arrayStaffing->OnClick = Bind(this, &TPlazas::arrayStaffingClick);
+    arrayStaffing->OnRowsShown = [this](TControl*) { muestraTotales(); };
     arrayStaffing->Create();
+    muestraTotales();
 
     if (!m_familia.filaPorcentajes)
         return;
@@ -276,6 +302,8 @@ void TPlazas::Permisos() {
     btnNuevo->lEnabled(objUsuario->TienePermiso(kSistema, kFuncion, QStringLiteral("C1")));
     btnGuardar->lEnabled(objUsuario->TienePermiso(kSistema, kFuncion, QStringLiteral("C2")));
     btnEliminar->lEnabled(objUsuario->TienePermiso(kSistema, kFuncion, QStringLiteral("C3")));
+    // An import writes entries as "Guardar" does.
+    btnImportar->lEnabled(btnGuardar->lEnabled());
 }
 
 planeacion::Planeacion TPlazas::nucleo() const {
@@ -340,6 +368,19 @@ void TPlazas::CargaPuestos() {
     }
     arrayStaffing->SetArray(filas);
     arrayStaffing->Refresh();
+}
+
+void TPlazas::muestraTotales() {
+    const TArrayBrowse::Rows& filas = arrayStaffing->aArrayData();
+    QList<planeacion::Entrada> mostradas;
+    for (const int fila : arrayStaffing->VisibleRows()) {
+        const TArrayBrowse::Row& r = filas.at(fila - 1);
+        mostradas.append({r.value(0), r.value(1), r.mid(2)});
+    }
+    QStringList pie{QString(), QStringLiteral("Total")};
+    for (const qint64 total : planeacion::Totales(mostradas, nCifras()))
+        pie << QString::number(total);
+    arrayStaffing->SetFooter(pie);
 }
 
 void TPlazas::arrayStaffingChange(TControl*) {
@@ -478,4 +519,70 @@ void TPlazas::arrayStaffingDblClick(TControl*, int, int, int) {
     cambio->ShowModal();
     CargaPuestos();
     arrayStaffing->GoTo(fila);
+}
+
+void TPlazas::btnExportarClick(TControl*) {
+    const QString staffing = txtidStaffing->Value().trimmed();
+    if (staffing.isEmpty()) {
+        MsgInfo(kEligePlan);
+        return;
+    }
+    const QString archivo =
+        PideArchivo(QStringLiteral("Exportar a Excel"),
+                    QDir::home().filePath(QStringLiteral("staffing_%1.xlsx").arg(staffing)),
+                    QStringLiteral("Libro de Excel (*.xlsx);;CSV (*.csv)"), true);
+    if (archivo.isEmpty())
+        return;
+    ado::Connection* const conexion = CNX->Conexion();
+    if (!conexion)
+        return;
+    try {
+        const int n =
+            planeacion::ExportaPlan(*conexion, Empresa, staffing, archivo, m_familia.tabla);
+        MsgInfo(QStringLiteral("Staffing exportado: %1 entradas en %2").arg(n).arg(archivo));
+    } catch (const planeacion::ErrorPlan& e) {
+        MsgInfo(e.mensaje);
+    }
+}
+
+void TPlazas::btnImportarClick(TControl*) {
+    // The grid and the panel are read again afterwards: typing not saved is not dropped
+    // unasked.
+    if (!btnImportar->lEnabled() || !AceptaCambio())
+        return;
+    const QString staffing = txtidStaffing->Value().trimmed();
+    if (staffing.isEmpty()) {
+        MsgInfo(kEligePlan);
+        return;
+    }
+    const QString archivo =
+        PideArchivo(QStringLiteral("Importar de Excel"), QDir::homePath(),
+                    QStringLiteral("Libros de Excel y CSV (*.xlsx *.csv)"), false);
+    if (archivo.isEmpty())
+        return;
+    ado::Connection* const conexion = CNX->Conexion();
+    if (!conexion)
+        return;
+    planeacion::VistaPrevia vista;
+    try {
+        vista = planeacion::VistaDeArchivo(*conexion, Empresa, staffing, archivo);
+    } catch (const planeacion::ErrorPlan& e) {
+        MsgInfo(e.mensaje);
+        return;
+    }
+    const auto dialogo = TForm::NewModal<TImportacion>(this, [&](TImportacion& f) {
+        f.CNX = CNX;
+        f.Empresa = Empresa;
+        f.staffing = staffing;
+        f.archivo = archivo;
+        f.vista = std::move(vista);
+        f.permiteEliminar = objUsuario->TienePermiso(kSistema, kFuncion, QStringLiteral("C3"));
+    });
+    dialogo->ShowModal();
+    if (!dialogo->aplicado)
+        return;
+    m_edicion.Vacia();
+    muestraEdicion();
+    if (SeleccionCompleta())
+        CargaPuestos();
 }

@@ -21,6 +21,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class clsUsuario;
@@ -67,6 +68,12 @@ class TPlazas : public TForm, public SelectoresPlaneacion {
     TLabel* oLabel1237 = nullptr;
     TLabel* oLabel1251 = nullptr;
     TBtnBmp* btnSalir = nullptr;
+    TBtnBmp* btnExportar = nullptr;  // "Exportar a Excel": the chosen plan to a file
+    TBtnBmp* btnImportar = nullptr;  // "Importar de Excel": a file into the plan, previewed
+
+    // Asks for a file (caption, suggested file, filter, whether it is to be written); the
+    // empty text when the user cancels. A file dialog unless a test puts its own answer.
+    std::function<QString(const QString&, const QString&, const QString&, bool)> PideArchivo;
 
     const FamiliaCifras& Familia() const { return m_familia; }
     int nCifras() const { return static_cast<int>(m_familia.cajas.size()); }
@@ -82,6 +89,11 @@ class TPlazas : public TForm, public SelectoresPlaneacion {
     // month: each typed month carried into the months after it). Nothing is saved.
     void btnCompletarClick(TControl* sender = nullptr);
     void btnEliminarClick(TControl* sender = nullptr);
+    // The chosen plan, both tables, to a workbook (or this form's table to a CSV file).
+    void btnExportarClick(TControl* sender = nullptr);
+    // A workbook or CSV file into the chosen plan: read, previewed (TImportacion), written
+    // only by the preview's "Aplicar"; the grid is read again afterwards.
+    void btnImportarClick(TControl* sender = nullptr);
     void btnBusPuestoClick(TControl* sender = nullptr);
     void btnSalirClick(TControl* sender = nullptr);
     void txtidPuestoExit(TControl* sender = nullptr, TControl* next = nullptr);
@@ -131,6 +143,8 @@ class TPlazas : public TForm, public SelectoresPlaneacion {
     QStringList textosCifras() const;
     // Shows the state of the edit in the panel.
     void muestraEdicion(const QString& nombre = {});
+    // The totals row under the grid: the core's sums of the rows the filter bar shows.
+    void muestraTotales();
 
     const FamiliaCifras& m_familia;
     planeacion::EdicionPuesto m_edicion;

@@ -367,4 +367,40 @@ void RecSelHeader::paintSection(QPainter* painter, const QRect& rect, int logica
     painter->restore();
 }
 
+// ---- FooterRow ----
+
+FooterRow::FooterRow(QTableView* view, const BrowseModel* model)
+    : QWidget(view), m_view(view), m_model(model) {
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+    connect(view->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { update(); });
+    connect(view->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { update(); });
+}
+
+void FooterRow::setTexts(const QStringList& texts) {
+    m_texts = texts;
+    update();
+}
+
+void FooterRow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawLine(0, 0, width(), 0);
+    p.setPen(palette().color(QPalette::ButtonText));
+    // Columns as the viewport lays them out; nothing over the record selector.
+    const int origin = m_view->viewport()->geometry().x() - geometry().x();
+    p.setClipRect(QRect(origin, 0, width() - origin, height()));
+    for (int c = 0; c < m_texts.size() && c < m_model->columnCount(); ++c) {
+        if (m_view->isColumnHidden(c))
+            continue;
+        const QRect cell(origin + m_view->columnViewportPosition(c), 0, m_view->columnWidth(c),
+                         height());
+        p.drawText(cell.adjusted(4, 0, -4, 0), int(cellAlignment(m_model->alignment(c))),
+                   m_texts.at(c));
+    }
+}
+
 }  // namespace ui

@@ -2,13 +2,15 @@
 
 // Item models and headers behind TArrayBrowse: the rows as loaded (BrowseModel), the
 // filtered and ordered view of them (BrowseProxy), the column header with its row of filter
-// boxes (FilterHeader) and the record selector (RecSelHeader).
+// boxes (FilterHeader), the record selector (RecSelHeader) and the fixed row under the rows
+// (FooterRow).
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
 #include <QStringList>
+#include <QTableView>
 
 #include <functional>
 #include <vector>
@@ -125,6 +127,25 @@ class RecSelHeader : public QHeaderView {
 
   private:
     int m_width = 12;
+};
+
+// A fixed row under the rows of a view (totals and the like): one text under each column,
+// aligned as the column's cells, in bold, following the columns' widths and the horizontal
+// scroll. The view places it (TArrayBrowse::updateGeometries).
+class FooterRow : public QWidget {
+    Q_OBJECT
+  public:
+    FooterRow(QTableView* view, const BrowseModel* model);
+    void setTexts(const QStringList& texts);
+    const QStringList& texts() const { return m_texts; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QTableView* m_view;
+    const BrowseModel* m_model;
+    QStringList m_texts;
 };
 
 }  // namespace ui

@@ -172,6 +172,7 @@ void TArrayBrowse::SetArray(const Rows& rows, const QStringList& headers, bool a
     m_unannounced = m_lastBookmark > 0;
     m_silent = false;
     viewport()->update();
+    ui::Fire(OnRowsShown, static_cast<TControl*>(this));
 }
 
 const TArrayBrowse::Rows& TArrayBrowse::aArrayData() const {
@@ -193,6 +194,53 @@ int TArrayBrowse::nLen() const {
 }
 int TArrayBrowse::nVisibleRows() const {
     return m_proxy->rowCount();
+}
+
+QList<int> TArrayBrowse::VisibleRows() const {
+    QList<int> rows;
+    for (int i = 0; i < m_proxy->rowCount(); ++i)
+        rows << m_proxy->mapToSource(m_proxy->index(i, 0)).row() + 1;
+    return rows;
+}
+
+void TArrayBrowse::SetFooter(const QStringList& texts) {
+    if (texts.isEmpty()) {
+        delete m_footer;
+        m_footer = nullptr;
+        setViewportMargins(viewportMargins().left(), viewportMargins().top(), 0, 0);
+        updateGeometries();
+        return;
+    }
+    if (!m_footer) {
+        m_footer = new ui::FooterRow(this, m_model);
+        m_footer->show();
+        updateGeometries();
+    }
+    m_footer->setTexts(texts);
+}
+
+QStringList TArrayBrowse::Footer() const {
+    return m_footer ? m_footer->texts() : QStringList();
+}
+
+void TArrayBrowse::updateGeometries() {
+    QTableView::updateGeometries();
+    if (!m_footer)
+        return;
+    const int height = verticalHeader()->defaultSectionSize();
+    const QMargins m = viewportMargins();
+    if (m.bottom() != height)
+        setViewportMargins(m.left(), m.top(), m.right(), height);
+    const QRect vp = viewport()->geometry();
+    m_footer->setGeometry(frameWidth(), vp.bottom() + 1, vp.right() + 1 - frameWidth(), height);
+}
+
+void TArrayBrowse::clearFilters() {
+    const bool had = m_proxy->hasFilters();
+    m_proxy->clearFilters();
+    m_header->clearFilters();
+    if (had)
+        ui::Fire(OnRowsShown, static_cast<TControl*>(this));
 }
 
 QString TArrayBrowse::GetValue(int column) const {
@@ -244,10 +292,8 @@ void TArrayBrowse::GoTo(int row) {
         return;
     row = std::clamp(row, 1, nLen());
     // A row hidden by the filter bar must be shown to be selected.
-    if (!m_proxy->mapFromSource(m_model->index(row - 1, 0)).isValid()) {
-        m_proxy->clearFilters();
-        m_header->clearFilters();
-    }
+    if (!m_proxy->mapFromSource(m_model->index(row - 1, 0)).isValid())
+        clearFilters();
     selectSource(row - 1);
     notifyChange(true);
 }
@@ -285,6 +331,7 @@ void TArrayBrowse::SetFilter(int column, const QString& text) {
     }
     if (!m_silent)
         notifyChange(false);
+    ui::Fire(OnRowsShown, static_cast<TControl*>(this));
 }
 
 QString TArrayBrowse::Filter(int column) const {
@@ -345,10 +392,8 @@ void TArrayBrowse::cellDoubleClicked(const QModelIndex& index) {
 void TArrayBrowse::DblClick(int row, int column) {
     if (row < 1 || row > nLen())
         return;
-    if (!m_proxy->mapFromSource(m_model->index(row - 1, 0)).isValid()) {
-        m_proxy->clearFilters();
-        m_header->clearFilters();
-    }
+    if (!m_proxy->mapFromSource(m_model->index(row - 1, 0)).isValid())
+        clearFilters();
     selectSource(row - 1);
     notifyChange(false);
     ui::Fire(OnDblClick, static_cast<TControl*>(this), 0, column, row);

@@ -45,6 +45,7 @@ namespace ui {
 class BrowseModel;
 class BrowseProxy;
 class FilterHeader;
+class FooterRow;
 }  // namespace ui
 
 // Grid over an in-memory table of rows, each row a list of texts. Rows, columns and
@@ -80,6 +81,13 @@ class TArrayBrowse : public QTableView, public TControl {
     void Refresh();            // redraws; raises no OnChange
     int nLen() const;          // number of rows held
     int nVisibleRows() const;  // rows that pass the filter bar
+    // The rows that pass the filter bar (numbers in aArrayData, 1-based), in the order shown.
+    QList<int> VisibleRows() const;
+
+    // A fixed row under the rows, element n under column n (totals and the like); it stays
+    // in place while the rows scroll. An empty list removes it.
+    void SetFooter(const QStringList& texts);
+    QStringList Footer() const;
 
     int nRowDividerStyle = 0;  // 0: no grid lines; otherwise lines between rows and cells
     int nMarqueeStyle = 0;     // 4: whole-row selection (rows are always selected whole)
@@ -101,6 +109,8 @@ class TArrayBrowse : public QTableView, public TControl {
     BrowseDblClickEvent OnDblClick;
     ChangeEvent OnChange;
     ClickEvent OnClick;
+    // The rows shown may be others: rows loaded (SetArray), a filter typed or cleared.
+    ChangeEvent OnRowsShown;
 
     // Columns created in CreateForm (owned by the browse).
     int ColumnCount() const;
@@ -110,6 +120,8 @@ class TArrayBrowse : public QTableView, public TControl {
     explicit TArrayBrowse(QWidget* parent);
     void realise() override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // Leaves room under the rows for the footer and places it.
+    void updateGeometries() override;
 
   private:
     friend class TArrayBrwColumn;
@@ -124,10 +136,12 @@ class TArrayBrowse : public QTableView, public TControl {
     int sourceRowOf(const QModelIndex& proxyIndex) const;
     void headerClicked(int section);
     void cellDoubleClicked(const QModelIndex& index);
+    void clearFilters();  // raises OnRowsShown when a filter was in force
 
     ui::BrowseModel* m_model;
     ui::BrowseProxy* m_proxy;
     ui::FilterHeader* m_header;
+    ui::FooterRow* m_footer = nullptr;
     std::vector<std::unique_ptr<TArrayBrwColumn>> m_columns;
     std::unique_ptr<TBrwRecSel> m_recSel;
     bool m_autoOrder = false;

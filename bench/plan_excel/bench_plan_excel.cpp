@@ -78,7 +78,7 @@ void BM_ImportaPlan(benchmark::State& state) {
                               b.dir.filePath(QStringLiteral("b.xlsx"))};
     for (const QString& ruta : rutas) {
         for (planeacion::Tabla t : {planeacion::Tabla::Porcentaje, planeacion::Tabla::Mes}) {
-            for (planeacion::Entrada& e : entradas.De(t)) {
+            for (planeacion::EntradaClave& e : entradas.De(t)) {
                 for (int& c : e.cifras)
                     ++c;
             }

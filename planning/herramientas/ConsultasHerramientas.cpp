@@ -6,12 +6,7 @@ namespace planeacion {
 
 namespace {
 
-QString TablaSql(Tabla t) {
-    return t == Tabla::Porcentaje ? QStringLiteral("staff_porcentaje")
-                                  : QStringLiteral("staff_mes");
-}
-
-QString Valores(const QString& empresa, const QString& staffing, const Entrada& e) {
+QString Valores(const QString& empresa, const QString& staffing, const EntradaClave& e) {
     QString s = QLatin1Char('(') + empresa + QLatin1Char(',') + staffing + QLatin1Char(',') +
                 QString::number(e.clave.grupo) + QLatin1Char(',') + SqlLiteral(e.clave.centro) +
                 QLatin1Char(',') + QString::number(e.clave.puesto);
@@ -40,25 +35,15 @@ QString SqlPlanDeEmpresa(const QString& empresa, const QString& staffing) {
 
 QString SqlEntradasPlan(Tabla tabla, const QString& empresa, const QString& staffing) {
     return QStringLiteral("select centro, idgrupo, ocupacion, ") +
-           ColumnasCifras(tabla).join(QStringLiteral(", ")) + QStringLiteral(" from ") +
-           TablaSql(tabla) + QStringLiteral(" where empresa=") + SqlWholeNumber(empresa) +
+           ColumnasDe(tabla).join(QStringLiteral(", ")) + QStringLiteral(" from ") +
+           TablaDe(tabla) + QStringLiteral(" where empresa=") + SqlWholeNumber(empresa) +
            QStringLiteral(" and idStaffing=") + SqlWholeNumber(staffing) +
            QStringLiteral(" order by centro, idgrupo, ocupacion");
 }
 
-QString SqlCatalogoCentros(const QString& empresa) {
-    return QStringLiteral("select centro, nomdepto from centros where empresa=") +
-           SqlWholeNumber(empresa) + QStringLiteral(" order by centro");
-}
-
-QString SqlCatalogoGrupos(const QString& empresa) {
-    return QStringLiteral("select idgrupo, nombre from staff_grupo where empresa=") +
-           SqlWholeNumber(empresa) + QStringLiteral(" order by idgrupo");
-}
-
-QString SqlCatalogoPuestos(const QString& empresa) {
-    return QStringLiteral("select ocupacion, actividad from tabulador where empresa=") +
-           SqlWholeNumber(empresa) + QStringLiteral(" order by ocupacion");
+QString SqlEmpresa(const QString& empresa) {
+    return QStringLiteral("select nombre_empresa from empresas where empresa=") +
+           SqlWholeNumber(empresa);
 }
 
 QString LoteCopiaPlan(const QString& empresa, const QString& staffing, const QString& nombre,
@@ -69,11 +54,11 @@ QString LoteCopiaPlan(const QString& empresa, const QString& staffing, const QSt
                    QLatin1Char(',') + SqlLiteral(nombre) + QLatin1Char(',') + SqlLiteral(tipos) +
                    QStringLiteral(")\ndeclare @nuevo bigint\nset @nuevo = SCOPE_IDENTITY()\n");
     for (Tabla t : {Tabla::Porcentaje, Tabla::Mes}) {
-        lote += QStringLiteral("insert into ") + TablaSql(t) +
+        lote += QStringLiteral("insert into ") + TablaDe(t) +
                 QStringLiteral(" select empresa, @nuevo, idgrupo, centro, ocupacion, ") +
-                ColumnasCifras(t).join(QStringLiteral(", ")) + QStringLiteral(" from ") +
-                TablaSql(t) + QStringLiteral(" where empresa=") + e +
-                QStringLiteral(" and idStaffing=") + s + QLatin1Char('\n');
+                ColumnasDe(t).join(QStringLiteral(", ")) + QStringLiteral(" from ") + TablaDe(t) +
+                QStringLiteral(" where empresa=") + e + QStringLiteral(" and idStaffing=") + s +
+                QLatin1Char('\n');
     }
     return lote + QStringLiteral("commit\nselect @nuevo");
 }
@@ -86,21 +71,21 @@ QString LoteImportacion(const QString& empresa, const QString& staffing, const V
     // One row a statement: the embedded engine reads a long VALUES list far slower than as
     // many single-row inserts in the same batch.
     for (const FilaNueva& f : v.agregar) {
-        lote += QStringLiteral("insert into ") + TablaSql(f.tabla) + QStringLiteral(" values ") +
+        lote += QStringLiteral("insert into ") + TablaDe(f.tabla) + QStringLiteral(" values ") +
                 Valores(e, s, f.entrada) + QLatin1Char('\n');
     }
     for (const CambioEntrada& c : v.cambiar) {
         QStringList asignaciones;
-        const QStringList& columnas = ColumnasCifras(c.tabla);
+        const QStringList& columnas = ColumnasDe(c.tabla);
         for (std::size_t i = 0; i < c.despues.size(); ++i)
             asignaciones << columnas.at(static_cast<qsizetype>(i)) + QLatin1Char('=') +
                                 QString::number(c.despues[i]);
-        lote += QStringLiteral("update ") + TablaSql(c.tabla) + QStringLiteral(" set ") +
+        lote += QStringLiteral("update ") + TablaDe(c.tabla) + QStringLiteral(" set ") +
                 asignaciones.join(QStringLiteral(", ")) + Donde(e, s, c.clave) + QLatin1Char('\n');
     }
     if (eliminarAusentes) {
         for (const Ausente& a : v.ausentes)
-            lote += QStringLiteral("delete from ") + TablaSql(a.tabla) + Donde(e, s, a.clave) +
+            lote += QStringLiteral("delete from ") + TablaDe(a.tabla) + Donde(e, s, a.clave) +
                     QLatin1Char('\n');
     }
     return lote + QStringLiteral("commit");

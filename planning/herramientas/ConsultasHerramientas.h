@@ -17,10 +17,10 @@ namespace planeacion {
 QString SqlPlanDeEmpresa(const QString& empresa, const QString& staffing);
 // Centre, group, position and the figures of every entry of a plan, in key order.
 QString SqlEntradasPlan(Tabla tabla, const QString& empresa, const QString& staffing);
-// Key and name of the company's centres, groups and positions.
-QString SqlCatalogoCentros(const QString& empresa);
-QString SqlCatalogoGrupos(const QString& empresa);
-QString SqlCatalogoPuestos(const QString& empresa);
+// The company's name (no row: no such company). The key and name of its centres, groups and
+// positions are the selectors' and the tabulator look-up's statements (SqlCentros, SqlGrupos,
+// catalogos::ListaPuestos).
+QString SqlEmpresa(const QString& empresa);
 
 // One batch: a new plan of the company with that name and payroll types, copies of every
 // entry of both tables of `staffing` under it, and at the end one row with the new plan's key

@@ -172,7 +172,7 @@ void RevisaHoja(const HojaLeida& hoja, const EntradasPlan& actuales, const Catal
             lineas[*f.clave] << f.linea;
     }
     std::map<ClaveEntrada, const std::vector<int>*> existentes;
-    for (const Entrada& e : actuales.De(hoja.tabla))
+    for (const EntradaClave& e : actuales.De(hoja.tabla))
         existentes[e.clave] = &e.cifras;
 
     for (FilaRevisada& f : filas) {
@@ -190,7 +190,7 @@ void RevisaHoja(const HojaLeida& hoja, const EntradasPlan& actuales, const Catal
             v.rechazados.push_back({hoja.tabla, f.linea, f.motivos.join(QStringLiteral("; "))});
             continue;
         }
-        FilaNueva fila{hoja.tabla, f.linea, Entrada{*f.clave, f.cifras}};
+        FilaNueva fila{hoja.tabla, f.linea, EntradaClave{*f.clave, f.cifras}};
         const auto e = existentes.find(*f.clave);
         if (e == existentes.end())
             v.agregar.push_back(std::move(fila));
@@ -230,15 +230,11 @@ QString Resumen(const VistaPrevia& v) {
         .arg(v.rechazados.size());
 }
 
-QStringList LineasVistaPrevia(const VistaPrevia& v, bool conAusentes) {
-    QStringList lineas;
-    const auto donde = [](Tabla t, int linea) {
-        return QStringLiteral("%1 línea %2").arg(NombreHoja(t)).arg(linea);
-    };
+std::vector<FilaVista> FilasVistaPrevia(const VistaPrevia& v, bool conAusentes, bool conSinCambio) {
+    std::vector<FilaVista> filas;
     for (const FilaNueva& f : v.agregar) {
-        lineas << QStringLiteral("agregar %1: %2: %3")
-                      .arg(donde(f.tabla, f.linea), DescribeClave(f.entrada.clave),
-                           Unidos(f.entrada.cifras));
+        filas.push_back({NombreHoja(f.tabla), f.linea, QStringLiteral("agregar"),
+                         DescribeClave(f.entrada.clave), Unidos(f.entrada.cifras)});
     }
     for (const CambioEntrada& c : v.cambiar) {
         QStringList cambios;
@@ -246,23 +242,63 @@ QStringList LineasVistaPrevia(const VistaPrevia& v, bool conAusentes) {
         for (std::size_t i = 0; i < c.despues.size() && i < c.antes.size(); ++i) {
             if (c.antes[i] != c.despues[i])
                 cambios << QStringLiteral("%1: %2 → %3")
-                               .arg(enc.at(i))
+                               .arg(enc.at(static_cast<qsizetype>(i)))
                                .arg(c.antes[i])
                                .arg(c.despues[i]);
         }
-        lineas << QStringLiteral("cambiar %1: %2: %3")
-                      .arg(donde(c.tabla, c.linea), DescribeClave(c.clave),
-                           cambios.join(QStringLiteral(", ")));
+        filas.push_back({NombreHoja(c.tabla), c.linea, QStringLiteral("cambiar"),
+                         DescribeClave(c.clave), cambios.join(QStringLiteral(", "))});
+    }
+    if (conSinCambio) {
+        for (const FilaNueva& f : v.sinCambio) {
+            filas.push_back({NombreHoja(f.tabla), f.linea, QStringLiteral("sin cambio"),
+                             DescribeClave(f.entrada.clave), Unidos(f.entrada.cifras)});
+        }
     }
     for (const Rechazo& r : v.rechazados)
-        lineas << QStringLiteral("rechazar %1: %2").arg(donde(r.tabla, r.linea), r.motivo);
+        filas.push_back({NombreHoja(r.tabla), r.linea, QStringLiteral("rechazar"), {}, r.motivo});
     if (conAusentes) {
         for (const Ausente& a : v.ausentes)
-            lineas << QStringLiteral("eliminar %1: %2")
-                          .arg(NombreHoja(a.tabla), DescribeClave(a.clave));
+            filas.push_back(
+                {NombreHoja(a.tabla), 0, QStringLiteral("eliminar"), DescribeClave(a.clave), {}});
+    }
+    return filas;
+}
+
+QStringList LineasVistaPrevia(const VistaPrevia& v, bool conAusentes) {
+    QStringList lineas;
+    for (const FilaVista& f : FilasVistaPrevia(v, conAusentes, false)) {
+        QStringList partes{f.linea > 0
+                               ? QStringLiteral("%1 %2 línea %3").arg(f.accion, f.hoja).arg(f.linea)
+                               : QStringLiteral("%1 %2").arg(f.accion, f.hoja)};
+        if (!f.entrada.isEmpty())
+            partes << f.entrada;
+        if (!f.detalle.isEmpty() || f.accion == u"cambiar" || f.accion == u"agregar")
+            partes << f.detalle;
+        lineas << partes.join(QStringLiteral(": "));
     }
     lineas << Resumen(v);
     return lineas;
+}
+
+QString ResumenEnPalabras(const VistaPrevia& v, bool conAusentes) {
+    QString s = QStringLiteral("Agregar: %1    Cambiar: %2    Sin cambio: %3    Rechazadas: %4")
+                    .arg(v.agregar.size())
+                    .arg(v.cambiar.size())
+                    .arg(v.sinCambio.size())
+                    .arg(v.rechazados.size());
+    if (conAusentes)
+        s += QStringLiteral("    Eliminar: %1").arg(v.ausentes.size());
+    return s;
+}
+
+std::optional<QString> PreguntaAntesDeAplicar(const VistaPrevia& v) {
+    if (v.rechazados.empty())
+        return std::nullopt;
+    return QStringLiteral(
+               "El archivo tiene %1 filas rechazadas, que no se escribirán. ¿Aplicar solo las "
+               "filas válidas?")
+        .arg(v.rechazados.size());
 }
 
 }  // namespace planeacion

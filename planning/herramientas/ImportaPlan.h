@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace planeacion {
@@ -24,7 +25,7 @@ struct CambioEntrada {
 struct FilaNueva {
     Tabla tabla = Tabla::Porcentaje;
     int linea = 0;
-    Entrada entrada;
+    EntradaClave entrada;
 };
 
 struct Rechazo {
@@ -62,10 +63,31 @@ inline bool PuedeAplicar(const VistaPrevia& v, bool soloValidas) {
     return v.rechazados.empty() || soloValidas;
 }
 
+// One row of the preview as the planner reads it: the sheet and line it comes from (0 for an
+// absent entry, which has no line), what applying does with it ("agregar", "cambiar",
+// "sin cambio", "rechazar", "eliminar"), the entry it names, and the figures (the new ones;
+// old → new for a change) or the reason of a refusal.
+struct FilaVista {
+    QString hoja;
+    int linea = 0;
+    QString accion;
+    QString entrada;
+    QString detalle;
+};
+
+// The rows to add, change, (leave) and refuse, then the absent entries when they are to be
+// deleted.
+std::vector<FilaVista> FilasVistaPrevia(const VistaPrevia& v, bool conAusentes, bool conSinCambio);
+
 // One line per added, changed and refused row (and absent entry when they are to be deleted),
 // then "agregados=A cambiados=C sin_cambio=U rechazados=R".
 QStringList LineasVistaPrevia(const VistaPrevia& v, bool conAusentes);
 QString Resumen(const VistaPrevia& v);
+// The same counts in words, with the entries to delete when they are.
+QString ResumenEnPalabras(const VistaPrevia& v, bool conAusentes);
+// The question to ask before applying a preview with refused rows (whether to apply only
+// the valid ones; No writes nothing); nothing without refused rows.
+std::optional<QString> PreguntaAntesDeAplicar(const VistaPrevia& v);
 QString DescribeClave(const ClaveEntrada& clave);
 
 }  // namespace planeacion

@@ -2,11 +2,14 @@
 
 #include "ado/AdoError.h"
 #include "ado/SqlLiteral.h"
+#include "catalogs/ConsultasCatalogos.h"
 #include "planning/herramientas/ConsultasHerramientas.h"
 #include "planning/herramientas/PlanLibro.h"
 #include "ui/Cp1252.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace planeacion {
 
@@ -23,10 +26,16 @@ void RevisaClave(const QString& clave, const QString& que) {
         throw ErrorPlan{QStringLiteral("La clave de %1 no es un número: '%2'").arg(que, clave)};
 }
 
-std::vector<ElementoCatalogo> Elementos(ado::Connection& cnx, const QString& sql) {
+// Key and name of each row, in key order (by number when `numerica`).
+std::vector<ElementoCatalogo> Elementos(ado::Connection& cnx, const QString& sql, bool numerica) {
     std::vector<ElementoCatalogo> elementos;
     for (const auto& fila : Consulta(cnx, sql).rows)
         elementos.push_back({fila.at(0).trimmed(), fila.at(1).trimmed()});
+    std::stable_sort(elementos.begin(), elementos.end(),
+                     [numerica](const ElementoCatalogo& a, const ElementoCatalogo& b) {
+                         return numerica ? a.clave.toLongLong() < b.clave.toLongLong()
+                                         : a.clave < b.clave;
+                     });
     return elementos;
 }
 
@@ -35,9 +44,7 @@ std::vector<ElementoCatalogo> Elementos(ado::Connection& cnx, const QString& sql
 DatosPlan RevisaPlan(ado::Connection& cnx, const QString& empresa, const QString& staffing) {
     RevisaClave(empresa, QStringLiteral("la empresa"));
     RevisaClave(staffing, QStringLiteral("el staffing"));
-    const ado::ResultSet empresas =
-        Consulta(cnx, QStringLiteral("select nombre_empresa from empresas where empresa=") +
-                          SqlWholeNumber(empresa));
+    const ado::ResultSet empresas = Consulta(cnx, SqlEmpresa(empresa));
     if (empresas.rows.empty())
         throw ErrorPlan{QStringLiteral("La empresa %1 no existe").arg(SqlWholeNumber(empresa))};
     const ado::ResultSet plan = Consulta(cnx, SqlPlanDeEmpresa(empresa, staffing));
@@ -52,10 +59,10 @@ EntradasPlan LeeEntradas(ado::Connection& cnx, const QString& empresa, const QSt
     EntradasPlan entradas;
     for (Tabla t : {Tabla::Porcentaje, Tabla::Mes}) {
         const ado::ResultSet r = Consulta(cnx, SqlEntradasPlan(t, empresa, staffing));
-        std::vector<Entrada>& destino = entradas.De(t);
+        std::vector<EntradaClave>& destino = entradas.De(t);
         destino.reserve(r.rows.size());
         for (const auto& fila : r.rows) {
-            Entrada e{{fila.at(0).trimmed(), fila.at(1).toInt(), fila.at(2).toInt()}, {}};
+            EntradaClave e{{fila.at(0).trimmed(), fila.at(1).toInt(), fila.at(2).toInt()}, {}};
             e.cifras.reserve(fila.size() - 3);
             for (std::size_t i = 3; i < fila.size(); ++i)
                 e.cifras.push_back(static_cast<int>(fila[i].toInt()));
@@ -66,8 +73,8 @@ EntradasPlan LeeEntradas(ado::Connection& cnx, const QString& empresa, const QSt
 }
 
 Catalogos LeeCatalogos(ado::Connection& cnx, const QString& empresa) {
-    return {Elementos(cnx, SqlCatalogoCentros(empresa)), Elementos(cnx, SqlCatalogoGrupos(empresa)),
-            Elementos(cnx, SqlCatalogoPuestos(empresa))};
+    return {Elementos(cnx, SqlCentros(empresa), false), Elementos(cnx, SqlGrupos(empresa), true),
+            Elementos(cnx, catalogos::ListaPuestos(empresa), true)};
 }
 
 int ExportaPlan(ado::Connection& cnx, const QString& empresa, const QString& staffing,

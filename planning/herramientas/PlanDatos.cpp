@@ -4,41 +4,30 @@ namespace planeacion {
 
 namespace {
 
-QStringList Niveles(bool columnas) {
+// The figures' headings are the columns' names without the v / in capitals.
+QStringList Niveles() {
     QStringList l;
-    for (int p = 5; p <= 100; p += 5)
-        l << (columnas ? QStringLiteral("v") : QString()) + QString::number(p);
+    for (const QString& c : ColumnasDe(Tabla::Porcentaje))
+        l << c.mid(1);
     return l;
 }
-
-const QStringList kNiveles = Niveles(false);
-const QStringList kColumnasNiveles = Niveles(true);
-const QStringList kMeses = {
-    QStringLiteral("Enero"),   QStringLiteral("Febrero"),   QStringLiteral("Marzo"),
-    QStringLiteral("Abril"),   QStringLiteral("Mayo"),      QStringLiteral("Junio"),
-    QStringLiteral("Julio"),   QStringLiteral("Agosto"),    QStringLiteral("Septiembre"),
-    QStringLiteral("Octubre"), QStringLiteral("Noviembre"), QStringLiteral("Diciembre")};
-
-QStringList Minusculas(const QStringList& l) {
-    QStringList m;
-    for (const QString& s : l)
-        m << s.toLower();
-    return m;
+QStringList Meses() {
+    QStringList l;
+    for (const QString& c : ColumnasDe(Tabla::Mes))
+        l << c.left(1).toUpper() + c.mid(1);
+    return l;
 }
-const QStringList kColumnasMeses = Minusculas(kMeses);
 
 }  // namespace
 
 int CifrasDe(Tabla tabla) {
-    return tabla == Tabla::Porcentaje ? 20 : 12;
+    return static_cast<int>(ColumnasDe(tabla).size());
 }
 
 const QStringList& EncabezadosCifras(Tabla tabla) {
-    return tabla == Tabla::Porcentaje ? kNiveles : kMeses;
-}
-
-const QStringList& ColumnasCifras(Tabla tabla) {
-    return tabla == Tabla::Porcentaje ? kColumnasNiveles : kColumnasMeses;
+    static const QStringList niveles = Niveles();
+    static const QStringList meses = Meses();
+    return tabla == Tabla::Porcentaje ? niveles : meses;
 }
 
 QString NombreHoja(Tabla tabla) {

@@ -19,8 +19,6 @@ inline constexpr int kCifraMaxima = 99999;
 int CifrasDe(Tabla tabla);  // 20 / 12
 // The figures' headings in a workbook or CSV file: "5" ... "100" / "Enero" ... "Diciembre".
 const QStringList& EncabezadosCifras(Tabla tabla);
-// The figure columns of the table: v5 ... v100 / enero ... diciembre.
-const QStringList& ColumnasCifras(Tabla tabla);
 QString NombreHoja(Tabla tabla);  // "Porcentaje" / "Mes"
 
 // Cost-centre codes are compared trimmed (the column is char(15)).
@@ -36,16 +34,16 @@ struct ClaveEntrada {
     }
 };
 
-struct Entrada {
+struct EntradaClave {
     ClaveEntrada clave;
     std::vector<int> cifras;
 };
 
 struct EntradasPlan {
-    std::vector<Entrada> porcentaje;
-    std::vector<Entrada> mes;
-    std::vector<Entrada>& De(Tabla t) { return t == Tabla::Porcentaje ? porcentaje : mes; }
-    const std::vector<Entrada>& De(Tabla t) const {
+    std::vector<EntradaClave> porcentaje;
+    std::vector<EntradaClave> mes;
+    std::vector<EntradaClave>& De(Tabla t) { return t == Tabla::Porcentaje ? porcentaje : mes; }
+    const std::vector<EntradaClave>& De(Tabla t) const {
         return t == Tabla::Porcentaje ? porcentaje : mes;
     }
 };

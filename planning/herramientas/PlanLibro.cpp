@@ -91,7 +91,7 @@ class Libro {
     lxw_format* m_encabezado = nullptr;
 };
 
-void HojaEntradas(Libro& libro, Tabla tabla, const std::vector<Entrada>& entradas,
+void HojaEntradas(Libro& libro, Tabla tabla, const std::vector<EntradaClave>& entradas,
                   const NombresCatalogos& nombres) {
     lxw_worksheet* hoja = libro.Hoja(NombreHoja(tabla));
     const QStringList encabezados = EncabezadosHoja(tabla);
@@ -106,7 +106,7 @@ void HojaEntradas(Libro& libro, Tabla tabla, const std::vector<Entrada>& entrada
     worksheet_set_column(hoja, 6, static_cast<lxw_col_t>(encabezados.size() - 1),
                          tabla == Tabla::Porcentaje ? 5 : 10, nullptr);
     lxw_row_t fila = 1;
-    for (const Entrada& e : entradas) {
+    for (const EntradaClave& e : entradas) {
         const QString grupo = QString::number(e.clave.grupo);
         const QString puesto = QString::number(e.clave.puesto);
         Libro::Texto(hoja, fila, 0, e.clave.centro);
@@ -408,11 +408,11 @@ void EscribeLibro(const QString& ruta, const EntradasPlan& entradas, const Catal
     libro.Termina();
 }
 
-void EscribeCsv(const QString& ruta, Tabla tabla, const std::vector<Entrada>& entradas,
+void EscribeCsv(const QString& ruta, Tabla tabla, const std::vector<EntradaClave>& entradas,
                 const Catalogos& catalogos) {
     const NombresCatalogos nombres(catalogos);
     QString texto = EncabezadosHoja(tabla).join(u',') + QStringLiteral("\r\n");
-    for (const Entrada& e : entradas) {
+    for (const EntradaClave& e : entradas) {
         const QString grupo = QString::number(e.clave.grupo);
         const QString puesto = QString::number(e.clave.puesto);
         QStringList campos{e.clave.centro, nombres.centros.value(e.clave.centro),

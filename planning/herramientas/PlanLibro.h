@@ -29,7 +29,7 @@ inline const QString kHojaCatalogos = QStringLiteral("Catálogos");
 // Writes the workbook (replacing the file only once it is complete). Throws ErrorArchivo.
 void EscribeLibro(const QString& ruta, const EntradasPlan& entradas, const Catalogos& catalogos);
 // Writes the entries of one table as CSV (UTF-8 with a byte-order mark, comma-separated).
-void EscribeCsv(const QString& ruta, Tabla tabla, const std::vector<Entrada>& entradas,
+void EscribeCsv(const QString& ruta, Tabla tabla, const std::vector<EntradaClave>& entradas,
                 const Catalogos& catalogos);
 
 // A row as read, with its line (a workbook's row number, a CSV record's first line).

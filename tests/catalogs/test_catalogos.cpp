@@ -2,11 +2,16 @@
 // database, the two window widths, the confirmation, the permissions and the look-up.
 #include "catalogs/BusGrupos.h"
 #include "catalogs/BusStaffing.h"
+#include "catalogs/frmCopiaStaffing.h"
 #include "tests/catalogs/CatalogosTest.h"
+#include "tests/support/CadenasHostiles.h"
+#include "ui/Cp1252.h"
 #include "ui/TestSeam.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
+#include <QSet>
 
 using namespace catalogos_prueba;
 
@@ -488,4 +493,75 @@ TEST_F(CatalogosDemoTest, RefusesEmptyAndTakenNamesAsksForPlansWithoutTypesAndCo
                   Numero("select count(*) from staff_mes where idStaffing = " + clave),
               entradas);
     EXPECT_FALSE(msgs.unexpectedQuestion());
+}
+
+// "Copiar" on the first plan: the dialog proposes its name and types; every hostile name is
+// either stored as the box holds it (one line) with copies of all the plan's entries, the new
+// plan selected in the list, or refused with a message and nothing written. A copy without
+// payroll types is asked first; without A1 the button is disabled. With
+// OXTA_SCREENSHOTS=<folder> the catalogue and the dialog are saved there.
+TEST_F(CatalogosDemoTest, CopiarMakesTheWholePlanUnderEveryNameTheCatalogueTakes) {
+    ui::ScriptedMessages msgs;
+    const auto plan = Abre<TCatStaffing>();
+    plan->arrayPlantillas->GoTo(1);
+    const QString origen = plan->arrayPlantillas->GetValue(1).trimmed();
+    const auto entradas = [](const QString& clave) {
+        return Numero("select count(*) from staff_porcentaje where idStaffing = " + clave) +
+               1000 * Numero("select count(*) from staff_mes where idStaffing = " + clave);
+    };
+    ASSERT_GT(entradas(origen), 1000);
+    QString propuesta;
+    QSet<QString> guardados{plan->arrayPlantillas->GetValue(2).toLower()};
+    for (const prueba::Hostil& h : prueba::CadenasHostiles()) {
+        SCOPED_TRACE(prueba::Muestra(h.texto));
+        msgs.clear();
+        const int planes = Numero("select count(*) from staffing");
+        QString enCaja;
+        ui::ModalRunnerScope modal([&](TForm& f) {
+            auto& copia = dynamic_cast<TCopiaStaffing&>(f);
+            if (propuesta.isEmpty() && !qEnvironmentVariable("OXTA_SCREENSHOTS").isEmpty()) {
+                const QDir carpeta(qEnvironmentVariable("OXTA_SCREENSHOTS"));
+                plan->Show();
+                QCoreApplication::processEvents();
+                EXPECT_TRUE(plan->grab().save(carpeta.filePath("staffing_copiar.png")));
+                EXPECT_TRUE(copia.grab().save(carpeta.filePath("copiar_staffing.png")));
+            }
+            propuesta = copia.txtNombre->Value() + '|' + copia.tipos.Tipos();
+            copia.txtNombre->Value(h.texto);
+            enCaja = catalogos::UnaLinea(copia.txtNombre->Value());
+            copia.btnCopiarClick();
+        });
+        plan->arrayPlantillas->GoTo(1);
+        plan->btnCopiar->Click();
+        qsizetype fallo = -1;
+        cp1252::encode(enCaja, &fallo);
+        const bool rechazo = enCaja.trimmed().isEmpty() || fallo >= 0 ||
+                             guardados.contains(enCaja.trimmed().toLower());
+        EXPECT_EQ(Numero("select count(*) from staffing"), planes + (rechazo ? 0 : 1));
+        EXPECT_EQ(msgs.count(), rechazo ? 1 : 0);
+        if (rechazo)
+            continue;
+        guardados.insert(enCaja.trimmed().toLower());
+        const QString nueva = plan->arrayPlantillas->GetValue(1).trimmed();
+        EXPECT_NE(nueva, origen);
+        EXPECT_EQ(NombreDe("staffing", "idStaffing", nueva), enCaja);
+        EXPECT_EQ(entradas(nueva), entradas(origen));
+    }
+    EXPECT_EQ(propuesta, "Copia de Plantilla base 2026|S,Q");
+
+    msgs.clear();
+    msgs.answer(false);
+    const int planes = Numero("select count(*) from staffing");
+    ui::ModalRunnerScope sinTipos([&](TForm& f) {
+        auto& copia = dynamic_cast<TCopiaStaffing&>(f);
+        copia.txtNombre->Value("Plan 2027");
+        copia.tipos.Marca({});
+        copia.btnCopiarClick();
+    });
+    plan->btnCopiar->Click();
+    EXPECT_EQ(msgs.count(ui::MsgKind::NoYes), 1);
+    EXPECT_EQ(Numero("select count(*) from staffing"), planes);
+
+    Ejecuta({"delete from perfil_funcion where opcion = 'A1'"});
+    EXPECT_FALSE(Abre<TCatStaffing>()->btnCopiar->lEnabled());
 }

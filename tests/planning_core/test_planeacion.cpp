@@ -172,3 +172,17 @@ TEST(CifraValida, PlacesAreWholeNumbersOfAtMostFiveDigits) {
 }
 
 }  // namespace
+
+// The totals row: each column summed over the entries shown; texts that are not places (blank,
+// negative, not a number) and figures beyond the columns asked for add nothing, and a short
+// row adds to the columns it has. Sums go past the range of one figure.
+TEST(Totales, SumaCadaColumnaDeLasEntradasMostradas) {
+    using planeacion::Entrada;
+    const QList<Entrada> entradas = {
+        {"101", "Gerente", {"1", " 2 ", "3", "7"}},
+        {"102", "Cajero", {"99999", "", "x", "8"}},
+        {"103", "Chef", {"99999", "-4"}},
+    };
+    EXPECT_EQ(planeacion::Totales(entradas, 3), (QList<qint64>{199999, 2, 3}));
+    EXPECT_EQ(planeacion::Totales({}, 2), (QList<qint64>{0, 0}));
+}

@@ -30,7 +30,7 @@ EntradasPlan Entradas() {
 }
 
 // The rows of a sheet as they should read: headings, then one row per entry.
-std::vector<QStringList> Esperadas(Tabla t, const std::vector<Entrada>& entradas,
+std::vector<QStringList> Esperadas(Tabla t, const std::vector<EntradaClave>& entradas,
                                    const Catalogos& c) {
     std::vector<QStringList> filas{EncabezadosHoja(t)};
     const auto nombre = [](const std::vector<ElementoCatalogo>& l, const QString& k) {
@@ -40,7 +40,7 @@ std::vector<QStringList> Esperadas(Tabla t, const std::vector<Entrada>& entradas
         }
         return QString();
     };
-    for (const Entrada& e : entradas) {
+    for (const EntradaClave& e : entradas) {
         QStringList f{e.clave.centro,
                       nombre(c.centros, e.clave.centro),
                       QString::number(e.clave.grupo),

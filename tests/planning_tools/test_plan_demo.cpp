@@ -36,7 +36,8 @@ TEST_F(PlanTest, CopiaExportaEditaImportaYAplicaSoloLoCambiado) {
 
     ASSERT_EQ(ExportaPlan(*cnx, kEmpresa, plan, "plan.xlsx"),
               static_cast<int>(origen.porcentaje.size() + origen.mes.size()));
-    const Entrada& nueva = origen.mes.front();  // a position not yet under that centre and group
+    const EntradaClave& nueva =
+        origen.mes.front();  // a position not yet under that centre and group
     EditaLibro("plan.xlsx", [&](std::vector<std::vector<QStringList>>& hojas) {
         auto& porcentaje = hojas[0];
         for (int i = 1; i <= 3; ++i)
@@ -50,7 +51,7 @@ TEST_F(PlanTest, CopiaExportaEditaImportaYAplicaSoloLoCambiado) {
     });
     // 999 is not a position of the company: make it one that is, absent under this key.
     QStringList puestos;
-    for (const Entrada& e : origen.porcentaje)
+    for (const EntradaClave& e : origen.porcentaje)
         puestos << QString::number(e.clave.puesto);
     const QString libre =
         prueba::Valor(
@@ -78,7 +79,7 @@ TEST_F(PlanTest, CopiaExportaEditaImportaYAplicaSoloLoCambiado) {
     EXPECT_EQ(despues.porcentaje.size(), origen.porcentaje.size() + 1);
     EXPECT_EQ(Tablas().size(), copiado.size() + 1);
     for (const CambioEntrada& c : v.cambiar) {
-        for (const Entrada& e : despues.De(c.tabla)) {
+        for (const EntradaClave& e : despues.De(c.tabla)) {
             if (e.clave == c.clave)
                 EXPECT_EQ(e.cifras, c.despues);
         }

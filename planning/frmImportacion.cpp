@@ -1,0 +1,112 @@
+#include "planning/frmImportacion.h"
+
+#include "ado/AdoError.h"
+#include "data/clsConexion.h"
+#include "planning/herramientas/OperacionesPlan.h"
+#include "ui/Msg.h"
+
+namespace {
+
+constexpr int kAncho = 900;
+constexpr int kAlto = 520;
+constexpr int kMargen = 10;
+
+}  // namespace
+
+TImportacion::TImportacion(TForm* parent) : TForm(parent) {}
+
+void TImportacion::CreateForm() {
+    TForm::CreateForm();
+    cText(QStringLiteral("Importar de Excel"));
+    nBorderStyle = 1;
+    nFormType = 2;
+    lModal = true;
+    lSysMenu = false;
+    SetClientSize(kAncho, kAlto);
+
+    lblArchivo = TLabel::New(this);
+    lblArchivo->SetBounds(kMargen, 8, kAncho - 2 * kMargen, 18);
+    lblArchivo->Create();
+    lblResumen = TLabel::New(this);
+    lblResumen->SetBounds(kMargen, 28, kAncho - 2 * kMargen, 18);
+    lblResumen->Create();
+
+    arrayVista = TArrayBrowse::New(this);
+    arrayVista->SetBounds(kMargen, 52, kAncho - 2 * kMargen, kAlto - 52 - 60);
+    TBrwRecSel::New(arrayVista)->nWidth(14);
+    const auto columna = [this](const QString& titulo, int ancho, int alineacion) {
+        auto* c = TArrayBrwColumn::New(arrayVista);
+        c->cHeader(titulo);
+        c->nWidth(ancho);
+        c->nAlignment(alineacion);
+    };
+    columna(QStringLiteral("Hoja"), 80, 0);
+    columna(QStringLiteral("Línea"), 50, 2);
+    columna(QStringLiteral("Acción"), 80, 0);
+    columna(QStringLiteral("Entrada"), 240, 0);
+    columna(QStringLiteral("Cifras o motivo"), 1200, 0);
+    arrayVista->nRowDividerStyle = 4;
+    arrayVista->nMarqueeStyle = 4;
+    arrayVista->lFilterBar(true);
+    arrayVista->lAutoOrder(true);
+    arrayVista->Create();
+
+    chkEliminar = TCheckBox::New(this);
+    chkEliminar->SetBounds(kMargen, kAlto - 44, 360, 24);
+    chkEliminar->cText(QStringLiteral("Eliminar los que no están en el archivo"));
+    chkEliminar->OnChange = Bind(this, &TImportacion::chkEliminarChange);
+    chkEliminar->Create();
+
+    btnAplicar = TBtnBmp::Make(this, {kAncho - kMargen - 2 * 124, kAlto - 50, 120, 40},
+                               QStringLiteral("Aplicar"), QStringLiteral("angulo2"),
+                               Bind(this, &TImportacion::btnAplicarClick));
+    btnCancelar = TBtnBmp::Make(this, {kAncho - kMargen - 120, kAlto - 50, 120, 40},
+                                QStringLiteral("Cancelar"), QStringLiteral("puertasalida"),
+                                Bind(this, &TImportacion::btnCancelarClick));
+    OnInitialize = Bind(this, &TImportacion::FormInitialize);
+}
+
+void TImportacion::FormInitialize(TForm*) {
+    lblArchivo->cText(
+        QStringLiteral("Archivo: %1    Staffing: %2").arg(archivo, staffing.trimmed()));
+    chkEliminar->lEnabled(permiteEliminar);
+    muestraVista();
+}
+
+void TImportacion::muestraVista() {
+    const bool eliminar = chkEliminar->lChecked();
+    TArrayBrowse::Rows filas;
+    for (const planeacion::FilaVista& f : planeacion::FilasVistaPrevia(vista, eliminar, true)) {
+        filas << TArrayBrowse::Row{f.hoja, f.linea > 0 ? QString::number(f.linea) : QString(),
+                                   f.accion, f.entrada, f.detalle};
+    }
+    arrayVista->SetArray(filas);
+    lblResumen->cText(planeacion::ResumenEnPalabras(vista, eliminar));
+}
+
+void TImportacion::chkEliminarChange(TControl*) {
+    muestraVista();
+}
+
+void TImportacion::btnAplicarClick(TControl*) {
+    const std::optional<QString> pregunta = planeacion::PreguntaAntesDeAplicar(vista);
+    if (pregunta && !MsgNoYes(*pregunta))
+        return;
+    ado::Connection* const conexion = CNX->Conexion();
+    if (!conexion)
+        return;
+    try {
+        planeacion::AplicaImportacion(*conexion, Empresa, staffing, vista, chkEliminar->lChecked(),
+                                      pregunta.has_value());
+    } catch (const planeacion::ErrorPlan& e) {
+        MsgInfo(e.mensaje);
+        return;
+    }
+    aplicado = true;
+    MsgInfo(QStringLiteral("Datos guardados"));
+    Close();
+}
+
+void TImportacion::btnCancelarClick(TControl*) {
+    Close();
+}
