@@ -14,8 +14,7 @@ void Connection::Open() {
     try {
         m_engine = openEngine(settings);
     } catch (const Error& e) {
-        throw Error(QStringLiteral("Connection.Open"), e.description(), e.sqlState(),
-                    e.nativeError());
+        throw e.renamed(QStringLiteral("Connection.Open"));
     }
 }
 
@@ -28,8 +27,7 @@ void Connection::Execute(const QString& sql, const Parameters& parameters) {
     try {
         e.execute(sql, parameters);
     } catch (const Error& err) {
-        throw Error(QStringLiteral("Connection.Execute"), err.description(), err.sqlState(),
-                    err.nativeError());
+        throw err.renamed(QStringLiteral("Connection.Execute"));
     }
 }
 
@@ -67,7 +65,7 @@ void Recordset::Open(const QString& source, const Parameters& parameters) {
     try {
         m_result = engine.query(source, parameters);
     } catch (const Error& e) {
-        throw Error(op, e.description(), e.sqlState(), e.nativeError());
+        throw e.renamed(op);
     }
     m_row = 0;
     m_open = true;

@@ -44,8 +44,7 @@ std::map<QString, Value> checkParameters(const Parameters& parameters, const QSt
     for (const QString& variable : variables) {
         const QString key = variable.toLower();
         if (!byKey.count(key)) {
-            throw Error(operation,
-                        QStringLiteral("Must declare the scalar variable \"%1\".").arg(variable));
+            raise(operation, ServerError::UndeclaredVariable, {variable});
         }
         named << key;
     }

@@ -51,13 +51,12 @@ bool showsTime(int style) {
 }
 
 [[noreturn]] void invalidStyle(int style, const char* direction) {
-    throw ConversionError(QStringLiteral("%1 is not a valid style number when converting %2.")
-                              .arg(style)
-                              .arg(QLatin1String(direction)));
+    throw ConversionError(ado::ServerError::InvalidStyle,
+                          {QString::number(style), QString::fromLatin1(direction)});
 }
 
 [[noreturn]] void notSupported(const QString& what) {
-    throw ConversionError(what + QStringLiteral(" is not supported by the embedded engine."));
+    throw ConversionError(ado::ServerError::NotSupported, {what});
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace sql {
 
 // The date-time written in `style` (0-14, 20-23, 100-114, 120, 121, 126); `dateOnly` when the
 // value is of type date. Throws ConversionError for a style SQL Server does not have, and for
-// one that this engine does not write ("… is not supported by the embedded engine.").
+// one that this engine does not write (ServerError::NotSupported).
 QString formatDateTimeStyle(const QDateTime& dt, int style, bool dateOnly);
 
 // Text read as a date-time in `style`: day/month/year for 3-5 and 103-105, month/day/year for

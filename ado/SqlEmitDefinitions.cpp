@@ -42,9 +42,7 @@ void Emitter::emit(const CreateTableStmt& s, Translation& t) {
     for (const ColumnDef& c : s.columns) {
         if (c.primaryKey) {
             if (!pk.isEmpty())
-                translationError(
-                    QStringLiteral("Cannot add multiple PRIMARY KEY constraints to table '%1'.")
-                        .arg(s.table.object));
+                translationError(ado::ServerError::MultiplePrimaryKeys, {s.table.object});
             pk << c.name;
             pkName = c.constraintName;
         }
@@ -56,21 +54,12 @@ void Emitter::emit(const CreateTableStmt& s, Translation& t) {
         if (!c.identity)
             continue;
         if (identity)
-            translationError(
-                QStringLiteral("Multiple identity columns specified for table '%1'. Only one "
-                               "identity column per table is allowed.")
-                    .arg(s.table.object));
+            translationError(ado::ServerError::MultipleIdentity, {s.table.object});
         if (!c.type.isInteger() && !(c.type.base == Base::Numeric && c.type.scale == 0)) {
-            translationError(
-                QStringLiteral("Identity column '%1' must be of data type int, bigint, "
-                               "smallint, tinyint, or decimal or numeric with a scale of 0, "
-                               "and constrained to be nonnullable.")
-                    .arg(c.name));
+            translationError(ado::ServerError::IdentityType, {c.name});
         }
         if (!pk.isEmpty() && !(pk.size() == 1 && pk[0].compare(c.name, Qt::CaseInsensitive) == 0)) {
-            translationError(
-                QStringLiteral("The embedded engine supports an IDENTITY column only as the "
-                               "table's primary key or in a table without one."));
+            translationError(ado::ServerError::IdentityPlacement);
         }
         identity = &c;
     }
@@ -118,8 +107,7 @@ void Emitter::emit(const AlterAddStmt& s, Translation& t) {
     requireTable(s.table);
     for (const ColumnDef& c : s.columns) {
         if (c.identity)
-            translationError(QStringLiteral(
-                "The embedded engine cannot add an IDENTITY column to an existing table."));
+            translationError(ado::ServerError::IdentityAdded);
         t.statements << QStringLiteral("ALTER TABLE ") + tableName(s.table) +
                             QStringLiteral(" ADD COLUMN ") + columnSql(c, QString());
     }
@@ -154,9 +142,7 @@ void Emitter::emit(const DropIndexStmt& s, Translation& t) {
 
 void Emitter::emit(const DropTableStmt& s, Translation& t) {
     if (!s.ifExists)
-        requireTable(s.table,
-                     QStringLiteral("Cannot drop the table '%1', because it does not exist or you "
-                                    "do not have permission."));
+        requireTable(s.table, ado::ServerError::CannotDropTable);
     t.statements << QStringLiteral("DROP TABLE IF EXISTS ") + tableName(s.table);
 }
 
@@ -164,23 +150,17 @@ void Emitter::emit(const DropTableStmt& s, Translation& t) {
 // query or from the list after the view's name.
 void Emitter::emit(const CreateViewStmt& s, Translation& t) {
     if (m_schema.table(s.view.database, s.view.object)) {
-        translationError(QStringLiteral("There is already an object named '%1' in the database.")
-                             .arg(s.view.object));
+        translationError(ado::ServerError::ObjectExists, {s.view.object});
     }
     const SelectOut query = select(*s.select, nullptr);
     if (!s.columns.isEmpty() && query.complete &&
         static_cast<qsizetype>(query.columns.size()) != s.columns.size()) {
-        translationError(
-            QStringLiteral("Create View or Function failed because the number of "
-                           "column names specified does not match the number of "
-                           "columns in the query."));
+        translationError(ado::ServerError::ViewColumnCount);
     }
     if (s.columns.isEmpty()) {
         for (std::size_t i = 0; i < query.columns.size(); ++i) {
             if (query.columns[i].name.isEmpty()) {
-                translationError(QStringLiteral("Create View or Function failed because no "
-                                                "column name was specified for column %1.")
-                                     .arg(i + 1));
+                translationError(ado::ServerError::ViewColumnUnnamed, {QString::number(i + 1)});
             }
         }
     }
@@ -195,9 +175,7 @@ void Emitter::emit(const CreateViewStmt& s, Translation& t) {
 
 void Emitter::emit(const DropViewStmt& s, Translation& t) {
     if (!s.ifExists)
-        requireTable(s.view,
-                     QStringLiteral("Cannot drop the view '%1', because it does not exist or you "
-                                    "do not have permission."));
+        requireTable(s.view, ado::ServerError::CannotDropView);
     t.statements << QStringLiteral("DROP VIEW IF EXISTS ") + tableName(s.view);
 }
 

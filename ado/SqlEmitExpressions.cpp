@@ -1,5 +1,6 @@
 #include "ado/SqlEmitter.h"
 
+#include "ado/SqlDateParts.h"
 #include "ado/SqlFunctions.h"
 #include "ado/SqlNesting.h"
 
@@ -198,8 +199,8 @@ Typed Emitter::coerce(Typed literal, const SqlType& to) {
         if (to.base == Base::Numeric || to.base == Base::Float) {
             const auto v = parseNumber(text);
             if (!v) {
-                throw ConversionError(
-                    QStringLiteral("Error converting data type varchar to numeric."));
+                throw ConversionError(ado::ServerError::ErrorConverting,
+                                      {QStringLiteral("numeric")});
             }
             if (v->kind == Scalar::Kind::Int) {
                 return Typed{QString::number(v->i), SqlType{Base::BigInt}, std::nullopt};
@@ -212,12 +213,9 @@ Typed Emitter::coerce(Typed literal, const SqlType& to) {
         }
     } catch (const ConversionError& e) {
         if (to.isInteger()) {
-            translationError(
-                QStringLiteral("Conversion failed when converting the varchar value '%1' to "
-                               "data type %2.")
-                    .arg(text, to.name()));
+            translationError(ado::ServerError::ConversionFailed, {text, to.name()});
         }
-        translationError(e.message());
+        translationError(e.error(), e.arguments());
     }
     return literal;
 }
@@ -366,17 +364,15 @@ Typed Emitter::function(const Expr& e, const Scope& scope) {
     }
     const FunctionDef* f = findFunction(e.text);
     if (!f)
-        translationError(
-            QStringLiteral("'%1' is not a recognized built-in function name.").arg(e.text));
+        translationError(ado::ServerError::UnknownFunction, {e.text});
     return call(*f, e.distinct, std::move(a));
 }
 
 Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
     const auto count = static_cast<int>(a.size());
     if (count < f.minArgs || (f.maxArgs != kVariadic && count > f.maxArgs)) {
-        translationError(QStringLiteral("The %1 function requires %2 argument(s).")
-                             .arg(QLatin1String(f.name))
-                             .arg(f.minArgs));
+        translationError(ado::ServerError::ArgumentCount,
+                         {QString::fromLatin1(f.name), QString::number(f.minArgs)});
     }
     SqlType type = f.type;
     if (f.result == Result::FirstArgument || f.result == Result::WholeNumber) {
@@ -388,6 +384,15 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
             if (!type.known())
                 type = x.type;
         }
+    }
+    // A constant date part is read here, once, and handed over as its number.
+    if (f.datePartArgument && !a.empty() && a[0].stringLiteral) {
+        const auto part = parseDatePart(*a[0].stringLiteral);
+        if (!part) {
+            translationError(ado::ServerError::UnknownOption,
+                             {*a[0].stringLiteral, QString::fromLatin1(f.name)});
+        }
+        a[0] = Typed{QString::number(datePartCode(*part)), SqlType{Base::Int}, {}};
     }
     const QString distinctWord = distinct ? QStringLiteral("DISTINCT ") : QString();
     switch (f.emit) {
@@ -402,7 +407,8 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
             return Typed{fillPattern(f.target, a), type, {}};
         case Emit::Alias: {
             if (f.leading)
-                a.insert(a.begin(), Typed{QLatin1String(f.leading), SqlType::varchar(), {}});
+                a.insert(a.begin(), Typed{QLatin1String(f.leading), SqlType::varchar(),
+                                          QString::fromLatin1(f.leading).chopped(1).mid(1)});
             return call(*findFunction(QString::fromLatin1(f.target)), distinct, std::move(a));
         }
         case Emit::IsNull: {
@@ -447,7 +453,8 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
         case Emit::CurrentDatabase:
             return Typed{quoteText(m_schema.currentDatabase()), type, {}};
     }
-    translationError(QStringLiteral("Internal error: unknown function emission."));
+    translationError(ado::ServerError::InternalError,
+                     {QStringLiteral("unknown function emission")});
 }
 
 // A variable is a parameter of the batch: SQLite's numbered placeholder, one per parameter
@@ -457,9 +464,8 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
 Typed Emitter::variable(const Expr& e) {
     static const QRegularExpression plain(QStringLiteral("^@@?[A-Za-z_][A-Za-z0-9_]*$"));
     if (!plain.match(e.text).hasMatch()) {
-        translationError(
-            QStringLiteral("The variable name %1 is not supported by the embedded engine.")
-                .arg(e.text));
+        translationError(ado::ServerError::NotSupported,
+                         {QStringLiteral("The variable name ") + e.text});
     }
     const QString key = u'$' + e.text.mid(1).toLower().replace(u'@', u'_');
     qsizetype index = m_parameters.indexOf(key);
@@ -475,7 +481,7 @@ Typed Emitter::parameter(const Expr& e) {
     const auto found =
         m_parameterTypes ? m_parameterTypes->find(key) : ParameterTypes::const_iterator{};
     if (!m_parameterTypes || found == m_parameterTypes->end())
-        translationError(QStringLiteral("Must declare the scalar variable \"%1\".").arg(e.text));
+        translationError(ado::ServerError::UndeclaredVariable, {e.text});
     qsizetype index = m_parameters.indexOf(key);
     if (index < 0) {
         index = m_parameters.size();
@@ -544,9 +550,7 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
             e.text.toLongLong(&whole);
             if (type.base == Base::Numeric && !whole &&
                 (type.precision > 15 || significantDigits(e.text) > 15)) {
-                translationError(
-                    QStringLiteral("Decimal values of more than 15 significant digits are not "
-                                   "supported by the embedded engine."));
+                translationError(ado::ServerError::TooManyDigits);
             }
             return Typed{e.text, type, {}};
         }
@@ -691,7 +695,7 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
             return Typed{converted(x, e.castType, style), e.castType, {}};
         }
     }
-    translationError(QStringLiteral("Internal error: unknown expression."));
+    translationError(ado::ServerError::InternalError, {QStringLiteral("unknown expression")});
 }
 
 }  // namespace sql

@@ -43,12 +43,9 @@ void Emitter::emit(const InsertStmt& s, Translation& t) {
         for (const QString& name : s.columns) {
             const ColumnInfo* c = info.column(name);
             if (!c)
-                translationError(QStringLiteral("Invalid column name '%1'.").arg(name));
+                translationError(ado::ServerError::InvalidColumnName, {name});
             if (c->identity) {
-                translationError(
-                    QStringLiteral("Cannot insert explicit value for identity column in table "
-                                   "'%1' when IDENTITY_INSERT is set to OFF.")
-                        .arg(info.name));
+                translationError(ado::ServerError::IdentityInsert, {info.name});
             }
             targets.push_back(c);
         }
@@ -58,13 +55,8 @@ void Emitter::emit(const InsertStmt& s, Translation& t) {
         names << quoteName(c->name);
     QString sql = QStringLiteral("INSERT INTO ") + tableName(s.table) + QStringLiteral(" (") +
                   names.join(QStringLiteral(", ")) + QStringLiteral(") ");
-    const QString mismatch =
-        s.columns.isEmpty() ? QStringLiteral(
-                                  "Column name or number of supplied values does not match table "
-                                  "definition.")
-                            : QStringLiteral(
-                                  "The number of values does not match the number of columns in "
-                                  "the INSERT statement.");
+    const ado::ServerError mismatch = s.columns.isEmpty() ? ado::ServerError::InsertValueCount
+                                                          : ado::ServerError::InsertColumnCount;
     if (s.select) {
         const SelectOut inner = select(*s.select, nullptr, true);
         if (!inner.complete) {
@@ -101,6 +93,9 @@ void Emitter::emit(const InsertStmt& s, Translation& t) {
     for (const ColumnInfo* c : targets)
         typeEnds.push_back(QStringLiteral(", '") + c->type.name() + QStringLiteral("')"));
     sql += QStringLiteral("VALUES ");
+    // Written and bound once: room for every row's text and literals from the start.
+    sql.reserve(sql.size() + qsizetype(s.rows.size() * targets.size()) * (call.size() + 24));
+    m_literals.reserve(m_literals.size() + s.rows.size() * targets.size());
     Scope scope;
     for (std::size_t r = 0; r < s.rows.size(); ++r) {
         const auto& row = s.rows[r];
@@ -136,8 +131,7 @@ void Emitter::emit(const UpdateStmt& s, Translation& t) {
             if (ref.derived || ref.name.object.compare(s.table.object, Qt::CaseInsensitive) != 0)
                 continue;
             if (self)
-                translationError(
-                    QStringLiteral("The table '%1' is ambiguous.").arg(s.table.object));
+                translationError(ado::ServerError::AmbiguousTable, {s.table.object});
             self = &ref;
         }
     }
@@ -150,8 +144,7 @@ void Emitter::emit(const UpdateStmt& s, Translation& t) {
     for (const TableRef& ref : s.from) {
         if (ref.join == TableRef::Join::Left || ref.join == TableRef::Join::Right ||
             ref.join == TableRef::Join::Full) {
-            translationError(QStringLiteral(
-                "Outer joins in UPDATE ... FROM are not supported by the embedded engine."));
+            translationError(ado::ServerError::OuterJoinUpdate);
         }
         if (&ref != self)
             others << tableRef(ref, scope);
@@ -167,9 +160,9 @@ void Emitter::emit(const UpdateStmt& s, Translation& t) {
     for (const auto& [name, value] : s.sets) {
         const ColumnInfo* c = info.column(name);
         if (!c)
-            translationError(QStringLiteral("Invalid column name '%1'.").arg(name));
+            translationError(ado::ServerError::InvalidColumnName, {name});
         if (c->identity)
-            translationError(QStringLiteral("Cannot update identity column '%1'.").arg(c->name));
+            translationError(ado::ServerError::IdentityUpdate, {c->name});
         sets << quoteName(c->name) + QStringLiteral(" = ") +
                     store(expr(*value, scope).sql, c->type);
     }
@@ -227,7 +220,7 @@ QString Emitter::tableRef(const TableRef& ref, Scope& scope) {
     }
     const auto info = m_schema.table(ref.name.database, ref.name.object);
     if (!info)
-        translationError(QStringLiteral("Invalid object name '%1'.").arg(ref.name.object));
+        translationError(ado::ServerError::InvalidObjectName, {ref.name.object});
     scope.sources.push_back(Source{alias, info->columns, true});
     QString sql = tableName(ref.name);
     if (!ref.alias.isEmpty())
@@ -372,8 +365,7 @@ SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases
     std::vector<QString> operators;
     for (const Select* member = &s; member->compound; member = member->compound.get()) {
         if (member->top || member->compound->top)
-            translationError(
-                QStringLiteral("TOP with UNION is not supported by the embedded engine."));
+            translationError(ado::ServerError::NotSupported, {QStringLiteral("TOP with UNION")});
         Scope memberScope;
         memberScope.outer = outer;
         SelectOut memberOut;

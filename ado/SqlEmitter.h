@@ -16,7 +16,7 @@ inline constexpr QLatin1StringView kIdentitySeedMark{"identity_seed("};
 // The operation that translation errors name.
 inline constexpr const char* kOperation = "Translate";
 
-[[noreturn]] void translationError(const QString& message);
+[[noreturn]] void translationError(ado::ServerError error, const QStringList& arguments = {});
 
 QString quoteName(const QString& name);
 QString quoteText(const QString& text);
@@ -79,7 +79,7 @@ class Emitter {
     // ---- names ----
     QString tableName(const ObjectName& n) const;
     TableInfo requireTable(const ObjectName& n,
-                           const QString& message = QStringLiteral("Invalid object name '%1'."));
+                           ado::ServerError missing = ado::ServerError::InvalidObjectName);
 
     // ---- queries ----
     SelectOut catalogView(const ObjectName& n);

@@ -60,16 +60,23 @@ constexpr FunctionDef special(const char* name, int minArgs, int maxArgs, Emit e
     return FunctionDef{name, minArgs, maxArgs, emit, nullptr, Result::Fixed, type};
 }
 
+// The same function, giving NULL for any NULL argument without being called.
+constexpr FunctionDef nullIn(FunctionDef f) {
+    f.nullIn = true;
+    return f;
+}
+
 const FunctionDef kFunctions[] = {
     // date and time
     volatileCall("getdate", "__getdate", kDateTime, native::getDate),
     alias("sysdatetime", 0, "getdate"),
     alias("getutcdate", 0, "getdate"),
-    dateCall("dateadd", 3, "__dateadd", kDateTime, native::dateAdd),
-    dateCall("datediff", 3, "__datediff", kInt, native::dateDiff),
-    dateCall("datepart", 2, "__datepart", kInt, native::datePart),
-    dateCall("datename", 2, "__datename", kText, native::dateName),
-    call("datefromparts", 3, 3, "__datefromparts", SqlType{Base::Date}, native::dateFromParts),
+    nullIn(dateCall("dateadd", 3, "__dateadd", kDateTime, native::dateAdd)),
+    nullIn(dateCall("datediff", 3, "__datediff", kInt, native::dateDiff)),
+    nullIn(dateCall("datepart", 2, "__datepart", kInt, native::datePart)),
+    nullIn(dateCall("datename", 2, "__datename", kText, native::dateName)),
+    nullIn(
+        call("datefromparts", 3, 3, "__datefromparts", SqlType{Base::Date}, native::dateFromParts)),
     call("isdate", 1, 1, "__isdate", kInt, native::isDate),
     alias("year", 1, "datepart", "'year'"),
     alias("month", 1, "datepart", "'month'"),
@@ -77,28 +84,28 @@ const FunctionDef kFunctions[] = {
     // text
     sqliteText("len", 1, 1, "length(rtrim(%1))", kInt),
     typedCall("datalength", 1, 1, "__datalength", kInt, native::dataLength),
-    call("upper", 1, 1, "upper", kText, native::upper),
-    call("lower", 1, 1, "lower", kText, native::lower),
+    nullIn(call("upper", 1, 1, "upper", kText, native::upper)),
+    nullIn(call("lower", 1, 1, "lower", kText, native::lower)),
     call("ltrim", 1, 1, "ltrim", kText),
     call("rtrim", 1, 1, "rtrim", kText),
-    call("replace", 3, 3, "__replace", kText, native::replace),
-    call("substring", 3, 3, "__substring", kText, native::substring),
-    call("left", 2, 2, "__left", kText, native::left),
-    call("right", 2, 2, "__right", kText, native::right),
-    call("charindex", 2, 3, "__charindex", kInt, native::charIndex),
+    nullIn(call("replace", 3, 3, "__replace", kText, native::replace)),
+    nullIn(call("substring", 3, 3, "__substring", kText, native::substring)),
+    nullIn(call("left", 2, 2, "__left", kText, native::left)),
+    nullIn(call("right", 2, 2, "__right", kText, native::right)),
+    nullIn(call("charindex", 2, 3, "__charindex", kInt, native::charIndex)),
     call("stuff", 4, 4, "__stuff", kText, native::stuff),
-    call("reverse", 1, 1, "__reverse", kText, native::reverse),
-    call("patindex", 2, 2, "__patindex", kInt, native::patIndex),
+    nullIn(call("reverse", 1, 1, "__reverse", kText, native::reverse)),
+    nullIn(call("patindex", 2, 2, "__patindex", kInt, native::patIndex)),
     special("concat", 2, 254, Emit::Concat, kText),
-    call("replicate", 2, 2, "__replicate", kText, native::replicate),
+    nullIn(call("replicate", 2, 2, "__replicate", kText, native::replicate)),
     alias("space", 1, "replicate", "' '"),
-    call("str", 1, 3, "__str", kText, native::str),
+    nullIn(call("str", 1, 3, "__str", kText, native::str)),
     // numbers
     typedByFirst("abs", 1, 1, "abs"),
     FunctionDef{
         "round", 2, 3, Emit::TypedCall, "__round", Result::FirstArgument, {}, native::round},
-    typedByFirst("floor", 1, 1, "__floor", Result::WholeNumber, native::floor),
-    typedByFirst("ceiling", 1, 1, "__ceiling", Result::WholeNumber, native::ceiling),
+    nullIn(typedByFirst("floor", 1, 1, "__floor", Result::WholeNumber, native::floor)),
+    nullIn(typedByFirst("ceiling", 1, 1, "__ceiling", Result::WholeNumber, native::ceiling)),
     // values and NULL
     special("isnull", 2, 2, Emit::IsNull),
     FunctionDef{"coalesce", 2, kVariadic, Emit::Call, "coalesce", Result::FirstKnown},
@@ -114,8 +121,8 @@ const FunctionDef kFunctions[] = {
     // catalogue and session
     FunctionDef{"object_id", 1, 2, Emit::Call, "__object_id", Result::Fixed, kInt, native::objectId,
                 false},
-    FunctionDef{"objectproperty", 2, 2, Emit::Call, "__objectproperty", Result::Fixed, kInt,
-                native::objectProperty, false},
+    nullIn(FunctionDef{"objectproperty", 2, 2, Emit::Call, "__objectproperty", Result::Fixed, kInt,
+                       native::objectProperty, false}),
     special("db_name", 0, 1, Emit::CurrentDatabase, kName),
     sqliteText("user_name", 0, 1, "'dbo'", kName),
     sqliteText("suser_sname", 0, 1, "'dbo'", kName),

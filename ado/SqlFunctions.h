@@ -71,6 +71,7 @@ struct FunctionDef {
     bool deterministic = true;
     const char* leading = nullptr;  // Alias
     bool datePartArgument = false;  // the first argument is a date part word (day, mm, ...)
+    bool nullIn = false;            // any NULL argument gives NULL, `native` not called
 };
 
 // The function of that name (lower case), or nullptr when SQL Server has none we provide.

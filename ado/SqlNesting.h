@@ -10,19 +10,12 @@ namespace sql {
 
 inline constexpr int kMaxNesting = 256;
 
-// SQL Server's error 191.
-inline QString nestedTooDeeply() {
-    return QStringLiteral(
-        "Some part of your SQL statement is nested too deeply. Rewrite the query or break it up "
-        "into smaller queries.");
-}
-
 // One level of nesting, counted in `depth` while the guard lives.
 class NestingGuard {
   public:
     NestingGuard(int& depth, const char* operation) : m_depth(depth) {
         if (m_depth >= kMaxNesting) {
-            throw ado::Error(QString::fromLatin1(operation), nestedTooDeeply());
+            ado::raise(QString::fromLatin1(operation), ado::ServerError::NestedTooDeeply);
         }
         ++m_depth;
     }

@@ -92,14 +92,12 @@ class Parser {
     [[noreturn]] void syntaxError() const {
         const Token& t = peek();
         if (t.kind == Tok::End) {
-            throw ado::Error(QStringLiteral("Parse"),
-                             QStringLiteral("Incorrect syntax near the end of the statement."));
+            ado::raise(QStringLiteral("Parse"), ado::ServerError::IncorrectSyntaxAtEnd);
         }
         QString near = t.text;
         if (t.kind == Tok::String)
             near = u'\'' + near + u'\'';
-        throw ado::Error(QStringLiteral("Parse"),
-                         QStringLiteral("Incorrect syntax near '%1'.").arg(near));
+        ado::raise(QStringLiteral("Parse"), ado::ServerError::IncorrectSyntax, {near});
     }
     void expect(const char* w) {
         if (!accept(w))
@@ -118,9 +116,7 @@ class Parser {
         QString subject = what;
         if (!subject.isEmpty())
             subject[0] = subject[0].toUpper();
-        throw ado::Error(
-            QStringLiteral("Parse"),
-            QStringLiteral("%1 is not supported by the embedded engine.").arg(subject));
+        ado::raise(QStringLiteral("Parse"), ado::ServerError::NotSupported, {subject});
     }
 
     // ---- statements ----
@@ -344,11 +340,8 @@ class Parser {
         if (!leaves)
             expect("continue");
         if (m_loops == 0) {
-            throw ado::Error(
-                QStringLiteral("Parse"),
-                QStringLiteral("Cannot use a %1 statement outside the scope of "
-                               "a WHILE statement.")
-                    .arg(leaves ? QStringLiteral("BREAK") : QStringLiteral("CONTINUE")));
+            ado::raise(QStringLiteral("Parse"), ado::ServerError::OutsideWhile,
+                       {leaves ? QStringLiteral("BREAK") : QStringLiteral("CONTINUE")});
         }
         if (leaves)
             s.node = BreakStmt{};
@@ -364,9 +357,7 @@ class Parser {
     // CREATE VIEW name [(columns)] AS select: alone in its batch, as SQL Server wants it.
     void createView(Stmt& s) {
         if (!m_batch.statements.empty() || m_depth > 1) {
-            throw ado::Error(QStringLiteral("Parse"),
-                             QStringLiteral("'CREATE VIEW' must be the first statement in a "
-                                            "query batch."));
+            ado::raise(QStringLiteral("Parse"), ado::ServerError::CreateViewNotFirst);
         }
         CreateViewStmt v;
         v.view = objectName();
@@ -414,11 +405,8 @@ class Parser {
                 unsupported(QStringLiteral("DECLARE of %1 variables").arg(peek().text.toUpper()));
             const SqlType type = typeName();
             if (m_variables.contains(variable.toLower())) {
-                throw ado::Error(QStringLiteral("Parse"),
-                                 QStringLiteral("The variable name '%1' has already been "
-                                                "declared. Variable names must be unique within "
-                                                "a query batch or stored procedure.")
-                                     .arg(variable));
+                ado::raise(QStringLiteral("Parse"), ado::ServerError::VariableRedeclared,
+                           {variable});
             }
             m_variables.insert(variable.toLower(), type);
             if (acceptOp("=")) {
@@ -470,9 +458,7 @@ class Parser {
         }
         const auto it = m_variables.constFind(variable.toLower());
         if (it == m_variables.cend()) {
-            throw ado::Error(
-                QStringLiteral("Parse"),
-                QStringLiteral("Must declare the scalar variable \"%1\".").arg(variable));
+            ado::raise(QStringLiteral("Parse"), ado::ServerError::UndeclaredVariable, {variable});
         }
         return *it;
     }
@@ -619,10 +605,7 @@ class Parser {
             t->length = 30;
         }
         if (!t) {
-            throw ado::Error(QStringLiteral("Parse"),
-                             QStringLiteral("Column, parameter, or variable: cannot find data type "
-                                            "%1.")
-                                 .arg(base));
+            ado::raise(QStringLiteral("Parse"), ado::ServerError::UnknownType, {base});
         }
         return *t;
     }

@@ -8,8 +8,8 @@ namespace sql {
 
 namespace {
 
-[[noreturn]] void fail(const QString& message) {
-    throw ado::Error(QStringLiteral("Parse"), message);
+[[noreturn]] void fail(ado::ServerError error, const QStringList& arguments = {}) {
+    ado::raise(QStringLiteral("Parse"), error, arguments);
 }
 
 bool isWordStart(QChar c) {
@@ -24,6 +24,7 @@ bool isWordChar(QChar c) {
 std::vector<Token> tokenize(const QString& text) {
     std::vector<Token> out;
     const qsizetype n = text.size();
+    out.reserve(static_cast<std::size_t>(n / 4 + 8));  // a token every few characters
     qsizetype i = 0;
     auto push = [&](Tok kind, QString t, qsizetype pos) {
         out.push_back(Token{kind, std::move(t), static_cast<int>(pos)});
@@ -38,7 +39,7 @@ std::vector<Token> tokenize(const QString& text) {
         } else if (c == u'/' && i + 1 < n && text[i + 1] == u'*') {
             const qsizetype end = text.indexOf(QStringLiteral("*/"), i + 2);
             if (end < 0)
-                fail(QStringLiteral("Missing end comment mark '*/'."));
+                fail(ado::ServerError::MissingEndComment);
             i = end + 2;
         } else if (c == u'\'' || ((c == u'N' || c == u'n') && i + 1 < n && text[i + 1] == u'\'')) {
             const qsizetype start = i;
@@ -48,8 +49,7 @@ std::vector<Token> tokenize(const QString& text) {
             QString value;
             for (;;) {
                 if (i >= n) {
-                    fail(QStringLiteral("Unclosed quotation mark after the character string '%1'.")
-                             .arg(value));
+                    fail(ado::ServerError::UnclosedQuotation, {value});
                 }
                 if (text[i] == u'\'') {
                     if (i + 1 < n && text[i + 1] == u'\'') {
@@ -70,7 +70,7 @@ std::vector<Token> tokenize(const QString& text) {
             QString name;
             for (;;) {
                 if (i >= n)
-                    fail(QStringLiteral("Unclosed quotation mark before '%1'.").arg(name));
+                    fail(ado::ServerError::UnclosedName, {name});
                 if (text[i] == close) {
                     if (i + 1 < n && text[i + 1] == close) {
                         name += close;
@@ -141,7 +141,7 @@ std::vector<Token> tokenize(const QString& text) {
                     push(Tok::Variable, QString(c), start);
                     break;
                 default:
-                    fail(QStringLiteral("Incorrect syntax near '%1'.").arg(c));
+                    fail(ado::ServerError::IncorrectSyntax, {QString(c)});
             }
         }
     }

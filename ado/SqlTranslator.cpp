@@ -13,8 +13,8 @@ const ColumnInfo* TableInfo::column(const QString& wanted) const {
     return nullptr;
 }
 
-void translationError(const QString& message) {
-    throw ado::Error(QString::fromLatin1(kOperation), message);
+void translationError(ado::ServerError error, const QStringList& arguments) {
+    ado::raise(QString::fromLatin1(kOperation), error, arguments);
 }
 
 QString quoteName(const QString& name) {
@@ -53,8 +53,8 @@ Translation Emitter::statement(const Stmt& s) {
                 emit(node, t);
                 t.changesSchema = kChangesSchema<Node>;
             } else {
-                translationError(
-                    QStringLiteral("Internal error: statement kind not translatable."));
+                translationError(ado::ServerError::InternalError,
+                                 {QStringLiteral("statement kind not translatable")});
             }
         },
         s.node);
@@ -76,10 +76,10 @@ QString Emitter::tableName(const ObjectName& n) const {
     return quoteName(schema) + u'.' + quoteName(n.object);
 }
 
-TableInfo Emitter::requireTable(const ObjectName& n, const QString& message) {
+TableInfo Emitter::requireTable(const ObjectName& n, ado::ServerError missing) {
     auto info = m_schema.table(n.database, n.object);
     if (!info)
-        translationError(message.arg(n.object));
+        translationError(missing, {n.object});
     return *info;
 }
 

@@ -63,12 +63,9 @@ QString typeWord(const SqlType& t) {
 
 [[noreturn]] void overflow(const SqlType& to) {
     if (to.base == Base::Numeric) {
-        throw ConversionError(
-            QStringLiteral("Arithmetic overflow error converting numeric to data type numeric."));
+        throw ConversionError(ado::ServerError::NumericOverflow);
     }
-    throw ConversionError(
-        QStringLiteral("Arithmetic overflow error converting expression to data type %1.")
-            .arg(typeWord(to)));
+    throw ConversionError(ado::ServerError::ArithmeticOverflow, {typeWord(to)});
 }
 
 std::pair<std::int64_t, std::int64_t> integerRange(Base b) {
@@ -118,10 +115,7 @@ Scalar toInteger(const Scalar& v, const SqlType& to) {
             if (t.isEmpty())
                 return Scalar::ofInt(0);
             if (!whole.match(t).hasMatch()) {
-                throw ConversionError(
-                    QStringLiteral("Conversion failed when converting the varchar value '%1' to "
-                                   "data type %2.")
-                        .arg(v.t, typeWord(to)));
+                throw ConversionError(ado::ServerError::ConversionFailed, {v.t, typeWord(to)});
             }
             bool ok = false;
             n = t.toLongLong(&ok);
@@ -129,10 +123,7 @@ Scalar toInteger(const Scalar& v, const SqlType& to) {
             if (!ok || n < lo || n > hi) {
                 if (to.base == Base::Bit)
                     return Scalar::ofInt(n != 0 ? 1 : 0);
-                throw ConversionError(
-                    QStringLiteral("The conversion of the varchar value '%1' overflowed an %2 "
-                                   "column. Use a larger integer column.")
-                        .arg(v.t, typeWord(to)));
+                throw ConversionError(ado::ServerError::IntegerOverflowed, {v.t, typeWord(to)});
             }
             return Scalar::ofInt(n);
         }
@@ -152,9 +143,7 @@ constexpr double kExactLimit = 9007199254740992.0;
 constexpr int kExactDigits = 15;
 
 [[noreturn]] void tooManyDigits() {
-    throw ConversionError(QStringLiteral(
-        "Decimal values of more than 15 significant digits are not supported by the embedded "
-        "engine."));
+    throw ConversionError(ado::ServerError::TooManyDigits);
 }
 
 Scalar toNumeric(const Scalar& v, const SqlType& to) {
@@ -162,9 +151,9 @@ Scalar toNumeric(const Scalar& v, const SqlType& to) {
     if (v.kind == Scalar::Kind::Text) {
         const auto parsed = parseNumber(v.t);
         if (!parsed) {
-            throw ConversionError(QStringLiteral("Error converting data type varchar to %1.")
-                                      .arg(to.base == Base::Float ? QStringLiteral("float")
-                                                                  : QStringLiteral("numeric")));
+            throw ConversionError(
+                ado::ServerError::ErrorConverting,
+                {to.base == Base::Float ? QStringLiteral("float") : QStringLiteral("numeric")});
         }
         number = *parsed;
     }
@@ -216,7 +205,7 @@ Scalar toText(const Scalar& v, const SqlType& to, bool explicitCast) {
         while (used > 0 && t[used - 1] == u' ')
             --used;
         if (used > to.length && !explicitCast) {
-            throw ConversionError(QStringLiteral("String or binary data would be truncated."));
+            throw ConversionError(ado::ServerError::Truncated);
         }
         t.truncate(to.length);
     }
@@ -234,8 +223,8 @@ Scalar toDateTime(const Scalar& v) {
             const double days = v.kind == Scalar::Kind::Int ? static_cast<double>(v.i) : v.d;
             const auto dt = addDays(dateTimeOf(QDate(1900, 1, 1)), days);
             if (!dt) {
-                throw ConversionError(QStringLiteral(
-                    "Arithmetic overflow error converting expression to data type datetime."));
+                throw ConversionError(ado::ServerError::ArithmeticOverflow,
+                                      {QStringLiteral("datetime")});
             }
             return Scalar::ofText(formatDateTime(*dt));
         }
@@ -245,13 +234,10 @@ Scalar toDateTime(const Scalar& v) {
                 return Scalar::ofText(QStringLiteral("1900-01-01 00:00:00.000"));
             const auto dt = parseDateTime(t);
             if (!dt) {
-                throw ConversionError(QStringLiteral(
-                    "Conversion failed when converting date and/or time from character string."));
+                throw ConversionError(ado::ServerError::DateConversionFailed);
             }
             if (dt->date().year() < 1753) {
-                throw ConversionError(
-                    QStringLiteral("The conversion of a varchar data type to a datetime data type "
-                                   "resulted in an out-of-range value."));
+                throw ConversionError(ado::ServerError::DateTimeOutOfRange);
             }
             return Scalar::ofText(formatDateTime(*dt));
         }
@@ -276,9 +262,7 @@ Scalar toDateTimeType(const Scalar& v, const SqlType& to) {
         if (t.second() * 1000 + t.msec() >= 29999)
             dt = dt->addSecs(60);
         if (dt->date() < QDate(1900, 1, 1) || *dt > dateTimeOf(QDate(2079, 6, 6), QTime(23, 59))) {
-            throw ConversionError(
-                QStringLiteral("The conversion of a varchar data type to a smalldatetime data "
-                               "type resulted in an out-of-range value."));
+            throw ConversionError(ado::ServerError::SmallDateTimeOutOfRange);
         }
     }
     return Scalar::ofText(formatDateTime(*dt));

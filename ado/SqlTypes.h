@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ado/ServerErrors.h"
+
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -78,14 +81,20 @@ struct Scalar {
 };
 
 // A conversion that SQL Server would refuse, with SQL Server's message.
+// One of SQL Server's errors met while converting a value, with its arguments.
 class ConversionError : public std::runtime_error {
   public:
-    explicit ConversionError(const QString& message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
-    const QString& message() const { return m_message; }
+    explicit ConversionError(ado::ServerError error, QStringList arguments = {})
+        : std::runtime_error(ado::serverErrorMessage(error, arguments).toStdString()),
+          m_error(error),
+          m_arguments(std::move(arguments)) {}
+    ado::ServerError error() const { return m_error; }
+    const QStringList& arguments() const { return m_arguments; }
+    QString message() const { return ado::serverErrorMessage(m_error, m_arguments); }
 
   private:
-    QString m_message;
+    ado::ServerError m_error;
+    QStringList m_arguments;
 };
 
 // Converts a value for storage in a column of type `to` (explicit: a CAST/CONVERT, which

@@ -14,8 +14,8 @@ void BatchRunner::run(const std::vector<sql::StmtPtr>& statements, ResultSet* ou
     for (const auto& s : statements)
         execute(*s, out);
     if (m_transactions > 0) {
-        throw Error(kOperation, QStringLiteral("A transaction left open at the end of a batch is "
-                                               "not supported by the embedded engine."));
+        raise(kOperation, ServerError::NotSupported,
+              {QStringLiteral("A transaction left open at the end of a batch")});
     }
 }
 
@@ -89,10 +89,8 @@ void BatchRunner::transaction(sql::TransactionStmt::Action action) {
     }
     const bool commit = action == Action::Commit;
     if (m_transactions == 0) {
-        throw Error(kOperation,
-                    QStringLiteral("The %1 TRANSACTION request has no corresponding BEGIN "
-                                   "TRANSACTION.")
-                        .arg(commit ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK")));
+        raise(kOperation,
+              commit ? ServerError::CommitWithoutBegin : ServerError::RollbackWithoutBegin);
     }
     if (commit && --m_transactions > 0)
         return;

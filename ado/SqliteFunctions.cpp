@@ -1,5 +1,8 @@
 #include "ado/SqliteFunctions.h"
 
+#include "ado/SqliteFunctionSupport.h"
+
+#include "ado/SqlDateParts.h"
 #include "ado/SqlDateStyles.h"
 #include "ado/SqlTypes.h"
 
@@ -21,90 +24,12 @@ namespace ado {
 
 using sql::Scalar;
 using sql::SqlType;
+using namespace support;
 
 namespace {
 
 // The longest text that a function returns for a type other than varchar(max).
 constexpr qint64 kMaxTextLength = 8000;
-
-// ---- values between SQLite and Scalar ----
-Scalar scalarOf(sqlite3_value* v) {
-    switch (sqlite3_value_type(v)) {
-        case SQLITE_INTEGER:
-            return Scalar::ofInt(sqlite3_value_int64(v));
-        case SQLITE_FLOAT:
-            return Scalar::ofReal(sqlite3_value_double(v));
-        case SQLITE_NULL:
-            return Scalar::null();
-        default:
-            return Scalar::ofText(QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_value_text(v)), sqlite3_value_bytes(v)));
-    }
-}
-
-QString textOf(sqlite3_value* v) {
-    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(v)),
-                             sqlite3_value_bytes(v));
-}
-
-void resultText(sqlite3_context* ctx, const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    sqlite3_result_text(ctx, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
-}
-
-void resultScalar(sqlite3_context* ctx, const Scalar& s) {
-    switch (s.kind) {
-        case Scalar::Kind::Int:
-            sqlite3_result_int64(ctx, s.i);
-            break;
-        case Scalar::Kind::Real:
-            sqlite3_result_double(ctx, s.d);
-            break;
-        case Scalar::Kind::Text:
-            resultText(ctx, s.t);
-            break;
-        default:
-            sqlite3_result_null(ctx);
-    }
-}
-
-void resultError(sqlite3_context* ctx, const QString& message) {
-    const QByteArray utf8 = message.toUtf8();
-    sqlite3_result_error(ctx, utf8.constData(), static_cast<int>(utf8.size()));
-}
-
-// The SQL Server name of the function being run, from its entry in the function table.
-QString calledName(sqlite3_context* ctx) {
-    const auto* f = static_cast<const sql::FunctionDef*>(sqlite3_user_data(ctx));
-    return f ? QString::fromLatin1(f->name) : QString();
-}
-
-// The SQL Server type named by a constant argument ('numeric(12,2)'), parsed once per process
-// and type text. (Not kept with sqlite3_set_auxdata: SQLite keeps those in one list per
-// statement and scans it on every call, so an INSERT of many rows, each with its own
-// constant, would take time growing with the square of its rows.) A statement names few
-// types; the table is emptied should hostile text ever fill it.
-SqlType typeArgument(sqlite3_value** argv, int index) {
-    thread_local std::unordered_map<std::string, SqlType> parsed;
-    constexpr std::size_t kMostTypes = 4096;
-    const char* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[index]));
-    std::string key(text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(argv[index])));
-    if (const auto it = parsed.find(key); it != parsed.end())
-        return it->second;
-    const SqlType type = SqlType::parse(QString::fromStdString(key));
-    if (parsed.size() >= kMostTypes)
-        parsed.clear();
-    parsed.emplace(std::move(key), type);
-    return type;
-}
-
-bool anyNull(int argc, sqlite3_value** argv) {
-    for (int i = 0; i < argc; ++i) {
-        if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
-            return true;
-    }
-    return false;
-}
 
 // ---- the collation: letter case and trailing blanks do not count ----
 int compareSqlServer(void*, int lenA, const void* a, int lenB, const void* b) {
@@ -151,7 +76,7 @@ void convertFunction(sqlite3_context* ctx, sqlite3_value** argv, bool explicitCa
     try {
         resultScalar(ctx, sql::convertTo(scalarOf(argv[0]), type, explicitCast));
     } catch (const sql::ConversionError& e) {
-        resultError(ctx, e.message());
+        resultError(ctx, e);
     }
 }
 
@@ -170,15 +95,13 @@ Scalar styledSource(const Scalar& v, const SqlType& from, const SqlType& to, int
     if (to.isDateTime() && v.kind == Scalar::Kind::Text) {
         const auto dt = sql::parseDateTimeStyle(v.t, style);
         if (!dt) {
-            throw sql::ConversionError(QStringLiteral(
-                "Conversion failed when converting date and/or time from character string."));
+            throw sql::ConversionError(ado::ServerError::DateConversionFailed);
         }
         return Scalar::ofText(sql::formatDateTime(*dt));
     }
     if (style != 0 && to.isText() && from.base == SqlType::Base::Float) {
-        throw sql::ConversionError(
-            QStringLiteral("CONVERT style %1 of a float is not supported by the embedded engine.")
-                .arg(style));
+        throw sql::ConversionError(ado::ServerError::NotSupported,
+                                   {QStringLiteral("CONVERT style %1 of a float").arg(style)});
     }
     return v;
 }
@@ -197,15 +120,13 @@ void fnConvertFrom(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const SqlType from = typeArgument(argv, 2);
     const qint64 style = sqlite3_value_int64(argv[3]);
     if (style < std::numeric_limits<int>::min() || style > std::numeric_limits<int>::max()) {
-        return resultError(
-            ctx,
-            QStringLiteral("Arithmetic overflow error converting expression to data type int."));
+        return resultError(ctx, ado::ServerError::ArithmeticOverflow, {QStringLiteral("int")});
     }
     try {
         const Scalar source = styledSource(scalarOf(argv[0]), from, to, static_cast<int>(style));
         resultScalar(ctx, sql::convertTo(source, to, true));
     } catch (const sql::ConversionError& e) {
-        resultError(ctx, e.message());
+        resultError(ctx, e);
     }
 }
 
@@ -232,11 +153,10 @@ void divideOrModulo(sqlite3_context* ctx, sqlite3_value** argv, bool modulo) {
         const sqlite3_int64 a = sqlite3_value_int64(argv[0]);
         const sqlite3_int64 b = sqlite3_value_int64(argv[1]);
         if (b == 0)
-            return resultError(ctx, QStringLiteral("Divide by zero error encountered."));
+            return resultError(ctx, ado::ServerError::DivideByZero);
         if (a == std::numeric_limits<sqlite3_int64>::min() && b == -1) {
-            return resultError(
-                ctx, QStringLiteral(
-                         "Arithmetic overflow error converting expression to data type bigint."));
+            return resultError(ctx, ado::ServerError::ArithmeticOverflow,
+                               {QStringLiteral("bigint")});
         }
         sqlite3_result_int64(ctx, modulo ? a % b : a / b);
         return;
@@ -244,7 +164,7 @@ void divideOrModulo(sqlite3_context* ctx, sqlite3_value** argv, bool modulo) {
     const double a = sqlite3_value_double(argv[0]);
     const double b = sqlite3_value_double(argv[1]);
     if (b == 0)
-        return resultError(ctx, QStringLiteral("Divide by zero error encountered."));
+        return resultError(ctx, ado::ServerError::DivideByZero);
     const double r = modulo ? std::fmod(a, b) : a / b;
     if (whole)
         sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(std::trunc(r)));
@@ -270,9 +190,7 @@ void fnCheckRange(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const QString type = textOf(argv[1]);
     if (type == u"float") {
         if (!std::isfinite(sqlite3_value_double(argv[0]))) {
-            return resultError(
-                ctx, QStringLiteral("Arithmetic overflow error converting expression to data "
-                                    "type float."));
+            return resultError(ctx, ado::ServerError::ArithmeticOverflow, {type});
         }
         sqlite3_result_value(ctx, argv[0]);
         return;
@@ -293,18 +211,12 @@ void fnCheckRange(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const double v = sqlite3_value_double(argv[0]);
     const bool inRange = exact ? (v >= lo && v <= hi) : (v >= lo && v < hi);
     if (!inRange) {
-        return resultError(
-            ctx, QStringLiteral("Arithmetic overflow error converting expression to data type %1.")
-                     .arg(type));
+        return resultError(ctx, ado::ServerError::ArithmeticOverflow, {type});
     }
     sqlite3_result_value(ctx, argv[0]);
 }
 
-void fnPlus(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void fnPlus(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const int ta = sqlite3_value_type(argv[0]);
     const int tb = sqlite3_value_type(argv[1]);
     const bool textA = ta == SQLITE_TEXT || ta == SQLITE_BLOB;
@@ -326,7 +238,7 @@ void fnPlus(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
             b = sql::convertTo(b,
                                target.base == SqlType::Base::Float ? target : SqlType::integer());
     } catch (const sql::ConversionError& e) {
-        resultError(ctx, e.message());
+        resultError(ctx, e);
         return;
     }
     if (a.kind == Scalar::Kind::Int && b.kind == Scalar::Kind::Int) {
@@ -343,7 +255,7 @@ std::optional<QDateTime> dateArg(sqlite3_context* ctx, sqlite3_value* v) {
         const Scalar s = sql::convertTo(scalarOf(v), SqlType::datetime());
         return sql::parseDateTime(s.t);
     } catch (const sql::ConversionError& e) {
-        resultError(ctx, e.message());
+        resultError(ctx, e);
         return std::nullopt;
     }
 }
@@ -358,11 +270,7 @@ double numberArg(sqlite3_value* v) {
     return sqlite3_value_double(v);
 }
 
-void roundTowards(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool up) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void roundTowards(sqlite3_context* ctx, int, sqlite3_value** argv, bool up) {
     if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER) {
         sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
         return;
@@ -371,53 +279,34 @@ void roundTowards(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool up)
     sqlite3_result_double(ctx, up ? std::ceil(d) : std::floor(d));
 }
 
-void changeCase(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool upper) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void changeCase(sqlite3_context* ctx, int, sqlite3_value** argv, bool upper) {
     const QString s = textOf(argv[0]);
     resultText(ctx, upper ? s.toUpper() : s.toLower());
 }
 
 // LEFT and RIGHT: the first or last n characters, all of them when there are fewer.
-void takeCharacters(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool first) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void takeCharacters(sqlite3_context* ctx, int, sqlite3_value** argv, bool first) {
     const qint64 n = sqlite3_value_int64(argv[1]);
     if (n < 0) {
-        resultError(ctx, QStringLiteral("Invalid length parameter passed to the %1 function.")
-                             .arg(calledName(ctx)));
+        resultError(ctx, ado::ServerError::InvalidLength, {calledName(ctx)});
         return;
     }
     const QString s = textOf(argv[0]);
     resultText(ctx, first ? s.left(n) : s.right(n));
 }
 
-void fnBitXor(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void fnBitXor(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]) ^ sqlite3_value_int64(argv[1]));
 }
 
 // datetime + n: n days, fractions as time of day.
-void fnDtAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void fnDtAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const auto dt = dateArg(ctx, argv[0]);
     if (!dt)
         return;
     const auto r = sql::addDays(*dt, numberArg(argv[1]));
     if (!r) {
-        resultError(ctx,
-                    QStringLiteral(
-                        "Arithmetic overflow error converting expression to data type datetime."));
+        resultError(ctx, ado::ServerError::ArithmeticOverflow, {QStringLiteral("datetime")});
         return;
     }
     resultText(ctx, sql::formatDateTime(*r));
@@ -435,42 +324,24 @@ void getDate(sqlite3_context* ctx, int, sqlite3_value**) {
 
 namespace {
 
-QString datePartName(sqlite3_value* v) {
-    const QString p = textOf(v).trimmed().toLower();
-    if (p == u"yy" || p == u"yyyy" || p == u"year")
-        return QStringLiteral("year");
-    if (p == u"mm" || p == u"m" || p == u"month")
-        return QStringLiteral("month");
-    if (p == u"dd" || p == u"d" || p == u"day" || p == u"dy" || p == u"y" || p == u"dayofyear")
-        return p == u"dy" || p == u"y" || p == u"dayofyear" ? QStringLiteral("dayofyear")
-                                                            : QStringLiteral("day");
-    if (p == u"wk" || p == u"ww" || p == u"week")
-        return QStringLiteral("week");
-    if (p == u"hh" || p == u"hour")
-        return QStringLiteral("hour");
-    if (p == u"mi" || p == u"n" || p == u"minute")
-        return QStringLiteral("minute");
-    if (p == u"ss" || p == u"s" || p == u"second")
-        return QStringLiteral("second");
-    if (p == u"ms" || p == u"millisecond")
-        return QStringLiteral("millisecond");
-    if (p == u"dw" || p == u"weekday")
-        return QStringLiteral("weekday");
-    if (p == u"qq" || p == u"q" || p == u"quarter")
-        return QStringLiteral("quarter");
-    return {};
+// The part that a call names: its number, as the translation gives a constant part, or a word
+// that only the run knows (a variable), read then.
+std::optional<sql::DatePart> datePartArg(sqlite3_value* v) {
+    if (sqlite3_value_type(v) == SQLITE_INTEGER)
+        return sql::datePartOfCode(sqlite3_value_int64(v));
+    return sql::parseDatePart(textOf(v));
 }
 
 }  // namespace
 
 namespace native {
 
-void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
+void dateAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const auto part = datePartArg(argv[0]);
+    if (!part) {
+        resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
         return;
     }
-    const QString part = datePartName(argv[0]);
     const auto dt = dateArg(ctx, argv[2]);
     if (!dt)
         return;
@@ -478,85 +349,103 @@ void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     // (before any arithmetic on it, which then stays well inside 64 bits).
     const double number = std::trunc(numberArg(argv[1]));
     if (!(number >= -2147483648.0 && number <= 2147483647.0)) {
-        resultError(ctx, QStringLiteral(
-                             "Arithmetic overflow error converting expression to data type int."));
+        resultError(ctx, ado::ServerError::ArithmeticOverflow, {QStringLiteral("int")});
         return;
     }
     const qint64 n = static_cast<qint64>(number);
     // Moves beyond the datetime range are caught before Qt's own limits are reached.
     constexpr qint64 kMaxMonths = 12 * 10000;
+    using P = sql::DatePart;
     QDateTime r;
-    if (part == u"year")
-        r = std::llabs(n) < 10000 ? dt->addYears(static_cast<int>(n)) : QDateTime();
-    else if (part == u"quarter")
-        r = std::llabs(3 * n) < kMaxMonths ? dt->addMonths(static_cast<int>(3 * n)) : QDateTime();
-    else if (part == u"month")
-        r = std::llabs(n) < kMaxMonths ? dt->addMonths(static_cast<int>(n)) : QDateTime();
-    else if (part == u"day" || part == u"dayofyear" || part == u"weekday")
-        r = dt->addDays(n);
-    else if (part == u"week")
-        r = dt->addDays(7 * n);
-    else if (part == u"hour")
-        r = dt->addSecs(3600 * n);
-    else if (part == u"minute")
-        r = dt->addSecs(60 * n);
-    else if (part == u"second")
-        r = dt->addSecs(n);
-    else if (part == u"millisecond")
-        r = dt->addMSecs(n);
-    else {
-        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
-                             .arg(textOf(argv[0]), calledName(ctx)));
-        return;
+    switch (*part) {
+        case P::Year:
+            r = std::llabs(n) < 10000 ? dt->addYears(static_cast<int>(n)) : QDateTime();
+            break;
+        case P::Quarter:
+            r = std::llabs(3 * n) < kMaxMonths ? dt->addMonths(static_cast<int>(3 * n))
+                                               : QDateTime();
+            break;
+        case P::Month:
+            r = std::llabs(n) < kMaxMonths ? dt->addMonths(static_cast<int>(n)) : QDateTime();
+            break;
+        case P::Day:
+        case P::DayOfYear:
+        case P::Weekday:
+            r = dt->addDays(n);
+            break;
+        case P::Week:
+            r = dt->addDays(7 * n);
+            break;
+        case P::Hour:
+            r = dt->addSecs(3600 * n);
+            break;
+        case P::Minute:
+            r = dt->addSecs(60 * n);
+            break;
+        case P::Second:
+            r = dt->addSecs(n);
+            break;
+        case P::Millisecond:
+            r = dt->addMSecs(n);
+            break;
     }
     if (!sql::inDateTimeRange(r)) {
-        resultError(ctx,
-                    QStringLiteral("Adding a value to a 'datetime' column caused an overflow."));
+        resultError(ctx, ado::ServerError::DateAddOverflow);
         return;
     }
     resultText(ctx, sql::formatDateTime(r));
 }
 
 // Boundaries crossed between two date-times, as SQL Server counts them.
-void dateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
+void dateDiff(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const auto part = datePartArg(argv[0]);
+    if (!part) {
+        resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
         return;
     }
-    const QString part = datePartName(argv[0]);
     const auto a = dateArg(ctx, argv[1]);
     if (!a)
         return;
     const auto b = dateArg(ctx, argv[2]);
     if (!b)
         return;
+    using P = sql::DatePart;
     qint64 r = 0;
-    if (part == u"year")
-        r = b->date().year() - a->date().year();
-    else if (part == u"quarter")
-        r = (b->date().year() - a->date().year()) * 4 + (b->date().month() - 1) / 3 -
-            (a->date().month() - 1) / 3;
-    else if (part == u"month")
-        r = (b->date().year() - a->date().year()) * 12 + b->date().month() - a->date().month();
-    else if (part == u"day" || part == u"dayofyear" || part == u"weekday")
-        r = a->date().daysTo(b->date());
-    else if (part == u"week")
-        r = (a->date().addDays(-(a->date().dayOfWeek() % 7)))
-                .daysTo(b->date().addDays(-(b->date().dayOfWeek() % 7))) /
-            7;
-    else if (part == u"hour")
-        r = (a->date().daysTo(b->date()) * 24) + b->time().hour() - a->time().hour();
-    else if (part == u"minute")
-        r = (a->date().daysTo(b->date()) * 1440) + (b->time().hour() * 60 + b->time().minute()) -
-            (a->time().hour() * 60 + a->time().minute());
-    else if (part == u"second")
-        r = a->secsTo(*b);
-    else if (part == u"millisecond")
-        r = a->msecsTo(*b);
-    else {
-        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
-                             .arg(textOf(argv[0]), calledName(ctx)));
-        return;
+    switch (*part) {
+        case P::Year:
+            r = b->date().year() - a->date().year();
+            break;
+        case P::Quarter:
+            r = (b->date().year() - a->date().year()) * 4 + (b->date().month() - 1) / 3 -
+                (a->date().month() - 1) / 3;
+            break;
+        case P::Month:
+            r = (b->date().year() - a->date().year()) * 12 + b->date().month() - a->date().month();
+            break;
+        case P::Day:
+        case P::DayOfYear:
+        case P::Weekday:
+            r = a->date().daysTo(b->date());
+            break;
+        case P::Week:
+            r = (a->date().addDays(-(a->date().dayOfWeek() % 7)))
+                    .daysTo(b->date().addDays(-(b->date().dayOfWeek() % 7))) /
+                7;
+            break;
+        case P::Hour:
+            r = (a->date().daysTo(b->date()) * 24) + b->time().hour() - a->time().hour();
+            break;
+        case P::Minute:
+            r = (a->date().daysTo(b->date()) * 1440) +
+                (b->time().hour() * 60 + b->time().minute()) -
+                (a->time().hour() * 60 + a->time().minute());
+            break;
+        case P::Second:
+            r = a->secsTo(*b);
+            break;
+        case P::Millisecond:
+            r = a->msecsTo(*b);
+            break;
     }
     sqlite3_result_int64(ctx, r);
 }
@@ -573,47 +462,49 @@ int weekOfYear(const QDate& d) {
     return static_cast<int>(firstSunday.daysTo(d) / 7) + 1;
 }
 
-// The number that DATEPART gives for `part` (a name of datePartName); nullopt for none.
-std::optional<qint64> datePartValue(const QString& part, const QDateTime& dt) {
-    if (part == u"year")
-        return dt.date().year();
-    if (part == u"quarter")
-        return (dt.date().month() - 1) / 3 + 1;
-    if (part == u"month")
-        return dt.date().month();
-    if (part == u"day")
-        return dt.date().day();
-    if (part == u"dayofyear")
-        return dt.date().dayOfYear();
-    if (part == u"weekday")
-        return dt.date().dayOfWeek() % 7 + 1;  // Sunday is 1
-    if (part == u"week")
-        return weekOfYear(dt.date());
-    if (part == u"hour")
-        return dt.time().hour();
-    if (part == u"minute")
-        return dt.time().minute();
-    if (part == u"second")
-        return dt.time().second();
-    if (part == u"millisecond")
-        return dt.time().msec();
-    return std::nullopt;
+// The number that DATEPART gives for `part`.
+qint64 datePartValue(sql::DatePart part, const QDateTime& dt) {
+    using P = sql::DatePart;
+    switch (part) {
+        case P::Year:
+            return dt.date().year();
+        case P::Quarter:
+            return (dt.date().month() - 1) / 3 + 1;
+        case P::Month:
+            return dt.date().month();
+        case P::Day:
+            return dt.date().day();
+        case P::DayOfYear:
+            return dt.date().dayOfYear();
+        case P::Weekday:
+            return dt.date().dayOfWeek() % 7 + 1;  // Sunday is 1
+        case P::Week:
+            return weekOfYear(dt.date());
+        case P::Hour:
+            return dt.time().hour();
+        case P::Minute:
+            return dt.time().minute();
+        case P::Second:
+            return dt.time().second();
+        case P::Millisecond:
+            return dt.time().msec();
+    }
+    return 0;
 }
 
 // DATEPART and DATENAME: the part of argv[1] named by argv[0], or the error for an unknown
 // part (nullopt then, the error set).
-std::optional<std::pair<QString, qint64>> datePartOf(sqlite3_context* ctx, sqlite3_value** argv) {
-    const QString part = datePartName(argv[0]);
+std::optional<std::pair<sql::DatePart, qint64>> datePartOf(sqlite3_context* ctx,
+                                                           sqlite3_value** argv) {
+    const auto part = datePartArg(argv[0]);
+    if (!part) {
+        resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
+        return std::nullopt;
+    }
     const auto dt = dateArg(ctx, argv[1]);
     if (!dt)
         return std::nullopt;
-    const auto r = datePartValue(part, *dt);
-    if (!r) {
-        resultError(ctx, QStringLiteral("'%1' is not a recognized %2 option.")
-                             .arg(textOf(argv[0]), calledName(ctx)));
-        return std::nullopt;
-    }
-    return std::pair{part, *r};
+    return std::pair{*part, datePartValue(*part, *dt)};
 }
 
 // us_english names, the language of a server's default login.
@@ -627,38 +518,26 @@ const char* const kDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
 
 namespace native {
 
-void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void datePart(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (const auto r = datePartOf(ctx, argv))
         sqlite3_result_int64(ctx, r->second);
 }
 
 // DATENAME: the month and the weekday by name, every other part as its number.
-void dateName(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void dateName(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const auto r = datePartOf(ctx, argv);
     if (!r)
         return;
-    if (r->first == u"month")
+    if (r->first == sql::DatePart::Month)
         resultText(ctx, QString::fromLatin1(kMonthNames[r->second - 1]));
-    else if (r->first == u"weekday")
+    else if (r->first == sql::DatePart::Weekday)
         resultText(ctx, QString::fromLatin1(kDayNames[r->second - 1]));
     else
         resultText(ctx, QString::number(r->second));
 }
 
 // DATEFROMPARTS(year, month, day): a date, or SQL Server's error for a day that does not exist.
-void dateFromParts(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void dateFromParts(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const qint64 y = sqlite3_value_int64(argv[0]);
     const qint64 m = sqlite3_value_int64(argv[1]);
     const qint64 d = sqlite3_value_int64(argv[2]);
@@ -667,12 +546,8 @@ void dateFromParts(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
                            : QDate();
     if (!date.isValid() || date.year() < 1753) {
         // Dates before 1753 exist in SQL Server's date type but not in what this engine keeps.
-        return resultError(ctx, date.isValid()
-                                    ? QStringLiteral("Dates before 1753 are not supported by the "
-                                                     "embedded engine.")
-                                    : QStringLiteral("Cannot construct data type date, some of "
-                                                     "the arguments have values which are not "
-                                                     "valid."));
+        return resultError(ctx, date.isValid() ? ado::ServerError::DatesBefore1753
+                                               : ado::ServerError::InvalidDateParts);
     }
     resultText(ctx, sql::formatDateTime(sql::dateTimeOf(date)));
 }
@@ -709,11 +584,7 @@ void stuff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     resultText(ctx, text);
 }
 
-void reverse(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void reverse(sqlite3_context* ctx, int, sqlite3_value** argv) {
     QString text = textOf(argv[0]);
     std::reverse(text.begin(), text.end());
     resultText(ctx, text);
@@ -728,10 +599,6 @@ void right(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 }
 
 void charIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     const qsizetype start = argc > 2 ? std::max<qsizetype>(1, sqlite3_value_int64(argv[2])) - 1 : 0;
     const qsizetype at = textOf(argv[1]).indexOf(textOf(argv[0]), start, Qt::CaseInsensitive);
     sqlite3_result_int64(ctx, at + 1);
@@ -739,8 +606,8 @@ void charIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 // REPLICATE(text, n): as for every text that is not varchar(max), the result stops at 8,000
 // characters (bytes of the single-byte code page).
-void replicate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv) || sqlite3_value_int64(argv[1]) < 0) {
+void replicate(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_int64(argv[1]) < 0) {
         sqlite3_result_null(ctx);
         return;
     }
@@ -758,10 +625,6 @@ void replicate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 // the decimals (at most 16) as fit beside the whole part; asterisks when the whole part does
 // not fit. A length outside 1..8000 or negative decimals give NULL.
 void str(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     const qint64 length = argc > 1 ? sqlite3_value_int64(argv[1]) : 10;
     const qint64 decimals = argc > 2 ? sqlite3_value_int64(argv[2]) : 0;
     if (length < 1 || length > kMaxTextLength || decimals < 0) {
@@ -804,11 +667,7 @@ void lower(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 // REPLACE(text, pattern, replacement): the pattern is found as the collation compares, letter
 // case ignored; an empty pattern replaces nothing.
-void replace(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void replace(sqlite3_context* ctx, int, sqlite3_value** argv) {
     QString text = textOf(argv[0]);
     const QString pattern = textOf(argv[1]);
     if (!pattern.isEmpty())
@@ -818,17 +677,12 @@ void replace(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 // SUBSTRING(text, start, length): the characters from `start` to `start + length - 1` that lie
 // within the text (a start below 1 takes fewer); a negative length is an error.
-void substring(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void substring(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const QString text = textOf(argv[0]);
     const sqlite3_int64 start = sqlite3_value_int64(argv[1]);
     const sqlite3_int64 length = sqlite3_value_int64(argv[2]);
     if (length < 0) {
-        return resultError(
-            ctx, QStringLiteral("Invalid length parameter passed to the substring function."));
+        return resultError(ctx, ado::ServerError::InvalidLength, {QStringLiteral("substring")});
     }
     const sqlite3_int64 first = std::max<sqlite3_int64>(start, 1);
     const sqlite3_int64 end = start > std::numeric_limits<sqlite3_int64>::max() - length
@@ -909,9 +763,7 @@ void round(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         static_cast<int>(std::clamp<sqlite3_int64>(sqlite3_value_int64(argv[1]), -40, 40));
     const bool truncate = argc > 3 && sqlite3_value_int64(argv[2]) != 0;
     const auto overflow = [&](const QString& word) {
-        resultError(ctx, QStringLiteral("Arithmetic overflow error converting expression to data "
-                                        "type %1.")
-                             .arg(word));
+        resultError(ctx, ado::ServerError::ArithmeticOverflow, {word});
     };
     if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER) {
         const sqlite3_int64 v = sqlite3_value_int64(argv[0]);
@@ -1016,11 +868,7 @@ QString objectNamePart(QString text) {
     return text;
 }
 
-void fnObjId(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void fnObjId(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_int64(ctx,
                          objectIdOf(reinterpret_cast<const char*>(sqlite3_value_text(argv[0]))));
 }
@@ -1069,11 +917,7 @@ void objectId(sqlite3_context* ctx, int, sqlite3_value** argv) {
     }
 }
 
-void objectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
+void objectProperty(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const QByteArray type =
         objectTypeById(sqlite3_context_db_handle(ctx), sqlite3_value_int64(argv[0]));
     if (type.isEmpty()) {
@@ -1090,154 +934,6 @@ void objectProperty(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     } else {
         sqlite3_result_null(ctx);
     }
-}
-
-}  // namespace native
-
-namespace {
-
-// Where a character sorts in the collation, letter case aside: punctuation and symbols
-// first, then the digits, then the letters, each accented letter right after its base letter
-// (so that [0-a] takes the digits and a, and [a-c] takes á).
-int collationKey(QChar c) {
-    QChar base = c;
-    int accent = 0;
-    if (c.decompositionTag() == QChar::Canonical) {
-        const QString parts = c.decomposition();
-        base = parts.front();
-        accent = 1 + (parts.size() > 1 ? parts[1].unicode() % 64 : 0);
-    }
-    base = base.toLower();
-    if (base >= u'a' && base <= u'z')
-        return 20000 + (base.unicode() - u'a') * 100 + accent;
-    if (base >= u'0' && base <= u'9')
-        return 10000 + (base.unicode() - u'0') * 100;
-    return c.unicode() < 10000 ? c.unicode() : 30000 + c.unicode();
-}
-
-// A LIKE range [first-last] as a regular expression's class body: the characters of the
-// Latin alphabets that sort between its ends in the collation; other characters by their
-// code points.
-QString rangeClass(QChar first, QChar last) {
-    const int low = collationKey(first);
-    const int high = collationKey(last);
-    QString body;
-    for (char16_t u = 0x20; u < 0x250; ++u) {
-        const int key = collationKey(QChar(u));
-        if (key >= low && key <= high)
-            body += QRegularExpression::escape(QString(QChar(u)));
-    }
-    if (last.unicode() >= 0x250 && first <= last) {
-        body += QRegularExpression::escape(QString(std::max(first, QChar(0x250)))) + u'-' +
-                QRegularExpression::escape(QString(last));
-    }
-    return body;
-}
-
-// LIKE as SQL Server reads it: % and _, character sets [a-c] and [^a-c], letter case ignored
-// (beyond ASCII too), trailing blanks of the value ignored, an optional escape character.
-QRegularExpression likeRegex(const QString& pattern, QChar escape) {
-    QString re = QStringLiteral("^");
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
-        if (!escape.isNull() && c == escape && i + 1 < pattern.size()) {
-            re += QRegularExpression::escape(QString(pattern[++i]));
-        } else if (c == u'%') {
-            re += QStringLiteral(".*");
-        } else if (c == u'_') {
-            re += u'.';
-        } else if (c == u'[') {
-            const qsizetype close = pattern.indexOf(u']', i + 1);
-            if (close < 0) {
-                re += QStringLiteral("\\[");
-                continue;
-            }
-            QString set = pattern.mid(i + 1, close - i - 1);
-            const bool negated = set.startsWith(u'^');
-            if (negated)
-                set.remove(0, 1);
-            QString body;
-            for (qsizetype k = 0; k < set.size(); ++k) {
-                if (k + 2 < set.size() && set[k + 1] == u'-') {
-                    body += rangeClass(set[k], set[k + 2]);
-                    k += 2;
-                } else {
-                    body += QRegularExpression::escape(QString(set[k]));
-                }
-            }
-            if (body.isEmpty()) {
-                re += negated ? QStringLiteral(".") : QStringLiteral("(?!)");
-                i = close;
-                continue;
-            }
-            re += (negated ? QStringLiteral("[^") : QStringLiteral("[")) + body + u']';
-            i = close;
-        } else {
-            re += QRegularExpression::escape(QString(c));
-        }
-    }
-    return QRegularExpression(
-        re + QStringLiteral("$"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-}
-
-// like(pattern, value [, escape]): SQLite calls it for "value LIKE pattern".
-void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    const QString escapeText = argc > 2 ? textOf(argv[2]) : QString();
-    if (argc > 2 && escapeText.size() != 1) {
-        return resultError(ctx, QStringLiteral("The invalid escape character \"%1\" was specified "
-                                               "in a LIKE predicate.")
-                                    .arg(escapeText));
-    }
-    const QChar escape = escapeText.isEmpty() ? QChar() : escapeText.front();
-    auto* cached = static_cast<QRegularExpression*>(sqlite3_get_auxdata(ctx, 0));
-    QRegularExpression local;
-    if (!cached) {
-        local = likeRegex(textOf(argv[0]), escape);
-        sqlite3_set_auxdata(ctx, 0, new QRegularExpression(local),
-                            [](void* p) { delete static_cast<QRegularExpression*>(p); });
-        cached = &local;
-    }
-    // Trailing blanks of the value do not count, but a pattern may name them (as it does the
-    // blanks that pad a char(n) column).
-    const QString value = textOf(argv[1]);
-    qsizetype end = value.size();
-    while (end > 0 && value[end - 1] == u' ')
-        --end;
-    const bool matches = cached->match(QStringView(value).left(end)).hasMatch() ||
-                         (end < value.size() && cached->match(value).hasMatch());
-    sqlite3_result_int(ctx, matches ? 1 : 0);
-}
-
-}  // namespace
-
-namespace native {
-
-// PATINDEX(pattern, text): where the first match of a LIKE pattern starts, 0 for none. A
-// pattern without a leading % matches at the start only.
-void patIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (anyNull(argc, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    QString pattern = textOf(argv[0]);
-    const QString text = textOf(argv[1]);
-    qsizetype lead = 0;
-    while (lead < pattern.size() && pattern[lead] == u'%')
-        ++lead;
-    const QRegularExpression re = likeRegex(pattern.mid(lead), QChar());
-    const qsizetype last = lead > 0 ? text.size() : 0;
-    for (qsizetype i = 0; i <= last; ++i) {
-        if (re.match(QStringView(text).mid(i)).hasMatch()) {
-            sqlite3_result_int64(ctx, i + 1);
-            return;
-        }
-    }
-    sqlite3_result_int64(ctx, 0);
 }
 
 }  // namespace native
@@ -1269,18 +965,29 @@ struct Helper {
     sql::NativeFunction fn;
 };
 
+// A helper whose NULL argument gives NULL, the check written once.
+template <sql::NativeFunction F>
+void nullIn(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    F(ctx, argc, argv);
+}
+
 const Helper kHelpers[] = {
     {sql::helper::kStore, 2, 2, fnCv},
     {sql::helper::kConvert, 2, 2, fnConvert},
     {sql::helper::kConvertFrom, 4, 4, fnConvertFrom},
-    {sql::helper::kPlus, 2, 2, fnPlus},
-    {sql::helper::kAddDays, 2, 2, fnDtAdd},
-    {sql::helper::kBitXor, 2, 2, fnBitXor},
+    {sql::helper::kPlus, 2, 2, nullIn<fnPlus>},
+    {sql::helper::kAddDays, 2, 2, nullIn<fnDtAdd>},
+    {sql::helper::kBitXor, 2, 2, nullIn<fnBitXor>},
     {sql::helper::kDivide, 3, 3, fnDivide},
     {sql::helper::kModulo, 3, 3, fnModulo},
     {sql::helper::kCheckRange, 2, 2, fnCheckRange},
-    {sql::helper::kObjectId, 1, 1, fnObjId},
-    {"like", 2, 3, fnLike},  // SQLite calls like() for the LIKE operator, with or without ESCAPE
+    {sql::helper::kObjectId, 1, 1, nullIn<fnObjId>},
+    {"like", 2, 3,
+     nullIn<native::like>},  // SQLite calls it for the LIKE operator, with or without ESCAPE
 };
 
 }  // namespace
@@ -1302,15 +1009,30 @@ int extra(const sql::FunctionDef& f) {
     return f.emit == sql::Emit::TypedCall ? 1 : 0;
 }
 
+namespace {
+
+// A function whose NULL argument gives NULL: the check once, here, for every such function
+// (the function's own entry is its user data).
+void nullPropagating(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    static_cast<const sql::FunctionDef*>(sqlite3_user_data(ctx))->native(ctx, argc, argv);
+}
+
+}  // namespace
+
 void registerSqlServerFunctions(sqlite3* db) {
     sqlite3_create_collation_v2(db, sql::kCollation, SQLITE_UTF8, nullptr, compareSqlServer,
                                 nullptr);
     for (const Helper& h : kHelpers)
         add(db, h.name, h.minArgs, h.maxArgs, h.fn, true);
     for (const sql::FunctionDef& f : sql::functions()) {
-        if (f.native)
-            add(db, f.target, f.minArgs + extra(f), f.maxArgs + extra(f), f.native, f.deterministic,
-                &f);
+        if (f.native) {
+            add(db, f.target, f.minArgs + extra(f), f.maxArgs + extra(f),
+                f.nullIn ? nullPropagating : f.native, f.deterministic, &f);
+        }
     }
 }
 

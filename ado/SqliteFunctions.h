@@ -43,6 +43,8 @@ void isDate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void stuff(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void reverse(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void patIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+// SQLite's like(pattern, value [, escape]), for the LIKE operator.
+void like(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 }  // namespace native
 
 }  // namespace ado

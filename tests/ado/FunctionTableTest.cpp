@@ -145,6 +145,13 @@ TEST_F(FunctionTableTest, WrongCallsGiveSqlServersMessages) {
               "'fortnight' is not a recognized dateadd option.");
     EXPECT_EQ(fails("select datediff(Fortnight, getdate(), getdate())"),
               "'fortnight' is not a recognized datediff option.");
+    // A constant part is read while translating: wrong, it fails though no row is read; a
+    // part in a variable is read when the call runs.
+    EXPECT_EQ(fails("select datepart(fortnight, getdate()) where 1 = 0"),
+              "'fortnight' is not a recognized datepart option.");
+    EXPECT_EQ(fails("declare @p varchar(9) set @p = 'fortnight' select datename(@p, getdate())"),
+              "'fortnight' is not a recognized datename option.");
+    EXPECT_EQ(answer("datename(month, '2026-03-08')"), "March");
     EXPECT_EQ(fails("select left('abc')"), "The left function requires 2 argument(s).");
     EXPECT_EQ(fails("select * from t left('x')"), "Incorrect syntax near '('.");
     EXPECT_EQ(fails("select soundex('a')"),
