@@ -11,6 +11,12 @@ const QString kClaveCambiada = QStringLiteral(
     "La clave de un puesto registrado no se cambia; para otro puesto presione Agregar.");
 const QString kCambiosSinGuardar = QStringLiteral(
     "El puesto en edición tiene cambios sin guardar, que se perderán. ¿Cambiar de selección?");
+
+QString GuardarCambios(const QString& puesto) {
+    if (puesto.trimmed().isEmpty())
+        return QStringLiteral("¿Guardar el puesto nuevo?");
+    return QStringLiteral("¿Guardar los cambios de %1?").arg(puesto.trimmed());
+}
 }  // namespace mensajes
 
 namespace {

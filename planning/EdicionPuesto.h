@@ -69,6 +69,9 @@ extern const QString kNadaQueGuardar;     // empty panel
 extern const QString kOtraEleccion;       // entry of another choice
 extern const QString kClaveCambiada;      // loaded entry with another code in the box
 extern const QString kCambiosSinGuardar;  // question before a change of choice
+// The save / discard / cancel question before the panel's entry `puesto` (its name, else
+// its code) is left; a new entry with neither is named as such.
+QString GuardarCambios(const QString& puesto);
 }  // namespace mensajes
 
 }  // namespace planeacion

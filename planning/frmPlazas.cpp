@@ -311,11 +311,33 @@ planeacion::Planeacion TPlazas::nucleo() const {
 }
 
 bool TPlazas::AceptaCambio() {
-    // The panel's entry belongs to the choice it was started under: leaving that choice
-    // drops it, so typing not saved is not dropped unasked.
     if (!m_edicion.TieneCambios(txtidPuesto->Value(), textosCifras()))
         return true;
-    return MsgNoYes(planeacion::mensajes::kCambiosSinGuardar);
+    const QString nombre = txtNombrePuesto->Value().trimmed();
+    switch (MsgSaveDiscardCancel(planeacion::mensajes::GuardarCambios(
+        nombre.isEmpty() ? txtidPuesto->Value().trimmed() : nombre))) {
+        case ui::SaveChoice::Discard:
+            return true;
+        case ui::SaveChoice::Cancel:
+            return false;
+        case ui::SaveChoice::Save:
+            break;
+    }
+    // Saved under the choice the entry was loaded or started under, whatever the lists
+    // show by now.
+    const planeacion::Resultado r =
+        m_edicion.Guarda(nucleo(), m_edicion.eleccion(), txtidPuesto->Value(), textosCifras());
+    if (!r)
+        MsgInfo(r.mensaje);
+    return static_cast<bool>(r);
+}
+
+int TPlazas::filaDe(const QString& puesto) const {
+    const TArrayBrowse::Rows& filas = arrayStaffing->aArrayData();
+    for (int i = 0; i < filas.size(); ++i)
+        if (filas.at(i).value(0) == puesto)
+            return i + 1;
+    return 0;
 }
 
 void TPlazas::SeleccionCambiada() {
@@ -368,6 +390,7 @@ void TPlazas::CargaPuestos() {
     }
     arrayStaffing->SetArray(filas);
     arrayStaffing->Refresh();
+    m_filaMostrada = arrayStaffing->Bookmark();
 }
 
 void TPlazas::muestraTotales() {
@@ -384,6 +407,30 @@ void TPlazas::muestraTotales() {
 }
 
 void TPlazas::arrayStaffingChange(TControl*) {
+    if (m_volviendo)
+        return;
+    const bool otra = arrayStaffing->nLen() > 0 && arrayStaffing->Bookmark() > 0 &&
+                      !(m_edicion.estado() == planeacion::EdicionPuesto::Estado::Cargada &&
+                        m_edicion.clave() == arrayStaffing->GetValue(1));
+    if (otra) {
+        const QString destino = arrayStaffing->GetValue(1);
+        const bool habiaCambios = m_edicion.TieneCambios(txtidPuesto->Value(), textosCifras());
+        if (!AceptaCambio()) {
+            // The panel stays, and so does the row it was shown with.
+            m_volviendo = true;
+            arrayStaffing->GoTo(m_filaMostrada);
+            m_volviendo = false;
+            return;
+        }
+        if (habiaCambios && !m_edicion.TieneCambios(txtidPuesto->Value(), textosCifras())) {
+            // Saved or discarded: a save is read back before the row asked for is shown.
+            CargaPuestos();
+            m_volviendo = true;
+            arrayStaffing->GoTo(filaDe(destino));
+            m_volviendo = false;
+        }
+    }
+    m_filaMostrada = arrayStaffing->Bookmark();
     if (arrayStaffing->nLen() == 0 || arrayStaffing->Bookmark() == 0) {
         m_edicion.Vacia();
         muestraEdicion();
@@ -495,6 +542,8 @@ void TPlazas::btnBusPuestoClick(TControl*) {
 }
 
 void TPlazas::btnSalirClick(TControl*) {
+    if (!AceptaCambio())
+        return;
     Close();
 }
 

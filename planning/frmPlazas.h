@@ -132,7 +132,10 @@ class TPlazas : public TForm, public SelectoresPlaneacion {
   protected:
     TPlazas(TForm* parent, const FamiliaCifras& familia);
     void CreateForm() override;
+    // Before the panel's entry is left: nothing to lose, or the planner saved or discarded
+    // it (true); "Cancelar" or a failed save keeps it (false).
     bool AceptaCambio() override;
+    int filaDe(const QString& puesto) const;
     void SeleccionCambiada() override;
 
   private:
@@ -150,4 +153,6 @@ class TPlazas : public TForm, public SelectoresPlaneacion {
     planeacion::EdicionPuesto m_edicion;
     planeacion::Eleccion m_eleccionRejilla;  // the choice whose entries the grid holds
     int m_ahorro = 0;                        // height the edit block leaves to the grid
+    int m_filaMostrada = 0;    // the grid's row selected when the panel was last accepted
+    bool m_volviendo = false;  // the selection is being put back after "Cancelar"
 };

@@ -14,15 +14,20 @@ std::function<QString()>& CaptionSource() {
     return source;
 }
 
+QString Title(const QString& caption) {
+    if (!caption.isEmpty())
+        return caption;
+    return CaptionSource() ? CaptionSource()() : QStringLiteral("OXTAStaffing");
+}
+
+MessageService* Service() {
+    return g_service ? g_service : g_program;
+}
+
 bool Dispatch(MsgKind kind, const QString& text, const QString& caption) {
-    QString title = caption;
-    if (title.isEmpty())
-        title = CaptionSource() ? CaptionSource()() : QStringLiteral("OXTAStaffing");
-    if (g_service)
-        return g_service->show(kind, text, title);
-    if (g_program)
-        return g_program->show(kind, text, title);
-    return ConsoleMessages().show(kind, text, title);
+    if (MessageService* s = Service())
+        return s->show(kind, text, Title(caption));
+    return ConsoleMessages().show(kind, text, Title(caption));
 }
 
 }  // namespace
@@ -62,4 +67,10 @@ void MsgStop(const QString& text, const QString& caption) {
 
 bool MsgNoYes(const QString& text, const QString& caption) {
     return ui::Dispatch(ui::MsgKind::NoYes, text, caption);
+}
+
+ui::SaveChoice MsgSaveDiscardCancel(const QString& text, const QString& caption) {
+    if (ui::MessageService* s = ui::Service())
+        return s->askSave(text, ui::Title(caption));
+    return ui::ConsoleMessages().askSave(text, ui::Title(caption));
 }

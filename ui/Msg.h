@@ -14,8 +14,16 @@ void MsgStop(const QString& text, const QString& caption = {});
 bool MsgNoYes(const QString& text, const QString& caption = {});
 
 namespace ui {
+// The answer to a question before unsaved changes are left behind.
+enum class SaveChoice { Save, Discard, Cancel };
+}  // namespace ui
+// "Guardar" / "Descartar" / "Cancelar" question, Guardar the default button and Escape
+// cancelling. A service that cannot ask (the console) answers Cancel: nothing is lost.
+ui::SaveChoice MsgSaveDiscardCancel(const QString& text, const QString& caption = {});
 
-enum class MsgKind { Info, Stop, NoYes };
+namespace ui {
+
+enum class MsgKind { Info, Stop, NoYes, SaveDiscardCancel };
 
 // The service behind the three functions: the real boxes (ui/MsgBoxes.h), a recorder for
 // tests (ScriptedMessages in ui/ScriptedMessages.h) or the console for command-line tools.
@@ -24,6 +32,12 @@ class MessageService {
     virtual ~MessageService() = default;
     // Shows a box; for NoYes returns the answer (ignored for the other kinds).
     virtual bool show(MsgKind kind, const QString& text, const QString& caption) = 0;
+    // The three-way question before unsaved changes are left; by default the box is shown
+    // through show() and the answer is Cancel.
+    virtual SaveChoice askSave(const QString& text, const QString& caption) {
+        show(MsgKind::SaveDiscardCancel, text, caption);
+        return SaveChoice::Cancel;
+    }
 };
 
 // Installs a service that takes precedence over the program's own (nullptr: back to the

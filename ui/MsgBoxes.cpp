@@ -60,8 +60,34 @@ bool MessageBoxes::show(MsgKind kind, const QString& text, const QString& captio
             box.setEscapeButton(QMessageBox::No);
             break;
         }
+        case MsgKind::SaveDiscardCancel:
+            return askSave(text, caption) == SaveChoice::Save;
     }
     return box.exec() == QMessageBox::Yes;
+}
+
+SaveChoice MessageBoxes::askSave(const QString& text, const QString& caption) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return ConsoleMessages().askSave(text, caption);
+    QMessageBox box(ActiveWindow());
+    box.setWindowTitle(caption);
+    box.setText(text);
+    box.setWindowModality(Qt::ApplicationModal);
+    SetSign(box, QMessageBox::Question, QStringLiteral("msg-question"));
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Guardar"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Descartar"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveChoice::Save;
+        case QMessageBox::Discard:
+            return SaveChoice::Discard;
+        default:
+            return SaveChoice::Cancel;
+    }
 }
 
 void InstallMessageBoxes() {

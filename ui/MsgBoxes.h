@@ -9,6 +9,7 @@ namespace ui {
 class MessageBoxes : public MessageService {
   public:
     bool show(MsgKind kind, const QString& text, const QString& caption) override;
+    SaveChoice askSave(const QString& text, const QString& caption) override;
 };
 
 // Makes the real boxes the program's message service, with the application title as the

@@ -20,6 +20,24 @@ ScriptedMessages& ScriptedMessages::answer(bool yes) {
     return *this;
 }
 
+ScriptedMessages& ScriptedMessages::answerSave(SaveChoice choice) {
+    m_saveAnswers.push_back(choice);
+    return *this;
+}
+
+SaveChoice ScriptedMessages::askSave(const QString& text, const QString& caption) {
+    m_messages.push_back({MsgKind::SaveDiscardCancel, text, caption});
+    if (m_saveAnswers.empty()) {
+        m_unexpected = true;
+        std::fprintf(stderr, "ScriptedMessages: unexpected question, cancelled: %s\n",
+                     text.toLocal8Bit().constData());
+        return SaveChoice::Cancel;
+    }
+    const SaveChoice choice = m_saveAnswers.front();
+    m_saveAnswers.pop_front();
+    return choice;
+}
+
 QStringList ScriptedMessages::texts() const {
     QStringList out;
     for (const auto& m : m_messages)

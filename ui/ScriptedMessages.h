@@ -41,6 +41,9 @@ class ScriptedMessages : public MessageService {
 
     // Queues the answer for the next unanswered question (true = Yes).
     ScriptedMessages& answer(bool yes);
+    // Queues the answer for the next save / discard / cancel question (unscripted: Cancel,
+    // flagged as unexpected).
+    ScriptedMessages& answerSave(SaveChoice choice);
 
     const std::vector<RecordedMessage>& messages() const { return m_messages; }
     // The texts of every box in order, and of the boxes of one kind.
@@ -52,17 +55,19 @@ class ScriptedMessages : public MessageService {
     RecordedMessage last() const;
     bool contains(const QString& text) const;
     // Scripted answers not used yet.
-    int pendingAnswers() const { return static_cast<int>(m_answers.size()); }
+    int pendingAnswers() const { return static_cast<int>(m_answers.size() + m_saveAnswers.size()); }
     bool unexpectedQuestion() const { return m_unexpected; }
     // Forgets the recorded boxes (the script and the flag stay).
     void clear() { m_messages.clear(); }
 
     bool show(MsgKind kind, const QString& text, const QString& caption) override;
+    SaveChoice askSave(const QString& text, const QString& caption) override;
 
   private:
     MessageService* m_previous;
     std::vector<RecordedMessage> m_messages;
     std::deque<bool> m_answers;
+    std::deque<SaveChoice> m_saveAnswers;
     bool m_unexpected = false;
 };
 

@@ -196,15 +196,25 @@ TEST_F(DemoPlaneacionTest, AnEditStaysWithItsChoiceAndNothingIsClaimedThatWasNot
     f->txt50->Value("8");
     Foto(*f, "planeacion_cargado");
 
-    // Another plan while the panel holds typing: asked first; No keeps list and typing.
-    msgs.clear();
-    msgs.answer(false);
-    Elige(f->cmbStaffing, "1 - ");
-    EXPECT_EQ(msgs.texts(), QStringList{m::kCambiosSinGuardar});
-    EXPECT_TRUE(f->cmbStaffing->cText().startsWith("2 - "));
-    EXPECT_EQ(f->txt50->Value(), "8");
-    // Yes: plan 1's grid, an empty panel, and "Guardar" writes nothing anywhere.
-    msgs.answer(true);
+    const QString pregunta = m::GuardarCambios(f->txtNombrePuesto->Value());
+    // Another row, or another plan, while the panel holds typing: asked first; "Cancelar"
+    // keeps the panel, the typing and the row or list it was shown with.
+    const int otraFila = fila == 1 ? 2 : 1;
+    for (const bool porFila : {true, false}) {
+        msgs.clear();
+        msgs.answerSave(ui::SaveChoice::Cancel);
+        if (porFila)
+            Clic(f->arrayStaffing, otraFila);
+        else
+            Elige(f->cmbStaffing, "1 - ");
+        EXPECT_EQ(msgs.texts(), QStringList{pregunta}) << porFila;
+        EXPECT_EQ(f->arrayStaffing->Bookmark(), fila) << porFila;
+        EXPECT_TRUE(f->cmbStaffing->cText().startsWith("2 - ")) << porFila;
+        EXPECT_EQ(f->txtidPuesto->Value(), "133") << porFila;
+        EXPECT_EQ(f->txt50->Value(), "8") << porFila;
+    }
+    // "Descartar": plan 1's grid, an empty panel, and "Guardar" writes nothing anywhere.
+    msgs.answerSave(ui::SaveChoice::Discard);
     Elige(f->cmbStaffing, "1 - ");
     EXPECT_FALSE(f->grpDatos->lEnabled());
     msgs.clear();
