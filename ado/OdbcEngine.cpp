@@ -1,6 +1,7 @@
 #include "ado/OdbcEngine.h"
 
 #include "ado/AdoError.h"
+#include "ado/DecimalDecoder.h"
 #include "ado/OdbcHandle.h"
 #include "ado/ParameterBinding.h"
 #include "ado/SqlTokenizer.h"
@@ -60,25 +61,8 @@ Kind kindOf(SQLSMALLINT sqlType) {
 struct Column {
     QString name;
     Kind kind = Kind::Text;
-    int scale = 0;
+    DecimalType type;  // of a decimal column
 };
-
-// A float as the fewest decimals (up to 9) that show it, so that 2.5 reads back as 2.5;
-// fewer decimals for magnitudes that would not fit otherwise.
-Value decimalFromDouble(double value) {
-    for (int figures = 9; figures >= 0; --figures) {
-        QString text = QString::number(value, 'f', figures);
-        while (text.contains(QLatin1Char('.')) && text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
-        const qsizetype point = text.indexOf(QLatin1Char('.'));
-        const int scale = point < 0 ? 0 : int(text.size() - point - 1);
-        if (const auto decimal = parseOdbcDecimal(text, scale))
-            return *decimal;
-    }
-    return QString::number(value, 'g', 17);
-}
 
 // One parameter's value in the buffers that SQLBindParameter points at; they live until the
 // batch has been walked to its end.
@@ -263,7 +247,8 @@ class OdbcEngine final : public Engine {
             Column column;
             column.name = fromWide(name, std::min<std::size_t>(std::size_t(nameLength), 255));
             column.kind = kindOf(sqlType);
-            column.scale = std::max<int>(digits, 0);
+            column.type = DecimalType{int(std::clamp<SQLULEN>(size, 1, kMaxDecimalPrecision)),
+                                      std::max<int>(digits, 0)};
             result.columns << column.name;
             columns.push_back(column);
         }
@@ -302,22 +287,14 @@ class OdbcEngine final : public Engine {
                 get(SQL_C_CHAR, text, sizeof text);
                 if (indicator == SQL_NULL_DATA)
                     return {};
-                const QString rendered = QString::fromLatin1(text);
-                const auto decimal = parseOdbcDecimal(rendered, column.scale);
-                if (!decimal)
-                    return rendered;
-                // numeric(p, 0) holds whole numbers (company keys): read as integers, as the
-                // embedded engine reads them.
-                if (decimal->scale == 0)
-                    return decimal->unscaled;
-                return *decimal;
+                return decimalValue(QString::fromLatin1(text), column.type);
             }
             case Kind::Floating: {
                 double value = 0;
                 get(SQL_C_DOUBLE, &value, sizeof value);
                 if (indicator == SQL_NULL_DATA)
                     return {};
-                return decimalFromDouble(value);
+                return floatValue(value);
             }
             case Kind::DateTime: {
                 SQL_TIMESTAMP_STRUCT ts = {};
@@ -371,51 +348,8 @@ class OdbcEngine final : public Engine {
 
 }  // namespace
 
-std::optional<Decimal> parseOdbcDecimal(const QString& input, int scale) {
-    scale = std::clamp(scale, 0, 18);
-    QString text = input.trimmed();
-    if (text.contains(QLatin1Char('e'), Qt::CaseInsensitive)) {
-        bool ok = false;
-        const double value = text.toDouble(&ok);
-        if (!ok)
-            return std::nullopt;
-        text = QString::number(value, 'f', scale);
-    }
-    bool negative = false;
-    qsizetype pos = 0;
-    if (pos < text.size() && (text[pos] == QLatin1Char('-') || text[pos] == QLatin1Char('+')))
-        negative = text[pos++] == QLatin1Char('-');
-    QString whole;
-    QString fraction;
-    for (; pos < text.size() && text[pos].isDigit(); ++pos)
-        whole += text[pos];
-    if (pos < text.size() && text[pos] == QLatin1Char('.')) {
-        for (++pos; pos < text.size() && text[pos].isDigit(); ++pos)
-            fraction += text[pos];
-    }
-    if (pos != text.size() || (whole.isEmpty() && fraction.isEmpty()))
-        return std::nullopt;
-
-    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-    std::int64_t unscaled = 0;
-    auto push = [&](int digit) {
-        if (unscaled > (kMax - digit) / 10)
-            return false;
-        unscaled = unscaled * 10 + digit;
-        return true;
-    };
-    for (const QChar c : whole)
-        if (!push(c.digitValue()))
-            return std::nullopt;
-    for (int i = 0; i < scale; ++i)
-        if (!push(i < fraction.size() ? fraction[i].digitValue() : 0))
-            return std::nullopt;
-    if (fraction.size() > scale && fraction[scale].digitValue() >= 5) {
-        if (unscaled == kMax)
-            return std::nullopt;
-        ++unscaled;
-    }
-    return Decimal{negative ? -unscaled : unscaled, scale};
+std::optional<Decimal> parseOdbcDecimal(const QString& text, int scale) {
+    return decodeDecimalText(text, scale);
 }
 
 std::unique_ptr<Engine> openOdbcEngineWithString(const QString& odbcConnectionString) {

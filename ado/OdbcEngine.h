@@ -43,7 +43,7 @@ QStringList installedOdbcDrivers();
 
 // A decimal as a driver renders it ("1234.5", "-.25", "1E+3") at the column's scale;
 // extra fraction figures are rounded half away from zero. Nothing for text that is no number
-// or does not fit.
+// or has more than 38 figures. The decoder both engines share (ado/DecimalDecoder.h).
 std::optional<Decimal> parseOdbcDecimal(const QString& text, int scale);
 
 // Values come back as the embedded engine gives them: integers (numeric columns of scale 0

@@ -1,6 +1,7 @@
 #include "ado/SqliteEngine.h"
 
 #include "ado/AdoError.h"
+#include "ado/DecimalDecoder.h"
 #include "ado/ParameterBinding.h"
 #include "ado/SqlCatalogue.h"
 #include "ado/SqlNesting.h"
@@ -121,48 +122,6 @@ class LruCache {
     std::unordered_map<QString, typename decltype(m_items)::iterator> m_index;
 };
 
-// Largest magnitude a 64-bit unscaled value takes without overflow, with a margin for the
-// rounding of the double.
-constexpr double kInt64Limit = 9.2e18;
-
-// A number too large for 64 bits, shown whole as SQL Server shows it (the exact decimal
-// types hold up to 38 digits).
-Value wholeNumberText(double d) {
-    return Value(QString::number(d, 'f', 0));
-}
-
-// A number at `scale` decimals. When the unscaled value does not fit in 64 bits, decimals
-// the double cannot carry anyway are given up first; a whole part beyond 64 bits is text.
-Value decimalFromDouble(double d, int scale) {
-    if (!std::isfinite(d))
-        return Value(QString::number(d));
-    while (scale > 0 && !(std::fabs(d * std::pow(10.0, scale)) < kInt64Limit))
-        --scale;
-    const double shifted = d * std::pow(10.0, scale);
-    if (!(std::fabs(shifted) < kInt64Limit))
-        return wholeNumberText(d);
-    return Value(Decimal{static_cast<std::int64_t>(std::llround(shifted)), scale});
-}
-
-Value wholeFromDouble(double d) {
-    if (!std::isfinite(d))
-        return Value(QString::number(d));
-    if (!(std::fabs(d) < kInt64Limit))
-        return wholeNumberText(d);
-    return Value(std::int64_t{std::llround(d)});
-}
-
-// A float without a known scale: the fewest decimals (up to 9) that show it.
-Value decimalFromDouble(double d) {
-    QString s = QString::number(d, 'f', 9);
-    while (s.endsWith(u'0'))
-        s.chop(1);
-    if (s.endsWith(u'.'))
-        s.chop(1);
-    const qsizetype dot = s.indexOf(u'.');
-    return decimalFromDouble(d, dot < 0 ? 0 : static_cast<int>(s.size() - dot - 1));
-}
-
 Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type) {
     const int storage = sqlite3_column_type(stmt, i);
     if (storage == SQLITE_NULL)
@@ -188,25 +147,29 @@ Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type) {
         }
         return Value(text());
     }
-    if (type.isInteger() || (type.base == SqlType::Base::Numeric && type.scale == 0)) {
-        const auto n = number();
-        if (!n)
-            return Value(text());
-        return n->kind == sql::Scalar::Kind::Int ? Value(n->i) : wholeFromDouble(n->d);
+    // Numbers through the decoder the ODBC engine shares: exact decimals at the column's
+    // scale, numeric(p,0) and the integer types as whole numbers.
+    if (type.isInteger() || type.base == SqlType::Base::Numeric) {
+        const ado::DecimalType column{type.isInteger() ? 19 : type.precision,
+                                      type.isInteger() ? 0 : type.scale};
+        if (storage == SQLITE_INTEGER)
+            return ado::decimalValue(std::int64_t{sqlite3_column_int64(stmt, i)}, column);
+        if (storage == SQLITE_FLOAT)
+            return ado::decimalValue(sqlite3_column_double(stmt, i), column);
+        return ado::decimalValue(text(), column);
     }
-    if (type.base == SqlType::Base::Numeric || type.base == SqlType::Base::Float) {
+    if (type.base == SqlType::Base::Float) {
         const auto n = number();
         if (!n)
             return Value(text());
-        const double d = n->kind == sql::Scalar::Kind::Int ? static_cast<double>(n->i) : n->d;
-        return type.base == SqlType::Base::Numeric ? decimalFromDouble(d, type.scale)
-                                                   : decimalFromDouble(d);
+        return ado::floatValue(n->kind == sql::Scalar::Kind::Int ? static_cast<double>(n->i)
+                                                                 : n->d);
     }
     switch (storage) {
         case SQLITE_INTEGER:
             return Value(std::int64_t{sqlite3_column_int64(stmt, i)});
         case SQLITE_FLOAT:
-            return decimalFromDouble(sqlite3_column_double(stmt, i));
+            return ado::floatValue(sqlite3_column_double(stmt, i));
         default:
             return Value(text());
     }

@@ -1,35 +1,11 @@
 #include "ado/Value.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace ado {
 
 namespace {
-
-// 10^n for the scales a decimal has (0 to 38); beyond 18 only as a double.
-double pow10(int n) {
-    return std::pow(10.0, n);
-}
-
-// The whole part of a decimal (truncated, or rounded half away from zero), computed in 128
-// bits so that no scale up to 38 overflows.
-std::int64_t wholePart(const Decimal& d, bool rounded) {
-    if (d.scale <= 0)
-        return d.unscaled;
-    __int128 p = 1;
-    for (int i = 0; i < d.scale && i < 38; ++i)
-        p *= 10;
-    const __int128 u = d.unscaled;
-    __int128 q = u / p;
-    if (rounded) {
-        const __int128 r = u % p;
-        if ((r < 0 ? -r : r) * 2 >= p)
-            q += u < 0 ? -1 : 1;
-    }
-    return static_cast<std::int64_t>(q);
-}
 
 // A double as a whole number, saturating instead of overflowing.
 std::int64_t saturated(double d) {
@@ -44,30 +20,15 @@ std::int64_t saturated(double d) {
 
 }  // namespace
 
-double Decimal::toDouble() const {
-    return static_cast<double>(unscaled) / pow10(scale);
-}
-
-QString Decimal::toString() const {
-    const bool negative = unscaled < 0;
-    // Work on the magnitude as unsigned so that the smallest int64 does not overflow.
-    const std::uint64_t magnitude =
-        negative ? 0 - static_cast<std::uint64_t>(unscaled) : static_cast<std::uint64_t>(unscaled);
-    QString digits = QString::number(magnitude);
-    if (scale > 0) {
-        if (digits.size() <= scale)
-            digits = QString(scale - digits.size() + 1, u'0') + digits;
-        digits.insert(digits.size() - scale, u'.');
-    }
-    return negative ? u'-' + digits : digits;
-}
-
 std::int64_t Value::toInt() const {
     switch (type()) {
         case Type::Integer:
             return std::get<std::int64_t>(m_data);
         case Type::Decimal: {
-            return wholePart(std::get<Decimal>(m_data), false);
+            // Truncated toward zero; saturated beyond 64 bits, as text is.
+            const Decimal& d = std::get<Decimal>(m_data);
+            return d.toInt64().value_or(d.isNegative() ? std::numeric_limits<std::int64_t>::min()
+                                                       : std::numeric_limits<std::int64_t>::max());
         }
         case Type::Text: {
             const QString t = std::get<QString>(m_data).trimmed();
@@ -87,7 +48,7 @@ Decimal Value::toDecimal() const {
     if (const auto* d = std::get_if<Decimal>(&m_data))
         return *d;
     if (const auto* i = std::get_if<std::int64_t>(&m_data))
-        return Decimal{*i, 0};
+        return Decimal::fromInt64(*i);
     return Decimal{};
 }
 
@@ -125,9 +86,18 @@ QString Value::toText() const {
 QString Value::rightAligned(int width) const {
     if (isNull())
         return QString(width, u' ');
-    return QString::number(type() == Type::Decimal ? wholePart(std::get<Decimal>(m_data), true)
-                                                   : toInt())
-        .rightJustified(width, u' ');
+    if (type() == Type::Decimal) {
+        // Rounded half away from zero to a whole number, all its figures shown.
+        const Decimal& d = std::get<Decimal>(m_data);
+        QString whole;
+        try {
+            whole = d.convertedTo({kMaxDecimalPrecision, 0}).toString();
+        } catch (const DecimalError&) {  // 38 nines and a half: 10^38 has 39 figures
+            whole = d.toString().section(u'.', 0, 0);
+        }
+        return whole.rightJustified(width, u' ');
+    }
+    return QString::number(toInt()).rightJustified(width, u' ');
 }
 
 QDateTime Value::toDateTime() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ado/Decimal.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -8,16 +10,6 @@
 #include <variant>
 
 namespace ado {
-
-// An exact decimal as SQL Server's numeric/decimal columns hold it: `unscaled` / 10^scale.
-struct Decimal {
-    std::int64_t unscaled = 0;
-    int scale = 0;
-
-    double toDouble() const;
-    QString toString() const;  // "1234.50" for {123450, 2}; always `scale` figures after the point
-    bool operator==(const Decimal&) const = default;
-};
 
 // One column value of a recordset row: nothing (SQL NULL), a whole number, a decimal,
 // text or a date-time.
@@ -40,8 +32,10 @@ class Value {
     // Conversions the forms need.
     std::int64_t toInt() const;  // numbers truncated, text parsed (blanks ignored), else 0
     double toDouble() const;
-    Decimal toDecimal() const;  // a decimal as it is, a whole number at scale 0, else zero
-    QString toText() const;     // as the value reads; NULL gives the empty text
+    // A decimal as it is (precision and scale kept), a whole number as decimal(19,0), else
+    // zero.
+    Decimal toDecimal() const;
+    QString toText() const;  // as the value reads; NULL gives the empty text
     QString trimmed() const { return toText().trimmed(); }
     // A whole number right-aligned in `width` characters (leading blanks), as the forms
     // format keys: Value(7).rightAligned(9) == "        7".

@@ -77,6 +77,7 @@ TEST(OdbcDecimal, ParsesAtTheColumnScale) {
         {" 12 ", 3, {12000, 3}},     {"0.005", 2, {1, 2}},
         {"-0.994", 2, {-99, 2}},     {"2.5", 0, {3, 0}},
         {"1E+3", 2, {100000, 2}},    {"9223372036854775807", 0, {9223372036854775807LL, 0}},
+        {"$12.5", 2, {1250, 2}},     {"-$0.5", 0, {-1, 0}},  // money as some drivers write it
     };
     for (const Case& c : cases) {
         const auto parsed = ado::parseOdbcDecimal(QString::fromLatin1(c.text), c.scale);
@@ -86,9 +87,12 @@ TEST(OdbcDecimal, ParsesAtTheColumnScale) {
 }
 
 TEST(OdbcDecimal, RefusesWhatIsNoNumberOrDoesNotFit) {
-    for (const char* text : {"", "-", ".", "12a", "1.2.3", "abc", "99999999999999999999"})
+    // 38 figures fit (numeric(38,s)); the 39th does not, also when the scale adds it.
+    for (const char* text : {"", "-", ".", "12a", "1.2.3", "abc", "$", "1e", "--1",
+                             "999999999999999999999999999999999999999"})
         EXPECT_FALSE(ado::parseOdbcDecimal(QString::fromLatin1(text), 0).has_value()) << text;
-    EXPECT_FALSE(ado::parseOdbcDecimal(QStringLiteral("9223372036854775807"), 2).has_value());
+    EXPECT_FALSE(ado::parseOdbcDecimal(QStringLiteral("9999999999999999999999999999999999999"), 2)
+                     .has_value());
 }
 
 // ---- A real driver: unixODBC with the SQLite3 driver ------------------------------------
