@@ -259,8 +259,4 @@ struct Batch {
     QStringList variables;          // @names as written and markers ?1, ?2..., once per mention
 };
 
-// Is `name` one of the server's catalogue views (sysobjects, syscolumns, sysindexes,
-// sysdatabases, ...)?
-bool isCatalogView(const ObjectName& name);
-
 }  // namespace sql

@@ -82,7 +82,6 @@ class Emitter {
                            ado::ServerError missing = ado::ServerError::InvalidObjectName);
 
     // ---- queries ----
-    SelectOut catalogView(const ObjectName& n);
     QString tableRef(const TableRef& ref, Scope& scope);
     SelectOut select(const Select& s, const Scope* outer, bool forceAliases = false);
     QString compound(const std::vector<QString>& members, const std::vector<QString>& operators);

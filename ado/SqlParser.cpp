@@ -1,6 +1,7 @@
 #include "ado/SqlParser.h"
 
 #include "ado/AdoError.h"
+#include "ado/SqlCatalogue.h"
 #include "ado/SqlFunctions.h"
 #include "ado/SqlNesting.h"
 #include "ado/SqlOperators.h"
@@ -10,23 +11,6 @@
 #include <QSet>
 
 namespace sql {
-
-bool isCatalogView(const ObjectName& name) {
-    static const QSet<QString> views = {QStringLiteral("sysobjects"), QStringLiteral("syscolumns"),
-                                        QStringLiteral("sysindexes"),
-                                        QStringLiteral("sysdatabases")};
-    const QString schema = name.schema.toLower();
-    if (schema == u"information_schema") {
-        const QString o = name.object.toLower();
-        return o == u"tables" || o == u"columns";
-    }
-    if (schema == u"sys") {
-        const QString o = name.object.toLower();
-        return o == u"tables" || o == u"columns" || o == u"databases" || o == u"objects" ||
-               o == u"indexes" || views.contains(o);
-    }
-    return views.contains(name.object.toLower());
-}
 
 namespace {
 
@@ -499,11 +483,8 @@ class Parser {
         if (!n.database.isEmpty() && !m_batch.databases.contains(n.database, Qt::CaseInsensitive)) {
             m_batch.databases << n.database;
         }
-        if (n.object.compare(u"sysdatabases", Qt::CaseInsensitive) == 0 ||
-            (n.schema.compare(u"sys", Qt::CaseInsensitive) == 0 &&
-             n.object.compare(u"databases", Qt::CaseInsensitive) == 0)) {
+        if (readsDatabaseList(n))
             m_batch.usesDatabaseList = true;
-        }
         return n;
     }
 

@@ -3,6 +3,7 @@
 #include "ado/AdoError.h"
 #include "ado/DecimalDecoder.h"
 #include "ado/ParameterBinding.h"
+#include "ado/SqlCatalogue.h"
 #include "ado/SqlNesting.h"
 #include "ado/SqlParser.h"
 #include "ado/SqlTranslator.h"
@@ -274,7 +275,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource, private Sta
         // fewer, larger checkpoints. (The page cache stays at its 2 MB: a long batch spills its
         // pages to the log as it goes rather than holding them all until its commit.)
         exec("PRAGMA wal_autocheckpoint=16384");
-        exec("CREATE TEMP TABLE __oxta_databases (name TEXT, dbid INTEGER)");
+        exec(sql::kCreateDatabaseList);
         m_schemaVersion = prepareRaw(QStringLiteral("PRAGMA main.schema_version"));
         // A batch takes the write lock at its start, so that it never has to give up halfway
         // because another connection wrote in between.
@@ -709,7 +710,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource, private Sta
     }
 
     void refreshDatabaseList() {
-        exec("DELETE FROM temp.__oxta_databases");
+        exec(sql::kClearDatabaseList);
         QStringList names;
         for (const QFileInfo& f :
              QDir(m_folder).entryInfoList({QStringLiteral("*.sqlite")}, QDir::Files, QDir::Name)) {
@@ -717,8 +718,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource, private Sta
                 names << f.completeBaseName();
         }
         names.prepend(QStringLiteral("master"));
-        StmtHandle ins =
-            prepareRaw(QStringLiteral("INSERT INTO temp.__oxta_databases VALUES (?1, ?2)"));
+        StmtHandle ins = prepareRaw(QLatin1String(sql::kAddToDatabaseList));
         for (int i = 0; i < names.size(); ++i) {
             const QByteArray n = names[i].toUtf8();
             sqlite3_bind_text(ins.get(), 1, n.constData(), -1, SQLITE_TRANSIENT);

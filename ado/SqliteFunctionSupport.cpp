@@ -96,4 +96,14 @@ bool anyNull(int argc, sqlite3_value** argv) {
     return false;
 }
 
+double numberArg(sqlite3_value* v) {
+    if (sqlite3_value_type(v) == SQLITE_TEXT) {
+        const auto n = sql::parseNumber(textOf(v));
+        if (!n)
+            return 0;
+        return n->kind == sql::Scalar::Kind::Int ? static_cast<double>(n->i) : n->d;
+    }
+    return sqlite3_value_double(v);
+}
+
 }  // namespace ado::support

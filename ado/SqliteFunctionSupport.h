@@ -27,6 +27,9 @@ QString calledName(sqlite3_context* ctx);
 // and type text.
 sql::SqlType typeArgument(sqlite3_value** argv, int index);
 
+// A number argument; text is read as SQL Server reads it into a float.
+double numberArg(sqlite3_value* v);
+
 bool anyNull(int argc, sqlite3_value** argv);
 
 }  // namespace ado::support

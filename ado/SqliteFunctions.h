@@ -15,6 +15,22 @@ void registerSqlServerFunctions(sqlite3* db);
 // The object id that sysobjects shows for a table name (stable, ignores letter case).
 long long objectIdOf(const char* name);
 
+// What the translator emits for operators, conversions and the catalogue views (sql::helper),
+// each beside its family; SqliteFunctions.cpp registers them from one list.
+namespace helpers {
+int compareSqlServer(void*, int lenA, const void* a, int lenB, const void* b);  // the collation
+void fnCv(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnConvertFrom(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnPlus(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnDtAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnBitXor(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnDivide(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnModulo(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnCheckRange(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnObjId(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+}  // namespace helpers
+
 // The implementations behind SQL Server's functions, named in the function table.
 namespace native {
 void getDate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
