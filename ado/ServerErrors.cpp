@@ -107,6 +107,8 @@ constexpr ServerErrorInfo kErrors[] = {
      "Arithmetic overflow error converting expression to data type %1."},
     {E::NumericOverflow, 8115, "22003", 16,
      "Arithmetic overflow error converting numeric to data type numeric."},
+    {E::NumericOverflowTo, 8115, "22003", 16,
+     "Arithmetic overflow error converting numeric to data type %1."},
     {E::DateTimeOutOfRange, 242, "22007", 16,
      "The conversion of a varchar data type to a datetime data type resulted in an out-of-range "
      "value."},

@@ -65,6 +65,7 @@ enum class ServerError : std::uint8_t {
     IntegerOverflowed,        // 244 value '%1', type '%2'
     ArithmeticOverflow,       // 8115 type '%1'
     NumericOverflow,          // 8115
+    NumericOverflowTo,        // 8115 type '%1' (money, smallmoney)
     DateTimeOutOfRange,       // 242
     SmallDateTimeOutOfRange,  // 242
     DateAddOverflow,          // 517

@@ -1,6 +1,7 @@
 #include "ado/SqlEmitter.h"
 
 #include "ado/SqlDateParts.h"
+#include "ado/SqlDecimals.h"
 #include "ado/SqlFunctions.h"
 #include "ado/SqlNesting.h"
 
@@ -37,6 +38,32 @@ SqlType numberLiteralType(const QString& text) {
         return SqlType{Base::Numeric, 0, precision, 0};
     }
     return SqlType{Base::Numeric, 0, std::max(precision, scale), scale};
+}
+
+// The figures of a whole-number constant, its sign and leading zeros not counted.
+int wholeFigures(QStringView text) {
+    int figures = 0;
+    bool leading = true;
+    for (const QChar c : text) {
+        if (!c.isDigit() || (leading && c == u'0'))
+            continue;
+        leading = false;
+        ++figures;
+    }
+    return figures;
+}
+
+// SUM and AVG of a decimal: summed exactly at the operand's scale, SUM as decimal(38,s) and
+// AVG as decimal(38, max(s,6)).
+Typed decimalAggregate(bool sum, const QString& distinctWord, const Typed& x) {
+    if (!sum && x.type.money)
+        translationError(ado::ServerError::NotSupported, {QStringLiteral("AVG of money")});
+    const ado::DecimalType column{x.type.precision, x.type.scale};
+    const ado::DecimalType type = sum ? ado::sumType(column) : ado::avgType(column);
+    return Typed{QLatin1String(sum ? helper::kDecimalSum : helper::kDecimalAvg) +
+                     QString::number(column.scale) + u'(' + distinctWord + x.sql + u')',
+                 decimalSqlType(type),
+                 {}};
 }
 
 SqlType arithmeticType(const SqlType& a, const SqlType& b) {
@@ -154,6 +181,85 @@ QString joinFlat(QStringList terms, QLatin1String infix) {
     return u'(' + terms.join(infix) + u')';
 }
 
+// Decimal arithmetic: the operator as ado::Decimal knows it, for + - * / % alone.
+std::optional<ado::DecimalOp> decimalOp(Op op) {
+    switch (op) {
+        case Op::Add:
+            return ado::DecimalOp::Add;
+        case Op::Subtract:
+            return ado::DecimalOp::Subtract;
+        case Op::Multiply:
+            return ado::DecimalOp::Multiply;
+        case Op::Divide:
+            return ado::DecimalOp::Divide;
+        case Op::Modulo:
+            return ado::DecimalOp::Modulo;
+        default:
+            return std::nullopt;
+    }
+}
+
+// `l op r` when it is decimal arithmetic: the operator, or nullopt. Money multiplied, divided
+// or taken modulo by money or a whole number is refused by name.
+std::optional<ado::DecimalOp> decimalStep(Op op, const Typed& l, const Typed& r) {
+    const auto d = decimalOp(op);
+    if (!d || !isDecimalArithmetic(*d, l.type, r.type))
+        return std::nullopt;
+    if (isMoneyProduct(*d, l.type, r.type)) {
+        translationError(ado::ServerError::NotSupported,
+                         {QStringLiteral("Multiplication, division and modulo of money")});
+    }
+    return d;
+}
+
+ado::DecimalType operandType(const Typed& t) {
+    return *decimalOperandType(t.type, t.constantFigures);
+}
+
+// A run of decimal operators being written: one call of the decimal helper with the run's
+// text and its operands (at most kFlatRun; a longer run continues in a call that takes this
+// one as its first operand).
+class DecimalCall {
+  public:
+    bool open() const { return !m_operands.isEmpty(); }
+
+    void add(ado::DecimalOp op, Typed& acc, const Typed& r) {
+        if (open() && m_operands.size() >= kFlatRun)
+            close(acc);
+        if (!open()) {
+            m_run = DecimalRun{operandType(acc), {}};
+            m_type = m_run.first;
+            m_operands << acc.sql;
+        }
+        const ado::DecimalType right = operandType(r);
+        m_run.steps.push_back({op, right});
+        m_type = ado::resultType(op, m_type, right);
+        m_operands << r.sql;
+        acc = Typed{{}, decimalSqlType(m_type), {}};
+    }
+
+    // Writes the call into acc.sql, when a run is open.
+    void close(Typed& acc) {
+        if (!open())
+            return;
+        acc.sql = QLatin1String(helper::kDecimal) + QStringLiteral("('") + m_run.text() +
+                  QStringLiteral("', ") + m_operands.join(QStringLiteral(", ")) + u')';
+        m_operands.clear();
+    }
+
+  private:
+    DecimalRun m_run;
+    ado::DecimalType m_type;
+    QStringList m_operands;
+};
+
+Typed decimalArithmetic(ado::DecimalOp op, Typed l, const Typed& r) {
+    DecimalCall call;
+    call.add(op, l, r);
+    call.close(l);
+    return l;
+}
+
 }  // namespace
 
 std::optional<SqlType> Emitter::resolve(const Scope& scope, const QString& qualifier,
@@ -260,6 +366,8 @@ Typed Emitter::plus(const Typed& l, const Typed& r) {
         return Typed{helperCall(helper::kAddDays, l.sql, r.sql), l.type, {}};
     if (r.type.isDateTime())
         return Typed{helperCall(helper::kAddDays, r.sql, l.sql), r.type, {}};
+    if (const auto d = decimalStep(Op::Add, l, r))
+        return decimalArithmetic(*d, l, r);
     if (l.type.isNumber() && r.type.isNumber()) {
         const SqlType type = arithmeticType(l.type, r.type);
         return Typed{
@@ -296,9 +404,16 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
             acc.sql = checkedWhole(acc.sql, acc.type);
         run.clear();
     };
+    DecimalCall decimals;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
         const Op op = (*it)->op;
         Typed r = expr(*(*it)->right, scope);
+        if (const auto d = acc.type.isDateTime() ? std::nullopt : decimalStep(op, acc, r)) {
+            flush();
+            decimals.add(*d, acc, r);
+            continue;
+        }
+        decimals.close(acc);
         const RunStep step = runStep(op, acc.type, r.type);
         if (step.kind.isEmpty()) {
             flush();
@@ -319,6 +434,7 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
             run << r.sql;
         acc = Typed{{}, type, {}};
     }
+    decimals.close(acc);
     flush();
     return acc;
 }
@@ -342,6 +458,8 @@ Typed Emitter::applyOperator(Op op, Typed l, Typed r) {
     }
     if (op == Op::BitXor)
         return Typed{helperCall(helper::kBitXor, l.sql, r.sql), SqlType{Base::Int}, {}};
+    if (const auto d = decimalStep(op, l, r))
+        return decimalArithmetic(*d, std::move(l), r);
     const SqlType type = arithmeticType(l.type, r.type);
     if (op == Op::Divide)
         return Typed{checkedWhole(divideCall(helper::kDivide, l, r, type), type), type, {}};
@@ -437,6 +555,8 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
                 if (t.base == Base::Numeric)
                     t.precision = 38;
             }
+            if (sumOrAvg && t.base == Base::Numeric)
+                return decimalAggregate(name == QLatin1String("sum"), distinctWord, a[0]);
             QString sql = name + u'(' + distinctWord + a[0].sql + u')';
             if (sumOrAvg && t.isInteger()) {
                 // Whole numbers are summed in their type (int or bigint) and averaged as
@@ -552,7 +672,10 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                 (type.precision > 15 || significantDigits(e.text) > 15)) {
                 translationError(ado::ServerError::TooManyDigits);
             }
-            return Typed{e.text, type, {}};
+            Typed literal{e.text, type, {}};
+            if (type.isInteger())
+                literal.constantFigures = std::max(1, wholeFigures(e.text));
+            return literal;
         }
         case Expr::Kind::String: {
             SqlType type = SqlType::varchar(static_cast<int>(e.text.size()));
@@ -586,7 +709,10 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                              SqlType{Base::Float},
                              {}};
             }
-            return Typed{u'(' + written + u' ' + x.sql + u')', x.type, {}};  // "- -1" is no comment
+            Typed r{u'(' + written + u' ' + x.sql + u')', x.type, {}};  // "- -1" is no comment
+            if (e.op == Op::Negate || e.op == Op::Plus)
+                r.constantFigures = x.constantFigures;
+            return r;
         }
         case Expr::Kind::Binary:
             return binary(e, scope);

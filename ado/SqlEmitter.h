@@ -29,6 +29,7 @@ struct Typed {
     SqlType type;
     std::optional<QString> stringLiteral;  // the value of a quoted literal
     bool textParameter = false;            // a parameter whose value is text
+    int constantFigures = 0;               // of a whole-number constant: 3 has 1, -250 has 3
 };
 
 // A table, view or derived table that names may refer to.

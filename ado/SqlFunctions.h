@@ -32,6 +32,11 @@ inline constexpr const char* kDivide = "__div";        // (a, b, whole): a / b
 inline constexpr const char* kModulo = "__mod";        // (a, b, whole): a % b
 inline constexpr const char* kCheckRange = "__range";  // (n, 'type'): n, or overflow error
 inline constexpr const char* kObjectId = "__objid";    // (name): the id sysobjects shows
+// ('run', a, b …): decimal arithmetic, exact, by the run's types and operators (SqlDecimals.h)
+inline constexpr const char* kDecimal = "__decimal";
+// SUM and AVG of decimals of scale s: the aggregates __decsum<s> and __decavg<s>
+inline constexpr const char* kDecimalSum = "__decsum";
+inline constexpr const char* kDecimalAvg = "__decavg";
 }  // namespace helper
 
 using NativeFunction = void (*)(sqlite3_context*, int, sqlite3_value**);

@@ -146,6 +146,16 @@ constexpr int kExactDigits = 15;
     throw ConversionError(ado::ServerError::TooManyDigits);
 }
 
+// money's and smallmoney's ranges, -922,337,203,685,477.5808 to …477.5807 and -214,748.3648
+// to 214,748.3647, for a value already rounded to their four decimals.
+bool inMoneyRange(double v, const SqlType& to) {
+    if (!to.money)
+        return true;
+    const bool small = to.precision == 10;
+    return v <= (small ? 214748.3647 : 922337203685477.5807) &&
+           v >= (small ? -214748.3648 : -922337203685477.5808);
+}
+
 Scalar toNumeric(const Scalar& v, const SqlType& to) {
     Scalar number = v;
     if (v.kind == Scalar::Kind::Text) {
@@ -168,6 +178,9 @@ Scalar toNumeric(const Scalar& v, const SqlType& to) {
     if (number.kind == Scalar::Kind::Int) {
         if (std::fabs(static_cast<double>(number.i)) >= limit)
             overflow(to);
+        if (!inMoneyRange(static_cast<double>(number.i), to)) {
+            throw ConversionError(ado::ServerError::ArithmeticOverflow, {to.name()});
+        }
         if (to.scale == 0)
             return number;
         if (!(std::fabs(static_cast<double>(number.i)) * pow10(to.scale) < kExactLimit))
@@ -177,6 +190,8 @@ Scalar toNumeric(const Scalar& v, const SqlType& to) {
     const double rounded = roundDecimal(number.d, to.scale);
     if (!(std::fabs(rounded) < limit))
         overflow(to);
+    if (!inMoneyRange(rounded, to))
+        throw ConversionError(ado::ServerError::NumericOverflowTo, {to.name()});
     // Decimals are kept as doubles: one whose figures a double does not hold exactly is refused
     // rather than stored with figures of its own.
     if (!(std::fabs(rounded) * pow10(to.scale) < kExactLimit))
@@ -273,6 +288,8 @@ Scalar toDateTimeType(const Scalar& v, const SqlType& to) {
 QString SqlType::name() const {
     switch (base) {
         case Base::Numeric:
+            if (money)
+                return precision == 10 ? QStringLiteral("smallmoney") : QStringLiteral("money");
             return QStringLiteral("numeric(%1,%2)").arg(precision).arg(scale);
         case Base::Char:
         case Base::VarChar:
@@ -306,8 +323,10 @@ std::optional<SqlType> SqlType::fromName(const QString& rawName, int arg1, int a
             return std::nullopt;
     } else if (n == u"money") {
         t = SqlType{Base::Numeric, 0, 19, 4};
+        t.money = true;
     } else if (n == u"smallmoney") {
         t = SqlType{Base::Numeric, 0, 10, 4};
+        t.money = true;
     } else if (n == u"float" || n == u"real" || n == u"double") {
         t.base = Base::Float;
     } else if (n == u"char" || n == u"nchar" || n == u"character") {

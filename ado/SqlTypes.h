@@ -36,6 +36,7 @@ struct SqlType {
     int precision = 18;
     int scale = 0;
     bool national = false;  // nchar, nvarchar, ntext: two bytes a character
+    bool money = false;     // money (numeric(19,4)) or smallmoney (numeric(10,4)), their ranges
 
     bool known() const { return base != Base::Unknown; }
     bool isInteger() const {

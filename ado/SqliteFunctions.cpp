@@ -60,6 +60,7 @@ const Helper kHelpers[] = {
     {sql::helper::kModulo, 3, 3, helpers::fnModulo},
     {sql::helper::kCheckRange, 2, 2, helpers::fnCheckRange},
     {sql::helper::kObjectId, 1, 1, nullIn<helpers::fnObjId>},
+    {sql::helper::kDecimal, 2, sql::kVariadic, nullIn<helpers::fnDecimal>},
     {"like", 2, 3,
      nullIn<native::like>},  // SQLite calls it for the LIKE operator, with or without ESCAPE
 };
@@ -90,6 +91,7 @@ void registerSqlServerFunctions(sqlite3* db) {
                                 helpers::compareSqlServer, nullptr);
     for (const Helper& h : kHelpers)
         add(db, h.name, h.minArgs, h.maxArgs, h.fn, true);
+    registerDecimalAggregates(db);
     for (const sql::FunctionDef& f : sql::functions()) {
         if (f.native) {
             add(db, f.target, f.minArgs + extra(f), f.maxArgs + extra(f),

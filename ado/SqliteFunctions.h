@@ -11,6 +11,8 @@ namespace ado {
 // SQL Server's LIKE (sets [a-c], letter case ignored, trailing blanks of the value ignored)
 // and Unicode-aware upper and lower.
 void registerSqlServerFunctions(sqlite3* db);
+// The aggregates of sql::helper::kDecimalSum and kDecimalAvg, one for each scale.
+void registerDecimalAggregates(sqlite3* db);
 
 // The object id that sysobjects shows for a table name (stable, ignores letter case).
 long long objectIdOf(const char* name);
@@ -29,6 +31,7 @@ void fnDivide(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void fnModulo(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void fnCheckRange(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void fnObjId(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnDecimal(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 }  // namespace helpers
 
 // The implementations behind SQL Server's functions, named in the function table.

@@ -1,0 +1,196 @@
+#include "ado/SqlDecimals.h"
+
+#include <cmath>
+#include <limits>
+
+namespace sql {
+
+namespace {
+
+using Base = SqlType::Base;
+using ado::Decimal;
+using ado::DecimalOp;
+using ado::DecimalType;
+
+constexpr struct {
+    DecimalOp op;
+    char16_t sign;
+} kSigns[] = {{DecimalOp::Add, u'+'},
+              {DecimalOp::Subtract, u'-'},
+              {DecimalOp::Multiply, u'*'},
+              {DecimalOp::Divide, u'/'},
+              {DecimalOp::Modulo, u'%'}};
+
+char16_t signOf(DecimalOp op) {
+    for (const auto& s : kSigns) {
+        if (s.op == op)
+            return s.sign;
+    }
+    return u'?';
+}
+
+std::optional<DecimalOp> opOf(QChar c) {
+    for (const auto& s : kSigns) {
+        if (s.sign == c.unicode())
+            return s.op;
+    }
+    return std::nullopt;
+}
+
+QString typeText(DecimalType t) {
+    return QString::number(t.precision) + u',' + QString::number(t.scale);
+}
+
+// "p,s" at `at`, which it moves past; nullopt when no valid type stands there.
+std::optional<DecimalType> readType(QStringView text, qsizetype& at) {
+    int values[2] = {0, 0};
+    for (int k = 0; k < 2; ++k) {
+        if (k == 1 && (at >= text.size() || text[at++] != u','))
+            return std::nullopt;
+        const qsizetype start = at;
+        while (at < text.size() && text[at].isDigit() && at - start < 2)
+            values[k] = values[k] * 10 + (text[at++].unicode() - u'0');
+        if (at == start)
+            return std::nullopt;
+    }
+    const DecimalType t{values[0], values[1]};
+    if (t.precision < 1 || t.precision > ado::kMaxDecimalPrecision || t.scale > t.precision)
+        return std::nullopt;
+    return t;
+}
+
+bool isMoney(const SqlType& t) {
+    return t.base == Base::Numeric && t.money;
+}
+
+int integerBytes(Base b) {
+    switch (b) {
+        case Base::Bit:
+            return 0;
+        case Base::TinyInt:
+            return 1;
+        case Base::SmallInt:
+            return 2;
+        case Base::Int:
+            return 4;
+        default:
+            return 8;
+    }
+}
+
+// 10^n for n of 0 to 18.
+std::int64_t power10(int n) {
+    std::int64_t p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+}  // namespace
+
+std::optional<DecimalType> decimalOperandType(const SqlType& t, int constantFigures) {
+    if (t.base == Base::Numeric)
+        return DecimalType{t.precision, t.scale};
+    if (!t.isInteger())
+        return std::nullopt;
+    if (constantFigures > 0)
+        return DecimalType{std::min(constantFigures, ado::kMaxDecimalPrecision), 0};
+    return ado::integerDecimalType(integerBytes(t.base));
+}
+
+bool isDecimalArithmetic(DecimalOp, const SqlType& l, const SqlType& r) {
+    return l.isNumber() && r.isNumber() && l.base != Base::Float && r.base != Base::Float &&
+           (l.base == Base::Numeric || r.base == Base::Numeric);
+}
+
+bool isMoneyProduct(DecimalOp op, const SqlType& l, const SqlType& r) {
+    if (op == DecimalOp::Add || op == DecimalOp::Subtract)
+        return false;
+    const auto moneyOrWhole = [](const SqlType& t) { return isMoney(t) || t.isInteger(); };
+    return (isMoney(l) || isMoney(r)) && moneyOrWhole(l) && moneyOrWhole(r);
+}
+
+SqlType decimalSqlType(DecimalType t) {
+    return SqlType{Base::Numeric, 0, t.precision, t.scale};
+}
+
+DecimalType DecimalRun::resultType() const {
+    DecimalType t = first;
+    for (const Step& s : steps)
+        t = ado::resultType(s.op, t, s.operand);
+    return t;
+}
+
+QString DecimalRun::text() const {
+    QString out = typeText(first);
+    for (const Step& s : steps)
+        out += QChar(signOf(s.op)) + typeText(s.operand);
+    return out;
+}
+
+std::optional<DecimalRun> DecimalRun::parse(QStringView text) {
+    qsizetype at = 0;
+    DecimalRun run;
+    const auto first = readType(text, at);
+    if (!first)
+        return std::nullopt;
+    run.first = *first;
+    while (at < text.size()) {
+        const auto op = opOf(text[at++]);
+        const auto operand = op ? readType(text, at) : std::nullopt;
+        if (!operand)
+            return std::nullopt;
+        run.steps.push_back({*op, *operand});
+    }
+    return run;
+}
+
+Decimal decimalOfStored(std::int64_t stored, DecimalType t) {
+    Decimal d = Decimal{stored, 0, ado::kMaxDecimalPrecision}.convertedTo(
+        {ado::kMaxDecimalPrecision, t.scale});
+    d.precision = t.precision;
+    return d;
+}
+
+Decimal decimalOfStored(double stored, DecimalType t) {
+    // Below 2^50 units of the scale the double nearest a decimal of that scale, multiplied
+    // out, rounds back to the decimal's own figures.
+    constexpr double kExactUnits = 1125899906842624.0;
+    Decimal d;
+    const double scaled = t.scale <= 18 ? stored * static_cast<double>(power10(t.scale)) : 0;
+    if (t.scale <= 18 && std::fabs(scaled) < kExactUnits) {
+        d = Decimal{std::llround(scaled), t.scale, t.precision};
+    } else {
+        d = Decimal::fromDouble(stored, {ado::kMaxDecimalPrecision, t.scale});
+    }
+    d.precision = t.precision;
+    return d;
+}
+
+std::optional<StoredDecimal> storedOfDecimal(const Decimal& d) {
+    __int128 unit = 1;
+    for (int i = 0; i < d.scale; ++i)
+        unit *= 10;
+    if (d.unscaled % unit == 0) {
+        const __int128 whole = d.unscaled / unit;
+        if (whole >= std::numeric_limits<std::int64_t>::min() &&
+            whole <= std::numeric_limits<std::int64_t>::max())
+            return StoredDecimal{true, static_cast<std::int64_t>(whole), 0};
+        // Past 64 bits, a whole number that a double holds exactly (2^63) is handed over as it.
+        __int128 odd = whole < 0 ? -whole : whole;
+        while (odd % 2 == 0)
+            odd /= 2;
+        if (odd < (__int128(1) << 53))
+            return StoredDecimal{false, 0, static_cast<double>(whole)};
+    }
+    // The figures left once trailing zeros are dropped.
+    __int128 m = d.unscaled < 0 ? -d.unscaled : d.unscaled;
+    while (m != 0 && m % 10 == 0)
+        m /= 10;
+    constexpr __int128 kDoubleFigures = 1000000000000000;  // 10^15
+    if (m >= kDoubleFigures)
+        return std::nullopt;
+    return StoredDecimal{false, 0, d.toDouble()};
+}
+
+}  // namespace sql

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "ado/Decimal.h"
+#include "ado/SqlTypes.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+#include <vector>
+
+// Decimal arithmetic as the translator writes it and the engine's helper runs it: which
+// operands take part as decimals and at which type, and the text that tells the helper the
+// types and operators of a run of them.
+namespace sql {
+
+// The decimal type an operand takes in decimal arithmetic: a numeric's own (money (19,4),
+// smallmoney (10,4)); a whole constant that of its figures (`3` is decimal(1,0), as SQL Server
+// types a constant of a query it does not parameterize); other whole numbers their type's (int
+// (10,0), bigint (19,0) ...). nullopt for a float or what is no number.
+// `constantFigures` is 0 unless the operand is a whole constant.
+std::optional<ado::DecimalType> decimalOperandType(const SqlType& t, int constantFigures = 0);
+
+// Whether `l op r` is decimal arithmetic: + - * / % of numbers, neither a float, one a decimal.
+bool isDecimalArithmetic(ado::DecimalOp op, const SqlType& l, const SqlType& r);
+
+// Multiplication, division or modulo of money by money or whole numbers, whose money result
+// SQL Server rounds its own way: refused by name rather than answered as a decimal.
+bool isMoneyProduct(ado::DecimalOp op, const SqlType& l, const SqlType& r);
+
+// The SQL type of a decimal result.
+SqlType decimalSqlType(ado::DecimalType t);
+
+// A run of decimal operators applied left to right: the first operand's type, then each
+// operator with its right operand's type. Written as text ("3,1/1,0*5,2") for the helper,
+// which reads it back once per process.
+struct DecimalRun {
+    struct Step {
+        ado::DecimalOp op;
+        ado::DecimalType operand;
+    };
+    ado::DecimalType first;
+    std::vector<Step> steps;
+
+    // The result's type, by SQL Server's rules step by step.
+    ado::DecimalType resultType() const;
+    QString text() const;
+    static std::optional<DecimalRun> parse(QStringView text);
+};
+
+// The exact value of a number that SQLite holds for a decimal of type `t`: a whole number, or
+// a double exact to 15 significant figures, read at the type's scale. Throws DecimalError
+// (Overflow) when it does not fit.
+ado::Decimal decimalOfStored(std::int64_t stored, ado::DecimalType t);
+ado::Decimal decimalOfStored(double stored, ado::DecimalType t);
+
+// How a decimal result goes back to SQLite: a whole number when it has no fraction and fits 64
+// bits, otherwise a double, which holds it exactly only up to 15 significant figures (nullopt:
+// the value needs more).
+struct StoredDecimal {
+    bool whole = false;
+    std::int64_t integer = 0;
+    double real = 0;
+};
+std::optional<StoredDecimal> storedOfDecimal(const ado::Decimal& d);
+
+}  // namespace sql

@@ -1,0 +1,182 @@
+// Exact decimal arithmetic: a run of + - * / % with a decimal operand, SUM and AVG of decimals.
+#include "ado/SqliteFunctions.h"
+
+#include "ado/SqliteFunctionSupport.h"
+
+#include "ado/SqlDecimals.h"
+
+#include <sqlite3.h>
+
+#include <cstring>
+#include <string>
+#include <unordered_map>
+
+namespace ado {
+
+using sql::DecimalRun;
+using namespace support;
+
+namespace {
+
+// A run's text read once per thread and text.
+const DecimalRun* runArgument(sqlite3_value* v) {
+    thread_local std::unordered_map<std::string, std::optional<DecimalRun>> parsed;
+    constexpr std::size_t kMostRuns = 4096;
+    const char* text = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    std::string key(text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(v)));
+    auto it = parsed.find(key);
+    if (it == parsed.end()) {
+        if (parsed.size() >= kMostRuns)
+            parsed.clear();
+        auto run = DecimalRun::parse(QString::fromStdString(key));
+        it = parsed.emplace(std::move(key), std::move(run)).first;
+    }
+    return it->second ? &*it->second : nullptr;
+}
+
+// An operand at the type the translator gave it: a number as SQLite holds it, text read as
+// CAST reads it.
+Decimal operandOf(sqlite3_value* v, DecimalType t) {
+    switch (sqlite3_value_type(v)) {
+        case SQLITE_INTEGER:
+            return sql::decimalOfStored(std::int64_t{sqlite3_value_int64(v)}, t);
+        case SQLITE_FLOAT:
+            return sql::decimalOfStored(sqlite3_value_double(v), t);
+        default: {
+            const auto d = Decimal::parse(textOf(v), {kMaxDecimalPrecision, t.scale});
+            if (!d) {
+                throw sql::ConversionError(ServerError::ErrorConverting,
+                                           {QStringLiteral("numeric")});
+            }
+            Decimal r = *d;
+            r.precision = t.precision;
+            return r;
+        }
+    }
+}
+
+void resultDecimal(sqlite3_context* ctx, const Decimal& d) {
+    const auto stored = sql::storedOfDecimal(d);
+    if (!stored)
+        return resultError(ctx, ServerError::TooManyDigits);
+    if (stored->whole)
+        sqlite3_result_int64(ctx, stored->integer);
+    else
+        sqlite3_result_double(ctx, stored->real);
+}
+
+void decimalFailure(sqlite3_context* ctx, const DecimalError& e) {
+    if (e.kind() == DecimalError::Kind::DivideByZero)
+        return resultError(ctx, ServerError::DivideByZero);
+    resultError(ctx, ServerError::ArithmeticOverflow, {QStringLiteral("numeric")});
+}
+
+// SUM and AVG of decimals of one scale (the aggregate's user data), summed exactly.
+// SQLite aligns an aggregate's context to 8 bytes, so the 128-bit sum is copied in and out.
+struct DecimalSum {
+    unsigned char bytes[sizeof(__int128)];
+    std::int64_t count;
+
+    __int128 sum() const {
+        __int128 v;
+        std::memcpy(&v, bytes, sizeof v);
+        return v;
+    }
+    void setSum(__int128 v) { std::memcpy(bytes, &v, sizeof v); }
+};
+
+// 10^38: a sum must stay below it.
+constexpr __int128 limit38() {
+    __int128 p = 1;
+    for (int i = 0; i < kMaxDecimalPrecision; ++i)
+        p *= 10;
+    return p;
+}
+
+int scaleOf(sqlite3_context* ctx) {
+    return static_cast<int>(reinterpret_cast<std::intptr_t>(sqlite3_user_data(ctx)));
+}
+
+void sumStep(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return;
+    auto* acc = static_cast<DecimalSum*>(sqlite3_aggregate_context(ctx, sizeof(DecimalSum)));
+    if (!acc)
+        return sqlite3_result_error_nomem(ctx);
+    try {
+        const Decimal d = operandOf(argv[0], {kMaxDecimalPrecision, scaleOf(ctx)});
+        const __int128 sum = acc->sum() + d.unscaled;
+        acc->setSum(sum);
+        ++acc->count;
+        if (sum >= limit38() || sum <= -limit38())
+            throw DecimalError(DecimalError::Kind::Overflow);
+    } catch (const DecimalError& e) {
+        decimalFailure(ctx, e);
+    } catch (const sql::ConversionError& e) {
+        resultError(ctx, e);
+    }
+}
+
+void sumFinal(sqlite3_context* ctx) {
+    auto* acc = static_cast<DecimalSum*>(sqlite3_aggregate_context(ctx, 0));
+    if (!acc || acc->count == 0)
+        return sqlite3_result_null(ctx);
+    resultDecimal(ctx, Decimal{acc->sum(), scaleOf(ctx), kMaxDecimalPrecision});
+}
+
+// The sum divided by the count at scale max(s, 6), cut as SQL Server's division is.
+void avgFinal(sqlite3_context* ctx) {
+    auto* acc = static_cast<DecimalSum*>(sqlite3_aggregate_context(ctx, 0));
+    if (!acc || acc->count == 0)
+        return sqlite3_result_null(ctx);
+    const int from = scaleOf(ctx);
+    const DecimalType to = avgType({kMaxDecimalPrecision, from});
+    __int128 sum = acc->sum();
+    for (int i = from; i < to.scale; ++i) {
+        if (sum >= limit38() / 10 || sum <= -limit38() / 10)
+            return decimalFailure(ctx, DecimalError(DecimalError::Kind::Overflow));
+        sum *= 10;
+    }
+    resultDecimal(ctx, Decimal{sum / acc->count, to.scale, to.precision});
+}
+
+}  // namespace
+
+namespace helpers {
+
+// ('run', a, b, c …): the operands combined left to right by the run's operators, each read at
+// its type; NULL when one is NULL (the registration checks that).
+void fnDecimal(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    const DecimalRun* run = runArgument(argv[0]);
+    if (!run || argc != static_cast<int>(run->steps.size()) + 2) {
+        return resultError(ctx, ServerError::InternalError, {QStringLiteral("decimal run")});
+    }
+    try {
+        Decimal acc = operandOf(argv[1], run->first);
+        for (std::size_t i = 0; i < run->steps.size(); ++i) {
+            const DecimalRun::Step& step = run->steps[i];
+            acc = apply(step.op, acc, operandOf(argv[i + 2], step.operand));
+        }
+        resultDecimal(ctx, acc);
+    } catch (const DecimalError& e) {
+        decimalFailure(ctx, e);
+    } catch (const sql::ConversionError& e) {
+        resultError(ctx, e);
+    }
+}
+
+}  // namespace helpers
+
+void registerDecimalAggregates(sqlite3* db) {
+    for (int scale = 0; scale <= kMaxDecimalPrecision; ++scale) {
+        void* data = reinterpret_cast<void*>(static_cast<std::intptr_t>(scale));
+        const std::string sum = sql::helper::kDecimalSum + std::to_string(scale);
+        const std::string avg = sql::helper::kDecimalAvg + std::to_string(scale);
+        sqlite3_create_function_v2(db, sum.c_str(), 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, data,
+                                   nullptr, sumStep, sumFinal, nullptr);
+        sqlite3_create_function_v2(db, avg.c_str(), 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, data,
+                                   nullptr, sumStep, avgFinal, nullptr);
+    }
+}
+
+}  // namespace ado
