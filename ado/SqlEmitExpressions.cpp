@@ -668,8 +668,7 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
             // numbers as 64 bits.
             bool whole = false;
             e.text.toLongLong(&whole);
-            if (type.base == Base::Numeric && !whole &&
-                (type.precision > 15 || significantDigits(e.text) > 15)) {
+            if (type.base == Base::Numeric && !whole && significantDigits(e.text) > 15) {
                 translationError(ado::ServerError::TooManyDigits);
             }
             Typed literal{e.text, type, {}};

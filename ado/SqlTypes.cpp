@@ -1,5 +1,7 @@
 #include "ado/SqlTypes.h"
 
+#include "ado/Decimal.h"
+
 #include <QDateTime>
 #include <QRegularExpression>
 
@@ -146,6 +148,23 @@ constexpr int kExactDigits = 15;
     throw ConversionError(ado::ServerError::TooManyDigits);
 }
 
+// Whether a double kept for a decimal of scale `scale` reads back as the decimal it stands for:
+// below 2^53 units of the scale always; beyond that (decimal(38,25), whole numbers past 2^53)
+// when its shortest figures are at most 15.
+bool heldExactly(double v, int scale) {
+    if (std::fabs(v) * pow10(scale) < kExactLimit)
+        return true;
+    try {
+        const ado::Decimal d = ado::Decimal::fromDouble(v, {ado::kMaxDecimalPrecision, scale});
+        __int128 m = d.unscaled < 0 ? -d.unscaled : d.unscaled;
+        while (m != 0 && m % 10 == 0)
+            m /= 10;
+        return m < static_cast<__int128>(1000000000000000);  // 10^15
+    } catch (const ado::DecimalError&) {
+        return false;
+    }
+}
+
 // money's and smallmoney's ranges, -922,337,203,685,477.5808 to …477.5807 and -214,748.3648
 // to 214,748.3647, for a value already rounded to their four decimals.
 bool inMoneyRange(double v, const SqlType& to) {
@@ -183,7 +202,7 @@ Scalar toNumeric(const Scalar& v, const SqlType& to) {
         }
         if (to.scale == 0)
             return number;
-        if (!(std::fabs(static_cast<double>(number.i)) * pow10(to.scale) < kExactLimit))
+        if (!(std::fabs(static_cast<double>(number.i)) < kExactLimit))  // a double holds it
             tooManyDigits();
         return Scalar::ofReal(static_cast<double>(number.i));
     }
@@ -194,7 +213,7 @@ Scalar toNumeric(const Scalar& v, const SqlType& to) {
         throw ConversionError(ado::ServerError::NumericOverflowTo, {to.name()});
     // Decimals are kept as doubles: one whose figures a double does not hold exactly is refused
     // rather than stored with figures of its own.
-    if (!(std::fabs(rounded) * pow10(to.scale) < kExactLimit))
+    if (!heldExactly(rounded, to.scale))
         tooManyDigits();
     // A whole number beyond 64 bits stays a float: the result reader shows it in full.
     if (to.scale == 0 && std::fabs(rounded) < 9.2e18)

@@ -239,6 +239,12 @@ TEST_F(DialectTest, WhatTheEngineLacksIsRefusedNotGuessed) {
               "Decimal values of more than 15 significant digits are not supported by the "
               "embedded engine.");
     EXPECT_EQ(scalar("select count(*) from s").toInt(), 0);
+    // money multiplied or divided to money, whose rounding SQL Server does its own way
+    EXPECT_EQ(error("select cast(2 as money) / 3"),
+              "Multiplication, division and modulo of money is not supported by the embedded "
+              "engine.");
+    EXPECT_EQ(error("select avg(cast(d as money)) from s"),
+              "AVG of money is not supported by the embedded engine.");
     // A transaction that would stay open after its batch: the batch leaves nothing behind.
     EXPECT_EQ(error("insert into s values (1) begin tran insert into s values (2)"),
               "A transaction left open at the end of a batch is not supported by the embedded "

@@ -28,12 +28,17 @@ TEST_F(OverflowTest, DecimalsBeyondWhatADoubleHoldsAreRefusedNotChanged) {
     EXPECT_EQ(fails("select 12345678901.123456789"), refused);
     EXPECT_EQ(fails("select cast('12345678901234567.89' as decimal(38,2))"), refused);
     EXPECT_EQ(fails("select cast(1e30 as numeric(38,0))"), refused);
-    EXPECT_EQ(fails("select cast(2147483647 as decimal(38,25))"), refused);
+    EXPECT_EQ(fails("select cast(12345678901234.56 as decimal(18,2))"), refused);
+    // So is the result of a calculation that needs more (SQL Server: decimal(22,21)).
+    EXPECT_EQ(fails("select 1.0 / cast(3 as bigint)"), refused);
+    // Fewer figures at a scale beyond what 2^53 units hold keep their value.
+    EXPECT_EQ(text("select cast(2147483647 as decimal(38,25))"),
+              "2147483647.0000000000000000000000000");
     // Up to 15 figures, and whole numbers of 64 bits, keep their value.
     EXPECT_EQ(text("select 1234567890123.45"), "1234567890123.45");
     EXPECT_EQ(text("select cast(123456789012345 as decimal(15,0))"), "123456789012345");
     EXPECT_EQ(text("select cast('1234567890123456789' as decimal(19,0))"), "1234567890123456789");
-    EXPECT_EQ(fails("select 0.100000000000000000000"), refused);  // its scale, 21, is lost
+    EXPECT_EQ(text("select 0.100000000000000000000"), "0.100000000000000000000");
     EXPECT_EQ(text("select 0.100000000000000"), "0.100000000000000");
     // Past 64 bits a whole number shows in full, as SQL Server's 38-digit numerics do.
     EXPECT_EQ(text("select 9223372036854775807 + 1"), "9223372036854775808");
