@@ -110,6 +110,30 @@ bool isMoneyProduct(DecimalOp op, const SqlType& l, const SqlType& r) {
     return (isMoney(l) || isMoney(r)) && moneyOrWhole(l) && moneyOrWhole(r);
 }
 
+SqlType combinedType(const SqlType& a, const SqlType& b) {
+    if (!a.known() || !b.known())
+        return a.known() ? a : b;
+    if (!a.isNumber() || !b.isNumber())
+        return a;
+    if (a.base == Base::Float || b.base == Base::Float)
+        return SqlType{Base::Float};
+    if (a.isInteger() && b.isInteger()) {
+        return integerBytes(b.base) > integerBytes(a.base) || a.base == Base::Bit ? b : a;
+    }
+    // money stays money beside whole numbers and money
+    if ((isMoney(a) || a.isInteger()) && (isMoney(b) || b.isInteger()))
+        return isMoney(a) && (!isMoney(b) || a.precision >= b.precision) ? a : b;
+    const DecimalType x = *decimalOperandType(a);
+    const DecimalType y = *decimalOperandType(b);
+    const int scale = std::max(x.scale, y.scale);
+    const int whole = std::max(x.precision - x.scale, y.precision - y.scale);
+    // Past 38 figures the scale gives way, so that the whole part keeps its figures.
+    if (scale + whole > ado::kMaxDecimalPrecision)
+        return decimalSqlType(
+            {ado::kMaxDecimalPrecision, std::max(0, ado::kMaxDecimalPrecision - whole)});
+    return decimalSqlType({scale + whole, scale});
+}
+
 SqlType decimalSqlType(DecimalType t) {
     return SqlType{Base::Numeric, 0, t.precision, t.scale};
 }

@@ -28,6 +28,13 @@ bool isDecimalArithmetic(ado::DecimalOp op, const SqlType& l, const SqlType& r);
 // SQL Server rounds its own way: refused by name rather than answered as a decimal.
 bool isMoneyProduct(ado::DecimalOp op, const SqlType& l, const SqlType& r);
 
+// The type of a result that takes the values of both (the branches of CASE, the arguments of
+// COALESCE, the members of UNION), by SQL Server's precedence: float over decimal over money
+// over whole numbers (the wider one), and two decimals as one that holds either (precision
+// max(s1,s2) + max(p1-s1, p2-s2), at most 38; scale max(s1,s2)). Anything else: `a` when
+// known, else `b`.
+SqlType combinedType(const SqlType& a, const SqlType& b);
+
 // The SQL type of a decimal result.
 SqlType decimalSqlType(ado::DecimalType t);
 

@@ -498,9 +498,11 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
         if (f.result == Result::WholeNumber && type.base == Base::Numeric)
             type.scale = 0;
     } else if (f.result == Result::FirstKnown) {
+        // COALESCE takes the type of all its arguments; NULLIF its first argument's.
+        const bool all = QLatin1String(f.name) == QLatin1String("coalesce");
         for (const Typed& x : a) {
-            if (!type.known())
-                type = x.type;
+            if (!type.known() || all)
+                type = combinedType(type, x.type);
         }
     }
     // A constant date part is read here, once, and handed over as its number.
@@ -730,14 +732,12 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                 if (e.operand)
                     when = coerce(std::move(when), operand.type);
                 const Typed then = expr(*w.then, scope);
-                if (!type.known())
-                    type = then.type;
+                type = combinedType(type, then.type);
                 sql += QStringLiteral(" WHEN ") + when.sql + QStringLiteral(" THEN ") + then.sql;
             }
             if (e.elseValue) {
                 const Typed other = expr(*e.elseValue, scope);
-                if (!type.known())
-                    type = other.type;
+                type = combinedType(type, other.type);
                 sql += QStringLiteral(" ELSE ") + other.sql;
             }
             return Typed{sql + QStringLiteral(" END"), type, {}};

@@ -1,6 +1,7 @@
 #include "ado/SqlEmitter.h"
 
 #include "ado/SqlCatalogue.h"
+#include "ado/SqlDecimals.h"
 #include "ado/SqlFunctions.h"
 #include "ado/SqlNesting.h"
 
@@ -373,6 +374,9 @@ SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases
         SelectOut memberOut;
         operators.push_back(member->compoundOp);
         members.push_back(selectCore(*member->compound, memberScope, memberOut, false));
+        // A result column holds the values of every member.
+        for (std::size_t i = 0; i < out.columns.size() && i < memberOut.columns.size(); ++i)
+            out.columns[i].type = combinedType(out.columns[i].type, memberOut.columns[i].type);
     }
     sql = compound(members, operators);
     if (!s.orderBy.empty()) {

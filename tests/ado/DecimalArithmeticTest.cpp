@@ -33,7 +33,8 @@ TEST(DecimalArithmeticTest, OperandsTakeTheirDecimalTypes) {
         {SqlType{}, 0, std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(sql::decimalOperandType(c.type, c.constantFigures), c.expected) << c.type.name().toStdString();
+        EXPECT_EQ(sql::decimalOperandType(c.type, c.constantFigures), c.expected)
+            << c.type.name().toStdString();
 }
 
 TEST(DecimalArithmeticTest, WhichOperationsAreDecimalAndWhichMoneyProductsAreRefused) {
@@ -53,6 +54,31 @@ TEST(DecimalArithmeticTest, WhichOperationsAreDecimalAndWhichMoneyProductsAreRef
     EXPECT_FALSE(sql::isMoneyProduct(DecimalOp::Multiply, money, dec));  // a decimal result
     EXPECT_EQ(SqlType::parse(money.name()), money);
     EXPECT_EQ(SqlType::parse(QStringLiteral("smallmoney")).name(), "smallmoney");
+}
+
+TEST(DecimalArithmeticTest, BranchesCombineByPrecedence) {
+    const auto dec = [](int p, int s) { return SqlType{Base::Numeric, 0, p, s}; };
+    const SqlType money = *SqlType::fromName("money");
+    struct Case {
+        SqlType a, b, expected;
+    };
+    const Case cases[] = {
+        {dec(2, 1), dec(3, 2), dec(3, 2)},
+        {dec(5, 2), dec(4, 3), dec(6, 3)},
+        {dec(38, 0), dec(38, 38), dec(38, 0)},  // the whole part keeps its figures
+        {dec(31, 2), dec(12, 10), dec(38, 9)},
+        {SqlType{Base::Int}, dec(2, 1), dec(11, 1)},
+        {SqlType{Base::Float}, dec(2, 1), SqlType{Base::Float}},
+        {SqlType{Base::SmallInt}, SqlType{Base::BigInt}, SqlType{Base::BigInt}},
+        {SqlType{Base::Int}, money, money},
+        {money, dec(5, 2), dec(19, 4)},
+        {SqlType{}, dec(5, 2), dec(5, 2)},
+        {SqlType::varchar(3), dec(5, 2), SqlType::varchar(3)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(sql::combinedType(c.a, c.b), c.expected)
+            << c.a.name().toStdString() << " " << c.b.name().toStdString();
+    }
 }
 
 TEST(DecimalArithmeticTest, RunTextCarriesTypesAndOperators) {

@@ -107,3 +107,15 @@ select sum(d * 2), sum(distinct d), avg(d + 1) from da_s where g = 1
 select cast(1.5 as money) + 2, cast(10 as money) - cast(0.25 as money)
 -- rows:
 -- 3.5000 | 9.7500
+
+-- case: CASE, COALESCE and UNION hold the values of every branch (decimal(3,2) for 1.5 and 2.25)
+select case when 1 = 1 then 1.5 else 2.25 end * 2, coalesce(null, 1.5, 2.25),
+       coalesce(cast(null as decimal(5,2)), 1.555), case when 1 = 1 then 1 else 2.5 end
+-- rows:
+-- 3.00 | 1.50 | 1.555 | 1.0
+
+-- case: a UNION column takes the scale of all its members
+select x, x * 2 from (select 1.5 x union all select 2.25) t order by x
+-- rows:
+-- 1.50 | 3.00
+-- 2.25 | 4.50
