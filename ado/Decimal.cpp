@@ -338,8 +338,11 @@ QString Decimal::toString() const {
 double Decimal::toDouble() const {
     const U128 m = magnitude(unscaled);
     // Below 2^53 and 10^22 both numbers are exact doubles, so one division rounds correctly.
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (m < (U128(1) << 53) && scale <= 22) {
-        const double d = static_cast<double>(m) / std::pow(10.0, scale);
+        const double d = static_cast<double>(m) / kPowers[scale];
         return unscaled < 0 ? -d : d;
     }
     return toString().toDouble();

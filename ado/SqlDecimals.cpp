@@ -192,6 +192,15 @@ Decimal decimalOfStored(double stored, DecimalType t) {
 }
 
 std::optional<StoredDecimal> storedOfDecimal(const Decimal& d) {
+    // Most results: fewer than 15 figures in all, within 64 bits.
+    constexpr std::int64_t kFifteenFigures = 1000000000000000;  // 10^15
+    if (d.scale <= 18 && d.unscaled > -kFifteenFigures && d.unscaled < kFifteenFigures) {
+        const auto u = static_cast<std::int64_t>(d.unscaled);
+        const std::int64_t unit = power10(d.scale);
+        if (u % unit == 0)
+            return StoredDecimal{true, u / unit, 0};
+        return StoredDecimal{false, 0, static_cast<double>(u) / static_cast<double>(unit)};
+    }
     __int128 unit = 1;
     for (int i = 0; i < d.scale; ++i)
         unit *= 10;

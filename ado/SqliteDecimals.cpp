@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace ado {
@@ -18,20 +19,28 @@ using namespace support;
 
 namespace {
 
-// A run's text read once per thread and text.
+// A run's text read once per thread and text; the run of the last call is found without a
+// look-up (a statement calls with the same text row after row).
 const DecimalRun* runArgument(sqlite3_value* v) {
     thread_local std::unordered_map<std::string, std::optional<DecimalRun>> parsed;
+    thread_local std::string lastKey;
+    thread_local const DecimalRun* last = nullptr;
     constexpr std::size_t kMostRuns = 4096;
     const char* text = reinterpret_cast<const char*>(sqlite3_value_text(v));
-    std::string key(text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(v)));
+    const std::string_view seen(text ? text : "", static_cast<std::size_t>(sqlite3_value_bytes(v)));
+    if (last && seen == lastKey)
+        return last;
+    std::string key(seen);
     auto it = parsed.find(key);
     if (it == parsed.end()) {
         if (parsed.size() >= kMostRuns)
             parsed.clear();
         auto run = DecimalRun::parse(QString::fromStdString(key));
-        it = parsed.emplace(std::move(key), std::move(run)).first;
+        it = parsed.emplace(key, std::move(run)).first;
     }
-    return it->second ? &*it->second : nullptr;
+    last = it->second ? &*it->second : nullptr;
+    lastKey = std::move(key);
+    return last;
 }
 
 // An operand at the type the translator gave it: a number as SQLite holds it, text read as
