@@ -4,6 +4,7 @@
 #include "ado/DecimalDecoder.h"
 #include "ado/ParameterBinding.h"
 #include "ado/SqlCatalogue.h"
+#include "ado/SqlDecimals.h"
 #include "ado/SqlInsertShape.h"
 #include "ado/SqlNesting.h"
 #include "ado/SqlParser.h"
@@ -228,7 +229,7 @@ struct BoundParameters {
                     sqlite3_bind_int64(stmt, i, v.toInt());
                     break;
                 case Value::Type::Decimal:
-                    sqlite3_bind_double(stmt, i, v.toDouble());
+                    bindDecimal(stmt, i, v.toDecimal());
                     break;
                 case Value::Type::Text:
                     bindText(stmt, i, v.toText());
@@ -248,6 +249,18 @@ struct BoundParameters {
         const QByteArray utf8 = text.toUtf8();
         sqlite3_bind_text64(stmt, i, utf8.constData(), sqlite3_uint64(utf8.size()),
                             SQLITE_TRANSIENT, SQLITE_UTF8);
+    }
+
+    // A decimal as the engine keeps decimals: a whole number, or the double nearest its figures;
+    // one that needs more than a double holds is refused rather than bound with other figures.
+    static void bindDecimal(sqlite3_stmt* stmt, int i, const Decimal& d) {
+        const auto stored = sql::storedOfDecimal(d);
+        if (!stored)
+            raise(kOperation, ServerError::TooManyDigits);
+        if (stored->whole)
+            sqlite3_bind_int64(stmt, i, stored->integer);
+        else
+            sqlite3_bind_double(stmt, i, stored->real);
     }
 };
 
