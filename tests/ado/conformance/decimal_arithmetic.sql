@@ -62,16 +62,8 @@ select 1.0 / 3 * 3, 10.0 / 3 / 3, (1.0 + 2) * 0.10
 -- rows:
 -- 0.999999 | 1.11111100 | 0.300
 
--- case: decimal division by zero
-select 1.5 / 0
--- error: Divide by zero error encountered.
-
--- case: decimal modulo by a zero column
-create table da_z (z decimal(3,1))
-go
-insert into da_z values (0.0)
-go
-select 7.5 % z from da_z
+-- case: decimal modulo by zero
+select 7.5 % 0.0
 -- error: Divide by zero error encountered.
 
 -- case: NULL in decimal arithmetic
@@ -93,11 +85,6 @@ select g, sum(d), avg(d), count(d) from da_s group by g order by g
 -- 1 | 6.60 | 2.200000 | 3
 -- 2 | 3.00 | 1.500000 | 2
 
--- case: SUM and AVG of no row are NULL
-select sum(d), avg(d) from da_s where g = 9
--- rows:
--- NULL | NULL
-
 -- case: SUM of an expression and of DISTINCT values
 select sum(d * 2), sum(distinct d), avg(d + 1) from da_s where g = 1
 -- rows:
@@ -110,12 +97,7 @@ select cast(1.5 as money) + 2, cast(10 as money) - cast(0.25 as money)
 
 -- case: CASE, COALESCE and UNION hold the values of every branch (decimal(3,2) for 1.5 and 2.25)
 select case when 1 = 1 then 1.5 else 2.25 end * 2, coalesce(null, 1.5, 2.25),
-       coalesce(cast(null as decimal(5,2)), 1.555), case when 1 = 1 then 1 else 2.5 end
+       coalesce(cast(null as decimal(5,2)), 1.555), case when 1 = 1 then 1 else 2.5 end,
+       (select max(x) * 2 from (select 1.5 x union all select 2.25) t)
 -- rows:
--- 3.00 | 1.50 | 1.555 | 1.0
-
--- case: a UNION column takes the scale of all its members
-select x, x * 2 from (select 1.5 x union all select 2.25) t order by x
--- rows:
--- 1.50 | 3.00
--- 2.25 | 4.50
+-- 3.00 | 1.50 | 1.555 | 1.0 | 4.50
