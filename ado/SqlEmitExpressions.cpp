@@ -1,6 +1,7 @@
 #include "ado/SqlEmitter.h"
 
 #include "ado/SqlDateParts.h"
+#include "ado/SqlDateTimes.h"
 #include "ado/SqlFunctions.h"
 #include "ado/SqlNesting.h"
 
@@ -57,15 +58,30 @@ QString helperCall(const char* helperName, const QString& a, const QString& b) {
 
 // CAST and CONVERT of x to `to`. Date-times and decimals become text their own way (style 0
 // for date-times when no style is given), and a style also says how text reads as a date-time.
+// A date-time type's value converted to another date-time type or from text is read by its
+// source's type too (a string is held to what SQL Server reads as one); style -1 stands for
+// none given.
 QString converted(const Typed& x, const SqlType& to, const QString& style = {}) {
     const bool styled =
-        !style.isEmpty() || (to.isText() && (x.type.isDateTime() ||
-                                             (x.type.base == Base::Numeric && x.type.scale > 0)));
+        !style.isEmpty() ||
+        (to.isText() &&
+         (x.type.isDateTime() || (x.type.base == Base::Numeric && x.type.scale > 0))) ||
+        (to.isDateTime() && (x.type.isDateTime() || x.type.isText() || x.stringLiteral));
     if (!styled)
         return helperCall(helper::kConvert, x.sql, quoteText(to.name()));
+    const SqlType from = x.stringLiteral && !x.type.known() ? SqlType::varchar() : x.type;
     return QStringLiteral("%1(%2, %3, %4, %5)")
         .arg(QLatin1String(helper::kConvertFrom), x.sql, quoteText(to.name()),
-             quoteText(x.type.name()), style.isEmpty() ? QStringLiteral("0") : style);
+             quoteText(from.name()), style.isEmpty() ? QStringLiteral("-1") : style);
+}
+
+// A number added to or taken from a value of a date-time type other than datetime and
+// smalldatetime: SQL Server's operand type clash.
+void checkDayArithmetic(const SqlType& dateSide, const SqlType& other) {
+    if (dateSide.isDateTime() && !dateSide.countsDays() && !other.isText() && other.known()) {
+        translationError(ado::ServerError::OperandTypeClash,
+                         {dateSide.name().section(u'(', 0, 0), other.name().section(u'(', 0, 0)});
+    }
 }
 
 // A whole-number or float result as SQL Server gives it: an error, not a wider number or an
@@ -208,7 +224,7 @@ Typed Emitter::coerce(Typed literal, const SqlType& to) {
             return Typed{QString::number(v->d, 'g', 17), SqlType{Base::Float}, std::nullopt};
         }
         if (to.isDateTime()) {
-            const Scalar v = convertTo(Scalar::ofText(text), to);
+            const Scalar v = dateTimeFromText(text, to, true);
             return Typed{quoteText(v.t), to, std::nullopt};
         }
     } catch (const ConversionError& e) {
@@ -248,6 +264,14 @@ Typed Emitter::comparison(Op op, Typed l, Typed r) {
     r = coerce(std::move(r), l.type);
     l = promoteText(std::move(l), r.type);
     r = promoteText(std::move(r), l.type);
+    // Date-times of types stored in different forms meet in the higher type's.
+    if (l.type.isDateTime() && r.type.isDateTime() && !sameStoredForm(l.type, r.type)) {
+        const SqlType common = higherDateTimeType(l.type, r.type);
+        if (!sameStoredForm(l.type, common))
+            l = Typed{converted(l, common), common, {}};
+        else
+            r = Typed{converted(r, common), common, {}};
+    }
     const QLatin1StringView sqlOp(operatorDef(op).sqlite);
     QString right = r.sql;
     if (textual(l) || textual(r))
@@ -256,6 +280,8 @@ Typed Emitter::comparison(Op op, Typed l, Typed r) {
 }
 
 Typed Emitter::plus(const Typed& l, const Typed& r) {
+    checkDayArithmetic(l.type, r.type);
+    checkDayArithmetic(r.type, l.type);
     if (l.type.isDateTime())
         return Typed{helperCall(helper::kAddDays, l.sql, r.sql), l.type, {}};
     if (r.type.isDateTime())
@@ -337,6 +363,7 @@ Typed Emitter::applyOperator(Op op, Typed l, Typed r) {
     if (op == Op::Add)
         return plus(l, r);
     if (op == Op::Subtract && l.type.isDateTime()) {
+        checkDayArithmetic(l.type, r.type);
         return Typed{
             helperCall(helper::kAddDays, l.sql, QStringLiteral("-(%1)").arg(r.sql)), l.type, {}};
     }
@@ -384,6 +411,14 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
             if (!type.known())
                 type = x.type;
         }
+    } else if (f.result == Result::LastArgument && !a.empty() && a.back().type.isDateTime()) {
+        type = a.back().type;
+    }
+    if (QLatin1String(f.name) == QLatin1String("isdate") && count == 1 && a[0].type.isDateTime() &&
+        !a[0].type.countsDays()) {
+        translationError(
+            ado::ServerError::InvalidArgumentType,
+            {a[0].type.name().section(u'(', 0, 0), QStringLiteral("1"), QStringLiteral("isdate")});
     }
     // A constant date part is read here, once, and handed over as its number.
     if (f.datePartArgument && !a.empty() && a[0].stringLiteral) {
@@ -393,6 +428,10 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
                              {*a[0].stringLiteral, QString::fromLatin1(f.name)});
         }
         a[0] = Typed{QString::number(datePartCode(*part)), SqlType{Base::Int}, {}};
+    }
+    if (f.datePartArgument) {
+        for (int i = 1; i < count; ++i)
+            a.push_back(Typed{quoteText(a[i].type.name()), SqlType::varchar(), {}});
     }
     const QString distinctWord = distinct ? QStringLiteral("DISTINCT ") : QString();
     switch (f.emit) {

@@ -40,8 +40,9 @@ constexpr FunctionDef volatileCall(const char* name, const char* target, SqlType
     return f;
 }
 constexpr FunctionDef dateCall(const char* name, int args, const char* target, SqlType type,
-                               NativeFunction impl) {
+                               NativeFunction impl, Result result = Result::Fixed) {
     FunctionDef f = call(name, args, args, target, type, impl);
+    f.result = result;
     f.datePartArgument = true;
     return f;
 }
@@ -71,12 +72,14 @@ const FunctionDef kFunctions[] = {
     volatileCall("getdate", "__getdate", kDateTime, native::getDate),
     alias("sysdatetime", 0, "getdate"),
     alias("getutcdate", 0, "getdate"),
-    nullIn(dateCall("dateadd", 3, "__dateadd", kDateTime, native::dateAdd)),
+    nullIn(dateCall("dateadd", 3, "__dateadd", kDateTime, native::dateAdd, Result::LastArgument)),
     nullIn(dateCall("datediff", 3, "__datediff", kInt, native::dateDiff)),
     nullIn(dateCall("datepart", 2, "__datepart", kInt, native::datePart)),
     nullIn(dateCall("datename", 2, "__datename", kText, native::dateName)),
     nullIn(
         call("datefromparts", 3, 3, "__datefromparts", SqlType{Base::Date}, native::dateFromParts)),
+    nullIn(call("datetimefromparts", 7, 7, "__datetimefromparts", kDateTime,
+                native::dateTimeFromParts)),
     call("isdate", 1, 1, "__isdate", kInt, native::isDate),
     alias("year", 1, "datepart", "'year'"),
     alias("month", 1, "datepart", "'month'"),

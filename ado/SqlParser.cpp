@@ -556,10 +556,8 @@ class Parser {
     // hold 30 characters instead of 1.
     SqlType typeName(bool converting = false) {
         const QString base = name();
-        // Kept as datetime, datetime2 would lose its precision (1/300 s instead of 100 ns) and
-        // show fewer digits: refused rather than answered differently.
-        if (base.compare(u"datetime2", Qt::CaseInsensitive) == 0)
-            unsupported(QStringLiteral("the datetime2 type"));
+        if (base.compare(u"datetimeoffset", Qt::CaseInsensitive) == 0)
+            unsupported(QStringLiteral("the datetimeoffset type"));
         if (base.compare(u"double", Qt::CaseInsensitive) == 0)
             expect("precision");
         int a1 = -2;

@@ -55,6 +55,7 @@ void round(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void dataLength(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void dateName(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void dateFromParts(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void dateTimeFromParts(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void isDate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void stuff(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void reverse(sqlite3_context* ctx, int argc, sqlite3_value** argv);
