@@ -141,6 +141,8 @@ constexpr ServerErrorInfo kErrors[] = {
      "date/time instances is too large. Try to use datediff with a less precise datepart."},
     {E::IdentityNullable, 8147, "42000", 16,
      "Could not create IDENTITY attribute on nullable column '%1', table '%2'."},
+    {E::OperandInvalid, 8117, "42000", 16, "Operand data type %1 is invalid for %2 operator."},
+    {E::PercentRange, 1031, "42000", 15, "Percent values must be between 0 and 100."},
 
     {E::LockTimeout, 1222, "HYT00", 16, "Lock request time out period exceeded."},
     {E::CannotOpenDatabase, 4060, "42000", 11,

@@ -83,6 +83,8 @@ enum class ServerError : std::uint8_t {
     DatePartNotSupported,     // 9810 part '%1', function '%2', type '%3'
     DateDiffOverflow,         // 535
     IdentityNullable,         // 8147 column '%1', table '%2'
+    OperandInvalid,           // 8117 type '%1', operator '%2'
+    PercentRange,             // 1031
     // the server and its files
     LockTimeout,             // 1222
     CannotOpenDatabase,      // 4060 '%1'

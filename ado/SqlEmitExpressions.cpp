@@ -75,6 +75,29 @@ QString converted(const Typed& x, const SqlType& to, const QString& style = {}) 
              quoteText(from.name()), style.isEmpty() ? QStringLiteral("-1") : style);
 }
 
+QString typeWordOf(const SqlType& t) {
+    return t.name().section(u'(', 0, 0);
+}
+
+// The type of two texts joined: national when either is, (max) when either is or is not
+// known, otherwise their lengths added up to 8,000 bytes (4,000 national characters).
+SqlType concatenatedType(const SqlType& a, const SqlType& b) {
+    SqlType t = SqlType::varchar();
+    t.national = a.national || b.national;
+    if (!a.isText() || !b.isText() || a.length < 0 || b.length < 0 || a.base == Base::Text ||
+        b.base == Base::Text)
+        return t;
+    t.length = std::min(a.length + b.length, t.national ? 4000 : 8000);
+    return t;
+}
+
+// Joined text of that type, cut at its length when the parts may exceed it.
+Typed cappedText(const QString& sql, const SqlType& type) {
+    if (type.length < 0 || type.length < (type.national ? 4000 : 8000))
+        return Typed{sql, type, {}};
+    return Typed{QStringLiteral("substr(%1, 1, %2)").arg(sql).arg(type.length), type, {}};
+}
+
 // A number added to or taken from a value of a date-time type other than datetime and
 // smalldatetime: SQL Server's operand type clash.
 void checkDayArithmetic(const SqlType& dateSide, const SqlType& other) {
@@ -291,8 +314,10 @@ Typed Emitter::plus(const Typed& l, const Typed& r) {
         return Typed{
             checkedWhole(u'(' + l.sql + QStringLiteral(" + ") + r.sql + u')', type), type, {}};
     }
-    if (l.type.isText() && r.type.isText())
-        return Typed{u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')', SqlType::varchar(), {}};
+    if (l.type.isText() && r.type.isText()) {
+        return cappedText(u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')',
+                          concatenatedType(l.type, r.type));
+    }
     SqlType type;
     if (l.type.isNumber() || r.type.isNumber())
         type = l.type.isNumber() ? l.type : r.type;
@@ -320,6 +345,8 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
                                       : u'(' + run.join(QString()) + u')';
         if (runKind.kind == QLatin1String(" + ") || runKind.kind == QLatin1String("*"))
             acc.sql = checkedWhole(acc.sql, acc.type);
+        if (runKind.kind == QLatin1String(" || "))
+            acc.sql = cappedText(acc.sql, acc.type).sql;
         run.clear();
     };
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
@@ -392,6 +419,15 @@ Typed Emitter::function(const Expr& e, const Scope& scope) {
     const FunctionDef* f = findFunction(e.text);
     if (!f)
         translationError(ado::ServerError::UnknownFunction, {e.text});
+    // SUBSTRING takes text only: a number, a date-time or a bare NULL (an int) is refused.
+    if (e.text == u"substring" && !a.empty()) {
+        const bool bareNull = e.args[0]->kind == Expr::Kind::Null;
+        if (bareNull || (a[0].type.known() && !textual(a[0]))) {
+            translationError(ado::ServerError::InvalidArgumentType,
+                             {bareNull ? QStringLiteral("int") : typeWordOf(a[0].type),
+                              QStringLiteral("1"), QStringLiteral("substring")});
+        }
+    }
     return call(*f, e.distinct, std::move(a));
 }
 
@@ -413,6 +449,13 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
         }
     } else if (f.result == Result::LastArgument && !a.empty() && a.back().type.isDateTime()) {
         type = a.back().type;
+    }
+    // Text made from text of a type short of (max) stays short of it, up to 8,000 bytes.
+    if (type.base == Base::VarChar && type.length < 0 && !a.empty() &&
+        (a[0].type.base == Base::VarChar || a[0].type.base == Base::Char) &&
+        a[0].type.length >= 0) {
+        type.national = a[0].type.national;
+        type.length = type.national ? 4000 : 8000;
     }
     if (QLatin1String(f.name) == QLatin1String("isdate") && count == 1 && a[0].type.isDateTime() &&
         !a[0].type.countsDays()) {
@@ -461,15 +504,26 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
             for (const Typed& x : a) {
                 parts << QStringLiteral("ifnull(%1, '')").arg(converted(x, SqlType::varchar()));
             }
-            return Typed{u'(' + parts.join(QStringLiteral(" || ")) + u')', type, {}};
+            // Without an argument of a (max) type the result is cut at 8,000 bytes.
+            SqlType joinedType = a[0].type.isText() ? a[0].type : SqlType::varchar(30);
+            for (std::size_t i = 1; i < a.size(); ++i)
+                joinedType = concatenatedType(joinedType, a[i].type.isText() || !a[i].type.known()
+                                                              ? a[i].type
+                                                              : SqlType::varchar(30));
+            return cappedText(u'(' + parts.join(QStringLiteral(" || ")) + u')', joinedType);
         }
         case Emit::Count:
+            ++m_aggregates;
             return Typed{QStringLiteral("count(") + distinctWord + a[0].sql + u')', type, {}};
         case Emit::Aggregate: {
+            ++m_aggregates;
             // SQL Server sums integers as bigint and averages them as int; decimals widen.
             const QLatin1String name(f.name);
             SqlType t = a[0].type;
             const bool sumOrAvg = name == QLatin1String("sum") || name == QLatin1String("avg");
+            if (sumOrAvg && (t.isText() || t.isDateTime())) {
+                translationError(ado::ServerError::OperandInvalid, {typeWordOf(t), QString(name)});
+            }
             if (sumOrAvg) {
                 if (t.isInteger())
                     t = SqlType{t.base == Base::BigInt ? Base::BigInt : Base::Int};
