@@ -397,16 +397,33 @@ Moment fitMoment(const Moment& m, const SqlType& to, const QString& from) {
 }
 
 QString storedText(const Moment& m, const SqlType& type) {
+    // One formatting call: stored forms are written for every value a statement stores.
+    const qint64 s = m.ticks / kTicksPerSecond;
+    const qint64 fraction = m.ticks % kTicksPerSecond;
+    const int h = static_cast<int>(s / 3600);
+    const int mi = static_cast<int>(s / 60 % 60);
+    const int sec = static_cast<int>(s % 60);
+    const QDate& d = m.date;
+    char text[40];
+    int n = 0;
     switch (type.base) {
         case Base::Date:
-            return dayText(m.date);
+            n = std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year(), d.month(), d.day());
+            break;
         case Base::Time:
-            return clockText(m.ticks, 7);
+            n = std::snprintf(text, sizeof text, "%02d:%02d:%02d.%07lld", h, mi, sec,
+                              static_cast<long long>(fraction));
+            break;
         case Base::DateTime2:
-            return dayText(m.date) + u' ' + clockText(m.ticks, 7);
+            n = std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%07lld", d.year(),
+                              d.month(), d.day(), h, mi, sec, static_cast<long long>(fraction));
+            break;
         default:
-            return dayText(m.date) + u' ' + clockText(m.ticks, 3);
+            n = std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03lld", d.year(),
+                              d.month(), d.day(), h, mi, sec,
+                              static_cast<long long>(fraction / 10'000));
     }
+    return QString::fromLatin1(text, n);
 }
 
 std::optional<Moment> momentOfStored(QStringView text) {

@@ -16,6 +16,7 @@ constexpr SqlType kInt{Base::Int};
 constexpr SqlType kText{Base::VarChar, -1};
 constexpr SqlType kName{Base::VarChar, 128};
 constexpr SqlType kDateTime{Base::DateTime};
+constexpr SqlType kDateTime2{Base::DateTime2, 0, 18, 7};
 
 // A SQLite function (ours when `impl` is given) with the same arguments.
 constexpr FunctionDef call(const char* name, int minArgs, int maxArgs, const char* target,
@@ -70,7 +71,7 @@ constexpr FunctionDef nullIn(FunctionDef f) {
 const FunctionDef kFunctions[] = {
     // date and time
     volatileCall("getdate", "__getdate", kDateTime, native::getDate),
-    alias("sysdatetime", 0, "getdate"),
+    volatileCall("sysdatetime", "__sysdatetime", kDateTime2, native::sysDateTime),
     alias("getutcdate", 0, "getdate"),
     nullIn(dateCall("dateadd", 3, "__dateadd", kDateTime, native::dateAdd, Result::LastArgument)),
     nullIn(dateCall("datediff", 3, "__datediff", kInt, native::dateDiff)),

@@ -147,6 +147,12 @@ void getDate(sqlite3_context* ctx, int, sqlite3_value**) {
     resultText(ctx, sql::formatDateTime(QDateTime::currentDateTime()));
 }
 
+// SYSDATETIME(): a datetime2(7), here to the millisecond the clock gives.
+void sysDateTime(sqlite3_context* ctx, int, sqlite3_value**) {
+    resultText(ctx, sql::storedText(sql::momentOf(QDateTime::currentDateTime()),
+                                    *SqlType::fromName(QStringLiteral("datetime2"))));
+}
+
 }  // namespace native
 
 namespace {

@@ -34,6 +34,7 @@ void fnObjId(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 // The implementations behind SQL Server's functions, named in the function table.
 namespace native {
 void getDate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void sysDateTime(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void dateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv);
