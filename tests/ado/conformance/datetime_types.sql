@@ -26,17 +26,12 @@ select convert(varchar(12), cast('1998-01-01 23:59:59.991' as datetime), 114),
 select cast('2020-01-01 10:00:00.1234' as datetime)
 -- error: Conversion failed when converting date and/or time from character string.
 
--- case: datetime2 keeps seven figures of a second unless told fewer
+-- case: datetime2 keeps seven figures of a second unless told fewer, back to the year 1
 select cast(cast('2020-01-01 10:00:00.1234567' as datetime2) as varchar(30)),
-       cast(cast('2020-01-01 10:00:00.1234567' as datetime2(3)) as varchar(30)),
-       cast(cast('2020-01-01 10:00:00.5' as datetime2(0)) as varchar(30))
+       cast(cast('2020-01-01 10:00:00.5' as datetime2(0)) as varchar(30)),
+       cast(cast('0001-01-01' as datetime2(3)) as varchar(30)), cast(cast('0001-01-01' as date) as varchar(10))
 -- rows:
--- 2020-01-01 10:00:00.1234567 | 2020-01-01 10:00:00.123 | 2020-01-01 10:00:01
-
--- case: datetime2 and date reach back to the year 1
-select cast(cast('0001-01-01' as datetime2) as varchar(30)), cast(cast('0001-01-01' as date) as varchar(10))
--- rows:
--- 0001-01-01 00:00:00.0000000 | 0001-01-01
+-- 2020-01-01 10:00:00.1234567 | 2020-01-01 10:00:01 | 0001-01-01 00:00:00.000 | 0001-01-01
 
 -- case: a date column keeps no time of day
 create table dtt_d (d date)
@@ -47,23 +42,15 @@ select cast(d as varchar(30)), convert(varchar(10), d, 101), datalength(d) from 
 -- rows:
 -- 2020-05-06 | 05/06/2020 | 3
 
--- case: time(n) keeps n figures of a second, rounded
+-- case: time(n) keeps n figures of a second, rounded; between the types values round or fall
+-- on 1900-01-01
 select cast(cast('10:11:12.1234567' as time) as varchar(20)),
-       cast(cast('10:11:12.1234567' as time(0)) as varchar(20)),
-       cast(cast('2020-01-01 23:59:58.75' as time(1)) as varchar(20))
+       cast(cast('2020-01-01 23:59:58.75' as time(1)) as varchar(20)),
+       cast(cast(cast('2020-03-04 05:06:07.123' as datetime) as time(3)) as varchar(20)),
+       convert(varchar(23), cast(cast('05:06:07' as time) as datetime), 121),
+       convert(varchar(23), cast(cast('2020-01-01 10:00:00.1244567' as datetime2) as datetime), 121)
 -- rows:
--- 10:11:12.1234567 | 10:11:12 | 23:59:58.8
-
--- case: a date-time's time of day as time; a time as datetime falls on 1900-01-01
-select cast(cast(cast('2020-03-04 05:06:07.123' as datetime) as time(3)) as varchar(20)),
-       convert(varchar(23), cast(cast('05:06:07' as time) as datetime), 121)
--- rows:
--- 05:06:07.123 | 1900-01-01 05:06:07.000
-
--- case: datetime2 to datetime rounds to 1/300 of a second
-select convert(varchar(23), cast(cast('2020-01-01 10:00:00.1244567' as datetime2) as datetime), 121)
--- rows:
--- 2020-01-01 10:00:00.123
+-- 10:11:12.1234567 | 23:59:58.8 | 05:06:07.123 | 1900-01-01 05:06:07.000 | 2020-01-01 10:00:00.123
 
 -- case: a datetime2 before 1753 is no datetime
 select cast(cast('1700-01-01' as datetime2) as datetime)
@@ -86,17 +73,13 @@ select convert(varchar(10), cast(1 as datetime), 120), cast(1 as date)
 select cast('2020-01-01' as date) + 1
 -- error: Operand type clash: date is incompatible with int
 
--- case: DATEADD gives the type of its date back
+-- case: DATEADD gives the type of its date back; on a time it goes round the clock
 select cast(dateadd(day, 1, cast('2020-02-28' as date)) as varchar(10)),
        cast(dateadd(nanosecond, 100, cast('2020-01-01' as datetime2)) as varchar(30)),
-       cast(dateadd(month, 1, cast('2020-01-31 10:00' as datetime2(0))) as varchar(30))
+       cast(dateadd(month, 1, cast('2020-01-31 10:00' as datetime2(0))) as varchar(30)),
+       cast(dateadd(hour, 2, cast('23:00' as time(0))) as varchar(10))
 -- rows:
--- 2020-02-29 | 2020-01-01 00:00:00.0000001 | 2020-02-29 10:00:00
-
--- case: DATEADD on a time goes round the clock
-select cast(dateadd(hour, 2, cast('23:00' as time(0))) as varchar(10))
--- rows:
--- 01:00:00
+-- 2020-02-29 | 2020-01-01 00:00:00.0000001 | 2020-02-29 10:00:00 | 01:00:00
 
 -- case: DATEADD beyond datetime2's range
 select dateadd(year, 1, cast('9999-06-01' as datetime2))
@@ -114,17 +97,12 @@ select dateadd(day, 1, cast('10:00' as time))
 select dateadd(microsecond, 1, cast('2020-01-01' as datetime))
 -- error: The datepart microsecond is not supported by date function dateadd for data type datetime.
 
--- case: DATEPART of the fractions of a second
+-- case: DATEPART of the fractions of a second; a string is read as datetime2
 select datepart(millisecond, cast('2020-01-01 10:00:00.1234567' as datetime2)),
        datepart(microsecond, cast('2020-01-01 10:00:00.1234567' as datetime2)),
-       datepart(nanosecond, cast('2020-01-01 10:00:00.1234567' as datetime2))
+       datepart(year, '0001-01-01'), datepart(nanosecond, '2020-01-01 10:00:00.1234567')
 -- rows:
--- 123 | 123456 | 123456700
-
--- case: DATEPART reads a string as datetime2
-select datepart(year, '0001-01-01'), datepart(nanosecond, '2020-01-01 10:00:00.1234567')
--- rows:
--- 1 | 123456700
+-- 123 | 123456 | 1 | 123456700
 
 -- case: DATEDIFF counts the boundaries crossed
 select datediff(second, '2020-01-01 10:00:00.900', '2020-01-01 10:00:01.100'),

@@ -2,26 +2,17 @@
 -- datetime, 0 otherwise. Reasoned from "ISDATE (Transact-SQL)", "SET DATEFORMAT
 -- (Transact-SQL)" and the string formats of "datetime (Transact-SQL)".
 
--- case: month/day/year with slashes, hyphens or periods, four or two figures of the year
-select isdate('12-26-2016'), isdate('12.26.2016'), isdate('12/26/2016'), isdate('12/26/16')
+-- case: month/day/year with slashes, hyphens or periods, the ISO and unseparated forms
+select isdate('12-26-2016'), isdate('12.26.2016'), isdate('12/26/2016'), isdate('12/26/16'),
+       isdate('2016-12-26'), isdate('20161226'), isdate('2016-12-26T10:20:30.123'), isdate('2016')
 -- rows:
--- 1 | 1 | 1 | 1
+-- 1 | 1 | 1 | 1 | 1 | 1 | 1 | 1
 
--- case: the ISO and unseparated forms
-select isdate('2016-12-26'), isdate('20161226'), isdate('2016-12-26T10:20:30.123'),
-       isdate('2016-12-26 10:20:30'), isdate('2016')
+-- case: months by name, and a time alone
+select isdate('Dec 26 2016'), isdate('26 December, 2016'), isdate('December 26, 2016 10:20PM'),
+       isdate('10:20'), isdate('10:20:30.123'), isdate('4 PM'), isdate('4am')
 -- rows:
--- 1 | 1 | 1 | 1 | 1
-
--- case: months by name
-select isdate('Dec 26 2016'), isdate('26 December, 2016'), isdate('December 26, 2016 10:20PM')
--- rows:
--- 1 | 1 | 1
-
--- case: a time alone
-select isdate('10:20'), isdate('10:20:30.123'), isdate('4 PM'), isdate('4am')
--- rows:
--- 1 | 1 | 1 | 1
+-- 1 | 1 | 1 | 1 | 1 | 1 | 1
 
 -- case: strings that only datetime2 reads are no datetime
 select isdate('2016-12-26 10:20:30.1234'), isdate('0001-01-01'), isdate('1752-12-31')

@@ -48,13 +48,6 @@ select id, c from ut_a order by id
 -- 2 | 7
 -- 3 | 7
 
--- case: a target absent from a FROM that keeps no row changes none
-update ut_a set c = 8 from ut_b where ut_b.flag = 5
-go
-select sum(c) from ut_a
--- rows:
--- 21
-
 -- case: the table's only reference, under an alias, is the target
 update ut_a set c = b.flag from ut_a a join ut_b b on a.id = b.id
 go
