@@ -408,10 +408,13 @@ void dateTimeFromParts(sqlite3_context* ctx, int, sqlite3_value** argv) {
     resultText(ctx, sql::storedText(*m, SqlType::datetime()));
 }
 
-// ISDATE(text): 1 when the text converts to a datetime, read as a string is.
+// ISDATE(text): 1 when the text converts to a datetime, read as a string is (a whole number
+// as its figures).
 void isDate(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const int storage = sqlite3_value_type(argv[0]);
     // Blank text converts to 1900-01-01 but is no date for ISDATE.
-    if (sqlite3_value_type(argv[0]) != SQLITE_TEXT || textOf(argv[0]).trimmed().isEmpty()) {
+    if ((storage != SQLITE_TEXT && storage != SQLITE_INTEGER) ||
+        textOf(argv[0]).trimmed().isEmpty()) {
         sqlite3_result_int(ctx, 0);
         return;
     }

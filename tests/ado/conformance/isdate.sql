@@ -14,6 +14,11 @@ select isdate('Dec 26 2016'), isdate('26 December, 2016'), isdate('December 26, 
 -- rows:
 -- 1 | 1 | 1 | 1 | 1 | 1 | 1
 
+-- case: a whole number is read as its figures
+select isdate(20161226), isdate(2016), isdate(123)
+-- rows:
+-- 1 | 1 | 0
+
 -- case: strings that only datetime2 reads are no datetime
 select isdate('2016-12-26 10:20:30.1234'), isdate('0001-01-01'), isdate('1752-12-31')
 -- rows:
