@@ -75,6 +75,17 @@ enum class ServerError : std::uint8_t {
     DivideByZero,             // 8134
     InvalidLength,            // 537 function '%1'
     InvalidEscape,            // 506 escape '%1'
+    ConversionOutOfRange,     // 242 source type '%1', target type '%2'
+    ExplicitConversion,       // 529 source type '%1', target type '%2'
+    OperandTypeClash,         // 206 types '%1' and '%2'
+    InvalidArgumentType,      // 8116 type '%1', argument '%2', function '%3'
+    DateTimePartsInvalid,     // 289 (datetime)
+    DateAddOverflowOf,        // 517 type '%1'
+    DatePartNotSupported,     // 9810 part '%1', function '%2', type '%3'
+    DateDiffOverflow,         // 535
+    IdentityNullable,         // 8147 column '%1', table '%2'
+    OperandInvalid,           // 8117 type '%1', operator '%2'
+    PercentRange,             // 1031
     // the server and its files
     LockTimeout,             // 1222
     CannotOpenDatabase,      // 4060 '%1'

@@ -118,6 +118,7 @@ struct Select {
     std::vector<OrderItem> orderBy;  // of the whole compound
     QString compoundOp;              // "UNION", "UNION ALL", "EXCEPT", "INTERSECT"
     SelectPtr compound;
+    bool topPercent = false;  // TOP n PERCENT
 
     ~Select();  // without recursion along long UNION chains
 };

@@ -39,6 +39,10 @@ std::optional<DatePart> parseDatePart(QStringView word) {
         {u"s", DatePart::Second},
         {u"millisecond", DatePart::Millisecond},
         {u"ms", DatePart::Millisecond},
+        {u"microsecond", DatePart::Microsecond},
+        {u"mcs", DatePart::Microsecond},
+        {u"nanosecond", DatePart::Nanosecond},
+        {u"ns", DatePart::Nanosecond},
     };
     const QStringView w = word.trimmed();
     for (const auto& k : kWords) {
@@ -49,9 +53,17 @@ std::optional<DatePart> parseDatePart(QStringView word) {
 }
 
 std::optional<DatePart> datePartOfCode(long long code) {
-    if (code < datePartCode(DatePart::Year) || code > datePartCode(DatePart::Millisecond))
+    if (code < datePartCode(DatePart::Year) || code > datePartCode(DatePart::Nanosecond))
         return std::nullopt;
     return static_cast<DatePart>(code);
+}
+
+const char* datePartName(DatePart part) {
+    static const char* const kNames[] = {
+        "year", "quarter", "month",  "dayofyear",   "day",         "week",       "weekday",
+        "hour", "minute",  "second", "millisecond", "microsecond", "nanosecond",
+    };
+    return kNames[datePartCode(part) - 1];
 }
 
 }  // namespace sql

@@ -20,6 +20,8 @@ enum class DatePart {
     Minute,
     Second,
     Millisecond,
+    Microsecond,
+    Nanosecond,
 };
 
 // The part that a word or abbreviation names (letter case and surrounding blanks aside).
@@ -30,5 +32,11 @@ inline int datePartCode(DatePart part) {
     return static_cast<int>(part);
 }
 std::optional<DatePart> datePartOfCode(long long code);
+// The part's name as SQL Server's messages write it ("hour").
+const char* datePartName(DatePart part);
+// Whether the part is one of the day (year to weekday) rather than of the time of day.
+inline bool isDayPart(DatePart part) {
+    return part <= DatePart::Weekday;
+}
 
 }  // namespace sql

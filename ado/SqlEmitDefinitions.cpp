@@ -58,6 +58,8 @@ void Emitter::emit(const CreateTableStmt& s, Translation& t) {
         if (!c.type.isInteger() && !(c.type.base == Base::Numeric && c.type.scale == 0)) {
             translationError(ado::ServerError::IdentityType, {c.name});
         }
+        if (c.nullable == true)
+            translationError(ado::ServerError::IdentityNullable, {c.name, s.table.object});
         if (!pk.isEmpty() && !(pk.size() == 1 && pk[0].compare(c.name, Qt::CaseInsensitive) == 0)) {
             translationError(ado::ServerError::IdentityPlacement);
         }

@@ -1,6 +1,7 @@
 #include "ado/SqlEmitter.h"
 
 #include "ado/SqlDateParts.h"
+#include "ado/SqlDateTimes.h"
 #include "ado/SqlDecimals.h"
 #include "ado/SqlFunctions.h"
 #include "ado/SqlNesting.h"
@@ -84,15 +85,53 @@ QString helperCall(const char* helperName, const QString& a, const QString& b) {
 
 // CAST and CONVERT of x to `to`. Date-times and decimals become text their own way (style 0
 // for date-times when no style is given), and a style also says how text reads as a date-time.
+// A date-time type's value converted to another date-time type or from text is read by its
+// source's type too (a string is held to what SQL Server reads as one); style -1 stands for
+// none given.
 QString converted(const Typed& x, const SqlType& to, const QString& style = {}) {
     const bool styled =
-        !style.isEmpty() || (to.isText() && (x.type.isDateTime() ||
-                                             (x.type.base == Base::Numeric && x.type.scale > 0)));
+        !style.isEmpty() ||
+        (to.isText() &&
+         (x.type.isDateTime() || (x.type.base == Base::Numeric && x.type.scale > 0))) ||
+        (to.isDateTime() && (x.type.isDateTime() || x.type.isText() || x.stringLiteral));
     if (!styled)
         return helperCall(helper::kConvert, x.sql, quoteText(to.name()));
+    const SqlType from = x.stringLiteral && !x.type.known() ? SqlType::varchar() : x.type;
     return QStringLiteral("%1(%2, %3, %4, %5)")
         .arg(QLatin1String(helper::kConvertFrom), x.sql, quoteText(to.name()),
-             quoteText(x.type.name()), style.isEmpty() ? QStringLiteral("0") : style);
+             quoteText(from.name()), style.isEmpty() ? QStringLiteral("-1") : style);
+}
+
+QString typeWordOf(const SqlType& t) {
+    return t.name().section(u'(', 0, 0);
+}
+
+// The type of two texts joined: national when either is, (max) when either is or is not
+// known, otherwise their lengths added up to 8,000 bytes (4,000 national characters).
+SqlType concatenatedType(const SqlType& a, const SqlType& b) {
+    SqlType t = SqlType::varchar();
+    t.national = a.national || b.national;
+    if (!a.isText() || !b.isText() || a.length < 0 || b.length < 0 || a.base == Base::Text ||
+        b.base == Base::Text)
+        return t;
+    t.length = std::min(a.length + b.length, t.national ? 4000 : 8000);
+    return t;
+}
+
+// Joined text of that type, cut at its length when the parts may exceed it.
+Typed cappedText(const QString& sql, const SqlType& type) {
+    if (type.length < 0 || type.length < (type.national ? 4000 : 8000))
+        return Typed{sql, type, {}};
+    return Typed{QStringLiteral("substr(%1, 1, %2)").arg(sql).arg(type.length), type, {}};
+}
+
+// A number added to or taken from a value of a date-time type other than datetime and
+// smalldatetime: SQL Server's operand type clash.
+void checkDayArithmetic(const SqlType& dateSide, const SqlType& other) {
+    if (dateSide.isDateTime() && !dateSide.countsDays() && !other.isText() && other.known()) {
+        translationError(ado::ServerError::OperandTypeClash,
+                         {dateSide.name().section(u'(', 0, 0), other.name().section(u'(', 0, 0)});
+    }
 }
 
 // A whole-number or float result as SQL Server gives it: an error, not a wider number or an
@@ -314,7 +353,7 @@ Typed Emitter::coerce(Typed literal, const SqlType& to) {
             return Typed{QString::number(v->d, 'g', 17), SqlType{Base::Float}, std::nullopt};
         }
         if (to.isDateTime()) {
-            const Scalar v = convertTo(Scalar::ofText(text), to);
+            const Scalar v = dateTimeFromText(text, to, true);
             return Typed{quoteText(v.t), to, std::nullopt};
         }
     } catch (const ConversionError& e) {
@@ -354,6 +393,14 @@ Typed Emitter::comparison(Op op, Typed l, Typed r) {
     r = coerce(std::move(r), l.type);
     l = promoteText(std::move(l), r.type);
     r = promoteText(std::move(r), l.type);
+    // Date-times of types stored in different forms meet in the higher type's.
+    if (l.type.isDateTime() && r.type.isDateTime() && !sameStoredForm(l.type, r.type)) {
+        const SqlType common = higherDateTimeType(l.type, r.type);
+        if (!sameStoredForm(l.type, common))
+            l = Typed{converted(l, common), common, {}};
+        else
+            r = Typed{converted(r, common), common, {}};
+    }
     const QLatin1StringView sqlOp(operatorDef(op).sqlite);
     QString right = r.sql;
     if (textual(l) || textual(r))
@@ -362,6 +409,8 @@ Typed Emitter::comparison(Op op, Typed l, Typed r) {
 }
 
 Typed Emitter::plus(const Typed& l, const Typed& r) {
+    checkDayArithmetic(l.type, r.type);
+    checkDayArithmetic(r.type, l.type);
     if (l.type.isDateTime())
         return Typed{helperCall(helper::kAddDays, l.sql, r.sql), l.type, {}};
     if (r.type.isDateTime())
@@ -373,8 +422,10 @@ Typed Emitter::plus(const Typed& l, const Typed& r) {
         return Typed{
             checkedWhole(u'(' + l.sql + QStringLiteral(" + ") + r.sql + u')', type), type, {}};
     }
-    if (l.type.isText() && r.type.isText())
-        return Typed{u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')', SqlType::varchar(), {}};
+    if (l.type.isText() && r.type.isText()) {
+        return cappedText(u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')',
+                          concatenatedType(l.type, r.type));
+    }
     SqlType type;
     if (l.type.isNumber() || r.type.isNumber())
         type = l.type.isNumber() ? l.type : r.type;
@@ -402,6 +453,8 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
                                       : u'(' + run.join(QString()) + u')';
         if (runKind.kind == QLatin1String(" + ") || runKind.kind == QLatin1String("*"))
             acc.sql = checkedWhole(acc.sql, acc.type);
+        if (runKind.kind == QLatin1String(" || "))
+            acc.sql = cappedText(acc.sql, acc.type).sql;
         run.clear();
     };
     DecimalCall decimals;
@@ -453,6 +506,7 @@ Typed Emitter::applyOperator(Op op, Typed l, Typed r) {
     if (op == Op::Add)
         return plus(l, r);
     if (op == Op::Subtract && l.type.isDateTime()) {
+        checkDayArithmetic(l.type, r.type);
         return Typed{
             helperCall(helper::kAddDays, l.sql, QStringLiteral("-(%1)").arg(r.sql)), l.type, {}};
     }
@@ -483,6 +537,15 @@ Typed Emitter::function(const Expr& e, const Scope& scope) {
     const FunctionDef* f = findFunction(e.text);
     if (!f)
         translationError(ado::ServerError::UnknownFunction, {e.text});
+    // SUBSTRING takes text only: a number, a date-time or a bare NULL (an int) is refused.
+    if (e.text == u"substring" && !a.empty()) {
+        const bool bareNull = e.args[0]->kind == Expr::Kind::Null;
+        if (bareNull || (a[0].type.known() && !textual(a[0]))) {
+            translationError(ado::ServerError::InvalidArgumentType,
+                             {bareNull ? QStringLiteral("int") : typeWordOf(a[0].type),
+                              QStringLiteral("1"), QStringLiteral("substring")});
+        }
+    }
     return call(*f, e.distinct, std::move(a));
 }
 
@@ -504,6 +567,21 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
             if (!type.known() || all)
                 type = combinedType(type, x.type);
         }
+    } else if (f.result == Result::LastArgument && !a.empty() && a.back().type.isDateTime()) {
+        type = a.back().type;
+    }
+    // Text made from text of a type short of (max) stays short of it, up to 8,000 bytes.
+    if (type.base == Base::VarChar && type.length < 0 && !a.empty() &&
+        (a[0].type.base == Base::VarChar || a[0].type.base == Base::Char) &&
+        a[0].type.length >= 0) {
+        type.national = a[0].type.national;
+        type.length = type.national ? 4000 : 8000;
+    }
+    if (QLatin1String(f.name) == QLatin1String("isdate") && count == 1 && a[0].type.isDateTime() &&
+        !a[0].type.countsDays()) {
+        translationError(
+            ado::ServerError::InvalidArgumentType,
+            {a[0].type.name().section(u'(', 0, 0), QStringLiteral("1"), QStringLiteral("isdate")});
     }
     // A constant date part is read here, once, and handed over as its number.
     if (f.datePartArgument && !a.empty() && a[0].stringLiteral) {
@@ -513,6 +591,10 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
                              {*a[0].stringLiteral, QString::fromLatin1(f.name)});
         }
         a[0] = Typed{QString::number(datePartCode(*part)), SqlType{Base::Int}, {}};
+    }
+    if (f.datePartArgument) {
+        for (int i = 1; i < count; ++i)
+            a.push_back(Typed{quoteText(a[i].type.name()), SqlType::varchar(), {}});
     }
     const QString distinctWord = distinct ? QStringLiteral("DISTINCT ") : QString();
     switch (f.emit) {
@@ -542,15 +624,26 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
             for (const Typed& x : a) {
                 parts << QStringLiteral("ifnull(%1, '')").arg(converted(x, SqlType::varchar()));
             }
-            return Typed{u'(' + parts.join(QStringLiteral(" || ")) + u')', type, {}};
+            // Without an argument of a (max) type the result is cut at 8,000 bytes.
+            SqlType joinedType = a[0].type.isText() ? a[0].type : SqlType::varchar(30);
+            for (std::size_t i = 1; i < a.size(); ++i)
+                joinedType = concatenatedType(joinedType, a[i].type.isText() || !a[i].type.known()
+                                                              ? a[i].type
+                                                              : SqlType::varchar(30));
+            return cappedText(u'(' + parts.join(QStringLiteral(" || ")) + u')', joinedType);
         }
         case Emit::Count:
+            ++m_aggregates;
             return Typed{QStringLiteral("count(") + distinctWord + a[0].sql + u')', type, {}};
         case Emit::Aggregate: {
+            ++m_aggregates;
             // SQL Server sums integers as bigint and averages them as int; decimals widen.
             const QLatin1String name(f.name);
             SqlType t = a[0].type;
             const bool sumOrAvg = name == QLatin1String("sum") || name == QLatin1String("avg");
+            if (sumOrAvg && (t.isText() || t.isDateTime())) {
+                translationError(ado::ServerError::OperandInvalid, {typeWordOf(t), QString(name)});
+            }
             if (sumOrAvg) {
                 if (t.isInteger())
                     t = SqlType{t.base == Base::BigInt ? Base::BigInt : Base::Int};

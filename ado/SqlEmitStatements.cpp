@@ -265,6 +265,7 @@ QString Emitter::selectCore(const Select& s, Scope& scope, SelectOut& out, bool 
 
     QStringList items;
     int n = 0;
+    const int aggregatesBefore = m_aggregates;
     for (const SelectItem& item : s.items) {
         ++n;
         if (item.expr->kind == Expr::Kind::Star) {
@@ -301,6 +302,18 @@ QString Emitter::selectCore(const Select& s, Scope& scope, SelectOut& out, bool 
     if (s.distinct)
         sql += QStringLiteral("DISTINCT ");
     sql += items.join(QStringLiteral(", "));
+    // HAVING without GROUP BY makes the whole table one group, also when the select list holds
+    // no aggregate (SQLite would refuse such a query): its items are read from that one
+    // group's row, kept or not by the HAVING clause.
+    if (s.having && s.groupBy.empty() && m_aggregates == aggregatesBefore) {
+        QString group = QStringLiteral("SELECT count(*) AS __g");
+        if (!from.isEmpty())
+            group += QStringLiteral(" FROM ") + from;
+        if (s.where)
+            group += QStringLiteral(" WHERE ") + expr(*s.where, scope).sql;
+        group += QStringLiteral(" HAVING ") + expr(*s.having, scope).sql;
+        return sql + QStringLiteral(" FROM (") + group + u')';
+    }
     if (!from.isEmpty())
         sql += QStringLiteral(" FROM ") + from;
     if (s.where)
@@ -395,8 +408,21 @@ SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases
         }
         sql += QStringLiteral(" ORDER BY ") + o.join(QStringLiteral(", "));
     }
-    if (s.top)
+    if (s.top && s.topPercent) {
+        // TOP n PERCENT: n hundredths of the rows, rounded up, counted by the query itself.
+        if (s.top->kind == Expr::Kind::Number) {
+            bool ok = false;
+            const double percent = s.top->text.toDouble(&ok);
+            if (!ok || percent < 0 || percent > 100)
+                translationError(ado::ServerError::PercentRange);
+        }
+        sql += QStringLiteral(
+                   " LIMIT (SELECT CAST(__v AS INTEGER) + (__v > CAST(__v AS INTEGER)) FROM "
+                   "(SELECT count(*) * (%1) / 100.0 AS __v FROM (%2)))")
+                   .arg(expr(*s.top, scope).sql, compound(members, operators));
+    } else if (s.top) {
         sql += QStringLiteral(" LIMIT ") + expr(*s.top, scope).sql;
+    }
     out.sql = sql;
     return out;
 }

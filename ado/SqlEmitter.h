@@ -109,7 +109,8 @@ class Emitter {
     const ParameterTypes* m_parameterTypes;
     QStringList m_parameters;
     std::vector<BoundLiteral> m_literals;
-    int m_depth = 0;  // of nested queries and expressions
+    int m_depth = 0;       // of nested queries and expressions
+    int m_aggregates = 0;  // aggregate calls emitted so far
 };
 
 }  // namespace sql

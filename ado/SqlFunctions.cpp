@@ -16,6 +16,7 @@ constexpr SqlType kInt{Base::Int};
 constexpr SqlType kText{Base::VarChar, -1};
 constexpr SqlType kName{Base::VarChar, 128};
 constexpr SqlType kDateTime{Base::DateTime};
+constexpr SqlType kDateTime2{Base::DateTime2, 0, 18, 7};
 
 // A SQLite function (ours when `impl` is given) with the same arguments.
 constexpr FunctionDef call(const char* name, int minArgs, int maxArgs, const char* target,
@@ -40,8 +41,9 @@ constexpr FunctionDef volatileCall(const char* name, const char* target, SqlType
     return f;
 }
 constexpr FunctionDef dateCall(const char* name, int args, const char* target, SqlType type,
-                               NativeFunction impl) {
+                               NativeFunction impl, Result result = Result::Fixed) {
     FunctionDef f = call(name, args, args, target, type, impl);
+    f.result = result;
     f.datePartArgument = true;
     return f;
 }
@@ -69,14 +71,16 @@ constexpr FunctionDef nullIn(FunctionDef f) {
 const FunctionDef kFunctions[] = {
     // date and time
     volatileCall("getdate", "__getdate", kDateTime, native::getDate),
-    alias("sysdatetime", 0, "getdate"),
+    volatileCall("sysdatetime", "__sysdatetime", kDateTime2, native::sysDateTime),
     alias("getutcdate", 0, "getdate"),
-    nullIn(dateCall("dateadd", 3, "__dateadd", kDateTime, native::dateAdd)),
+    nullIn(dateCall("dateadd", 3, "__dateadd", kDateTime, native::dateAdd, Result::LastArgument)),
     nullIn(dateCall("datediff", 3, "__datediff", kInt, native::dateDiff)),
     nullIn(dateCall("datepart", 2, "__datepart", kInt, native::datePart)),
     nullIn(dateCall("datename", 2, "__datename", kText, native::dateName)),
     nullIn(
         call("datefromparts", 3, 3, "__datefromparts", SqlType{Base::Date}, native::dateFromParts)),
+    nullIn(call("datetimefromparts", 7, 7, "__datetimefromparts", kDateTime,
+                native::dateTimeFromParts)),
     call("isdate", 1, 1, "__isdate", kInt, native::isDate),
     alias("year", 1, "datepart", "'year'"),
     alias("month", 1, "datepart", "'month'"),

@@ -60,6 +60,7 @@ enum class Result {
     FirstArgument,  // the first argument's
     WholeNumber,    // the first argument's, without decimals
     FirstKnown,     // the first argument's whose type is known
+    LastArgument,   // the last argument's when it is of a date-time type, else `type`
 };
 
 inline constexpr int kVariadic = -1;
@@ -75,8 +76,10 @@ struct FunctionDef {
     NativeFunction native = nullptr;
     bool deterministic = true;
     const char* leading = nullptr;  // Alias
-    bool datePartArgument = false;  // the first argument is a date part word (day, mm, ...)
-    bool nullIn = false;            // any NULL argument gives NULL, `native` not called
+    // The first argument is a date part word (day, mm, ...); the type name of every other
+    // argument is handed over after them.
+    bool datePartArgument = false;
+    bool nullIn = false;  // any NULL argument gives NULL, `native` not called
 };
 
 // The function of that name (lower case), or nullptr when SQL Server has none we provide.

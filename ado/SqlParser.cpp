@@ -556,10 +556,10 @@ class Parser {
     // hold 30 characters instead of 1.
     SqlType typeName(bool converting = false) {
         const QString base = name();
-        // Kept as datetime, datetime2 would lose its precision (1/300 s instead of 100 ns) and
-        // show fewer digits: refused rather than answered differently.
-        if (base.compare(u"datetime2", Qt::CaseInsensitive) == 0)
-            unsupported(QStringLiteral("the datetime2 type"));
+        for (const char* lacking : {"datetimeoffset", "varbinary", "binary", "image"}) {
+            if (base.compare(QLatin1String(lacking), Qt::CaseInsensitive) == 0)
+                unsupported(QStringLiteral("the %1 type").arg(QLatin1String(lacking)));
+        }
         if (base.compare(u"double", Qt::CaseInsensitive) == 0)
             expect("precision");
         int a1 = -2;
@@ -826,8 +826,8 @@ class Parser {
                     syntaxError();
                 s->top = primary();
             }
-            if (atWord("percent"))
-                unsupported(QStringLiteral("TOP ... PERCENT"));
+            if (accept("percent"))
+                s->topPercent = true;
             if (atWord("with") && atWord("ties", 1))
                 unsupported(QStringLiteral("TOP ... WITH TIES"));
         }
@@ -1081,6 +1081,10 @@ class Parser {
         switch (t.kind) {
             case Tok::Number:
                 ++m_pos;
+                // 0x41: a binary literal, which the engine has no type for
+                if (t.text == u"0" && at(Tok::Word) && peek().pos == t.pos + 1 &&
+                    peek().text.startsWith(u'x', Qt::CaseInsensitive))
+                    unsupported(QStringLiteral("A binary literal (0x...)"));
                 return make(Expr::Kind::Number, t.text);
             case Tok::String: {
                 ++m_pos;
@@ -1194,6 +1198,8 @@ class Parser {
             if (!accept(Tok::RParen)) {
                 if (accept("distinct"))
                     e->distinct = true;
+                else if (isAggregateName(e->text))
+                    accept("all");  // COUNT(ALL x): every value, the default
                 do {
                     if (peek().isOp("*")) {
                         ++m_pos;
@@ -1225,6 +1231,11 @@ class Parser {
     static bool isDatePartFunction(const QString& f) {
         const FunctionDef* def = findFunction(f);
         return def && def->datePartArgument;
+    }
+
+    static bool isAggregateName(const QString& f) {
+        const FunctionDef* def = findFunction(f);
+        return def && (def->emit == Emit::Count || def->emit == Emit::Aggregate);
     }
 
     ExprPtr caseExpr() {

@@ -1,6 +1,7 @@
 #include "ado/SqlTypes.h"
 
 #include "ado/Decimal.h"
+#include "ado/SqlDateTimes.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -58,6 +59,10 @@ QString typeWord(const SqlType& t) {
             return QStringLiteral("smalldatetime");
         case Base::Date:
             return QStringLiteral("date");
+        case Base::Time:
+            return QStringLiteral("time");
+        case Base::DateTime2:
+            return QStringLiteral("datetime2");
         default:
             return QStringLiteral("sql_variant");
     }
@@ -249,57 +254,26 @@ Scalar toText(const Scalar& v, const SqlType& to, bool explicitCast) {
     return Scalar::ofText(t);
 }
 
-Scalar toDateTime(const Scalar& v) {
-    switch (v.kind) {
-        case Scalar::Kind::Int:
-        case Scalar::Kind::Real: {
-            // SQL Server counts days from 1900-01-01.
-            const double days = v.kind == Scalar::Kind::Int ? static_cast<double>(v.i) : v.d;
-            const auto dt = addDays(dateTimeOf(QDate(1900, 1, 1)), days);
-            if (!dt) {
-                throw ConversionError(ado::ServerError::ArithmeticOverflow,
-                                      {QStringLiteral("datetime")});
-            }
-            return Scalar::ofText(formatDateTime(*dt));
-        }
-        case Scalar::Kind::Text: {
-            const QString t = v.t.trimmed();
-            if (t.isEmpty())
-                return Scalar::ofText(QStringLiteral("1900-01-01 00:00:00.000"));
-            const auto dt = parseDateTime(t);
-            if (!dt) {
-                throw ConversionError(ado::ServerError::DateConversionFailed);
-            }
-            if (dt->date().year() < 1753) {
-                throw ConversionError(ado::ServerError::DateTimeOutOfRange);
-            }
-            return Scalar::ofText(formatDateTime(*dt));
-        }
-        default:
-            return v;
-    }
-}
-
-// A datetime value (as toDateTime gives it) in the range and precision of `to`.
-Scalar toDateTimeType(const Scalar& v, const SqlType& to) {
-    if (v.kind != Scalar::Kind::Text)
+// A value stored as date-time type `to`: a number of days since 1900-01-01 for datetime and
+// smalldatetime (other types refuse numbers), text as dateTimeFromText reads it.
+Scalar toDateTimeFamily(const Scalar& v, const SqlType& to, bool explicitCast) {
+    if (v.kind == Scalar::Kind::Text)
+        return dateTimeFromText(v.t, to, false);
+    if (v.kind != Scalar::Kind::Int && v.kind != Scalar::Kind::Real)
         return v;
-    auto dt = parseDateTime(v.t);
-    if (!dt)
-        return v;
-    if (to.base == Base::Date) {
-        dt->setTime(QTime(0, 0));
-    } else if (to.base == Base::SmallDateTime) {
-        // To the nearest minute, 29.998 seconds and less down.
-        const QTime t = dt->time();
-        dt = dt->addMSecs(-(t.second() * 1000 + t.msec()));
-        if (t.second() * 1000 + t.msec() >= 29999)
-            dt = dt->addSecs(60);
-        if (dt->date() < QDate(1900, 1, 1) || *dt > dateTimeOf(QDate(2079, 6, 6), QTime(23, 59))) {
-            throw ConversionError(ado::ServerError::SmallDateTimeOutOfRange);
-        }
+    const QString from =
+        v.kind == Scalar::Kind::Int ? QStringLiteral("int") : QStringLiteral("float");
+    if (!to.countsDays()) {
+        if (explicitCast)
+            throw ConversionError(ado::ServerError::ExplicitConversion, {from, typeWord(to)});
+        throw ConversionError(ado::ServerError::OperandTypeClash, {from, typeWord(to)});
     }
-    return Scalar::ofText(formatDateTime(*dt));
+    const double days = v.kind == Scalar::Kind::Int ? static_cast<double>(v.i) : v.d;
+    const auto dt = addDays(dateTimeOf(QDate(1900, 1, 1)), days);
+    if (!dt) {
+        throw ConversionError(ado::ServerError::ArithmeticOverflow, {QStringLiteral("datetime")});
+    }
+    return Scalar::ofText(storedText(fitMoment(momentOf(*dt), to, from), to));
 }
 
 }  // namespace
@@ -316,6 +290,9 @@ QString SqlType::name() const {
                    (length < 0 ? QStringLiteral("(max)") : QStringLiteral("(%1)").arg(length));
         case Base::Text:
             return national ? QStringLiteral("ntext") : QStringLiteral("text");
+        case Base::Time:
+        case Base::DateTime2:
+            return typeWord(*this) + QStringLiteral("(%1)").arg(scale);
         default:
             return typeWord(*this);
     }
@@ -360,8 +337,13 @@ std::optional<SqlType> SqlType::fromName(const QString& rawName, int arg1, int a
         t.base = Base::Text;
         t.length = -1;
         t.national = n == u"ntext";
-    } else if (n == u"datetime" || n == u"datetime2") {
+    } else if (n == u"datetime") {
         t.base = Base::DateTime;
+    } else if (n == u"datetime2" || n == u"time") {
+        t.base = n == u"time" ? Base::Time : Base::DateTime2;
+        t.scale = arg1 >= 0 ? arg1 : 7;
+        if (t.scale > 7)
+            return std::nullopt;
     } else if (n == u"smalldatetime") {
         t.base = Base::SmallDateTime;
     } else if (n == u"date") {
@@ -417,7 +399,7 @@ Scalar convertTo(const Scalar& value, const SqlType& to, bool explicitCast) {
     if (to.isText())
         return toText(value, to, explicitCast);
     if (to.isDateTime())
-        return toDateTimeType(toDateTime(value), to);
+        return toDateTimeFamily(value, to, explicitCast);
     return value;
 }
 

@@ -30,6 +30,8 @@ struct SqlType {
         DateTime,
         SmallDateTime,  // to the minute, 1900-01-01 to 2079-06-06
         Date,           // the day alone
+        Time,           // a time of day, `scale` figures of a second (0-7)
+        DateTime2,      // 0001-01-01 to 9999-12-31, `scale` figures of a second (0-7)
     };
     Base base = Base::Unknown;
     int length = 0;  // characters of char/varchar; -1 for (max)
@@ -48,8 +50,11 @@ struct SqlType {
         return base == Base::Char || base == Base::VarChar || base == Base::Text;
     }
     bool isDateTime() const {
-        return base == Base::DateTime || base == Base::SmallDateTime || base == Base::Date;
+        return base == Base::DateTime || base == Base::SmallDateTime || base == Base::Date ||
+               base == Base::Time || base == Base::DateTime2;
     }
+    // datetime and smalldatetime, the types that a number of days converts to and adds to.
+    bool countsDays() const { return base == Base::DateTime || base == Base::SmallDateTime; }
 
     // The canonical name, also the declared type of the column in the database file:
     // "int", "numeric(3,0)", "char(15)", "varchar(max)", "datetime".

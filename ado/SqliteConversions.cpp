@@ -6,6 +6,7 @@
 
 #include "ado/SqlDateParts.h"
 #include "ado/SqlDateStyles.h"
+#include "ado/SqlDateTimes.h"
 #include "ado/SqlTypes.h"
 
 #include <QDateTime>
@@ -50,26 +51,69 @@ void convertFunction(sqlite3_context* ctx, sqlite3_value** argv, bool explicitCa
     }
 }
 
-// The source's own text of a value: a date-time in a CONVERT style, a decimal with its scale.
+// A date-time value converted to another date-time type: read in its own stored form, fitted
+// to the target's range and precision (the error naming the source's type).
+Scalar dateTimeBetween(const Scalar& v, const SqlType& from, const SqlType& to) {
+    const auto m = sql::momentOfStored(v.t);
+    if (!m)
+        throw sql::ConversionError(ado::ServerError::DateConversionFailed);
+    if ((from.base == SqlType::Base::Time && to.base == SqlType::Base::Date) ||
+        (from.base == SqlType::Base::Date && to.base == SqlType::Base::Time)) {
+        throw sql::ConversionError(
+            ado::ServerError::ExplicitConversion,
+            {from.name().section(u'(', 0, 0), to.name().section(u'(', 0, 0)});
+    }
+    sql::Moment moment = *m;
+    if (from.base == SqlType::Base::Time)
+        moment.date = QDate(1900, 1, 1);
+    return Scalar::ofText(
+        sql::storedText(sql::fitMoment(moment, to, from.name().section(u'(', 0, 0)), to));
+}
+
+// Text read as a date-time in a CONVERT style: day/month/year and month/day/year styles by
+// their own reading, every other style as a string is read.
+Scalar dateTimeOfStyledText(const QString& text, const SqlType& to, int style) {
+    const int s = style % 100;
+    const bool ordered = s == 1 || s == 10 || s == 3 || s == 4 || s == 5;
+    if (style < 0 || !ordered) {
+        if (style >= 0)
+            sql::parseDateTimeStyle(QString(), style);  // refuses a style SQL Server lacks
+        return sql::dateTimeFromText(text, to, true);
+    }
+    const auto dt = sql::parseDateTimeStyle(text, style);
+    if (!dt)
+        throw sql::ConversionError(ado::ServerError::DateConversionFailed);
+    return Scalar::ofText(
+        sql::storedText(sql::fitMoment(sql::momentOf(*dt), to, QStringLiteral("varchar")), to));
+}
+
+// The source's own text of a value: a date-time in a CONVERT style (`style` -1: none given,
+// the type's own form), a decimal with its scale.
 Scalar styledSource(const Scalar& v, const SqlType& from, const SqlType& to, int style) {
     if (to.isText() && from.isDateTime() && v.kind == Scalar::Kind::Text) {
-        const auto dt = sql::parseDateTime(v.t);
-        return dt ? Scalar::ofText(
-                        sql::formatDateTimeStyle(*dt, style, from.base == SqlType::Base::Date))
-                  : v;
+        const auto m = sql::momentOfStored(v.t);
+        if (!m)
+            return v;
+        return Scalar::ofText(style < 0 ? sql::defaultDateTimeText(*m, from)
+                                        : sql::styledDateTimeText(*m, from, style));
     }
     if (to.isText() && from.base == SqlType::Base::Numeric && v.kind != Scalar::Kind::Text) {
         const double d = v.kind == Scalar::Kind::Int ? static_cast<double>(v.i) : v.d;
         return Scalar::ofText(QString::number(d, 'f', from.scale));
     }
     if (to.isDateTime() && v.kind == Scalar::Kind::Text) {
-        const auto dt = sql::parseDateTimeStyle(v.t, style);
-        if (!dt) {
-            throw sql::ConversionError(ado::ServerError::DateConversionFailed);
-        }
-        return Scalar::ofText(sql::formatDateTime(*dt));
+        if (from.isDateTime())
+            return dateTimeBetween(v, from, to);
+        if (from.isText() || !from.known())
+            return dateTimeOfStyledText(v.t, to, style);
+        return v;
     }
-    if (style != 0 && to.isText() && from.base == SqlType::Base::Float) {
+    if (to.isDateTime() && from.isNumber() && !to.countsDays()) {
+        throw sql::ConversionError(
+            ado::ServerError::ExplicitConversion,
+            {from.name().section(u'(', 0, 0), to.name().section(u'(', 0, 0)});
+    }
+    if (style > 0 && to.isText() && from.base == SqlType::Base::Float) {
         throw sql::ConversionError(ado::ServerError::NotSupported,
                                    {QStringLiteral("CONVERT style %1 of a float").arg(style)});
     }
@@ -180,6 +224,19 @@ void dataLength(sqlite3_context* ctx, int, sqlite3_value** argv) {
         case Base::Float:
         case Base::DateTime:
             bytes = 8;
+            break;
+        case Base::SmallDateTime:
+            bytes = 4;
+            break;
+        case Base::Date:
+            bytes = 3;
+            break;
+        case Base::Time:
+        case Base::DateTime2:
+            bytes = (type.scale <= 2   ? 3
+                     : type.scale <= 4 ? 4
+                                       : 5) +
+                    (type.base == Base::DateTime2 ? 3 : 0);
             break;
         case Base::Numeric:
             bytes = type.precision <= 9    ? 5

@@ -6,6 +6,7 @@
 
 #include "ado/SqlDateParts.h"
 #include "ado/SqlDateStyles.h"
+#include "ado/SqlDateTimes.h"
 #include "ado/SqlTypes.h"
 
 #include <QDateTime>
@@ -39,6 +40,88 @@ std::optional<QDateTime> dateArg(sqlite3_context* ctx, sqlite3_value* v) {
     }
 }
 
+// A date argument of DATEADD, DATEDIFF, DATEPART or DATENAME with its type, which the
+// translation hands over after the arguments. A value of none of the date-time types is read
+// as `textType` (a string) or as datetime (a number of days).
+struct DateValue {
+    sql::Moment moment;
+    SqlType type;
+};
+
+std::optional<DateValue> typedDateArg(sqlite3_context* ctx, sqlite3_value* v,
+                                      const SqlType& declared, const SqlType& textType) {
+    try {
+        const Scalar value = scalarOf(v);
+        SqlType type = declared;
+        Scalar stored = value;
+        if (!type.isDateTime()) {
+            type = value.kind == Scalar::Kind::Text ? textType : SqlType::datetime();
+            stored = value.kind == Scalar::Kind::Text ? sql::dateTimeFromText(value.t, type, true)
+                                                      : sql::convertTo(value, type);
+        }
+        const auto m = sql::momentOfStored(stored.t);
+        if (!m) {
+            resultError(ctx, ado::ServerError::DateConversionFailed);
+            return std::nullopt;
+        }
+        return DateValue{*m, type};
+    } catch (const sql::ConversionError& e) {
+        resultError(ctx, e);
+        return std::nullopt;
+    }
+}
+
+SqlType datetime2() {
+    return *SqlType::fromName(QStringLiteral("datetime2"));
+}
+
+QString typeWordOf(const SqlType& t) {
+    return t.name().section(u'(', 0, 0);
+}
+
+// Error 9810 when the type has no such part: a date has no time of day, a time no day.
+bool partExists(sqlite3_context* ctx, sql::DatePart part, const SqlType& type) {
+    const bool missing = (type.base == SqlType::Base::Date && !sql::isDayPart(part)) ||
+                         (type.base == SqlType::Base::Time && sql::isDayPart(part));
+    if (missing) {
+        resultError(
+            ctx, ado::ServerError::DatePartNotSupported,
+            {QString::fromLatin1(sql::datePartName(part)), calledName(ctx), typeWordOf(type)});
+    }
+    return !missing;
+}
+
+// 100-ns ticks of one unit of a part of the time of day.
+qint64 ticksOf(sql::DatePart part) {
+    using P = sql::DatePart;
+    switch (part) {
+        case P::Hour:
+            return 3600 * sql::kTicksPerSecond;
+        case P::Minute:
+            return 60 * sql::kTicksPerSecond;
+        case P::Second:
+            return sql::kTicksPerSecond;
+        case P::Millisecond:
+            return 10'000;
+        case P::Microsecond:
+            return 10;
+        default:
+            return 1;
+    }
+}
+
+// Ticks since 0001-01-01, for counting boundaries of the time of day.
+__int128 absoluteTicks(const sql::Moment& m) {
+    return static_cast<__int128>(QDate(1, 1, 1).daysTo(m.date)) * sql::kTicksPerDay + m.ticks;
+}
+
+__int128 floorDiv(__int128 a, __int128 b) {
+    __int128 q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0)))
+        --q;
+    return q;
+}
+
 }  // namespace
 
 namespace helpers {
@@ -64,6 +147,12 @@ void getDate(sqlite3_context* ctx, int, sqlite3_value**) {
     resultText(ctx, sql::formatDateTime(QDateTime::currentDateTime()));
 }
 
+// SYSDATETIME(): a datetime2(7), here to the millisecond the clock gives.
+void sysDateTime(sqlite3_context* ctx, int, sqlite3_value**) {
+    resultText(ctx, sql::storedText(sql::momentOf(QDateTime::currentDateTime()),
+                                    *SqlType::fromName(QStringLiteral("datetime2"))));
+}
+
 }  // namespace native
 
 namespace {
@@ -80,15 +169,24 @@ std::optional<sql::DatePart> datePartArg(sqlite3_value* v) {
 
 namespace native {
 
+// DATEADD(part, number, date, 'number type', 'date type'): the date's own type back (a string
+// is read as datetime).
 void dateAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const auto part = datePartArg(argv[0]);
     if (!part) {
         resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
         return;
     }
-    const auto dt = dateArg(ctx, argv[2]);
-    if (!dt)
+    const auto d = typedDateArg(ctx, argv[2], typeArgument(argv, 4), SqlType::datetime());
+    if (!d || !partExists(ctx, *part, d->type))
         return;
+    using P = sql::DatePart;
+    if ((*part == P::Microsecond || *part == P::Nanosecond) &&
+        d->type.base != SqlType::Base::DateTime2 && d->type.base != SqlType::Base::Time) {
+        return resultError(
+            ctx, ado::ServerError::DatePartNotSupported,
+            {QString::fromLatin1(sql::datePartName(*part)), calledName(ctx), typeWordOf(d->type)});
+    }
     // The number is an int: fractions are cut off, and a number beyond int is an overflow
     // (before any arithmetic on it, which then stays well inside 64 bits).
     const double number = std::trunc(numberArg(argv[1]));
@@ -97,101 +195,101 @@ void dateAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
         return;
     }
     const qint64 n = static_cast<qint64>(number);
-    // Moves beyond the datetime range are caught before Qt's own limits are reached.
+    const auto overflow = [&] {
+        if (d->type.base == SqlType::Base::DateTime)
+            return resultError(ctx, ado::ServerError::DateAddOverflow);
+        resultError(ctx, ado::ServerError::DateAddOverflowOf, {typeWordOf(d->type)});
+    };
+    // Moves beyond the year 9999 are caught before Qt's own limits are reached.
     constexpr qint64 kMaxMonths = 12 * 10000;
-    using P = sql::DatePart;
-    QDateTime r;
+    sql::Moment r = d->moment;
     switch (*part) {
         case P::Year:
-            r = std::llabs(n) < 10000 ? dt->addYears(static_cast<int>(n)) : QDateTime();
-            break;
         case P::Quarter:
-            r = std::llabs(3 * n) < kMaxMonths ? dt->addMonths(static_cast<int>(3 * n))
-                                               : QDateTime();
+        case P::Month: {
+            const qint64 months = *part == P::Year ? 12 * n : *part == P::Quarter ? 3 * n : n;
+            if (std::llabs(months) >= kMaxMonths)
+                return overflow();
+            r.date = r.date.addMonths(static_cast<int>(months));
             break;
-        case P::Month:
-            r = std::llabs(n) < kMaxMonths ? dt->addMonths(static_cast<int>(n)) : QDateTime();
-            break;
+        }
         case P::Day:
         case P::DayOfYear:
         case P::Weekday:
-            r = dt->addDays(n);
+            r.date = r.date.addDays(n);
             break;
         case P::Week:
-            r = dt->addDays(7 * n);
+            r.date = r.date.addDays(7 * n);
             break;
-        case P::Hour:
-            r = dt->addSecs(3600 * n);
-            break;
-        case P::Minute:
-            r = dt->addSecs(60 * n);
-            break;
-        case P::Second:
-            r = dt->addSecs(n);
-            break;
-        case P::Millisecond:
-            r = dt->addMSecs(n);
-            break;
+        default: {
+            // Nanoseconds are added in whole ticks of 100, rounded.
+            const __int128 delta = *part == P::Nanosecond
+                                       ? (n >= 0 ? (n + 50) / 100 : -((-n + 50) / 100))
+                                       : static_cast<__int128>(n) * ticksOf(*part);
+            const __int128 total = static_cast<__int128>(r.ticks) + delta;
+            const __int128 days = floorDiv(total, sql::kTicksPerDay);
+            r.ticks = static_cast<qint64>(total - days * sql::kTicksPerDay);
+            if (d->type.base != SqlType::Base::Time)  // a time of day goes round the clock
+                r.date = r.date.addDays(static_cast<qint64>(days));
+        }
     }
-    if (!sql::inDateTimeRange(r)) {
-        resultError(ctx, ado::ServerError::DateAddOverflow);
-        return;
+    if (!r.date.isValid() || r.date.year() < 1 || r.date.year() > 9999)
+        return overflow();
+    try {
+        resultText(ctx, sql::storedText(sql::fitMoment(r, d->type, typeWordOf(d->type)), d->type));
+    } catch (const sql::ConversionError&) {
+        overflow();
     }
-    resultText(ctx, sql::formatDateTime(r));
 }
 
-// Boundaries crossed between two date-times, as SQL Server counts them.
+// DATEDIFF(part, start, end, 'start type', 'end type'): boundaries crossed between two
+// date-times, as SQL Server counts them (strings read as datetime2); an int.
 void dateDiff(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const auto part = datePartArg(argv[0]);
     if (!part) {
         resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
         return;
     }
-    const auto a = dateArg(ctx, argv[1]);
+    const auto a = typedDateArg(ctx, argv[1], typeArgument(argv, 3), datetime2());
     if (!a)
         return;
-    const auto b = dateArg(ctx, argv[2]);
+    const auto b = typedDateArg(ctx, argv[2], typeArgument(argv, 4), datetime2());
     if (!b)
         return;
+    const QDate x = a->moment.date;
+    const QDate y = b->moment.date;
     using P = sql::DatePart;
-    qint64 r = 0;
+    __int128 r = 0;
     switch (*part) {
         case P::Year:
-            r = b->date().year() - a->date().year();
+            r = y.year() - x.year();
             break;
         case P::Quarter:
-            r = (b->date().year() - a->date().year()) * 4 + (b->date().month() - 1) / 3 -
-                (a->date().month() - 1) / 3;
+            r = (y.year() - x.year()) * 4 + (y.month() - 1) / 3 - (x.month() - 1) / 3;
             break;
         case P::Month:
-            r = (b->date().year() - a->date().year()) * 12 + b->date().month() - a->date().month();
+            r = (y.year() - x.year()) * 12 + y.month() - x.month();
             break;
         case P::Day:
         case P::DayOfYear:
         case P::Weekday:
-            r = a->date().daysTo(b->date());
+            r = x.daysTo(y);
             break;
         case P::Week:
-            r = (a->date().addDays(-(a->date().dayOfWeek() % 7)))
-                    .daysTo(b->date().addDays(-(b->date().dayOfWeek() % 7))) /
-                7;
+            r = (x.addDays(-(x.dayOfWeek() % 7))).daysTo(y.addDays(-(y.dayOfWeek() % 7))) / 7;
             break;
-        case P::Hour:
-            r = (a->date().daysTo(b->date()) * 24) + b->time().hour() - a->time().hour();
+        case P::Nanosecond:
+            r = (absoluteTicks(b->moment) - absoluteTicks(a->moment)) * 100;
             break;
-        case P::Minute:
-            r = (a->date().daysTo(b->date()) * 1440) +
-                (b->time().hour() * 60 + b->time().minute()) -
-                (a->time().hour() * 60 + a->time().minute());
-            break;
-        case P::Second:
-            r = a->secsTo(*b);
-            break;
-        case P::Millisecond:
-            r = a->msecsTo(*b);
-            break;
+        default: {
+            const qint64 unit = ticksOf(*part);
+            r = floorDiv(absoluteTicks(b->moment), unit) - floorDiv(absoluteTicks(a->moment), unit);
+        }
     }
-    sqlite3_result_int64(ctx, r);
+    if (r < std::numeric_limits<std::int32_t>::min() ||
+        r > std::numeric_limits<std::int32_t>::max())
+        return resultError(ctx, ado::ServerError::DateDiffOverflow);
+    sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(r));
 }
 
 }  // namespace native
@@ -207,8 +305,9 @@ int weekOfYear(const QDate& d) {
 }
 
 // The number that DATEPART gives for `part`.
-qint64 datePartValue(sql::DatePart part, const QDateTime& dt) {
+qint64 datePartValue(sql::DatePart part, const sql::Moment& m) {
     using P = sql::DatePart;
+    const QDateTime dt = sql::dateTimeOfMoment(m);
     switch (part) {
         case P::Year:
             return dt.date().year();
@@ -231,7 +330,11 @@ qint64 datePartValue(sql::DatePart part, const QDateTime& dt) {
         case P::Second:
             return dt.time().second();
         case P::Millisecond:
-            return dt.time().msec();
+            return m.ticks / 10'000 % 1000;
+        case P::Microsecond:
+            return m.ticks / 10 % 1'000'000;
+        case P::Nanosecond:
+            return m.ticks % sql::kTicksPerSecond * 100;
     }
     return 0;
 }
@@ -245,10 +348,10 @@ std::optional<std::pair<sql::DatePart, qint64>> datePartOf(sqlite3_context* ctx,
         resultError(ctx, ado::ServerError::UnknownOption, {textOf(argv[0]), calledName(ctx)});
         return std::nullopt;
     }
-    const auto dt = dateArg(ctx, argv[1]);
-    if (!dt)
+    const auto d = typedDateArg(ctx, argv[1], typeArgument(argv, 2), datetime2());
+    if (!d || !partExists(ctx, *part, d->type))
         return std::nullopt;
-    return std::pair{*part, datePartValue(*part, *dt)};
+    return std::pair{*part, datePartValue(*part, d->moment)};
 }
 
 // us_english names, the language of a server's default login.
@@ -288,22 +391,35 @@ void dateFromParts(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const QDate date = y >= 1 && y <= 9999 && m >= 1 && m <= 12 && d >= 1 && d <= 31
                            ? QDate(static_cast<int>(y), static_cast<int>(m), static_cast<int>(d))
                            : QDate();
-    if (!date.isValid() || date.year() < 1753) {
-        // Dates before 1753 exist in SQL Server's date type but not in what this engine keeps.
-        return resultError(ctx, date.isValid() ? ado::ServerError::DatesBefore1753
-                                               : ado::ServerError::InvalidDateParts);
-    }
-    resultText(ctx, sql::formatDateTime(sql::dateTimeOf(date)));
+    if (!date.isValid())
+        return resultError(ctx, ado::ServerError::InvalidDateParts);
+    resultText(ctx, sql::storedText(sql::Moment{date, 0}, SqlType{SqlType::Base::Date}));
 }
 
-// ISDATE(text): 1 when the text converts to a datetime.
+// DATETIMEFROMPARTS(year, month, day, hour, minute, seconds, milliseconds): a datetime.
+void dateTimeFromParts(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    qint64 parts[7];
+    for (int i = 0; i < 7; ++i)
+        parts[i] = sqlite3_value_int64(argv[i]);
+    const auto m = sql::dateTimeFromParts(parts[0], parts[1], parts[2], parts[3], parts[4],
+                                          parts[5], parts[6]);
+    if (!m)
+        return resultError(ctx, ado::ServerError::DateTimePartsInvalid);
+    resultText(ctx, sql::storedText(*m, SqlType::datetime()));
+}
+
+// ISDATE(text): 1 when the text converts to a datetime, read as a string is (a whole number
+// as its figures).
 void isDate(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) != SQLITE_TEXT) {
+    const int storage = sqlite3_value_type(argv[0]);
+    // Blank text converts to 1900-01-01 but is no date for ISDATE.
+    if ((storage != SQLITE_TEXT && storage != SQLITE_INTEGER) ||
+        textOf(argv[0]).trimmed().isEmpty()) {
         sqlite3_result_int(ctx, 0);
         return;
     }
     try {
-        sql::convertTo(scalarOf(argv[0]), SqlType::datetime());
+        sql::dateTimeFromText(textOf(argv[0]), SqlType::datetime(), true);
         sqlite3_result_int(ctx, 1);
     } catch (const sql::ConversionError&) {
         sqlite3_result_int(ctx, 0);

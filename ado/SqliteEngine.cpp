@@ -1,5 +1,7 @@
 #include "ado/SqliteEngine.h"
 
+#include "ado/SqlDateTimes.h"
+
 #include "ado/AdoError.h"
 #include "ado/DecimalDecoder.h"
 #include "ado/ParameterBinding.h"
@@ -144,9 +146,18 @@ Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type) {
         return Value(text());
     if (type.isDateTime()) {
         if (storage == SQLITE_TEXT) {
-            // Handed over in local time, as the program's own date-times are.
-            if (const auto dt = sql::parseDateTime(text()))
+            // Handed over in local time, as the program's own date-times are; a time of day
+            // alone on the zero date of automation dates, as the ODBC engine hands it over.
+            if (type.base == SqlType::Base::Time || type.base == SqlType::Base::DateTime2) {
+                if (const auto m = sql::momentOfStored(text())) {
+                    const QDateTime dt = sql::dateTimeOfMoment(*m);
+                    return Value(QDateTime(
+                        type.base == SqlType::Base::Time ? QDate(1899, 12, 30) : dt.date(),
+                        dt.time()));
+                }
+            } else if (const auto dt = sql::parseDateTime(text())) {
                 return Value(QDateTime(dt->date(), dt->time()));
+            }
         }
         return Value(text());
     }

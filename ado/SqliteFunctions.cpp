@@ -69,6 +69,8 @@ const Helper kHelpers[] = {
 
 // Arguments that the translator adds to a call of the function.
 int extra(const sql::FunctionDef& f) {
+    if (f.datePartArgument)  // the type of each argument after the part
+        return f.maxArgs - 1;
     return f.emit == sql::Emit::TypedCall ? 1 : 0;
 }
 

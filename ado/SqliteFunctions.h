@@ -37,6 +37,7 @@ void fnDecimal(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 // The implementations behind SQL Server's functions, named in the function table.
 namespace native {
 void getDate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void sysDateTime(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void dateAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void dateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv);
@@ -58,6 +59,7 @@ void round(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void dataLength(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void dateName(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void dateFromParts(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void dateTimeFromParts(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void isDate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void stuff(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void reverse(sqlite3_context* ctx, int argc, sqlite3_value** argv);

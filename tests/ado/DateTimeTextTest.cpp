@@ -1,5 +1,6 @@
 // Date-times as the engine reads and writes their text: the fixed forms only, the same in
 // every time zone of the machine, a clock time that daylight saving skips included.
+#include "ado/SqlDateTimes.h"
 #include "ado/SqlTypes.h"
 #include "tests/support/EmbeddedDb.h"
 
@@ -85,6 +86,49 @@ TEST(DateTimeTextTest, ReadsTheFixedFormsAndNothingElse) {
         const InZone in(zone);
         for (const auto& c : cases)
             EXPECT_EQ(parsed(c.text), c.stored) << c.text << " in " << zone;
+    }
+}
+
+// A string stored in each date-time type as SQL Server converts it: read under us_english,
+// rounded to the type's precision, held to its range. "241" and "242": SQL Server's error.
+TEST(DateTimeTextTest, StringsStoredInEachTypeAsSqlServerConvertsThem) {
+    const struct {
+        const char* text;
+        const char* type;
+        const char* stored;
+    } cases[] = {
+        {"12.26.2016", "datetime", "2016-12-26 00:00:00.000"},
+        {"12-26-16 4 PM", "datetime", "2016-12-26 16:00:00.000"},
+        {"Dec 26 2016 12:05AM", "datetime", "2016-12-26 00:05:00.000"},
+        {"26 December, 2016", "date", "2016-12-26"},
+        {"2016", "date", "2016-01-01"},
+        {"161226", "date", "2016-12-26"},
+        {"10:20:30:5", "datetime", "1900-01-01 10:20:30.007"},  // ":5" is 5 milliseconds
+        {"9999-12-31 23:59:59.9999999", "datetime2(7)", "9999-12-31 23:59:59.9999999"},
+        {"9999-12-31 23:59:59.9999999", "datetime2(6)", "242"},
+        {"9999-12-31 23:59:59.999", "datetime", "242"},
+        {"2079-06-06 23:59:30", "smalldatetime", "242"},
+        {"1899-12-31", "smalldatetime", "242"},
+        {"2016-12-26 10:20:30.1234", "datetime", "241"},
+        {"2016-12-26 10:20:30.1234", "datetime2(2)", "2016-12-26 10:20:30.1200000"},
+        {"23:59:59.99999995", "time(7)", "241"},  // eight figures: no type reads them
+        {"23:59:59.6", "time(0)", "00:00:00.0000000"},
+        {"13:00 PM", "time(7)", "241"},
+        {"2016-12-26T10:20", "datetime2(0)", "2016-12-26 10:20:00.0000000"},
+        {"12/26/2016T10:20", "datetime", "241"},  // "T" only after an ISO date
+        {"26/12/2016", "date", "241"},
+        {"", "time(7)", "00:00:00.0000000"},
+    };
+    for (const auto& c : cases) {
+        std::string got;
+        try {
+            got =
+                sql::dateTimeFromText(QString::fromUtf8(c.text), sql::SqlType::parse(c.type), true)
+                    .t.toStdString();
+        } catch (const sql::ConversionError& e) {
+            got = std::to_string(ado::serverErrorInfo(e.error()).number);
+        }
+        EXPECT_EQ(got, c.stored) << c.text << " as " << c.type;
     }
 }
 

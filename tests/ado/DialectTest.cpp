@@ -267,13 +267,13 @@ TEST_F(DialectTest, WhatTheEngineLacksIsRefusedNotGuessed) {
               "DELETE TOP is not supported by the embedded engine.");
     EXPECT_EQ(error("update top (1) s set d = 1"),
               "UPDATE TOP is not supported by the embedded engine.");
-    // datetime2 would be kept as datetime: rounded to 1/300 s and shown with three digits.
-    EXPECT_EQ(error("select cast('2024-01-01 10:00:00.001' as datetime2)"),
-              "The datetime2 type is not supported by the embedded engine.");
-    EXPECT_EQ(error("create table s2 (d datetime2(7))"),
-              "The datetime2 type is not supported by the embedded engine.");
-    EXPECT_EQ(error("declare @d datetime2 set @d = getdate()"),
-              "The datetime2 type is not supported by the embedded engine.");
+    // Types and styles whose values this engine does not keep or write.
+    EXPECT_EQ(error("create table s2 (d datetimeoffset(7))"),
+              "The datetimeoffset type is not supported by the embedded engine.");
+    EXPECT_EQ(error("select convert(varchar(40), cast('2024-01-01 10:00' as datetime2), 9)"),
+              "CONVERT style 9 of a datetime2 value is not supported by the embedded engine.");
+    EXPECT_EQ(error("declare @t time set @t = '10:00' select convert(varchar(20), @t, 100)"),
+              "CONVERT style 100 of a time value is not supported by the embedded engine.");
 }
 
 TEST_F(DialectTest, ControlFlowAndCatalogue) {

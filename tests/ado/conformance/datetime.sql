@@ -39,9 +39,9 @@ select dateadd(day, 1, '9999-12-30'), dateadd(year, -247, '2000-01-01')
 -- 9999-12-31 00:00:00.000 | 1753-01-01 00:00:00.000
 
 -- case: CAST to date drops the time
-select datepart(hour, cast('2020-01-01 10:30' as date)), day(cast('2020-01-31 23:59:59' as date))
+select convert(varchar(30), cast('2020-01-01 10:30' as date)), day(cast('2020-01-31 23:59:59' as date))
 -- rows:
--- 0 | 31
+-- 2020-01-01 | 31
 
 -- case: smalldatetime rounds to the minute
 select datepart(minute, cast('2020-01-01 10:30:29.998' as smalldatetime)),

@@ -65,3 +65,7 @@ go
 select id, v from id_seed
 -- rows:
 -- 100 | 10
+
+-- case: IDENTITY on a nullable column is refused ("CREATE TABLE (Transact-SQL)", IDENTITY)
+create table id_nullable (id int identity(1,1) null, v int)
+-- error: Could not create IDENTITY attribute on nullable column 'id', table 'id_nullable'.
