@@ -11,8 +11,8 @@
 #include <xlsxwriter.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <cmath>
-#include <map>
 #include <memory>
 
 namespace planeacion {
@@ -275,13 +275,17 @@ int ColumnaDe(QStringView ref) {
     return i == 0 ? -1 : col - 1;
 }
 
-// A number as the sheet stores it, written as a whole number when it is one.
+// A number as the sheet stores it, written as a whole number when it is one, else with the
+// fifteen significant figures a spreadsheet shows (a typed 62,3 may be stored as
+// 62.299999999999997).
 QString Numero(const QString& v) {
     bool ok = false;
     const double d = v.toDouble(&ok);
-    if (ok && std::isfinite(d) && std::floor(d) == d && std::fabs(d) < 1e15)
+    if (!ok || !std::isfinite(d))
+        return v;
+    if (std::floor(d) == d && std::fabs(d) < 1e15)
         return QString::number(static_cast<qint64>(d));
-    return v;
+    return QString::number(d, 'g', 15);
 }
 
 std::vector<FilaLeida> FilasHoja(const QByteArray& bytes, const QStringList& compartidos,
@@ -354,8 +358,14 @@ std::vector<FilaLeida> FilasHoja(const QByteArray& bytes, const QStringList& com
     return filas;
 }
 
-// Sheet name -> its part, from the workbook and its relationships.
-std::map<QString, QString> PartesDeHojas(const Zip& zip, const QString& ruta) {
+// A sheet of the workbook: its name (trimmed, lower case) and its part.
+struct ParteHoja {
+    QString nombre;
+    QString parte;
+};
+
+// The sheets in the workbook's order, from the workbook and its relationships.
+std::vector<ParteHoja> PartesDeHojas(const Zip& zip, const QString& ruta) {
     const auto libro = zip.Parte(QStringLiteral("xl/workbook.xml"));
     const auto relaciones = zip.Parte(QStringLiteral("xl/_rels/workbook.xml.rels"));
     if (!libro || !relaciones)
@@ -368,7 +378,7 @@ std::map<QString, QString> PartesDeHojas(const Zip& zip, const QString& ruta) {
                             rels.attributes().value(QLatin1String("Target")).toString());
     }
     RevisaXml(rels, ruta, QStringLiteral("xl/_rels/workbook.xml.rels"));
-    std::map<QString, QString> partes;
+    std::vector<ParteHoja> partes;
     QXmlStreamReader xml(*libro);
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"sheet")
@@ -383,11 +393,38 @@ std::map<QString, QString> PartesDeHojas(const Zip& zip, const QString& ruta) {
             destino = destino.mid(1);
         else if (!destino.isEmpty())
             destino = QStringLiteral("xl/") + destino;
-        partes[xml.attributes().value(QLatin1String("name")).toString().trimmed().toLower()] =
-            destino;
+        partes.push_back(
+            {xml.attributes().value(QLatin1String("name")).toString().trimmed().toLower(),
+             destino});
     }
     RevisaXml(xml, ruta, QStringLiteral("xl/workbook.xml"));
     return partes;
+}
+
+// The rows of one sheet of the workbook.
+std::vector<FilaLeida> FilasDe(const Zip& zip, const QStringList& compartidos, const QString& ruta,
+                               const ParteHoja& hoja) {
+    const auto bytes = zip.Parte(hoja.parte);
+    if (!bytes)
+        NoSeLee(ruta, QStringLiteral("falta la hoja %1").arg(hoja.nombre));
+    return FilasHoja(*bytes, compartidos, ruta, hoja.parte);
+}
+
+QStringList Compartidos(const Zip& zip, const QString& ruta) {
+    if (const auto bytes = zip.Parte(QStringLiteral("xl/sharedStrings.xml")))
+        return TextosCompartidos(*bytes, ruta);
+    return {};
+}
+
+bool EsCsv(const QString& ruta) {
+    return QFileInfo(ruta).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
+}
+
+QString TextoCsv(const QString& ruta) {
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly))
+        NoSeLee(ruta, archivo.errorString());
+    return DecodeText(archivo.readAll()).text;
 }
 
 }  // namespace
@@ -489,11 +526,8 @@ std::vector<FilaLeida> FilasCsv(const QString& texto) {
 }
 
 HojaLeida LeeCsv(const QString& ruta) {
-    QFile archivo(ruta);
-    if (!archivo.open(QIODevice::ReadOnly))
-        NoSeLee(ruta, archivo.errorString());
     HojaLeida hoja;
-    hoja.filas = FilasCsv(DecodeText(archivo.readAll()).text);
+    hoja.filas = FilasCsv(TextoCsv(ruta));
     // The month entries are the ones whose headings name the months.
     const QString enero = EncabezadosCifras(Tabla::Mes).first().toLower();
     hoja.tabla = Tabla::Porcentaje;
@@ -510,19 +544,15 @@ std::vector<HojaLeida> LeeLibro(const QString& ruta) {
     if (!QFileInfo(ruta).isFile())
         NoSeLee(ruta, QStringLiteral("no existe"));
     const Zip zip(ruta);
-    const std::map<QString, QString> partes = PartesDeHojas(zip, ruta);
-    QStringList compartidos;
-    if (const auto bytes = zip.Parte(QStringLiteral("xl/sharedStrings.xml")))
-        compartidos = TextosCompartidos(*bytes, ruta);
+    const std::vector<ParteHoja> partes = PartesDeHojas(zip, ruta);
+    const QStringList compartidos = Compartidos(zip, ruta);
     std::vector<HojaLeida> hojas;
     for (Tabla t : {Tabla::Porcentaje, Tabla::Mes}) {
-        const auto p = partes.find(NombreHoja(t).toLower());
-        if (p == partes.end())
-            continue;
-        const auto bytes = zip.Parte(p->second);
-        if (!bytes)
-            NoSeLee(ruta, QStringLiteral("falta la hoja %1").arg(NombreHoja(t)));
-        hojas.push_back(HojaLeida{t, FilasHoja(*bytes, compartidos, ruta, p->second)});
+        const auto p = std::find_if(partes.begin(), partes.end(), [t](const ParteHoja& h) {
+            return h.nombre == NombreHoja(t).toLower();
+        });
+        if (p != partes.end())
+            hojas.push_back(HojaLeida{t, FilasDe(zip, compartidos, ruta, *p)});
     }
     if (hojas.empty())
         NoSeLee(ruta, QStringLiteral("el libro no tiene la hoja Porcentaje ni la hoja Mes"));
@@ -530,9 +560,21 @@ std::vector<HojaLeida> LeeLibro(const QString& ruta) {
 }
 
 std::vector<HojaLeida> LeeArchivo(const QString& ruta) {
-    if (QFileInfo(ruta).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0)
+    if (EsCsv(ruta))
         return {LeeCsv(ruta)};
     return LeeLibro(ruta);
+}
+
+std::vector<FilaLeida> LeePrimeraHoja(const QString& ruta) {
+    if (EsCsv(ruta))
+        return FilasCsv(TextoCsv(ruta));
+    if (!QFileInfo(ruta).isFile())
+        NoSeLee(ruta, QStringLiteral("no existe"));
+    const Zip zip(ruta);
+    const std::vector<ParteHoja> partes = PartesDeHojas(zip, ruta);
+    if (partes.empty())
+        NoSeLee(ruta, QStringLiteral("el libro no tiene hojas"));
+    return FilasDe(zip, Compartidos(zip, ruta), ruta, partes.front());
 }
 
 }  // namespace planeacion

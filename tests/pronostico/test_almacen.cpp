@@ -3,6 +3,8 @@
 #include "tests/pronostico/PronosticoPrueba.h"
 #include "tests/support/CadenasHostiles.h"
 
+#include <functional>
+
 using namespace prueba;
 using namespace pronostico;
 
@@ -62,4 +64,44 @@ TEST_F(AlmacenTest, HostileKeysAndFiguresAreRefusedBeforeAnyStatement) {
     EXPECT_THROW(a.Guarda(kEmpresa, "1", 99999, m), ado::Error);
     EXPECT_EQ(a.Lee(kEmpresa, "1", 2027)[0], 500);  // untouched
     EXPECT_EQ(Filas(), 1);
+}
+
+// An import's preview reads the year on one connection; someone else saves on another before
+// "Aplicar". The import writes only when the rows still hold what the preview read.
+TEST_F(AlmacenTest, AnImportWritesNothingWhenTheYearChangedSinceItsPreview) {
+    const auto otra = open(QStringLiteral("nomina"));
+    AlmacenPronostico nuestra(*db), ajena(*otra);
+    struct Caso {
+        const char* nombre;
+        std::function<void(Meses&)> cambioAjeno;  // what the other saves over the preview's
+        bool escribe;
+    } casos[] = {
+        {"a figure changed", [](Meses& m) { m[0] = 700; }, false},
+        {"a month added", [](Meses& m) { m[5] = 100; }, false},
+        {"a month emptied", [](Meses& m) { m[1].reset(); }, false},
+        {"everything emptied", [](Meses& m) { m = {}; }, false},
+        {"the same figures saved again", [](Meses&) {}, true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Pronostica("1", 2027, {{1, "62,5"}, {2, "0"}, {12, "100"}});
+        Pronostica("1", 2028, {{1, "10"}});
+        const Meses leido = nuestra.Lee(kEmpresa, "1", 2027);  // the preview
+        Meses importado = leido;
+        importado[0] = 800;
+        importado[3] = 333;
+        Meses ajeno = leido;
+        c.cambioAjeno(ajeno);
+        ajena.Guarda(kEmpresa, "1", 2027, ajeno);
+
+        EXPECT_EQ(nuestra.Reemplaza(kEmpresa, "1", 2027, leido, importado), c.escribe);
+        EXPECT_EQ(nuestra.Lee(kEmpresa, "1", 2027), c.escribe ? importado : ajeno);
+        EXPECT_EQ(ajena.Lee(kEmpresa, "1", 2028)[0], 100);  // another year is not touched
+    }
+    // A year without forecast at the preview, and still without one: the import writes.
+    Meses uno{};
+    uno[6] = 505;
+    EXPECT_TRUE(nuestra.Reemplaza(kEmpresa, "1", 2030, {}, uno));
+    EXPECT_FALSE(nuestra.Reemplaza(kEmpresa, "1", 2030, {}, uno));  // by now it has one
+    EXPECT_EQ(nuestra.Lee(kEmpresa, "1", 2030), uno);
 }

@@ -9,13 +9,20 @@
 #include "planning/pronostico/formas/VistaPrevia.h"
 #include "planning/pronostico/formas/frmPronostico.h"
 #include "tests/planning/PlaneacionPrueba.h"
+#include "tests/planning_tools/LibroPrueba.h"
 #include "tests/support/CadenasHostiles.h"
 #include "ui/Application.h"
+#include "ui/MsgBoxes.h"
 #include "ui/TestSeam.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QTimer>
 
 using namespace plan;
 
@@ -98,6 +105,9 @@ TEST_F(FormaPronosticoTest, PlannerTypesImportsSavesAndGeneratesTheMonthPlan) {
                 Teclea(f->txtMeses[m], QString::fromUtf8(tecleados[m]), *f);
             EXPECT_EQ(f->txtMeses[7]->text(), "85,5");
             // A file with bad rows is shown and cannot be applied; the good one is applied.
+            // The import compares the file with the stored forecast: the typing is saved
+            // first.
+            msgs.answerSave(ui::SaveChoice::Save);
             f->EligeArchivo = [] { return QStringLiteral("malo.csv"); };
             f->btnImportar->Click();
             f->EligeArchivo = [] { return QStringLiteral("dos.csv"); };
@@ -151,4 +161,124 @@ TEST_F(FormaPronosticoTest, WithoutOptionC1OrC2TheFormOnlyReads) {
     EXPECT_FALSE(f->lEscritura() || f->btnGuardar->lEnabled() || f->btnImportar->lEnabled() ||
                  f->btnGenerar->lEnabled());
     EXPECT_TRUE(f->txtMeses[0]->isReadOnly());
+}
+
+// Unsaved figures are not dropped unasked: another year, another plan, the close box and
+// "Salir" ask Guardar / Descartar / Cancelar, and "Cancelar" puts the year or the plan back.
+// A workbook is imported after its preview. With OXTA_SCREENSHOTS=<folder> the question
+// and the preview are saved there.
+TEST_F(FormaPronosticoTest, LeavingUnsavedFiguresAsksFirstAndCancelPutsTheChoiceBack) {
+    {
+        LibroPrueba libro(QStringLiteral("pronostico.xlsx"), false);
+        libro.Hoja(QStringLiteral("Hoja1"),
+                   {{"mes", "ocupación"}, {"Enero", "17"}, {"2", "62,5"}, {"3", "71.5"}}, true);
+        libro.Cierra();
+    }
+    auto* empresa = TForm::New<TEmpresa>();  // the company's tables and permissions
+    empresa->Show();
+    empresa->btnAceptar->Click();
+    const QString carpeta = qEnvironmentVariable("OXTA_SCREENSHOTS");
+    ui::ScriptedMessages msgs;
+    auto usuario = std::make_shared<clsUsuario>();
+    usuario->SetUsuario(QStringLiteral("Administrador"));
+    usuario->CNX = std::make_shared<clsConexion>();
+    const auto f = TForm::NewModal<TPronostico>(nullptr, [&](TPronostico& p) {
+        p.CNX = usuario->CNX;
+        p.Empresa = kEmpresa;
+        p.objUsuario = usuario;
+    });
+    ui::ModalRunnerScope modal([&](TForm& form) {
+        auto& v = dynamic_cast<TVistaPrevia&>(form);
+        if (!carpeta.isEmpty())
+            v.grab().save(QDir(carpeta).filePath("pronostico_importar_xlsx.png"));
+        v.btnAplicar->Click();
+    });
+    f->show();
+    Elige(f->cmbStaffing, "1 - ");
+    f->txtAnio->setText("2027");
+    f->txtAnioExit();
+    f->EligeArchivo = [] { return QStringLiteral("pronostico.xlsx"); };
+    f->btnImportar->Click();
+    ASSERT_EQ(f->txtMeses[2]->text(), "71,5");
+    const QString enero =
+        "select porcentaje from staff_pronostico where idstaffing=1 and anio=2027 and mes=1";
+    ASSERT_EQ(Valor(enero).toDouble(), 17);
+    const QString pregunta =
+        pronostico::PreguntaGuardarPronostico(f->txtNombreStaffing->text(), 2027);
+
+    if (!carpeta.isEmpty()) {  // the real box over the form, answered "Cancelar"
+        Teclea(f->txtMeses[0], "30", *f);
+        ui::MessageBoxes cajas;
+        ui::SetMessageService(&cajas);
+        QTimer::singleShot(300, [&] {
+            QWidget* caja = QApplication::activeModalWidget();
+            ASSERT_NE(caja, nullptr);
+            QPixmap foto = f->grab();
+            QPainter pintor(&foto);
+            pintor.drawPixmap((foto.width() - caja->width()) / 2,
+                              (foto.height() - caja->height()) / 2, caja->grab());
+            pintor.end();
+            foto.save(QDir(carpeta).filePath("guardar_cambios.png"));
+            for (auto* b : caja->findChildren<QAbstractButton*>())
+                if (b->text() == "Cancelar")
+                    b->click();
+        });
+        f->txtAnio->setText("2028");
+        f->txtAnioExit();
+        ui::SetMessageService(&msgs);
+        EXPECT_EQ(f->txtAnio->text(), "2027");
+    }
+
+    // {how the choice changes, the answer, then: the year box, the plan, January's box,
+    // January of 2027 as stored}
+    struct Caso {
+        bool porAnio;
+        ui::SaveChoice respuesta;
+        const char* anio;
+        const char* plan;
+        const char* eneroCaja;
+        double eneroGuardado;
+    } casos[] = {
+        {true, ui::SaveChoice::Cancel, "2027", "1 - ", "30", 17},
+        {false, ui::SaveChoice::Cancel, "2027", "1 - ", "30", 17},
+        {true, ui::SaveChoice::Discard, "2028", "1 - ", "", 17},
+        {true, ui::SaveChoice::Save, "2028", "1 - ", "", 30},
+        {false, ui::SaveChoice::Save, "2027", "2 - ", "", 40},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(static_cast<int>(c.respuesta) * 10 + c.porAnio);
+        if (f->txtAnio->text() != "2027" || !f->cmbStaffing->cText().startsWith("1 - ")) {
+            Elige(f->cmbStaffing, "1 - ");
+            f->txtAnio->setText("2027");
+            f->txtAnioExit();
+        }
+        Teclea(f->txtMeses[0], c.eneroGuardado == 40 ? "40" : "30", *f);
+        msgs.clear();
+        msgs.answerSave(c.respuesta);
+        if (c.porAnio) {
+            f->txtAnio->setText("2028");
+            f->txtAnioExit();
+        } else {
+            Elige(f->cmbStaffing, "2 - ");
+        }
+        EXPECT_EQ(msgs.texts(), QStringList{pregunta});
+        EXPECT_EQ(f->txtAnio->text(), c.anio);
+        EXPECT_TRUE(f->cmbStaffing->cText().startsWith(c.plan));
+        EXPECT_EQ(f->txtMeses[0]->text(), c.eneroCaja);
+        EXPECT_EQ(Valor(enero).toDouble(), c.eneroGuardado);
+    }
+    // The close box and "Salir" ask as well.
+    Teclea(f->txtMeses[5], "50", *f);
+    msgs.clear();
+    msgs.answerSave(ui::SaveChoice::Cancel);
+    QCloseEvent cierre;
+    QCoreApplication::sendEvent(f.get(), &cierre);
+    EXPECT_FALSE(cierre.isAccepted());
+    EXPECT_FALSE(f->IsClosed());
+    msgs.answerSave(ui::SaveChoice::Discard);
+    f->btnSalir->Click();
+    EXPECT_TRUE(f->IsClosed());
+    EXPECT_EQ(msgs.count(ui::MsgKind::SaveDiscardCancel), 2);
+    EXPECT_EQ(modal.count(), 1);
+    EXPECT_FALSE(msgs.unexpectedQuestion());
 }
