@@ -184,70 +184,49 @@ TEST_F(PlanTest, ClavesYTiposQueNoSonDeLaEmpresaSeRechazan) {
 }
 
 // The preview is made on one connection; someone else applies an import of their own on
-// another before "Aplicar". Ours writes only when every figure it writes still holds what its
-// preview read; otherwise nothing of it is written and it says the preview is stale.
+// another before "Aplicar". Ours (figure 3 of entry 0 changed, an entry added, entry 1
+// deleted) writes only while every row it writes is as its preview read it.
 TEST_F(PlanTest, AplicarNoPisaLoQueOtroGuardoDesdeLaVistaPrevia) {
     clsConexion otraConexion;
     ado::Connection* const otra = otraConexion.Conexion();
     ASSERT_NE(otra, nullptr);
-    // Ours changes figure 3 of entry 0, adds a new entry and deletes entry 1; the other
-    // changes one figure of one entry, or adds ours first.
-    struct Caso {
-        const char* nombre;
-        int entrada;  // the entry the other changes; -1: the other adds the entry we add
-        int figura;   // the figure it changes
-        bool escribe;
-    } casos[] = {
-        {"the figure we change", 0, 3, false},
-        {"another figure of the entry we change", 0, 4, true},
-        {"the entry we delete", 1, 4, false},
-        {"the entry we add, added first", -1, 0, false},
-        {"an entry ours leaves alone", 2, 4, true},
-    };
+    // {the entry the other changes (-1: it adds ours first), the figure, ours writes}
+    const std::tuple<int, int, bool> casos[] = {
+        {0, 3, false}, {0, 4, true}, {1, 4, false}, {-1, 0, false}, {2, 4, true}};
     qint64 puesto = 900000;
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        const EntradasPlan leidas = LeeEntradas(*cnx, kEmpresa, "1");  // the preview
-        const std::vector<EntradaClave>& p = leidas.porcentaje;
-        ASSERT_GE(p.size(), 3u);
-        VistaPrevia nuestra;
+    for (const auto& [entrada, figura, escribe] : casos) {
+        SCOPED_TRACE(entrada * 10 + figura);
+        const std::vector<EntradaClave> p = LeeEntradas(*cnx, kEmpresa, "1").porcentaje;
+        VistaPrevia nuestra, ajena;
         std::vector<int> nuevas = p[0].cifras;
         nuevas[3] += 7;
         nuestra.cambiar.push_back({Tabla::Porcentaje, 2, p[0].clave, p[0].cifras, nuevas});
-        const EntradaClave nueva{{p[0].clave.centro, p[0].clave.grupo, ++puesto},
-                                 std::vector<int>(20, 3)};
-        nuestra.agregar.push_back({Tabla::Porcentaje, 3, nueva});
+        const ClaveEntrada nueva{p[0].clave.centro, p[0].clave.grupo, ++puesto};
+        nuestra.agregar.push_back({Tabla::Porcentaje, 3, {nueva, std::vector<int>(20, 3)}});
         nuestra.ausentes.push_back({Tabla::Porcentaje, p[1].clave, p[1].cifras});
-
-        VistaPrevia ajena;
-        EntradaClave suya;
-        if (c.entrada < 0) {
-            ajena.agregar.push_back({Tabla::Porcentaje, 2, {nueva.clave, std::vector<int>(20, 9)}});
+        EntradaClave suya{nueva, std::vector<int>(20, 9)};
+        if (entrada < 0) {
+            ajena.agregar.push_back({Tabla::Porcentaje, 2, suya});
         } else {
-            const EntradaClave& e = p[static_cast<std::size_t>(c.entrada)];
-            suya = {e.clave, e.cifras};
-            suya.cifras[static_cast<std::size_t>(c.figura)] += 1;
-            ajena.cambiar.push_back({Tabla::Porcentaje, 2, e.clave, e.cifras, suya.cifras});
+            suya = p[static_cast<std::size_t>(entrada)];
+            suya.cifras[static_cast<std::size_t>(figura)] += 1;
+            ajena.cambiar.push_back({Tabla::Porcentaje, 2, suya.clave,
+                                     p[static_cast<std::size_t>(entrada)].cifras, suya.cifras});
         }
         AplicaImportacion(*otra, kEmpresa, "1", ajena, false, false);
         const QStringList trasLaAjena = Tablas();
-
         try {
             AplicaImportacion(*cnx, kEmpresa, "1", nuestra, true, false);
-            EXPECT_TRUE(c.escribe);
-            const EntradasPlan despues = LeeEntradas(*cnx, kEmpresa, "1");
-            EXPECT_EQ(despues.porcentaje.size(), p.size());  // one added, one deleted
-            const auto suyaAhora =
-                std::find_if(despues.porcentaje.begin(), despues.porcentaje.end(),
-                             [&](const EntradaClave& x) { return x.clave == suya.clave; });
-            ASSERT_NE(suyaAhora, despues.porcentaje.end());
-            const auto f = static_cast<std::size_t>(c.figura);
-            EXPECT_EQ(suyaAhora->cifras[f], suya.cifras[f]);             // the other's figure kept
-            EXPECT_EQ(despues.porcentaje.front().cifras[3], nuevas[3]);  // and ours written
+            EXPECT_TRUE(escribe);
+            const std::vector<EntradaClave> d = LeeEntradas(*cnx, kEmpresa, "1").porcentaje;
+            EXPECT_EQ(d.size(), p.size());  // one added, one deleted
+            EXPECT_EQ(d.front().cifras[3], nuevas[3]);
+            EXPECT_TRUE(std::any_of(d.begin(), d.end(), [&](const EntradaClave& x) {
+                return x.clave == suya.clave && x.cifras[figura] == suya.cifras[figura];
+            }));  // the other's figure kept
         } catch (const ErrorPlan& e) {
-            EXPECT_FALSE(c.escribe);
-            EXPECT_TRUE(e.vistaCaducada);
-            EXPECT_EQ(e.mensaje, kVistaCaducada);
+            EXPECT_FALSE(escribe);
+            EXPECT_TRUE(e.vistaCaducada && e.mensaje == kVistaCaducada);
             EXPECT_EQ(Tablas(), trasLaAjena);
         }
     }

@@ -67,41 +67,33 @@ TEST_F(AlmacenTest, HostileKeysAndFiguresAreRefusedBeforeAnyStatement) {
 }
 
 // An import's preview reads the year on one connection; someone else saves on another before
-// "Aplicar". The import writes only when the rows still hold what the preview read.
+// "Aplicar". The import writes only while the rows still hold what the preview read.
 TEST_F(AlmacenTest, AnImportWritesNothingWhenTheYearChangedSinceItsPreview) {
     const auto otra = open(QStringLiteral("nomina"));
     AlmacenPronostico nuestra(*db), ajena(*otra);
-    struct Caso {
-        const char* nombre;
-        std::function<void(Meses&)> cambioAjeno;  // what the other saves over the preview's
-        bool escribe;
-    } casos[] = {
-        {"a figure changed", [](Meses& m) { m[0] = 700; }, false},
-        {"a month added", [](Meses& m) { m[5] = 100; }, false},
-        {"a month emptied", [](Meses& m) { m[1].reset(); }, false},
-        {"everything emptied", [](Meses& m) { m = {}; }, false},
-        {"the same figures saved again", [](Meses&) {}, true},
+    const std::pair<std::function<void(Meses&)>, bool> casos[] = {
+        {[](Meses& m) { m[0] = 700; }, false},    // a figure changed
+        {[](Meses& m) { m[5] = 100; }, false},    // a month added
+        {[](Meses& m) { m[1].reset(); }, false},  // a month emptied
+        {[](Meses& m) { m = {}; }, false},        // the year emptied
+        {[](Meses&) {}, true},                    // the same figures saved again
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
+    for (const auto& [cambioAjeno, escribe] : casos) {
         Pronostica("1", 2027, {{1, "62,5"}, {2, "0"}, {12, "100"}});
         Pronostica("1", 2028, {{1, "10"}});
         const Meses leido = nuestra.Lee(kEmpresa, "1", 2027);  // the preview
-        Meses importado = leido;
+        Meses importado = leido, ajeno = leido;
         importado[0] = 800;
         importado[3] = 333;
-        Meses ajeno = leido;
-        c.cambioAjeno(ajeno);
+        cambioAjeno(ajeno);
         ajena.Guarda(kEmpresa, "1", 2027, ajeno);
-
-        EXPECT_EQ(nuestra.Reemplaza(kEmpresa, "1", 2027, leido, importado), c.escribe);
-        EXPECT_EQ(nuestra.Lee(kEmpresa, "1", 2027), c.escribe ? importado : ajeno);
-        EXPECT_EQ(ajena.Lee(kEmpresa, "1", 2028)[0], 100);  // another year is not touched
+        EXPECT_EQ(nuestra.Reemplaza(kEmpresa, "1", 2027, leido, importado), escribe);
+        EXPECT_EQ(nuestra.Lee(kEmpresa, "1", 2027), escribe ? importado : ajeno);
+        EXPECT_EQ(ajena.Lee(kEmpresa, "1", 2028)[0], 100);  // another year untouched
     }
-    // A year without forecast at the preview, and still without one: the import writes.
+    // A year without forecast at the preview: written once, refused when it has one by then.
     Meses uno{};
     uno[6] = 505;
     EXPECT_TRUE(nuestra.Reemplaza(kEmpresa, "1", 2030, {}, uno));
-    EXPECT_FALSE(nuestra.Reemplaza(kEmpresa, "1", 2030, {}, uno));  // by now it has one
-    EXPECT_EQ(nuestra.Lee(kEmpresa, "1", 2030), uno);
+    EXPECT_FALSE(nuestra.Reemplaza(kEmpresa, "1", 2030, {}, uno));
 }

@@ -163,22 +163,19 @@ TEST_F(FormaPronosticoTest, WithoutOptionC1OrC2TheFormOnlyReads) {
     EXPECT_TRUE(f->txtMeses[0]->isReadOnly());
 }
 
-// Unsaved figures are not dropped unasked: another year, another plan, the close box and
-// "Salir" ask Guardar / Descartar / Cancelar, and "Cancelar" puts the year or the plan back.
-// A workbook is imported after its preview. With OXTA_SCREENSHOTS=<folder> the question
-// and the preview are saved there.
+// Unsaved figures are not dropped unasked, and "Cancelar" puts the year or the plan back. A
+// workbook is imported after its preview. With OXTA_SCREENSHOTS=<folder> the preview and the
+// question (the real box, answered "Cancelar") are saved there.
 TEST_F(FormaPronosticoTest, LeavingUnsavedFiguresAsksFirstAndCancelPutsTheChoiceBack) {
-    {
-        LibroPrueba libro(QStringLiteral("pronostico.xlsx"), false);
-        libro.Hoja(QStringLiteral("Hoja1"),
-                   {{"mes", "ocupación"}, {"Enero", "17"}, {"2", "62,5"}, {"3", "71.5"}}, true);
-        libro.Cierra();
-    }
+    LibroPrueba libro("pronostico.xlsx", false);
+    libro.Hoja("Hoja1", {{"mes", "ocupación"}, {"Enero", "17"}, {"2", "62,5"}, {"3", "71.5"}},
+               true);
+    libro.Cierra();
+    const QString carpeta = qEnvironmentVariable("OXTA_SCREENSHOTS");
+    ui::ScriptedMessages msgs;
     auto* empresa = TForm::New<TEmpresa>();  // the company's tables and permissions
     empresa->Show();
     empresa->btnAceptar->Click();
-    const QString carpeta = qEnvironmentVariable("OXTA_SCREENSHOTS");
-    ui::ScriptedMessages msgs;
     auto usuario = std::make_shared<clsUsuario>();
     usuario->SetUsuario(QStringLiteral("Administrador"));
     usuario->CNX = std::make_shared<clsConexion>();
@@ -187,56 +184,48 @@ TEST_F(FormaPronosticoTest, LeavingUnsavedFiguresAsksFirstAndCancelPutsTheChoice
         p.Empresa = kEmpresa;
         p.objUsuario = usuario;
     });
-    ui::ModalRunnerScope modal([&](TForm& form) {
-        auto& v = dynamic_cast<TVistaPrevia&>(form);
+    ui::ModalRunnerScope modal([&](TForm& v) {
         if (!carpeta.isEmpty())
             v.grab().save(QDir(carpeta).filePath("pronostico_importar_xlsx.png"));
-        v.btnAplicar->Click();
+        dynamic_cast<TVistaPrevia&>(v).btnAplicar->Click();
     });
+    const auto anio = [&](const char* a) {
+        f->txtAnio->setText(a);
+        f->txtAnioExit();
+    };
     f->show();
     Elige(f->cmbStaffing, "1 - ");
-    f->txtAnio->setText("2027");
-    f->txtAnioExit();
+    anio("2027");
     f->EligeArchivo = [] { return QStringLiteral("pronostico.xlsx"); };
     f->btnImportar->Click();
     ASSERT_EQ(f->txtMeses[2]->text(), "71,5");
     const QString enero =
-        "select porcentaje from staff_pronostico where idstaffing=1 and anio=2027 and mes=1";
-    ASSERT_EQ(Valor(enero).toDouble(), 17);
+        "select porcentaje from staff_pronostico where idstaffing=1 and "
+        "anio=2027 and mes=1";
     const QString pregunta =
         pronostico::PreguntaGuardarPronostico(f->txtNombreStaffing->text(), 2027);
-
-    if (!carpeta.isEmpty()) {  // the real box over the form, answered "Cancelar"
+    if (!carpeta.isEmpty()) {
         Teclea(f->txtMeses[0], "30", *f);
         ui::MessageBoxes cajas;
         ui::SetMessageService(&cajas);
         QTimer::singleShot(300, [&] {
             QWidget* caja = QApplication::activeModalWidget();
-            ASSERT_NE(caja, nullptr);
             QPixmap foto = f->grab();
-            QPainter pintor(&foto);
-            pintor.drawPixmap((foto.width() - caja->width()) / 2,
-                              (foto.height() - caja->height()) / 2, caja->grab());
-            pintor.end();
+            QPainter(&foto).drawPixmap((foto.width() - caja->width()) / 2,
+                                       (foto.height() - caja->height()) / 2, caja->grab());
             foto.save(QDir(carpeta).filePath("guardar_cambios.png"));
             for (auto* b : caja->findChildren<QAbstractButton*>())
                 if (b->text() == "Cancelar")
                     b->click();
         });
-        f->txtAnio->setText("2028");
-        f->txtAnioExit();
+        anio("2028");
         ui::SetMessageService(&msgs);
-        EXPECT_EQ(f->txtAnio->text(), "2027");
     }
-
-    // {how the choice changes, the answer, then: the year box, the plan, January's box,
-    // January of 2027 as stored}
+    // January typed 30 (40 for the last), then another year (or plan), and the answer.
     struct Caso {
         bool porAnio;
         ui::SaveChoice respuesta;
-        const char* anio;
-        const char* plan;
-        const char* eneroCaja;
+        const char *anio, *plan, *eneroCaja;
         double eneroGuardado;
     } casos[] = {
         {true, ui::SaveChoice::Cancel, "2027", "1 - ", "30", 17},
@@ -248,37 +237,27 @@ TEST_F(FormaPronosticoTest, LeavingUnsavedFiguresAsksFirstAndCancelPutsTheChoice
     for (const Caso& c : casos) {
         SCOPED_TRACE(static_cast<int>(c.respuesta) * 10 + c.porAnio);
         if (f->txtAnio->text() != "2027" || !f->cmbStaffing->cText().startsWith("1 - ")) {
-            Elige(f->cmbStaffing, "1 - ");
-            f->txtAnio->setText("2027");
-            f->txtAnioExit();
+            Elige(f->cmbStaffing, "1 - ");  // nothing typed: no question
+            anio("2027");
         }
         Teclea(f->txtMeses[0], c.eneroGuardado == 40 ? "40" : "30", *f);
         msgs.clear();
         msgs.answerSave(c.respuesta);
-        if (c.porAnio) {
-            f->txtAnio->setText("2028");
-            f->txtAnioExit();
-        } else {
-            Elige(f->cmbStaffing, "2 - ");
-        }
+        c.porAnio ? anio("2028") : Elige(f->cmbStaffing, "2 - ");
         EXPECT_EQ(msgs.texts(), QStringList{pregunta});
         EXPECT_EQ(f->txtAnio->text(), c.anio);
         EXPECT_TRUE(f->cmbStaffing->cText().startsWith(c.plan));
         EXPECT_EQ(f->txtMeses[0]->text(), c.eneroCaja);
         EXPECT_EQ(Valor(enero).toDouble(), c.eneroGuardado);
     }
-    // The close box and "Salir" ask as well.
+    // The close box asks as "Salir" does.
     Teclea(f->txtMeses[5], "50", *f);
-    msgs.clear();
-    msgs.answerSave(ui::SaveChoice::Cancel);
+    msgs.answerSave(ui::SaveChoice::Cancel).answerSave(ui::SaveChoice::Discard);
     QCloseEvent cierre;
     QCoreApplication::sendEvent(f.get(), &cierre);
-    EXPECT_FALSE(cierre.isAccepted());
-    EXPECT_FALSE(f->IsClosed());
-    msgs.answerSave(ui::SaveChoice::Discard);
+    EXPECT_FALSE(cierre.isAccepted() || f->IsClosed());
     f->btnSalir->Click();
     EXPECT_TRUE(f->IsClosed());
-    EXPECT_EQ(msgs.count(ui::MsgKind::SaveDiscardCancel), 2);
     EXPECT_EQ(modal.count(), 1);
-    EXPECT_FALSE(msgs.unexpectedQuestion());
+    EXPECT_FALSE(msgs.unexpectedQuestion() || msgs.pendingAnswers() > 0);
 }
