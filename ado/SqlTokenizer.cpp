@@ -24,7 +24,9 @@ bool isWordChar(QChar c) {
 std::vector<Token> tokenize(const QString& text) {
     std::vector<Token> out;
     const qsizetype n = text.size();
-    out.reserve(static_cast<std::size_t>(n / 4 + 8));  // a token every few characters
+    // Every other character starts a token in a row of values such as (1, 23, 'N'); more
+    // room than that would only be wasted on scripts of long names and comments.
+    out.reserve(static_cast<std::size_t>(n / 2 + 8));
     qsizetype i = 0;
     auto push = [&](Tok kind, QString t, qsizetype pos) {
         out.push_back(Token{kind, std::move(t), static_cast<int>(pos)});

@@ -58,6 +58,7 @@ struct BoundLiteral {
     std::optional<std::int64_t> whole;
     std::optional<double> real;
     QString text;
+    bool operator==(const BoundLiteral&) const = default;
 };
 
 struct Translation {

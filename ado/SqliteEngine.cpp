@@ -4,6 +4,7 @@
 #include "ado/DecimalDecoder.h"
 #include "ado/ParameterBinding.h"
 #include "ado/SqlCatalogue.h"
+#include "ado/SqlInsertShape.h"
 #include "ado/SqlNesting.h"
 #include "ado/SqlParser.h"
 #include "ado/SqlTranslator.h"
@@ -88,6 +89,7 @@ struct PreparedSlot {
 struct CachedBatch {
     sql::Batch batch;
     std::unordered_map<const sql::Stmt*, PreparedSlot> slots;
+    bool shaped = false;  // its one INSERT lends its translation to statements of its shape
 };
 
 // Items by their text, the least recently used dropped first.
@@ -364,16 +366,54 @@ class SqliteEngine final : public Engine, private sql::SchemaSource, private Sta
 
     void run(const QString& text, const Parameters& parameters, ResultSet* out) {
         std::shared_ptr<CachedBatch> cached;
+        std::optional<sql::InsertShape> shape;
         if (auto* found = m_cache.find(text)) {
+            cached = *found;
+        } else if ((shape = sql::insertShape(text)) && (found = m_cache.find(shape->key))) {
             cached = *found;
         } else {
             cached = std::make_shared<CachedBatch>();
             cached->batch = sql::parseBatch(text);
             m_cache.insert(text, cached);
         }
+        // A statement of a known shape runs the first one's translation with its own values.
+        const bool reusesShape = shape && cached->shaped;
+        const std::vector<sql::BoundLiteral>* const previousLiterals = m_shapeLiterals;
+        m_shapeLiterals = reusesShape ? &shape->literals : nullptr;
+        struct RestoreLiterals {
+            SqliteEngine* engine;
+            const std::vector<sql::BoundLiteral>* previous;
+            ~RestoreLiterals() { engine->m_shapeLiterals = previous; }
+        } restoreLiterals{this, previousLiterals};
+        runParsed(*cached, parameters, out);
+        if (shape && !reusesShape)
+            rememberShape(*shape, cached);
+    }
+
+    // The first statement of a shape lends its translation to the others when it is the
+    // batch's only statement and its translation bound exactly the values the shape took out:
+    // the others then differ from it in nothing but those values.
+    void rememberShape(const sql::InsertShape& shape, const std::shared_ptr<CachedBatch>& cached) {
+        const auto& statements = cached->batch.statements;
+        if (statements.size() != 1 || !statements.front()->is<sql::InsertStmt>())
+            return;
+        const auto slot = cached->slots.find(statements.front().get());
+        if (slot == cached->slots.end() || slot->second.literals != shape.literals)
+            return;
+        qsizetype bound = 0;
+        for (const QString& key : slot->second.parameters)
+            bound += key.startsWith(u'#') ? 1 : 0;
+        if (bound != qsizetype(shape.literals.size()))
+            return;
+        cached->shaped = true;
+        m_cache.insert(shape.key, cached);
+    }
+
+    void runParsed(CachedBatch& batchCache, const Parameters& parameters, ResultSet* out) {
+        CachedBatch* const cached = &batchCache;
         const sql::Batch* const batch = &cached->batch;
         CachedBatch* const previousBatch = m_running;
-        m_running = cached.get();
+        m_running = cached;
         struct Leave {
             SqliteEngine* engine;
             CachedBatch* previous;
@@ -496,7 +536,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource, private Sta
             const QString& key = slot.parameters[i];
             const int index = static_cast<int>(i + 1);
             if (key.startsWith(u'#')) {
-                const sql::BoundLiteral& literal = slot.literals.at(key.mid(1).toUInt());
+                const auto& literals = m_shapeLiterals ? *m_shapeLiterals : slot.literals;
+                const sql::BoundLiteral& literal = literals.at(QStringView(key).sliced(1).toUInt());
                 if (literal.null) {
                     sqlite3_bind_null(stmt, index);
                 } else if (literal.whole) {
@@ -794,6 +835,8 @@ class SqliteEngine final : public Engine, private sql::SchemaSource, private Sta
     LruCache<SharedStmt> m_statements{256};
     std::pair<int, std::uint64_t> m_statementsGeneration{-1, 0};
     const BoundParameters* m_bound = nullptr;  // of the batch that runs
+    // The values of the statement that runs in the translation of the first of its shape.
+    const std::vector<sql::BoundLiteral>* m_shapeLiterals = nullptr;
     BatchRunner m_runner{*this};  // control of flow, savepoints, variables and @@ values
 };
 

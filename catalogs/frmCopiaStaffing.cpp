@@ -6,7 +6,7 @@
 namespace {
 
 constexpr int kAncho = 420;
-constexpr int kAlto = 236;
+constexpr int kAltoCopia = 236;
 constexpr int kLargoNombre = 150;  // staffing.nombre
 
 }  // namespace
@@ -20,7 +20,7 @@ void TCopiaStaffing::CreateForm() {
     nFormType = 2;
     lModal = true;
     lSysMenu = false;
-    SetClientSize(kAncho, kAlto);
+    SetClientSize(kAncho, kAltoCopia);
 
     lblOrigen = TLabel::New(this);
     lblOrigen->SetBounds(14, 12, kAncho - 28, 36);
@@ -36,10 +36,10 @@ void TCopiaStaffing::CreateForm() {
     txtNombre->Create();
     tipos.Crea(this, 80, 92);
 
-    btnCopiar =
-        TBtnBmp::Make(this, {kAncho - 2 * 124 - 14, kAlto - 52, 120, 40}, QStringLiteral("Copiar"),
-                      QStringLiteral("angulo2"), Bind(this, &TCopiaStaffing::btnCopiarClick));
-    btnCancelar = TBtnBmp::Make(this, {kAncho - 124 - 10, kAlto - 52, 120, 40},
+    btnCopiar = TBtnBmp::Make(this, {kAncho - 2 * 124 - 14, kAltoCopia - 52, 120, 40},
+                              QStringLiteral("Copiar"), QStringLiteral("angulo2"),
+                              Bind(this, &TCopiaStaffing::btnCopiarClick));
+    btnCancelar = TBtnBmp::Make(this, {kAncho - 124 - 10, kAltoCopia - 52, 120, 40},
                                 QStringLiteral("Cancelar"), QStringLiteral("puertasalida"),
                                 Bind(this, &TCopiaStaffing::btnCancelarClick));
     SetDefaultButton(btnCopiar);

@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr int kAncho = 900;
-constexpr int kAlto = 520;
-constexpr int kMargen = 10;
+constexpr int kAnchoImportacion = 900;
+constexpr int kAltoImportacion = 520;
+constexpr int kMargenImportacion = 10;
 
 }  // namespace
 
@@ -22,17 +22,18 @@ void TImportacion::CreateForm() {
     nFormType = 2;
     lModal = true;
     lSysMenu = false;
-    SetClientSize(kAncho, kAlto);
+    SetClientSize(kAnchoImportacion, kAltoImportacion);
 
     lblArchivo = TLabel::New(this);
-    lblArchivo->SetBounds(kMargen, 8, kAncho - 2 * kMargen, 18);
+    lblArchivo->SetBounds(kMargenImportacion, 8, kAnchoImportacion - 2 * kMargenImportacion, 18);
     lblArchivo->Create();
     lblResumen = TLabel::New(this);
-    lblResumen->SetBounds(kMargen, 28, kAncho - 2 * kMargen, 18);
+    lblResumen->SetBounds(kMargenImportacion, 28, kAnchoImportacion - 2 * kMargenImportacion, 18);
     lblResumen->Create();
 
     arrayVista = TArrayBrowse::New(this);
-    arrayVista->SetBounds(kMargen, 52, kAncho - 2 * kMargen, kAlto - 52 - 60);
+    arrayVista->SetBounds(kMargenImportacion, 52, kAnchoImportacion - 2 * kMargenImportacion,
+                          kAltoImportacion - 52 - 60);
     TBrwRecSel::New(arrayVista)->nWidth(14);
     const auto columna = [this](const QString& titulo, int ancho, int alineacion) {
         auto* c = TArrayBrwColumn::New(arrayVista);
@@ -52,17 +53,19 @@ void TImportacion::CreateForm() {
     arrayVista->Create();
 
     chkEliminar = TCheckBox::New(this);
-    chkEliminar->SetBounds(kMargen, kAlto - 44, 360, 24);
+    chkEliminar->SetBounds(kMargenImportacion, kAltoImportacion - 44, 360, 24);
     chkEliminar->cText(QStringLiteral("Eliminar los que no están en el archivo"));
     chkEliminar->OnChange = Bind(this, &TImportacion::chkEliminarChange);
     chkEliminar->Create();
 
-    btnAplicar = TBtnBmp::Make(this, {kAncho - kMargen - 2 * 124, kAlto - 50, 120, 40},
-                               QStringLiteral("Aplicar"), QStringLiteral("angulo2"),
-                               Bind(this, &TImportacion::btnAplicarClick));
-    btnCancelar = TBtnBmp::Make(this, {kAncho - kMargen - 120, kAlto - 50, 120, 40},
-                                QStringLiteral("Cancelar"), QStringLiteral("puertasalida"),
-                                Bind(this, &TImportacion::btnCancelarClick));
+    btnAplicar = TBtnBmp::Make(
+        this, {kAnchoImportacion - kMargenImportacion - 2 * 124, kAltoImportacion - 50, 120, 40},
+        QStringLiteral("Aplicar"), QStringLiteral("angulo2"),
+        Bind(this, &TImportacion::btnAplicarClick));
+    btnCancelar = TBtnBmp::Make(
+        this, {kAnchoImportacion - kMargenImportacion - 120, kAltoImportacion - 50, 120, 40},
+        QStringLiteral("Cancelar"), QStringLiteral("puertasalida"),
+        Bind(this, &TImportacion::btnCancelarClick));
     OnInitialize = Bind(this, &TImportacion::FormInitialize);
 }
 

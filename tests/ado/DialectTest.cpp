@@ -459,3 +459,42 @@ TEST_F(DialectTest, MinusBeforeANegativeNumberIsNoComment) {
     EXPECT_EQ(rows("select - -i, 2 - -i, -(-i), 1 - - - i from t where i = - -4").rows.at(0),
               (std::vector<Value>{Value(4), Value(6), Value(4), Value(-3)}));
 }
+
+// Inserts that differ only in their values share the first one's translation: each must still
+// store its own values, whatever kind of value stands where, and fail on its own.
+TEST_F(DialectTest, InsertsOfOneShapeStoreTheirOwnValues) {
+    const char* const statements[] = {
+        "insert into t (n, i, v, d) values (1, 2, 'a', 1.50)",
+        "insert into t (n, i, v, d) values (NULL, -3, 'b''c', NULL)",
+        "insert into t (n, i, v, d) values (-4, NULL, NULL, -2.25)",
+        "insert into t (n, i, v, d) values ('5', 6, 7, 8)",
+        "insert into t (n, i, v, d) values (1000, 1, 'x', 1)",         // n overflows
+        "insert into t (n, i, v, d) values (9, 99999999999, 'y', 1)",  // i overflows
+        "alter table t add z int null",
+        "insert into t (n, i, v, d) values (10, 11, 'z', 0.5)",
+        "insert into t (n, i) values (12, 5 - 2)",  // an expression: not a bound value
+        "insert into t (n, i) values (13, 7 - 1)",
+        "insert into t (n, v) values (14, 'p'), (NULL, 'q')",
+        "insert into t (n, v) values (-15, NULL), (16, 'r')",
+    };
+    for (const char* statement : statements)
+        error(statement);
+    const auto stored = rows("select n, i, v, d from t order by id").rows;
+    const Value null;
+    const std::vector<std::vector<Value>> expected = {
+        {Value(1), Value(2), Value("a"), Value(Decimal{150, 2})},
+        {null, Value(-3), Value("b'c"), null},
+        {Value(-4), null, null, Value(Decimal{-225, 2})},
+        {Value(5), Value(6), Value("7"), Value(Decimal{800, 2})},
+        {Value(10), Value(11), Value("z"), Value(Decimal{50, 2})},
+        {Value(12), Value(3), null, null},
+        {Value(13), Value(6), null, null},
+        {Value(14), null, Value("p"), null},
+        {null, null, Value("q"), null},
+        {Value(-15), null, null, null},
+        {Value(16), null, Value("r"), null},
+    };
+    EXPECT_EQ(stored, expected);
+    EXPECT_EQ(error("insert into t (n, i, v, d) values (1000, 1, 'x', 1)"),
+              "Arithmetic overflow error converting numeric to data type numeric.");
+}

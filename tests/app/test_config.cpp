@@ -13,7 +13,7 @@ const QString kSinConexion = QStringLiteral(
     "No pudo realizarse la conexión con el servidor.\rRevise que los datos Nombre de Servidor, "
     "Usuario y Password sean correctos.");
 
-QString Ini(const char* clave) {
+QString ClaveIni(const char* clave) {
     return LeeIni(QStringLiteral("CONFIG"), QString::fromUtf8(clave));
 }
 
@@ -61,30 +61,30 @@ TEST_F(ConfigTest, InitialisationShowsTheStoredSettingsAndWritesThemBackUnchange
     EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("ID"), QStringLiteral("sa"));
     EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("PWD"), QStringLiteral("se;creto"));
     EscribeIni(QStringLiteral("CONFIG"), QStringLiteral("AUTOWIN"), QStringLiteral(".T."));
-    const QString servidor = Ini("SERVER");
+    const QString servidor = ClaveIni("SERVER");
     const auto form = Abre();
     EXPECT_EQ(form->txtServidor->Value(), servidor);
     EXPECT_EQ(form->txtUsuario->Value(), QStringLiteral("sa"));
     EXPECT_EQ(form->txtPassword->Value(), QStringLiteral("se;creto"));
     EXPECT_TRUE(form->chkAutentificacion->lChecked());
     EXPECT_EQ(form->cmbMotor->nAt(), TAConfig::kMotorSqlite);
-    EXPECT_EQ(Ini("SERVER"), servidor);
-    EXPECT_EQ(Ini("PWD"), QStringLiteral("se;creto"));
-    EXPECT_EQ(Ini("BD"), QStringLiteral("master"));
+    EXPECT_EQ(ClaveIni("SERVER"), servidor);
+    EXPECT_EQ(ClaveIni("PWD"), QStringLiteral("se;creto"));
+    EXPECT_EQ(ClaveIni("BD"), QStringLiteral("master"));
 }
 
 TEST_F(ConfigTest, CheckBoxWritesAutowinAtEveryClickWhicheverWayTheFormIsLeft) {
     Base(QStringLiteral("nomina"), true);
     const auto form = Abre();
     form->chkAutentificacion->Click();
-    EXPECT_EQ(Ini("AUTOWIN"), QStringLiteral(".T."));
+    EXPECT_EQ(ClaveIni("AUTOWIN"), QStringLiteral(".T."));
     form->chkAutentificacion->Click();
-    EXPECT_EQ(Ini("AUTOWIN"), QStringLiteral(".F."));
+    EXPECT_EQ(ClaveIni("AUTOWIN"), QStringLiteral(".F."));
     form->chkAutentificacion->Click();
     form->btnSalirClick(nullptr);
     EXPECT_TRUE(form->IsClosed());
-    EXPECT_EQ(Ini("AUTOWIN"), QStringLiteral(".T."));
-    EXPECT_EQ(Ini("BD"), QStringLiteral("master"));
+    EXPECT_EQ(ClaveIni("AUTOWIN"), QStringLiteral(".T."));
+    EXPECT_EQ(ClaveIni("BD"), QStringLiteral("master"));
     EXPECT_EQ(Application().FindForm<TLogin>(), nullptr);
 }
 
@@ -92,22 +92,22 @@ TEST_F(ConfigTest, EngineChoiceIsWrittenAtChange) {
     Base(QStringLiteral("nomina"), true);
     const auto form = Abre();
     form->cmbMotor->Select(TAConfig::kMotorSqlServer);
-    EXPECT_EQ(Ini("MOTOR"), QString());
+    EXPECT_EQ(ClaveIni("MOTOR"), QString());
     form->cmbMotor->Select(TAConfig::kMotorSqlite);
-    EXPECT_EQ(Ini("MOTOR"), QStringLiteral("SQLITE"));
+    EXPECT_EQ(ClaveIni("MOTOR"), QStringLiteral("SQLITE"));
 }
 
 TEST_F(ConfigTest, CargarNeedsAServer) {
     Base(QStringLiteral("nomina"), true);
     const auto form = Abre();
-    const QString servidor = Ini("SERVER");
+    const QString servidor = ClaveIni("SERVER");
     ui::ScriptedMessages msgs;
     form->txtServidor->Value(QStringLiteral("   "));
     form->txtUsuario->Value(QStringLiteral("otro"));
     form->btnbuscarClick(nullptr);
     EXPECT_EQ(msgs.texts(), QStringList{QStringLiteral("Debe indicar un servidor.")});
-    EXPECT_EQ(Ini("SERVER"), servidor);
-    EXPECT_EQ(Ini("ID"), QString());
+    EXPECT_EQ(ClaveIni("SERVER"), servidor);
+    EXPECT_EQ(ClaveIni("ID"), QString());
     EXPECT_EQ(form->arrayEmpresas->nLen(), 2);
 }
 
@@ -126,7 +126,7 @@ TEST_F(ConfigTest, FailedLoadEmptiesTheListAndAceptarThenStoresNothing) {
     msgs.clear();
     form->btnEmpresaClick(nullptr);
     EXPECT_EQ(msgs.count(), 1);
-    EXPECT_EQ(Ini("BD"), QStringLiteral("master"));
+    EXPECT_EQ(ClaveIni("BD"), QStringLiteral("master"));
     EXPECT_FALSE(form->IsClosed());
     EXPECT_EQ(Application().FindForm<TLogin>(), nullptr);
 }
@@ -137,7 +137,7 @@ TEST_F(ConfigTest, AceptarStoresTheChosenDatabaseAndStartsAFreshLogin) {
     const auto form = Abre();
     form->arrayEmpresas->GoTo(1);
     form->btnEmpresaClick(nullptr);
-    EXPECT_EQ(Ini("BD"), QStringLiteral("nomina"));
+    EXPECT_EQ(ClaveIni("BD"), QStringLiteral("nomina"));
     EXPECT_TRUE(form->IsClosed());
     TLogin* const login = Application().FindForm<TLogin>();
     ASSERT_NE(login, nullptr);

@@ -15,7 +15,7 @@ using namespace staffing;
 
 namespace {
 
-const QString kNoExiste =
+const QString kUsuarioNoExiste =
     QStringLiteral("El usuario no existe o el usuario y la clave son incorrectos.");
 const QString kNoPermitidos = QStringLiteral("La contraseña contiene caracteres no permitidos.");
 
@@ -93,7 +93,7 @@ TEST_F(HostilesAppTest, SignInTakesOnlyTheExactAccountAndRemembersItExactly) {
             prueba::CierraFormularios();
             Ejecuta({"delete from usuarios where usuario = " + SqlLiteral(h.texto)});
         } else {
-            EXPECT_EQ(msgs.texts(), QStringList{kNoExiste});
+            EXPECT_EQ(msgs.texts(), QStringList{kUsuarioNoExiste});
             EXPECT_TRUE(traspasos.isEmpty());
         }
 
@@ -104,7 +104,7 @@ TEST_F(HostilesAppTest, SignInTakesOnlyTheExactAccountAndRemembersItExactly) {
             Entra(QStringLiteral("Administrador"), clave);
             EXPECT_TRUE(traspasos.isEmpty());
             ASSERT_EQ(msgs.count(), 1);
-            EXPECT_TRUE(msgs.last().text == kNoExiste || msgs.last().text == kNoPermitidos)
+            EXPECT_TRUE(msgs.last().text == kUsuarioNoExiste || msgs.last().text == kNoPermitidos)
                 << msgs.last().text.toStdString();
         }
     }
