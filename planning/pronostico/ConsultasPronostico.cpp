@@ -105,7 +105,7 @@ QString SqlLeePronostico(const QString& empresa, const QString& staffing, int an
 
 namespace {
 
-QString Porcentaje(int decimas) {
+QString PorcentajeEnSql(int decimas) {
     if (decimas < 0 || decimas > kDecimasMaximas)
         throw ado::Error(kOperacion, kPorcentajeInvalido);
     return DecimalPorcentaje(decimas);
@@ -122,7 +122,7 @@ QString InsertaMeses(const QString& e, const QString& s, const QString& a, const
     for (int m = 0; m < kMeses; ++m) {
         if (const std::optional<int> d = meses[static_cast<std::size_t>(m)])
             valores << QStringLiteral("(%1, %2, %3, %4, %5)")
-                           .arg(e, s, a, QString::number(m + 1), Porcentaje(*d));
+                           .arg(e, s, a, QString::number(m + 1), PorcentajeEnSql(*d));
     }
     if (valores.isEmpty())
         return {};
@@ -156,7 +156,7 @@ QString SqlReemplazaPronostico(const QString& empresa, const QString& staffing, 
     for (int m = 0; m < kMeses; ++m) {
         if (const std::optional<int> d = antes[static_cast<std::size_t>(m)])
             leidos << QStringLiteral("(mes=%1 and porcentaje=%2)")
-                          .arg(QString::number(m + 1), Porcentaje(*d));
+                          .arg(QString::number(m + 1), PorcentajeEnSql(*d));
     }
     // The rows read are deleted by their figures (and so held by this transaction); any row
     // left, or a row missing, is someone else's save since the preview.
