@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <QSet>
 #include <QXmlStreamReader>
 
 #include <xlsxwriter.h>
@@ -277,10 +278,11 @@ int ColumnaDe(QStringView ref) {
 
 // A number as the sheet stores it, written as a whole number when it is one, else with the
 // fifteen significant figures a spreadsheet shows (a typed 62,3 may be stored as
-// 62.299999999999997).
-QString Numero(const QString& v) {
+// 62.299999999999997); a cell shown as a percentage in percent (0.625 shown as 62,5 % is
+// 62.5).
+QString Numero(const QString& v, bool porcentaje) {
     bool ok = false;
-    const double d = v.toDouble(&ok);
+    const double d = v.toDouble(&ok) * (porcentaje ? 100 : 1);
     if (!ok || !std::isfinite(d))
         return v;
     if (std::floor(d) == d && std::fabs(d) < 1e15)
@@ -288,8 +290,38 @@ QString Numero(const QString& v) {
     return QString::number(d, 'g', 15);
 }
 
-std::vector<FilaLeida> FilasHoja(const QByteArray& bytes, const QStringList& compartidos,
+// What the cells of a sheet refer to: the shared strings, and which cell styles show a
+// number as a percentage (a spreadsheet stores 62,5 % as 0.625).
+struct Referencias {
+    QStringList compartidos;
+    std::vector<bool> porcentaje;  // by style index
+};
+
+// The styles of xl/styles.xml whose number format is a percentage: the built-in 9 and 10,
+// or a format of the workbook's own with a percent sign.
+std::vector<bool> EstilosPorcentaje(const QByteArray& bytes, const QString& ruta) {
+    QSet<QString> formatos{QStringLiteral("9"), QStringLiteral("10")};
+    std::vector<bool> estilos;
+    QXmlStreamReader xml(bytes);
+    bool enCeldas = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == u"numFmt" &&
+            xml.attributes().value(QLatin1String("formatCode")).contains(u'%'))
+            formatos.insert(xml.attributes().value(QLatin1String("numFmtId")).toString());
+        else if (xml.name() == u"cellXfs")
+            enCeldas = xml.isStartElement();
+        else if (enCeldas && xml.isStartElement() && xml.name() == u"xf")
+            estilos.push_back(
+                formatos.contains(xml.attributes().value(QLatin1String("numFmtId")).toString()));
+    }
+    RevisaXml(xml, ruta, QStringLiteral("xl/styles.xml"));
+    return estilos;
+}
+
+std::vector<FilaLeida> FilasHoja(const QByteArray& bytes, const Referencias& referencias,
                                  const QString& ruta, const QString& parte) {
+    const QStringList& compartidos = referencias.compartidos;
     std::vector<FilaLeida> filas;
     QXmlStreamReader xml(bytes);
     int siguienteFila = 1;
@@ -315,6 +347,9 @@ std::vector<FilaLeida> FilasHoja(const QByteArray& bytes, const QStringList& com
                 NoSeLee(ruta, QStringLiteral("referencia de celda no válida en %1").arg(parte));
             siguienteCol = col + 1;
             const QString tipo = a.value(QLatin1String("t")).toString();
+            const auto estilo = a.value(QLatin1String("s")).toULongLong();
+            const bool porcentaje = estilo < referencias.porcentaje.size() &&
+                                    referencias.porcentaje[static_cast<std::size_t>(estilo)];
             QString valor;
             while (xml.readNextStartElement()) {
                 if (xml.name() == u"v") {
@@ -346,7 +381,7 @@ std::vector<FilaLeida> FilasHoja(const QByteArray& bytes, const QStringList& com
                     NoSeLee(ruta, QStringLiteral("texto compartido inexistente en %1").arg(parte));
                 valor = compartidos.at(i);
             } else if (tipo.isEmpty() || tipo == u"n") {
-                valor = Numero(valor);
+                valor = Numero(valor, porcentaje);
             }
             if (fila.celdas.size() <= col)
                 fila.celdas.resize(col + 1);
@@ -402,18 +437,21 @@ std::vector<ParteHoja> PartesDeHojas(const Zip& zip, const QString& ruta) {
 }
 
 // The rows of one sheet of the workbook.
-std::vector<FilaLeida> FilasDe(const Zip& zip, const QStringList& compartidos, const QString& ruta,
+std::vector<FilaLeida> FilasDe(const Zip& zip, const Referencias& referencias, const QString& ruta,
                                const ParteHoja& hoja) {
     const auto bytes = zip.Parte(hoja.parte);
     if (!bytes)
         NoSeLee(ruta, QStringLiteral("falta la hoja %1").arg(hoja.nombre));
-    return FilasHoja(*bytes, compartidos, ruta, hoja.parte);
+    return FilasHoja(*bytes, referencias, ruta, hoja.parte);
 }
 
-QStringList Compartidos(const Zip& zip, const QString& ruta) {
+Referencias ReferenciasDe(const Zip& zip, const QString& ruta) {
+    Referencias r;
     if (const auto bytes = zip.Parte(QStringLiteral("xl/sharedStrings.xml")))
-        return TextosCompartidos(*bytes, ruta);
-    return {};
+        r.compartidos = TextosCompartidos(*bytes, ruta);
+    if (const auto bytes = zip.Parte(QStringLiteral("xl/styles.xml")))
+        r.porcentaje = EstilosPorcentaje(*bytes, ruta);
+    return r;
 }
 
 bool EsCsv(const QString& ruta) {
@@ -545,14 +583,14 @@ std::vector<HojaLeida> LeeLibro(const QString& ruta) {
         NoSeLee(ruta, QStringLiteral("no existe"));
     const Zip zip(ruta);
     const std::vector<ParteHoja> partes = PartesDeHojas(zip, ruta);
-    const QStringList compartidos = Compartidos(zip, ruta);
+    const Referencias referencias = ReferenciasDe(zip, ruta);
     std::vector<HojaLeida> hojas;
     for (Tabla t : {Tabla::Porcentaje, Tabla::Mes}) {
         const auto p = std::find_if(partes.begin(), partes.end(), [t](const ParteHoja& h) {
             return h.nombre == NombreHoja(t).toLower();
         });
         if (p != partes.end())
-            hojas.push_back(HojaLeida{t, FilasDe(zip, compartidos, ruta, *p)});
+            hojas.push_back(HojaLeida{t, FilasDe(zip, referencias, ruta, *p)});
     }
     if (hojas.empty())
         NoSeLee(ruta, QStringLiteral("el libro no tiene la hoja Porcentaje ni la hoja Mes"));
@@ -574,7 +612,7 @@ std::vector<FilaLeida> LeePrimeraHoja(const QString& ruta) {
     const std::vector<ParteHoja> partes = PartesDeHojas(zip, ruta);
     if (partes.empty())
         NoSeLee(ruta, QStringLiteral("el libro no tiene hojas"));
-    return FilasDe(zip, Compartidos(zip, ruta), ruta, partes.front());
+    return FilasDe(zip, ReferenciasDe(zip, ruta), ruta, partes.front());
 }
 
 }  // namespace planeacion

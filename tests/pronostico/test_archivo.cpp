@@ -57,3 +57,21 @@ TEST_F(ArchivoPronosticoTest, WorkbookAndCsvGiveTheSamePreviewAndTheSameRefusals
         }
     }
 }
+
+TEST_F(ArchivoPronosticoTest, ACellShownAsAPercentageIsReadAsTheSheetShowsIt) {
+    lxw_workbook* wb = workbook_new("porcentaje.xlsx");
+    lxw_worksheet* hoja = workbook_add_worksheet(wb, nullptr);
+    lxw_format* propio = workbook_add_format(wb);
+    format_set_num_format(propio, "0.0%");
+    lxw_format* integrado = workbook_add_format(wb);
+    format_set_num_format_index(integrado, 9);  // "0%"
+    const std::pair<double, lxw_format*> celdas[] = {
+        {0.625, propio}, {0.623, propio}, {1, integrado}, {0.4, integrado}, {45, nullptr}};
+    for (lxw_row_t r = 0; r < std::size(celdas); ++r) {
+        worksheet_write_number(hoja, r, 0, r + 1, nullptr);
+        worksheet_write_number(hoja, r, 1, celdas[r].first, celdas[r].second);
+    }
+    ASSERT_EQ(workbook_close(wb), LXW_NO_ERROR);
+    const Meses esperado = {625, 623, 1000, 400, 450};
+    EXPECT_EQ(PreparaImportacion(LeeArchivoPronostico("porcentaje.xlsx"), {}).resultado, esperado);
+}
