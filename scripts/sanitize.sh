@@ -14,7 +14,7 @@ flags="-O1 -g1 -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitiz
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=None -DOXTA_BUILD_BENCH=OFF "${launcher[@]}" \
-    -DCMAKE_UNITY_BUILD=OFF \
+    -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=8 \
     -DCMAKE_CXX_FLAGS="$flags -Wno-subobject-linkage" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build "$build" -j "$(nproc)"
