@@ -103,6 +103,10 @@ void TImportacion::btnAplicarClick(TControl*) {
                                       pregunta.has_value());
     } catch (const planeacion::ErrorPlan& e) {
         MsgInfo(e.mensaje);
+        if (e.vistaCaducada) {
+            caducada = true;  // this preview cannot be applied any more
+            Close();
+        }
         return;
     }
     aplicado = true;

@@ -29,6 +29,8 @@ class TImportacion : public TForm {
 
     // True once "Aplicar" has written.
     bool aplicado = false;
+    // "Aplicar" found the plan changed since the preview: nothing written, dialog closed.
+    bool caducada = false;
 
     TLabel* lblArchivo = nullptr;
     TLabel* lblResumen = nullptr;

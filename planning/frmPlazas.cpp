@@ -628,7 +628,7 @@ void TPlazas::btnImportarClick(TControl*) {
         f.permiteEliminar = objUsuario->TienePermiso(kSistema, kFuncion, QStringLiteral("C3"));
     });
     dialogo->ShowModal();
-    if (!dialogo->aplicado)
+    if (!dialogo->aplicado && !dialogo->caducada)
         return;
     m_edicion.Vacia();
     muestraEdicion();

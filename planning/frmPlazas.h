@@ -135,6 +135,8 @@ class TPlazas : public TForm, public SelectoresPlaneacion {
     // Before the panel's entry is left: nothing to lose, or the planner saved or discarded
     // it (true); "Cancelar" or a failed save keeps it (false).
     bool AceptaCambio() override;
+    // The window's close box asks as "Salir" does.
+    bool CanClose() override { return AceptaCambio(); }
     int filaDe(const QString& puesto) const;
     void SeleccionCambiada() override;
 

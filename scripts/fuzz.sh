@@ -4,6 +4,8 @@
 # into fuzz/corpus/<target>. Crash inputs are left in build-fuzz/findings/<target>: once the
 # fault is mended, copy each into the corpus as crash-<what>, where the replay tests keep it.
 #   scripts/fuzz.sh [seconds-per-target] [target...]     (default: 300 s; sql ini literal scramble)
+# OXTA_FUZZ_TIMEOUT (seconds, default 10): how long one input may run before it counts as a
+# finding; raise it on a machine loaded by other work, where a stall can reach 10 s.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$here/build-fuzz"
@@ -29,7 +31,7 @@ for t in "${targets[@]}"; do
     mkdir -p "$work" "$findings"
     echo "== fuzz_$t for ${seconds}s"
     # New inputs go to the scratch folder first; the corpus only gets those that add coverage.
-    "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout="${OXTA_FUZZ_TIMEOUT:-10}" -rss_limit_mb=2048 \
         -max_len=8192 -print_final_stats=1 -artifact_prefix="$findings/" "$work" "$corpus" || true
     "$build/fuzz/fuzz_$t" -merge=1 "$corpus" "$work" >/dev/null 2>&1
     rm -rf "$work"

@@ -246,8 +246,11 @@ TForm* TForm::modalOpener() const {
 void TForm::Close() {
     if (m_closed)
         return;
-    if (isVisible())
+    if (isVisible()) {
+        m_closing = true;
         QWidget::close();  // through closeEvent
+        m_closing = false;
+    }
     if (!m_closed)
         finishClose();
 }
@@ -269,6 +272,14 @@ void TForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForm::closeEvent(QCloseEvent* event) {
+    if (!m_closed && !m_closing) {
+        bool cierra = false;  // a question that failed keeps the form and what it holds
+        ui::Guarded([&] { cierra = CanClose(); });
+        if (!cierra) {
+            event->ignore();
+            return;
+        }
+    }
     if (!m_closed)
         finishClose();
     event->accept();

@@ -124,6 +124,10 @@ class TForm : public QWidget {
     // Builds the controls. Overrides call TForm::CreateForm() first.
     virtual void CreateForm();
 
+    // Asked when the user closes the window from its frame (the close box, Alt+F4); false
+    // keeps the form open. Close() does not ask: a form's own "Salir" asks first if it must.
+    virtual bool CanClose() { return true; }
+
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -143,7 +147,7 @@ class TForm : public QWidget {
     bool m_centre = false;
     bool m_placed = false;        // nTop, nLeft or SetBounds gave the position
     bool m_heldByOpener = false;  // made by NewModal: the opener's pointer frees it
-    bool m_inCloseEvent = false;
+    bool m_closing = false;       // inside Close(): the frame's question is not asked
 };
 
 // Binds a control or form event to a member function of the owning form, checked at compile

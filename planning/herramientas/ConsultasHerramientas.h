@@ -29,7 +29,11 @@ QString LoteCopiaPlan(const QString& empresa, const QString& staffing, const QSt
                       const QString& tipos);
 
 // One batch writing the added and changed rows of the preview into the plan, and deleting its
-// absent entries when asked to. Refused rows are never written.
+// absent entries when asked to. Refused rows are never written; a change writes only the
+// figures it changes. Each write first checks that its row is still as the preview read it
+// (an addition: no entry yet; a change: the old value of each figure it changes; a deletion:
+// every figure); if any is not, the batch writes nothing and rolls back. Its one result row
+// holds 0 when it committed, 1 when it rolled back.
 QString LoteImportacion(const QString& empresa, const QString& staffing, const VistaPrevia& v,
                         bool eliminarAusentes);
 

@@ -8,6 +8,10 @@
 
 namespace planeacion {
 
+const QString kVistaCaducada = QStringLiteral(
+    "Los datos cambiaron desde la vista previa: alguien más los guardó mientras tanto. No se "
+    "escribió nada; haga la vista previa de nuevo.");
+
 namespace {
 
 // A whole number as a cell holds it: digits, optionally followed by a point and zeros (a
@@ -201,7 +205,7 @@ void RevisaHoja(const HojaLeida& hoja, const EntradasPlan& actuales, const Catal
     }
     for (const auto& [clave, cifras] : existentes) {
         if (!lineas.contains(clave))
-            v.ausentes.push_back({hoja.tabla, clave});
+            v.ausentes.push_back({hoja.tabla, clave, *cifras});
     }
 }
 

@@ -37,6 +37,7 @@ struct Rechazo {
 struct Ausente {
     Tabla tabla = Tabla::Porcentaje;
     ClaveEntrada clave;
+    std::vector<int> cifras;  // as the preview read them
 };
 
 struct VistaPrevia {
@@ -48,6 +49,10 @@ struct VistaPrevia {
     // included, so that a mistyped figure never deletes the entry it was meant for).
     std::vector<Ausente> ausentes;
 };
+
+// Applying finds that the rows the preview read have changed since (someone else saved
+// meanwhile): nothing was written, and the preview must be made again.
+extern const QString kVistaCaducada;
 
 // The preview of the sheets read against the plan's current entries and the company's
 // catalogues. A row is refused when its centre, group or position is not the company's, when

@@ -114,7 +114,10 @@ void AplicaImportacion(ado::Connection& cnx, const QString& empresa, const QStri
                             .arg(vista.rechazados.size())};
     }
     RevisaPlan(cnx, empresa, staffing);
-    cnx.Execute(LoteImportacion(empresa, staffing, vista, eliminarAusentes));
+    const ado::ResultSet r =
+        Consulta(cnx, LoteImportacion(empresa, staffing, vista, eliminarAusentes));
+    if (r.rows.empty() || r.rows.front().empty() || r.rows.front().front().toInt() != 0)
+        throw ErrorPlan{kVistaCaducada, true};
 }
 
 std::optional<QString> ProblemaNombrePlan(const QString& nombre) {

@@ -21,6 +21,7 @@ namespace planeacion {
 
 struct ErrorPlan {
     QString mensaje;
+    bool vistaCaducada = false;  // kVistaCaducada: the preview is to be made again
 };
 
 struct DatosPlan {
@@ -44,6 +45,9 @@ VistaPrevia VistaDeArchivo(ado::Connection& cnx, const QString& empresa, const Q
 
 // Writes the preview's added and changed rows (and deletes the absent entries when asked) in
 // one transaction. With refused rows it writes only when `soloValidas`; otherwise ErrorPlan.
+// When a row it writes no longer holds what the preview read (a changed or deleted entry
+// with other figures, an added one that exists by now), nothing is written: ErrorPlan with
+// kVistaCaducada.
 void AplicaImportacion(ado::Connection& cnx, const QString& empresa, const QString& staffing,
                        const VistaPrevia& vista, bool eliminarAusentes, bool soloValidas);
 

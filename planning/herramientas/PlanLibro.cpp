@@ -6,13 +6,14 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <QSet>
 #include <QXmlStreamReader>
 
 #include <xlsxwriter.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <cmath>
-#include <map>
 #include <memory>
 
 namespace planeacion {
@@ -275,17 +276,52 @@ int ColumnaDe(QStringView ref) {
     return i == 0 ? -1 : col - 1;
 }
 
-// A number as the sheet stores it, written as a whole number when it is one.
-QString Numero(const QString& v) {
+// A number as the sheet stores it, written as a whole number when it is one, else with the
+// fifteen significant figures a spreadsheet shows (a typed 62,3 may be stored as
+// 62.299999999999997); a cell shown as a percentage in percent (0.625 shown as 62,5 % is
+// 62.5).
+QString Numero(const QString& v, bool porcentaje) {
     bool ok = false;
-    const double d = v.toDouble(&ok);
-    if (ok && std::isfinite(d) && std::floor(d) == d && std::fabs(d) < 1e15)
+    const double d = v.toDouble(&ok) * (porcentaje ? 100 : 1);
+    if (!ok || !std::isfinite(d))
+        return v;
+    if (std::floor(d) == d && std::fabs(d) < 1e15)
         return QString::number(static_cast<qint64>(d));
-    return v;
+    return QString::number(d, 'g', 15);
 }
 
-std::vector<FilaLeida> FilasHoja(const QByteArray& bytes, const QStringList& compartidos,
+// What the cells of a sheet refer to: the shared strings, and which cell styles show a
+// number as a percentage (a spreadsheet stores 62,5 % as 0.625).
+struct Referencias {
+    QStringList compartidos;
+    std::vector<bool> porcentaje;  // by style index
+};
+
+// The styles of xl/styles.xml whose number format is a percentage: the built-in 9 and 10,
+// or a format of the workbook's own with a percent sign.
+std::vector<bool> EstilosPorcentaje(const QByteArray& bytes, const QString& ruta) {
+    QSet<QString> formatos{QStringLiteral("9"), QStringLiteral("10")};
+    std::vector<bool> estilos;
+    QXmlStreamReader xml(bytes);
+    bool enCeldas = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == u"numFmt" &&
+            xml.attributes().value(QLatin1String("formatCode")).contains(u'%'))
+            formatos.insert(xml.attributes().value(QLatin1String("numFmtId")).toString());
+        else if (xml.name() == u"cellXfs")
+            enCeldas = xml.isStartElement();
+        else if (enCeldas && xml.isStartElement() && xml.name() == u"xf")
+            estilos.push_back(
+                formatos.contains(xml.attributes().value(QLatin1String("numFmtId")).toString()));
+    }
+    RevisaXml(xml, ruta, QStringLiteral("xl/styles.xml"));
+    return estilos;
+}
+
+std::vector<FilaLeida> FilasHoja(const QByteArray& bytes, const Referencias& referencias,
                                  const QString& ruta, const QString& parte) {
+    const QStringList& compartidos = referencias.compartidos;
     std::vector<FilaLeida> filas;
     QXmlStreamReader xml(bytes);
     int siguienteFila = 1;
@@ -311,6 +347,9 @@ std::vector<FilaLeida> FilasHoja(const QByteArray& bytes, const QStringList& com
                 NoSeLee(ruta, QStringLiteral("referencia de celda no válida en %1").arg(parte));
             siguienteCol = col + 1;
             const QString tipo = a.value(QLatin1String("t")).toString();
+            const auto estilo = a.value(QLatin1String("s")).toULongLong();
+            const bool porcentaje = estilo < referencias.porcentaje.size() &&
+                                    referencias.porcentaje[static_cast<std::size_t>(estilo)];
             QString valor;
             while (xml.readNextStartElement()) {
                 if (xml.name() == u"v") {
@@ -342,7 +381,7 @@ std::vector<FilaLeida> FilasHoja(const QByteArray& bytes, const QStringList& com
                     NoSeLee(ruta, QStringLiteral("texto compartido inexistente en %1").arg(parte));
                 valor = compartidos.at(i);
             } else if (tipo.isEmpty() || tipo == u"n") {
-                valor = Numero(valor);
+                valor = Numero(valor, porcentaje);
             }
             if (fila.celdas.size() <= col)
                 fila.celdas.resize(col + 1);
@@ -354,8 +393,14 @@ std::vector<FilaLeida> FilasHoja(const QByteArray& bytes, const QStringList& com
     return filas;
 }
 
-// Sheet name -> its part, from the workbook and its relationships.
-std::map<QString, QString> PartesDeHojas(const Zip& zip, const QString& ruta) {
+// A sheet of the workbook: its name (trimmed, lower case) and its part.
+struct ParteHoja {
+    QString nombre;
+    QString parte;
+};
+
+// The sheets in the workbook's order, from the workbook and its relationships.
+std::vector<ParteHoja> PartesDeHojas(const Zip& zip, const QString& ruta) {
     const auto libro = zip.Parte(QStringLiteral("xl/workbook.xml"));
     const auto relaciones = zip.Parte(QStringLiteral("xl/_rels/workbook.xml.rels"));
     if (!libro || !relaciones)
@@ -368,7 +413,7 @@ std::map<QString, QString> PartesDeHojas(const Zip& zip, const QString& ruta) {
                             rels.attributes().value(QLatin1String("Target")).toString());
     }
     RevisaXml(rels, ruta, QStringLiteral("xl/_rels/workbook.xml.rels"));
-    std::map<QString, QString> partes;
+    std::vector<ParteHoja> partes;
     QXmlStreamReader xml(*libro);
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"sheet")
@@ -383,11 +428,41 @@ std::map<QString, QString> PartesDeHojas(const Zip& zip, const QString& ruta) {
             destino = destino.mid(1);
         else if (!destino.isEmpty())
             destino = QStringLiteral("xl/") + destino;
-        partes[xml.attributes().value(QLatin1String("name")).toString().trimmed().toLower()] =
-            destino;
+        partes.push_back(
+            {xml.attributes().value(QLatin1String("name")).toString().trimmed().toLower(),
+             destino});
     }
     RevisaXml(xml, ruta, QStringLiteral("xl/workbook.xml"));
     return partes;
+}
+
+// The rows of one sheet of the workbook.
+std::vector<FilaLeida> FilasDe(const Zip& zip, const Referencias& referencias, const QString& ruta,
+                               const ParteHoja& hoja) {
+    const auto bytes = zip.Parte(hoja.parte);
+    if (!bytes)
+        NoSeLee(ruta, QStringLiteral("falta la hoja %1").arg(hoja.nombre));
+    return FilasHoja(*bytes, referencias, ruta, hoja.parte);
+}
+
+Referencias ReferenciasDe(const Zip& zip, const QString& ruta) {
+    Referencias r;
+    if (const auto bytes = zip.Parte(QStringLiteral("xl/sharedStrings.xml")))
+        r.compartidos = TextosCompartidos(*bytes, ruta);
+    if (const auto bytes = zip.Parte(QStringLiteral("xl/styles.xml")))
+        r.porcentaje = EstilosPorcentaje(*bytes, ruta);
+    return r;
+}
+
+bool EsCsv(const QString& ruta) {
+    return QFileInfo(ruta).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0;
+}
+
+QString TextoCsv(const QString& ruta) {
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly))
+        NoSeLee(ruta, archivo.errorString());
+    return DecodeText(archivo.readAll()).text;
 }
 
 }  // namespace
@@ -489,11 +564,8 @@ std::vector<FilaLeida> FilasCsv(const QString& texto) {
 }
 
 HojaLeida LeeCsv(const QString& ruta) {
-    QFile archivo(ruta);
-    if (!archivo.open(QIODevice::ReadOnly))
-        NoSeLee(ruta, archivo.errorString());
     HojaLeida hoja;
-    hoja.filas = FilasCsv(DecodeText(archivo.readAll()).text);
+    hoja.filas = FilasCsv(TextoCsv(ruta));
     // The month entries are the ones whose headings name the months.
     const QString enero = EncabezadosCifras(Tabla::Mes).first().toLower();
     hoja.tabla = Tabla::Porcentaje;
@@ -510,19 +582,15 @@ std::vector<HojaLeida> LeeLibro(const QString& ruta) {
     if (!QFileInfo(ruta).isFile())
         NoSeLee(ruta, QStringLiteral("no existe"));
     const Zip zip(ruta);
-    const std::map<QString, QString> partes = PartesDeHojas(zip, ruta);
-    QStringList compartidos;
-    if (const auto bytes = zip.Parte(QStringLiteral("xl/sharedStrings.xml")))
-        compartidos = TextosCompartidos(*bytes, ruta);
+    const std::vector<ParteHoja> partes = PartesDeHojas(zip, ruta);
+    const Referencias referencias = ReferenciasDe(zip, ruta);
     std::vector<HojaLeida> hojas;
     for (Tabla t : {Tabla::Porcentaje, Tabla::Mes}) {
-        const auto p = partes.find(NombreHoja(t).toLower());
-        if (p == partes.end())
-            continue;
-        const auto bytes = zip.Parte(p->second);
-        if (!bytes)
-            NoSeLee(ruta, QStringLiteral("falta la hoja %1").arg(NombreHoja(t)));
-        hojas.push_back(HojaLeida{t, FilasHoja(*bytes, compartidos, ruta, p->second)});
+        const auto p = std::find_if(partes.begin(), partes.end(), [t](const ParteHoja& h) {
+            return h.nombre == NombreHoja(t).toLower();
+        });
+        if (p != partes.end())
+            hojas.push_back(HojaLeida{t, FilasDe(zip, referencias, ruta, *p)});
     }
     if (hojas.empty())
         NoSeLee(ruta, QStringLiteral("el libro no tiene la hoja Porcentaje ni la hoja Mes"));
@@ -530,9 +598,21 @@ std::vector<HojaLeida> LeeLibro(const QString& ruta) {
 }
 
 std::vector<HojaLeida> LeeArchivo(const QString& ruta) {
-    if (QFileInfo(ruta).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0)
+    if (EsCsv(ruta))
         return {LeeCsv(ruta)};
     return LeeLibro(ruta);
+}
+
+std::vector<FilaLeida> LeePrimeraHoja(const QString& ruta) {
+    if (EsCsv(ruta))
+        return FilasCsv(TextoCsv(ruta));
+    if (!QFileInfo(ruta).isFile())
+        NoSeLee(ruta, QStringLiteral("no existe"));
+    const Zip zip(ruta);
+    const std::vector<ParteHoja> partes = PartesDeHojas(zip, ruta);
+    if (partes.empty())
+        NoSeLee(ruta, QStringLiteral("el libro no tiene hojas"));
+    return FilasDe(zip, ReferenciasDe(zip, ruta), ruta, partes.front());
 }
 
 }  // namespace planeacion

@@ -51,6 +51,9 @@ struct HojaLeida {
 std::vector<HojaLeida> LeeArchivo(const QString& ruta);
 std::vector<HojaLeida> LeeLibro(const QString& ruta);
 HojaLeida LeeCsv(const QString& ruta);
+// The rows of a workbook's first sheet (the first in the workbook's order, whatever its
+// name), or of a CSV file, by the extension as LeeArchivo goes. Throws ErrorArchivo.
+std::vector<FilaLeida> LeePrimeraHoja(const QString& ruta);
 
 // The rows of CSV text: separator comma, semicolon or tab (the one the headings use most),
 // fields between double quotes may hold separators, quotes ("") and line breaks.

@@ -103,31 +103,79 @@ QString SqlLeePronostico(const QString& empresa, const QString& staffing, int an
         .arg(Clave(empresa), Clave(staffing), Anio(anio));
 }
 
+namespace {
+
+QString PorcentajeEnSql(int decimas) {
+    if (decimas < 0 || decimas > kDecimasMaximas)
+        throw ado::Error(kOperacion, kPorcentajeInvalido);
+    return DecimalPorcentaje(decimas);
+}
+
+// The year's rows of one plan.
+QString DelAnio(const QString& e, const QString& s, const QString& a) {
+    return QStringLiteral(" where empresa=%1 and idstaffing=%2 and anio=%3").arg(e, s, a);
+}
+
+// The insert of the months that have a forecast; empty when none has.
+QString InsertaMeses(const QString& e, const QString& s, const QString& a, const Meses& meses) {
+    QStringList valores;
+    for (int m = 0; m < kMeses; ++m) {
+        if (const std::optional<int> d = meses[static_cast<std::size_t>(m)])
+            valores << QStringLiteral("(%1, %2, %3, %4, %5)")
+                           .arg(e, s, a, QString::number(m + 1), PorcentajeEnSql(*d));
+    }
+    if (valores.isEmpty())
+        return {};
+    return QStringLiteral(
+               "insert into staff_pronostico (empresa, idstaffing, anio, mes, porcentaje) "
+               "values ") +
+           valores.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
 QString SqlGuardaPronostico(const QString& empresa, const QString& staffing, int anio,
                             const Meses& meses) {
     const QString e = Clave(empresa);
     const QString s = Clave(staffing);
     const QString a = Anio(anio);
-    QStringList valores;
-    for (int m = 0; m < kMeses; ++m) {
-        const std::optional<int> d = meses[static_cast<std::size_t>(m)];
-        if (!d)
-            continue;
-        if (*d < 0 || *d > kDecimasMaximas)
-            throw ado::Error(kOperacion, kPorcentajeInvalido);
-        valores << QStringLiteral("(%1, %2, %3, %4, %5)")
-                       .arg(e, s, a, QString::number(m + 1), DecimalPorcentaje(*d));
-    }
-    QStringList sentencias = {
-        QStringLiteral("delete from staff_pronostico where empresa=%1 and idstaffing=%2 and "
-                       "anio=%3")
-            .arg(e, s, a)};
-    if (!valores.isEmpty())
-        sentencias << QStringLiteral(
-                          "insert into staff_pronostico (empresa, idstaffing, anio, mes, "
-                          "porcentaje) values ") +
-                          valores.join(QStringLiteral(", "));
+    const QString inserta = InsertaMeses(e, s, a, meses);
+    QStringList sentencias = {QStringLiteral("delete from staff_pronostico") + DelAnio(e, s, a)};
+    if (!inserta.isEmpty())
+        sentencias << inserta;
     return EnTransaccion(sentencias);
+}
+
+QString SqlReemplazaPronostico(const QString& empresa, const QString& staffing, int anio,
+                               const Meses& antes, const Meses& despues) {
+    const QString e = Clave(empresa);
+    const QString s = Clave(staffing);
+    const QString a = Anio(anio);
+    const QString inserta = InsertaMeses(e, s, a, despues);
+    QStringList leidos;  // the rows the preview read, each by its month and figure
+    for (int m = 0; m < kMeses; ++m) {
+        if (const std::optional<int> d = antes[static_cast<std::size_t>(m)])
+            leidos << QStringLiteral("(mes=%1 and porcentaje=%2)")
+                          .arg(QString::number(m + 1), PorcentajeEnSql(*d));
+    }
+    // The rows read are deleted by their figures (and so held by this transaction); any row
+    // left, or a row missing, is someone else's save since the preview.
+    QStringList sentencias = {QStringLiteral("declare @caducada int"),
+                              QStringLiteral("set @caducada = 0")};
+    if (!leidos.isEmpty())
+        sentencias << QStringLiteral("delete from staff_pronostico") + DelAnio(e, s, a) +
+                          QStringLiteral(" and (") + leidos.join(QStringLiteral(" or ")) +
+                          QLatin1Char(')')
+                   << QStringLiteral("if @@rowcount <> %1 set @caducada = 1").arg(leidos.size());
+    sentencias << QStringLiteral("if exists (select * from staff_pronostico") + DelAnio(e, s, a) +
+                      QStringLiteral(") set @caducada = 1");
+    if (!inserta.isEmpty())
+        sentencias << QStringLiteral("if @caducada = 0 ") + inserta;
+    return QStringLiteral("set xact_abort on\nbegin transaction\n") +
+           sentencias.join(QLatin1Char('\n')) +
+           QStringLiteral(
+               "\nif @caducada = 0 commit transaction else rollback transaction\nselect "
+               "@caducada");
 }
 
 QString SqlPlan(const QString& empresa, const QString& staffing) {

@@ -31,6 +31,13 @@ QString SqlLeePronostico(const QString& empresa, const QString& staffing, int an
 QString SqlGuardaPronostico(const QString& empresa, const QString& staffing, int anio,
                             const Meses& meses);
 
+// One batch, one transaction: the year's forecast replaced by `despues` only while its rows
+// still hold `antes` (what a preview read: the same months, the same figures); otherwise
+// nothing is written and the transaction is rolled back. One result row: 0 when it
+// committed, 1 when the rows had changed.
+QString SqlReemplazaPronostico(const QString& empresa, const QString& staffing, int anio,
+                               const Meses& antes, const Meses& despues);
+
 // The plan: nombre, tiposnomina (no row: the plan does not exist, or was deleted).
 QString SqlPlan(const QString& empresa, const QString& staffing);
 // Every percentage entry of the plan, all groups: centro, idgrupo, ocupacion, the centre's

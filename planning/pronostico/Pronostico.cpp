@@ -98,14 +98,22 @@ std::optional<int> LeeMes(QStringView texto) {
 }
 
 VistaImportacion PreparaImportacion(const std::vector<QStringList>& filas, const Meses& actual) {
+    std::vector<planeacion::FilaLeida> numeradas;
+    for (const QStringList& f : filas)
+        numeradas.push_back({static_cast<int>(numeradas.size()) + 1, f});
+    return PreparaImportacion(numeradas, actual);
+}
+
+VistaImportacion PreparaImportacion(const std::vector<planeacion::FilaLeida>& filas,
+                                    const Meses& actual) {
     VistaImportacion v;
     v.resultado = actual;
     std::array<bool, kMeses> visto{};
     for (std::size_t i = 0; i < filas.size(); ++i) {
-        const QStringList& f = filas[i];
+        const QStringList& f = filas[i].celdas;
         const QString mes = f.value(0).trimmed();
         const QString ocupacion = f.value(1).trimmed();
-        const int numero = static_cast<int>(i) + 1;
+        const int numero = filas[i].linea;
         if (i == 0 && mes.compare(u"mes", Qt::CaseInsensitive) == 0)
             continue;
         bool vacia = true;
@@ -158,6 +166,14 @@ Meses AlmacenPronostico::Lee(const QString& empresa, const QString& staffing, in
 void AlmacenPronostico::Guarda(const QString& empresa, const QString& staffing, int anio,
                                const Meses& meses) {
     m_cn.Execute(SqlGuardaPronostico(empresa, staffing, anio, meses));
+}
+
+bool AlmacenPronostico::Reemplaza(const QString& empresa, const QString& staffing, int anio,
+                                  const Meses& antes, const Meses& despues) {
+    const ado::ResultSet r =
+        m_cn.engine("Connection.Execute")
+            .query(SqlReemplazaPronostico(empresa, staffing, anio, antes, despues));
+    return !r.rows.empty() && !r.rows.front().empty() && r.rows.front().front().toInt() == 0;
 }
 
 }  // namespace pronostico

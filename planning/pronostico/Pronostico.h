@@ -7,6 +7,7 @@
 //   pronostico::Lectura l = pronostico::LeePorcentaje(u"62,5");  // l.decimas == 625
 //   pronostico::AlmacenPronostico(cn).Guarda(empresa, "1", 2027, meses);
 
+#include "planning/herramientas/PlanLibro.h"
 #include "planning/pronostico/Regla.h"
 
 #include <QString>
@@ -56,8 +57,9 @@ std::optional<int> LeeAnio(QStringView texto);
 std::optional<int> LeeMes(QStringView texto);
 
 // An import of the twelve figures: rows of two cells (mes, ocupación), as a CSV file or a
-// workbook's sheet reads. A first row whose first cell reads "mes" is the heading. Empty
-// rows are skipped. The preview lists the months that would change and every refused row;
+// workbook's sheet reads, each with its line for the refusals ("Fila 3: ..."; rows given as
+// bare cells are lines 1, 2, ...). A first row whose first cell reads "mes" is the heading.
+// Empty rows are skipped. The preview lists the months that would change and every refused row;
 // nothing may be applied while a row is refused.
 struct CambioImportado {
     int mes = 0;  // 0 .. 11
@@ -70,6 +72,8 @@ struct VistaImportacion {
     Meses resultado{};                     // the forecast after the import
     bool Aplicable() const { return errores.isEmpty(); }
 };
+VistaImportacion PreparaImportacion(const std::vector<planeacion::FilaLeida>& filas,
+                                    const Meses& actual);
 VistaImportacion PreparaImportacion(const std::vector<QStringList>& filas, const Meses& actual);
 
 // Reads and writes the forecasts on one connection. Keys as the program holds them (the
@@ -83,6 +87,10 @@ class AlmacenPronostico {
     // Replaces the year's forecast with `meses` in one transaction: months without forecast
     // lose their row.
     void Guarda(const QString& empresa, const QString& staffing, int anio, const Meses& meses);
+    // The same only while the year's rows still hold `antes` (what an import's preview read
+    // with Lee); false, with nothing written, when someone else saved them since.
+    bool Reemplaza(const QString& empresa, const QString& staffing, int anio, const Meses& antes,
+                   const Meses& despues);
 
   private:
     ado::Connection& m_cn;

@@ -5,6 +5,8 @@
 #include "tests/planning_tools/PlanDemo.h"
 #include "tests/support/CadenasHostiles.h"
 
+#include <algorithm>
+
 using namespace planeacion;
 using namespace plantools;
 
@@ -179,6 +181,55 @@ TEST_F(PlanTest, ClavesYTiposQueNoSonDeLaEmpresaSeRechazan) {
     }
     EXPECT_EQ(NormalizaTipos(" e,m ,Q,s,,S"), "S,Q,M,E");
     EXPECT_EQ(NormalizaTipos(""), "");
+}
+
+// The preview is made on one connection; someone else applies an import of their own on
+// another before "Aplicar". Ours (figure 3 of entry 0 changed, an entry added, entry 1
+// deleted) writes only while every row it writes is as its preview read it.
+TEST_F(PlanTest, AplicarNoPisaLoQueOtroGuardoDesdeLaVistaPrevia) {
+    clsConexion otraConexion;
+    ado::Connection* const otra = otraConexion.Conexion();
+    ASSERT_NE(otra, nullptr);
+    // {the entry the other changes (-1: it adds ours first), the figure, ours writes}
+    const std::tuple<int, int, bool> casos[] = {
+        {0, 3, false}, {0, 4, true}, {1, 4, false}, {-1, 0, false}, {2, 4, true}};
+    qint64 puesto = 900000;
+    for (const auto& [entrada, figura, escribe] : casos) {
+        SCOPED_TRACE(entrada * 10 + figura);
+        const std::vector<EntradaClave> p = LeeEntradas(*cnx, kEmpresa, "1").porcentaje;
+        VistaPrevia nuestra, ajena;
+        std::vector<int> nuevas = p[0].cifras;
+        nuevas[3] += 7;
+        nuestra.cambiar.push_back({Tabla::Porcentaje, 2, p[0].clave, p[0].cifras, nuevas});
+        const ClaveEntrada nueva{p[0].clave.centro, p[0].clave.grupo, ++puesto};
+        nuestra.agregar.push_back({Tabla::Porcentaje, 3, {nueva, std::vector<int>(20, 3)}});
+        nuestra.ausentes.push_back({Tabla::Porcentaje, p[1].clave, p[1].cifras});
+        EntradaClave suya{nueva, std::vector<int>(20, 9)};
+        if (entrada < 0) {
+            ajena.agregar.push_back({Tabla::Porcentaje, 2, suya});
+        } else {
+            suya = p[static_cast<std::size_t>(entrada)];
+            suya.cifras[static_cast<std::size_t>(figura)] += 1;
+            ajena.cambiar.push_back({Tabla::Porcentaje, 2, suya.clave,
+                                     p[static_cast<std::size_t>(entrada)].cifras, suya.cifras});
+        }
+        AplicaImportacion(*otra, kEmpresa, "1", ajena, false, false);
+        const QStringList trasLaAjena = Tablas();
+        try {
+            AplicaImportacion(*cnx, kEmpresa, "1", nuestra, true, false);
+            EXPECT_TRUE(escribe);
+            const std::vector<EntradaClave> d = LeeEntradas(*cnx, kEmpresa, "1").porcentaje;
+            EXPECT_EQ(d.size(), p.size());  // one added, one deleted
+            EXPECT_EQ(d.front().cifras[3], nuevas[3]);
+            EXPECT_TRUE(std::any_of(d.begin(), d.end(), [&](const EntradaClave& x) {
+                return x.clave == suya.clave && x.cifras[figura] == suya.cifras[figura];
+            }));  // the other's figure kept
+        } catch (const ErrorPlan& e) {
+            EXPECT_FALSE(escribe);
+            EXPECT_TRUE(e.vistaCaducada && e.mensaje == kVistaCaducada);
+            EXPECT_EQ(Tablas(), trasLaAjena);
+        }
+    }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "tests/pronostico/PronosticoPrueba.h"
 #include "tests/support/CadenasHostiles.h"
 
+#include <functional>
+
 using namespace prueba;
 using namespace pronostico;
 
@@ -62,4 +64,36 @@ TEST_F(AlmacenTest, HostileKeysAndFiguresAreRefusedBeforeAnyStatement) {
     EXPECT_THROW(a.Guarda(kEmpresa, "1", 99999, m), ado::Error);
     EXPECT_EQ(a.Lee(kEmpresa, "1", 2027)[0], 500);  // untouched
     EXPECT_EQ(Filas(), 1);
+}
+
+// An import's preview reads the year on one connection; someone else saves on another before
+// "Aplicar". The import writes only while the rows still hold what the preview read.
+TEST_F(AlmacenTest, AnImportWritesNothingWhenTheYearChangedSinceItsPreview) {
+    const auto otra = open(QStringLiteral("nomina"));
+    AlmacenPronostico nuestra(*db), ajena(*otra);
+    const std::pair<std::function<void(Meses&)>, bool> casos[] = {
+        {[](Meses& m) { m[0] = 700; }, false},    // a figure changed
+        {[](Meses& m) { m[5] = 100; }, false},    // a month added
+        {[](Meses& m) { m[1].reset(); }, false},  // a month emptied
+        {[](Meses& m) { m = {}; }, false},        // the year emptied
+        {[](Meses&) {}, true},                    // the same figures saved again
+    };
+    for (const auto& [cambioAjeno, escribe] : casos) {
+        Pronostica("1", 2027, {{1, "62,5"}, {2, "0"}, {12, "100"}});
+        Pronostica("1", 2028, {{1, "10"}});
+        const Meses leido = nuestra.Lee(kEmpresa, "1", 2027);  // the preview
+        Meses importado = leido, ajeno = leido;
+        importado[0] = 800;
+        importado[3] = 333;
+        cambioAjeno(ajeno);
+        ajena.Guarda(kEmpresa, "1", 2027, ajeno);
+        EXPECT_EQ(nuestra.Reemplaza(kEmpresa, "1", 2027, leido, importado), escribe);
+        EXPECT_EQ(nuestra.Lee(kEmpresa, "1", 2027), escribe ? importado : ajeno);
+        EXPECT_EQ(ajena.Lee(kEmpresa, "1", 2028)[0], 100);  // another year untouched
+    }
+    // A year without forecast at the preview: written once, refused when it has one by then.
+    Meses uno{};
+    uno[6] = 505;
+    EXPECT_TRUE(nuestra.Reemplaza(kEmpresa, "1", 2030, {}, uno));
+    EXPECT_FALSE(nuestra.Reemplaza(kEmpresa, "1", 2030, {}, uno));
 }

@@ -9,13 +9,20 @@
 #include "planning/pronostico/formas/VistaPrevia.h"
 #include "planning/pronostico/formas/frmPronostico.h"
 #include "tests/planning/PlaneacionPrueba.h"
+#include "tests/planning_tools/LibroPrueba.h"
 #include "tests/support/CadenasHostiles.h"
 #include "ui/Application.h"
+#include "ui/MsgBoxes.h"
 #include "ui/TestSeam.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QTimer>
 
 using namespace plan;
 
@@ -98,6 +105,9 @@ TEST_F(FormaPronosticoTest, PlannerTypesImportsSavesAndGeneratesTheMonthPlan) {
                 Teclea(f->txtMeses[m], QString::fromUtf8(tecleados[m]), *f);
             EXPECT_EQ(f->txtMeses[7]->text(), "85,5");
             // A file with bad rows is shown and cannot be applied; the good one is applied.
+            // The import compares the file with the stored forecast: the typing is saved
+            // first.
+            msgs.answerSave(ui::SaveChoice::Save);
             f->EligeArchivo = [] { return QStringLiteral("malo.csv"); };
             f->btnImportar->Click();
             f->EligeArchivo = [] { return QStringLiteral("dos.csv"); };
@@ -151,4 +161,103 @@ TEST_F(FormaPronosticoTest, WithoutOptionC1OrC2TheFormOnlyReads) {
     EXPECT_FALSE(f->lEscritura() || f->btnGuardar->lEnabled() || f->btnImportar->lEnabled() ||
                  f->btnGenerar->lEnabled());
     EXPECT_TRUE(f->txtMeses[0]->isReadOnly());
+}
+
+// Unsaved figures are not dropped unasked, and "Cancelar" puts the year or the plan back. A
+// workbook is imported after its preview. With OXTA_SCREENSHOTS=<folder> the preview and the
+// question (the real box, answered "Cancelar") are saved there.
+TEST_F(FormaPronosticoTest, LeavingUnsavedFiguresAsksFirstAndCancelPutsTheChoiceBack) {
+    LibroPrueba libro("pronostico.xlsx", false);
+    libro.Hoja("Hoja1", {{"mes", "ocupación"}, {"Enero", "17"}, {"2", "62,5"}, {"3", "71.5"}},
+               true);
+    libro.Cierra();
+    const QString carpeta = qEnvironmentVariable("OXTA_SCREENSHOTS");
+    ui::ScriptedMessages msgs;
+    auto* empresa = TForm::New<TEmpresa>();  // the company's tables and permissions
+    empresa->Show();
+    empresa->btnAceptar->Click();
+    auto usuario = std::make_shared<clsUsuario>();
+    usuario->SetUsuario(QStringLiteral("Administrador"));
+    usuario->CNX = std::make_shared<clsConexion>();
+    const auto f = TForm::NewModal<TPronostico>(nullptr, [&](TPronostico& p) {
+        p.CNX = usuario->CNX;
+        p.Empresa = kEmpresa;
+        p.objUsuario = usuario;
+    });
+    ui::ModalRunnerScope modal([&](TForm& v) {
+        if (!carpeta.isEmpty())
+            v.grab().save(QDir(carpeta).filePath("pronostico_importar_xlsx.png"));
+        dynamic_cast<TVistaPrevia&>(v).btnAplicar->Click();
+    });
+    const auto anio = [&](const char* a) {
+        f->txtAnio->setText(a);
+        f->txtAnioExit();
+    };
+    f->show();
+    Elige(f->cmbStaffing, "1 - ");
+    anio("2027");
+    f->EligeArchivo = [] { return QStringLiteral("pronostico.xlsx"); };
+    f->btnImportar->Click();
+    ASSERT_EQ(f->txtMeses[2]->text(), "71,5");
+    const QString enero =
+        "select porcentaje from staff_pronostico where idstaffing=1 and "
+        "anio=2027 and mes=1";
+    const QString pregunta =
+        pronostico::PreguntaGuardarPronostico(f->txtNombreStaffing->text(), 2027);
+    if (!carpeta.isEmpty()) {
+        Teclea(f->txtMeses[0], "30", *f);
+        ui::MessageBoxes cajas;
+        ui::SetMessageService(&cajas);
+        QTimer::singleShot(300, [&] {
+            QWidget* caja = QApplication::activeModalWidget();
+            QPixmap foto = f->grab();
+            QPainter(&foto).drawPixmap((foto.width() - caja->width()) / 2,
+                                       (foto.height() - caja->height()) / 2, caja->grab());
+            foto.save(QDir(carpeta).filePath("guardar_cambios.png"));
+            for (auto* b : caja->findChildren<QAbstractButton*>())
+                if (b->text() == "Cancelar")
+                    b->click();
+        });
+        anio("2028");
+        ui::SetMessageService(&msgs);
+    }
+    // January typed 30 (40 for the last), then another year (or plan), and the answer.
+    struct Caso {
+        bool porAnio;
+        ui::SaveChoice respuesta;
+        const char *anio, *plan, *eneroCaja;
+        double eneroGuardado;
+    } casos[] = {
+        {true, ui::SaveChoice::Cancel, "2027", "1 - ", "30", 17},
+        {false, ui::SaveChoice::Cancel, "2027", "1 - ", "30", 17},
+        {true, ui::SaveChoice::Discard, "2028", "1 - ", "", 17},
+        {true, ui::SaveChoice::Save, "2028", "1 - ", "", 30},
+        {false, ui::SaveChoice::Save, "2027", "2 - ", "", 40},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(static_cast<int>(c.respuesta) * 10 + c.porAnio);
+        if (f->txtAnio->text() != "2027" || !f->cmbStaffing->cText().startsWith("1 - ")) {
+            Elige(f->cmbStaffing, "1 - ");  // nothing typed: no question
+            anio("2027");
+        }
+        Teclea(f->txtMeses[0], c.eneroGuardado == 40 ? "40" : "30", *f);
+        msgs.clear();
+        msgs.answerSave(c.respuesta);
+        c.porAnio ? anio("2028") : Elige(f->cmbStaffing, "2 - ");
+        EXPECT_EQ(msgs.texts(), QStringList{pregunta});
+        EXPECT_EQ(f->txtAnio->text(), c.anio);
+        EXPECT_TRUE(f->cmbStaffing->cText().startsWith(c.plan));
+        EXPECT_EQ(f->txtMeses[0]->text(), c.eneroCaja);
+        EXPECT_EQ(Valor(enero).toDouble(), c.eneroGuardado);
+    }
+    // The close box asks as "Salir" does.
+    Teclea(f->txtMeses[5], "50", *f);
+    msgs.answerSave(ui::SaveChoice::Cancel).answerSave(ui::SaveChoice::Discard);
+    QCloseEvent cierre;
+    QCoreApplication::sendEvent(f.get(), &cierre);
+    EXPECT_FALSE(cierre.isAccepted() || f->IsClosed());
+    f->btnSalir->Click();
+    EXPECT_TRUE(f->IsClosed());
+    EXPECT_EQ(modal.count(), 1);
+    EXPECT_FALSE(msgs.unexpectedQuestion() || msgs.pendingAnswers() > 0);
 }

@@ -1,6 +1,7 @@
 // The forecast's rules without a database: places by rule, the forecast box and the import
 // preview. Figures worked by hand.
 
+#include "planning/pronostico/EdicionPronostico.h"
 #include "planning/pronostico/Pronostico.h"
 #include "planning/pronostico/Regla.h"
 #include "tests/support/CadenasHostiles.h"
@@ -117,4 +118,26 @@ TEST(ReglaPronostico, ImportPreviewChangesOnlyTheMonthsItNamesAndRefusesBadRows)
     EXPECT_TRUE(mala.errores[0].startsWith("Fila 1:"));
     EXPECT_TRUE(mala.errores[2].contains("Febrero ya estaba"));
     EXPECT_EQ(mala.resultado, actual);  // nothing applied while a row is refused
+}
+
+TEST(ReglaPronostico, TheBoxesHaveChangesOnlyWhenTheyShowAnotherForecastThanTheOneLoaded) {
+    Meses cargados{};
+    cargados[0] = 625;
+    cargados[1] = 0;
+    // {month, what its box shows, a change}; the other boxes as loaded: "62,5", "0", empty.
+    const std::tuple<int, QString, bool> casos[] = {
+        {0, "62,5", false}, {0, " 62.5 %", false}, {1, "0,0", false}, {2, "  ", false},
+        {0, "62,4", true},  {1, "", true},     // 0 % emptied is no forecast, not the same
+        {2, "0", true},     {3, "101", true},  // a refused text is not what was loaded
+    };
+    EdicionPronostico e;
+    EXPECT_FALSE(e.TieneCambios({"50"}));  // nothing loaded: nothing to lose
+    e.Carga(QString(), 2027, cargados);
+    EXPECT_FALSE(e.TieneCambios({"50"}));  // no plan chosen
+    e.Carga("1", 2027, cargados);
+    for (const auto& [mes, texto, cambio] : casos) {
+        TextosMeses t = {"62,5", "0"};
+        t[static_cast<std::size_t>(mes)] = texto;
+        EXPECT_EQ(e.TieneCambios(t), cambio) << texto.toStdString();
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "catalogs/frmTipoStaff.h"
 #include "data/clsConexion.h"
+#include "planning/herramientas/ImportaPlan.h"
 #include "planning/herramientas/PlanLibro.h"
 #include "planning/pronostico/ArchivoPronostico.h"
 #include "planning/pronostico/PlanMensual.h"
@@ -116,7 +117,7 @@ void TPronostico::CreateForm() {
 
     EligeArchivo = [this] {
         return QFileDialog::getOpenFileName(this, QStringLiteral("Importar pronóstico"), {},
-                                            QStringLiteral("Pronóstico (*.csv)"));
+                                            QStringLiteral("Libros de Excel y CSV (*.xlsx *.csv)"));
     };
     Center();
     OnInitialize = Bind(this, &TPronostico::FormInitialize);
@@ -162,21 +163,71 @@ void TPronostico::muestra(const pronostico::Meses& meses) {
     }
 }
 
+pronostico::TextosMeses TPronostico::textos() const {
+    pronostico::TextosMeses t;
+    for (std::size_t m = 0; m < txtMeses.size(); ++m)
+        t[m] = txtMeses[m]->text();
+    return t;
+}
+
 void TPronostico::CargaPronostico() {
+    const QString staffing = EleccionActual().staffing;
     const std::optional<int> anio = pronostico::LeeAnio(txtAnio->Value());
     ado::Connection* cn = CNX ? CNX->Conexion() : nullptr;
-    if (EleccionActual().staffing.isEmpty() || !anio || !cn) {
-        muestra({});
-        return;
+    pronostico::Meses meses{};
+    if (!staffing.isEmpty() && anio && cn)
+        meses = pronostico::AlmacenPronostico(*cn).Lee(Empresa, staffing, *anio);
+    m_edicion.Carga(staffing, anio, meses);
+    muestra(meses);
+}
+
+bool TPronostico::guardaCajas() {
+    const std::optional<pronostico::Meses> meses = MesesDeCajas();
+    ado::Connection* cn = CNX ? CNX->Conexion() : nullptr;
+    if (!meses || !cn || !m_edicion.Elegida())
+        return false;
+    pronostico::AlmacenPronostico(*cn).Guarda(Empresa, m_edicion.staffing(), *m_edicion.anio(),
+                                              *meses);
+    m_edicion.Carga(m_edicion.staffing(), m_edicion.anio(), *meses);
+    muestra(*meses);
+    return true;
+}
+
+bool TPronostico::AceptaCambio() {
+    if (!m_escritura || !m_edicion.TieneCambios(textos()))
+        return true;
+    // The name box still shows the plan of the boxes while the list may show the next one.
+    const QString plan = txtNombreStaffing->text();
+    switch (MsgSaveDiscardCancel(pronostico::PreguntaGuardarPronostico(plan, *m_edicion.anio()))) {
+        case ui::SaveChoice::Discard:
+            return true;
+        case ui::SaveChoice::Cancel:
+            return false;
+        case ui::SaveChoice::Save:
+            break;
     }
-    muestra(pronostico::AlmacenPronostico(*cn).Lee(Empresa, EleccionActual().staffing, *anio));
+    return guardaCajas();
 }
 
 void TPronostico::txtAnioExit(TControl*, TControl*) {
-    if (!txtAnio->Value().trimmed().isEmpty() && !pronostico::LeeAnio(txtAnio->Value()))
+    const std::optional<int> anio = pronostico::LeeAnio(txtAnio->Value());
+    const auto vuelve = [this] {
+        if (m_edicion.anio())
+            txtAnio->Value(QString::number(*m_edicion.anio()));
+    };
+    if (!anio && !txtAnio->Value().trimmed().isEmpty()) {
         MsgInfo(QStringLiteral("El año debe tener cuatro cifras, de %1 a %2")
                     .arg(pronostico::kAnioMinimo)
                     .arg(pronostico::kAnioMaximo));
+        vuelve();
+        return;
+    }
+    if (anio == m_edicion.anio() && EleccionActual().staffing == m_edicion.staffing())
+        return;
+    if (!AceptaCambio()) {
+        vuelve();
+        return;
+    }
     CargaPronostico();
 }
 
@@ -217,33 +268,28 @@ void TPronostico::btnGuardarClick(TControl*) {
     int anio = 0;
     if (!m_escritura || !eleccionValida(anio))
         return;
-    const std::optional<pronostico::Meses> meses = MesesDeCajas();
-    ado::Connection* cn = CNX->Conexion();
-    if (!meses || !cn)
-        return;
-    pronostico::AlmacenPronostico(*cn).Guarda(Empresa, EleccionActual().staffing, anio, *meses);
-    muestra(*meses);
-    MsgInfo(QStringLiteral("Datos guardados"));
+    if (guardaCajas())
+        MsgInfo(QStringLiteral("Datos guardados"));
 }
 
 void TPronostico::btnImportarClick(TControl*) {
     int anio = 0;
-    if (!m_escritura || !eleccionValida(anio))
+    if (!m_escritura || !eleccionValida(anio) || !AceptaCambio())
         return;
-    const std::optional<pronostico::Meses> actual = MesesDeCajas();
-    if (!actual)
-        return;
+    // The preview compares the file with the stored forecast, read now; the boxes show it.
+    CargaPronostico();
+    const pronostico::Meses actual = m_edicion.cargados();
     const QString ruta = EligeArchivo ? EligeArchivo() : QString();
     if (ruta.isEmpty())
         return;
-    std::vector<QStringList> filas;
+    std::vector<planeacion::FilaLeida> filas;
     try {
         filas = pronostico::LeeArchivoPronostico(ruta);
     } catch (const planeacion::ErrorArchivo& e) {
         MsgInfo(e.mensaje);
         return;
     }
-    const pronostico::VistaImportacion vista = pronostico::PreparaImportacion(filas, *actual);
+    const pronostico::VistaImportacion vista = pronostico::PreparaImportacion(filas, actual);
     const auto previa = TForm::NewModal<TVistaPrevia>(this, [&](TVistaPrevia& v) {
         v.cTitulo = QStringLiteral("Importar pronóstico");
         v.aEncabezados = {QStringLiteral("Mes"), QStringLiteral("Antes"),
@@ -265,8 +311,13 @@ void TPronostico::btnImportarClick(TControl*) {
     ado::Connection* cn = CNX->Conexion();
     if (!previa->lAplicado || !cn)
         return;
-    pronostico::AlmacenPronostico(*cn).Guarda(Empresa, EleccionActual().staffing, anio,
-                                              vista.resultado);
+    if (!pronostico::AlmacenPronostico(*cn).Reemplaza(Empresa, m_edicion.staffing(), anio, actual,
+                                                      vista.resultado)) {
+        MsgInfo(planeacion::kVistaCaducada);
+        CargaPronostico();  // what is stored now
+        return;
+    }
+    m_edicion.Carga(m_edicion.staffing(), anio, vista.resultado);
     muestra(vista.resultado);
     MsgInfo(QStringLiteral("Pronóstico importado: %1 meses").arg(vista.cambios.size()));
 }
@@ -337,7 +388,8 @@ void TPronostico::btnGenerarClick(TControl*) {
 }
 
 void TPronostico::btnSalirClick(TControl*) {
-    Close();
+    if (AceptaCambio())
+        Close();
 }
 
 void ConectaPronostico(TSeleccionaTipo& tipo) {

@@ -10,6 +10,7 @@
 // rules, the import's preview, the store and the month plan are the core's.
 
 #include "planning/Selectores.h"
+#include "planning/pronostico/EdicionPronostico.h"
 #include "planning/pronostico/Pronostico.h"
 #include "ui/Controls.h"
 #include "ui/TForm.h"
@@ -50,6 +51,9 @@ class TPronostico : public TForm, public SelectoresPlaneacion {
     // Reads the plan's forecast for the year into the boxes (empty boxes without a plan or a
     // valid year).
     void CargaPronostico();
+    // Leaving the year box with another year: the boxes' unsaved figures are saved,
+    // discarded or kept (the box goes back to the year they belong to), then the year's
+    // forecast is read. A year that is no year is refused and the box goes back.
     void txtAnioExit(TControl* sender = nullptr, TControl* next = nullptr);
     // Leaving a month box: a figure from 0 to 100 with one decimal (comma or point) is shown
     // as the core writes it; anything else is refused with a message and the box goes back
@@ -64,18 +68,29 @@ class TPronostico : public TForm, public SelectoresPlaneacion {
     std::optional<pronostico::Meses> MesesDeCajas();
     pronostico::Regla ReglaElegida() const;
     bool lEscritura() const { return m_escritura; }
+    const pronostico::EdicionPronostico& Edicion() const { return m_edicion; }
 
     explicit TPronostico(TForm* parent = nullptr) : TForm(parent) {}
 
   protected:
     void CreateForm() override;
     void SeleccionCambiada() override { CargaPronostico(); }
+    // Before the plan or the year changes: nothing unsaved, or the planner saved or
+    // discarded it (true); "Cancelar" or a failed save keeps it (false).
+    bool AceptaCambio() override;
+    // The window's close box asks as "Salir" does.
+    bool CanClose() override { return AceptaCambio(); }
 
   private:
     // Plan and year chosen; the message shown otherwise.
     bool eleccionValida(int& anio);
+    // The boxes show `meses`, the forecast of the plan and year of the edit.
     void muestra(const pronostico::Meses& meses);
+    pronostico::TextosMeses textos() const;
+    // Saves the boxes under the plan and year they were loaded from.
+    bool guardaCajas();
 
+    pronostico::EdicionPronostico m_edicion;
     std::array<QString, pronostico::kMeses> m_aceptados;  // the texts the boxes last held
     bool m_escritura = false;
 };
