@@ -11,11 +11,14 @@ namespace {
 
 constexpr int kMostDecimalFigures = 15;  // what a double holds exactly, as the translator binds
 
-bool startsWithInsert(const QString& text) {
+// A batch that starts with INSERT and names no other: a script of many inserts is no shape,
+// and is not worth reading twice to find that out (an "insert" inside a text only sends its
+// statement the ordinary way).
+bool oneInsert(const QString& text) {
     const auto first = std::find_if(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
-    return QStringView(text)
-        .sliced(first - text.begin())
-        .startsWith(u"insert", Qt::CaseInsensitive);
+    const QStringView rest = QStringView(text).sliced(first - text.begin());
+    return rest.startsWith(u"insert", Qt::CaseInsensitive) &&
+           !rest.sliced(6).contains(u"insert", Qt::CaseInsensitive);
 }
 
 // Where a value stood. Every value the translator binds becomes the same placeholder, whatever
@@ -57,7 +60,7 @@ bool opensValue(const Token& t) {
 }  // namespace
 
 std::optional<InsertShape> insertShape(const QString& text) {
-    if (!startsWithInsert(text))
+    if (!oneInsert(text))
         return std::nullopt;
     std::vector<Token> tokens;
     try {
