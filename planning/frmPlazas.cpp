@@ -314,22 +314,17 @@ bool TPlazas::AceptaCambio() {
     if (!m_edicion.TieneCambios(txtidPuesto->Value(), textosCifras()))
         return true;
     const QString nombre = txtNombrePuesto->Value().trimmed();
-    switch (MsgSaveDiscardCancel(planeacion::mensajes::GuardarCambios(
-        nombre.isEmpty() ? txtidPuesto->Value().trimmed() : nombre))) {
-        case ui::SaveChoice::Discard:
-            return true;
-        case ui::SaveChoice::Cancel:
-            return false;
-        case ui::SaveChoice::Save:
-            break;
-    }
-    // Saved under the choice the entry was loaded or started under, whatever the lists
-    // show by now.
-    const planeacion::Resultado r =
-        m_edicion.Guarda(nucleo(), m_edicion.eleccion(), txtidPuesto->Value(), textosCifras());
-    if (!r)
-        MsgInfo(r.mensaje);
-    return static_cast<bool>(r);
+    const QString pregunta = planeacion::mensajes::GuardarCambios(
+        nombre.isEmpty() ? txtidPuesto->Value().trimmed() : nombre);
+    return MsgMayLeaveUnsaved(pregunta, [this] {
+        // Saved under the choice the entry was loaded or started under, whatever the lists
+        // show by now.
+        const planeacion::Resultado r =
+            m_edicion.Guarda(nucleo(), m_edicion.eleccion(), txtidPuesto->Value(), textosCifras());
+        if (!r)
+            MsgInfo(r.mensaje);
+        return static_cast<bool>(r);
+    });
 }
 
 int TPlazas::filaDe(const QString& puesto) const {

@@ -74,3 +74,15 @@ ui::SaveChoice MsgSaveDiscardCancel(const QString& text, const QString& caption)
         return s->askSave(text, ui::Title(caption));
     return ui::ConsoleMessages().askSave(text, ui::Title(caption));
 }
+
+bool MsgMayLeaveUnsaved(const QString& text, const std::function<bool()>& save) {
+    switch (MsgSaveDiscardCancel(text)) {
+        case ui::SaveChoice::Discard:
+            return true;
+        case ui::SaveChoice::Cancel:
+            return false;
+        case ui::SaveChoice::Save:
+            break;
+    }
+    return save();
+}

@@ -20,6 +20,9 @@ enum class SaveChoice { Save, Discard, Cancel };
 // "Guardar" / "Descartar" / "Cancelar" question, Guardar the default button and Escape
 // cancelling. A service that cannot ask (the console) answers Cancel: nothing is lost.
 ui::SaveChoice MsgSaveDiscardCancel(const QString& text, const QString& caption = {});
+// Asks that question before unsaved changes are left behind: true when the caller may go on,
+// the changes discarded or written by `save` (which tells whether it managed to).
+bool MsgMayLeaveUnsaved(const QString& text, const std::function<bool()>& save);
 
 namespace ui {
 

@@ -198,15 +198,8 @@ bool TPronostico::AceptaCambio() {
         return true;
     // The name box still shows the plan of the boxes while the list may show the next one.
     const QString plan = txtNombreStaffing->text();
-    switch (MsgSaveDiscardCancel(pronostico::PreguntaGuardarPronostico(plan, *m_edicion.anio()))) {
-        case ui::SaveChoice::Discard:
-            return true;
-        case ui::SaveChoice::Cancel:
-            return false;
-        case ui::SaveChoice::Save:
-            break;
-    }
-    return guardaCajas();
+    return MsgMayLeaveUnsaved(pronostico::PreguntaGuardarPronostico(plan, *m_edicion.anio()),
+                              [this] { return guardaCajas(); });
 }
 
 void TPronostico::txtAnioExit(TControl*, TControl*) {
