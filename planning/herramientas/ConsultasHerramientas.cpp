@@ -94,8 +94,7 @@ QString LoteImportacion(const QString& empresa, const QString& staffing, const V
     // stays); a deletion, that the entry still holds every figure read. Any other finding
     // rolls the whole batch back.
     QString lote = Inicio() + QStringLiteral("declare @caducada int\nset @caducada = 0\n");
-    // One row a statement: the embedded engine reads a long VALUES list far slower than as
-    // many single-row inserts in the same batch.
+    // One row a statement, each guarded by its own check.
     for (const FilaNueva& f : v.agregar) {
         lote += QStringLiteral("if exists (select * from ") + TablaDe(f.tabla) +
                 Donde(e, s, f.entrada.clave) +
