@@ -1,6 +1,8 @@
 // SQL Server's dialect and semantics on the embedded engine.
 #include "tests/support/EmbeddedDb.h"
 
+#include "ado/SqlInsertShape.h"
+
 #include <QDateTime>
 
 using ado::Decimal;
@@ -503,4 +505,40 @@ TEST_F(DialectTest, InsertsOfOneShapeStoreTheirOwnValues) {
     EXPECT_EQ(stored, expected);
     EXPECT_EQ(error("insert into t (n, i, v, d) values (1000, 1, 'x', 1)"),
               "Arithmetic overflow error converting numeric to data type numeric.");
+}
+
+// Only statements whose every value the translator binds have a shape, and no two different
+// statements meet in one shape: a key shared by different tokens would run one statement's
+// translation for another.
+TEST(InsertShapeTest, KeysTellStatementsApartAndOnlyBoundValuesAreTakenOut) {
+    const auto key = [](const char* text) {
+        const auto shape = sql::insertShape(QString::fromUtf8(text));
+        return shape ? shape->key : QString();
+    };
+    // Values of any kind change places within one shape.
+    EXPECT_FALSE(key("insert into t (a, b) values (1, 'x')").isEmpty());
+    EXPECT_EQ(key("insert into t (a, b) values (1, 'x')"),
+              key("insert into t (a, b) values (NULL, -2.5)"));
+    EXPECT_NE(key("insert into t (ab, c) values (1, 2)"), key("insert into t (abc) values (1, 2)"));
+    EXPECT_NE(key("insert into t (a) values (1)"), key("insert into u (a) values (1)"));
+    EXPECT_NE(key("insert into t (a) values ('x')"), key("insert into t (a) values (N'x')"));
+    for (const char* refused : {
+             "select 1",
+             "insert into t (a) values (1) insert into t (a) values (2)",
+             "insert into t (a) values (99999999999999999999)",  // beyond 64 bits
+             "insert into t (a) values (1234567890.1234567)",    // more than 15 figures
+             "insert into t (a) values (1e3)",
+             "insert into t (a) values ('unclosed",
+         })
+        EXPECT_TRUE(key(refused).isEmpty()) << refused;
+    EXPECT_EQ(sql::insertShape(QString("insert into t (a) values ('a") + QChar(0) + "b')"),
+              std::nullopt);  // the translator writes a text with NUL out
+    const auto shape =
+        sql::insertShape("insert into t (a, b, c, d) values (-7, 2.50, NULL, 'o''b')");
+    ASSERT_TRUE(shape);
+    ASSERT_EQ(shape->literals.size(), 4u);
+    EXPECT_EQ(shape->literals[0].whole, -7);
+    EXPECT_EQ(shape->literals[1].real, 2.5);
+    EXPECT_TRUE(shape->literals[2].null);
+    EXPECT_EQ(shape->literals[3].text, "o'b");
 }
