@@ -51,6 +51,33 @@ constexpr ServerErrorInfo kErrors[] = {
     {E::CannotDropView, 3701, "42S02", 11,
      "Cannot drop the view '%1', because it does not exist or you do not have permission."},
 
+    {E::NotInGroupBy, 8120, "42000", 16,
+     "Column '%1' is invalid in the select list because it is not contained in either an "
+     "aggregate function or the GROUP BY clause."},
+    {E::HavingNotInGroupBy, 8121, "42000", 16,
+     "Column '%1' is invalid in the HAVING clause because it is not contained in either an "
+     "aggregate function or the GROUP BY clause."},
+    {E::OrderByNotInGroupBy, 8127, "42000", 16,
+     "Column \"%1\" is invalid in the ORDER BY clause because it is not contained in either an "
+     "aggregate function or the GROUP BY clause."},
+    {E::AggregateInWhere, 147, "42000", 15,
+     "An aggregate may not appear in the WHERE clause unless it is in a subquery contained in a "
+     "HAVING clause or a select list, and the column being aggregated is an outer reference."},
+    {E::AggregateOfAggregate, 130, "42000", 16,
+     "Cannot perform an aggregate function on an expression containing an aggregate or a "
+     "subquery."},
+    {E::AggregateInGroupBy, 144, "42000", 15,
+     "Cannot use an aggregate or a subquery in an expression used for the group by list of a "
+     "GROUP BY clause."},
+    {E::OrderByNotDistinct, 145, "42000", 15,
+     "ORDER BY items must appear in the select list if SELECT DISTINCT is specified."},
+    {E::OrderByNotInUnion, 104, "42000", 16,
+     "ORDER BY items must appear in the select list if the statement contains a UNION, INTERSECT "
+     "or EXCEPT operator."},
+    {E::OrderByPosition, 108, "42000", 15,
+     "The ORDER BY position number %1 is out of range of the number of items in the select "
+     "list."},
+
     {E::MultiplePrimaryKeys, 8110, "42000", 16,
      "Cannot add multiple PRIMARY KEY constraints to table '%1'."},
     {E::MultipleIdentity, 2744, "42000", 16,

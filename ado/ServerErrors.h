@@ -37,6 +37,16 @@ enum class ServerError : std::uint8_t {
     DuplicateColumn,    // 2705 column '%1', table '%2'
     CannotDropTable,    // 3701 '%1'
     CannotDropView,     // 3701 '%1'
+    // grouped and ordered queries
+    NotInGroupBy,          // 8120 column '%1'
+    HavingNotInGroupBy,    // 8121 column '%1'
+    OrderByNotInGroupBy,   // 8127 column '%1'
+    AggregateInWhere,      // 147
+    AggregateOfAggregate,  // 130
+    AggregateInGroupBy,    // 144
+    OrderByNotDistinct,    // 145
+    OrderByNotInUnion,     // 104
+    OrderByPosition,       // 108 position '%1'
     // definitions
     MultiplePrimaryKeys,   // 8110 table '%1'
     MultipleIdentity,      // 2744 table '%1'

@@ -3,6 +3,7 @@
 #include "ado/SqlCatalogue.h"
 #include "ado/SqlDecimals.h"
 #include "ado/SqlFunctions.h"
+#include "ado/SqlGrouping.h"
 #include "ado/SqlNesting.h"
 
 #include <algorithm>
@@ -262,6 +263,7 @@ QString Emitter::selectCore(const Select& s, Scope& scope, SelectOut& out, bool 
         if (ref.on)
             from += QStringLiteral(" ON ") + expr(*ref.on, scope).sql;
     }
+    GroupingCheck(s, scope).checkClauses();
 
     QStringList items;
     int n = 0;
@@ -393,6 +395,7 @@ SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases
     }
     sql = compound(members, operators);
     if (!s.orderBy.empty()) {
+        GroupingCheck(s, scope).checkOrderBy(!operators.empty());
         QStringList o;
         for (const OrderItem& item : s.orderBy) {
             // A name of the select list orders by that result column.
