@@ -136,6 +136,8 @@ constexpr ServerErrorInfo kErrors[] = {
      "Arithmetic overflow error converting numeric to data type numeric."},
     {E::NumericOverflowTo, 8115, "22003", 16,
      "Arithmetic overflow error converting numeric to data type %1."},
+    {E::OverflowConverting, 8115, "22003", 16,
+     "Arithmetic overflow error converting %1 to data type %2."},
     {E::DateTimeOutOfRange, 242, "22007", 16,
      "The conversion of a varchar data type to a datetime data type resulted in an out-of-range "
      "value."},

@@ -76,6 +76,7 @@ enum class ServerError : std::uint8_t {
     ArithmeticOverflow,       // 8115 type '%1'
     NumericOverflow,          // 8115
     NumericOverflowTo,        // 8115 type '%1' (money, smallmoney)
+    OverflowConverting,       // 8115 source type '%1', target type '%2'
     DateTimeOutOfRange,       // 242
     SmallDateTimeOutOfRange,  // 242
     DateAddOverflow,          // 517

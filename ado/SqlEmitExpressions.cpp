@@ -79,6 +79,16 @@ SqlType arithmeticType(const SqlType& a, const SqlType& b) {
     return SqlType{Base::Numeric, 0, 38, std::max(a.scale, b.scale)};
 }
 
+}  // namespace
+
+QString sourceArgument(const SqlType& from, const SqlType& to) {
+    if (to.base != Base::Numeric || to.money || !from.known())
+        return {};
+    return QStringLiteral(", ") + quoteText(from.name().section(u'(', 0, 0));
+}
+
+namespace {
+
 QString helperCall(const char* helperName, const QString& a, const QString& b) {
     return QLatin1String(helperName) + u'(' + a + QStringLiteral(", ") + b + u')';
 }
@@ -95,7 +105,7 @@ QString converted(const Typed& x, const SqlType& to, const QString& style = {}) 
          (x.type.isDateTime() || (x.type.base == Base::Numeric && x.type.scale > 0))) ||
         (to.isDateTime() && (x.type.isDateTime() || x.type.isText() || x.stringLiteral));
     if (!styled)
-        return helperCall(helper::kConvert, x.sql, quoteText(to.name()));
+        return helperCall(helper::kConvert, x.sql, quoteText(to.name()) + sourceArgument(x.type, to));
     const SqlType from = x.stringLiteral && !x.type.known() ? SqlType::varchar() : x.type;
     return QStringLiteral("%1(%2, %3, %4, %5)")
         .arg(QLatin1String(helper::kConvertFrom), x.sql, quoteText(to.name()),

@@ -15,10 +15,11 @@ namespace {
 
 using Base = SqlType::Base;
 
-// The value as stored in a column of that type, converted as SQL Server converts it.
-QString store(const QString& sql, const SqlType& type) {
+// The value as stored in a column of that type, converted as SQL Server converts it from its
+// type `from` (unknown: read from the value).
+QString store(const QString& sql, const SqlType& type, const SqlType& from = {}) {
     return QLatin1String(helper::kStore) + u'(' + sql + QStringLiteral(", '") + type.name() +
-           QStringLiteral("')");
+           u'\'' + sourceArgument(from, type) + u')';
 }
 
 }  // namespace
@@ -69,7 +70,8 @@ void Emitter::emit(const InsertStmt& s, Translation& t) {
                 translationError(mismatch);
             QStringList values;
             for (std::size_t i = 0; i < targets.size(); ++i) {
-                values << store(quoteName(QStringLiteral("__c%1").arg(i + 1)), targets[i]->type);
+                values << store(quoteName(QStringLiteral("__c%1").arg(i + 1)), targets[i]->type,
+                                inner.columns[i].type);
             }
             bool hasStar = false;
             for (const SelectItem& item : s.select->items)
@@ -166,8 +168,8 @@ void Emitter::emit(const UpdateStmt& s, Translation& t) {
             translationError(ado::ServerError::InvalidColumnName, {name});
         if (c->identity)
             translationError(ado::ServerError::IdentityUpdate, {c->name});
-        sets << quoteName(c->name) + QStringLiteral(" = ") +
-                    store(expr(*value, scope).sql, c->type);
+        const Typed v = expr(*value, scope);
+        sets << quoteName(c->name) + QStringLiteral(" = ") + store(v.sql, c->type, v.type);
     }
     QString sql = QStringLiteral("UPDATE ") + tableName(target);
     if (alias.compare(target.object, Qt::CaseInsensitive) != 0)

@@ -31,7 +31,28 @@ using namespace support;
 namespace {
 
 // ---- conversions ----
-void convertFunction(sqlite3_context* ctx, sqlite3_value** argv, bool explicitCast) {
+// The type whose value overflowed a numeric: the translator's word for it when it knew it,
+// else what the value is (a literal of an INSERT: an int within 32 bits, a numeric beyond
+// them or with a fraction, a varchar for text).
+QString overflowedType(int argc, sqlite3_value** argv) {
+    if (argc > 2)
+        return textOf(argv[2]);
+    switch (sqlite3_value_type(argv[0])) {
+        case SQLITE_INTEGER: {
+            const sqlite3_int64 n = sqlite3_value_int64(argv[0]);
+            return n >= std::numeric_limits<std::int32_t>::min() &&
+                           n <= std::numeric_limits<std::int32_t>::max()
+                       ? QStringLiteral("int")
+                       : QStringLiteral("numeric");
+        }
+        case SQLITE_TEXT:
+            return QStringLiteral("varchar");
+        default:
+            return QStringLiteral("numeric");
+    }
+}
+
+void convertFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool explicitCast) {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(ctx);
         return;
@@ -47,7 +68,15 @@ void convertFunction(sqlite3_context* ctx, sqlite3_value** argv, bool explicitCa
     try {
         resultScalar(ctx, sql::convertTo(scalarOf(argv[0]), type, explicitCast));
     } catch (const sql::ConversionError& e) {
-        resultError(ctx, e);
+        const QString from = e.error() == ado::ServerError::NumericOverflow
+                                 ? overflowedType(argc, argv)
+                                 : QStringLiteral("numeric");
+        if (from.compare(u"numeric", Qt::CaseInsensitive) == 0 ||
+            from.compare(u"decimal", Qt::CaseInsensitive) == 0)
+            resultError(ctx, e);
+        else
+            resultError(ctx, ado::ServerError::OverflowConverting,
+                        {from, QStringLiteral("numeric")});
     }
 }
 
@@ -148,11 +177,11 @@ void fnConvertFrom(sqlite3_context* ctx, int, sqlite3_value** argv) {
     }
 }
 
-void fnCv(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    convertFunction(ctx, argv, false);
+void fnCv(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    convertFunction(ctx, argc, argv, false);
 }
-void fnConvert(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    convertFunction(ctx, argv, true);
+void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    convertFunction(ctx, argc, argv, true);
 }
 
 // a + b when the types were not known while translating: text and text join, otherwise the
