@@ -105,7 +105,8 @@ QString converted(const Typed& x, const SqlType& to, const QString& style = {}) 
          (x.type.isDateTime() || (x.type.base == Base::Numeric && x.type.scale > 0))) ||
         (to.isDateTime() && (x.type.isDateTime() || x.type.isText() || x.stringLiteral));
     if (!styled)
-        return helperCall(helper::kConvert, x.sql, quoteText(to.name()) + sourceArgument(x.type, to));
+        return helperCall(helper::kConvert, x.sql,
+                          quoteText(to.name()) + sourceArgument(x.type, to));
     const SqlType from = x.stringLiteral && !x.type.known() ? SqlType::varchar() : x.type;
     return QStringLiteral("%1(%2, %3, %4, %5)")
         .arg(QLatin1String(helper::kConvertFrom), x.sql, quoteText(to.name()),
