@@ -174,6 +174,7 @@ constexpr ServerErrorInfo kErrors[] = {
      "Could not create IDENTITY attribute on nullable column '%1', table '%2'."},
     {E::OperandInvalid, 8117, "42000", 16, "Operand data type %1 is invalid for %2 operator."},
     {E::PercentRange, 1031, "42000", 15, "Percent values must be between 0 and 100."},
+    {E::InvalidFloatOperation, 3623, "42000", 16, "An invalid floating point operation occurred."},
 
     {E::LockTimeout, 1222, "HYT00", 16, "Lock request time out period exceeded."},
     {E::CannotOpenDatabase, 4060, "42000", 11,

@@ -97,6 +97,7 @@ enum class ServerError : std::uint8_t {
     IdentityNullable,         // 8147 column '%1', table '%2'
     OperandInvalid,           // 8117 type '%1', operator '%2'
     PercentRange,             // 1031
+    InvalidFloatOperation,    // 3623
     // the server and its files
     LockTimeout,             // 1222
     CannotOpenDatabase,      // 4060 '%1'

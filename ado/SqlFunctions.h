@@ -52,6 +52,8 @@ enum class Emit {
     Concat,           // the arguments as text, NULL as empty, joined
     Aggregate,        // sum, avg, min, max: [DISTINCT], SQL Server's result types
     CurrentDatabase,  // the name of the current database
+    NullIf,           // CASE WHEN a = b THEN NULL ELSE a END, compared as `=` compares
+    Power,            // __power(a, b, whole) in the first argument's type
 };
 
 // The type of the result.
@@ -61,6 +63,7 @@ enum class Result {
     WholeNumber,    // the first argument's, without decimals
     FirstKnown,     // the first argument's whose type is known
     LastArgument,   // the last argument's when it is of a date-time type, else `type`
+    Sign,           // SIGN's: bigint, int for smaller whole numbers, money, numeric(p,0), float
 };
 
 inline constexpr int kVariadic = -1;
@@ -79,7 +82,8 @@ struct FunctionDef {
     // The first argument is a date part word (day, mm, ...); the type name of every other
     // argument is handed over after them.
     bool datePartArgument = false;
-    bool nullIn = false;  // any NULL argument gives NULL, `native` not called
+    bool nullIn = false;        // any NULL argument gives NULL, `native` not called
+    bool rangeChecked = false;  // a whole-number or float result is held to its type's range
 };
 
 // The function of that name (lower case), or nullptr when SQL Server has none we provide.

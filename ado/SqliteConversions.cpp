@@ -80,6 +80,23 @@ void convertFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool 
     }
 }
 
+}  // namespace
+
+QString floatText(double d) {
+    // Six significant figures, in exponent form where they do not reach (1e+010, 1.23457e-005),
+    // the exponent of at least three figures.
+    QString s = QString::asprintf("%.6g", d);
+    const qsizetype e = s.indexOf(u'e');
+    if (e >= 0) {
+        const qsizetype digits = s.size() - (e + 2);
+        if (digits < 3)
+            s.insert(e + 2, QString(3 - digits, u'0'));
+    }
+    return s;
+}
+
+namespace {
+
 // A date-time value converted to another date-time type: read in its own stored form, fitted
 // to the target's range and precision (the error naming the source's type).
 Scalar dateTimeBetween(const Scalar& v, const SqlType& from, const SqlType& to) {
@@ -141,6 +158,11 @@ Scalar styledSource(const Scalar& v, const SqlType& from, const SqlType& to, int
         throw sql::ConversionError(
             ado::ServerError::ExplicitConversion,
             {from.name().section(u'(', 0, 0), to.name().section(u'(', 0, 0)});
+    }
+    if (style <= 0 && to.isText() && from.base == SqlType::Base::Float &&
+        v.kind != Scalar::Kind::Text) {
+        return Scalar::ofText(
+            floatText(v.kind == Scalar::Kind::Int ? static_cast<double>(v.i) : v.d));
     }
     if (style > 0 && to.isText() && from.base == SqlType::Base::Float) {
         throw sql::ConversionError(ado::ServerError::NotSupported,

@@ -71,7 +71,8 @@ const Helper kHelpers[] = {
 int extra(const sql::FunctionDef& f) {
     if (f.datePartArgument)  // the type of each argument after the part
         return f.maxArgs - 1;
-    return f.emit == sql::Emit::TypedCall ? 1 : 0;
+    // TypedCall: the first argument's type; Power: whether the result is a whole number
+    return f.emit == sql::Emit::TypedCall || f.emit == sql::Emit::Power ? 1 : 0;
 }
 
 namespace {
