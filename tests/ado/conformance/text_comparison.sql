@@ -10,29 +10,15 @@ select case when 'a' = 'a  ' then 1 else 0 end, len('a  '), datalength('a  '), l
 -- rows:
 -- 1 | 1 | 3 | 3 | 0
 
--- case: letter case does not count in = nor in LIKE
-select case when 'ABC' = 'abc' then 1 else 0 end, case when 'abc' like 'A%' then 1 else 0 end
--- rows:
--- 1 | 1
-
 -- case: CHARINDEX from a start (none, zero or negative: from the beginning) and PATINDEX
 select charindex('B', 'abcb', 3), charindex('b', 'abcb', 0), charindex('b', 'abcb', -5), charindex('z', 'abc'), patindex('%[0-9]%', 'ab1'), patindex('b%', 'abc')
 -- rows:
 -- 4 | 2 | 2 | 0 | 3 | 0
 
--- case: STUFF with a start beyond the text, or a negative length, gives NULL
-select stuff('abcdef', 2, 3, 'XY'), stuff('abc', 5, 1, 'x'), stuff('abc', 0, 1, 'x'), stuff('abc', 2, 0, 'x'), stuff('abc', 2, 10, 'x'), stuff('abc', 2, -1, 'x')
--- rows:
--- aXYef | NULL | NULL | axbc | ax | NULL
-
 -- case: LEFT, RIGHT and REPLICATE with zero, long or NULL lengths; REPLICATE of a negative count is NULL
 select '[' + left('abc', 0) + ']', left('abc', 10), left('abc', null), right('abc', 10), '[' + replicate('ab', 0) + ']', replicate('ab', -1)
 -- rows:
 -- [] | abc | NULL | abc | [] | NULL
-
--- case: LEFT with a negative length
-select left('abc', -1)
--- error: Invalid length parameter passed to the left function.
 
 -- case: LTRIM, RTRIM and TRIM take off blanks
 select '[' + ltrim('  a  ') + ']', '[' + rtrim('  a  ') + ']', '[' + trim('  a  ') + ']', trim(null)
