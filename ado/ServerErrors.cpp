@@ -151,6 +151,7 @@ constexpr ServerErrorInfo kErrors[] = {
     {E::Truncated, 8152, "22001", 16, "String or binary data would be truncated."},
     {E::InvalidStyle, 281, "42000", 16, "%1 is not a valid style number when converting %2."},
     {E::DivideByZero, 8134, "22012", 16, "Divide by zero error encountered."},
+    {E::InvalidFloatOperation, 3623, "42000", 16, "An invalid floating point operation occurred."},
     {E::InvalidLength, 537, "42000", 16, "Invalid length parameter passed to the %1 function."},
     {E::InvalidEscape, 506, "22019", 16,
      "The invalid escape character \"%1\" was specified in a LIKE predicate."},
@@ -174,7 +175,6 @@ constexpr ServerErrorInfo kErrors[] = {
      "Could not create IDENTITY attribute on nullable column '%1', table '%2'."},
     {E::OperandInvalid, 8117, "42000", 16, "Operand data type %1 is invalid for %2 operator."},
     {E::PercentRange, 1031, "42000", 15, "Percent values must be between 0 and 100."},
-    {E::InvalidFloatOperation, 3623, "42000", 16, "An invalid floating point operation occurred."},
 
     {E::LockTimeout, 1222, "HYT00", 16, "Lock request time out period exceeded."},
     {E::CannotOpenDatabase, 4060, "42000", 11,

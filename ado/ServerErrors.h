@@ -84,6 +84,7 @@ enum class ServerError : std::uint8_t {
     Truncated,                // 8152
     InvalidStyle,             // 281 style '%1', direction '%2'
     DivideByZero,             // 8134
+    InvalidFloatOperation,    // 3623
     InvalidLength,            // 537 function '%1'
     InvalidEscape,            // 506 escape '%1'
     ConversionOutOfRange,     // 242 source type '%1', target type '%2'
@@ -97,7 +98,6 @@ enum class ServerError : std::uint8_t {
     IdentityNullable,         // 8147 column '%1', table '%2'
     OperandInvalid,           // 8117 type '%1', operator '%2'
     PercentRange,             // 1031
-    InvalidFloatOperation,    // 3623
     // the server and its files
     LockTimeout,             // 1222
     CannotOpenDatabase,      // 4060 '%1'

@@ -573,6 +573,12 @@ Typed Emitter::function(const Expr& e, const Scope& scope) {
                               QStringLiteral("1"), QStringLiteral("substring")});
         }
     }
+    // ISNULL's replacement takes the first argument's type: text cut to a char or varchar's
+    // length.
+    if (e.text == u"isnull" && a.size() == 2 && a[0].type.isText() && a[0].type.length >= 0 &&
+        textual(a[1])) {
+        a[1] = Typed{converted(a[1], a[0].type), a[0].type, {}};
+    }
     return call(*f, e.distinct, std::move(a));
 }
 
@@ -596,9 +602,9 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
         }
     } else if (f.result == Result::LastArgument && !a.empty() && a.back().type.isDateTime()) {
         type = a.back().type;
-    } else if (f.result == Result::Sign && !a.empty()) {
-        type = signType(a[0].type);
     }
+    if (f.result == Result::Sign && !a.empty())
+        type = signType(a[0].type);
     // Text made from text of a type short of (max) stays short of it, up to 8,000 bytes.
     if (type.base == Base::VarChar && type.length < 0 && !a.empty() &&
         (a[0].type.base == Base::VarChar || a[0].type.base == Base::Char) &&
@@ -647,10 +653,7 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
             return call(*findFunction(QString::fromLatin1(f.target)), distinct, std::move(a));
         }
         case Emit::IsNull: {
-            Typed second = a[0].type.known() ? coerce(a[1], a[0].type) : a[1];
-            // The replacement takes the first argument's type: cut to a char or varchar's length.
-            if (a[0].type.isText() && a[0].type.length >= 0 && textual(second))
-                second = Typed{converted(second, a[0].type), a[0].type, {}};
+            const Typed second = a[0].type.known() ? coerce(a[1], a[0].type) : a[1];
             return Typed{QStringLiteral("ifnull(%1, %2)").arg(a[0].sql, second.sql),
                          a[0].type.known() ? a[0].type : a[1].type,
                          {}};
@@ -667,6 +670,30 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
                                                               ? a[i].type
                                                               : SqlType::varchar(30));
             return cappedText(u'(' + parts.join(QStringLiteral(" || ")) + u')', joinedType);
+        }
+        case Emit::NullIf: {
+            // As SQL Server defines it, the CASE of its two arguments compared as `=` compares
+            // them (text without regard to case, text against a number as a number).
+            const Typed equal = comparison(Op::Equal, a[0], a[1]);
+            return Typed{
+                QStringLiteral("(CASE WHEN %1 THEN NULL ELSE %2 END)").arg(equal.sql, a[0].sql),
+                a[0].type.known() ? a[0].type : a[1].type,
+                {}};
+        }
+        case Emit::Power: {
+            if (a[0].type.base == Base::Numeric) {
+                translationError(ado::ServerError::NotSupported,
+                                 {QStringLiteral("POWER of a decimal or money value")});
+            }
+            // An int (tinyint, smallint) or bigint base keeps its type, cut to a whole number;
+            // anything else is a float.
+            const bool whole = a[0].type.isInteger() && a[0].type.base != Base::Bit;
+            SqlType t{Base::Float};
+            if (whole)
+                t = SqlType{a[0].type.base == Base::BigInt ? Base::BigInt : Base::Int};
+            const QString sql = QLatin1String(f.target) + u'(' + joined(a) +
+                                (whole ? QStringLiteral(", 1)") : QStringLiteral(", 0)"));
+            return Typed{checkedWhole(sql, t), t, {}};
         }
         case Emit::Count:
             ++m_aggregates;
@@ -703,30 +730,6 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
         }
         case Emit::CurrentDatabase:
             return Typed{quoteText(m_schema.currentDatabase()), type, {}};
-        case Emit::NullIf: {
-            // As SQL Server defines it, the CASE of its two arguments compared as `=` compares
-            // them (text without regard to case, text against a number as a number).
-            const Typed equal = comparison(Op::Equal, a[0], a[1]);
-            return Typed{
-                QStringLiteral("(CASE WHEN %1 THEN NULL ELSE %2 END)").arg(equal.sql, a[0].sql),
-                a[0].type.known() ? a[0].type : a[1].type,
-                {}};
-        }
-        case Emit::Power: {
-            if (a[0].type.base == Base::Numeric) {
-                translationError(ado::ServerError::NotSupported,
-                                 {QStringLiteral("POWER of a decimal or money value")});
-            }
-            // An int (tinyint, smallint) or bigint base keeps its type, cut to a whole number;
-            // anything else is a float.
-            const bool whole = a[0].type.isInteger() && a[0].type.base != Base::Bit;
-            SqlType t{Base::Float};
-            if (whole)
-                t = SqlType{a[0].type.base == Base::BigInt ? Base::BigInt : Base::Int};
-            const QString sql = QLatin1String(f.target) + u'(' + joined(a) +
-                                (whole ? QStringLiteral(", 1)") : QStringLiteral(", 0)"));
-            return Typed{checkedWhole(sql, t), t, {}};
-        }
     }
     translationError(ado::ServerError::InternalError,
                      {QStringLiteral("unknown function emission")});

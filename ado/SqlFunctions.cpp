@@ -63,15 +63,15 @@ constexpr FunctionDef special(const char* name, int minArgs, int maxArgs, Emit e
     return FunctionDef{name, minArgs, maxArgs, emit, nullptr, Result::Fixed, type};
 }
 
-// The same function, its result overflowing as its type does instead of widening.
-constexpr FunctionDef rangeChecked(FunctionDef f) {
-    f.rangeChecked = true;
-    return f;
-}
-
 // The same function, giving NULL for any NULL argument without being called.
 constexpr FunctionDef nullIn(FunctionDef f) {
     f.nullIn = true;
+    return f;
+}
+
+// The same function, its result overflowing as its type does instead of widening.
+constexpr FunctionDef rangeChecked(FunctionDef f) {
+    f.rangeChecked = true;
     return f;
 }
 

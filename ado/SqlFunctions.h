@@ -48,22 +48,22 @@ enum class Emit {
     Template,         // target is SQLite text with %1..%9 standing for the arguments
     Alias,            // the function named target, with `leading` put before the arguments
     IsNull,           // ifnull, the replacement read as the first argument's type
+    NullIf,           // CASE WHEN a = b THEN NULL ELSE a END, compared as `=` compares
+    Power,            // __power(a, b, whole) in the first argument's type
     Count,            // count([DISTINCT] x) and count(*)
     Concat,           // the arguments as text, NULL as empty, joined
     Aggregate,        // sum, avg, min, max: [DISTINCT], SQL Server's result types
     CurrentDatabase,  // the name of the current database
-    NullIf,           // CASE WHEN a = b THEN NULL ELSE a END, compared as `=` compares
-    Power,            // __power(a, b, whole) in the first argument's type
 };
 
 // The type of the result.
 enum class Result {
     Fixed,          // `type`
     FirstArgument,  // the first argument's
+    Sign,           // SIGN's: bigint, int for smaller whole numbers, money, numeric(p,0), float
     WholeNumber,    // the first argument's, without decimals
     FirstKnown,     // the first argument's whose type is known
     LastArgument,   // the last argument's when it is of a date-time type, else `type`
-    Sign,           // SIGN's: bigint, int for smaller whole numbers, money, numeric(p,0), float
 };
 
 inline constexpr int kVariadic = -1;
