@@ -100,6 +100,8 @@ const FunctionDef kFunctions[] = {
     call("ltrim", 1, 1, "ltrim", kText),
     call("rtrim", 1, 1, "rtrim", kText),
     call("trim", 1, 1, "trim", kText),
+    nullIn(call("char", 1, 1, "__char", SqlType{Base::Char, 1}, native::character)),
+    nullIn(call("ascii", 1, 1, "__ascii", kInt, native::ascii)),
     nullIn(call("replace", 3, 3, "__replace", kText, native::replace)),
     nullIn(call("substring", 3, 3, "__substring", kText, native::substring)),
     nullIn(call("left", 2, 2, "__left", kText, native::left)),

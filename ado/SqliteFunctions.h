@@ -68,6 +68,8 @@ void stuff(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void reverse(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void patIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void absolute(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void character(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void ascii(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void squareRoot(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void power(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 // SQLite's like(pattern, value [, escape]), for the LIKE operator.

@@ -3,7 +3,8 @@
 -- from "Collation and Unicode support", "LEN (Transact-SQL)", "DATALENGTH (Transact-SQL)",
 -- "CHARINDEX (Transact-SQL)", "PATINDEX (Transact-SQL)", "STUFF (Transact-SQL)", "LEFT
 -- (Transact-SQL)", "REPLICATE (Transact-SQL)", "LTRIM", "RTRIM", "TRIM (Transact-SQL)",
--- "ISNULL (Transact-SQL)" and "NULLIF (Transact-SQL)".
+-- "ISNULL (Transact-SQL)", "NULLIF (Transact-SQL)", "CHAR (Transact-SQL)" and "ASCII
+-- (Transact-SQL)" (codes of the collation's code page, Windows-1252).
 
 -- case: trailing blanks do not count in = nor in LEN, but DATALENGTH counts them
 select case when 'a' = 'a  ' then 1 else 0 end, len('a  '), datalength('a  '), len('  a'), len('')
@@ -34,3 +35,8 @@ select isnull(cast(null as varchar(2)), 'abcd'), '[' + isnull(cast(null as char(
 select nullif('a', 'A'), nullif('a', 'b'), nullif(1, '1'), nullif(2, 1.0)
 -- rows:
 -- NULL | a | NULL | 2
+
+-- case: CHAR and ASCII by the code page's codes, NULL outside 0-255 and for empty text
+select char(65), char(128), char(256), ascii('A'), ascii('€'), ascii('')
+-- rows:
+-- A | € | NULL | 65 | 128 | NULL
