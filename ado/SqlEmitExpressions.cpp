@@ -103,6 +103,8 @@ QString converted(const Typed& x, const SqlType& to, const QString& style = {}) 
         !style.isEmpty() ||
         (to.isText() && (x.type.isDateTime() || x.type.base == Base::Float ||
                          (x.type.base == Base::Numeric && x.type.scale > 0))) ||
+        // a number may be too long for the text, which SQL Server does not cut
+        (to.isText() && to.length >= 0 && x.type.isNumber()) ||
         (to.isDateTime() && (x.type.isDateTime() || x.type.isText() || x.stringLiteral));
     if (!styled)
         return helperCall(helper::kConvert, x.sql,

@@ -171,6 +171,29 @@ Scalar styledSource(const Scalar& v, const SqlType& from, const SqlType& to, int
     return v;
 }
 
+// A number written as text too long for its target: a whole number becomes "*" in char and
+// varchar, anything else is an overflow (SQL Server does not cut the figures of a number).
+Scalar fittedNumberText(const Scalar& v, const SqlType& from, const SqlType& to) {
+    if (!to.isText() || to.length < 0 || !from.isNumber())
+        return v;
+    QString text;
+    if (v.kind == Scalar::Kind::Text)
+        text = v.t;
+    else if (v.kind == Scalar::Kind::Int)
+        text = QString::number(v.i);
+    else if (v.kind == Scalar::Kind::Real && from.base == SqlType::Base::Numeric)
+        text = QString::number(v.d, 'f', from.scale);
+    if (text.size() <= to.length)
+        return v;
+    const QString target = to.name().section(u'(', 0, 0);
+    if (from.isInteger() && !to.national)
+        return Scalar::ofText(QStringLiteral("*"));
+    if (from.isInteger())
+        throw sql::ConversionError(ado::ServerError::ArithmeticOverflow, {target});
+    throw sql::ConversionError(ado::ServerError::OverflowConverting,
+                               {from.name().section(u'(', 0, 0), target});
+}
+
 }  // namespace
 
 namespace helpers {
@@ -193,7 +216,7 @@ void fnConvertFrom(sqlite3_context* ctx, int, sqlite3_value** argv) {
     }
     try {
         const Scalar source = styledSource(scalarOf(argv[0]), from, to, static_cast<int>(style));
-        resultScalar(ctx, sql::convertTo(source, to, true));
+        resultScalar(ctx, sql::convertTo(fittedNumberText(source, from, to), to, true));
     } catch (const sql::ConversionError& e) {
         resultError(ctx, e);
     }

@@ -53,3 +53,13 @@ select iif(1 > 2, 'y', 'n'), iif(1 < 2, 1, 2.5), choose(2, 'a', 'b', 'c'), choos
 -- rows:
 -- n | 1.0 | b | NULL | NULL
 
+
+-- case: a number cast to text too short for it: a whole number is "*" in char and varchar,
+-- which "CAST and CONVERT (Transact-SQL)" ("Truncating and rounding results") gives as *
+select cast(12345 as varchar(3)), cast(123 as varchar(3)), cast(12345 as char(3)) + ']'
+-- rows:
+-- * | 123 | *  ]
+
+-- case: and a decimal an error, as it is for national text
+select cast(2.5 as varchar(2))
+-- error: Arithmetic overflow error converting numeric to data type varchar.
