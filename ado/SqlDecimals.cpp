@@ -301,8 +301,8 @@ StoredDecimal storedOfDecimal(const Decimal& d) {
         const std::int64_t unit = power10(d.scale);
         if (u % unit == 0)
             return StoredDecimal{StoredDecimal::Form::Integer, u / unit, 0, {}};
-        return StoredDecimal{StoredDecimal::Form::Real, 0,
-                             static_cast<double>(u) / static_cast<double>(unit), {}};
+        return StoredDecimal{
+            StoredDecimal::Form::Real, 0, static_cast<double>(u) / static_cast<double>(unit), {}};
     }
     __int128 unit = 1;
     for (int i = 0; i < d.scale; ++i)
@@ -311,8 +311,8 @@ StoredDecimal storedOfDecimal(const Decimal& d) {
         const __int128 whole = d.unscaled / unit;
         if (whole >= std::numeric_limits<std::int64_t>::min() &&
             whole <= std::numeric_limits<std::int64_t>::max())
-            return StoredDecimal{StoredDecimal::Form::Integer, static_cast<std::int64_t>(whole),
-                                 0, {}};
+            return StoredDecimal{
+                StoredDecimal::Form::Integer, static_cast<std::int64_t>(whole), 0, {}};
     }
     constexpr std::size_t kDoubleFigures = 15;
     if (significantFigures(d).first.size() <= kDoubleFigures)

@@ -325,8 +325,8 @@ bool arithmetic(Op op) {
 }
 
 bool orders(Op op) {
-    return op == Op::Less || op == Op::Greater || op == Op::LessEqual ||
-           op == Op::GreaterEqual || op == Op::NotLess || op == Op::NotGreater;
+    return op == Op::Less || op == Op::Greater || op == Op::LessEqual || op == Op::GreaterEqual ||
+           op == Op::NotLess || op == Op::NotGreater;
 }
 
 // Operands of a comparison or of arithmetic where one is such a decimal: a float meeting it
@@ -340,9 +340,7 @@ void wideOperands(Typed& l, Typed& r, bool ordering) {
         r.sql = asFloat(r);
         return;
     }
-    const auto ordersAsNumber = [](const Typed& x) {
-        return x.type.isNumber() || !x.type.known();
-    };
+    const auto ordersAsNumber = [](const Typed& x) { return x.type.isNumber() || !x.type.known(); };
     if (ordering && ordersAsNumber(l) && ordersAsNumber(r)) {
         l.sql = orderingKey(l);
         r.sql = orderingKey(r);
@@ -661,7 +659,8 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
     }
     // A function that works on SQLite's numbers takes no decimal of more figures than a double
     // holds (COALESCE and NULLIF only pass values on).
-    const bool callsOut = f.emit == Emit::Call || f.emit == Emit::TypedCall || f.emit == Emit::Template;
+    const bool callsOut =
+        f.emit == Emit::Call || f.emit == Emit::TypedCall || f.emit == Emit::Template;
     if (callsOut && f.result != Result::FirstKnown) {
         for (Typed& x : a) {
             if (wide(x))
@@ -839,14 +838,21 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
             // One a double does not hold is written as the BLOB the engine stores it as.
             if (type.base == Base::Numeric) {
                 const bool negative = e.text.startsWith(u'-');
-                auto d = ado::Decimal::parseLiteral(QStringView(e.text).sliced(negative ? 1 : 0));
+                std::optional<ado::Decimal> d;
+                try {
+                    d = ado::Decimal::parseLiteral(QStringView(e.text).sliced(negative ? 1 : 0));
+                } catch (const ado::DecimalError&) {
+                    translationError(ado::ServerError::NumberOutOfRange,
+                                     {QStringView(e.text).sliced(negative ? 1 : 0).toString()});
+                }
                 if (d && negative)
                     d->unscaled = -d->unscaled;
                 const StoredDecimal stored = d ? storedOfDecimal(*d) : StoredDecimal{};
                 if (stored.form == StoredDecimal::Form::Bytes) {
-                    literal.sql = QStringLiteral("X'") +
-                                  QString::fromLatin1(QByteArray::fromStdString(stored.bytes).toHex()) +
-                                  u'\'';
+                    literal.sql =
+                        QStringLiteral("X'") +
+                        QString::fromLatin1(QByteArray::fromStdString(stored.bytes).toHex()) +
+                        u'\'';
                 }
             }
             if (type.isInteger())

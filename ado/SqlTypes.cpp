@@ -205,8 +205,7 @@ Scalar exactNumeric(const ado::Decimal& d, const SqlType& to) {
 
 Scalar toNumeric(const Scalar& v, const SqlType& to) {
     if (v.kind == Scalar::Kind::Decimal) {
-        return to.base == Base::Float ? Scalar::ofReal(v.dec.toDouble())
-                                      : exactNumeric(v.dec, to);
+        return to.base == Base::Float ? Scalar::ofReal(v.dec.toDouble()) : exactNumeric(v.dec, to);
     }
     Scalar number = v;
     if (v.kind == Scalar::Kind::Text) {

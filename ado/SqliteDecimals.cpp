@@ -55,7 +55,8 @@ Decimal operandOf(sqlite3_value* v, DecimalType t) {
             return sql::decimalOfStored(sqlite3_value_double(v), t);
         case SQLITE_BLOB:
             if (const auto wide = wideDecimalOf(v)) {
-                Decimal d = wide->convertedTo({kMaxDecimalPrecision, std::max(t.scale, wide->scale)});
+                Decimal d =
+                    wide->convertedTo({kMaxDecimalPrecision, std::max(t.scale, wide->scale)});
                 d.precision = t.precision;
                 return d;
             }

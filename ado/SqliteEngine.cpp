@@ -559,9 +559,9 @@ class SqliteEngine final : public Engine, private sql::SchemaSource, private Sta
             case SQLITE_NULL:
                 break;
             case SQLITE_BLOB:
-                if (const auto d = sql::decimalOfWideBytes(std::string_view(
-                        static_cast<const char*>(sqlite3_column_blob(query, 0)),
-                        sqlite3_column_bytes(query, 0)))) {
+                if (const auto d = sql::decimalOfWideBytes(
+                        std::string_view(static_cast<const char*>(sqlite3_column_blob(query, 0)),
+                                         sqlite3_column_bytes(query, 0)))) {
                     v = sql::Scalar::ofDecimal(*d);
                     break;
                 }

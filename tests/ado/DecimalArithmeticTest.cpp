@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using ado::Decimal;
 using ado::DecimalOp;
 using ado::DecimalType;
@@ -103,4 +106,50 @@ TEST(DecimalArithmeticTest, EveryDecimalHasOneStoredFormThatReadsBackExactly) {
     }
     // The double off by a unit in its last place still reads as its decimal.
     EXPECT_EQ(sql::decimalOfStored(0.1 + 0.2, {5, 2}).toString(), "0.30");
+}
+
+TEST(DecimalArithmeticTest, KeysOrderAsTheValuesAndEqualValuesHaveEqualKeys) {
+    // Ascending; values on one line are equal at different scales.
+    const std::vector<std::vector<const char*>> ascending = {
+        {"-99999999999999999999999999999999999999"},
+        {"-12345678901234567890.0123456789"},
+        {"-12345678901234567890.01234567"},
+        {"-100", "-100.000"},
+        {"-15"},
+        {"-1.55"},
+        {"-1.5", "-1.50"},
+        {"-0.00000000000000000000000000000000000001"},
+        {"0", "0.000", "-0.0"},
+        {"0.00000000000000000000000000000000000001"},
+        {"0.15"},
+        {"0.155"},
+        {"1.5", "1.5000000000"},
+        {"1.55"},
+        {"10", "10.0"},
+        {"15"},
+        {"12345678901234567890.01234567"},
+        {"12345678901234567890.0123456789"},
+        {"99999999999999999999999999999999999999"},
+    };
+    std::string previous;
+    for (const auto& equal : ascending) {
+        std::string first;
+        for (const char* text : equal) {
+            const QString t = QString::fromLatin1(text);
+            const int scale =
+                t.contains(u'.') ? static_cast<int>(t.size() - t.indexOf(u'.') - 1) : 0;
+            const Decimal d = *Decimal::parse(t, {38, scale});
+            const std::string key = sql::wideBytes(d);
+            if (first.empty())
+                first = key;
+            EXPECT_EQ(key, first) << text;
+            EXPECT_LT(previous, key) << text;
+            const auto back = sql::decimalOfWideBytes(key);
+            ASSERT_TRUE(back) << text;
+            EXPECT_EQ(back->compare(d), 0) << text;
+        }
+        previous = first;
+    }
+    EXPECT_FALSE(sql::decimalOfWideBytes("x"));
+    EXPECT_FALSE(sql::decimalOfWideBytes(std::string("\x03\x80", 2)));
 }

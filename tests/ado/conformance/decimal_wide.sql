@@ -97,3 +97,22 @@ select n from dk where k = 123456789012345678.910
 -- case: a value too large for the column is an overflow
 insert into dk values (1234567890123456789.1, 4)
 -- error: Arithmetic overflow error converting numeric to data type numeric.
+
+-- case: a constant of more than 38 figures is out of numeric's range ("Database Engine events
+-- and errors", 1007)
+select 1.000000000000000000000000000000000000001
+-- error: The number '1.000000000000000000000000000000000000001' is out of the range for numeric representation (maximum precision 38).
+
+-- case: a UNION ordered by a column of many figures
+select cast(12345678901234567890.5 as decimal(38,1)) as v union all select 2 union all select -3
+order by v
+-- rows:
+-- -3.0
+-- 2.0
+-- 12345678901234567890.5
+
+-- case: a variable holds every figure
+declare @v decimal(38,10) = 12345678901234567890.0123456789
+select @v, @v - 0.0123456789
+-- rows:
+-- 12345678901234567890.0123456789 | 12345678901234567890.0000000000
