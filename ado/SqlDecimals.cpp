@@ -287,6 +287,42 @@ Scalar scalarOfDecimal(const Decimal& d) {
     return Scalar::ofDecimal(d);
 }
 
+Decimal roundedDecimal(const Decimal& d, int places, bool truncate) {
+    const int drop = d.scale - places;
+    if (drop <= 0)
+        return d;
+    if (drop > ado::kMaxDecimalPrecision)  // |d| < 10^38 is less than half a unit
+        return Decimal{0, d.scale, d.precision};
+    __int128 unit = 1;
+    for (int i = 0; i < drop; ++i)
+        unit *= 10;
+    __int128 q = d.unscaled / unit;
+    const __int128 rest = d.unscaled % unit;
+    if (!truncate && (rest < 0 ? -rest : rest) >= unit - (rest < 0 ? -rest : rest))
+        q += d.unscaled < 0 ? -1 : 1;
+    // The result keeps the scale: q units of 10^-places, at most precision figures.
+    __int128 limit = 1;
+    for (int i = 0; i < d.precision; ++i)
+        limit *= 10;
+    const __int128 r = q * unit;
+    if (r >= limit || r <= -limit || q >= limit || q <= -limit)
+        throw ado::DecimalError(ado::DecimalError::Kind::Overflow);
+    return Decimal{r, d.scale, d.precision};
+}
+
+Decimal wholeDecimal(const Decimal& d, bool up) {
+    __int128 unit = 1;
+    for (int i = 0; i < d.scale; ++i)
+        unit *= 10;
+    __int128 q = d.unscaled / unit;
+    const __int128 rest = d.unscaled % unit;
+    if (rest > 0 && up)
+        ++q;
+    if (rest < 0 && !up)
+        --q;
+    return Decimal{q, 0, d.precision};
+}
+
 bool holdsWideValues(const SqlType& t) {
     if (t.base != Base::Numeric)
         return false;

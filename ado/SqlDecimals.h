@@ -80,6 +80,13 @@ StoredDecimal storedOfDecimal(const ado::Decimal& d);
 // The same as a Scalar: Int, Real, or Decimal for a value kept as a BLOB.
 Scalar scalarOfDecimal(const ado::Decimal& d);
 
+// ROUND of a decimal at `places` after the point (before it when negative), half away from
+// zero or cut; the result keeps d's type and throws DecimalError (Overflow) when rounding up
+// leaves its precision (ROUND(9.5, 0) of a decimal(2,1)).
+ado::Decimal roundedDecimal(const ado::Decimal& d, int places, bool truncate);
+// FLOOR (or CEILING, `up`) of a decimal(p,s): a decimal(p,0).
+ado::Decimal wholeDecimal(const ado::Decimal& d, bool up);
+
 // Whether a numeric(p,s) may hold a value that is stored as a BLOB: more than 15 figures, not
 // whole, or whole beyond 64 bits (numeric(18,0) never does; money does).
 bool holdsWideValues(const SqlType& t);

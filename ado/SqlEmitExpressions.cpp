@@ -659,9 +659,15 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
     }
     // A function that works on SQLite's numbers takes no decimal of more figures than a double
     // holds (COALESCE and NULLIF only pass values on).
+    const QLatin1String called(f.name);
+    if (called == QLatin1String("abs") && wide(a[0]))
+        return Typed{QLatin1String(helper::kDecimalAbs) + u'(' + a[0].sql + u')', type, {}};
+    // ROUND, FLOOR and CEILING read every figure themselves.
+    const bool exact = called == QLatin1String("round") || called == QLatin1String("floor") ||
+                       called == QLatin1String("ceiling");
     const bool callsOut =
         f.emit == Emit::Call || f.emit == Emit::TypedCall || f.emit == Emit::Template;
-    if (callsOut && f.result != Result::FirstKnown) {
+    if (callsOut && f.result != Result::FirstKnown && !exact) {
         for (Typed& x : a) {
             if (wide(x))
                 x.sql = QLatin1String(helper::kDecimalNarrow) + u'(' + x.sql + u')';

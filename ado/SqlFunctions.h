@@ -42,6 +42,7 @@ inline constexpr const char* kDecimalKey = "__deckey";        // (d, scale): byt
 inline constexpr const char* kDecimalOfKey = "__decval";      // (key): d as it is stored again
 inline constexpr const char* kDecimalFloat = "__decfloat";    // (d): d as a float
 inline constexpr const char* kDecimalNegate = "__decneg";     // (d): -d
+inline constexpr const char* kDecimalAbs = "__decabs";        // (d): |d|
 inline constexpr const char* kDecimalNarrow = "__decnarrow";  // (d): d, refused when a BLOB
 }  // namespace helper
 

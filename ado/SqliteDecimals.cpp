@@ -223,6 +223,14 @@ void fnDecimalNegate(sqlite3_context* ctx, int, sqlite3_value** argv) {
     }
 }
 
+// (d): |d|, of its own type.
+void fnDecimalAbs(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    const auto d = wideDecimalOf(argv[0]);
+    if (d ? !d->isNegative() : sqlite3_value_double(argv[0]) >= 0)
+        return sqlite3_result_value(ctx, argv[0]);
+    fnDecimalNegate(ctx, argc, argv);
+}
+
 // (d): d where a function takes it as SQLite holds numbers; a decimal of more figures than a
 // double holds is refused by name there.
 void fnDecimalNarrow(sqlite3_context* ctx, int, sqlite3_value** argv) {

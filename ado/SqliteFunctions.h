@@ -36,6 +36,7 @@ void fnDecimalKey(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void fnDecimalOfKey(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void fnDecimalFloat(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void fnDecimalNegate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnDecimalAbs(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void fnDecimalNarrow(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 }  // namespace helpers
 

@@ -116,3 +116,13 @@ declare @v decimal(38,10) = 12345678901234567890.0123456789
 select @v, @v - 0.0123456789
 -- rows:
 -- 12345678901234567890.0123456789 | 12345678901234567890.0000000000
+
+-- case: ABS, ROUND, FLOOR and CEILING of many figures ("ROUND (Transact-SQL)": half away from
+-- zero, the type kept; "FLOOR (Transact-SQL)", "CEILING (Transact-SQL)": decimal(p,0))
+select abs(d), round(d, 8), round(d, -3), round(d, 8, 1), floor(d), ceiling(d) from dw where id = 2
+-- rows:
+-- 12345678901234567890.0123456789 | -12345678901234567890.0123456800 | -12345678901234568000.0000000000 | -12345678901234567890.0123456700 | -12345678901234567891 | -12345678901234567890
+
+-- case: ROUND that carries past the precision is an overflow
+select round(cast(99999999999999999999999999.9999999999 as decimal(36,10)), 0)
+-- error: Arithmetic overflow error converting expression to data type numeric.
