@@ -999,7 +999,10 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                 {}};
         }
         case Expr::Kind::Like: {
-            const Typed x = expr(*e.operand, scope);
+            Typed x = expr(*e.operand, scope);
+            // A number or a date-time is matched as the text it converts to (1.50, not 1.5).
+            if (x.type.isNumber() || x.type.isDateTime())
+                x = Typed{converted(x, SqlType::varchar()), SqlType::varchar(), {}};
             const Typed p = expr(*e.pattern, scope);
             QString sql = u'(' + x.sql +
                           (e.negated ? QStringLiteral(" NOT LIKE ") : QStringLiteral(" LIKE ")) +

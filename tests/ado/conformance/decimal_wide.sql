@@ -126,3 +126,12 @@ select abs(d), round(d, 8), round(d, -3), round(d, 8, 1), floor(d), ceiling(d) f
 -- case: ROUND that carries past the precision is an overflow
 select round(cast(99999999999999999999999999.9999999999 as decimal(36,10)), 0)
 -- error: Arithmetic overflow error converting expression to data type numeric.
+
+-- case: LIKE matches a number as the text it converts to ("LIKE (Transact-SQL)": the match
+-- expression is converted to a character string), every figure and the type's scale
+select id from dw where d like '12345678901234567890.%' or d like '%.5000000000' order by id
+-- rows:
+-- 1
+-- 3
+-- 6
+-- 8
