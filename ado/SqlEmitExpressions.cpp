@@ -596,8 +596,11 @@ Typed Emitter::function(const Expr& e, const Scope& scope) {
         }
     }
     const FunctionDef* f = findFunction(e.text);
-    if (!f)
+    if (!f) {
+        if (isServerFunctionNotHere(e.text))
+            translationError(ado::ServerError::NotSupported, {e.text.toUpper()});
         translationError(ado::ServerError::UnknownFunction, {e.text});
+    }
     // SUBSTRING takes text only: a number, a date-time or a bare NULL (an int) is refused.
     if (e.text == u"substring" && !a.empty()) {
         const bool bareNull = e.args[0]->kind == Expr::Kind::Null;
