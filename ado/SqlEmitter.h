@@ -37,6 +37,10 @@ struct Typed {
     int constantFigures = 0;               // of a whole-number constant: 3 has 1, -250 has 3
 };
 
+// A decimal of a type that may be stored as a BLOB (holdsWideValues), as bytes that order as
+// its value does: what such a decimal is sorted and compared by.
+QString orderingKey(const Typed& x);
+
 // A table, view or derived table that names may refer to.
 struct Source {
     QString alias;
