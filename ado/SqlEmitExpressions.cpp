@@ -73,8 +73,13 @@ SqlType arithmeticType(const SqlType& a, const SqlType& b) {
     if (a.base == Base::Float || b.base == Base::Float)
         return SqlType{Base::Float};
     if (a.isInteger() && b.isInteger()) {
-        return (a.base == Base::BigInt || b.base == Base::BigInt) ? SqlType{Base::BigInt}
-                                                                  : SqlType{Base::Int};
+        // The type of higher precedence, so that smallint + smallint is a smallint and
+        // overflows as one; bit (which + does not take on its own) and int give an int.
+        for (const Base wider : {Base::BigInt, Base::Int, Base::SmallInt, Base::TinyInt}) {
+            if (a.base == wider || b.base == wider)
+                return SqlType{wider};
+        }
+        return SqlType{Base::Int};
     }
     return SqlType{Base::Numeric, 0, 38, std::max(a.scale, b.scale)};
 }
