@@ -9,7 +9,7 @@
 // login's) writes and reads them.
 namespace sql {
 
-// The date-time written in `style` (0-14, 20-23, 100-114, 120, 121, 126); `dateOnly` when the
+// The date-time written in `style` (0-14, 20-23, 100-114, 120, 121, 126, 127); `dateOnly` when the
 // value is of type date. Throws ConversionError for a style SQL Server does not have, and for
 // one that this engine does not write (ServerError::NotSupported).
 QString formatDateTimeStyle(const QDateTime& dt, int style, bool dateOnly);

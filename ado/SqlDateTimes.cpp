@@ -458,6 +458,70 @@ QString defaultDateTimeText(const Moment& m, const SqlType& type) {
     }
 }
 
+namespace {
+
+const char* const kMonthAbbreviations[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// "hh:mi:ss" and the type's figures of a second after a point (none for time(0)), on a clock
+// of 24 hours, or of 12 with AM or PM and the hour blank-padded to two places.
+QString secondsText(qint64 ticks, int figures, bool twelveHours) {
+    if (!twelveHours)
+        return clockText(ticks, figures);
+    const qint64 hour = ticks / kTicksPerSecond / 3600;
+    const qint64 shown = hour % 12 == 0 ? 12 : hour % 12;
+    return QStringLiteral("%1").arg(shown, 2, 10, QLatin1Char(' ')) +
+           clockText(ticks, figures).mid(2) +
+           (hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+}
+
+// A time or datetime2 in one of the styles that write its time of day: the style's layout
+// with every figure of a second the type keeps, after a point where datetime writes three
+// after a colon (9, 13, 14, 109, 113, 114), as SQL Server writes the types of more precision.
+// nullopt for a style this engine does not write for the type.
+std::optional<QString> preciseStyleText(const Moment& m, const SqlType& type, int style) {
+    const bool time = type.base == Base::Time;
+    const int figures = type.scale;
+    const QDate& d = m.date;
+    const QString mon = QLatin1String(kMonthAbbreviations[d.month() - 1]);
+    const QString blankDay = QStringLiteral("%1").arg(d.day(), 2, 10, QLatin1Char(' '));
+    const QString year = QString::number(d.year());
+    switch (style) {
+        case 9:
+        case 109:
+            if (time)
+                return std::nullopt;
+            return QStringLiteral("%1 %2 %3 %4")
+                .arg(mon, blankDay, year, secondsText(m.ticks, figures, true));
+        case 13:
+        case 113:
+            if (time)
+                return std::nullopt;
+            return QStringLiteral("%1 %2 %3 %4")
+                .arg(twoFigures(d.day()), mon, year, clockText(m.ticks, figures));
+        case 14:
+        case 114:
+            return clockText(m.ticks, figures);
+        case 20:
+        case 120:
+            return time ? clockText(m.ticks, 0) : dayText(d) + u' ' + clockText(m.ticks, 0);
+        case 21:
+        case 121:
+            return defaultDateTimeText(m, type);
+        case 126:
+        case 127: {
+            // ISO 8601 without a time zone: the figures of a second only when there are any.
+            const bool whole = m.ticks % kTicksPerSecond == 0;
+            const QString clock = clockText(m.ticks, whole ? 0 : figures);
+            return time ? clock : dayText(d) + u'T' + clock;
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
 QString styledDateTimeText(const Moment& m, const SqlType& type, int style) {
     const QDateTime dt = dateTimeOfMoment(m);
     if (type.base == Base::DateTime || type.base == Base::SmallDateTime)
@@ -467,16 +531,16 @@ QString styledDateTimeText(const Moment& m, const SqlType& type, int style) {
     // time and datetime2: the style checked as datetime's, then written with the type's
     // figures of a second where SQL Server writes them.
     const QString asDateTime = formatDateTimeStyle(dt, style, false);
+    if (const auto precise = preciseStyleText(m, type, style))
+        return *precise;
     const int s = style % 100;
     if (s == 8 || s == 24)
         return clockText(m.ticks, 0);
     if (type.base == Base::DateTime2) {
-        if (s == 20)
-            return dayText(m.date) + u' ' + clockText(m.ticks, 0);
-        if (s == 21 || s == 25)
+        if (s == 25)
             return defaultDateTimeText(m, type);
         const bool dateOnly = (s >= 1 && s <= 7) || (s >= 10 && s <= 12) || s == 23;
-        if (dateOnly)
+        if (dateOnly || s == 0)  // style 0 writes no seconds
             return asDateTime;
     }
     throw ConversionError(
