@@ -574,4 +574,22 @@ std::optional<Moment> dateTimeFromParts(qint64 year, qint64 month, qint64 day, q
     }
 }
 
+std::optional<Moment> momentOfParts(const DateTimeParts& p, const SqlType& type) {
+    const bool time = type.base == Base::Time;
+    const int scale = type.base == Base::SmallDateTime ? 0 : type.scale;
+    qint64 unit = 1;  // ticks of one fraction
+    for (int i = scale; i < 7; ++i)
+        unit *= 10;
+    const Fields f{
+        time ? 1900 : p.year, time ? 1 : p.month, time ? 1 : p.day, p.hour, p.minute, p.seconds};
+    if (!validFields(f) || p.hour < 0 || p.minute < 0 || p.seconds < 0 || p.fractions < 0 ||
+        p.fractions >= kTicksPerSecond / unit)
+        return std::nullopt;
+    const QDate day(static_cast<int>(f.year), static_cast<int>(f.month), static_cast<int>(f.day));
+    if (type.base == Base::SmallDateTime && (day < kBaseDate || day > QDate(2079, 6, 6)))
+        return std::nullopt;
+    return Moment{
+        day, ((p.hour * 60 + p.minute) * 60 + p.seconds) * kTicksPerSecond + p.fractions * unit};
+}
+
 }  // namespace sql

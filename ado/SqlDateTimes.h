@@ -88,4 +88,21 @@ Moment momentOf(const QDateTime& dt);
 std::optional<Moment> dateTimeFromParts(qint64 year, qint64 month, qint64 day, qint64 hour,
                                         qint64 minute, qint64 seconds, qint64 milliseconds);
 
+// The parts that DATETIME2FROMPARTS, TIMEFROMPARTS and SMALLDATETIMEFROMPARTS put together;
+// `fractions` counts units of the type's precision (at precision 3, milliseconds).
+struct DateTimeParts {
+    qint64 year = 1900;
+    qint64 month = 1;
+    qint64 day = 1;
+    qint64 hour = 0;
+    qint64 minute = 0;
+    qint64 seconds = 0;
+    qint64 fractions = 0;
+};
+
+// The value of type `type` (datetime2(n), time(n) or smalldatetime) that the parts name, or
+// nullopt when they name none (error 289): a day that does not exist or lies outside the
+// type's range, a time of day past 23:59:59, or fractions of 10^n or more.
+std::optional<Moment> momentOfParts(const DateTimeParts& parts, const SqlType& type);
+
 }  // namespace sql

@@ -106,6 +106,21 @@ QString typeWordOf(const SqlType& t) {
     return t.name().section(u'(', 0, 0);
 }
 
+// The precision argument of DATETIME2FROMPARTS and TIMEFROMPARTS, which fixes the result's
+// type: a whole-number constant (error 10760 for a NULL, a variable or a column; a constant
+// outside 0 to 7 refused by name).
+int constantScale(const SqlType& type, const Typed& precision) {
+    bool whole = false;
+    const int scale = precision.sql.toInt(&whole);
+    if (!whole || precision.constantFigures == 0)
+        translationError(ado::ServerError::ScaleNotConstant, {typeWordOf(type)});
+    if (scale < 0 || scale > 7) {
+        translationError(ado::ServerError::NotSupported,
+                         {QStringLiteral("A %1 precision of %2").arg(typeWordOf(type)).arg(scale)});
+    }
+    return scale;
+}
+
 // The type of two texts joined: national when either is, (max) when either is or is not
 // known, otherwise their lengths added up to 8,000 bytes (4,000 national characters).
 SqlType concatenatedType(const SqlType& a, const SqlType& b) {
@@ -569,6 +584,8 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
         }
     } else if (f.result == Result::LastArgument && !a.empty() && a.back().type.isDateTime()) {
         type = a.back().type;
+    } else if (f.result == Result::ScaleArgument) {
+        type.scale = constantScale(f.type, a.back());
     }
     // Text made from text of a type short of (max) stays short of it, up to 8,000 bytes.
     if (type.base == Base::VarChar && type.length < 0 && !a.empty() &&

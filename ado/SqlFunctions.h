@@ -61,6 +61,7 @@ enum class Result {
     WholeNumber,    // the first argument's, without decimals
     FirstKnown,     // the first argument's whose type is known
     LastArgument,   // the last argument's when it is of a date-time type, else `type`
+    ScaleArgument,  // `type` at the scale of the last argument, a constant of 0 to 7
 };
 
 inline constexpr int kVariadic = -1;
