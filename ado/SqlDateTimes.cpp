@@ -342,6 +342,25 @@ SqlType higherDateTimeType(const SqlType& a, const SqlType& b) {
     return rank(b.base) > rank(a.base) ? b : a;
 }
 
+std::optional<SqlType> dateTimeBranchType(const SqlType& a, const SqlType& b) {
+    const auto word = [](const SqlType& t) { return t.name().section(u'(', 0, 0); };
+    if (a.isDateTime() && b.isDateTime()) {
+        if ((a.base == Base::Date && b.base == Base::Time) ||
+            (a.base == Base::Time && b.base == Base::Date))
+            throw ConversionError(ado::ServerError::OperandTypeClash, {word(a), word(b)});
+        if (a.base == b.base)
+            return a.scale >= b.scale ? a : b;
+        return higherDateTimeType(a, b);
+    }
+    if (!a.isDateTime() && !b.isDateTime())
+        return std::nullopt;
+    const SqlType& day = a.isDateTime() ? a : b;
+    const SqlType& other = a.isDateTime() ? b : a;
+    if (other.isNumber() && !day.countsDays())
+        throw ConversionError(ado::ServerError::OperandTypeClash, {word(other), word(day)});
+    return day;
+}
+
 Moment fitMoment(const Moment& m, const SqlType& to, const QString& from) {
     Moment r = m;
     switch (to.base) {

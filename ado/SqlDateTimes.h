@@ -56,6 +56,14 @@ bool sameStoredForm(const SqlType& a, const SqlType& b);
 // smalldatetime, date, time.
 SqlType higherDateTimeType(const SqlType& a, const SqlType& b);
 
+// The type of a result that takes the values of `a` and `b` (the branches of CASE and IIF, the
+// arguments of COALESCE, the members of UNION) when either is a date-time: the one of higher
+// precedence (datetime2, datetime, smalldatetime, date, time; the larger precision of one
+// type), a date-time over text and unknown types, datetime and smalldatetime over numbers.
+// nullopt when neither is a date-time. Throws ConversionError 206 for a date meeting a time,
+// and a number meeting date, time or datetime2.
+std::optional<SqlType> dateTimeBranchType(const SqlType& a, const SqlType& b);
+
 // The moment in the range and precision of `to` (rounded as SQL Server rounds it); `from`
 // names the source's type in the out-of-range error (error 242).
 Moment fitMoment(const Moment& m, const SqlType& to, const QString& from);

@@ -126,6 +126,7 @@ const FunctionDef kFunctions[] = {
     nullIn(typedByFirst("ceiling", 1, 1, "__ceiling", Result::WholeNumber, native::ceiling)),
     // values and NULL
     special("isnull", 2, 2, Emit::IsNull),
+    special("iif", 3, 3, Emit::IfElse),
     FunctionDef{"coalesce", 2, kVariadic, Emit::Call, "coalesce", Result::FirstKnown},
     FunctionDef{"nullif", 2, 2, Emit::Call, "nullif", Result::FirstKnown},
     volatileCall("newid", "__newid", SqlType{Base::VarChar, 36}, native::newId),

@@ -52,6 +52,7 @@ enum class Emit {
     Concat,           // the arguments as text, NULL as empty, joined
     Aggregate,        // sum, avg, min, max: [DISTINCT], SQL Server's result types
     CurrentDatabase,  // the name of the current database
+    IfElse,           // IIF(condition, a, b): CASE, typed as its two branches
 };
 
 // The type of the result.
