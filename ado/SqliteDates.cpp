@@ -14,6 +14,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -147,10 +148,16 @@ void getDate(sqlite3_context* ctx, int, sqlite3_value**) {
     resultText(ctx, sql::formatDateTime(QDateTime::currentDateTime()));
 }
 
-// SYSDATETIME(): a datetime2(7), here to the millisecond the clock gives.
+// SYSDATETIME(): a datetime2(7), the local time to the 100 ns of the system clock (the
+// milliseconds' local day and time from Qt, the figures below them from the same reading).
 void sysDateTime(sqlite3_context* ctx, int, sqlite3_value**) {
-    resultText(ctx, sql::storedText(sql::momentOf(QDateTime::currentDateTime()),
-                                    *SqlType::fromName(QStringLiteral("datetime2"))));
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    const qint64 ticks =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(sinceEpoch).count() / 100;
+    const qint64 ms = ticks / 10'000 - (ticks % 10'000 < 0 ? 1 : 0);
+    sql::Moment now = sql::momentOf(QDateTime::fromMSecsSinceEpoch(ms));
+    now.ticks += ticks - ms * 10'000;
+    resultText(ctx, sql::storedText(now, datetime2()));
 }
 
 }  // namespace native
