@@ -61,6 +61,10 @@ bool showsTime(int style) {
 
 }  // namespace
 
+QLatin1String monthAbbreviation(int month) {
+    return QLatin1String(kMonths[month - 1]);
+}
+
 QString formatDateTimeStyle(const QDateTime& dt, int style, bool dateOnly) {
     const QDate d = dt.date();
     const QTime t = dt.time();

@@ -14,6 +14,9 @@ namespace sql {
 // one that this engine does not write (ServerError::NotSupported).
 QString formatDateTimeStyle(const QDateTime& dt, int style, bool dateOnly);
 
+// The month's abbreviation in us_english ("Jan" for 1), as the styles write it.
+QLatin1String monthAbbreviation(int month);
+
 // Text read as a date-time in `style`: day/month/year for 3-5 and 103-105, month/day/year for
 // 1, 10, 101 and 110, the usual forms otherwise. nullopt when it is no date-time; throws
 // ConversionError for a style SQL Server does not have.

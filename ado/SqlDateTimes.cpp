@@ -479,9 +479,6 @@ QString defaultDateTimeText(const Moment& m, const SqlType& type) {
 
 namespace {
 
-const char* const kMonthAbbreviations[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
 // "hh:mi:ss" and the type's figures of a second after a point (none for time(0)), on a clock
 // of 24 hours, or of 12 with AM or PM and the hour blank-padded to two places.
 QString secondsText(qint64 ticks, int figures, bool twelveHours) {
@@ -502,7 +499,7 @@ std::optional<QString> preciseStyleText(const Moment& m, const SqlType& type, in
     const bool time = type.base == Base::Time;
     const int figures = type.scale;
     const QDate& d = m.date;
-    const QString mon = QLatin1String(kMonthAbbreviations[d.month() - 1]);
+    const QString mon = monthAbbreviation(d.month());
     const QString blankDay = QStringLiteral("%1").arg(d.day(), 2, 10, QLatin1Char(' '));
     const QString year = QString::number(d.year());
     switch (style) {
