@@ -566,6 +566,17 @@ QString styledDateTimeText(const Moment& m, const SqlType& type, int style) {
              .arg(type.base == Base::Time ? QStringLiteral("time") : QStringLiteral("datetime2"))});
 }
 
+QString clientDateTimeText(const Moment& m, const SqlType& type) {
+    switch (type.base) {
+        case Base::DateTime:
+            return storedText(m, type);
+        case Base::SmallDateTime:
+            return dayText(m.date) + u' ' + clockText(m.ticks, 0);
+        default:
+            return defaultDateTimeText(m, type);
+    }
+}
+
 QDateTime dateTimeOfMoment(const Moment& m) {
     const qint64 ms = m.ticks / 10'000;
     return QDateTime(m.date, QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)), Qt::UTC);

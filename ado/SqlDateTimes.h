@@ -87,6 +87,11 @@ QString defaultDateTimeText(const Moment& m, const SqlType& type);
 // that SQL Server refuses or that this engine does not write for the type.
 QString styledDateTimeText(const Moment& m, const SqlType& type, int style);
 
+// A value of date-time type `type` as a client of SQL Server receives it as text (and sqlcmd
+// prints it): date "yyyy-MM-dd", time and datetime2 with their figures of a second, datetime
+// "yyyy-MM-dd hh:mm:ss.zzz", smalldatetime "yyyy-MM-dd hh:mm:ss".
+QString clientDateTimeText(const Moment& m, const SqlType& type);
+
 // Between moments and the program's date-times (to the millisecond, truncated).
 QDateTime dateTimeOfMoment(const Moment& m);
 Moment momentOf(const QDateTime& dt);
