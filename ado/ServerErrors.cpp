@@ -168,6 +168,8 @@ constexpr ServerErrorInfo kErrors[] = {
     {E::InputOutput, 823, "HY000", 24,
      "The operating system returned an error on the file of database '%1' (%2)."},
     {E::OutOfMemory, 701, "HY001", 19, "There is insufficient system memory to run this query."},
+    {E::NumberOutOfRange, 1007, "42000", 15,
+     "The number '%1' is out of the range for numeric representation (maximum precision 38)."},
 
     {E::NotSupported, 0, "HY000", 16, "%1 is not supported by the embedded engine."},
     {E::TooManyDigits, 0, "HY000", 16,

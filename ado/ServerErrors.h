@@ -98,6 +98,7 @@ enum class ServerError : std::uint8_t {
     Corrupt,                 // 824 '%1', SQLite's reason '%2'
     InputOutput,             // 823 '%1', SQLite's reason '%2'
     OutOfMemory,             // 701
+    NumberOutOfRange,        // 1007 the literal '%1'
     // what the embedded engine lacks, with no number of SQL Server's
     NotSupported,       // '%1' (what)
     TooManyDigits,      //

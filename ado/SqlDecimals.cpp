@@ -191,15 +191,154 @@ Decimal decimalOfStored(double stored, DecimalType t) {
     return d;
 }
 
-std::optional<StoredDecimal> storedOfDecimal(const Decimal& d) {
+namespace {
+
+constexpr unsigned char kNegative = 0x01;
+constexpr unsigned char kZero = 0x02;
+constexpr unsigned char kPositive = 0x03;
+constexpr unsigned char kNegativeEnd = 0xFF;
+constexpr int kPointBias = 128;
+
+// The figures of |unscaled| without its trailing zeros, and the scale left to them.
+std::pair<std::string, int> significantFigures(const Decimal& d) {
+    __int128 m = d.unscaled < 0 ? -d.unscaled : d.unscaled;
+    int scale = d.scale;
+    while (m != 0 && m % 10 == 0) {
+        m /= 10;
+        --scale;
+    }
+    std::string figures;
+    for (; m != 0; m /= 10)
+        figures.insert(figures.begin(), static_cast<char>('0' + static_cast<int>(m % 10)));
+    return {figures, scale};
+}
+
+}  // namespace
+
+std::string wideBytes(const Decimal& d) {
+    if (d.isZero())
+        return std::string(1, static_cast<char>(kZero));
+    const auto [figures, scale] = significantFigures(d);
+    // The value is 0.f1f2… × 10^point.
+    const int point = static_cast<int>(figures.size()) - scale;
+    const bool negative = d.isNegative();
+    std::string out;
+    out.reserve(figures.size() + 3);
+    out += static_cast<char>(negative ? kNegative : kPositive);
+    const auto biased = static_cast<unsigned char>(point + kPointBias);
+    out += static_cast<char>(negative ? 0xFF - biased : biased);
+    for (const char f : figures)
+        out += static_cast<char>(negative ? 0xFF - static_cast<unsigned char>(f) : f);
+    if (negative)
+        out += static_cast<char>(kNegativeEnd);
+    return out;
+}
+
+std::optional<Decimal> decimalOfWideBytes(std::string_view bytes) {
+    if (bytes.size() == 1 && static_cast<unsigned char>(bytes[0]) == kZero)
+        return Decimal{0, 0, 1};
+    if (bytes.size() < 3)
+        return std::nullopt;
+    const auto sign = static_cast<unsigned char>(bytes[0]);
+    const bool negative = sign == kNegative;
+    if (!negative && sign != kPositive)
+        return std::nullopt;
+    std::string_view figures = bytes.substr(2);
+    if (negative) {
+        if (static_cast<unsigned char>(figures.back()) != kNegativeEnd)
+            return std::nullopt;
+        figures.remove_suffix(1);
+    }
+    if (figures.empty() || figures.size() > static_cast<std::size_t>(ado::kMaxDecimalPrecision))
+        return std::nullopt;
+    auto biased = static_cast<unsigned char>(bytes[1]);
+    if (negative)
+        biased = static_cast<unsigned char>(0xFF - biased);
+    const int point = biased - kPointBias;
+    __int128 unscaled = 0;
+    for (const char c : figures) {
+        const int f = negative ? 0xFF - static_cast<unsigned char>(c) - '0' : c - '0';
+        if (f < 0 || f > 9)
+            return std::nullopt;
+        unscaled = unscaled * 10 + f;
+    }
+    int scale = static_cast<int>(figures.size()) - point;
+    int precision = static_cast<int>(figures.size());
+    for (; scale < 0; ++scale, ++precision) {
+        if (precision >= ado::kMaxDecimalPrecision)
+            return std::nullopt;
+        unscaled *= 10;
+    }
+    if (scale > ado::kMaxDecimalPrecision)
+        return std::nullopt;
+    return Decimal{negative ? -unscaled : unscaled, scale, std::max(precision, scale)};
+}
+
+Scalar scalarOfDecimal(const Decimal& d) {
+    const StoredDecimal s = storedOfDecimal(d);
+    switch (s.form) {
+        case StoredDecimal::Form::Integer:
+            return Scalar::ofInt(s.integer);
+        case StoredDecimal::Form::Real:
+            return Scalar::ofReal(s.real);
+        case StoredDecimal::Form::Bytes:
+            break;
+    }
+    return Scalar::ofDecimal(d);
+}
+
+Decimal roundedDecimal(const Decimal& d, int places, bool truncate) {
+    const int drop = d.scale - places;
+    if (drop <= 0)
+        return d;
+    if (drop > ado::kMaxDecimalPrecision)  // |d| < 10^38 is less than half a unit
+        return Decimal{0, d.scale, d.precision};
+    __int128 unit = 1;
+    for (int i = 0; i < drop; ++i)
+        unit *= 10;
+    __int128 q = d.unscaled / unit;
+    const __int128 rest = d.unscaled % unit;
+    if (!truncate && (rest < 0 ? -rest : rest) >= unit - (rest < 0 ? -rest : rest))
+        q += d.unscaled < 0 ? -1 : 1;
+    // The result keeps the scale: q units of 10^-places, at most precision figures.
+    __int128 limit = 1;
+    for (int i = 0; i < d.precision; ++i)
+        limit *= 10;
+    const __int128 r = q * unit;
+    if (r >= limit || r <= -limit || q >= limit || q <= -limit)
+        throw ado::DecimalError(ado::DecimalError::Kind::Overflow);
+    return Decimal{r, d.scale, d.precision};
+}
+
+Decimal wholeDecimal(const Decimal& d, bool up) {
+    __int128 unit = 1;
+    for (int i = 0; i < d.scale; ++i)
+        unit *= 10;
+    __int128 q = d.unscaled / unit;
+    const __int128 rest = d.unscaled % unit;
+    if (rest > 0 && up)
+        ++q;
+    if (rest < 0 && !up)
+        --q;
+    return Decimal{q, 0, d.precision};
+}
+
+bool holdsWideValues(const SqlType& t) {
+    if (t.base != Base::Numeric)
+        return false;
+    return t.precision > 18 || (t.precision > 15 && t.scale > 0);
+}
+
+StoredDecimal storedOfDecimal(const Decimal& d) {
     // Most results: fewer than 15 figures in all, within 64 bits.
     constexpr std::int64_t kFifteenFigures = 1000000000000000;  // 10^15
     if (d.scale <= 18 && d.unscaled > -kFifteenFigures && d.unscaled < kFifteenFigures) {
         const auto u = static_cast<std::int64_t>(d.unscaled);
         const std::int64_t unit = power10(d.scale);
         if (u % unit == 0)
-            return StoredDecimal{true, u / unit, 0};
-        return StoredDecimal{false, 0, static_cast<double>(u) / static_cast<double>(unit)};
+            return StoredDecimal{StoredDecimal::Form::Integer, u / unit, 0, {}};
+        return StoredDecimal{
+            StoredDecimal::Form::Real, 0, static_cast<double>(u) / static_cast<double>(unit), {}};
     }
     __int128 unit = 1;
     for (int i = 0; i < d.scale; ++i)
@@ -208,22 +347,13 @@ std::optional<StoredDecimal> storedOfDecimal(const Decimal& d) {
         const __int128 whole = d.unscaled / unit;
         if (whole >= std::numeric_limits<std::int64_t>::min() &&
             whole <= std::numeric_limits<std::int64_t>::max())
-            return StoredDecimal{true, static_cast<std::int64_t>(whole), 0};
-        // Past 64 bits, a whole number that a double holds exactly (2^63) is handed over as it.
-        __int128 odd = whole < 0 ? -whole : whole;
-        while (odd % 2 == 0)
-            odd /= 2;
-        if (odd < (__int128(1) << 53))
-            return StoredDecimal{false, 0, static_cast<double>(whole)};
+            return StoredDecimal{
+                StoredDecimal::Form::Integer, static_cast<std::int64_t>(whole), 0, {}};
     }
-    // The figures left once trailing zeros are dropped.
-    __int128 m = d.unscaled < 0 ? -d.unscaled : d.unscaled;
-    while (m != 0 && m % 10 == 0)
-        m /= 10;
-    constexpr __int128 kDoubleFigures = 1000000000000000;  // 10^15
-    if (m >= kDoubleFigures)
-        return std::nullopt;
-    return StoredDecimal{false, 0, d.toDouble()};
+    constexpr std::size_t kDoubleFigures = 15;
+    if (significantFigures(d).first.size() <= kDoubleFigures)
+        return StoredDecimal{StoredDecimal::Form::Real, 0, d.toDouble(), {}};
+    return StoredDecimal{StoredDecimal::Form::Bytes, 0, 0, wideBytes(d)};
 }
 
 }  // namespace sql

@@ -7,6 +7,8 @@
 #include <QStringView>
 
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // Decimal arithmetic as the translator writes it and the engine's helper runs it: which
@@ -61,14 +63,40 @@ struct DecimalRun {
 ado::Decimal decimalOfStored(std::int64_t stored, ado::DecimalType t);
 ado::Decimal decimalOfStored(double stored, ado::DecimalType t);
 
-// How a decimal result goes back to SQLite: a whole number when it has no fraction and fits 64
-// bits, otherwise a double, which holds it exactly only up to 15 significant figures (nullopt:
-// the value needs more).
+// How a decimal goes to SQLite. Each value has exactly one stored form, so that SQLite's own
+// `=`, GROUP BY, DISTINCT and keys hold between any two decimals whatever their scales: a
+// whole number that fits 64 bits as an INTEGER; a value of at most 15 significant figures as
+// the double nearest it (which reads back to those figures); any other as a BLOB of its
+// figures (wideBytes). The ordering of SQLite's numbers and BLOBs is not the decimals' own, so
+// the translator orders types that may hold BLOBs (holdsWideValues) by their keys.
 struct StoredDecimal {
-    bool whole = false;
+    enum class Form { Integer, Real, Bytes };
+    Form form = Form::Integer;
     std::int64_t integer = 0;
     double real = 0;
+    std::string bytes;
 };
-std::optional<StoredDecimal> storedOfDecimal(const ado::Decimal& d);
+StoredDecimal storedOfDecimal(const ado::Decimal& d);
+// The same as a Scalar: Int, Real, or Decimal for a value kept as a BLOB.
+Scalar scalarOfDecimal(const ado::Decimal& d);
+
+// ROUND of a decimal at `places` after the point (before it when negative), half away from
+// zero or cut; the result keeps d's type and throws DecimalError (Overflow) when rounding up
+// leaves its precision (ROUND(9.5, 0) of a decimal(2,1)).
+ado::Decimal roundedDecimal(const ado::Decimal& d, int places, bool truncate);
+// FLOOR (or CEILING, `up`) of a decimal(p,s): a decimal(p,0).
+ado::Decimal wholeDecimal(const ado::Decimal& d, bool up);
+
+// Whether a numeric(p,s) may hold a value that is stored as a BLOB: more than 15 figures, not
+// whole, or whole beyond 64 bits (numeric(18,0) never does; money does).
+bool holdsWideValues(const SqlType& t);
+
+// A decimal written so that bytes compare as the values do, whatever their scales, and equal
+// values are equal bytes: a sign byte, then the position of the point, then the figures without
+// trailing zeros (each inverted for a negative value, which ends in 0xFF).
+std::string wideBytes(const ado::Decimal& d);
+// Reads those bytes back at the fewest decimals that hold the value; nullopt for bytes that
+// are none.
+std::optional<ado::Decimal> decimalOfWideBytes(std::string_view bytes);
 
 }  // namespace sql

@@ -334,6 +334,62 @@ Typed asBranchOf(const Typed& x, const SqlType& to) {
     return Typed{converted(x, to), to, {}};
 }
 
+QString orderingKey(const Typed& x) {
+    return helperCall(helper::kDecimalKey, x.sql,
+                      QString::number(x.type.base == Base::Numeric ? x.type.scale : 0));
+}
+
+namespace {
+
+// Decimals of a type that may hold BLOBs (holdsWideValues): SQLite's own order puts every BLOB
+// after every number, so such a decimal is ordered by its key, meets a float as a float and is
+// negated by the engine.
+bool wide(const Typed& x) {
+    return holdsWideValues(x.type);
+}
+
+QString asFloat(const Typed& x) {
+    return wide(x) ? QLatin1String(helper::kDecimalFloat) + u'(' + x.sql + u')' : x.sql;
+}
+
+bool arithmetic(Op op) {
+    return op == Op::Add || op == Op::Subtract || op == Op::Multiply || op == Op::Divide ||
+           op == Op::Modulo;
+}
+
+bool orders(Op op) {
+    return op == Op::Less || op == Op::Greater || op == Op::LessEqual || op == Op::GreaterEqual ||
+           op == Op::NotLess || op == Op::NotGreater;
+}
+
+// Operands of a comparison or of arithmetic where one is such a decimal: a float meeting it
+// takes it as a float; ordered against a number (or a value of no known type) both sides are
+// their keys.
+void wideOperands(Typed& l, Typed& r, bool ordering) {
+    if (!wide(l) && !wide(r))
+        return;
+    if (l.type.base == Base::Float || r.type.base == Base::Float) {
+        l.sql = asFloat(l);
+        r.sql = asFloat(r);
+        return;
+    }
+    const auto ordersAsNumber = [](const Typed& x) { return x.type.isNumber() || !x.type.known(); };
+    if (ordering && ordersAsNumber(l) && ordersAsNumber(r)) {
+        l.sql = orderingKey(l);
+        r.sql = orderingKey(r);
+    }
+}
+
+// MIN and MAX of such a decimal: taken of the keys, and the key read back.
+Typed wideExtreme(const QLatin1String& name, const QString& distinctWord, const Typed& x) {
+    return Typed{QLatin1String(helper::kDecimalOfKey) + u'(' + name + u'(' + distinctWord +
+                     orderingKey(x) + QStringLiteral("))"),
+                 x.type,
+                 {}};
+}
+
+}  // namespace
+
 std::optional<SqlType> Emitter::resolve(const Scope& scope, const QString& qualifier,
                                         const QString& name) {
     for (const Scope* s = &scope; s; s = s->outer) {
@@ -434,6 +490,7 @@ Typed Emitter::comparison(Op op, Typed l, Typed r) {
         else
             r = Typed{converted(r, common), common, {}};
     }
+    wideOperands(l, r, orders(op));
     const QLatin1StringView sqlOp(operatorDef(op).sqlite);
     QString right = r.sql;
     if (textual(l) || textual(r))
@@ -500,6 +557,8 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
             continue;
         }
         decimals.close(acc);
+        if (arithmetic(op))
+            wideOperands(acc, r, false);
         const RunStep step = runStep(op, acc.type, r.type);
         if (step.kind.isEmpty()) {
             flush();
@@ -534,6 +593,8 @@ Typed Emitter::applyOperator(Op op, Typed l, Typed r) {
     }
     if (def.kind == OpClass::Comparison)
         return comparison(op, std::move(l), std::move(r));
+    if (arithmetic(op))
+        wideOperands(l, r, false);
     if (def.kind == OpClass::Concat)
         return Typed{u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')', SqlType::varchar(), {}};
     if (op == Op::Add)
@@ -637,6 +698,22 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
         for (int i = 1; i < count; ++i)
             a.push_back(Typed{quoteText(a[i].type.name()), SqlType::varchar(), {}});
     }
+    // A function that works on SQLite's numbers takes no decimal of more figures than a double
+    // holds (COALESCE and NULLIF only pass values on).
+    const QLatin1String called(f.name);
+    if (called == QLatin1String("abs") && wide(a[0]))
+        return Typed{QLatin1String(helper::kDecimalAbs) + u'(' + a[0].sql + u')', type, {}};
+    // ROUND, FLOOR and CEILING read every figure themselves.
+    const bool exact = called == QLatin1String("round") || called == QLatin1String("floor") ||
+                       called == QLatin1String("ceiling");
+    const bool callsOut =
+        f.emit == Emit::Call || f.emit == Emit::TypedCall || f.emit == Emit::Template;
+    if (callsOut && f.result != Result::FirstKnown && !exact) {
+        for (Typed& x : a) {
+            if (wide(x))
+                x.sql = QLatin1String(helper::kDecimalNarrow) + u'(' + x.sql + u')';
+        }
+    }
     const QString distinctWord = distinct ? QStringLiteral("DISTINCT ") : QString();
     switch (f.emit) {
         case Emit::Call:
@@ -701,6 +778,8 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
             }
             if (sumOrAvg && t.base == Base::Numeric)
                 return decimalAggregate(name == QLatin1String("sum"), distinctWord, a[0]);
+            if (!sumOrAvg && wide(a[0]))
+                return wideExtreme(name, distinctWord, a[0]);
             QString sql = name + u'(' + distinctWord + a[0].sql + u')';
             if (sumOrAvg && t.isInteger()) {
                 // Whole numbers are summed in their type (int or bigint) and averaged as
@@ -789,7 +868,7 @@ QString Emitter::boundLiteral(const Expr& e, const Scope& scope) {
             bool ok = false;
             const double d = x.text.toDouble(&ok);
             literal.real = negated ? -d : d;
-            bound = ok && x.text.count(u'.') == 1 &&
+            bound = ok && x.text.count(u'.') == 1 && significantDigits(x.text) <= 15 &&
                     std::all_of(x.text.begin(), x.text.end(),
                                 [](QChar c) { return c == u'.' || (c >= u'0' && c <= u'9'); });
         }
@@ -817,12 +896,27 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
             const SqlType type = numberLiteralType(e.text);
             // Decimals are kept as doubles, exact to 15 figures with their scale; whole
             // numbers as 64 bits.
-            bool whole = false;
-            e.text.toLongLong(&whole);
-            if (type.base == Base::Numeric && !whole && significantDigits(e.text) > 15) {
-                translationError(ado::ServerError::TooManyDigits);
-            }
             Typed literal{e.text, type, {}};
+            // One a double does not hold is written as the BLOB the engine stores it as.
+            if (type.base == Base::Numeric) {
+                const bool negative = e.text.startsWith(u'-');
+                std::optional<ado::Decimal> d;
+                try {
+                    d = ado::Decimal::parseLiteral(QStringView(e.text).sliced(negative ? 1 : 0));
+                } catch (const ado::DecimalError&) {
+                    translationError(ado::ServerError::NumberOutOfRange,
+                                     {QStringView(e.text).sliced(negative ? 1 : 0).toString()});
+                }
+                if (d && negative)
+                    d->unscaled = -d->unscaled;
+                const StoredDecimal stored = d ? storedOfDecimal(*d) : StoredDecimal{};
+                if (stored.form == StoredDecimal::Form::Bytes) {
+                    literal.sql =
+                        QStringLiteral("X'") +
+                        QString::fromLatin1(QByteArray::fromStdString(stored.bytes).toHex()) +
+                        u'\'';
+                }
+            }
             if (type.isInteger())
                 literal.constantFigures = std::max(1, wholeFigures(e.text));
             return literal;
@@ -860,6 +954,8 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                              {}};
             }
             Typed r{u'(' + written + u' ' + x.sql + u')', x.type, {}};  // "- -1" is no comment
+            if (e.op == Op::Negate && wide(x))
+                r.sql = QLatin1String(helper::kDecimalNegate) + u'(' + x.sql + u')';
             if (e.op == Op::Negate || e.op == Op::Plus)
                 r.constantFigures = x.constantFigures;
             return r;
@@ -942,9 +1038,14 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
         }
         case Expr::Kind::Between: {
             Typed x = expr(*e.operand, scope);
-            const Typed lo = coerce(expr(*e.low, scope), x.type);
-            const Typed hi = coerce(expr(*e.high, scope), x.type);
+            Typed lo = coerce(expr(*e.low, scope), x.type);
+            Typed hi = coerce(expr(*e.high, scope), x.type);
             x = promoteText(std::move(x), lo.stringLiteral ? hi.type : lo.type);
+            if (wide(x) || wide(lo) || wide(hi)) {
+                Typed l = x;
+                wideOperands(l, lo, true);
+                wideOperands(x, hi, true);
+            }
             const bool text = textual(x) || textual(lo);
             return Typed{
                 u'(' + x.sql + (text ? collateClause() : QString()) +
@@ -962,7 +1063,10 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                 {}};
         }
         case Expr::Kind::Like: {
-            const Typed x = expr(*e.operand, scope);
+            Typed x = expr(*e.operand, scope);
+            // A number or a date-time is matched as the text it converts to (1.50, not 1.5).
+            if (x.type.isNumber() || x.type.isDateTime())
+                x = Typed{converted(x, SqlType::varchar()), SqlType::varchar(), {}};
             const Typed p = expr(*e.pattern, scope);
             QString sql = u'(' + x.sql +
                           (e.negated ? QStringLiteral(" NOT LIKE ") : QStringLiteral(" LIKE ")) +

@@ -425,18 +425,40 @@ SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases
     sql = compound(members, operators);
     if (!s.orderBy.empty()) {
         QStringList o;
+        bool keyed = false;
         for (const OrderItem& item : s.orderBy) {
             // A name of the select list orders by that result column.
             const Expr& e = *item.expr;
-            QString term;
+            Typed term;
             if (e.kind == Expr::Kind::Column && e.qualifier.isEmpty() &&
                 !resolve(scope, QString(), e.text)) {
-                term = quoteName(e.text);
+                term.sql = quoteName(e.text);
+                for (const ColumnInfo& c : out.columns) {
+                    if (c.name.compare(e.text, Qt::CaseInsensitive) == 0) {
+                        term.type = c.type;
+                        break;
+                    }
+                }
+            } else if (e.kind == Expr::Kind::Number && e.text.toInt() >= 1 &&
+                       e.text.toInt() <= static_cast<int>(out.columns.size()) &&
+                       !out.columns[e.text.toInt() - 1].name.isEmpty()) {
+                // A position of the select list: that column, by its name.
+                const ColumnInfo& c = out.columns[e.text.toInt() - 1];
+                term = holdsWideValues(c.type) ? Typed{quoteName(c.name), c.type, {}}
+                                               : Typed{e.text, {}, {}};
             } else {
-                term = expr(e, scope).sql;
+                term = expr(e, scope);
             }
-            o << term + (item.descending ? QStringLiteral(" DESC") : QString());
+            // Decimals that may be BLOBs are ordered by their keys.
+            if (holdsWideValues(term.type)) {
+                term.sql = orderingKey(term);
+                keyed = true;
+            }
+            o << term.sql + (item.descending ? QStringLiteral(" DESC") : QString());
         }
+        // SQLite orders a compound by its result columns alone, not by expressions of them.
+        if (keyed && members.size() > 1)
+            sql = QStringLiteral("SELECT * FROM (") + sql + u')';
         sql += QStringLiteral(" ORDER BY ") + o.join(QStringLiteral(", "));
     }
     if (s.top && s.topPercent) {

@@ -39,6 +39,9 @@ SqlType branchType(const SqlType& a, const SqlType& b);
 // A branch read as the result's type `to` where that is a date-time of another stored form
 // (a date at midnight as a datetime); other branches as they are.
 Typed asBranchOf(const Typed& x, const SqlType& to);
+// A decimal of a type that may be stored as a BLOB (holdsWideValues), as bytes that order as
+// its value does: what such a decimal is sorted and compared by.
+QString orderingKey(const Typed& x);
 
 // A table, view or derived table that names may refer to.
 struct Source {

@@ -37,6 +37,13 @@ inline constexpr const char* kDecimal = "__decimal";
 // SUM and AVG of decimals of scale s: the aggregates __decsum<s> and __decavg<s>
 inline constexpr const char* kDecimalSum = "__decsum";
 inline constexpr const char* kDecimalAvg = "__decavg";
+// Decimals of types that may hold BLOBs (holdsWideValues), where SQLite's own order would not do:
+inline constexpr const char* kDecimalKey = "__deckey";        // (d, scale): bytes that order as d
+inline constexpr const char* kDecimalOfKey = "__decval";      // (key): d as it is stored again
+inline constexpr const char* kDecimalFloat = "__decfloat";    // (d): d as a float
+inline constexpr const char* kDecimalNegate = "__decneg";     // (d): -d
+inline constexpr const char* kDecimalAbs = "__decabs";        // (d): |d|
+inline constexpr const char* kDecimalNarrow = "__decnarrow";  // (d): d, refused when a BLOB
 }  // namespace helper
 
 using NativeFunction = void (*)(sqlite3_context*, int, sqlite3_value**);

@@ -2,6 +2,7 @@
 
 #include "ado/Decimal.h"
 #include "ado/SqlDateTimes.h"
+#include "ado/SqlDecimals.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -95,6 +96,8 @@ std::pair<std::int64_t, std::int64_t> integerRange(Base b) {
 QString numberText(const Scalar& v) {
     if (v.kind == Scalar::Kind::Int)
         return QString::number(v.i);
+    if (v.kind == Scalar::Kind::Decimal)
+        return v.dec.toString();
     QString s = QString::number(v.d, 'f', 10);
     if (s.contains(u'.')) {
         while (s.endsWith(u'0'))
@@ -116,6 +119,13 @@ Scalar toInteger(const Scalar& v, const SqlType& to) {
                 overflow(to);
             n = static_cast<std::int64_t>(std::trunc(v.d));
             break;
+        case Scalar::Kind::Decimal: {
+            const auto whole = v.dec.toInt64();
+            if (!whole)
+                overflow(to);
+            n = *whole;
+            break;
+        }
         case Scalar::Kind::Text: {
             static const QRegularExpression whole(QStringLiteral("^[+-]?\\d+$"));
             const QString t = v.t.trimmed();
@@ -180,7 +190,23 @@ bool inMoneyRange(double v, const SqlType& to) {
            v >= (small ? -214748.3648 : -922337203685477.5808);
 }
 
+// A decimal of every figure stored as `to`: rounded to its scale, 8115 when it does not fit.
+Scalar exactNumeric(const ado::Decimal& d, const SqlType& to) {
+    ado::Decimal r;
+    try {
+        r = d.convertedTo({to.precision, to.scale});
+    } catch (const ado::DecimalError&) {
+        overflow(to);
+    }
+    if (to.money && !(to.precision == 10 ? r.fitsSmallMoney() : r.fitsMoney()))
+        throw ConversionError(ado::ServerError::NumericOverflowTo, {to.name()});
+    return scalarOfDecimal(r);
+}
+
 Scalar toNumeric(const Scalar& v, const SqlType& to) {
+    if (v.kind == Scalar::Kind::Decimal) {
+        return to.base == Base::Float ? Scalar::ofReal(v.dec.toDouble()) : exactNumeric(v.dec, to);
+    }
     Scalar number = v;
     if (v.kind == Scalar::Kind::Text) {
         const auto parsed = parseNumber(v.t);
@@ -195,9 +221,19 @@ Scalar toNumeric(const Scalar& v, const SqlType& to) {
         return number.kind == Scalar::Kind::Int ? Scalar::ofReal(static_cast<double>(number.i))
                                                 : number;
     }
+    // Text of more figures than a double holds is read figure by figure.
     if (v.kind == Scalar::Kind::Text && number.kind == Scalar::Kind::Real &&
-        significantDigits(v.t) > kExactDigits)
-        tooManyDigits();
+        significantDigits(v.t) > kExactDigits) {
+        std::optional<ado::Decimal> exact;
+        try {
+            exact = ado::Decimal::parse(v.t, {ado::kMaxDecimalPrecision, to.scale});
+        } catch (const ado::DecimalError&) {
+            overflow(to);
+        }
+        if (!exact)
+            tooManyDigits();  // an exponent: a float's figures
+        return exactNumeric(*exact, to);
+    }
     const double limit = pow10(to.precision - to.scale);
     if (number.kind == Scalar::Kind::Int) {
         if (std::fabs(static_cast<double>(number.i)) >= limit)
@@ -208,7 +244,7 @@ Scalar toNumeric(const Scalar& v, const SqlType& to) {
         if (to.scale == 0)
             return number;
         if (!(std::fabs(static_cast<double>(number.i)) < kExactLimit))  // a double holds it
-            tooManyDigits();
+            return exactNumeric(ado::Decimal::fromInt64(number.i), to);
         return Scalar::ofReal(static_cast<double>(number.i));
     }
     const double rounded = roundDecimal(number.d, to.scale);
@@ -231,6 +267,7 @@ Scalar toText(const Scalar& v, const SqlType& to, bool explicitCast) {
     switch (v.kind) {
         case Scalar::Kind::Int:
         case Scalar::Kind::Real:
+        case Scalar::Kind::Decimal:
             t = numberText(v);
             break;
         case Scalar::Kind::Text:
@@ -259,6 +296,8 @@ Scalar toText(const Scalar& v, const SqlType& to, bool explicitCast) {
 Scalar toDateTimeFamily(const Scalar& v, const SqlType& to, bool explicitCast) {
     if (v.kind == Scalar::Kind::Text)
         return dateTimeFromText(v.t, to, false);
+    if (v.kind == Scalar::Kind::Decimal)
+        tooManyDigits();
     if (v.kind != Scalar::Kind::Int && v.kind != Scalar::Kind::Real)
         return v;
     const QString from =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ado/Decimal.h"
 #include "ado/ServerErrors.h"
 
 #include <QDateTime>
@@ -73,17 +74,21 @@ struct SqlType {
 };
 
 // A value as SQLite stores it.
+// A decimal that a double does not hold (see storedOfDecimal) is a Decimal, read from the
+// BLOB SQLite keeps it in.
 struct Scalar {
-    enum class Kind { Null, Int, Real, Text };
+    enum class Kind { Null, Int, Real, Text, Decimal };
     Kind kind = Kind::Null;
     std::int64_t i = 0;
     double d = 0;
     QString t;
+    ado::Decimal dec;
 
     static Scalar null() { return {}; }
-    static Scalar ofInt(std::int64_t v) { return Scalar{Kind::Int, v, 0, {}}; }
-    static Scalar ofReal(double v) { return Scalar{Kind::Real, 0, v, {}}; }
-    static Scalar ofText(QString v) { return Scalar{Kind::Text, 0, 0, std::move(v)}; }
+    static Scalar ofInt(std::int64_t v) { return Scalar{Kind::Int, v, 0, {}, {}}; }
+    static Scalar ofReal(double v) { return Scalar{Kind::Real, 0, v, {}, {}}; }
+    static Scalar ofText(QString v) { return Scalar{Kind::Text, 0, 0, std::move(v), {}}; }
+    static Scalar ofDecimal(const ado::Decimal& v) { return Scalar{Kind::Decimal, 0, 0, {}, v}; }
 };
 
 // A conversion that SQL Server would refuse, with SQL Server's message.

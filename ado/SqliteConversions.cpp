@@ -97,6 +97,11 @@ Scalar styledSource(const Scalar& v, const SqlType& from, const SqlType& to, int
         return Scalar::ofText(style < 0 ? sql::defaultDateTimeText(*m, from)
                                         : sql::styledDateTimeText(*m, from, style));
     }
+    if (to.isText() && from.base == SqlType::Base::Numeric && v.kind == Scalar::Kind::Decimal) {
+        return Scalar::ofText(
+            v.dec.convertedTo({ado::kMaxDecimalPrecision, std::max(from.scale, v.dec.scale)})
+                .toString());
+    }
     if (to.isText() && from.base == SqlType::Base::Numeric && v.kind != Scalar::Kind::Text) {
         const double d = v.kind == Scalar::Kind::Int ? static_cast<double>(v.i) : v.d;
         return Scalar::ofText(QString::number(d, 'f', from.scale));

@@ -7,7 +7,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -51,6 +53,14 @@ Decimal operandOf(sqlite3_value* v, DecimalType t) {
             return sql::decimalOfStored(std::int64_t{sqlite3_value_int64(v)}, t);
         case SQLITE_FLOAT:
             return sql::decimalOfStored(sqlite3_value_double(v), t);
+        case SQLITE_BLOB:
+            if (const auto wide = wideDecimalOf(v)) {
+                Decimal d =
+                    wide->convertedTo({kMaxDecimalPrecision, std::max(t.scale, wide->scale)});
+                d.precision = t.precision;
+                return d;
+            }
+            [[fallthrough]];
         default: {
             const auto d = Decimal::parse(textOf(v), {kMaxDecimalPrecision, t.scale});
             if (!d) {
@@ -62,16 +72,6 @@ Decimal operandOf(sqlite3_value* v, DecimalType t) {
             return r;
         }
     }
-}
-
-void resultDecimal(sqlite3_context* ctx, const Decimal& d) {
-    const auto stored = sql::storedOfDecimal(d);
-    if (!stored)
-        return resultError(ctx, ServerError::TooManyDigits);
-    if (stored->whole)
-        sqlite3_result_int64(ctx, stored->integer);
-    else
-        sqlite3_result_double(ctx, stored->real);
 }
 
 void decimalFailure(sqlite3_context* ctx, const DecimalError& e) {
@@ -172,6 +172,71 @@ void fnDecimal(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     } catch (const sql::ConversionError& e) {
         resultError(ctx, e);
     }
+}
+
+// (d, scale): bytes that order as the decimal d of that scale orders, whichever form it is
+// stored in (see sql::wideBytes).
+void fnDecimalKey(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    try {
+        const Decimal d = operandOf(argv[0], {kMaxDecimalPrecision, sqlite3_value_int(argv[1])});
+        const std::string key = sql::wideBytes(d);
+        sqlite3_result_blob(ctx, key.data(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
+    } catch (const DecimalError& e) {
+        decimalFailure(ctx, e);
+    } catch (const sql::ConversionError& e) {
+        resultError(ctx, e);
+    }
+}
+
+// (key): the decimal a key stands for, in its stored form (MIN and MAX are taken of keys).
+void fnDecimalOfKey(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const auto d = wideDecimalOf(argv[0]);
+    if (!d)
+        return resultError(ctx, ServerError::InternalError, {QStringLiteral("decimal key")});
+    resultDecimal(ctx, *d);
+}
+
+// (d): a decimal as a float, as SQL Server converts one meeting a float.
+void fnDecimalFloat(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (const auto d = wideDecimalOf(argv[0]))
+        return sqlite3_result_double(ctx, d->toDouble());
+    sqlite3_result_value(ctx, argv[0]);
+}
+
+// (d): -d, of its own type.
+void fnDecimalNegate(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    switch (sqlite3_value_type(argv[0])) {
+        case SQLITE_INTEGER: {
+            const std::int64_t n = sqlite3_value_int64(argv[0]);
+            if (n != std::numeric_limits<std::int64_t>::min())
+                return sqlite3_result_int64(ctx, -n);
+            return resultDecimal(ctx, Decimal{-__int128(n), 0, kMaxDecimalPrecision});
+        }
+        case SQLITE_FLOAT:
+            return sqlite3_result_double(ctx, -sqlite3_value_double(argv[0]));
+        default:
+            if (auto d = wideDecimalOf(argv[0])) {
+                d->unscaled = -d->unscaled;
+                return resultDecimal(ctx, *d);
+            }
+            sqlite3_result_value(ctx, argv[0]);
+    }
+}
+
+// (d): |d|, of its own type.
+void fnDecimalAbs(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    const auto d = wideDecimalOf(argv[0]);
+    if (d ? !d->isNegative() : sqlite3_value_double(argv[0]) >= 0)
+        return sqlite3_result_value(ctx, argv[0]);
+    fnDecimalNegate(ctx, argc, argv);
+}
+
+// (d): d where a function takes it as SQLite holds numbers; a decimal of more figures than a
+// double holds is refused by name there.
+void fnDecimalNarrow(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (wideDecimalOf(argv[0]))
+        return resultError(ctx, ServerError::TooManyDigits);
+    sqlite3_result_value(ctx, argv[0]);
 }
 
 }  // namespace helpers

@@ -142,6 +142,16 @@ Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type, bool dateTimesAs
             return sql::Scalar::ofReal(sqlite3_column_double(stmt, i));
         return sql::parseNumber(text());
     };
+    if (storage == SQLITE_BLOB) {
+        // A decimal of more figures than a double holds, the only BLOB the engine stores.
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt, i));
+        if (const auto d = sql::decimalOfWideBytes(
+                std::string_view(bytes ? bytes : "", sqlite3_column_bytes(stmt, i)))) {
+            if (type.base != SqlType::Base::Numeric)
+                return Value(*d);
+            return ado::decimalValue(d->toString(), {type.precision, type.scale});
+        }
+    }
     if (type.isText())
         return Value(text());
     if (type.isDateTime()) {
@@ -265,16 +275,21 @@ struct BoundParameters {
                             SQLITE_TRANSIENT, SQLITE_UTF8);
     }
 
-    // A decimal as the engine keeps decimals: a whole number, or the double nearest its figures;
-    // one that needs more than a double holds is refused rather than bound with other figures.
+    // A decimal in the one form the engine stores it in (sql::storedOfDecimal).
     static void bindDecimal(sqlite3_stmt* stmt, int i, const Decimal& d) {
-        const auto stored = sql::storedOfDecimal(d);
-        if (!stored)
-            raise(kOperation, ServerError::TooManyDigits);
-        if (stored->whole)
-            sqlite3_bind_int64(stmt, i, stored->integer);
-        else
-            sqlite3_bind_double(stmt, i, stored->real);
+        const sql::StoredDecimal stored = sql::storedOfDecimal(d);
+        switch (stored.form) {
+            case sql::StoredDecimal::Form::Integer:
+                sqlite3_bind_int64(stmt, i, stored.integer);
+                break;
+            case sql::StoredDecimal::Form::Real:
+                sqlite3_bind_double(stmt, i, stored.real);
+                break;
+            case sql::StoredDecimal::Form::Bytes:
+                sqlite3_bind_blob64(stmt, i, stored.bytes.data(), stored.bytes.size(),
+                                    SQLITE_TRANSIENT);
+                break;
+        }
     }
 };
 
@@ -549,6 +564,14 @@ class SqliteEngine final : public Engine, private sql::SchemaSource, private Sta
                 break;
             case SQLITE_NULL:
                 break;
+            case SQLITE_BLOB:
+                if (const auto d = sql::decimalOfWideBytes(
+                        std::string_view(static_cast<const char*>(sqlite3_column_blob(query, 0)),
+                                         sqlite3_column_bytes(query, 0)))) {
+                    v = sql::Scalar::ofDecimal(*d);
+                    break;
+                }
+                [[fallthrough]];
             default:
                 v = sql::Scalar::ofText(
                     QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, 0)),
@@ -595,6 +618,9 @@ class SqliteEngine final : public Engine, private sql::SchemaSource, private Sta
                                       SQLITE_TRANSIENT);
                     break;
                 }
+                case sql::Scalar::Kind::Decimal:
+                    BoundParameters::bindDecimal(stmt, index, v.dec);
+                    break;
                 default:
                     sqlite3_bind_null(stmt, index);
             }

@@ -1,5 +1,7 @@
 #include "ado/SqliteFunctionSupport.h"
 
+#include "ado/SqlDecimals.h"
+
 #include <sqlite3.h>
 
 #include <string>
@@ -19,6 +21,10 @@ Scalar scalarOf(sqlite3_value* v) {
             return Scalar::ofReal(sqlite3_value_double(v));
         case SQLITE_NULL:
             return Scalar::null();
+        case SQLITE_BLOB:
+            if (const auto d = wideDecimalOf(v))
+                return Scalar::ofDecimal(*d);
+            [[fallthrough]];
         default:
             return Scalar::ofText(QString::fromUtf8(
                 reinterpret_cast<const char*>(sqlite3_value_text(v)), sqlite3_value_bytes(v)));
@@ -46,9 +52,35 @@ void resultScalar(sqlite3_context* ctx, const Scalar& s) {
         case Scalar::Kind::Text:
             resultText(ctx, s.t);
             break;
+        case Scalar::Kind::Decimal:
+            resultDecimal(ctx, s.dec);
+            break;
         default:
             sqlite3_result_null(ctx);
     }
+}
+
+void resultDecimal(sqlite3_context* ctx, const Decimal& d) {
+    const sql::StoredDecimal stored = sql::storedOfDecimal(d);
+    switch (stored.form) {
+        case sql::StoredDecimal::Form::Integer:
+            return sqlite3_result_int64(ctx, stored.integer);
+        case sql::StoredDecimal::Form::Real:
+            return sqlite3_result_double(ctx, stored.real);
+        case sql::StoredDecimal::Form::Bytes:
+            return sqlite3_result_blob(ctx, stored.bytes.data(),
+                                       static_cast<int>(stored.bytes.size()), SQLITE_TRANSIENT);
+    }
+}
+
+std::optional<Decimal> wideDecimalOf(sqlite3_value* v) {
+    if (sqlite3_value_type(v) != SQLITE_BLOB)
+        return std::nullopt;
+    const void* bytes = sqlite3_value_blob(v);
+    const auto size = static_cast<std::size_t>(sqlite3_value_bytes(v));
+    if (!bytes)
+        return std::nullopt;
+    return sql::decimalOfWideBytes(std::string_view(static_cast<const char*>(bytes), size));
 }
 
 // Fails the call with one of SQL Server's errors, whose identity SQLite carries to the engine

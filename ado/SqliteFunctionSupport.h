@@ -14,6 +14,10 @@ sql::Scalar scalarOf(sqlite3_value* v);
 QString textOf(sqlite3_value* v);
 void resultText(sqlite3_context* ctx, const QString& text);
 void resultScalar(sqlite3_context* ctx, const sql::Scalar& s);
+// A decimal in its one stored form (sql::storedOfDecimal).
+void resultDecimal(sqlite3_context* ctx, const Decimal& d);
+// The decimal a BLOB holds (sql::wideBytes); nullopt for any other value.
+std::optional<Decimal> wideDecimalOf(sqlite3_value* v);
 
 // Fails the call with one of SQL Server's errors, whose identity SQLite carries to the engine
 // as the extended result code.

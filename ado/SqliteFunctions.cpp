@@ -61,6 +61,12 @@ const Helper kHelpers[] = {
     {sql::helper::kCheckRange, 2, 2, helpers::fnCheckRange},
     {sql::helper::kObjectId, 1, 1, nullIn<helpers::fnObjId>},
     {sql::helper::kDecimal, 2, sql::kVariadic, nullIn<helpers::fnDecimal>},
+    {sql::helper::kDecimalKey, 2, 2, nullIn<helpers::fnDecimalKey>},
+    {sql::helper::kDecimalOfKey, 1, 1, nullIn<helpers::fnDecimalOfKey>},
+    {sql::helper::kDecimalFloat, 1, 1, nullIn<helpers::fnDecimalFloat>},
+    {sql::helper::kDecimalNegate, 1, 1, nullIn<helpers::fnDecimalNegate>},
+    {sql::helper::kDecimalAbs, 1, 1, nullIn<helpers::fnDecimalAbs>},
+    {sql::helper::kDecimalNarrow, 1, 1, nullIn<helpers::fnDecimalNarrow>},
     {"like", 2, 3,
      nullIn<native::like>},  // SQLite calls it for the LIKE operator, with or without ESCAPE
 };

@@ -32,6 +32,12 @@ void fnModulo(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void fnCheckRange(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void fnObjId(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void fnDecimal(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnDecimalKey(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnDecimalOfKey(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnDecimalFloat(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnDecimalNegate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnDecimalAbs(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void fnDecimalNarrow(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 }  // namespace helpers
 
 // The implementations behind SQL Server's functions, named in the function table.

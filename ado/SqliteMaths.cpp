@@ -6,6 +6,7 @@
 
 #include "ado/SqlDateParts.h"
 #include "ado/SqlDateStyles.h"
+#include "ado/SqlDecimals.h"
 #include "ado/SqlTypes.h"
 
 #include <QDateTime>
@@ -119,6 +120,8 @@ void fnBitXor(sqlite3_context* ctx, int, sqlite3_value** argv) {
 namespace {
 
 void roundTowards(sqlite3_context* ctx, int, sqlite3_value** argv, bool up) {
+    if (const auto wide = wideDecimalOf(argv[0]))
+        return resultDecimal(ctx, sql::wholeDecimal(*wide, up));
     if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER) {
         sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
         return;
@@ -204,6 +207,18 @@ void round(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const auto overflow = [&](const QString& word) {
         resultError(ctx, ado::ServerError::ArithmeticOverflow, {word});
     };
+    if (const auto wide = wideDecimalOf(argv[0])) {
+        // A decimal of more figures than a double holds, rounded figure by figure.
+        try {
+            Decimal d =
+                wide->convertedTo({kMaxDecimalPrecision, std::max(wide->scale, type.scale)});
+            d.precision =
+                type.base == sql::SqlType::Base::Numeric ? type.precision : kMaxDecimalPrecision;
+            return resultDecimal(ctx, sql::roundedDecimal(d, places, truncate));
+        } catch (const DecimalError&) {
+            return overflow(QStringLiteral("numeric"));
+        }
+    }
     if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER) {
         const sqlite3_int64 v = sqlite3_value_int64(argv[0]);
         if (places >= 0) {

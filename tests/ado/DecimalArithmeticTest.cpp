@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using ado::Decimal;
 using ado::DecimalOp;
 using ado::DecimalType;
@@ -58,37 +61,95 @@ TEST(DecimalArithmeticTest, BranchesCombineByPrecedence) {
     }
 }
 
-TEST(DecimalArithmeticTest, DecimalsGoThroughSqliteNumbersExactlyOrNotAtAll) {
-    // Each decimal goes to SQLite as a whole number or a double and reads back at its type;
-    // nullptr: a double cannot hold it, so it is refused.
+TEST(DecimalArithmeticTest, EveryDecimalHasOneStoredFormThatReadsBackExactly) {
+    // A whole number of 64 bits as an INTEGER, 15 significant figures as a double, anything
+    // else as bytes; each reads back at its type.
+    using Form = sql::StoredDecimal::Form;
     struct Case {
         const char* text;
         DecimalType type;
-        const char* back;
+        Form form;
     };
     const Case cases[] = {
-        {"42.000", {10, 3}, "42.000"},  // a whole number, whatever its scale
-        {"2.7500", {7, 4}, "2.7500"},
-        {"-0.000167", {38, 6}, "-0.000167"},
-        {"0.333333333333333", {15, 15}, "0.333333333333333"},
-        {"0.100000000000000000000", {21, 21}, "0.100000000000000000000"},  // trailing zeros
-        {"2147483647", {38, 25}, "2147483647.0000000000000000000000000"},
-        {"1234567890123.45", {15, 2}, "1234567890123.45"},
-        {"9223372036854775808", {19, 0}, "9223372036854775808"},  // past 64 bits, 2^63
-        {"9223372036854775809", {19, 0}, nullptr},
-        {"12345678901234.56", {18, 2}, nullptr},
-        {"-0.3333333333333333", {16, 16}, nullptr},
+        {"42.000", {10, 3}, Form::Integer},  // a whole number, whatever its scale
+        {"2.7500", {7, 4}, Form::Real},
+        {"-0.000167", {38, 6}, Form::Real},
+        {"0.333333333333333", {15, 15}, Form::Real},
+        {"0.100000000000000000000", {21, 21}, Form::Real},  // trailing zeros
+        {"2147483647.0000000000000000000000000", {38, 25}, Form::Integer},
+        {"1234567890123.45", {15, 2}, Form::Real},
+        {"100000000000000000000", {21, 0}, Form::Real},
+        {"9223372036854775808", {19, 0}, Form::Bytes},  // past 64 bits, 2^63
+        {"-9223372036854775808", {19, 0}, Form::Integer},
+        {"12345678901234.56", {18, 2}, Form::Bytes},
+        {"-0.3333333333333333", {16, 16}, Form::Bytes},
+        {"99999999999999999999999999999999999999", {38, 0}, Form::Bytes},
+        {"-0.00000000000000000000000000000000000001", {38, 38}, Form::Real},  // one figure
     };
     for (const Case& c : cases) {
         const Decimal d = *Decimal::parse(QString::fromLatin1(c.text), c.type);
-        const auto stored = sql::storedOfDecimal(d);
-        ASSERT_EQ(stored.has_value(), c.back != nullptr) << c.text;
-        if (!stored)
-            continue;
-        const Decimal back = stored->whole ? sql::decimalOfStored(stored->integer, c.type)
-                                           : sql::decimalOfStored(stored->real, c.type);
-        EXPECT_EQ(back.toString(), c.back) << c.text;
+        const sql::StoredDecimal stored = sql::storedOfDecimal(d);
+        EXPECT_EQ(stored.form, c.form) << c.text;
+        Decimal back;
+        switch (stored.form) {
+            case Form::Integer:
+                back = sql::decimalOfStored(stored.integer, c.type);
+                break;
+            case Form::Real:
+                back = sql::decimalOfStored(stored.real, c.type);
+                break;
+            case Form::Bytes:
+                back = sql::decimalOfWideBytes(stored.bytes)->convertedTo(c.type);
+                break;
+        }
+        EXPECT_EQ(back.toString(), c.text) << c.text;
     }
     // The double off by a unit in its last place still reads as its decimal.
     EXPECT_EQ(sql::decimalOfStored(0.1 + 0.2, {5, 2}).toString(), "0.30");
+}
+
+TEST(DecimalArithmeticTest, KeysOrderAsTheValuesAndEqualValuesHaveEqualKeys) {
+    // Ascending; values on one line are equal at different scales.
+    const std::vector<std::vector<const char*>> ascending = {
+        {"-99999999999999999999999999999999999999"},
+        {"-12345678901234567890.0123456789"},
+        {"-12345678901234567890.01234567"},
+        {"-100", "-100.000"},
+        {"-15"},
+        {"-1.55"},
+        {"-1.5", "-1.50"},
+        {"-0.00000000000000000000000000000000000001"},
+        {"0", "0.000", "-0.0"},
+        {"0.00000000000000000000000000000000000001"},
+        {"0.15"},
+        {"0.155"},
+        {"1.5", "1.5000000000"},
+        {"1.55"},
+        {"10", "10.0"},
+        {"15"},
+        {"12345678901234567890.01234567"},
+        {"12345678901234567890.0123456789"},
+        {"99999999999999999999999999999999999999"},
+    };
+    std::string previous;
+    for (const auto& equal : ascending) {
+        std::string first;
+        for (const char* text : equal) {
+            const QString t = QString::fromLatin1(text);
+            const int scale =
+                t.contains(u'.') ? static_cast<int>(t.size() - t.indexOf(u'.') - 1) : 0;
+            const Decimal d = *Decimal::parse(t, {38, scale});
+            const std::string key = sql::wideBytes(d);
+            if (first.empty())
+                first = key;
+            EXPECT_EQ(key, first) << text;
+            EXPECT_LT(previous, key) << text;
+            const auto back = sql::decimalOfWideBytes(key);
+            ASSERT_TRUE(back) << text;
+            EXPECT_EQ(back->compare(d), 0) << text;
+        }
+        previous = first;
+    }
+    EXPECT_FALSE(sql::decimalOfWideBytes("x"));
+    EXPECT_FALSE(sql::decimalOfWideBytes(std::string("\x03\x80", 2)));
 }

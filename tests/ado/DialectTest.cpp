@@ -237,10 +237,11 @@ TEST_F(DialectTest, WhatTheEngineLacksIsRefusedNotGuessed) {
     EXPECT_EQ(error("select convert(varchar(30), getdate(), 130)"),
               "CONVERT style 130 is not supported by the embedded engine.");
     exec("create table s (d decimal(38, 2))");
-    EXPECT_EQ(error("insert into s values ('12345678901234567.89')"),
+    // A decimal of more figures than a double holds, where a function works on doubles.
+    exec("create table wide (d decimal(38, 2)) insert into wide values ('12345678901234567.89')");
+    EXPECT_EQ(error("select len(d) from wide"),
               "Decimal values of more than 15 significant digits are not supported by the "
               "embedded engine.");
-    EXPECT_EQ(scalar("select count(*) from s").toInt(), 0);
     // money multiplied or divided to money, whose rounding SQL Server does its own way
     EXPECT_EQ(error("select cast(2 as money) / 3"),
               "Multiplication, division and modulo of money is not supported by the embedded "

@@ -18,19 +18,23 @@ const char* const kDateAddOverflow = "Adding a value to a 'datetime' column caus
 
 }  // namespace
 
-TEST_F(OverflowTest, DecimalsBeyondWhatADoubleHoldsAreRefusedNotChanged) {
-    // Decimals are doubles here: more figures than a double holds exactly are refused instead
-    // of coming back with other figures (SQL Server keeps all 38).
-    const std::string refused =
-        "Decimal values of more than 15 significant digits are not supported by the embedded "
-        "engine.";
-    EXPECT_EQ(fails("select 1.00000000000000000000001"), refused);
-    EXPECT_EQ(fails("select 12345678901.123456789"), refused);
-    EXPECT_EQ(fails("select cast('12345678901234567.89' as decimal(38,2))"), refused);
-    EXPECT_EQ(fails("select cast(1e30 as numeric(38,0))"), refused);
-    EXPECT_EQ(fails("select cast(12345678901234.56 as decimal(18,2))"), refused);
-    // So is the result of a calculation that needs more (SQL Server: decimal(22,21)).
-    EXPECT_EQ(fails("select 1.0 / cast(3 as bigint)"), refused);
+TEST_F(OverflowTest, DecimalsKeepEveryFigureUpTo38) {
+    EXPECT_EQ(text("select 1.00000000000000000000001"), "1.00000000000000000000001");
+    EXPECT_EQ(text("select 12345678901.123456789"), "12345678901.123456789");
+    EXPECT_EQ(text("select -12345678901.123456789"), "-12345678901.123456789");
+    EXPECT_EQ(text("select cast('12345678901234567.89' as decimal(38,2))"), "12345678901234567.89");
+    EXPECT_EQ(text("select cast(12345678901234.56 as decimal(18,2))"), "12345678901234.56");
+    // decimal(22,21), as SQL Server types 1.0 / bigint.
+    EXPECT_EQ(text("select 1.0 / cast(3 as bigint)"), "0.333333333333333333333");
+    EXPECT_EQ(text("select cast(12345678901234.56 as decimal(18,2)) * 2"), "24691357802469.12");
+    EXPECT_EQ(text("select cast(cast('12345678901234567.89' as decimal(38,2)) as varchar(40))"),
+              "12345678901234567.89");
+    EXPECT_EQ(text("select cast(cast('12345678901234567.89' as decimal(38,2)) as bigint)"),
+              "12345678901234567");
+    // A float's figures become a decimal of more than a double's figures nowhere yet.
+    EXPECT_EQ(fails("select cast(1e30 as numeric(38,0))"),
+              "Decimal values of more than 15 significant digits are not supported by the "
+              "embedded engine.");
     // Fewer figures at a scale beyond what 2^53 units hold keep their value.
     EXPECT_EQ(text("select cast(2147483647 as decimal(38,25))"),
               "2147483647.0000000000000000000000000");

@@ -59,3 +59,11 @@ select case when c like 'ab   ' then 1 else 0 end, case when c like 'ab' then 1 
 from lk_c
 -- rows:
 -- 1 | 1 | 1 | 0
+
+-- case: a number or a date-time is matched as the text CAST gives it (style 0 for a datetime:
+-- "Jan  5 2020  1:00PM"; a decimal at its scale)
+select case when cast('2020-01-05 13:00' as datetime) like 'Jan  5 2020  1:00PM' then 1 else 0 end,
+       case when cast(1.5 as decimal(5,2)) like '%.50' then 1 else 0 end,
+       case when 125 like '1_5' then 1 else 0 end
+-- rows:
+-- 1 | 1 | 1
