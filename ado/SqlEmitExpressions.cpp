@@ -362,21 +362,24 @@ bool orders(Op op) {
            op == Op::NotLess || op == Op::NotGreater;
 }
 
-// Operands of a comparison or of arithmetic where one is such a decimal: a float meeting it
-// takes it as a float; ordered against a number (or a value of no known type) both sides are
-// their keys.
-void wideOperands(Typed& l, Typed& r, bool ordering) {
-    if (!wide(l) && !wide(r))
+// Operands of a comparison, BETWEEN or arithmetic where one is such a decimal: a float among
+// them takes it as a float; ordered among numbers (or values of no known type) all are their
+// keys.
+void wideOperands(std::initializer_list<Typed*> operands, bool ordering) {
+    const auto any = [&](auto test) {
+        return std::any_of(operands.begin(), operands.end(),
+                           [&](const Typed* x) { return test(*x); });
+    };
+    if (!any(wide))
         return;
-    if (l.type.base == Base::Float || r.type.base == Base::Float) {
-        l.sql = asFloat(l);
-        r.sql = asFloat(r);
+    if (any([](const Typed& x) { return x.type.base == Base::Float; })) {
+        for (Typed* x : operands)
+            x->sql = asFloat(*x);
         return;
     }
-    const auto ordersAsNumber = [](const Typed& x) { return x.type.isNumber() || !x.type.known(); };
-    if (ordering && ordersAsNumber(l) && ordersAsNumber(r)) {
-        l.sql = orderingKey(l);
-        r.sql = orderingKey(r);
+    if (ordering && !any([](const Typed& x) { return x.type.known() && !x.type.isNumber(); })) {
+        for (Typed* x : operands)
+            x->sql = orderingKey(*x);
     }
 }
 
@@ -490,7 +493,7 @@ Typed Emitter::comparison(Op op, Typed l, Typed r) {
         else
             r = Typed{converted(r, common), common, {}};
     }
-    wideOperands(l, r, orders(op));
+    wideOperands({&l, &r}, orders(op));
     const QLatin1StringView sqlOp(operatorDef(op).sqlite);
     QString right = r.sql;
     if (textual(l) || textual(r))
@@ -558,7 +561,7 @@ Typed Emitter::binary(const Expr& e, const Scope& scope) {
         }
         decimals.close(acc);
         if (arithmetic(op))
-            wideOperands(acc, r, false);
+            wideOperands({&acc, &r}, false);
         const RunStep step = runStep(op, acc.type, r.type);
         if (step.kind.isEmpty()) {
             flush();
@@ -594,7 +597,7 @@ Typed Emitter::applyOperator(Op op, Typed l, Typed r) {
     if (def.kind == OpClass::Comparison)
         return comparison(op, std::move(l), std::move(r));
     if (arithmetic(op))
-        wideOperands(l, r, false);
+        wideOperands({&l, &r}, false);
     if (def.kind == OpClass::Concat)
         return Typed{u'(' + l.sql + QStringLiteral(" || ") + r.sql + u')', SqlType::varchar(), {}};
     if (op == Op::Add)
@@ -629,8 +632,11 @@ Typed Emitter::function(const Expr& e, const Scope& scope) {
         }
     }
     const FunctionDef* f = findFunction(e.text);
-    if (!f)
+    if (!f) {
+        if (isServerFunctionNotHere(e.text))
+            translationError(ado::ServerError::NotSupported, {e.text.toUpper()});
         translationError(ado::ServerError::UnknownFunction, {e.text});
+    }
     // SUBSTRING takes text only: a number, a date-time or a bare NULL (an int) is refused.
     if (e.text == u"substring" && !a.empty()) {
         const bool bareNull = e.args[0]->kind == Expr::Kind::Null;
@@ -1041,11 +1047,7 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
             Typed lo = coerce(expr(*e.low, scope), x.type);
             Typed hi = coerce(expr(*e.high, scope), x.type);
             x = promoteText(std::move(x), lo.stringLiteral ? hi.type : lo.type);
-            if (wide(x) || wide(lo) || wide(hi)) {
-                Typed l = x;
-                wideOperands(l, lo, true);
-                wideOperands(x, hi, true);
-            }
+            wideOperands({&x, &lo, &hi}, true);
             const bool text = textual(x) || textual(lo);
             return Typed{
                 u'(' + x.sql + (text ? collateClause() : QString()) +

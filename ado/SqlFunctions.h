@@ -93,6 +93,9 @@ struct FunctionDef {
 
 // The function of that name (lower case), or nullptr when SQL Server has none we provide.
 const FunctionDef* findFunction(QStringView name);
+// Whether `name` (in lower case) is one of SQL Server's built-in functions that the engine
+// does not have.
+bool isServerFunctionNotHere(QStringView name);
 std::span<const FunctionDef> functions();
 
 }  // namespace sql

@@ -7,6 +7,7 @@
 #include "ado/SqlDateParts.h"
 #include "ado/SqlDateStyles.h"
 #include "ado/SqlDateTimes.h"
+#include "ado/SqlDecimals.h"
 #include "ado/SqlTypes.h"
 
 #include <QDateTime>
@@ -87,8 +88,39 @@ Scalar dateTimeOfStyledText(const QString& text, const SqlType& to, int style) {
         sql::storedText(sql::fitMoment(sql::momentOf(*dt), to, QStringLiteral("varchar")), to));
 }
 
+// money and smallmoney as CONVERT writes them: style 0 (and none) two decimals, 1 two
+// decimals and commas every three figures, 2 and 126 four decimals; rounded half away from
+// zero.
+QString moneyText(const ado::Decimal& m, int style) {
+    if (style != -1 && style != 0 && style != 1 && style != 2 && style != 126) {
+        throw sql::ConversionError(ado::ServerError::NotSupported,
+                                   {QStringLiteral("CONVERT style %1 of money").arg(style)});
+    }
+    const bool fourDecimals = style == 2 || style == 126;
+    QString text = m.convertedTo({ado::kMaxDecimalPrecision, fourDecimals ? 4 : 2}).toString();
+    if (style == 1) {
+        const qsizetype point = text.indexOf(u'.');
+        const qsizetype firstFigure = text.startsWith(u'-') ? 1 : 0;
+        for (qsizetype at = point - 3; at > firstFigure; at -= 3)
+            text.insert(at, u',');
+    }
+    return text;
+}
+
+ado::Decimal decimalOf(const Scalar& v, const SqlType& type) {
+    const ado::DecimalType t{type.precision, type.scale};
+    switch (v.kind) {
+        case Scalar::Kind::Int:
+            return sql::decimalOfStored(std::int64_t{v.i}, t);
+        case Scalar::Kind::Real:
+            return sql::decimalOfStored(v.d, t);
+        default:
+            return v.dec;
+    }
+}
+
 // The source's own text of a value: a date-time in a CONVERT style (`style` -1: none given,
-// the type's own form), a decimal with its scale.
+// the type's own form), a decimal with its scale, money in its style.
 Scalar styledSource(const Scalar& v, const SqlType& from, const SqlType& to, int style) {
     if (to.isText() && from.isDateTime() && v.kind == Scalar::Kind::Text) {
         const auto m = sql::momentOfStored(v.t);
@@ -97,6 +129,8 @@ Scalar styledSource(const Scalar& v, const SqlType& from, const SqlType& to, int
         return Scalar::ofText(style < 0 ? sql::defaultDateTimeText(*m, from)
                                         : sql::styledDateTimeText(*m, from, style));
     }
+    if (to.isText() && from.money && v.kind != Scalar::Kind::Text && v.kind != Scalar::Kind::Null)
+        return Scalar::ofText(moneyText(decimalOf(v, from), style));
     if (to.isText() && from.base == SqlType::Base::Numeric && v.kind == Scalar::Kind::Decimal) {
         return Scalar::ofText(
             v.dec.convertedTo({ado::kMaxDecimalPrecision, std::max(from.scale, v.dec.scale)})

@@ -254,6 +254,9 @@ TEST_F(DialectTest, WhatTheEngineLacksIsRefusedNotGuessed) {
               "engine.");
     EXPECT_EQ(scalar("select count(*) from s").toInt(), 0);
     EXPECT_EQ(error("save tran x"), "SAVE TRANSACTION is not supported by the embedded engine.");
+    // SQL Server's functions that the engine lacks are named, not called unknown.
+    EXPECT_EQ(error("select row_number() from s"),
+              "ROW_NUMBER is not supported by the embedded engine.");
     EXPECT_EQ(error("declare @t table (a int)"),
               "DECLARE of TABLE variables is not supported by the embedded engine.");
     EXPECT_EQ(error("declare @a int select @a = 1"),

@@ -68,3 +68,11 @@ insert into ds_m (s) values (214748.3648)
 select sum(m), sum(s) from ds_m
 -- rows:
 -- 12.3456 | 214749.5993
+
+-- case: money written as text ("CAST and CONVERT (Transact-SQL)", money and smallmoney styles:
+-- 0 and none two decimals, 1 with commas every three figures, 2 and 126 four decimals)
+select cast(cast(1234.5 as money) as varchar(20)), convert(varchar(30), cast(1234567.891 as money), 1),
+       convert(varchar(30), cast(-1234567.891 as money), 1), convert(varchar(30), cast(1234567.891 as money), 2),
+       convert(varchar(30), cast(0.125 as smallmoney)), 'x' + cast(cast(12 as money) as varchar(10))
+-- rows:
+-- 1234.50 | 1,234,567.89 | -1,234,567.89 | 1234567.8910 | 0.13 | x12.00

@@ -135,3 +135,10 @@ select id from dw where d like '12345678901234567890.%' or d like '%.5000000000'
 -- 3
 -- 6
 -- 8
+
+-- case: BETWEEN whose bounds are the decimals of many figures
+select id from dw where 2 between d and d + 5 order by id
+-- rows:
+-- 3
+-- 4
+-- 5
