@@ -23,6 +23,10 @@ struct ConnectionSettings {
     QString password;     // PWD
     bool trusted = true;  // Windows authentication
     QString driver;       // ODBC driver name; empty: the default driver
+    // Date-time columns handed over as text in their type's own form, as sqlcmd prints them
+    // (date yyyy-MM-dd, time hh:mm:ss[.fffffff], datetime yyyy-MM-dd hh:mm:ss.zzz, ...), for
+    // the tools; the program's forms and reports read them as QDateTime (the default).
+    bool dateTimesAsText = false;
 };
 
 // The settings of the application's configuration section, read through `entry` (key ->

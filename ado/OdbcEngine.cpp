@@ -190,7 +190,8 @@ void bindValue(SQLHSTMT stmt, SQLUSMALLINT number, const Value& value, BoundValu
 
 class OdbcEngine final : public Engine {
   public:
-    explicit OdbcEngine(const QString& connectionString) : m_dbc(m_env) {
+    OdbcEngine(const QString& connectionString, bool dateTimesAsText)
+        : m_dbc(m_env), m_dateTimesAsText(dateTimesAsText) {
         m_dbc.connect(connectionString);
     }
 
@@ -231,7 +232,7 @@ class OdbcEngine final : public Engine {
         }
     }
 
-    static ResultSet readResult(SQLHSTMT stmt, SQLSMALLINT columnCount, const char* operation) {
+    ResultSet readResult(SQLHSTMT stmt, SQLSMALLINT columnCount, const char* operation) const {
         ResultSet result;
         std::vector<Column> columns;
         for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(columnCount); ++i) {
@@ -260,7 +261,10 @@ class OdbcEngine final : public Engine {
             std::vector<Value> row;
             row.reserve(columns.size());
             for (std::size_t i = 0; i < columns.size(); ++i)
-                row.push_back(readValue(stmt, SQLUSMALLINT(i + 1), columns[i], operation));
+                row.push_back(m_dateTimesAsText && (columns[i].kind == Kind::DateTime ||
+                                                    columns[i].kind == Kind::Time)
+                                  ? readText(stmt, SQLUSMALLINT(i + 1), operation)
+                                  : readValue(stmt, SQLUSMALLINT(i + 1), columns[i], operation));
             result.rows.push_back(std::move(row));
         }
         return result;
@@ -344,6 +348,7 @@ class OdbcEngine final : public Engine {
 
     Environment m_env;
     DbConnection m_dbc;
+    bool m_dateTimesAsText;  // ConnectionSettings::dateTimesAsText
 };
 
 }  // namespace
@@ -352,15 +357,17 @@ std::optional<Decimal> parseOdbcDecimal(const QString& text, int scale) {
     return decodeDecimalText(text, scale);
 }
 
-std::unique_ptr<Engine> openOdbcEngineWithString(const QString& odbcConnectionString) {
-    return std::make_unique<OdbcEngine>(odbcConnectionString);
+std::unique_ptr<Engine> openOdbcEngineWithString(const QString& odbcConnectionString,
+                                                 bool dateTimesAsText) {
+    return std::make_unique<OdbcEngine>(odbcConnectionString, dateTimesAsText);
 }
 
 std::unique_ptr<Engine> openOdbcEngine(const ConnectionSettings& settings) {
     const QString driver = chooseOdbcDriver(settings.driver, settings.driver.trimmed().isEmpty()
                                                                  ? installedOdbcDrivers()
                                                                  : QStringList());
-    return openOdbcEngineWithString(buildOdbcConnectionString(settings, driver));
+    return openOdbcEngineWithString(buildOdbcConnectionString(settings, driver),
+                                    settings.dateTimesAsText);
 }
 
 }  // namespace ado

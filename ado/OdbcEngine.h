@@ -55,6 +55,8 @@ std::unique_ptr<Engine> openOdbcEngine(const ConnectionSettings& settings);
 
 // Opens any ODBC data source with a complete connection string, for instance
 // "DRIVER={SQLite3};Database=/tmp/x.db". Throws ado::Error("Connection.Open", diagnostics).
-std::unique_ptr<Engine> openOdbcEngineWithString(const QString& odbcConnectionString);
+// `dateTimesAsText`: date-time columns as the driver's text (ConnectionSettings).
+std::unique_ptr<Engine> openOdbcEngineWithString(const QString& odbcConnectionString,
+                                                 bool dateTimesAsText = false);
 
 }  // namespace ado

@@ -175,6 +175,11 @@ constexpr ServerErrorInfo kErrors[] = {
      "Could not create IDENTITY attribute on nullable column '%1', table '%2'."},
     {E::OperandInvalid, 8117, "42000", 16, "Operand data type %1 is invalid for %2 operator."},
     {E::PercentRange, 1031, "42000", 15, "Percent values must be between 0 and 100."},
+    {E::PartsInvalidOf, 289, "22007", 16,
+     "Cannot construct data type %1, some of the arguments have values which are not valid."},
+    {E::ScaleNotConstant, 10760, "42000", 16,
+     "Scale argument is not valid. Valid expressions for data type %1 scale argument are integer "
+     "constants and integer constant expressions."},
 
     {E::LockTimeout, 1222, "HYT00", 16, "Lock request time out period exceeded."},
     {E::CannotOpenDatabase, 4060, "42000", 11,

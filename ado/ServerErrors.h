@@ -98,6 +98,8 @@ enum class ServerError : std::uint8_t {
     IdentityNullable,         // 8147 column '%1', table '%2'
     OperandInvalid,           // 8117 type '%1', operator '%2'
     PercentRange,             // 1031
+    PartsInvalidOf,           // 289 type '%1'
+    ScaleNotConstant,         // 10760 type '%1'
     // the server and its files
     LockTimeout,             // 1222
     CannotOpenDatabase,      // 4060 '%1'

@@ -61,6 +61,10 @@ bool showsTime(int style) {
 
 }  // namespace
 
+QLatin1String monthAbbreviation(int month) {
+    return QLatin1String(kMonths[month - 1]);
+}
+
 QString formatDateTimeStyle(const QDateTime& dt, int style, bool dateOnly) {
     const QDate d = dt.date();
     const QTime t = dt.time();
@@ -119,7 +123,8 @@ QString formatDateTimeStyle(const QDateTime& dt, int style, bool dateOnly) {
             return QStringLiteral("%1-%2-%3")
                 .arg(QString::number(d.year()), two(d.month()), two(d.day()));
         case 26:  // 126: ISO 8601, the milliseconds only when there are any
-            if (style != 126)
+        case 27:  // 127: the same; a value without a time zone is written without a "Z"
+            if (style < 100)
                 break;
             return QStringLiteral("%1-%2-%3T%4")
                 .arg(QString::number(d.year()), two(d.month()), two(d.day()),

@@ -342,6 +342,25 @@ SqlType higherDateTimeType(const SqlType& a, const SqlType& b) {
     return rank(b.base) > rank(a.base) ? b : a;
 }
 
+std::optional<SqlType> dateTimeBranchType(const SqlType& a, const SqlType& b) {
+    const auto word = [](const SqlType& t) { return t.name().section(u'(', 0, 0); };
+    if (a.isDateTime() && b.isDateTime()) {
+        if ((a.base == Base::Date && b.base == Base::Time) ||
+            (a.base == Base::Time && b.base == Base::Date))
+            throw ConversionError(ado::ServerError::OperandTypeClash, {word(a), word(b)});
+        if (a.base == b.base)
+            return a.scale >= b.scale ? a : b;
+        return higherDateTimeType(a, b);
+    }
+    if (!a.isDateTime() && !b.isDateTime())
+        return std::nullopt;
+    const SqlType& day = a.isDateTime() ? a : b;
+    const SqlType& other = a.isDateTime() ? b : a;
+    if (other.isNumber() && !day.countsDays())
+        throw ConversionError(ado::ServerError::OperandTypeClash, {word(other), word(day)});
+    return day;
+}
+
 Moment fitMoment(const Moment& m, const SqlType& to, const QString& from) {
     Moment r = m;
     switch (to.base) {
@@ -458,6 +477,67 @@ QString defaultDateTimeText(const Moment& m, const SqlType& type) {
     }
 }
 
+namespace {
+
+// "hh:mi:ss" and the type's figures of a second after a point (none for time(0)), on a clock
+// of 24 hours, or of 12 with AM or PM and the hour blank-padded to two places.
+QString secondsText(qint64 ticks, int figures, bool twelveHours) {
+    if (!twelveHours)
+        return clockText(ticks, figures);
+    const qint64 hour = ticks / kTicksPerSecond / 3600;
+    const qint64 shown = hour % 12 == 0 ? 12 : hour % 12;
+    return QStringLiteral("%1").arg(shown, 2, 10, QLatin1Char(' ')) +
+           clockText(ticks, figures).mid(2) +
+           (hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+}
+
+// A time or datetime2 in one of the styles that write its time of day: the style's layout
+// with every figure of a second the type keeps, after a point where datetime writes three
+// after a colon (9, 13, 14, 109, 113, 114), as SQL Server writes the types of more precision.
+// nullopt for a style this engine does not write for the type.
+std::optional<QString> preciseStyleText(const Moment& m, const SqlType& type, int style) {
+    const bool time = type.base == Base::Time;
+    const int figures = type.scale;
+    const QDate& d = m.date;
+    const QString mon = monthAbbreviation(d.month());
+    const QString blankDay = QStringLiteral("%1").arg(d.day(), 2, 10, QLatin1Char(' '));
+    const QString year = QString::number(d.year());
+    switch (style) {
+        case 9:
+        case 109:
+            if (time)
+                return std::nullopt;
+            return QStringLiteral("%1 %2 %3 %4")
+                .arg(mon, blankDay, year, secondsText(m.ticks, figures, true));
+        case 13:
+        case 113:
+            if (time)
+                return std::nullopt;
+            return QStringLiteral("%1 %2 %3 %4")
+                .arg(twoFigures(d.day()), mon, year, clockText(m.ticks, figures));
+        case 14:
+        case 114:
+            return clockText(m.ticks, figures);
+        case 20:
+        case 120:
+            return time ? clockText(m.ticks, 0) : dayText(d) + u' ' + clockText(m.ticks, 0);
+        case 21:
+        case 121:
+            return defaultDateTimeText(m, type);
+        case 126:
+        case 127: {
+            // ISO 8601 without a time zone: the figures of a second only when there are any.
+            const bool whole = m.ticks % kTicksPerSecond == 0;
+            const QString clock = clockText(m.ticks, whole ? 0 : figures);
+            return time ? clock : dayText(d) + u'T' + clock;
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
 QString styledDateTimeText(const Moment& m, const SqlType& type, int style) {
     const QDateTime dt = dateTimeOfMoment(m);
     if (type.base == Base::DateTime || type.base == Base::SmallDateTime)
@@ -467,16 +547,16 @@ QString styledDateTimeText(const Moment& m, const SqlType& type, int style) {
     // time and datetime2: the style checked as datetime's, then written with the type's
     // figures of a second where SQL Server writes them.
     const QString asDateTime = formatDateTimeStyle(dt, style, false);
+    if (const auto precise = preciseStyleText(m, type, style))
+        return *precise;
     const int s = style % 100;
     if (s == 8 || s == 24)
         return clockText(m.ticks, 0);
     if (type.base == Base::DateTime2) {
-        if (s == 20)
-            return dayText(m.date) + u' ' + clockText(m.ticks, 0);
-        if (s == 21 || s == 25)
+        if (s == 25)
             return defaultDateTimeText(m, type);
         const bool dateOnly = (s >= 1 && s <= 7) || (s >= 10 && s <= 12) || s == 23;
-        if (dateOnly)
+        if (dateOnly || s == 0)  // style 0 writes no seconds
             return asDateTime;
     }
     throw ConversionError(
@@ -484,6 +564,17 @@ QString styledDateTimeText(const Moment& m, const SqlType& type, int style) {
         {QStringLiteral("CONVERT style %1 of a %2 value")
              .arg(style)
              .arg(type.base == Base::Time ? QStringLiteral("time") : QStringLiteral("datetime2"))});
+}
+
+QString clientDateTimeText(const Moment& m, const SqlType& type) {
+    switch (type.base) {
+        case Base::DateTime:
+            return storedText(m, type);
+        case Base::SmallDateTime:
+            return dayText(m.date) + u' ' + clockText(m.ticks, 0);
+        default:
+            return defaultDateTimeText(m, type);
+    }
 }
 
 QDateTime dateTimeOfMoment(const Moment& m) {
@@ -508,6 +599,24 @@ std::optional<Moment> dateTimeFromParts(qint64 year, qint64 month, qint64 day, q
     } catch (const ConversionError&) {
         return std::nullopt;
     }
+}
+
+std::optional<Moment> momentOfParts(const DateTimeParts& p, const SqlType& type) {
+    const bool time = type.base == Base::Time;
+    const int scale = type.base == Base::SmallDateTime ? 0 : type.scale;
+    qint64 unit = 1;  // ticks of one fraction
+    for (int i = scale; i < 7; ++i)
+        unit *= 10;
+    const Fields f{
+        time ? 1900 : p.year, time ? 1 : p.month, time ? 1 : p.day, p.hour, p.minute, p.seconds};
+    if (!validFields(f) || p.hour < 0 || p.minute < 0 || p.seconds < 0 || p.fractions < 0 ||
+        p.fractions >= kTicksPerSecond / unit)
+        return std::nullopt;
+    const QDate day(static_cast<int>(f.year), static_cast<int>(f.month), static_cast<int>(f.day));
+    if (type.base == Base::SmallDateTime && (day < kBaseDate || day > QDate(2079, 6, 6)))
+        return std::nullopt;
+    return Moment{
+        day, ((p.hour * 60 + p.minute) * 60 + p.seconds) * kTicksPerSecond + p.fractions * unit};
 }
 
 }  // namespace sql

@@ -56,6 +56,14 @@ bool sameStoredForm(const SqlType& a, const SqlType& b);
 // smalldatetime, date, time.
 SqlType higherDateTimeType(const SqlType& a, const SqlType& b);
 
+// The type of a result that takes the values of `a` and `b` (the branches of CASE and IIF, the
+// arguments of COALESCE, the members of UNION) when either is a date-time: the one of higher
+// precedence (datetime2, datetime, smalldatetime, date, time; the larger precision of one
+// type), a date-time over text and unknown types, datetime and smalldatetime over numbers.
+// nullopt when neither is a date-time. Throws ConversionError 206 for a date meeting a time,
+// and a number meeting date, time or datetime2.
+std::optional<SqlType> dateTimeBranchType(const SqlType& a, const SqlType& b);
+
 // The moment in the range and precision of `to` (rounded as SQL Server rounds it); `from`
 // names the source's type in the out-of-range error (error 242).
 Moment fitMoment(const Moment& m, const SqlType& to, const QString& from);
@@ -79,6 +87,11 @@ QString defaultDateTimeText(const Moment& m, const SqlType& type);
 // that SQL Server refuses or that this engine does not write for the type.
 QString styledDateTimeText(const Moment& m, const SqlType& type, int style);
 
+// A value of date-time type `type` as a client of SQL Server receives it as text (and sqlcmd
+// prints it): date "yyyy-MM-dd", time and datetime2 with their figures of a second, datetime
+// "yyyy-MM-dd hh:mm:ss.zzz", smalldatetime "yyyy-MM-dd hh:mm:ss".
+QString clientDateTimeText(const Moment& m, const SqlType& type);
+
 // Between moments and the program's date-times (to the millisecond, truncated).
 QDateTime dateTimeOfMoment(const Moment& m);
 Moment momentOf(const QDateTime& dt);
@@ -87,5 +100,22 @@ Moment momentOf(const QDateTime& dt);
 // nullopt when the parts name none (error 289).
 std::optional<Moment> dateTimeFromParts(qint64 year, qint64 month, qint64 day, qint64 hour,
                                         qint64 minute, qint64 seconds, qint64 milliseconds);
+
+// The parts that DATETIME2FROMPARTS, TIMEFROMPARTS and SMALLDATETIMEFROMPARTS put together;
+// `fractions` counts units of the type's precision (at precision 3, milliseconds).
+struct DateTimeParts {
+    qint64 year = 1900;
+    qint64 month = 1;
+    qint64 day = 1;
+    qint64 hour = 0;
+    qint64 minute = 0;
+    qint64 seconds = 0;
+    qint64 fractions = 0;
+};
+
+// The value of type `type` (datetime2(n), time(n) or smalldatetime) that the parts name, or
+// nullopt when they name none (error 289): a day that does not exist or lies outside the
+// type's range, a time of day past 23:59:59, or fractions of 10^n or more.
+std::optional<Moment> momentOfParts(const DateTimeParts& parts, const SqlType& type);
 
 }  // namespace sql

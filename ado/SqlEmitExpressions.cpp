@@ -73,8 +73,13 @@ SqlType arithmeticType(const SqlType& a, const SqlType& b) {
     if (a.base == Base::Float || b.base == Base::Float)
         return SqlType{Base::Float};
     if (a.isInteger() && b.isInteger()) {
-        return (a.base == Base::BigInt || b.base == Base::BigInt) ? SqlType{Base::BigInt}
-                                                                  : SqlType{Base::Int};
+        // The type of higher precedence, so that smallint + smallint is a smallint and
+        // overflows as one; bit (which + does not take on its own) and int give an int.
+        for (const Base wider : {Base::BigInt, Base::Int, Base::SmallInt, Base::TinyInt}) {
+            if (a.base == wider || b.base == wider)
+                return SqlType{wider};
+        }
+        return SqlType{Base::Int};
     }
     return SqlType{Base::Numeric, 0, 38, std::max(a.scale, b.scale)};
 }
@@ -133,6 +138,21 @@ SqlType signType(const SqlType& x) {
 
 QString typeWordOf(const SqlType& t) {
     return t.name().section(u'(', 0, 0);
+}
+
+// The precision argument of DATETIME2FROMPARTS and TIMEFROMPARTS, which fixes the result's
+// type: a whole-number constant (error 10760 for a NULL, a variable or a column; a constant
+// outside 0 to 7 refused by name).
+int constantScale(const SqlType& type, const Typed& precision) {
+    bool whole = false;
+    const int scale = precision.sql.toInt(&whole);
+    if (!whole || precision.constantFigures == 0)
+        translationError(ado::ServerError::ScaleNotConstant, {typeWordOf(type)});
+    if (scale < 0 || scale > 7) {
+        translationError(ado::ServerError::NotSupported,
+                         {QStringLiteral("A %1 precision of %2").arg(typeWordOf(type)).arg(scale)});
+    }
+    return scale;
 }
 
 // The type of two texts joined: national when either is, (max) when either is or is not
@@ -329,6 +349,24 @@ Typed decimalArithmetic(ado::DecimalOp op, Typed l, const Typed& r) {
 }
 
 }  // namespace
+
+SqlType branchType(const SqlType& a, const SqlType& b) {
+    try {
+        if (const auto d = dateTimeBranchType(a, b))
+            return *d;
+    } catch (const ConversionError& e) {
+        translationError(e.error(), e.arguments());
+    }
+    return combinedType(a, b);
+}
+
+Typed asBranchOf(const Typed& x, const SqlType& to) {
+    if (!to.isDateTime() || !x.type.known())
+        return x;
+    if (x.type.base == to.base || (x.type.isDateTime() && sameStoredForm(x.type, to)))
+        return Typed{x.sql, to, {}};
+    return Typed{converted(x, to), to, {}};
+}
 
 QString orderingKey(const Typed& x) {
     return helperCall(helper::kDecimalKey, x.sql,
@@ -666,11 +704,19 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
         // COALESCE takes the type of all its arguments; NULLIF its first argument's.
         const bool all = QLatin1String(f.name) == QLatin1String("coalesce");
         for (const Typed& x : a) {
-            if (!type.known() || all)
+            if (all)
+                type = branchType(type, x.type);
+            else if (!type.known())
                 type = combinedType(type, x.type);
+        }
+        for (Typed& x : a) {
+            if (all)
+                x = asBranchOf(x, type);
         }
     } else if (f.result == Result::LastArgument && !a.empty() && a.back().type.isDateTime()) {
         type = a.back().type;
+    } else if (f.result == Result::ScaleArgument) {
+        type.scale = constantScale(f.type, a.back());
     }
     if (f.result == Result::Sign && !a.empty())
         type = signType(a[0].type);
@@ -738,7 +784,15 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
             return call(*findFunction(QString::fromLatin1(f.target)), distinct, std::move(a));
         }
         case Emit::IsNull: {
-            const Typed second = a[0].type.known() ? coerce(a[1], a[0].type) : a[1];
+            // The replacement takes the checked value's type: a date-time of another form is
+            // converted (a type that cannot be is a clash), and so is a date-time meeting text.
+            Typed second = a[0].type.known() ? coerce(a[1], a[0].type) : a[1];
+            if (a[0].type.isDateTime() && !second.stringLiteral) {
+                branchType(a[0].type, second.type);
+                second = asBranchOf(second, a[0].type);
+            } else if (a[0].type.isText() && second.type.isDateTime()) {
+                second = Typed{converted(second, a[0].type), a[0].type, {}};
+            }
             return Typed{QStringLiteral("ifnull(%1, %2)").arg(a[0].sql, second.sql),
                          a[0].type.known() ? a[0].type : a[1].type,
                          {}};
@@ -817,6 +871,13 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
         }
         case Emit::CurrentDatabase:
             return Typed{quoteText(m_schema.currentDatabase()), type, {}};
+        case Emit::IfElse: {
+            type = branchType(a[1].type, a[2].type);
+            return Typed{QStringLiteral("CASE WHEN %1 THEN %2 ELSE %3 END")
+                             .arg(a[0].sql, asBranchOf(a[1], type).sql, asBranchOf(a[2], type).sql),
+                         type,
+                         {}};
+        }
     }
     translationError(ado::ServerError::InternalError,
                      {QStringLiteral("unknown function emission")});
@@ -986,20 +1047,28 @@ Typed Emitter::expr(const Expr& e, const Scope& scope) {
                 operand = expr(*e.operand, scope);
                 sql += u' ' + operand.sql + (operand.type.isText() ? collateClause() : QString());
             }
+            // The branches first, then the type that holds them all, which each is read as.
             SqlType type;
+            std::vector<std::pair<QString, Typed>> branches;
             for (const WhenClause& w : e.whens) {
                 Typed when = expr(*w.when, scope);
                 if (e.operand)
                     when = coerce(std::move(when), operand.type);
-                const Typed then = expr(*w.then, scope);
-                type = combinedType(type, then.type);
-                sql += QStringLiteral(" WHEN ") + when.sql + QStringLiteral(" THEN ") + then.sql;
+                Typed then = expr(*w.then, scope);
+                type = branchType(type, then.type);
+                branches.emplace_back(when.sql, std::move(then));
             }
+            std::optional<Typed> other;
             if (e.elseValue) {
-                const Typed other = expr(*e.elseValue, scope);
-                type = combinedType(type, other.type);
-                sql += QStringLiteral(" ELSE ") + other.sql;
+                other = expr(*e.elseValue, scope);
+                type = branchType(type, other->type);
             }
+            for (const auto& [when, then] : branches) {
+                sql += QStringLiteral(" WHEN ") + when + QStringLiteral(" THEN ") +
+                       asBranchOf(then, type).sql;
+            }
+            if (other)
+                sql += QStringLiteral(" ELSE ") + asBranchOf(*other, type).sql;
             return Typed{sql + QStringLiteral(" END"), type, {}};
         }
         case Expr::Kind::Subquery: {

@@ -22,6 +22,29 @@ QString store(const QString& sql, const SqlType& type, const SqlType& from = {})
            u'\'' + sourceArgument(from, type) + u')';
 }
 
+// A UNION member whose date-time columns are of another form than the result's, read through
+// a derived table that converts them. Its columns are named by a first member that gives no
+// row (SQLite names a compound's columns after its first member); the union's first member
+// keeps its names for ORDER BY. Other members as they are.
+QString memberAsResult(const QString& member, const std::vector<ColumnInfo>& own,
+                       const std::vector<ColumnInfo>& result, bool first) {
+    QStringList names;
+    QStringList items;
+    bool converts = false;
+    for (std::size_t i = 0; i < own.size(); ++i) {
+        const QString name = quoteName(QStringLiteral("__u%1").arg(i + 1));
+        const Typed column = asBranchOf(Typed{name, own[i].type, {}}, result[i].type);
+        converts = converts || column.sql != name;
+        names << QStringLiteral("NULL AS ") + name;
+        items << column.sql + QStringLiteral(" AS ") +
+                     (first && !result[i].name.isEmpty() ? quoteName(result[i].name) : name);
+    }
+    if (!converts)
+        return member;
+    return QStringLiteral("SELECT %1 FROM (SELECT %2 WHERE 0 UNION ALL %3)")
+        .arg(items.join(QStringLiteral(", ")), names.join(QStringLiteral(", ")), member);
+}
+
 }  // namespace
 
 void Emitter::emit(const SelectStmt& s, Translation& t) {
@@ -382,6 +405,8 @@ SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases
     QString sql = selectCore(s, scope, out, forceAliases);
     // The members of a UNION follow one another: a loop, however long the chain.
     std::vector<QString> members{sql};
+    std::vector<std::vector<ColumnInfo>> memberColumns{out.columns};
+    bool allKnown = out.complete;
     std::vector<QString> operators;
     for (const Select* member = &s; member->compound; member = member->compound.get()) {
         if (member->top || member->compound->top)
@@ -393,7 +418,13 @@ SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases
         members.push_back(selectCore(*member->compound, memberScope, memberOut, false));
         // A result column holds the values of every member.
         for (std::size_t i = 0; i < out.columns.size() && i < memberOut.columns.size(); ++i)
-            out.columns[i].type = combinedType(out.columns[i].type, memberOut.columns[i].type);
+            out.columns[i].type = branchType(out.columns[i].type, memberOut.columns[i].type);
+        allKnown = allKnown && memberOut.complete && memberOut.columns.size() == out.columns.size();
+        memberColumns.push_back(std::move(memberOut.columns));
+    }
+    if (allKnown && members.size() > 1) {
+        for (std::size_t m = 0; m < members.size(); ++m)
+            members[m] = memberAsResult(members[m], memberColumns[m], out.columns, m == 0);
     }
     sql = compound(members, operators);
     if (!s.orderBy.empty()) {

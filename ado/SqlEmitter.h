@@ -37,6 +37,13 @@ struct Typed {
     int constantFigures = 0;               // of a whole-number constant: 3 has 1, -250 has 3
 };
 
+// The type of values of types `a` and `b` meeting in one result (CASE, IIF, COALESCE, UNION):
+// a date-time by SQL Server's precedence (dateTimeBranchType, its clash a translation error),
+// anything else as combinedType (SqlDecimals.h).
+SqlType branchType(const SqlType& a, const SqlType& b);
+// A branch read as the result's type `to` where that is a date-time of another stored form
+// (a date at midnight as a datetime); other branches as they are.
+Typed asBranchOf(const Typed& x, const SqlType& to);
 // A decimal of a type that may be stored as a BLOB (holdsWideValues), as bytes that order as
 // its value does: what such a decimal is sorted and compared by.
 QString orderingKey(const Typed& x);

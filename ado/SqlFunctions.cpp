@@ -64,6 +64,14 @@ constexpr FunctionDef special(const char* name, int minArgs, int maxArgs, Emit e
     return FunctionDef{name, minArgs, maxArgs, emit, nullptr, Result::Fixed, type};
 }
 
+// A call whose last argument is the precision of its date-time result.
+constexpr FunctionDef scaledCall(const char* name, int args, const char* target, SqlType type,
+                                 NativeFunction impl) {
+    FunctionDef f = call(name, args, args, target, type, impl);
+    f.result = Result::ScaleArgument;
+    return f;
+}
+
 // The same function, giving NULL for any NULL argument without being called.
 constexpr FunctionDef nullIn(FunctionDef f) {
     f.nullIn = true;
@@ -89,6 +97,12 @@ const FunctionDef kFunctions[] = {
         call("datefromparts", 3, 3, "__datefromparts", SqlType{Base::Date}, native::dateFromParts)),
     nullIn(call("datetimefromparts", 7, 7, "__datetimefromparts", kDateTime,
                 native::dateTimeFromParts)),
+    nullIn(scaledCall("datetime2fromparts", 8, "__datetime2fromparts", kDateTime2,
+                      native::dateTime2FromParts)),
+    nullIn(scaledCall("timefromparts", 5, "__timefromparts", SqlType{Base::Time, 0, 18, 7},
+                      native::timeFromParts)),
+    nullIn(call("smalldatetimefromparts", 5, 5, "__smalldatetimefromparts",
+                SqlType{Base::SmallDateTime}, native::smallDateTimeFromParts)),
     call("isdate", 1, 1, "__isdate", kInt, native::isDate),
     alias("year", 1, "datepart", "'year'"),
     alias("month", 1, "datepart", "'month'"),
@@ -132,6 +146,7 @@ const FunctionDef kFunctions[] = {
     nullIn(typedByFirst("ceiling", 1, 1, "__ceiling", Result::WholeNumber, native::ceiling)),
     // values and NULL
     special("isnull", 2, 2, Emit::IsNull),
+    special("iif", 3, 3, Emit::IfElse),
     FunctionDef{"coalesce", 2, kVariadic, Emit::Call, "coalesce", Result::FirstKnown},
     special("nullif", 2, 2, Emit::NullIf),
     volatileCall("newid", "__newid", SqlType{Base::VarChar, 36}, native::newId),

@@ -61,6 +61,7 @@ enum class Emit {
     Concat,           // the arguments as text, NULL as empty, joined
     Aggregate,        // sum, avg, min, max: [DISTINCT], SQL Server's result types
     CurrentDatabase,  // the name of the current database
+    IfElse,           // IIF(condition, a, b): CASE, typed as its two branches
 };
 
 // The type of the result.
@@ -71,6 +72,7 @@ enum class Result {
     WholeNumber,    // the first argument's, without decimals
     FirstKnown,     // the first argument's whose type is known
     LastArgument,   // the last argument's when it is of a date-time type, else `type`
+    ScaleArgument,  // `type` at the scale of the last argument, a constant of 0 to 7
 };
 
 inline constexpr int kVariadic = -1;

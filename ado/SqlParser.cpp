@@ -1216,7 +1216,7 @@ class Parser {
             }
             if (atWord("over"))
                 unsupported(QStringLiteral("OVER (window functions)"));
-            if (e->text == u"iif" || e->text == u"choose")
+            if (e->text == u"choose")
                 return caseOfChoice(std::move(e));
             if (e->text == u"scope_identity" && e->args.empty()) {
                 e = make(Expr::Kind::Variable, QStringLiteral("@@identity"));
@@ -1230,21 +1230,15 @@ class Parser {
         return e;
     }
 
-    // IIF(condition, a, b) and CHOOSE(n, a, b, ...) are the CASE expressions that SQL Server
-    // makes of them, and so take CASE's type.
+    // CHOOSE(n, a, b, ...) is the CASE expression that SQL Server makes of it, and so takes
+    // CASE's type.
     static ExprPtr caseOfChoice(ExprPtr f) {
-        const bool iif = f->text == u"iif";
         const std::size_t count = f->args.size();
-        if (iif ? count != 3 : count < 2) {
+        if (count < 2) {
             ado::raise(QStringLiteral("Parse"), ado::ServerError::ArgumentCount,
-                       {f->text, iif ? QStringLiteral("3") : QStringLiteral("2")});
+                       {f->text, QStringLiteral("2")});
         }
         auto e = make(Expr::Kind::Case);
-        if (iif) {
-            e->whens.push_back(WhenClause{std::move(f->args[0]), std::move(f->args[1])});
-            e->elseValue = std::move(f->args[2]);
-            return e;
-        }
         e->operand = std::move(f->args[0]);
         for (std::size_t i = 1; i < count; ++i)
             e->whens.push_back(

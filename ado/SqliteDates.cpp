@@ -14,6 +14,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -147,10 +148,16 @@ void getDate(sqlite3_context* ctx, int, sqlite3_value**) {
     resultText(ctx, sql::formatDateTime(QDateTime::currentDateTime()));
 }
 
-// SYSDATETIME(): a datetime2(7), here to the millisecond the clock gives.
+// SYSDATETIME(): a datetime2(7), the local time to the 100 ns of the system clock (the
+// milliseconds' local day and time from Qt, the figures below them from the same reading).
 void sysDateTime(sqlite3_context* ctx, int, sqlite3_value**) {
-    resultText(ctx, sql::storedText(sql::momentOf(QDateTime::currentDateTime()),
-                                    *SqlType::fromName(QStringLiteral("datetime2"))));
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    const qint64 ticks =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(sinceEpoch).count() / 100;
+    const qint64 ms = ticks / 10'000 - (ticks % 10'000 < 0 ? 1 : 0);
+    sql::Moment now = sql::momentOf(QDateTime::fromMSecsSinceEpoch(ms));
+    now.ticks += ticks - ms * 10'000;
+    resultText(ctx, sql::storedText(now, datetime2()));
 }
 
 }  // namespace native
@@ -406,6 +413,52 @@ void dateTimeFromParts(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (!m)
         return resultError(ctx, ado::ServerError::DateTimePartsInvalid);
     resultText(ctx, sql::storedText(*m, SqlType::datetime()));
+}
+
+namespace {
+
+// The value that the parts name in `type`, or error 289 naming the type.
+void resultOfParts(sqlite3_context* ctx, const sql::DateTimeParts& parts, const SqlType& type) {
+    const auto m = sql::momentOfParts(parts, type);
+    if (!m)
+        return resultError(ctx, ado::ServerError::PartsInvalidOf, {typeWordOf(type)});
+    resultText(ctx, sql::storedText(*m, type));
+}
+
+SqlType ofPrecision(SqlType::Base base, sqlite3_value* precision) {
+    return SqlType{base, 0, 18, static_cast<int>(sqlite3_value_int64(precision))};
+}
+
+}  // namespace
+
+// DATETIME2FROMPARTS(year, month, day, hour, minute, seconds, fractions, precision); the
+// translation has checked that the precision is a constant of 0 to 7.
+void dateTime2FromParts(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    sql::DateTimeParts p;
+    qint64* const fields[] = {&p.year,   &p.month,   &p.day,      &p.hour,
+                              &p.minute, &p.seconds, &p.fractions};
+    for (int i = 0; i < 7; ++i)
+        *fields[i] = sqlite3_value_int64(argv[i]);
+    resultOfParts(ctx, p, ofPrecision(SqlType::Base::DateTime2, argv[7]));
+}
+
+// TIMEFROMPARTS(hour, minute, seconds, fractions, precision)
+void timeFromParts(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    sql::DateTimeParts p;
+    p.hour = sqlite3_value_int64(argv[0]);
+    p.minute = sqlite3_value_int64(argv[1]);
+    p.seconds = sqlite3_value_int64(argv[2]);
+    p.fractions = sqlite3_value_int64(argv[3]);
+    resultOfParts(ctx, p, ofPrecision(SqlType::Base::Time, argv[4]));
+}
+
+// SMALLDATETIMEFROMPARTS(year, month, day, hour, minute)
+void smallDateTimeFromParts(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    sql::DateTimeParts p;
+    qint64* const fields[] = {&p.year, &p.month, &p.day, &p.hour, &p.minute};
+    for (int i = 0; i < 5; ++i)
+        *fields[i] = sqlite3_value_int64(argv[i]);
+    resultOfParts(ctx, p, SqlType{SqlType::Base::SmallDateTime});
 }
 
 // ISDATE(text): 1 when the text converts to a datetime, read as a string is (a whole number

@@ -127,7 +127,7 @@ class LruCache {
     std::unordered_map<QString, typename decltype(m_items)::iterator> m_index;
 };
 
-Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type) {
+Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type, bool dateTimesAsText) {
     const int storage = sqlite3_column_type(stmt, i);
     if (storage == SQLITE_NULL)
         return Value();
@@ -155,7 +155,10 @@ Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type) {
     if (type.isText())
         return Value(text());
     if (type.isDateTime()) {
-        if (storage == SQLITE_TEXT) {
+        if (storage == SQLITE_TEXT && dateTimesAsText) {
+            if (const auto m = sql::momentOfStored(text()))
+                return Value(sql::clientDateTimeText(*m, type));
+        } else if (storage == SQLITE_TEXT) {
             // Handed over in local time, as the program's own date-times are; a time of day
             // alone on the zero date of automation dates, as the ODBC engine hands it over.
             if (type.base == SqlType::Base::Time || type.base == SqlType::Base::DateTime2) {
@@ -292,8 +295,11 @@ struct BoundParameters {
 
 class SqliteEngine final : public Engine, private sql::SchemaSource, private StatementHost {
   public:
-    SqliteEngine(DbHandle db, QString folder, QString database)
-        : m_db(std::move(db)), m_folder(std::move(folder)), m_database(std::move(database)) {
+    SqliteEngine(DbHandle db, QString folder, QString database, bool dateTimesAsText)
+        : m_db(std::move(db)),
+          m_folder(std::move(folder)),
+          m_database(std::move(database)),
+          m_dateTimesAsText(dateTimesAsText) {
         registerSqlServerFunctions(m_db.get());
         // SQLite's Bloom filters hash text by its bytes, so values that the collation holds
         // equal ("REC" and "rec       ") would be missed in joins: switch them off.
@@ -748,7 +754,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource, private Sta
             std::vector<Value> row;
             row.reserve(columns);
             for (int i = 0; i < columns; ++i)
-                row.push_back(readValue(stmt, i, types[i]));
+                row.push_back(readValue(stmt, i, types[i], m_dateTimesAsText));
             result.rows.push_back(std::move(row));
         }
         if (rc != SQLITE_DONE) {
@@ -871,6 +877,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource, private Sta
     DbHandle m_db;  // first member: every statement below is finalised before it closes
     QString m_folder;
     QString m_database;
+    bool m_dateTimesAsText = false;  // ConnectionSettings::dateTimesAsText
     QStringList m_attached;
     int m_cookie = 0;
     std::uint64_t m_ddl = 0;
@@ -925,8 +932,8 @@ std::unique_ptr<Engine> openSqliteEngine(const ConnectionSettings& settings) {
         openDatabase(path, SQLITE_OPEN_READWRITE | (master ? SQLITE_OPEN_CREATE : 0), message);
     if (!db)
         raise(kOperation, ServerError::CannotOpenDatabaseFile, {name, message});
-    return std::make_unique<SqliteEngine>(std::move(db), folder,
-                                          master ? QStringLiteral("master") : name);
+    return std::make_unique<SqliteEngine>(
+        std::move(db), folder, master ? QStringLiteral("master") : name, settings.dateTimesAsText);
 }
 
 bool clearTranslationCache(Engine& engine) {

@@ -91,6 +91,7 @@ int main(int argc, char** argv) {
         [&](const QString& key) { return source.GetEntry(QStringLiteral("CONFIG"), key); });
     if (parser.isSet(database))
         settings.database = parser.value(database);
+    settings.dateTimesAsText = true;  // printed in each type's own form, as sqlcmd prints them
     ado::Connection connection;
     connection.Settings = settings;
     try {

@@ -184,3 +184,13 @@ TEST_F(DateTimeZoneTest, InsertedLiteralsKeepTheirValuesInSharedStatements) {
     EXPECT_EQ(error("insert into t values ('abc', 1, 1, 'a')").toStdString(),
               "Conversion failed when converting the varchar value 'abc' to data type int.");
 }
+
+// SYSDATETIME reads the clock below the millisecond, in the local time GETDATE gives.
+TEST_F(DateTimeZoneTest, SysDateTimeKeepsTheClocksFiguresBelowTheMillisecond) {
+    const InZone in("America/New_York");
+    bool below = false;
+    for (int i = 0; i < 5 && !below; ++i)
+        below = scalar("select datepart(nanosecond, sysdatetime()) % 1000000").toInt() != 0;
+    EXPECT_TRUE(below);
+    EXPECT_LE(scalar("select abs(datediff(second, sysdatetime(), getdate()))").toInt(), 1);
+}

@@ -80,3 +80,16 @@ TEST_F(OxtaSqlTest, ReadsAnotherSettingsFile) {
     EXPECT_TRUE(QFileInfo::exists(file("otro/x.sqlite")));
     EXPECT_FALSE(QFileInfo::exists(file("datos/x.sqlite")));
 }
+
+// Date-times print in their type's own form, as sqlcmd prints them.
+TEST_F(OxtaSqlTest, PrintsDateTimesInTheirTypesForm) {
+    ASSERT_EQ(run({"-Q", "CREATE DATABASE nomina"}).exitCode, 0);
+    const ToolRun r = run({"-d", "nomina", "-Q",
+                           "select cast('2016-12-26' as date), cast('10:11:12.1234567' as time), "
+                           "cast('2016-12-26 10:11:12.5' as datetime2(2)), "
+                           "cast('2016-12-26 10:11:12.5' as datetime), "
+                           "cast('2016-12-26 10:11:12' as smalldatetime)"});
+    EXPECT_EQ(r.out.section(u'\n', 1, 1).toStdString(),
+              "2016-12-26\t10:11:12.1234567\t2016-12-26 10:11:12.50\t2016-12-26 10:11:12.500\t"
+              "2016-12-26 10:11:00");
+}

@@ -91,3 +91,18 @@ go
 select avg(n), sum(n), count(n) from ia_a
 -- rows:
 -- -1 | -3 | 2
+
+-- case: two smallints make a smallint, two tinyints a tinyint, and overflow as one ("Data type
+-- precedence (Transact-SQL)": the result takes the type of higher precedence)
+select cast(30000 as smallint) + cast(30000 as smallint)
+-- error: Arithmetic overflow error converting expression to data type smallint.
+
+-- case: tinyint arithmetic overflows at 255
+select cast(200 as tinyint) + cast(100 as tinyint)
+-- error: Arithmetic overflow error converting expression to data type tinyint.
+
+-- case: a smallint meeting an int or a tinyint takes the wider type
+select cast(30000 as smallint) * 2, cast(30000 as smallint) - cast(200 as tinyint),
+       cast(20 as tinyint) * cast(12 as tinyint)
+-- rows:
+-- 60000 | 29800 | 240
