@@ -51,6 +51,33 @@ constexpr ServerErrorInfo kErrors[] = {
     {E::CannotDropView, 3701, "42S02", 11,
      "Cannot drop the view '%1', because it does not exist or you do not have permission."},
 
+    {E::NotInGroupBy, 8120, "42000", 16,
+     "Column '%1' is invalid in the select list because it is not contained in either an "
+     "aggregate function or the GROUP BY clause."},
+    {E::HavingNotInGroupBy, 8121, "42000", 16,
+     "Column '%1' is invalid in the HAVING clause because it is not contained in either an "
+     "aggregate function or the GROUP BY clause."},
+    {E::OrderByNotInGroupBy, 8127, "42000", 16,
+     "Column \"%1\" is invalid in the ORDER BY clause because it is not contained in either an "
+     "aggregate function or the GROUP BY clause."},
+    {E::AggregateInWhere, 147, "42000", 15,
+     "An aggregate may not appear in the WHERE clause unless it is in a subquery contained in a "
+     "HAVING clause or a select list, and the column being aggregated is an outer reference."},
+    {E::AggregateOfAggregate, 130, "42000", 16,
+     "Cannot perform an aggregate function on an expression containing an aggregate or a "
+     "subquery."},
+    {E::AggregateInGroupBy, 144, "42000", 15,
+     "Cannot use an aggregate or a subquery in an expression used for the group by list of a "
+     "GROUP BY clause."},
+    {E::OrderByNotDistinct, 145, "42000", 15,
+     "ORDER BY items must appear in the select list if SELECT DISTINCT is specified."},
+    {E::OrderByNotInUnion, 104, "42000", 16,
+     "ORDER BY items must appear in the select list if the statement contains a UNION, INTERSECT "
+     "or EXCEPT operator."},
+    {E::OrderByPosition, 108, "42000", 15,
+     "The ORDER BY position number %1 is out of range of the number of items in the select "
+     "list."},
+
     {E::MultiplePrimaryKeys, 8110, "42000", 16,
      "Cannot add multiple PRIMARY KEY constraints to table '%1'."},
     {E::MultipleIdentity, 2744, "42000", 16,
@@ -109,6 +136,8 @@ constexpr ServerErrorInfo kErrors[] = {
      "Arithmetic overflow error converting numeric to data type numeric."},
     {E::NumericOverflowTo, 8115, "22003", 16,
      "Arithmetic overflow error converting numeric to data type %1."},
+    {E::OverflowConverting, 8115, "22003", 16,
+     "Arithmetic overflow error converting %1 to data type %2."},
     {E::DateTimeOutOfRange, 242, "22007", 16,
      "The conversion of a varchar data type to a datetime data type resulted in an out-of-range "
      "value."},
@@ -122,6 +151,7 @@ constexpr ServerErrorInfo kErrors[] = {
     {E::Truncated, 8152, "22001", 16, "String or binary data would be truncated."},
     {E::InvalidStyle, 281, "42000", 16, "%1 is not a valid style number when converting %2."},
     {E::DivideByZero, 8134, "22012", 16, "Divide by zero error encountered."},
+    {E::InvalidFloatOperation, 3623, "42000", 16, "An invalid floating point operation occurred."},
     {E::InvalidLength, 537, "42000", 16, "Invalid length parameter passed to the %1 function."},
     {E::InvalidEscape, 506, "22019", 16,
      "The invalid escape character \"%1\" was specified in a LIKE predicate."},

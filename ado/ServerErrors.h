@@ -37,6 +37,16 @@ enum class ServerError : std::uint8_t {
     DuplicateColumn,    // 2705 column '%1', table '%2'
     CannotDropTable,    // 3701 '%1'
     CannotDropView,     // 3701 '%1'
+    // grouped and ordered queries
+    NotInGroupBy,          // 8120 column '%1'
+    HavingNotInGroupBy,    // 8121 column '%1'
+    OrderByNotInGroupBy,   // 8127 column '%1'
+    AggregateInWhere,      // 147
+    AggregateOfAggregate,  // 130
+    AggregateInGroupBy,    // 144
+    OrderByNotDistinct,    // 145
+    OrderByNotInUnion,     // 104
+    OrderByPosition,       // 108 position '%1'
     // definitions
     MultiplePrimaryKeys,   // 8110 table '%1'
     MultipleIdentity,      // 2744 table '%1'
@@ -66,6 +76,7 @@ enum class ServerError : std::uint8_t {
     ArithmeticOverflow,       // 8115 type '%1'
     NumericOverflow,          // 8115
     NumericOverflowTo,        // 8115 type '%1' (money, smallmoney)
+    OverflowConverting,       // 8115 source type '%1', target type '%2'
     DateTimeOutOfRange,       // 242
     SmallDateTimeOutOfRange,  // 242
     DateAddOverflow,          // 517
@@ -73,6 +84,7 @@ enum class ServerError : std::uint8_t {
     Truncated,                // 8152
     InvalidStyle,             // 281 style '%1', direction '%2'
     DivideByZero,             // 8134
+    InvalidFloatOperation,    // 3623
     InvalidLength,            // 537 function '%1'
     InvalidEscape,            // 506 escape '%1'
     ConversionOutOfRange,     // 242 source type '%1', target type '%2'

@@ -84,6 +84,16 @@ SqlType arithmeticType(const SqlType& a, const SqlType& b) {
     return SqlType{Base::Numeric, 0, 38, std::max(a.scale, b.scale)};
 }
 
+}  // namespace
+
+QString sourceArgument(const SqlType& from, const SqlType& to) {
+    if (to.base != Base::Numeric || to.money || !from.known())
+        return {};
+    return QStringLiteral(", ") + quoteText(from.name().section(u'(', 0, 0));
+}
+
+namespace {
+
 QString helperCall(const char* helperName, const QString& a, const QString& b) {
     return QLatin1String(helperName) + u'(' + a + QStringLiteral(", ") + b + u')';
 }
@@ -96,15 +106,34 @@ QString helperCall(const char* helperName, const QString& a, const QString& b) {
 QString converted(const Typed& x, const SqlType& to, const QString& style = {}) {
     const bool styled =
         !style.isEmpty() ||
-        (to.isText() &&
-         (x.type.isDateTime() || (x.type.base == Base::Numeric && x.type.scale > 0))) ||
+        (to.isText() && (x.type.isDateTime() || x.type.base == Base::Float ||
+                         (x.type.base == Base::Numeric && x.type.scale > 0))) ||
+        // a number may be too long for the text, which SQL Server does not cut
+        (to.isText() && to.length >= 0 && x.type.isNumber()) ||
         (to.isDateTime() && (x.type.isDateTime() || x.type.isText() || x.stringLiteral));
     if (!styled)
-        return helperCall(helper::kConvert, x.sql, quoteText(to.name()));
+        return helperCall(helper::kConvert, x.sql,
+                          quoteText(to.name()) + sourceArgument(x.type, to));
     const SqlType from = x.stringLiteral && !x.type.known() ? SqlType::varchar() : x.type;
     return QStringLiteral("%1(%2, %3, %4, %5)")
         .arg(QLatin1String(helper::kConvertFrom), x.sql, quoteText(to.name()),
              quoteText(from.name()), style.isEmpty() ? QStringLiteral("-1") : style);
+}
+
+// SIGN's result: bigint for a bigint, int for the smaller whole numbers, money for money, a
+// decimal of no scale for a decimal, float for the rest.
+SqlType signType(const SqlType& x) {
+    if (x.base == Base::BigInt)
+        return x;
+    if (x.isInteger())
+        return SqlType{Base::Int};
+    if (x.base == Base::Numeric) {
+        SqlType t = x;
+        if (!t.money)
+            t.scale = 0;
+        return t;
+    }
+    return SqlType{Base::Float};
 }
 
 QString typeWordOf(const SqlType& t) {
@@ -651,6 +680,12 @@ Typed Emitter::function(const Expr& e, const Scope& scope) {
                               QStringLiteral("1"), QStringLiteral("substring")});
         }
     }
+    // ISNULL's replacement takes the first argument's type: text cut to a char or varchar's
+    // length.
+    if (e.text == u"isnull" && a.size() == 2 && a[0].type.isText() && a[0].type.length >= 0 &&
+        textual(a[1])) {
+        a[1] = Typed{converted(a[1], a[0].type), a[0].type, {}};
+    }
     return call(*f, e.distinct, std::move(a));
 }
 
@@ -683,6 +718,8 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
     } else if (f.result == Result::ScaleArgument) {
         type.scale = constantScale(f.type, a.back());
     }
+    if (f.result == Result::Sign && !a.empty())
+        type = signType(a[0].type);
     // Text made from text of a type short of (max) stays short of it, up to 8,000 bytes.
     if (type.base == Base::VarChar && type.length < 0 && !a.empty() &&
         (a[0].type.base == Base::VarChar || a[0].type.base == Base::Char) &&
@@ -727,15 +764,19 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
     }
     const QString distinctWord = distinct ? QStringLiteral("DISTINCT ") : QString();
     switch (f.emit) {
-        case Emit::Call:
-            return Typed{QLatin1String(f.target) + u'(' + joined(a) + u')', type, {}};
+        case Emit::Call: {
+            const QString sql = QLatin1String(f.target) + u'(' + joined(a) + u')';
+            return Typed{f.rangeChecked ? checkedWhole(sql, type) : sql, type, {}};
+        }
         case Emit::TypedCall:
             return Typed{QLatin1String(f.target) + u'(' + joined(a) + QStringLiteral(", ") +
                              quoteText(a[0].type.name()) + u')',
                          type,
                          {}};
-        case Emit::Template:
-            return Typed{fillPattern(f.target, a), type, {}};
+        case Emit::Template: {
+            const QString sql = fillPattern(f.target, a);
+            return Typed{f.rangeChecked ? checkedWhole(sql, type) : sql, type, {}};
+        }
         case Emit::Alias: {
             if (f.leading)
                 a.insert(a.begin(), Typed{QLatin1String(f.leading), SqlType::varchar(),
@@ -768,6 +809,30 @@ Typed Emitter::call(const FunctionDef& f, bool distinct, std::vector<Typed> a) {
                                                               ? a[i].type
                                                               : SqlType::varchar(30));
             return cappedText(u'(' + parts.join(QStringLiteral(" || ")) + u')', joinedType);
+        }
+        case Emit::NullIf: {
+            // As SQL Server defines it, the CASE of its two arguments compared as `=` compares
+            // them (text without regard to case, text against a number as a number).
+            const Typed equal = comparison(Op::Equal, a[0], a[1]);
+            return Typed{
+                QStringLiteral("(CASE WHEN %1 THEN NULL ELSE %2 END)").arg(equal.sql, a[0].sql),
+                a[0].type.known() ? a[0].type : a[1].type,
+                {}};
+        }
+        case Emit::Power: {
+            if (a[0].type.base == Base::Numeric) {
+                translationError(ado::ServerError::NotSupported,
+                                 {QStringLiteral("POWER of a decimal or money value")});
+            }
+            // An int (tinyint, smallint) or bigint base keeps its type, cut to a whole number;
+            // anything else is a float.
+            const bool whole = a[0].type.isInteger() && a[0].type.base != Base::Bit;
+            SqlType t{Base::Float};
+            if (whole)
+                t = SqlType{a[0].type.base == Base::BigInt ? Base::BigInt : Base::Int};
+            const QString sql = QLatin1String(f.target) + u'(' + joined(a) +
+                                (whole ? QStringLiteral(", 1)") : QStringLiteral(", 0)"));
+            return Typed{checkedWhole(sql, t), t, {}};
         }
         case Emit::Count:
             ++m_aggregates;

@@ -3,6 +3,7 @@
 #include "ado/SqlCatalogue.h"
 #include "ado/SqlDecimals.h"
 #include "ado/SqlFunctions.h"
+#include "ado/SqlGrouping.h"
 #include "ado/SqlNesting.h"
 
 #include <algorithm>
@@ -14,10 +15,11 @@ namespace {
 
 using Base = SqlType::Base;
 
-// The value as stored in a column of that type, converted as SQL Server converts it.
-QString store(const QString& sql, const SqlType& type) {
+// The value as stored in a column of that type, converted as SQL Server converts it from its
+// type `from` (unknown: read from the value).
+QString store(const QString& sql, const SqlType& type, const SqlType& from = {}) {
     return QLatin1String(helper::kStore) + u'(' + sql + QStringLiteral(", '") + type.name() +
-           QStringLiteral("')");
+           u'\'' + sourceArgument(from, type) + u')';
 }
 
 // A UNION member whose date-time columns are of another form than the result's, read through
@@ -91,7 +93,8 @@ void Emitter::emit(const InsertStmt& s, Translation& t) {
                 translationError(mismatch);
             QStringList values;
             for (std::size_t i = 0; i < targets.size(); ++i) {
-                values << store(quoteName(QStringLiteral("__c%1").arg(i + 1)), targets[i]->type);
+                values << store(quoteName(QStringLiteral("__c%1").arg(i + 1)), targets[i]->type,
+                                inner.columns[i].type);
             }
             bool hasStar = false;
             for (const SelectItem& item : s.select->items)
@@ -188,8 +191,8 @@ void Emitter::emit(const UpdateStmt& s, Translation& t) {
             translationError(ado::ServerError::InvalidColumnName, {name});
         if (c->identity)
             translationError(ado::ServerError::IdentityUpdate, {c->name});
-        sets << quoteName(c->name) + QStringLiteral(" = ") +
-                    store(expr(*value, scope).sql, c->type);
+        const Typed v = expr(*value, scope);
+        sets << quoteName(c->name) + QStringLiteral(" = ") + store(v.sql, c->type, v.type);
     }
     QString sql = QStringLiteral("UPDATE ") + tableName(target);
     if (alias.compare(target.object, Qt::CaseInsensitive) != 0)
@@ -285,6 +288,7 @@ QString Emitter::selectCore(const Select& s, Scope& scope, SelectOut& out, bool 
         if (ref.on)
             from += QStringLiteral(" ON ") + expr(*ref.on, scope).sql;
     }
+    GroupingCheck(s, scope).checkClauses();
 
     QStringList items;
     int n = 0;
@@ -424,6 +428,7 @@ SelectOut Emitter::select(const Select& s, const Scope* outer, bool forceAliases
     }
     sql = compound(members, operators);
     if (!s.orderBy.empty()) {
+        GroupingCheck(s, scope).checkOrderBy(!operators.empty());
         QStringList o;
         bool keyed = false;
         for (const OrderItem& item : s.orderBy) {

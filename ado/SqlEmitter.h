@@ -19,6 +19,11 @@ inline constexpr const char* kOperation = "Translate";
 [[noreturn]] void translationError(ado::ServerError error, const QStringList& arguments = {});
 
 QString quoteName(const QString& name);
+// The source type handed to the store and convert helpers after the target type when the
+// target is numeric, so that an overflow names it as SQL Server does ("converting int to data
+// type numeric"); empty when the source's type is not known (the helper then reads it from the
+// value: a whole number of 32 bits is an int, another number numeric, text varchar).
+QString sourceArgument(const SqlType& from, const SqlType& to);
 QString quoteText(const QString& text);
 // " COLLATE " and the collation's name
 const QString& collateClause();

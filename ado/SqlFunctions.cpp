@@ -17,6 +17,7 @@ constexpr SqlType kInt{Base::Int};
 constexpr SqlType kText{Base::VarChar, -1};
 constexpr SqlType kName{Base::VarChar, 128};
 constexpr SqlType kDateTime{Base::DateTime};
+constexpr SqlType kFloat{Base::Float};
 constexpr SqlType kDateTime2{Base::DateTime2, 0, 18, 7};
 
 // A SQLite function (ours when `impl` is given) with the same arguments.
@@ -77,6 +78,12 @@ constexpr FunctionDef nullIn(FunctionDef f) {
     return f;
 }
 
+// The same function, its result overflowing as its type does instead of widening.
+constexpr FunctionDef rangeChecked(FunctionDef f) {
+    f.rangeChecked = true;
+    return f;
+}
+
 const FunctionDef kFunctions[] = {
     // date and time
     volatileCall("getdate", "__getdate", kDateTime, native::getDate),
@@ -107,6 +114,9 @@ const FunctionDef kFunctions[] = {
     nullIn(call("lower", 1, 1, "lower", kText, native::lower)),
     call("ltrim", 1, 1, "ltrim", kText),
     call("rtrim", 1, 1, "rtrim", kText),
+    call("trim", 1, 1, "trim", kText),
+    nullIn(call("char", 1, 1, "__char", SqlType{Base::Char, 1}, native::character)),
+    nullIn(call("ascii", 1, 1, "__ascii", kInt, native::ascii)),
     nullIn(call("replace", 3, 3, "__replace", kText, native::replace)),
     nullIn(call("substring", 3, 3, "__substring", kText, native::substring)),
     nullIn(call("left", 2, 2, "__left", kText, native::left)),
@@ -120,7 +130,16 @@ const FunctionDef kFunctions[] = {
     alias("space", 1, "replicate", "' '"),
     nullIn(call("str", 1, 3, "__str", kText, native::str)),
     // numbers
-    typedByFirst("abs", 1, 1, "abs"),
+    nullIn(FunctionDef{
+        "abs", 1, 1, Emit::TypedCall, "__abs", Result::FirstArgument, {}, native::absolute}),
+    FunctionDef{"sign", 1, 1, Emit::Template,
+                "(CASE WHEN %1 > 0 THEN 1 WHEN %1 < 0 THEN -1 WHEN %1 = 0 THEN 0 END)",
+                Result::Sign},
+    rangeChecked(
+        sqliteText("square", 1, 1, "(__convert(%1, 'float') * __convert(%1, 'float'))", kFloat)),
+    nullIn(call("sqrt", 1, 1, "__sqrt", kFloat, native::squareRoot)),
+    nullIn(rangeChecked(FunctionDef{
+        "power", 2, 2, Emit::Power, "__power", Result::FirstArgument, {}, native::power})),
     FunctionDef{
         "round", 2, 3, Emit::TypedCall, "__round", Result::FirstArgument, {}, native::round},
     nullIn(typedByFirst("floor", 1, 1, "__floor", Result::WholeNumber, native::floor)),
@@ -129,7 +148,7 @@ const FunctionDef kFunctions[] = {
     special("isnull", 2, 2, Emit::IsNull),
     special("iif", 3, 3, Emit::IfElse),
     FunctionDef{"coalesce", 2, kVariadic, Emit::Call, "coalesce", Result::FirstKnown},
-    FunctionDef{"nullif", 2, 2, Emit::Call, "nullif", Result::FirstKnown},
+    special("nullif", 2, 2, Emit::NullIf),
     volatileCall("newid", "__newid", SqlType{Base::VarChar, 36}, native::newId),
     // aggregates
     special("count", 1, 1, Emit::Count, kInt),

@@ -55,6 +55,8 @@ enum class Emit {
     Template,         // target is SQLite text with %1..%9 standing for the arguments
     Alias,            // the function named target, with `leading` put before the arguments
     IsNull,           // ifnull, the replacement read as the first argument's type
+    NullIf,           // CASE WHEN a = b THEN NULL ELSE a END, compared as `=` compares
+    Power,            // __power(a, b, whole) in the first argument's type
     Count,            // count([DISTINCT] x) and count(*)
     Concat,           // the arguments as text, NULL as empty, joined
     Aggregate,        // sum, avg, min, max: [DISTINCT], SQL Server's result types
@@ -66,6 +68,7 @@ enum class Emit {
 enum class Result {
     Fixed,          // `type`
     FirstArgument,  // the first argument's
+    Sign,           // SIGN's: bigint, int for smaller whole numbers, money, numeric(p,0), float
     WholeNumber,    // the first argument's, without decimals
     FirstKnown,     // the first argument's whose type is known
     LastArgument,   // the last argument's when it is of a date-time type, else `type`
@@ -88,7 +91,8 @@ struct FunctionDef {
     // The first argument is a date part word (day, mm, ...); the type name of every other
     // argument is handed over after them.
     bool datePartArgument = false;
-    bool nullIn = false;  // any NULL argument gives NULL, `native` not called
+    bool nullIn = false;        // any NULL argument gives NULL, `native` not called
+    bool rangeChecked = false;  // a whole-number or float result is held to its type's range
 };
 
 // The function of that name (lower case), or nullptr when SQL Server has none we provide.

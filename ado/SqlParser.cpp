@@ -1216,6 +1216,8 @@ class Parser {
             }
             if (atWord("over"))
                 unsupported(QStringLiteral("OVER (window functions)"));
+            if (e->text == u"choose")
+                return caseOfChoice(std::move(e));
             if (e->text == u"scope_identity" && e->args.empty()) {
                 e = make(Expr::Kind::Variable, QStringLiteral("@@identity"));
                 e->declaredType = declaredType(e->text);
@@ -1225,6 +1227,22 @@ class Parser {
         auto e = make(Expr::Kind::Column, parts.last());
         if (parts.size() > 1)
             e->qualifier = parts[parts.size() - 2];
+        return e;
+    }
+
+    // CHOOSE(n, a, b, ...) is the CASE expression that SQL Server makes of it, and so takes
+    // CASE's type.
+    static ExprPtr caseOfChoice(ExprPtr f) {
+        const std::size_t count = f->args.size();
+        if (count < 2) {
+            ado::raise(QStringLiteral("Parse"), ado::ServerError::ArgumentCount,
+                       {f->text, QStringLiteral("2")});
+        }
+        auto e = make(Expr::Kind::Case);
+        e->operand = std::move(f->args[0]);
+        for (std::size_t i = 1; i < count; ++i)
+            e->whens.push_back(
+                WhenClause{make(Expr::Kind::Number, QString::number(i)), std::move(f->args[i])});
         return e;
     }
 

@@ -108,6 +108,15 @@ QString numberText(const Scalar& v) {
     return s;
 }
 
+// The words TRUE and FALSE, which a bit reads as 1 and 0.
+std::optional<int> bitWord(const QString& t) {
+    if (t.compare(u"true", Qt::CaseInsensitive) == 0)
+        return 1;
+    if (t.compare(u"false", Qt::CaseInsensitive) == 0)
+        return 0;
+    return std::nullopt;
+}
+
 Scalar toInteger(const Scalar& v, const SqlType& to) {
     std::int64_t n = 0;
     switch (v.kind) {
@@ -115,6 +124,8 @@ Scalar toInteger(const Scalar& v, const SqlType& to) {
             n = v.i;
             break;
         case Scalar::Kind::Real:
+            if (to.base == Base::Bit)  // any value but zero is 1, 0.5 too
+                return Scalar::ofInt(v.d != 0 ? 1 : 0);
             if (!(std::fabs(v.d) < 9.2e18))
                 overflow(to);
             n = static_cast<std::int64_t>(std::trunc(v.d));
@@ -131,6 +142,8 @@ Scalar toInteger(const Scalar& v, const SqlType& to) {
             const QString t = v.t.trimmed();
             if (t.isEmpty())
                 return Scalar::ofInt(0);
+            if (to.base == Base::Bit && bitWord(t))
+                return Scalar::ofInt(*bitWord(t));
             if (!whole.match(t).hasMatch()) {
                 throw ConversionError(ado::ServerError::ConversionFailed, {v.t, typeWord(to)});
             }

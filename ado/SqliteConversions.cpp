@@ -32,7 +32,28 @@ using namespace support;
 namespace {
 
 // ---- conversions ----
-void convertFunction(sqlite3_context* ctx, sqlite3_value** argv, bool explicitCast) {
+// The type whose value overflowed a numeric: the translator's word for it when it knew it,
+// else what the value is (a literal of an INSERT: an int within 32 bits, a numeric beyond
+// them or with a fraction, a varchar for text).
+QString overflowedType(int argc, sqlite3_value** argv) {
+    if (argc > 2)
+        return textOf(argv[2]);
+    switch (sqlite3_value_type(argv[0])) {
+        case SQLITE_INTEGER: {
+            const sqlite3_int64 n = sqlite3_value_int64(argv[0]);
+            return n >= std::numeric_limits<std::int32_t>::min() &&
+                           n <= std::numeric_limits<std::int32_t>::max()
+                       ? QStringLiteral("int")
+                       : QStringLiteral("numeric");
+        }
+        case SQLITE_TEXT:
+            return QStringLiteral("varchar");
+        default:
+            return QStringLiteral("numeric");
+    }
+}
+
+void convertFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool explicitCast) {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(ctx);
         return;
@@ -48,9 +69,34 @@ void convertFunction(sqlite3_context* ctx, sqlite3_value** argv, bool explicitCa
     try {
         resultScalar(ctx, sql::convertTo(scalarOf(argv[0]), type, explicitCast));
     } catch (const sql::ConversionError& e) {
-        resultError(ctx, e);
+        const QString from = e.error() == ado::ServerError::NumericOverflow
+                                 ? overflowedType(argc, argv)
+                                 : QStringLiteral("numeric");
+        if (from.compare(u"numeric", Qt::CaseInsensitive) == 0 ||
+            from.compare(u"decimal", Qt::CaseInsensitive) == 0)
+            resultError(ctx, e);
+        else
+            resultError(ctx, ado::ServerError::OverflowConverting,
+                        {from, QStringLiteral("numeric")});
     }
 }
+
+}  // namespace
+
+QString floatText(double d) {
+    // Six significant figures, in exponent form where they do not reach (1e+010, 1.23457e-005),
+    // the exponent of at least three figures.
+    QString s = QString::asprintf("%.6g", d);
+    const qsizetype e = s.indexOf(u'e');
+    if (e >= 0) {
+        const qsizetype digits = s.size() - (e + 2);
+        if (digits < 3)
+            s.insert(e + 2, QString(3 - digits, u'0'));
+    }
+    return s;
+}
+
+namespace {
 
 // A date-time value converted to another date-time type: read in its own stored form, fitted
 // to the target's range and precision (the error naming the source's type).
@@ -152,11 +198,39 @@ Scalar styledSource(const Scalar& v, const SqlType& from, const SqlType& to, int
             ado::ServerError::ExplicitConversion,
             {from.name().section(u'(', 0, 0), to.name().section(u'(', 0, 0)});
     }
+    if (style <= 0 && to.isText() && from.base == SqlType::Base::Float &&
+        v.kind != Scalar::Kind::Text) {
+        return Scalar::ofText(
+            floatText(v.kind == Scalar::Kind::Int ? static_cast<double>(v.i) : v.d));
+    }
     if (style > 0 && to.isText() && from.base == SqlType::Base::Float) {
         throw sql::ConversionError(ado::ServerError::NotSupported,
                                    {QStringLiteral("CONVERT style %1 of a float").arg(style)});
     }
     return v;
+}
+
+// A number written as text too long for its target: a whole number becomes "*" in char and
+// varchar, anything else is an overflow (SQL Server does not cut the figures of a number).
+Scalar fittedNumberText(const Scalar& v, const SqlType& from, const SqlType& to) {
+    if (!to.isText() || to.length < 0 || !from.isNumber())
+        return v;
+    QString text;
+    if (v.kind == Scalar::Kind::Text)
+        text = v.t;
+    else if (v.kind == Scalar::Kind::Int)
+        text = QString::number(v.i);
+    else if (v.kind == Scalar::Kind::Real && from.base == SqlType::Base::Numeric)
+        text = QString::number(v.d, 'f', from.scale);
+    if (text.size() <= to.length)
+        return v;
+    const QString target = to.name().section(u'(', 0, 0);
+    if (from.isInteger() && !to.national)
+        return Scalar::ofText(QStringLiteral("*"));
+    if (from.isInteger())
+        throw sql::ConversionError(ado::ServerError::ArithmeticOverflow, {target});
+    throw sql::ConversionError(ado::ServerError::OverflowConverting,
+                               {from.name().section(u'(', 0, 0), target});
 }
 
 }  // namespace
@@ -181,17 +255,17 @@ void fnConvertFrom(sqlite3_context* ctx, int, sqlite3_value** argv) {
     }
     try {
         const Scalar source = styledSource(scalarOf(argv[0]), from, to, static_cast<int>(style));
-        resultScalar(ctx, sql::convertTo(source, to, true));
+        resultScalar(ctx, sql::convertTo(fittedNumberText(source, from, to), to, true));
     } catch (const sql::ConversionError& e) {
         resultError(ctx, e);
     }
 }
 
-void fnCv(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    convertFunction(ctx, argv, false);
+void fnCv(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    convertFunction(ctx, argc, argv, false);
 }
-void fnConvert(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    convertFunction(ctx, argv, true);
+void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    convertFunction(ctx, argc, argv, true);
 }
 
 // a + b when the types were not known while translating: text and text join, otherwise the

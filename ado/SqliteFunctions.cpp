@@ -50,8 +50,8 @@ void nullIn(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 }
 
 const Helper kHelpers[] = {
-    {sql::helper::kStore, 2, 2, helpers::fnCv},
-    {sql::helper::kConvert, 2, 2, helpers::fnConvert},
+    {sql::helper::kStore, 2, 3, helpers::fnCv},
+    {sql::helper::kConvert, 2, 3, helpers::fnConvert},
     {sql::helper::kConvertFrom, 4, 4, helpers::fnConvertFrom},
     {sql::helper::kPlus, 2, 2, nullIn<helpers::fnPlus>},
     {sql::helper::kAddDays, 2, 2, nullIn<helpers::fnDtAdd>},
@@ -77,7 +77,8 @@ const Helper kHelpers[] = {
 int extra(const sql::FunctionDef& f) {
     if (f.datePartArgument)  // the type of each argument after the part
         return f.maxArgs - 1;
-    return f.emit == sql::Emit::TypedCall ? 1 : 0;
+    // TypedCall: the first argument's type; Power: whether the result is a whole number
+    return f.emit == sql::Emit::TypedCall || f.emit == sql::Emit::Power ? 1 : 0;
 }
 
 namespace {

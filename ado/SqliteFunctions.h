@@ -40,6 +40,9 @@ void fnDecimalAbs(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void fnDecimalNarrow(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 }  // namespace helpers
 
+// A float written as text in CONVERT's style 0, the style of CAST and of implicit conversions.
+QString floatText(double d);
+
 // The implementations behind SQL Server's functions, named in the function table.
 namespace native {
 void getDate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
@@ -73,6 +76,11 @@ void isDate(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void stuff(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void reverse(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 void patIndex(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void absolute(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void character(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void ascii(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void squareRoot(sqlite3_context* ctx, int argc, sqlite3_value** argv);
+void power(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 // SQLite's like(pattern, value [, escape]), for the LIKE operator.
 void like(sqlite3_context* ctx, int argc, sqlite3_value** argv);
 }  // namespace native

@@ -263,6 +263,44 @@ void round(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_double(ctx, r);
 }
 
+// ABS(x, 'type'): of the same type, so the most negative int (or smallint, bigint) overflows.
+void absolute(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    const SqlType type = typeArgument(argv, argc - 1);
+    if (sqlite3_value_numeric_type(argv[0]) != SQLITE_INTEGER) {
+        sqlite3_result_double(ctx, std::fabs(numberArg(argv[0])));
+        return;
+    }
+    const sqlite3_int64 n = sqlite3_value_int64(argv[0]);
+    const SqlType whole = type.isInteger() ? type : SqlType{SqlType::Base::BigInt};
+    if (n == std::numeric_limits<sqlite3_int64>::min() ||
+        (whole.base != SqlType::Base::BigInt && !sql::keepsWholeNumber(-n, whole) && n < 0)) {
+        return resultError(ctx, ado::ServerError::ArithmeticOverflow, {whole.name()});
+    }
+    sqlite3_result_int64(ctx, n < 0 ? -n : n);
+}
+
+// SQRT(x): an invalid floating point operation for a negative x, as SQL Server has it.
+void squareRoot(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const double v = numberArg(argv[0]);
+    if (v < 0)
+        return resultError(ctx, ado::ServerError::InvalidFloatOperation);
+    sqlite3_result_double(ctx, std::sqrt(v));
+}
+
+// __power(a, b, whole): a to the power b, computed as a float; `whole` cuts it to a whole
+// number (the result of an int or bigint base). What has no real value is an invalid
+// floating point operation.
+void power(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const double r = std::pow(numberArg(argv[0]), numberArg(argv[1]));
+    if (std::isnan(r))
+        return resultError(ctx, ado::ServerError::InvalidFloatOperation);
+    if (sqlite3_value_int(argv[2]) != 0 && std::fabs(r) < 9.2e18) {
+        sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(std::trunc(r)));
+        return;
+    }
+    sqlite3_result_double(ctx, r);
+}
+
 }  // namespace native
 
 }  // namespace ado

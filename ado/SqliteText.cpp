@@ -206,6 +206,42 @@ void substring(sqlite3_context* ctx, int, sqlite3_value** argv) {
     resultText(ctx, text.mid(first - 1, last - first));
 }
 
+// The characters of Windows-1252 (the default collation's code page) at 0x80-0x9F, where it
+// differs from Latin-1; the five it leaves undefined keep their own code.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// CHAR(n): the character of code n in Windows-1252, NULL outside 0-255.
+void character(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const double v = numberArg(argv[0]);
+    if (!(v >= 0 && v < 256)) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const int code = static_cast<int>(v);
+    const char16_t c = code >= 0x80 && code < 0xA0 ? kCp1252High[code - 0x80] : char16_t(code);
+    resultText(ctx, QString(QChar(c)));
+}
+
+// ASCII(text): the Windows-1252 code of its first character ('?' for one the code page lacks),
+// NULL for empty text.
+void ascii(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const QString t = textOf(argv[0]);
+    if (t.isEmpty()) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const char16_t c = t[0].unicode();
+    int code = c < 0x100 && !(c >= 0x80 && c < 0xA0) ? int(c) : '?';
+    for (int i = 0; i < 32; ++i) {
+        if (kCp1252High[i] == c)
+            code = 0x80 + i;
+    }
+    sqlite3_result_int(ctx, code);
+}
+
 }  // namespace native
 
 }  // namespace ado

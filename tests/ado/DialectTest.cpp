@@ -27,7 +27,7 @@ class DialectTest : public EmbeddedDbTest {
 
 TEST_F(DialectTest, ValuesThatDoNotFitTheirColumnAreErrors) {
     EXPECT_EQ(error("insert into t (n) values (1000)"),
-              "Arithmetic overflow error converting numeric to data type numeric.");
+              "Arithmetic overflow error converting int to data type numeric.");
     EXPECT_EQ(error("insert into t (s) values (40000)"),
               "Arithmetic overflow error converting expression to data type smallint.");
     EXPECT_EQ(error("insert into t (v) values ('abcdef')"),
@@ -41,7 +41,7 @@ TEST_F(DialectTest, ValuesThatDoNotFitTheirColumnAreErrors) {
     EXPECT_EQ(error("update t set n = 1000"), "");  // no row, nothing converted
     exec("insert into t (n) values (1)");
     EXPECT_EQ(error("update t set n = -1000"),
-              "Arithmetic overflow error converting numeric to data type numeric.");
+              "Arithmetic overflow error converting int to data type numeric.");
     // Trailing blanks beyond the length are dropped without complaint; rounding to the scale.
     exec("insert into t (v, d, n) values ('abc    ', 1.005, 2.6)");
     EXPECT_EQ(rows("select v, d, n from t where id = 2").rows[0],
@@ -508,7 +508,7 @@ TEST_F(DialectTest, InsertsOfOneShapeStoreTheirOwnValues) {
     };
     EXPECT_EQ(stored, expected);
     EXPECT_EQ(error("insert into t (n, i, v, d) values (1000, 1, 'x', 1)"),
-              "Arithmetic overflow error converting numeric to data type numeric.");
+              "Arithmetic overflow error converting int to data type numeric.");
 }
 
 // Only statements whose every value the translator binds have a shape, and no two different

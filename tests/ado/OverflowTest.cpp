@@ -49,7 +49,7 @@ TEST_F(OverflowTest, DecimalsKeepEveryFigureUpTo38) {
     EXPECT_EQ(text("select cast(12345.678 as numeric(10,2))"), "12345.68");
     // The declared precision still holds.
     EXPECT_EQ(fails("select cast(1e30 as numeric(20,0))"),
-              "Arithmetic overflow error converting numeric to data type numeric.");
+              "Arithmetic overflow error converting float to data type numeric.");
 }
 
 TEST_F(OverflowTest, DateArithmeticStaysInsideTheDatetimeRange) {

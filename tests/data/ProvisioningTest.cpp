@@ -79,7 +79,7 @@ TEST_F(ProvisioningTest, KeyOnlyPositionRowDefaultsEveryPercentageToZero) {
 TEST_F(ProvisioningTest, CompanyKeysAboveNineHundredNinetyNineAreRefused) {
     provision();
     EXPECT_EQ(error("Insert into staff_grupo values('    1000','Meseros')"),
-              "Arithmetic overflow error converting numeric to data type numeric.");
+              "Arithmetic overflow error converting varchar to data type numeric.");
     EXPECT_EQ(error("Insert into staff_grupo values('     999','Meseros')"), "");
 }
 
