@@ -127,6 +127,16 @@ class LruCache {
     std::unordered_map<QString, typename decltype(m_items)::iterator> m_index;
 };
 
+// The decimal of a BLOB column, the only BLOB the engine stores (a decimal of more figures
+// than a double holds); nullopt for any other value.
+std::optional<Decimal> wideDecimalOfColumn(sqlite3_stmt* stmt, int i) {
+    if (sqlite3_column_type(stmt, i) != SQLITE_BLOB)
+        return std::nullopt;
+    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt, i));
+    const auto size = static_cast<std::size_t>(sqlite3_column_bytes(stmt, i));
+    return sql::decimalOfWideBytes(std::string_view(bytes ? bytes : "", size));
+}
+
 Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type, bool dateTimesAsText) {
     const int storage = sqlite3_column_type(stmt, i);
     if (storage == SQLITE_NULL)
@@ -142,15 +152,10 @@ Value readValue(sqlite3_stmt* stmt, int i, const SqlType& type, bool dateTimesAs
             return sql::Scalar::ofReal(sqlite3_column_double(stmt, i));
         return sql::parseNumber(text());
     };
-    if (storage == SQLITE_BLOB) {
-        // A decimal of more figures than a double holds, the only BLOB the engine stores.
-        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt, i));
-        if (const auto d = sql::decimalOfWideBytes(
-                std::string_view(bytes ? bytes : "", sqlite3_column_bytes(stmt, i)))) {
-            if (type.base != SqlType::Base::Numeric)
-                return Value(*d);
-            return ado::decimalValue(d->toString(), {type.precision, type.scale});
-        }
+    if (const auto d = wideDecimalOfColumn(stmt, i)) {
+        if (type.base != SqlType::Base::Numeric)
+            return Value(*d);
+        return ado::decimalValue(d->toString(), {type.precision, type.scale});
     }
     if (type.isText())
         return Value(text());
@@ -565,9 +570,7 @@ class SqliteEngine final : public Engine, private sql::SchemaSource, private Sta
             case SQLITE_NULL:
                 break;
             case SQLITE_BLOB:
-                if (const auto d = sql::decimalOfWideBytes(
-                        std::string_view(static_cast<const char*>(sqlite3_column_blob(query, 0)),
-                                         sqlite3_column_bytes(query, 0)))) {
+                if (const auto d = wideDecimalOfColumn(query, 0)) {
                     v = sql::Scalar::ofDecimal(*d);
                     break;
                 }
