@@ -153,3 +153,34 @@ TEST(DecimalArithmeticTest, KeysOrderAsTheValuesAndEqualValuesHaveEqualKeys) {
     EXPECT_FALSE(sql::decimalOfWideBytes("x"));
     EXPECT_FALSE(sql::decimalOfWideBytes(std::string("\x03\x80", 2)));
 }
+
+TEST(DecimalArithmeticTest, RoundingKeepsTheTypeAndFloorAndCeilingGoToWholeNumbers) {
+    struct Case {
+        const char* value;
+        DecimalType type;
+        int places;
+        bool truncate;
+        const char* rounded;  // nullptr: overflow
+    };
+    const Case cases[] = {
+        {"2.345", {4, 3}, 2, false, "2.350"},      {"-2.345", {4, 3}, 2, false, "-2.350"},
+        {"-2.345", {4, 3}, 2, true, "-2.340"},     {"2.344", {4, 3}, 2, false, "2.340"},
+        {"1250.00", {6, 2}, -2, false, "1300.00"}, {"-1249.99", {6, 2}, -2, false, "-1200.00"},
+        {"9.5", {2, 1}, 0, false, nullptr},        {"9.5", {2, 1}, 0, true, "9.0"},
+        {"1.5", {2, 1}, 5, false, "1.5"},          {"7.5", {2, 1}, -40, false, "0.0"},
+    };
+    for (const Case& c : cases) {
+        const Decimal d = *Decimal::parse(QString::fromLatin1(c.value), c.type);
+        if (!c.rounded) {
+            EXPECT_THROW(sql::roundedDecimal(d, c.places, c.truncate), ado::DecimalError)
+                << c.value;
+            continue;
+        }
+        EXPECT_EQ(sql::roundedDecimal(d, c.places, c.truncate).toString(), c.rounded) << c.value;
+    }
+    const Decimal negative = *Decimal::parse(u"-2.5", {2, 1});
+    EXPECT_EQ(sql::wholeDecimal(negative, false).toString(), "-3");
+    EXPECT_EQ(sql::wholeDecimal(negative, true).toString(), "-2");
+    EXPECT_EQ(sql::wholeDecimal(*Decimal::parse(u"2.01", {3, 2}), true).toString(), "3");
+    EXPECT_EQ(sql::wholeDecimal(*Decimal::parse(u"-2.00", {3, 2}), false).toString(), "-2");
+}
